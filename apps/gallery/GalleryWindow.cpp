@@ -1,0 +1,225 @@
+#include "GalleryWindow.h"
+
+#include "external/ElPack.h"
+#include "external/FilterCombo.h"
+#include "external/TmsControls.h"
+#include "platform/Canvas.h"
+#include "platform/ColorBox.h"
+#include "platform/ListBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace qz8;
+
+namespace {
+
+// A small picture drawn through the canvas: the GDI drawing calls at work.
+QLabel* CanvasDemo(QWidget* parent)
+{
+    TBitmap bmp(220, 90);
+    TCanvas& c = bmp.Canvas();
+    c.Brush.Color = clWhite;
+    c.FillRect(Rect(0, 0, 220, 90));
+    c.Pen.Color = clNavy;
+    c.Brush.Color = RGB(0xCC, 0xDD, 0xFF);
+    c.Rectangle(8, 8, 70, 50);
+    c.Brush.Color = RGB(0xFF, 0xCC, 0x66);
+    c.Ellipse(80, 8, 140, 50);
+    c.Brush.Color = RGB(0x99, 0xDD, 0x99);
+    c.Polygon({{150, 50}, {180, 8}, {210, 50}});
+    c.Brush.Style = bsClear;
+    c.Font.Color = clBlack;
+    TRect r = Rect(8, 58, 212, 84);
+    DrawTextW(c.Handle(), QStringLiteral("Canvas && DrawTextW"), r, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap::fromImage(bmp.Image()));
+    return label;
+}
+
+} // namespace
+
+GalleryWindow::GalleryWindow(QWidget* parent) : TForm(parent)
+{
+    setObjectName(QStringLiteral("GalleryWindow"));
+    setWindowTitle(tr("QZ8StyledListboxPack gallery"));
+    menuBar()->addMenu(tr("&File"))->addAction(tr("E&xit"), this, &QWidget::close);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(tr("Style:"), central));
+    fStyleCombo = new QComboBox(central);
+    for (int i = 0; i < TTMSStyleCount; ++i)
+        fStyleCombo->addItem(TMSStyleName(static_cast<TTMSStyle>(i)));
+    top->addWidget(fStyleCombo);
+    top->addStretch(1);
+    layout->addLayout(top);
+    fTabs = new QTabWidget(central);
+    fTabs->addTab(BuildPlatformPage(), tr("List and colour boxes"));
+    fTabs->addTab(BuildPersistedPage(), tr("Persisted controls"));
+    layout->addWidget(fTabs, 1);
+    setCentralWidget(central);
+    statusBar()->showMessage(tr("Ready"));
+    connect(fStyleCombo, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyStyle(static_cast<TTMSStyle>(i)); });
+    resize(900, 600);
+    ApplyStyle(Global_TMSStyle);
+}
+
+QWidget* GalleryWindow::BuildPlatformPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+
+    auto* list = new TListBox(page);
+    list->setObjectName(QStringLiteral("ListBox1"));
+    for (const char* s : {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig", "Grape"})
+        list->Items().Add(QString::fromLatin1(s));
+    list->SetItemIndex(2);
+    grid->addWidget(new QLabel(tr("TListBox"), page), 0, 0);
+    grid->addWidget(list, 1, 0);
+
+    auto* checks = new TCheckListBox(page);
+    checks->setObjectName(QStringLiteral("CheckListBox1"));
+    for (const char* s : {"Word counts", "Collocations", "Concordance", "Key words"})
+        checks->Items().Add(QString::fromLatin1(s));
+    checks->SetChecked(0, true);
+    checks->SetChecked(2, true);
+    grid->addWidget(new QLabel(tr("TCheckListBox"), page), 0, 1);
+    grid->addWidget(checks, 1, 1);
+
+    auto* virt = new TListBox(page);
+    virt->setObjectName(QStringLiteral("VirtualList"));
+    virt->SetStyle(TCustomListBox::lbVirtual);
+    virt->OnData = [](QWidget*, int index, QString& data) { data = QStringLiteral("Virtual row %1").arg(index); };
+    virt->SetCount(10'000'000);
+    grid->addWidget(new QLabel(tr("Virtual TListBox, 10,000,000 rows"), page), 0, 2);
+    grid->addWidget(virt, 1, 2);
+
+    auto* colours = new TCustomColorBox(page);
+    colours->setObjectName(QStringLiteral("ColorBox1"));
+    colours->AddColor(QStringLiteral("Red"), clRed);
+    colours->AddColor(QStringLiteral("Green"), clGreen);
+    colours->AddColor(QStringLiteral("Blue"), clBlue);
+    colours->AddColor(QStringLiteral("Teal"), clTeal);
+    colours->SetItemIndex(0);
+    grid->addWidget(new QLabel(tr("TCustomColorBox"), page), 2, 0);
+    grid->addWidget(colours, 3, 0);
+    grid->addWidget(new QLabel(tr("TCanvas"), page), 2, 1);
+    grid->addWidget(CanvasDemo(page), 3, 1);
+    grid->setRowStretch(1, 1);
+    return page;
+}
+
+QWidget* GalleryWindow::BuildPersistedPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto* form = new QFormLayout;
+    auto named = [](QWidget* w, const char* name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+
+    auto* checkGroup = new TElCheckGroup(page);
+    checkGroup->setTitle(tr("ElPack check group"));
+    checkGroup->SetItems({tr("Ignore case"), tr("Whole words"), tr("Use wildcards")});
+    named(checkGroup, "ElCheckGroup1");
+    auto* radioGroup = new TAdvOfficeRadioGroup(page);
+    radioGroup->setTitle(tr("Office radio group"));
+    radioGroup->SetItems({tr("Sort by frequency"), tr("Sort alphabetically"), tr("Sort by length")});
+    radioGroup->SetItemIndex(0);
+    named(radioGroup, "AdvOfficeRadioGroup1");
+    auto* plainGroup = new TRadioGroup(page);
+    plainGroup->setTitle(tr("Radio group"));
+    plainGroup->SetItems({tr("Left to right"), tr("Right to left")});
+    plainGroup->SetItemIndex(0);
+    named(plainGroup, "RadioGroup1");
+
+    form->addRow(tr("Date:"), named(new TElDateTimePicker(page), "ElDateTimePicker1"));
+    form->addRow(QString(), named(new TElCheckBox(tr("ElPack check box"), page), "ElCheckBox1"));
+    form->addRow(QString(), named(new TAdvOfficeCheckBox(tr("Office check box"), page), "AdvOfficeCheckBox1"));
+    form->addRow(QString(), named(new QCheckBox(tr("Plain check box"), page), "CheckBox1"));
+    form->addRow(tr("Spin:"), named(new TElSpinEdit(page), "ElSpinEdit1"));
+    auto* floatSpin = new TAdvSpinEdit(page);
+    floatSpin->SetSpinType(TAdvSpinEdit::sptFloat);
+    form->addRow(tr("Float spin:"), named(floatSpin, "AdvSpinEdit1"));
+    form->addRow(QString(), named(new TElRadioButton(tr("ElPack radio button"), page), "ElRadioButton1"));
+    form->addRow(QString(), named(new TAdvOfficeRadioButton(tr("Office radio button"), page), "AdvOfficeRadioButton1"));
+    auto* combo = new TElComboBox(page);
+    combo->Items().AddStrings({QStringLiteral("alpha"), QStringLiteral("beta")});
+    combo->SetAutoHistory(true);
+    form->addRow(tr("ElPack combo:"), named(combo, "ElComboBox1"));
+    auto* filter = new TmyAdvFilterCombo(page);
+    filter->SetFilter(tr("Text files (*.txt)|*.txt|Word lists (*.lst)|*.lst|All files (*.*)|*.*"));
+    filter->BuildList();
+    form->addRow(tr("Filter combo:"), named(filter, "FilterCombo1"));
+    auto* tmsCombo = new TAdvCustomComboBox(page);
+    tmsCombo->Items().AddStrings({QStringLiteral("first search"), QStringLiteral("second search")});
+    form->addRow(tr("TMS combo:"), named(tmsCombo, "AdvComboBox1"));
+    auto* password = new TElEdit(page);
+    password->SetPasswordChar(QStringLiteral("*"));
+    form->addRow(tr("Password:"), named(password, "PasswordEdit"));
+    form->addRow(tr("File:"), named(new TElFileNameEdit(page), "ElFileNameEdit1"));
+    form->addRow(tr("Folder:"), named(new TElFolderNameEdit(page), "ElFolderNameEdit1"));
+    form->addRow(tr("Chooser:"), named(new TAdvEditBtn(page), "AdvEditBtn1"));
+    form->addRow(tr("Plain edit:"), named(new QLineEdit(page), "Edit1"));
+
+    auto* memo = new TElMemo(page);
+    memo->SetText(tr("An ElPack memo.\nIts lines are kept when memos are persisted."));
+    named(memo, "ElMemo1");
+
+    grid->addLayout(form, 0, 0, 3, 1);
+    grid->addWidget(checkGroup, 0, 1);
+    grid->addWidget(radioGroup, 1, 1);
+    grid->addWidget(plainGroup, 2, 1);
+    grid->addWidget(memo, 3, 0, 1, 2);
+    return page;
+}
+
+void GalleryWindow::ApplyStyle(TTMSStyle style)
+{
+    Global_TMSStyle = style;
+    ApplyTMSStylePalette(this, style);
+    SetColor(GetABaseTMSBackgroundColour(style));
+    for (TCustomListBox* list : findChildren<TCustomListBox*>())
+        list->SetColor(GetABaseTMSGradientBackgroundLightColour(style));
+    if (fStyleCombo && fStyleCombo->currentIndex() != style) {
+        const QSignalBlocker block(fStyleCombo);
+        fStyleCombo->setCurrentIndex(style);
+    }
+}
+
+bool GalleryWindow::WriteScreenshots(const QString& dir)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    show();
+    for (int i = 0; i < TTMSStyleCount; ++i) {
+        const auto style = static_cast<TTMSStyle>(i);
+        ApplyStyle(style);
+        for (int tab = 0; tab < fTabs->count(); ++tab) {
+            fTabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            const QString name = QStringLiteral("%1/gallery-style%2-tab%3.png").arg(dir).arg(i).arg(tab);
+            if (!grab().save(name))
+                return false;
+        }
+    }
+    fTabs->setCurrentIndex(0);
+    return true;
+}

@@ -1,0 +1,33 @@
+// The gallery: opens the window, or with --screenshots DIR writes one PNG of
+// it per style (and per page) and exits, so it runs without a display.
+#include "GalleryWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStyleFactory>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("gallery"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Shows every component of QZ8StyledListboxPack."));
+    parser.addHelpOption();
+    QCommandLineOption shots(QStringList{QStringLiteral("screenshots")},
+                             QStringLiteral("Write one PNG per style into <dir> and exit."), QStringLiteral("dir"));
+    parser.addOption(shots);
+    parser.process(app);
+
+    GalleryWindow window;
+    if (parser.isSet(shots)) {
+        if (!window.WriteScreenshots(parser.value(shots))) {
+            std::fprintf(stderr, "gallery: cannot write screenshots to %s\n", qPrintable(parser.value(shots)));
+            return 1;
+        }
+        return 0;
+    }
+    window.show();
+    return app.exec();
+}

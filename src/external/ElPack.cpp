@@ -1,0 +1,163 @@
+#include "external/ElPack.h"
+
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <limits>
+
+namespace qz8 {
+
+TElDateTimePicker::TElDateTimePicker(QWidget* parent) : QDateTimeEdit(QDateTime::currentDateTime(), parent)
+{
+    setCalendarPopup(true);
+}
+
+TCustomElEdit::TCustomElEdit(QWidget* parent) : QWidget(parent) {}
+
+void TCustomElEdit::Hold(QWidget* editor)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    setFocusProxy(editor);
+}
+
+TElEdit::TElEdit(QWidget* parent) : TCustomElEdit(parent), fEdit(new QLineEdit(this)) { Hold(fEdit); }
+
+QString TElEdit::Text() const { return fEdit->text(); }
+void TElEdit::SetText(const QString& text) { fEdit->setText(text); }
+
+void TElEdit::SetPasswordChar(const QString& ch)
+{
+    fPasswordChar = ch.left(1);
+    fEdit->setEchoMode(fPasswordChar.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+TElSpinEdit::TElSpinEdit(QWidget* parent) : TCustomElEdit(parent), fSpin(new QSpinBox(this))
+{
+    fSpin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    Hold(fSpin);
+}
+
+int TElSpinEdit::Value() const { return fSpin->value(); }
+void TElSpinEdit::SetValue(int value) { fSpin->setValue(value); }
+void TElSpinEdit::SetRange(int min, int max) { fSpin->setRange(min, max); }
+QString TElSpinEdit::Text() const { return fSpin->text(); }
+
+void TElSpinEdit::SetText(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (ok)
+        fSpin->setValue(v);
+}
+
+TElFloatSpinEdit::TElFloatSpinEdit(QWidget* parent) : TCustomElEdit(parent), fSpin(new QDoubleSpinBox(this))
+{
+    fSpin->setRange(-1e9, 1e9);
+    fSpin->setDecimals(3);
+    Hold(fSpin);
+}
+
+double TElFloatSpinEdit::Value() const { return fSpin->value(); }
+void TElFloatSpinEdit::SetValue(double value) { fSpin->setValue(value); }
+QString TElFloatSpinEdit::Text() const { return fSpin->text(); }
+
+void TElFloatSpinEdit::SetText(const QString& text)
+{
+    bool ok = false;
+    const double v = fSpin->locale().toDouble(text.trimmed(), &ok);
+    if (ok)
+        fSpin->setValue(v);
+}
+
+TElMemo::TElMemo(QWidget* parent) : TCustomElEdit(parent), fMemo(new QPlainTextEdit(this)), fLines(fMemo)
+{
+    Hold(fMemo);
+}
+
+QString TElMemo::Text() const { return fMemo->toPlainText(); }
+void TElMemo::SetText(const QString& text) { fMemo->setPlainText(text); }
+
+TElFileNameEdit::TElFileNameEdit(QWidget* parent) : TCustomElEdit(parent), fEdit(new TCustomEditBtn(this))
+{
+    Hold(fEdit);
+    fEdit->OnClickBtn = [this](QObject*) { Browse(); };
+}
+
+QString TElFileNameEdit::Text() const { return fEdit->text(); }
+void TElFileNameEdit::SetText(const QString& text) { fEdit->setText(text); }
+
+void TElFileNameEdit::Browse()
+{
+    QStringList chosen;
+    const QString filter = QString(fFilter).replace(QLatin1Char('|'), QLatin1String(";;"));
+    if (ChooseFiles)
+        chosen = ChooseFiles(this);
+    else if (fOptions & OpenOptionBit(ofAllowMultiSelect))
+        chosen = QFileDialog::getOpenFileNames(this, QString(), fInitialDir, filter);
+    else
+        chosen = QStringList{QFileDialog::getOpenFileName(this, QString(), fInitialDir, filter)};
+    chosen.removeAll(QString());
+    if (chosen.isEmpty())
+        return;
+    if (fOptions & OpenOptionBit(ofAllowMultiSelect)) {
+        fFiles.Clear();
+        for (const QString& f : chosen)
+            fFiles.Add(f);
+    }
+    SetText(chosen.first());
+}
+
+TElFolderNameEdit::TElFolderNameEdit(QWidget* parent) : TCustomElEdit(parent), fEdit(new TCustomEditBtn(this))
+{
+    Hold(fEdit);
+    fEdit->OnClickBtn = [this](QObject*) { Browse(); };
+}
+
+QString TElFolderNameEdit::Text() const { return fEdit->text(); }
+void TElFolderNameEdit::SetText(const QString& text) { fEdit->setText(text); }
+
+void TElFolderNameEdit::Browse()
+{
+    const QString folder = ChooseFolder ? ChooseFolder(this) : QFileDialog::getExistingDirectory(this, QString(), Text());
+    if (!folder.isEmpty())
+        SetText(folder);
+}
+
+TElComboBox::TElComboBox(QWidget* parent) : QComboBox(parent), fItems(this)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void TElComboBox::SetSorted(bool sorted)
+{
+    fSorted = sorted;
+    setInsertPolicy(sorted ? QComboBox::InsertAlphabetically : QComboBox::NoInsert);
+    if (sorted) {
+        const QString text = currentText();
+        model()->sort(0);
+        setEditText(text);
+    }
+}
+
+void TElComboBox::AutoHistoryUpdate()
+{
+    const QString text = currentText();
+    if (text.isEmpty())
+        return;
+    const int at = fItems.IndexOf(text);
+    const TObjectValue obj = at >= 0 ? fItems.GetObject(at) : 0;
+    if (at >= 0)
+        fItems.Delete(at);
+    fItems.InsertObject(fSorted ? fItems.Count() : 0, text, obj);
+    while (HistoryMaxCount > 0 && fItems.Count() > HistoryMaxCount)
+        fItems.Delete(fItems.Count() - 1);
+    setCurrentIndex(fItems.IndexOf(text));
+}
+
+} // namespace qz8

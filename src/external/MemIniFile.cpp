@@ -1,0 +1,436 @@
+#include "external/MemIniFile.h"
+#include "external/General_runtime.h"
+#include "platform/Types.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringBuilder>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace qz8 {
+
+namespace {
+
+const QString kCount = QStringLiteral("_count");
+const QString kPer = QStringLiteral("_per");
+const QString kLine = QStringLiteral("_line");
+const QString kObj = QStringLiteral("_obj");
+
+QString Fold(const QString& s) { return s.toLower(); }
+
+// Keys and section names are kept to what one INI line can carry.
+QString CleanKey(const QString& key)
+{
+    QString k = key.trimmed();
+    for (QChar& c : k) {
+        if (c == QLatin1Char('=') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char('_');
+    }
+    if (!k.isEmpty() && (k[0] == QLatin1Char('[') || k[0] == QLatin1Char(';') || k[0] == QLatin1Char('#')))
+        k[0] = QLatin1Char('_');
+    return k;
+}
+
+QString CleanSection(const QString& name)
+{
+    QString n = name.trimmed();
+    for (QChar& c : n) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    }
+    return n;
+}
+
+bool NeedsQuoting(const QString& v)
+{
+    if (v.contains(QLatin1Char('\n')) || v.contains(QLatin1Char('\r')))
+        return true;
+    return v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"'));
+}
+
+QString Quote(const QString& v)
+{
+    QString out = QStringLiteral("\"");
+    for (QChar c : v) {
+        switch (c.unicode()) {
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '"': out += QLatin1String("\\\""); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        default: out += c;
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+QString Unquote(QStringView v)
+{
+    QString out;
+    out.reserve(v.size());
+    for (qsizetype i = 1; i + 1 < v.size(); ++i) {
+        QChar c = v[i];
+        if (c == QLatin1Char('\\') && i + 2 < v.size()) {
+            const QChar n = v[++i];
+            out += n == QLatin1Char('n') ? QChar(u'\n') : n == QLatin1Char('r') ? QChar(u'\r') : n;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Escaping for list entries: every backslash starts a pair, so "\|" can
+// only be the separator.
+void AppendEscaped(QString& out, const QString& s)
+{
+    for (QChar c : s) {
+        switch (c.unicode()) {
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        default: out += c;
+        }
+    }
+}
+
+QStringList SplitEscaped(const QString& line)
+{
+    QStringList out;
+    QString cur;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c != QLatin1Char('\\') || i + 1 >= line.size()) {
+            cur += c;
+            continue;
+        }
+        const QChar n = line[++i];
+        if (n == QLatin1Char('|')) {
+            out.append(cur);
+            cur.clear();
+        } else {
+            cur += n == QLatin1Char('n') ? QChar(u'\n') : n == QLatin1Char('r') ? QChar(u'\r') : n;
+        }
+    }
+    out.append(cur);
+    return out;
+}
+
+bool ParseInt(QString text, int& value)
+{
+    text = text.trimmed();
+    bool ok = false;
+    qlonglong v = 0;
+    if (text.startsWith(QLatin1Char('$')))
+        v = QStringView(text).mid(1).toLongLong(&ok, 16);
+    else if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        v = QStringView(text).mid(2).toLongLong(&ok, 16);
+    else
+        v = text.toLongLong(&ok, 10);
+    if (!ok || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+} // namespace
+
+TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName)
+{
+    QFile f(fileName);
+    if (!fileName.isEmpty() && f.open(QIODevice::ReadOnly))
+        SetText(QString::fromUtf8(f.readAll()));
+}
+
+void TMyMemIniFile::Clear()
+{
+    fSections.clear();
+    fSectionIndex.clear();
+}
+
+const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
+{
+    auto it = fSectionIndex.constFind(Fold(CleanSection(section)));
+    return it == fSectionIndex.constEnd() ? nullptr : &fSections[static_cast<size_t>(it.value())];
+}
+
+TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section)
+{
+    const QString name = CleanSection(section);
+    const QString folded = Fold(name);
+    auto it = fSectionIndex.constFind(folded);
+    if (it != fSectionIndex.constEnd())
+        return fSections[static_cast<size_t>(it.value())];
+    fSectionIndex.insert(folded, static_cast<int>(fSections.size()));
+    fSections.push_back(Section{name, {}, {}});
+    return fSections.back();
+}
+
+void TMyMemIniFile::Put(Section& s, const QString& key, const QString& value, bool replace)
+{
+    const QString folded = Fold(key);
+    auto it = s.index.constFind(folded);
+    if (it != s.index.constEnd()) {
+        if (replace)
+            s.entries[static_cast<size_t>(it.value())].second = value;
+        return;
+    }
+    s.index.insert(folded, static_cast<int>(s.entries.size()));
+    s.entries.emplace_back(key, value);
+}
+
+void TMyMemIniFile::Reindex(Section& s)
+{
+    s.index.clear();
+    for (size_t i = 0; i < s.entries.size(); ++i)
+        s.index.insert(Fold(s.entries[i].first), static_cast<int>(i));
+}
+
+const QString* TMyMemIniFile::Value(const QString& section, const QString& key) const
+{
+    const Section* s = Find(section);
+    if (!s)
+        return nullptr;
+    auto it = s->index.constFind(Fold(CleanKey(key)));
+    return it == s->index.constEnd() ? nullptr : &s->entries[static_cast<size_t>(it.value())].second;
+}
+
+QString TMyMemIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
+{
+    const QString* v = Value(section, key);
+    return v ? *v : def;
+}
+
+int TMyMemIniFile::ReadInteger(const QString& section, const QString& key, int def) const
+{
+    const QString* v = Value(section, key);
+    int value = def;
+    return v && ParseInt(*v, value) ? value : def;
+}
+
+bool TMyMemIniFile::ReadBool(const QString& section, const QString& key, bool def) const
+{
+    return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+double TMyMemIniFile::ReadFloat(const QString& section, const QString& key, double def) const
+{
+    const QString* v = Value(section, key);
+    if (!v)
+        return def;
+    QString text = v->trimmed();
+    const QChar sep = UserDefaultFormatSettings.DecimalSeparator;
+    if (sep != QLatin1Char('.')) {
+        if (text.contains(QLatin1Char('.')))
+            return def;
+        text.replace(sep, QLatin1Char('.'));
+    }
+    bool ok = false;
+    const double d = text.toDouble(&ok);
+    return ok && std::isfinite(d) ? d : def;
+}
+
+void TMyMemIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    Put(Ensure(section), CleanKey(key), value, true);
+}
+
+void TMyMemIniFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TMyMemIniFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TMyMemIniFile::WriteFloat(const QString& section, const QString& key, double value)
+{
+    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    text.replace(QLatin1Char('.'), UserDefaultFormatSettings.DecimalSeparator);
+    WriteString(section, key, text);
+}
+
+void TMyMemIniFile::ReadMultiString(const QString& section, TStrings& list) const
+{
+    const Section* s = Find(section);
+    if (!s || !s->index.contains(kCount))
+        return;
+    int count = 0;
+    if (!ParseInt(ReadString(section, kCount, {}), count) || count < 0)
+        count = 0;
+    int per = 1;
+    if (!ParseInt(ReadString(section, kPer, {}), per) || per < 1)
+        per = 1;
+    list.BeginUpdate();
+    list.Clear();
+    // Entries come from the lines that are there, however large the count.
+    for (int line = 0; list.Count() < count; ++line) {
+        const QString* text = Value(section, kLine + QString::number(line));
+        if (!text)
+            break;
+        const QStringList entries = SplitEscaped(*text);
+        for (qsizetype k = 0; k < entries.size() && k < per && list.Count() < count; ++k) {
+            const int at = list.Count();
+            int obj = 0;
+            if (const QString* o = Value(section, kObj + QString::number(at)); !o || !ParseInt(*o, obj))
+                obj = 0;
+            list.AddObject(entries[k], obj);
+        }
+    }
+    list.EndUpdate();
+}
+
+void TMyMemIniFile::WriteMultiString(const QString& section, const TStrings& list, int bound)
+{
+    Section& s = Ensure(section);
+    // Drop the list stored before; the section's other keys stay.
+    auto isListKey = [](const QString& k) {
+        return k.compare(kCount, Qt::CaseInsensitive) == 0 || k.compare(kPer, Qt::CaseInsensitive) == 0 ||
+               k.startsWith(kLine, Qt::CaseInsensitive) || k.startsWith(kObj, Qt::CaseInsensitive);
+    };
+    const auto oldSize = s.entries.size();
+    s.entries.erase(std::remove_if(s.entries.begin(), s.entries.end(), [&](const auto& e) { return isListKey(e.first); }),
+                    s.entries.end());
+    if (s.entries.size() != oldSize)
+        Reindex(s);
+
+    const int count = list.Count();
+    const int per = bound > 0 ? bound : 1;
+    Put(s, kCount, QString::number(count), true);
+    Put(s, kPer, QString::number(per), true);
+    for (int first = 0, line = 0; first < count; first += per, ++line) {
+        QString text;
+        for (int i = first; i < std::min(count, first + per); ++i) {
+            if (i > first)
+                text += QLatin1String("\\|");
+            AppendEscaped(text, list.Get(i));
+        }
+        Put(s, kLine + QString::number(line), text, true);
+    }
+    for (int i = 0; i < count; ++i) {
+        const TObjectValue obj = list.GetObject(i);
+        if (obj != 0)
+            Put(s, kObj + QString::number(i), QString::number(static_cast<qlonglong>(obj)), true);
+    }
+}
+
+bool TMyMemIniFile::SectionExists(const QString& section) const { return Find(section) != nullptr; }
+
+bool TMyMemIniFile::ValueExists(const QString& section, const QString& key) const
+{
+    return Value(section, key) != nullptr;
+}
+
+QStringList TMyMemIniFile::ReadSections() const
+{
+    QStringList out;
+    for (const Section& s : fSections)
+        out.append(s.name);
+    return out;
+}
+
+QStringList TMyMemIniFile::ReadSection(const QString& section) const
+{
+    QStringList out;
+    if (const Section* s = Find(section)) {
+        for (const auto& e : s->entries)
+            out.append(e.first);
+    }
+    return out;
+}
+
+void TMyMemIniFile::EraseSection(const QString& section)
+{
+    auto it = fSectionIndex.constFind(Fold(CleanSection(section)));
+    if (it == fSectionIndex.constEnd())
+        return;
+    fSections.erase(fSections.begin() + it.value());
+    fSectionIndex.clear();
+    for (size_t i = 0; i < fSections.size(); ++i)
+        fSectionIndex.insert(Fold(fSections[i].name), static_cast<int>(i));
+}
+
+void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
+{
+    auto it = fSectionIndex.constFind(Fold(CleanSection(section)));
+    if (it == fSectionIndex.constEnd())
+        return;
+    Section& s = fSections[static_cast<size_t>(it.value())];
+    auto k = s.index.constFind(Fold(CleanKey(key)));
+    if (k == s.index.constEnd())
+        return;
+    s.entries.erase(s.entries.begin() + k.value());
+    Reindex(s);
+}
+
+QString TMyMemIniFile::ToText() const
+{
+    QString out;
+    for (const Section& s : fSections) {
+        if (!out.isEmpty())
+            out += QLatin1Char('\n');
+        out += QLatin1Char('[') % s.name % QLatin1String("]\n");
+        for (const auto& [key, value] : s.entries) {
+            out += key % QLatin1Char('=');
+            out += NeedsQuoting(value) ? Quote(value) : value;
+            out += QLatin1Char('\n');
+        }
+    }
+    return out;
+}
+
+void TMyMemIniFile::SetText(const QString& text)
+{
+    Clear();
+    QStringView all(text);
+    if (all.startsWith(QChar(0xFEFF)))
+        all = all.mid(1);
+    Section* current = nullptr;
+    qsizetype pos = 0;
+    while (pos < all.size()) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), pos);
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.mid(pos, end - pos);
+        pos = end + 1;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
+            continue;
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
+            if (close < 1)
+                close = trimmed.size();
+            current = &Ensure(trimmed.mid(1, close - 1).toString());
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        // Keys before any section, and lines without "=", carry nothing.
+        if (!current || eq < 0)
+            continue;
+        const QString key = CleanKey(line.left(eq).toString());
+        if (key.isEmpty())
+            continue;
+        const QStringView raw = line.mid(eq + 1);
+        const bool quoted = raw.size() >= 2 && raw.startsWith(QLatin1Char('"')) && raw.endsWith(QLatin1Char('"'));
+        // The first of duplicate keys wins, as a string list's Values does.
+        Put(*current, key, quoted ? Unquote(raw) : raw.toString(), false);
+    }
+}
+
+void TMyMemIniFile::UpdateFile() const
+{
+    QSaveFile f(fFileName);
+    if (fFileName.isEmpty() || !f.open(QIODevice::WriteOnly | QIODevice::Text))
+        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(fFileName, f.errorString()));
+    const QByteArray data = ToText().toUtf8();
+    if (f.write(data) != data.size() || !f.commit())
+        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fFileName, f.errorString()));
+}
+
+} // namespace qz8

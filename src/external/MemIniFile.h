@@ -1,0 +1,81 @@
+#pragma once
+// TMyMemIniFile: an INI file held in memory and bound to a file.
+//
+// Sections and keys compare without case and keep their order. Values are
+// stored as given; a value holding a line break, or wrapped in double
+// quotes, is written quoted with backslash escapes so the file stays one
+// line per key and reads back exactly. Integers are decimal, Booleans "1" or
+// "0", floats the shortest decimal text with the locale's decimal separator.
+//
+// Lists (WriteMultiString) live in the section beside its other keys:
+//   _count=N        number of entries
+//   _per=G          entries per line
+//   _line0=...      G entries, escaped (\\ \n \r) and joined by "\|"
+//   _obj5=7         the object value of entry 5, when not 0
+// The bound of WriteMultiString is the number of entries per line (G): it
+// keeps lines of long lists, such as memo texts, to a readable size. It
+// never drops an entry: every line a user typed into a memo is kept.
+#include "platform/Strings.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace qz8 {
+
+class TMyMemIniFile {
+public:
+    // Bound to fileName; holds its content when the file exists and can be
+    // read. A damaged file keeps every line that parses.
+    explicit TMyMemIniFile(const QString& fileName);
+
+    QString FileName() const { return fFileName; }
+    void Clear();
+    // Writes the whole content to the bound file, atomically. On failure
+    // raises Exception naming the file; the previous file stays whole.
+    void UpdateFile() const;
+
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    int ReadInteger(const QString& section, const QString& key, int def) const;
+    bool ReadBool(const QString& section, const QString& key, bool def) const;
+    double ReadFloat(const QString& section, const QString& key, double def) const;
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+    void WriteFloat(const QString& section, const QString& key, double value);
+
+    // Replaces the list's contents with the stored list; a section without
+    // a stored list leaves the list unchanged.
+    void ReadMultiString(const QString& section, TStrings& list) const;
+    void WriteMultiString(const QString& section, const TStrings& list, int bound = 0);
+
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& key) const;
+    QStringList ReadSections() const;
+    QStringList ReadSection(const QString& section) const;
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& key);
+
+    // The content as file text, and parsing of file text.
+    QString ToText() const;
+    void SetText(const QString& text);
+
+private:
+    struct Section {
+        QString name;
+        std::vector<std::pair<QString, QString>> entries;
+        QHash<QString, int> index;  // folded key -> position in entries
+    };
+    const Section* Find(const QString& section) const;
+    Section& Ensure(const QString& section);
+    const QString* Value(const QString& section, const QString& key) const;
+    static void Put(Section& s, const QString& key, const QString& value, bool replace);
+    static void Reindex(Section& s);
+
+    QString fFileName;
+    std::vector<Section> fSections;
+    QHash<QString, int> fSectionIndex;
+};
+
+} // namespace qz8

@@ -1,0 +1,62 @@
+#pragma once
+// The visual styles of the styled-control set and the colours of each style.
+// Ordinal 0 is the default style; each style is a coherent palette.
+#include "platform/Types.h"
+
+#include <QObject>
+#include <QPalette>
+#include <cstdint>
+
+class QWidget;
+
+namespace qz8 {
+Q_NAMESPACE
+
+enum TTMSStyle : std::uint8_t {
+    tsClassicLight,  // neutral light grey, the default
+    tsOceanBlue,     // soft blue surfaces, navy text
+    tsGraphite,      // dark surfaces, light text
+    tsOliveGrove,    // warm green-grey
+    tsRoseQuartz,    // pale rose with plum accents
+    tsHighContrast   // black and white with yellow selection
+};
+Q_ENUM_NS(TTMSStyle)
+
+constexpr int TTMSStyleCount = 6;
+// True for an ordinal that names a style.
+constexpr bool IsValidTMSStyle(int ordinal) { return ordinal >= 0 && ordinal < TTMSStyleCount; }
+QString TMSStyleName(TTMSStyle style);
+
+// The process-wide current style; the last writer wins.
+extern TTMSStyle Global_TMSStyle;
+
+// One colour per style and role. An ordinal outside the enumeration reads
+// the default style's colours.
+TColor GetABaseTMSBackgroundColour(TTMSStyle style);
+TColor GetABaseTMSTextColour(TTMSStyle style);
+TColor GetABaseTMSHighlightBackgroundColour(TTMSStyle style);
+TColor GetABaseTMSHighlightedTextColour(TTMSStyle style);
+TColor GetABaseTMSGradientBackgroundLightColour(TTMSStyle style);
+TColor GetABaseTMSGradientBackgroundDarkColour(TTMSStyle style);
+TColor GetABaseTMSScrollDarkBackgroundColour(TTMSStyle style);
+TColor GetABaseTMSScrollTextColour(TTMSStyle style);
+// Text of the most frequent entries and of search hits.
+TColor GetABaseTMSTextColour_MOSTFREQUENT(TTMSStyle style);
+TColor GetABaseTMSTextColour_SEARCHWORD(TTMSStyle style);
+
+// The style as a Qt palette, and that palette given to a widget and all its
+// children, so plain Qt widgets match the styled controls.
+QPalette TMSStylePalette(TTMSStyle style);
+void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style);
+
+// The styling interface of the styled controls; it never owns the control.
+class ITMSStyle {
+public:
+    virtual ~ITMSStyle() = default;
+    virtual void SetComponentStyle(TTMSStyle AStyle) = 0;
+};
+
+} // namespace qz8
+
+#define ITMSStyle_iid "qz8.ITMSStyle"
+Q_DECLARE_INTERFACE(qz8::ITMSStyle, ITMSStyle_iid)

@@ -1,0 +1,17 @@
+#pragma once
+// Application helpers of the platform.
+#include <QFont>
+#include <QString>
+
+namespace qz8 {
+
+// The running program's full file name.
+QString ExeName();
+// Lets pending events run (timers, posted events, repaints).
+void ProcessMessages();
+// The font new windows start with.
+QFont DefaultFont();
+// The primary screen's logical density (96 without a screen).
+int ScreenPixelsPerInch();
+
+} // namespace qz8

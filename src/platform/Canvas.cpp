@@ -1,0 +1,391 @@
+#include "platform/Canvas.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRawFont>
+#include <QWidget>
+#include <algorithm>
+
+namespace qz8 {
+
+TCanvas::TCanvas(QPaintDevice* device) : fDevice(device)
+{
+    Font = TFont(QGuiApplication::font());
+}
+
+TCanvas::~TCanvas() { End(); }
+
+void TCanvas::SetDevice(QPaintDevice* device)
+{
+    End();
+    fDevice = device;
+}
+
+void TCanvas::Attach(QPainter* painter)
+{
+    End();
+    fPainter = painter;
+}
+
+void TCanvas::Detach()
+{
+    if (!fOwnPainter)
+        fPainter = nullptr;
+}
+
+void TCanvas::End()
+{
+    if (fOwnPainter) {
+        fOwnPainter->end();
+        fOwnPainter.reset();
+    }
+    fPainter = nullptr;
+}
+
+QPainter* TCanvas::Painter()
+{
+    if (fPainter)
+        return fPainter;
+    // Widgets are painted only inside their paint event (through Attach).
+    if (!fDevice || fDevice->devType() == QInternal::Widget)
+        return nullptr;
+    fOwnPainter = std::make_unique<QPainter>(fDevice);
+    if (!fOwnPainter->isActive()) {
+        fOwnPainter.reset();
+        return nullptr;
+    }
+    fPainter = fOwnPainter.get();
+    return fPainter;
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    QPainter* p = Painter();
+    if (!p || Brush.Style == bsClear || r.IsEmpty())
+        return;
+    p->fillRect(r.ToQRect(), ToQColor(Brush.Color));
+}
+
+void TCanvas::FrameRect(const TRect& r)
+{
+    QPainter* p = Painter();
+    if (!p || Brush.Style == bsClear || r.IsEmpty())
+        return;
+    const QColor c = ToQColor(Brush.Color);
+    p->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
+    p->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
+    p->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
+    p->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+    QPainter* p = Painter();
+    const TRect r{left, top, right, bottom};
+    if (!p || r.IsEmpty())
+        return;
+    if (Brush.Style != bsClear)
+        p->fillRect(r.ToQRect(), ToQColor(Brush.Color));
+    if (Pen.Style == psClear || Pen.Width <= 0)
+        return;
+    // The outline lies inside the bounds, Pen.Width pixels thick.
+    const int w = std::min({Pen.Width, (r.Width() + 1) / 2, (r.Height() + 1) / 2});
+    const QColor c = ToQColor(Pen.Color);
+    p->fillRect(QRect(r.Left, r.Top, r.Width(), w), c);
+    p->fillRect(QRect(r.Left, r.Bottom - w, r.Width(), w), c);
+    p->fillRect(QRect(r.Left, r.Top, w, r.Height()), c);
+    p->fillRect(QRect(r.Right - w, r.Top, w, r.Height()), c);
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom)
+{
+    QPainter* p = Painter();
+    if (!p || right - left < 1 || bottom - top < 1)
+        return;
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(ToQColor(Pen.Color), 0));
+    p->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color)));
+    p->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    p->restore();
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    QPainter* p = Painter();
+    if (!p || points.size() < 2)
+        return;
+    QPolygon poly;
+    for (const TPoint& pt : points)
+        poly << QPoint(pt.X, pt.Y);
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(ToQColor(Pen.Color), 0));
+    p->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color)));
+    p->drawPolygon(poly);
+    p->restore();
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    QPainter* p = Painter();
+    const TPoint from = PenPos;
+    PenPos = {x, y};
+    if (!p || Pen.Style == psClear || (from.X == x && from.Y == y))
+        return;
+    // GDI leaves out the end point: step one pixel back along the major axis.
+    const int dx = x - from.X, dy = y - from.Y;
+    int ex = x, ey = y;
+    if (std::abs(dx) >= std::abs(dy))
+        ex -= (dx > 0) - (dx < 0);
+    else
+        ey -= (dy > 0) - (dy < 0);
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(QPen(ToQColor(Pen.Color), Pen.Width <= 1 ? 0 : Pen.Width));
+    p->drawLine(from.X, from.Y, ex, ey);
+    p->restore();
+}
+
+void TCanvas::DrawTextCell(int x, int y, const QString& text)
+{
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    const QFontMetrics fm(Font, fDevice);
+    if (Brush.Style != bsClear)
+        p->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
+    p->save();
+    p->setFont(Font);
+    p->setPen(ToQColor(Font.Color));
+    p->drawText(x, y + fm.ascent(), text);
+    p->restore();
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    DrawTextCell(x, y, text);
+    PenPos = {x + TextWidth(text), y};
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
+{
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    p->save();
+    p->setClipRect(r.ToQRect());
+    if (Brush.Style != bsClear)
+        p->fillRect(r.ToQRect(), ToQColor(Brush.Color));
+    p->setFont(Font);
+    p->setPen(ToQColor(Font.Color));
+    p->drawText(x, y + QFontMetrics(Font, fDevice).ascent(), text);
+    p->restore();
+}
+
+int TCanvas::TextWidth(const QString& text) const
+{
+    return QFontMetrics(Font, fDevice).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const
+{
+    return QFontMetrics(Font, fDevice).height();
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image)
+{
+    if (QPainter* p = Painter())
+        p->drawImage(QPoint(x, y), image);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const QImage& image)
+{
+    if (QPainter* p = Painter())
+        p->drawImage(r.ToQRect(), image);
+}
+
+TBitmap::TBitmap() : fImage(0, 0, QImage::Format_ARGB32), fCanvas(&fImage) {}
+
+TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
+
+TBitmap::~TBitmap() { fCanvas.End(); }
+
+void TBitmap::SetSize(int width, int height)
+{
+    fCanvas.End();
+    fImage = QImage(std::max(0, width), std::max(0, height), QImage::Format_ARGB32);
+    fImage.fill(Qt::white);
+    fCanvas.SetDevice(&fImage);
+}
+
+const QImage& TBitmap::Image()
+{
+    fCanvas.End();
+    return fImage;
+}
+
+void TBitmap::Assign(const QImage& image)
+{
+    fCanvas.End();
+    fImage = image.convertToFormat(QImage::Format_ARGB32);
+    fCanvas.SetDevice(&fImage);
+}
+
+TColor TBitmap::Pixel(int x, int y)
+{
+    const QImage& img = Image();
+    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
+        return clNone;
+    return FromQColor(img.pixelColor(x, y));
+}
+
+bool TBitmap::LoadFromFile(const QString& fileName)
+{
+    QImage img;
+    if (!img.load(fileName))
+        return false;
+    Assign(img);
+    return true;
+}
+
+bool TBitmap::SaveToFile(const QString& fileName) { return Image().save(fileName); }
+
+bool TextOutW(HDC dc, int x, int y, const QString& text)
+{
+    if (!dc)
+        return false;
+    const TPoint keep = dc->PenPos;
+    dc->TextOut(x, y, text);
+    dc->PenPos = keep;
+    return true;
+}
+
+namespace {
+
+// Removes mnemonic markers: "&&" becomes "&", a single "&" vanishes.
+QString StripPrefix(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))
+                out += QLatin1Char('&');
+            ++i;
+            if (i < text.size() && text[i] != QLatin1Char('&'))
+                out += text[i];
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format)
+{
+    if (!dc)
+        return 0;
+    const QString shown = (format & DT_NOPREFIX) ? text : StripPrefix(text);
+    const QFontMetrics fm(dc->Font, dc->Device());
+    int flags = 0;
+    if (format & DT_CENTER)
+        flags |= Qt::AlignHCenter;
+    else if (format & DT_RIGHT)
+        flags |= Qt::AlignRight;
+    else
+        flags |= Qt::AlignLeft;
+    if (format & DT_SINGLELINE)
+        flags |= (format & DT_VCENTER) ? Qt::AlignVCenter : (format & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;
+    else
+        flags |= Qt::AlignTop;
+    if (format & DT_WORDBREAK)
+        flags |= Qt::TextWordWrap;
+    QString line = shown;
+    if (format & DT_SINGLELINE)
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+
+    if (format & DT_CALCRECT) {
+        const int wrapWidth = (format & DT_WORDBREAK) ? std::max(1, r.Width()) : 1 << 20;
+        const QRect b = fm.boundingRect(QRect(0, 0, wrapWidth, 1 << 20), flags & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter | Qt::AlignBottom), line);
+        const int w = line.isEmpty() ? 0 : b.width();
+        const int h = (format & DT_SINGLELINE) ? fm.height() : std::max(fm.height(), b.height());
+        r.Right = r.Left + w;
+        r.Bottom = r.Top + h;
+        return h;
+    }
+
+    if (format & DT_END_ELLIPSIS)
+        line = fm.elidedText(line, Qt::ElideRight, r.Width());
+    else if (format & DT_PATH_ELLIPSIS)
+        line = fm.elidedText(line, Qt::ElideMiddle, r.Width());
+    QPainter* p = dc->Painter();
+    if (!p)
+        return fm.height();
+    p->save();
+    if (!(format & DT_NOCLIP))
+        p->setClipRect(r.ToQRect());
+    p->setFont(dc->Font);
+    p->setPen(ToQColor(dc->Font.Color));
+    QRect drawn;
+    if (dc->Brush.Style != bsClear) {
+        const QRect b = fm.boundingRect(r.ToQRect(), flags, line);
+        p->fillRect(b, ToQColor(dc->Brush.Color));
+    }
+    p->drawText(r.ToQRect(), flags, line, &drawn);
+    p->restore();
+    return drawn.height();
+}
+
+bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, unsigned rop)
+{
+    if (!dst || !src || w <= 0 || h <= 0 || rop != SRCCOPY)
+        return false;
+    QImage block;
+    QPaintDevice* dev = src->Device();
+    if (!dev)
+        return false;
+    if (dev->devType() == QInternal::Image) {
+        src->End();
+        block = static_cast<QImage*>(dev)->copy(sx, sy, w, h);
+    } else if (dev->devType() == QInternal::Widget) {
+        block = static_cast<QWidget*>(dev)->grab(QRect(sx, sy, w, h)).toImage();
+    } else {
+        return false;
+    }
+    QPainter* p = dst->Painter();
+    if (!p)
+        return false;
+    p->save();
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->drawImage(QPoint(x, y), block);
+    p->restore();
+    return true;
+}
+
+TGlyphSet GetFontUnicodeRanges(HDC dc)
+{
+    TGlyphSet set;
+    if (!dc)
+        return set;
+    const QRawFont raw = QRawFont::fromFont(dc->Font);
+    if (!raw.isValid())
+        return set;
+    int start = -1;
+    for (int c = 0; c <= 0x10000; ++c) {
+        const bool has = c < 0x10000 && raw.supportsCharacter(char32_t(c));
+        if (has && start < 0)
+            start = c;
+        if (!has && start >= 0) {
+            set.ranges.push_back({static_cast<char16_t>(start), c - start});
+            set.cGlyphsSupported += c - start;
+            start = -1;
+        }
+    }
+    return set;
+}
+
+} // namespace qz8

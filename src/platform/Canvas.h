@@ -1,0 +1,147 @@
+#pragma once
+// TCanvas: a QPainter with the brush, pen and font state of the platform and
+// GDI's coordinate rules (rectangles exclude right and bottom, outlines are
+// drawn inside the bounds, TextOut places the top of the text cell).
+// TBitmap is a QImage with a canvas, so painters can be checked in pixels.
+// The Win32 drawing calls are free functions over a canvas (HDC).
+#include "platform/Types.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPolygon>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+
+namespace qz8 {
+
+enum TBrushStyle { bsSolid, bsClear };
+enum TPenStyle { psSolid, psClear };
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+};
+
+class TFont : public QFont {
+public:
+    TFont() = default;
+    TFont(const QFont& f, TColor color = clWindowText) : QFont(f), Color(color) {}
+    TColor Color = clWindowText;
+};
+
+class TCanvas {
+public:
+    // A canvas over a device; a painter is opened on first drawing and closed
+    // by End() (TBitmap does that before its pixels are read). A widget can
+    // only be painted through Attach() during its paint event; outside of it
+    // the canvas measures text and ignores drawing.
+    explicit TCanvas(QPaintDevice* device = nullptr);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    void SetDevice(QPaintDevice* device);
+    QPaintDevice* Device() const { return fDevice; }
+    // Paints through an open painter (a paint event's); Detach gives it back.
+    void Attach(QPainter* painter);
+    void Detach();
+    void End();
+    QPainter* Painter();
+
+    TBrush Brush;
+    TPen Pen;
+    TFont Font;
+    TPoint PenPos;
+
+    void FillRect(const TRect& r);
+    void FrameRect(const TRect& r);
+    void Rectangle(int left, int top, int right, int bottom);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Ellipse(int left, int top, int right, int bottom);
+    void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    void Polygon(const std::vector<TPoint>& points);
+    void MoveTo(int x, int y) { PenPos = {x, y}; }
+    // Draws to (x, y) excluding the end point, as GDI does.
+    void LineTo(int x, int y);
+    void TextOut(int x, int y, const QString& text);
+    void TextRect(const TRect& r, int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+    void Draw(int x, int y, const QImage& image);
+    void StretchDraw(const TRect& r, const QImage& image);
+
+    // The "device context" of the Win32 calls.
+    TCanvas* Handle() { return this; }
+
+private:
+    void DrawTextCell(int x, int y, const QString& text);
+    QPaintDevice* fDevice = nullptr;
+    QPainter* fPainter = nullptr;
+    std::unique_ptr<QPainter> fOwnPainter;
+};
+
+class TBitmap {
+public:
+    TBitmap();
+    TBitmap(int width, int height);
+    ~TBitmap();
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    int Width() const { return fImage.width(); }
+    int Height() const { return fImage.height(); }
+    // A new size starts white.
+    void SetSize(int width, int height);
+    TCanvas& Canvas() { return fCanvas; }
+    // The pixels, with any drawing finished first.
+    const QImage& Image();
+    void Assign(const QImage& image);
+    TColor Pixel(int x, int y);
+    bool LoadFromFile(const QString& fileName);
+    bool SaveToFile(const QString& fileName);
+
+private:
+    QImage fImage;
+    TCanvas fCanvas;
+};
+
+using HDC = TCanvas*;
+
+// DrawTextW format flags.
+enum : unsigned {
+    DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
+    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100, DT_CALCRECT = 0x400,
+    DT_NOPREFIX = 0x800, DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
+    DT_HIDEPREFIX = 0x100000
+};
+enum : unsigned { SRCCOPY = 0x00CC0020 };
+
+bool TextOutW(HDC dc, int x, int y, const QString& text);
+// Draws text in r, or with DT_CALCRECT only measures it and widens or
+// narrows r to the text. "&" marks a mnemonic ("&&" is a literal "&") unless
+// DT_NOPREFIX is given; a mnemonic marker takes no room. Returns the height.
+int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format);
+// Copies a w x h block from src at (sx, sy) to dst at (x, y).
+bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, unsigned rop = SRCCOPY);
+
+struct TWCRange {
+    char16_t wcLow = 0;
+    int cGlyphs = 0;
+};
+struct TGlyphSet {
+    int cGlyphsSupported = 0;
+    std::vector<TWCRange> ranges;
+};
+// The 16-bit characters the canvas's font really covers, as ranges.
+TGlyphSet GetFontUnicodeRanges(HDC dc);
+
+} // namespace qz8

@@ -1,0 +1,122 @@
+#include "platform/ColorBox.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+
+namespace qz8 {
+
+class TColorBoxDelegate : public QStyledItemDelegate {
+public:
+    explicit TColorBoxDelegate(TCustomColorBox* box) : QStyledItemDelegate(box), fBox(box) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        TOwnerDrawState state = 0;
+        if (option.state & QStyle::State_Selected)
+            state |= odSelected;
+        if (option.state & QStyle::State_HasFocus)
+            state |= odFocused;
+        TCanvas& c = fBox->fCanvas;
+        c.Attach(painter);
+        c.Font = TFont(fBox->font(), clWindowText);
+        c.Brush = TBrush{clWindow, bsSolid};
+        c.Pen = TPen{};
+        fBox->DrawItem(index.row(), TRect::FromQRect(option.rect), state);
+        c.Detach();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width() + fBox->fItemHeight + 8, fBox->fItemHeight);
+    }
+
+private:
+    TCustomColorBox* fBox;
+};
+
+TCustomColorBox::TCustomColorBox(QWidget* parent) : QComboBox(parent), fItems(this), fCanvas(this)
+{
+    setItemDelegate(new TColorBoxDelegate(this));
+}
+
+TCustomColorBox::~TCustomColorBox() = default;
+
+TColor TCustomColorBox::Colors(int index) const
+{
+    if (index < 0 || index >= count())
+        return clBlack;
+    return static_cast<TColor>(itemData(index).toLongLong());
+}
+
+QString TCustomColorBox::ColorNames(int index) const
+{
+    return index >= 0 && index < count() ? itemText(index) : QString();
+}
+
+void TCustomColorBox::AddColor(const QString& name, TColor color)
+{
+    fItems.AddObject(name, color);
+}
+
+TColor TCustomColorBox::Selected() const { return Colors(currentIndex()); }
+
+void TCustomColorBox::SetSelected(TColor color)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (Colors(i) == color) {
+            setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void TCustomColorBox::SetItemIndex(int index)
+{
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
+
+void TCustomColorBox::SetItemHeight(int height)
+{
+    if (height <= 0)
+        return;
+    fItemHeight = height;
+    if (view())
+        view()->doItemsLayout();
+    updateGeometry();
+    update();
+}
+
+void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    const bool sel = State & odSelected;
+    fCanvas.Brush = TBrush{sel ? clHighlight : clWindow, bsSolid};
+    fCanvas.FillRect(Rect);
+    if (Index < 0 || Index >= count())
+        return;
+    const int side = std::max(1, Rect.Height() - 4);
+    fCanvas.Brush.Color = Colors(Index);
+    fCanvas.Pen = TPen{clBlack, 1, psSolid};
+    fCanvas.Rectangle(Bounds(Rect.Left + 2, Rect.Top + 2, side, side));
+    fCanvas.Brush.Style = bsClear;
+    fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
+    fCanvas.TextOut(Rect.Left + side + 6, Rect.Top + (Rect.Height() - fCanvas.TextHeight(QStringLiteral("Yg"))) / 2, ColorNames(Index));
+}
+
+void TCustomColorBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    opt.currentText.clear();
+    opt.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+    const QRect edit = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+    fCanvas.Attach(&painter);
+    fCanvas.Font = TFont(font(), clWindowText);
+    DrawItem(currentIndex(), TRect::FromQRect(edit), odComboBoxEdit | (hasFocus() ? odFocused : 0u));
+    fCanvas.Detach();
+}
+
+} // namespace qz8

@@ -1,0 +1,213 @@
+#include "platform/Components.h"
+#include "platform/Types.h"
+
+#include <QAbstractScrollArea>
+#include <QDockWidget>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHash>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMetaProperty>
+#include <QPointer>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolBox>
+#include <QWidget>
+#include <algorithm>
+
+namespace qz8 {
+
+namespace {
+
+struct Registry {
+    TClassList containers{&QScrollArea::staticMetaObject, &QGroupBox::staticMetaObject,
+                          &QStackedWidget::staticMetaObject, &QTabWidget::staticMetaObject,
+                          &QSplitter::staticMetaObject, &QToolBox::staticMetaObject,
+                          &QDockWidget::staticMetaObject, &QMainWindow::staticMetaObject};
+    TClassList roots;
+    // Explicit ownership: object -> owner, and per owner the order given.
+    QHash<const QObject*, QPointer<QObject>> explicitOwner;
+    QHash<const QObject*, QList<QPointer<QObject>>> explicitOwned;
+};
+
+Registry& Reg()
+{
+    static Registry r;
+    return r;
+}
+
+bool IsQtInternal(const QObject* obj)
+{
+    return obj->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// Internal parts of Qt that still hold the user's widgets: a scroll area's
+// viewport and a tab widget's page stack.
+bool IsInternalHolder(const QObject* obj)
+{
+    if (qobject_cast<const QStackedWidget*>(obj))
+        return true;
+    if (auto* area = qobject_cast<const QAbstractScrollArea*>(obj->parent()))
+        return area->viewport() == obj && qobject_cast<const QScrollArea*>(area) != nullptr;
+    return false;
+}
+
+void Collect(const QObject* owner, const QObject* node, QList<QObject*>& out)
+{
+    auto& reg = Reg();
+    for (QObject* child : node->children()) {
+        if (qobject_cast<QLayout*>(child))
+            continue;
+        if (IsQtInternal(child)) {
+            if (IsInternalHolder(child))
+                Collect(owner, child, out);
+            continue;
+        }
+        auto it = reg.explicitOwner.constFind(child);
+        const bool ownedElsewhere = it != reg.explicitOwner.constEnd() && it.value() && it.value() != owner;
+        if (!ownedElsewhere && !(it != reg.explicitOwner.constEnd() && it.value() == owner))
+            out.append(child);
+        if (!ownedElsewhere && !IsOwnerRoot(child))
+            Collect(owner, child, out);
+    }
+}
+
+} // namespace
+
+bool InheritsFrom(const QObject* obj, TClass cls)
+{
+    return obj && cls && obj->metaObject()->inherits(cls);
+}
+
+bool MatchesClassList(const QObject* obj, const TClassList& classes)
+{
+    return std::any_of(classes.begin(), classes.end(), [obj](TClass c) { return InheritsFrom(obj, c); });
+}
+
+void RegisterContainerClass(TClass cls)
+{
+    auto& list = Reg().containers;
+    if (std::find(list.begin(), list.end(), cls) == list.end())
+        list.push_back(cls);
+}
+
+void RegisterOwnerRootClass(TClass cls)
+{
+    auto& list = Reg().roots;
+    if (std::find(list.begin(), list.end(), cls) == list.end())
+        list.push_back(cls);
+}
+
+bool IsContainer(const QObject* obj)
+{
+    if (!obj || !obj->isWidgetType())
+        return false;
+    const QMetaObject* mo = obj->metaObject();
+    if (mo == &QWidget::staticMetaObject || mo == &QFrame::staticMetaObject)
+        return true;
+    return MatchesClassList(obj, Reg().containers);
+}
+
+bool IsOwnerRoot(const QObject* obj)
+{
+    if (!obj)
+        return false;
+    if (MatchesClassList(obj, Reg().roots))
+        return true;
+    if (obj->isWidgetType() && static_cast<const QWidget*>(obj)->isWindow())
+        return true;
+    return !IsContainer(obj);
+}
+
+QObject* Owner(const QObject* obj)
+{
+    if (!obj)
+        return nullptr;
+    auto it = Reg().explicitOwner.constFind(obj);
+    if (it != Reg().explicitOwner.constEnd() && it.value())
+        return it.value();
+    for (QObject* p = obj->parent(); p; p = p->parent()) {
+        if (IsOwnerRoot(p))
+            return p;
+    }
+    return nullptr;
+}
+
+QList<QObject*> Components(const QObject* owner)
+{
+    QList<QObject*> out;
+    if (!owner)
+        return out;
+    Collect(owner, owner, out);
+    auto it = Reg().explicitOwned.constFind(owner);
+    if (it != Reg().explicitOwned.constEnd()) {
+        for (const QPointer<QObject>& p : it.value()) {
+            if (p && Reg().explicitOwner.value(p) == owner && !out.contains(p.data()))
+                out.append(p.data());
+        }
+    }
+    return out;
+}
+
+int ComponentCount(const QObject* owner)
+{
+    return static_cast<int>(Components(owner).size());
+}
+
+void SetOwner(QObject* obj, QObject* owner)
+{
+    if (!obj)
+        return;
+    auto& reg = Reg();
+    if (auto old = reg.explicitOwner.take(obj)) {
+        auto& list = reg.explicitOwned[old.data()];
+        list.removeAll(QPointer<QObject>(obj));
+    }
+    if (!owner)
+        return;
+    reg.explicitOwner.insert(obj, owner);
+    reg.explicitOwned[owner].append(obj);
+    // Forget the entries when either side goes away.
+    QObject::connect(obj, &QObject::destroyed, [obj] { Reg().explicitOwner.remove(obj); });
+    QObject::connect(owner, &QObject::destroyed, [owner] { Reg().explicitOwned.remove(owner); });
+}
+
+bool HasPublishedProperty(const QObject* obj, const char* name)
+{
+    return obj && name && obj->metaObject()->indexOfProperty(name) >= 0;
+}
+
+QVariant GetPublishedProperty(const QObject* obj, const char* name)
+{
+    if (!HasPublishedProperty(obj, name))
+        return {};
+    const QMetaProperty prop = obj->metaObject()->property(obj->metaObject()->indexOfProperty(name));
+    return prop.isReadable() ? prop.read(obj) : QVariant();
+}
+
+bool SetPublishedProperty(QObject* obj, const char* name, const QVariant& value)
+{
+    if (!HasPublishedProperty(obj, name) || !value.isValid())
+        return false;
+    const QMetaProperty prop = obj->metaObject()->property(obj->metaObject()->indexOfProperty(name));
+    if (!prop.isWritable())
+        return false;
+    QVariant v = value;
+    if (v.metaType() != prop.metaType()) {
+        if (prop.isEnumType() && v.canConvert<int>()) {
+            bool ok = false;
+            const int n = v.toInt(&ok);
+            if (!ok || !prop.enumerator().valueToKey(n))
+                return false;
+            v = QVariant(n);
+        } else if (!v.convert(prop.metaType())) {
+            return false;
+        }
+    }
+    return prop.write(obj, v);
+}
+
+} // namespace qz8

@@ -1,0 +1,53 @@
+#pragma once
+// The component model on Qt's object tree: derived ownership, class
+// references and class lists, and published properties by name.
+//
+// The owner of an object is the nearest ancestor that is an owner root (a
+// form, a TFrame, a top-level window, or any widget that owns its internal
+// parts), unless SetOwner gave it another. Containers (plain QWidget and
+// QFrame, panels, group boxes, scroll areas, tab and stacked pages,
+// splitters, tool boxes, dock widgets, main windows) pass ownership through
+// to their children. Qt's own internal parts (named "qt_...") are never
+// components.
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QVariant>
+#include <vector>
+
+namespace qz8 {
+
+using TComponent = QObject;
+using TClass = const QMetaObject*;
+using TClassList = std::vector<TClass>;
+
+// True when obj is of class cls or of a descendant.
+bool InheritsFrom(const QObject* obj, TClass cls);
+// True when obj matches an entry of the list (class or descendant).
+bool MatchesClassList(const QObject* obj, const TClassList& classes);
+
+// Classes that pass ownership through to their children; extended by the
+// library's own container controls at load time.
+void RegisterContainerClass(TClass cls);
+// Classes that are owner roots whatever else they are (forms, frames).
+void RegisterOwnerRootClass(TClass cls);
+bool IsContainer(const QObject* obj);
+bool IsOwnerRoot(const QObject* obj);
+
+QObject* Owner(const QObject* obj);
+// What owner owns: its object tree in depth-first pre-order (the order of
+// construction), descending through containers only, followed by the
+// objects given to it with SetOwner.
+QList<QObject*> Components(const QObject* owner);
+int ComponentCount(const QObject* owner);
+// Gives obj an explicit owner; nullptr returns it to its derived owner.
+void SetOwner(QObject* obj, QObject* owner);
+
+// Published properties (Q_PROPERTY) by name. Reading an unknown property
+// gives an invalid QVariant; writing never creates a dynamic property and
+// answers false for an unknown, read-only or unconvertible value.
+bool HasPublishedProperty(const QObject* obj, const char* name);
+QVariant GetPublishedProperty(const QObject* obj, const char* name);
+bool SetPublishedProperty(QObject* obj, const char* name, const QVariant& value);
+
+} // namespace qz8

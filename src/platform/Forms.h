@@ -1,0 +1,64 @@
+#pragma once
+// Forms, frames and panels.
+#include "platform/Types.h"
+
+#include <QFrame>
+#include <QMainWindow>
+#include <functional>
+
+namespace qz8 {
+
+// A tool window. Its Color is the window's background; OnShow runs at every
+// show and OnActivate whenever the window becomes the active one.
+class TForm : public QMainWindow {
+    Q_OBJECT
+    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE SetPixelsPerInch)
+    Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
+public:
+    explicit TForm(QWidget* parent = nullptr);
+
+    TColor Color() const { return fColor; }
+    void SetColor(TColor color);
+    int PixelsPerInch() const { return fPixelsPerInch; }
+    void SetPixelsPerInch(int ppi) { fPixelsPerInch = ppi; }
+    bool Scaled() const { return fScaled; }
+    void SetScaled(bool scaled) { fScaled = scaled; }
+
+    std::function<void(QObject* Sender)> OnShow;
+    std::function<void(QObject* Sender)> OnActivate;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    TColor fColor = clBtnFace;
+    int fPixelsPerInch = 96;
+    bool fScaled = true;
+};
+
+// A frame owns the controls placed on it.
+class TFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit TFrame(QWidget* parent = nullptr);
+};
+
+// A panel passes ownership of its controls through to its owner.
+class TPanel : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+    QString Caption() const { return fCaption; }
+    void SetCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString fCaption;
+};
+
+} // namespace qz8

@@ -1,0 +1,480 @@
+#include "platform/ListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace qz8 {
+
+void TListBoxStrings::DoChange()
+{
+    TStringList::DoChange();
+    fOwner->ItemsChanged();
+}
+
+TCustomListBox::TCustomListBox(QWidget* parent)
+    : QAbstractScrollArea(parent), fItems(this), fCanvas(viewport())
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setSingleStep(1);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TCustomListBox::~TCustomListBox() = default;
+
+int TCustomListBox::Count() const
+{
+    return IsVirtual() ? fCount : fItems.Count();
+}
+
+void TCustomListBox::SetCount(int count)
+{
+    if (!IsVirtual())
+        return;
+    fCount = std::max(0, count);
+    ItemsChanged();
+}
+
+void TCustomListBox::ItemsChanged()
+{
+    const int n = Count();
+    // Selection beyond the end goes; nothing is stored per row.
+    fSelected.erase(fSelected.lower_bound(n), fSelected.end());
+    if (fItemIndex >= n) {
+        fItemIndex = -1;
+        emit itemIndexChanged(-1);
+    }
+    if (fAnchor >= n)
+        fAnchor = -1;
+    UpdateScrollBar();
+    viewport()->update();
+}
+
+void TCustomListBox::SetItemIndex(int index)
+{
+    if (index < -1 || index >= Count())
+        index = -1;
+    if (!fMultiSelect) {
+        fSelected.clear();
+        if (index >= 0)
+            fSelected.insert(index);
+    }
+    const bool changed = index != fItemIndex;
+    fItemIndex = index;
+    fAnchor = index;
+    if (index >= 0)
+        EnsureVisible(index);
+    viewport()->update();
+    if (changed)
+        emit itemIndexChanged(index);
+}
+
+void TCustomListBox::SetItemHeight(int height)
+{
+    if (height <= 0)
+        return;
+    fItemHeight = height;
+    UpdateScrollBar();
+    viewport()->update();
+}
+
+void TCustomListBox::SetTopIndex(int index)
+{
+    verticalScrollBar()->setValue(std::clamp(index, 0, std::max(0, Count() - 1)));
+}
+
+void TCustomListBox::SetMultiSelect(bool on)
+{
+    fMultiSelect = on;
+    fSelected.clear();
+    if (!on && fItemIndex >= 0)
+        fSelected.insert(fItemIndex);
+    viewport()->update();
+}
+
+void TCustomListBox::SetColor(TColor color)
+{
+    fColor = color;
+    viewport()->update();
+}
+
+void TCustomListBox::SetStyle(TListBoxStyle style)
+{
+    fStyle = style;
+    ItemsChanged();
+}
+
+bool TCustomListBox::Selected(int index) const
+{
+    return fSelected.count(index) > 0;
+}
+
+void TCustomListBox::SetSelected(int index, bool selected)
+{
+    if (index < 0 || index >= Count())
+        return;
+    if (!fMultiSelect) {
+        SetItemIndex(selected ? index : (index == fItemIndex ? -1 : fItemIndex));
+        return;
+    }
+    if (selected)
+        fSelected.insert(index);
+    else
+        fSelected.erase(index);
+    viewport()->update();
+}
+
+int TCustomListBox::SelCount() const
+{
+    return fMultiSelect ? static_cast<int>(fSelected.size()) : -1;
+}
+
+void TCustomListBox::ClearSelection()
+{
+    fSelected.clear();
+    if (!fMultiSelect)
+        SetItemIndex(-1);
+    viewport()->update();
+}
+
+void TCustomListBox::Clear()
+{
+    if (IsVirtual())
+        SetCount(0);
+    else
+        fItems.Clear();
+}
+
+int TCustomListBox::RowHeight(int index) const
+{
+    int h = fItemHeight;
+    if (fStyle == lbOwnerDrawVariable && OnMeasureItem)
+        OnMeasureItem(const_cast<TCustomListBox*>(this), index, h);
+    return std::max(1, h);
+}
+
+int TCustomListBox::VisibleRowCount() const
+{
+    return std::max(1, viewport()->height() / std::max(1, fItemHeight));
+}
+
+TRect TCustomListBox::ItemRect(int index) const
+{
+    if (index < fTopIndex || index >= Count())
+        return {};
+    int y = 0;
+    const int bottom = viewport()->height();
+    for (int i = fTopIndex; i < index; ++i) {
+        y += RowHeight(i);
+        if (y >= bottom)
+            return {};
+    }
+    return {0, y, viewport()->width(), y + RowHeight(index)};
+}
+
+int TCustomListBox::ItemAtPos(TPoint pos, bool existing) const
+{
+    if (pos.X < 0 || pos.X >= viewport()->width() || pos.Y < 0)
+        return existing ? -1 : Count();
+    const int n = Count();
+    int y = 0;
+    for (int i = fTopIndex; i < n; ++i) {
+        const int h = RowHeight(i);
+        if (pos.Y < y + h)
+            return i;
+        y += h;
+        if (y > viewport()->height())
+            break;
+    }
+    return existing ? -1 : n;
+}
+
+QString TCustomListBox::ItemText(int index) const
+{
+    if (index < 0 || index >= Count())
+        return {};
+    if (IsVirtual()) {
+        QString data;
+        if (OnData)
+            OnData(const_cast<TCustomListBox*>(this), index, data);
+        return data;
+    }
+    return fItems.Get(index);
+}
+
+void TCustomListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    if (IsOwnerDraw() && OnDrawItem)
+        OnDrawItem(this, Index, Rect, State);
+    else
+        DrawStandardItem(Index, Rect, State);
+}
+
+void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    const bool sel = State & odSelected;
+    fCanvas.Brush.Color = sel ? clHighlight : fColor;
+    fCanvas.Brush.Style = bsSolid;
+    fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
+    fCanvas.FillRect(Rect);
+    const QString text = ItemText(Index);
+    fCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - fCanvas.TextHeight(text)) / 2, text);
+}
+
+void TCustomListBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    fCanvas.Attach(&painter);
+    fCanvas.Font = TFont(font(), clWindowText);
+    const int w = viewport()->width();
+    const int h = viewport()->height();
+    painter.fillRect(QRect(0, 0, w, h), ToQColor(fColor));
+    const int n = Count();
+    int y = 0;
+    for (int i = fTopIndex; i < n && y < h; ++i) {
+        const int rh = RowHeight(i);
+        TOwnerDrawState state = 0;
+        if (Selected(i))
+            state |= odSelected;
+        if (i == fItemIndex && hasFocus())
+            state |= odFocused;
+        if (!isEnabled())
+            state |= odDisabled;
+        // Each row starts from the list's font and a solid brush.
+        fCanvas.Brush = TBrush{fColor, bsSolid};
+        fCanvas.Pen = TPen{};
+        fCanvas.Font = TFont(font(), clWindowText);
+        DrawItem(i, {0, y, w, y + rh}, state);
+        y += rh;
+    }
+    fCanvas.Detach();
+}
+
+void TCustomListBox::UpdateScrollBar()
+{
+    const int n = Count();
+    const int visible = VisibleRowCount();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setPageStep(visible);
+    bar->setRange(0, std::max(0, n - visible));
+    fTopIndex = bar->value();
+}
+
+void TCustomListBox::scrollContentsBy(int, int)
+{
+    fTopIndex = verticalScrollBar()->value();
+    viewport()->update();
+}
+
+void TCustomListBox::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBar();
+}
+
+QSize TCustomListBox::sizeHint() const
+{
+    return QSize(160, fItemHeight * 8 + 2 * frameWidth());
+}
+
+void TCustomListBox::EnsureVisible(int index)
+{
+    const int visible = VisibleRowCount();
+    if (index < fTopIndex)
+        SetTopIndex(index);
+    else if (index >= fTopIndex + visible)
+        SetTopIndex(index - visible + 1);
+}
+
+void TCustomListBox::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TCustomListBox::RowPressed(int index, const QPoint&, Qt::KeyboardModifiers mods)
+{
+    MoveTo(index, mods);
+    Click();
+}
+
+void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
+{
+    const int n = Count();
+    if (n == 0)
+        return;
+    index = std::clamp(index, 0, n - 1);
+    if (!fMultiSelect) {
+        SetItemIndex(index);
+        return;
+    }
+    const int anchor = fAnchor;
+    if (fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
+        if (!(mods & Qt::ControlModifier))
+            fSelected.clear();
+        for (int i = std::min(anchor, index); i <= std::max(anchor, index); ++i)
+            fSelected.insert(i);
+    } else if (fExtendedSelect && (mods & Qt::ControlModifier)) {
+        if (!fSelected.erase(index))
+            fSelected.insert(index);
+    } else if (fExtendedSelect) {
+        fSelected.clear();
+        fSelected.insert(index);
+    } else {
+        // Simple multi-selection: a click toggles the row.
+        if (!fSelected.erase(index))
+            fSelected.insert(index);
+    }
+    const bool changed = fItemIndex != index;
+    fItemIndex = index;
+    if (!(mods & Qt::ShiftModifier))
+        fAnchor = index;
+    EnsureVisible(index);
+    viewport()->update();
+    if (changed)
+        emit itemIndexChanged(index);
+}
+
+void TCustomListBox::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    const int index = ItemAtPos({pos.x(), pos.y()}, true);
+    if (index >= 0)
+        RowPressed(index, pos, event->modifiers());
+}
+
+void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void TCustomListBox::SpacePressed()
+{
+    if (fMultiSelect && fItemIndex >= 0) {
+        if (!fSelected.erase(fItemIndex))
+            fSelected.insert(fItemIndex);
+        viewport()->update();
+    }
+}
+
+void TCustomListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int n = Count();
+    const int page = VisibleRowCount();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    // With Ctrl held the focus moves without changing the selection.
+    auto go = [&](int index) {
+        if (fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
+            fItemIndex = std::clamp(index, 0, std::max(0, n - 1));
+            EnsureVisible(fItemIndex);
+            viewport()->update();
+        } else {
+            MoveTo(index, mods);
+        }
+        Click();
+    };
+    switch (event->key()) {
+    case Qt::Key_Up: go(fItemIndex < 0 ? 0 : fItemIndex - 1); break;
+    case Qt::Key_Down: go(fItemIndex + 1); break;
+    case Qt::Key_PageUp: go(std::max(0, fItemIndex - page + 1)); break;
+    case Qt::Key_PageDown: go(fItemIndex < 0 ? page - 1 : fItemIndex + page - 1); break;
+    case Qt::Key_Home: go(0); break;
+    case Qt::Key_End: go(n - 1); break;
+    case Qt::Key_Space: SpacePressed(); break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void TCustomListBox::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 40;
+    SetTopIndex(fTopIndex - steps);
+    event->accept();
+}
+
+void TCustomListBox::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void TCustomListBox::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent) {}
+
+bool TCheckListBox::Checked(int index) const
+{
+    return index >= 0 && index < fItems.Count() && fItems.Mark(index);
+}
+
+void TCheckListBox::SetChecked(int index, bool checked)
+{
+    if (index < 0 || index >= fItems.Count())
+        return;
+    fItems.SetMark(index, checked);
+    viewport()->update();
+}
+
+int TCheckListBox::BoxSize() const
+{
+    return std::max(8, std::min(ItemHeight() - 2, 13));
+}
+
+void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    // The box column keeps the list's colour; the rest is the row.
+    const int box = BoxSize();
+    const int column = box + 4;
+    TCanvas& c = Canvas();
+    c.Brush = TBrush{Color(), bsSolid};
+    c.FillRect({Rect.Left, Rect.Top, Rect.Left + column, Rect.Bottom});
+    const TRect boxRect = Bounds(Rect.Left + 2, Rect.Top + (Rect.Height() - box) / 2, box, box);
+    c.Pen = TPen{clWindowText, 1, psSolid};
+    c.Brush = TBrush{clWindow, bsSolid};
+    c.Rectangle(boxRect);
+    if (Checked(Index)) {
+        c.Brush.Color = clWindowText;
+        TRect mark = boxRect;
+        InflateRect(mark, -3, -3);
+        c.FillRect(mark);
+    }
+    c.Brush = TBrush{Color(), bsSolid};
+    c.Font.Color = clWindowText;
+    TCustomListBox::DrawItem(Index, {Rect.Left + column, Rect.Top, Rect.Right, Rect.Bottom}, State | (Checked(Index) ? odChecked : 0u));
+}
+
+void TCheckListBox::RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods)
+{
+    if (pos.x() < BoxSize() + 4) {
+        SetChecked(index, !Checked(index));
+        if (OnClickCheck)
+            OnClickCheck(this);
+    }
+    TCustomListBox::RowPressed(index, pos, mods);
+}
+
+void TCheckListBox::SpacePressed()
+{
+    if (ItemIndex() >= 0) {
+        SetChecked(ItemIndex(), !Checked(ItemIndex()));
+        if (OnClickCheck)
+            OnClickCheck(this);
+    }
+}
+
+} // namespace qz8

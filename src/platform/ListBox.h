@@ -1,0 +1,171 @@
+#pragma once
+// The owner-drawn list box of the platform: a control of its own on
+// QAbstractScrollArea. Rows are a count plus, unless the list is virtual,
+// Items (strings with an integer object each). Every visible row is handed to
+// the virtual DrawItem(Index, Rect, State) with a canvas on the viewport, and
+// only visible rows cost anything: a virtual list stores nothing per row.
+#include "platform/Canvas.h"
+#include "platform/Strings.h"
+#include "platform/Types.h"
+
+#include <QAbstractScrollArea>
+#include <functional>
+#include <set>
+
+namespace qz8 {
+
+enum TOwnerDrawStateFlag : unsigned {
+    odSelected = 0x1, odGrayed = 0x2, odDisabled = 0x4, odChecked = 0x8,
+    odFocused = 0x10, odDefault = 0x20, odComboBoxEdit = 0x1000
+};
+using TOwnerDrawState = unsigned;
+
+class TCustomListBox;
+
+// The item list of a list box: tells the list box about every change.
+class TListBoxStrings : public TStringList {
+public:
+    explicit TListBoxStrings(TCustomListBox* owner) : fOwner(owner) {}
+    using TStringList::Mark;
+    using TStringList::SetMark;
+
+protected:
+    void DoChange() override;
+
+private:
+    TCustomListBox* fOwner;
+};
+
+class TCustomListBox : public QAbstractScrollArea {
+    Q_OBJECT
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int Count READ Count WRITE SetCount)
+    Q_PROPERTY(int TopIndex READ TopIndex WRITE SetTopIndex)
+    Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
+    Q_PROPERTY(bool ExtendedSelect READ ExtendedSelect WRITE SetExtendedSelect)
+    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(TListBoxStyle Style READ Style WRITE SetStyle)
+public:
+    enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
+    Q_ENUM(TListBoxStyle)
+
+    explicit TCustomListBox(QWidget* parent = nullptr);
+    ~TCustomListBox() override;
+
+    TStrings& Items() { return fItems; }
+    const TStrings& Items() const { return fItems; }
+    // Rows: the virtual count in the virtual styles, else the item count.
+    int Count() const;
+    void SetCount(int count);
+    int ItemIndex() const { return fItemIndex; }
+    void SetItemIndex(int index);
+    int ItemHeight() const { return fItemHeight; }
+    void SetItemHeight(int height);
+    int TopIndex() const { return fTopIndex; }
+    void SetTopIndex(int index);
+    bool MultiSelect() const { return fMultiSelect; }
+    void SetMultiSelect(bool on);
+    bool ExtendedSelect() const { return fExtendedSelect; }
+    void SetExtendedSelect(bool on) { fExtendedSelect = on; }
+    TColor Color() const { return fColor; }
+    void SetColor(TColor color);
+    TListBoxStyle Style() const { return fStyle; }
+    void SetStyle(TListBoxStyle style);
+    bool IsVirtual() const { return fStyle == lbVirtual || fStyle == lbVirtualOwnerDraw; }
+    bool IsOwnerDraw() const { return fStyle != lbStandard && fStyle != lbVirtual; }
+
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);
+    int SelCount() const;
+    void ClearSelection();
+    void Clear();
+    // The row's rectangle in viewport coordinates (empty when not shown).
+    TRect ItemRect(int index) const;
+    // The row at a viewport point; -1 (or Count when !existing) below the rows.
+    int ItemAtPos(TPoint pos, bool existing) const;
+    // The control's height, the bottom that rows are compared with.
+    int Height() const { return viewport()->height(); }
+    // The canvas rows are painted on; outside painting it measures only.
+    TCanvas& Canvas() { return fCanvas; }
+    int VisibleRowCount() const;
+
+    // Paints one row. The default hands it to OnDrawItem in the owner-draw
+    // styles and otherwise draws the standard row.
+    virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+    void DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawState State);
+    // The text of a row: Items, or OnData for a virtual list.
+    QString ItemText(int index) const;
+
+    std::function<void(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State)> OnDrawItem;
+    std::function<void(QWidget* Control, int Index, int& Height)> OnMeasureItem;
+    std::function<void(QWidget* Control, int Index, QString& Data)> OnData;
+    std::function<void(QObject* Sender)> OnClick;
+
+    // Called by the item list after each change.
+    void ItemsChanged();
+
+signals:
+    void itemIndexChanged(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    QSize sizeHint() const override;
+    // A mouse press on a row; a check list box uses it for its boxes.
+    virtual void RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods);
+    virtual void SpacePressed();
+    int RowHeight(int index) const;
+    TListBoxStrings fItems;
+
+private:
+    void UpdateScrollBar();
+    void MoveTo(int index, Qt::KeyboardModifiers mods);
+    void EnsureVisible(int index);
+    void Click();
+
+    TCanvas fCanvas;
+    int fCount = 0;
+    int fItemIndex = -1;
+    int fAnchor = -1;
+    int fItemHeight = 16;
+    int fTopIndex = 0;
+    bool fMultiSelect = false;
+    bool fExtendedSelect = true;
+    TColor fColor = clWindow;
+    TListBoxStyle fStyle = lbStandard;
+    std::set<int> fSelected;
+};
+
+class TListBox : public TCustomListBox {
+    Q_OBJECT
+public:
+    explicit TListBox(QWidget* parent = nullptr) : TCustomListBox(parent) {}
+};
+
+// A list box with a check box in front of each row.
+class TCheckListBox : public TCustomListBox {
+    Q_OBJECT
+public:
+    explicit TCheckListBox(QWidget* parent = nullptr);
+    bool Checked(int index) const;
+    void SetChecked(int index, bool checked);
+    void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
+    std::function<void(QObject* Sender)> OnClickCheck;
+
+protected:
+    void RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods) override;
+    void SpacePressed() override;
+
+private:
+    int BoxSize() const;
+};
+
+} // namespace qz8

@@ -1,0 +1,142 @@
+#include "platform/StdCtrls.h"
+#include "platform/Components.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace qz8 {
+
+namespace {
+const bool registered = [] {
+    // Groups own their buttons: the buttons are parts, not components.
+    RegisterOwnerRootClass(&TCustomRadioGroup::staticMetaObject);
+    RegisterOwnerRootClass(&TCustomCheckGroup::staticMetaObject);
+    return true;
+}();
+
+void Rebuild(QGroupBox* box, const QStringList& items, const std::function<QAbstractButton*(const QString&)>& make)
+{
+    delete box->layout();
+    for (QAbstractButton* b : box->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        delete b;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    for (const QString& item : items)
+        layout->addWidget(make(item));
+    layout->addStretch(1);
+}
+} // namespace
+
+TCustomRadioGroup::TCustomRadioGroup(QWidget* parent) : QGroupBox(parent), fGroup(new QButtonGroup(this))
+{
+    (void)registered;
+    fGroup->setExclusive(true);
+    connect(fGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            emit itemIndexChanged(id);
+    });
+}
+
+void TCustomRadioGroup::SetItems(const QStringList& items)
+{
+    fItems = items;
+    for (QAbstractButton* b : fGroup->buttons())
+        fGroup->removeButton(b);
+    int id = 0;
+    Rebuild(this, items, [&](const QString& text) {
+        auto* b = new QRadioButton(text, this);
+        fGroup->addButton(b, id++);
+        return b;
+    });
+}
+
+int TCustomRadioGroup::ItemIndex() const { return fGroup->checkedId(); }
+
+void TCustomRadioGroup::SetItemIndex(int index)
+{
+    if (QAbstractButton* b = fGroup->button(index)) {
+        b->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = fGroup->checkedButton()) {
+        fGroup->setExclusive(false);
+        checked->setChecked(false);
+        fGroup->setExclusive(true);
+        emit itemIndexChanged(-1);
+    }
+}
+
+TCustomCheckGroup::TCustomCheckGroup(QWidget* parent) : QGroupBox(parent) {}
+
+void TCustomCheckGroup::SetItems(const QStringList& items)
+{
+    fItems = items;
+    Rebuild(this, items, [this](const QString& text) { return new QCheckBox(text, this); });
+}
+
+bool TCustomCheckGroup::Checked(int index) const
+{
+    const auto boxes = findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
+    return index >= 0 && index < boxes.size() && boxes[index]->isChecked();
+}
+
+void TCustomCheckGroup::SetChecked(int index, bool checked)
+{
+    const auto boxes = findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
+    if (index >= 0 && index < boxes.size())
+        boxes[index]->setChecked(checked);
+}
+
+void SetRadioChecked(QRadioButton* button, bool checked)
+{
+    if (!button || button->isChecked() == checked)
+        return;
+    if (checked) {
+        button->setChecked(true);
+        return;
+    }
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
+}
+
+void TCheckableRadioButton::SetChecked(bool checked) { SetRadioChecked(this, checked); }
+
+TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
+{
+    QPixmap dots(16, 16);
+    dots.fill(Qt::transparent);
+    {
+        QPainter p(&dots);
+        p.setBrush(palette().color(QPalette::Text));
+        p.setPen(Qt::NoPen);
+        for (int x : {2, 7, 12})
+            p.drawEllipse(QRect(x, 10, 3, 3));
+    }
+    fButton = addAction(QIcon(dots), QLineEdit::TrailingPosition);
+    connect(fButton, &QAction::triggered, this, [this] { BtnClick(); });
+}
+
+QIcon TCustomEditBtn::Glyph() const { return fButton->icon(); }
+
+void TCustomEditBtn::SetGlyph(const QIcon& glyph) { fButton->setIcon(glyph); }
+
+void TCustomEditBtn::BtnClick()
+{
+    if (OnClickBtn)
+        OnClickBtn(this);
+}
+
+} // namespace qz8

@@ -1,0 +1,90 @@
+#pragma once
+// Standard controls of the platform that Qt has no direct match for: radio
+// groups and check groups (a group box of buttons that owns its buttons), a
+// radio button that can be unchecked, and an edit with a button.
+#include <QGroupBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringList>
+#include <functional>
+
+class QButtonGroup;
+class QAction;
+
+namespace qz8 {
+
+// A group box of radio buttons, one per item; ItemIndex -1 selects none.
+class TCustomRadioGroup : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged)
+public:
+    explicit TCustomRadioGroup(QWidget* parent = nullptr);
+    QStringList Items() const { return fItems; }
+    void SetItems(const QStringList& items);
+    int ItemCount() const { return static_cast<int>(fItems.size()); }
+    int ItemIndex() const;
+    // An index outside the items selects none.
+    void SetItemIndex(int index);
+
+signals:
+    void itemIndexChanged(int index);
+
+private:
+    QStringList fItems;
+    QButtonGroup* fGroup;
+};
+
+class TRadioGroup : public TCustomRadioGroup {
+    Q_OBJECT
+public:
+    using TCustomRadioGroup::TCustomRadioGroup;
+};
+
+// A group box of check boxes, one per item.
+class TCustomCheckGroup : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
+public:
+    explicit TCustomCheckGroup(QWidget* parent = nullptr);
+    QStringList Items() const { return fItems; }
+    void SetItems(const QStringList& items);
+    int ItemCount() const { return static_cast<int>(fItems.size()); }
+    bool Checked(int index) const;
+    void SetChecked(int index, bool checked);
+
+private:
+    QStringList fItems;
+};
+
+// A radio button whose check mark can also be taken away in code, as the
+// platform's radio buttons allow (Qt refuses to uncheck an exclusive one).
+class TCheckableRadioButton : public QRadioButton {
+    Q_OBJECT
+    Q_PROPERTY(bool Checked READ isChecked WRITE SetChecked)
+public:
+    using QRadioButton::QRadioButton;
+    void SetChecked(bool checked);
+};
+// The same for any radio button.
+void SetRadioChecked(QRadioButton* button, bool checked);
+
+// A one-line edit with a button at its right end.
+class TCustomEditBtn : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(QIcon Glyph READ Glyph WRITE SetGlyph)
+public:
+    explicit TCustomEditBtn(QWidget* parent = nullptr);
+    QIcon Glyph() const;
+    void SetGlyph(const QIcon& glyph);
+    // Acts as a press of the button.
+    virtual void BtnClick();
+    QAction* ButtonAction() const { return fButton; }
+    std::function<void(QObject* Sender)> OnClickBtn;
+
+private:
+    QAction* fButton;
+};
+
+} // namespace qz8

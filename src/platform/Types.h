@@ -1,0 +1,134 @@
+#pragma once
+// Plain value types of the component platform: colours, rectangles, points,
+// window messages, and the process-wide reset registry used by tests.
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+namespace qz8 {
+
+// A 32-bit colour: red in the low byte, then green and blue. A top byte of
+// 0xFF marks a system colour whose low byte is the system colour index.
+using TColor = std::int32_t;
+
+constexpr TColor MakeSysColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(index)); }
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clOlive = 0x008080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clPurple = 0x800080;
+constexpr TColor clTeal = 0x808000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clDefault = 0x20000000;
+
+// System colour indices (COLOR_*) and their TColor values.
+constexpr TColor clScrollBar = MakeSysColor(0);
+constexpr TColor clBackground = MakeSysColor(1);
+constexpr TColor clActiveCaption = MakeSysColor(2);
+constexpr TColor clInactiveCaption = MakeSysColor(3);
+constexpr TColor clMenu = MakeSysColor(4);
+constexpr TColor clWindow = MakeSysColor(5);
+constexpr TColor clWindowFrame = MakeSysColor(6);
+constexpr TColor clMenuText = MakeSysColor(7);
+constexpr TColor clWindowText = MakeSysColor(8);
+constexpr TColor clCaptionText = MakeSysColor(9);
+constexpr TColor clActiveBorder = MakeSysColor(10);
+constexpr TColor clInactiveBorder = MakeSysColor(11);
+constexpr TColor clAppWorkSpace = MakeSysColor(12);
+constexpr TColor clHighlight = MakeSysColor(13);
+constexpr TColor clHighlightText = MakeSysColor(14);
+constexpr TColor clBtnFace = MakeSysColor(15);
+constexpr TColor clBtnShadow = MakeSysColor(16);
+constexpr TColor clGrayText = MakeSysColor(17);
+constexpr TColor clBtnText = MakeSysColor(18);
+constexpr TColor clInactiveCaptionText = MakeSysColor(19);
+constexpr TColor clBtnHighlight = MakeSysColor(20);
+constexpr TColor cl3DDkShadow = MakeSysColor(21);
+constexpr TColor cl3DLight = MakeSysColor(22);
+constexpr TColor clInfoText = MakeSysColor(23);
+constexpr TColor clInfoBk = MakeSysColor(24);
+constexpr TColor clHotLight = MakeSysColor(26);
+constexpr TColor clMenuHighlight = MakeSysColor(29);
+constexpr TColor clMenuBar = MakeSysColor(30);
+
+constexpr TColor RGB(int r, int g, int b)
+{
+    return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int GetRValue(TColor c) { return c & 0xFF; }
+constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
+constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+
+// Resolves system colours through the application palette; clNone and
+// clDefault resolve to the window background. Returns 0x00BBGGRR.
+TColor ColorToRGB(TColor color);
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
+
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// A rectangle that excludes its right and bottom edge.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+    TPoint TopLeft() const { return {Left, Top}; }
+    TPoint BottomRight() const { return {Right, Bottom}; }
+    QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
+    static TRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+constexpr TPoint Point(int x, int y) { return {x, y}; }
+bool PtInRect(const TRect& r, TPoint p);
+bool IntersectRect(TRect& dest, const TRect& a, const TRect& b);
+void InflateRect(TRect& r, int dx, int dy);
+void OffsetRect(TRect& r, int dx, int dy);
+
+// A window message: a number with two parameters and a result.
+struct TMessage {
+    unsigned Msg = 0;
+    std::uintptr_t WParam = 0;
+    std::intptr_t LParam = 0;
+    std::intptr_t Result = 0;
+};
+
+// The error type of the library: a message naming what failed.
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const QString& message);
+    QString Message() const { return QString::fromUtf8(what()); }
+};
+
+// Process-wide values register a function that sets them back to their
+// start-up values; tests call ResetProcessGlobals between cases.
+void RegisterGlobalReset(std::function<void()> reset);
+void ResetProcessGlobals();
+
+} // namespace qz8
