@@ -309,10 +309,18 @@ int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format)
         line.replace(QLatin1Char('\n'), QLatin1Char(' '));
 
     if (format & DT_CALCRECT) {
-        const int wrapWidth = (format & DT_WORDBREAK) ? std::max(1, r.Width()) : 1 << 20;
-        const QRect b = fm.boundingRect(QRect(0, 0, wrapWidth, 1 << 20), flags & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter | Qt::AlignBottom), line);
-        const int w = line.isEmpty() ? 0 : b.width();
-        const int h = (format & DT_SINGLELINE) ? fm.height() : std::max(fm.height(), b.height());
+        int w = 0, h = 0;
+        if (format & DT_WORDBREAK) {
+            const QRect b = fm.boundingRect(QRect(0, 0, std::max(1, r.Width()), 1 << 20), Qt::AlignLeft | Qt::TextWordWrap, line);
+            w = line.isEmpty() ? 0 : b.width();
+            h = std::max(fm.height(), b.height());
+        } else {
+            // Advance widths, as GDI measures; one text height per line.
+            const QStringList lines = line.split(QLatin1Char('\n'));
+            for (const QString& l : lines)
+                w = std::max(w, fm.horizontalAdvance(l));
+            h = fm.height() * static_cast<int>(lines.size());
+        }
         r.Right = r.Left + w;
         r.Bottom = r.Top + h;
         return h;

@@ -28,6 +28,7 @@ struct Registry {
                           &QSplitter::staticMetaObject, &QToolBox::staticMetaObject,
                           &QDockWidget::staticMetaObject, &QMainWindow::staticMetaObject};
     TClassList roots;
+    TClassList composites;
     // Explicit ownership: object -> owner, and per owner the order given.
     QHash<const QObject*, QPointer<QObject>> explicitOwner;
     QHash<const QObject*, QList<QPointer<QObject>>> explicitOwned;
@@ -101,6 +102,22 @@ void RegisterOwnerRootClass(TClass cls)
         list.push_back(cls);
 }
 
+void RegisterCompositeClass(TClass cls)
+{
+    auto& list = Reg().composites;
+    if (std::find(list.begin(), list.end(), cls) == list.end())
+        list.push_back(cls);
+}
+
+bool HoldsComponents(const QObject* obj)
+{
+    if (!obj)
+        return false;
+    if (!obj->isWidgetType() || MatchesClassList(obj, Reg().roots))
+        return true;
+    return static_cast<const QWidget*>(obj)->isWindow();
+}
+
 bool IsContainer(const QObject* obj)
 {
     if (!obj || !obj->isWidgetType())
@@ -115,9 +132,7 @@ bool IsOwnerRoot(const QObject* obj)
 {
     if (!obj)
         return false;
-    if (MatchesClassList(obj, Reg().roots))
-        return true;
-    if (obj->isWidgetType() && static_cast<const QWidget*>(obj)->isWindow())
+    if (HoldsComponents(obj) || MatchesClassList(obj, Reg().composites))
         return true;
     return !IsContainer(obj);
 }
@@ -141,7 +156,8 @@ QList<QObject*> Components(const QObject* owner)
     QList<QObject*> out;
     if (!owner)
         return out;
-    Collect(owner, owner, out);
+    if (HoldsComponents(owner))
+        Collect(owner, owner, out);
     auto it = Reg().explicitOwned.constFind(owner);
     if (it != Reg().explicitOwned.constEnd()) {
         for (const QPointer<QObject>& p : it.value()) {

@@ -31,8 +31,14 @@ bool MatchesClassList(const QObject* obj, const TClassList& classes);
 void RegisterContainerClass(TClass cls);
 // Classes that are owner roots whatever else they are (forms, frames).
 void RegisterOwnerRootClass(TClass cls);
+// Controls that keep controls of their own as internal parts (a radio group
+// and its buttons): they own them, and the parts are not components.
+void RegisterCompositeClass(TClass cls);
 bool IsContainer(const QObject* obj);
 bool IsOwnerRoot(const QObject* obj);
+// Forms, frames, top-level windows and non-visual objects: the owners whose
+// object tree holds components. A control's children are internal parts.
+bool HoldsComponents(const QObject* obj);
 
 QObject* Owner(const QObject* obj);
 // What owner owns: its object tree in depth-first pre-order (the order of

@@ -13,8 +13,8 @@ namespace qz8 {
 namespace {
 const bool registered = [] {
     // Groups own their buttons: the buttons are parts, not components.
-    RegisterOwnerRootClass(&TCustomRadioGroup::staticMetaObject);
-    RegisterOwnerRootClass(&TCustomCheckGroup::staticMetaObject);
+    RegisterCompositeClass(&TCustomRadioGroup::staticMetaObject);
+    RegisterCompositeClass(&TCustomCheckGroup::staticMetaObject);
     return true;
 }();
 

@@ -1,0 +1,223 @@
+// TMyMemIniFile: value forms, list round trips, damaged and hostile files,
+// and a save that cannot be written.
+#include "external/General_runtime.h"
+#include "external/MemIniFile.h"
+#include "platform/Types.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace qz8;
+
+namespace {
+
+QString WriteRaw(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString name = dir.filePath("raw.ini");
+    QFile f(name);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return name;
+}
+
+QString ReadRaw(const QString& name)
+{
+    QFile f(name);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
+}
+
+} // namespace
+
+TEST(MemIniFile, ValueFormsRoundTripThroughTheFile)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("state.ini");
+    UserDefaultFormatSettings = FormatSettingsFor(QLocale(QLocale::German));
+    {
+        TMyMemIniFile ini(name);
+        ini.WriteString("Edit1", "text", "  leading blanks = and [brackets] ;semi");
+        ini.WriteString("Edit1", "multi", "line one\nline two\r\n\"quoted\"");
+        ini.WriteString("Edit1", "quoted", "\"x\"");
+        ini.WriteInteger("Spin", "value", -42);
+        ini.WriteBool("Check", "checked", true);
+        ini.WriteFloat("Float", "value", 2.5);
+        ini.UpdateFile();
+    }
+    const QString text = ReadRaw(name);
+    EXPECT_TRUE(text.contains("[Spin]\nvalue=-42\n"));
+    EXPECT_TRUE(text.contains("[Check]\nchecked=1\n"));
+    EXPECT_TRUE(text.contains("value=2,5\n"));  // the locale's decimal separator
+    TMyMemIniFile back(name);
+    EXPECT_EQ(back.ReadString("edit1", "TEXT", ""), "  leading blanks = and [brackets] ;semi");
+    EXPECT_EQ(back.ReadString("Edit1", "multi", ""), "line one\nline two\r\n\"quoted\"");
+    EXPECT_EQ(back.ReadString("Edit1", "quoted", ""), "\"x\"");
+    EXPECT_EQ(back.ReadInteger("Spin", "value", 0), -42);
+    EXPECT_TRUE(back.ReadBool("Check", "checked", false));
+    EXPECT_DOUBLE_EQ(back.ReadFloat("Float", "value", 0), 2.5);
+    EXPECT_EQ(back.ReadSections(), (QStringList{"Edit1", "Spin", "Check", "Float"}));
+}
+
+TEST(MemIniFile, AbsentOrUnparsableValuesReadAsTheDefault)
+{
+    TMyMemIniFile ini(QString{});
+    ini.SetText("[S]\nbig=99999999999\nword=abc\nhex=$1F\nbool=7\nnan=nan\nempty=\n");
+    EXPECT_EQ(ini.ReadInteger("S", "big", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("S", "word", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("S", "hex", -1), 31);
+    EXPECT_TRUE(ini.ReadBool("S", "bool", false));
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "nan", 1.5), 1.5);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "word", 1.5), 1.5);
+    EXPECT_EQ(ini.ReadString("S", "missing", "def"), "def");
+    EXPECT_EQ(ini.ReadString("Nope", "x", "def"), "def");
+    EXPECT_EQ(ini.ReadString("S", "empty", "def"), "");
+}
+
+TEST(MemIniFile, ListsRoundTripAnyStringsWithTheirObjectsAndBound)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("lists.ini");
+    TStringList list;
+    const QStringList texts{"plain", "", "a=b", "[section]", ";comment", "  leading", "two\nlines",
+                            "back\\slash\\|", "\"quoted\"", "trailing\r", "#hash", "|"};
+    for (int i = 0; i < texts.size(); ++i)
+        list.AddObject(texts[i], i * 3 - 4);
+    for (int bound : {0, 1, 5, 50}) {
+        {
+            TMyMemIniFile ini(name);
+            ini.Clear();
+            ini.WriteInteger("Memo1", "i", 3);
+            ini.WriteMultiString("Memo1", list, bound);
+            ini.UpdateFile();
+        }
+        TMyMemIniFile back(name);
+        TStringList read;
+        read.Add("stale entry");
+        back.ReadMultiString("memo1", read);
+        ASSERT_EQ(read.Count(), list.Count()) << "bound " << bound;
+        for (int i = 0; i < list.Count(); ++i) {
+            EXPECT_EQ(read[i], list[i]) << "bound " << bound << " entry " << i;
+            EXPECT_EQ(read.Objects(i), list.Objects(i));
+        }
+        EXPECT_EQ(back.ReadInteger("Memo1", "i", -1), 3);
+    }
+    // A long memo keeps every line whatever the bound.
+    TStringList memo;
+    for (int i = 0; i < 500; ++i)
+        memo.Add(QStringLiteral("line %1").arg(i));
+    TMyMemIniFile ini(QString{});
+    ini.WriteMultiString("M", list, 1);
+    ini.WriteMultiString("M", memo, 50);
+    TStringList read;
+    ini.ReadMultiString("M", read);
+    EXPECT_EQ(read.ToStringList(), memo.ToStringList());
+    // A section without a stored list leaves the target alone.
+    TStringList keep{"design item"};
+    ini.WriteInteger("NoList", "i", 0);
+    ini.ReadMultiString("NoList", keep);
+    ini.ReadMultiString("Absent", keep);
+    EXPECT_EQ(keep.ToStringList(), QStringList{"design item"});
+}
+
+TEST(MemIniFile, DamagedAndHostileFilesKeepWhatParses)
+{
+    QTemporaryDir dir;
+    QByteArray bytes = "\xEF\xBB\xBFkey=before any section\r\n[A]\r\nx=1\r\n";
+    bytes += "[a]\nx=2\ny=3\n";                        // duplicate section and key
+    bytes += "no equals sign\n=empty key\n[Unclosed\nz=4\n";
+    bytes += "[Big]\nlong=" + QByteArray(4 * 1024 * 1024, 'q') + "\n";
+    bytes += "[List]\n_count=2000000000\n_per=-3\n_line0=one\\|two\n_obj0=zz\n";
+    bytes += QByteArray("\x00\xFF\xFE[\x01]\n\x80=\x81\n", 14);
+    TMyMemIniFile ini(WriteRaw(dir, bytes));
+    EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("A", "y", 0), 3);
+    EXPECT_EQ(ini.ReadInteger("Unclosed", "z", 0), 4);
+    EXPECT_EQ(ini.ReadString("Big", "long", "").size(), 4 * 1024 * 1024);
+    EXPECT_FALSE(ini.ValueExists("A", "key"));
+    TStringList list;
+    ini.ReadMultiString("List", list);
+    EXPECT_EQ(list.ToStringList(), QStringList{"one"});
+    EXPECT_EQ(list.Objects(0), 0);
+
+    // Random garbage never crashes and leaves a usable object.
+    QRandomGenerator rng(12345);
+    for (int round = 0; round < 50; ++round) {
+        QByteArray junk(1 + rng.bounded(4096), '\0');
+        for (char& c : junk)
+            c = static_cast<char>(rng.bounded(256));
+        TMyMemIniFile garbage(WriteRaw(dir, junk));
+        garbage.WriteString("S", "k", "v");
+        EXPECT_EQ(garbage.ReadString("S", "k", ""), "v");
+        garbage.ToText();
+    }
+}
+
+TEST(MemIniFile, SectionOfAMillionKeysReadsBack)
+{
+    QString text = "[Huge]\n";
+    text.reserve(14 * 1'000'000);
+    for (int i = 0; i < 1'000'000; ++i)
+        text += QStringLiteral("k%1=%1\n").arg(i);
+    TMyMemIniFile ini(QString{});
+    ini.SetText(text);
+    EXPECT_EQ(ini.ReadInteger("huge", "K999999", -1), 999999);
+    EXPECT_EQ(ini.ReadSection("Huge").size(), 1'000'000);
+}
+
+TEST(MemIniFile, AFailedSaveNamesTheFileAndLeavesThePreviousFileWhole)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("keep.ini");
+    {
+        TMyMemIniFile ini(name);
+        ini.WriteString("S", "k", "first");
+        ini.UpdateFile();
+    }
+    const QString before = ReadRaw(name);
+    // A directory where the file should be.
+    const QString asDir = dir.filePath("adir.ini");
+    QDir().mkpath(asDir);
+    TMyMemIniFile onDir(asDir);
+    onDir.WriteString("S", "k", "v");
+    try {
+        onDir.UpdateFile();
+        FAIL() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message().contains(asDir)) << e.Message().toStdString();
+    }
+    // A read-only folder (root ignores permissions, so only as non-root).
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        TMyMemIniFile ro(name);
+        ro.WriteString("S", "k", "second");
+        EXPECT_THROW(ro.UpdateFile(), Exception);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(ReadRaw(name), before);
+    }
+    // A folder part that is a file.
+    TMyMemIniFile underFile(name + QStringLiteral("/inner.ini"));
+    EXPECT_THROW(underFile.UpdateFile(), Exception);
+    TMyMemIniFile none(QString{});
+    EXPECT_THROW(none.UpdateFile(), Exception);
+    EXPECT_EQ(ReadRaw(name), before);
+}
+
+TEST(MemIniFile, KeysAndSectionsThatCouldBreakALineAreCleaned)
+{
+    TMyMemIniFile ini(QString{});
+    ini.WriteString("Bad\nSection", "a=b\nc", "v");
+    ini.WriteString("S", "[notsection", "w");
+    TMyMemIniFile back(QString{});
+    back.SetText(ini.ToText());
+    EXPECT_EQ(back.ReadString("Bad Section", "a_b_c", ""), "v");
+    EXPECT_EQ(back.ReadString("S", "[notsection", ""), "w");
+    EXPECT_EQ(back.ReadSections(), (QStringList{"Bad Section", "S"}));
+    back.EraseSection("bad section");
+    back.DeleteKey("S", "[NOTSECTION");
+    EXPECT_EQ(back.ToText(), "[S]\n");
+}
