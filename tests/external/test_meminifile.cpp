@@ -132,7 +132,8 @@ TEST(MemIniFile, DamagedAndHostileFilesKeepWhatParses)
     bytes += "no equals sign\n=empty key\n[Unclosed\nz=4\n";
     bytes += "[Big]\nlong=" + QByteArray(4 * 1024 * 1024, 'q') + "\n";
     bytes += "[List]\n_count=2000000000\n_per=-3\n_line0=one\\|two\n_obj0=zz\n";
-    bytes += QByteArray("\x00\xFF\xFE[\x01]\n\x80=\x81\n", 14);
+    static const char binary[] = "\x00\xFF\xFE[\x01]\n\x80=\x81\n";
+    bytes += QByteArray(binary, sizeof binary - 1);
     TMyMemIniFile ini(WriteRaw(dir, bytes));
     EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
     EXPECT_EQ(ini.ReadInteger("A", "y", 0), 3);
