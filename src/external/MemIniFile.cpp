@@ -18,11 +18,26 @@ const QString kPer = QStringLiteral("_per");
 const QString kLine = QStringLiteral("_line");
 const QString kObj = QStringLiteral("_obj");
 
-QString Fold(const QString& s) { return s.toLower(); }
+bool IsPlainKey(const QString& key)
+{
+    if (key.isEmpty())
+        return true;
+    const QChar first = key.front();
+    if (first.isSpace() || key.back().isSpace() || first == QLatin1Char('[') || first == QLatin1Char(';') ||
+        first == QLatin1Char('#'))
+        return false;
+    for (QChar c : key) {
+        if (c == QLatin1Char('=') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            return false;
+    }
+    return true;
+}
 
 // Keys and section names are kept to what one INI line can carry.
 QString CleanKey(const QString& key)
 {
+    if (IsPlainKey(key))
+        return key;
     QString k = key.trimmed();
     for (QChar& c : k) {
         if (c == QLatin1Char('=') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
@@ -35,6 +50,11 @@ QString CleanKey(const QString& key)
 
 QString CleanSection(const QString& name)
 {
+    bool plain = !name.isEmpty() && !name.front().isSpace() && !name.back().isSpace();
+    for (qsizetype i = 0; plain && i < name.size(); ++i)
+        plain = name[i] != QLatin1Char('\n') && name[i] != QLatin1Char('\r');
+    if (plain)
+        return name;
     QString n = name.trimmed();
     for (QChar& c : n) {
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
@@ -135,7 +155,42 @@ bool ParseInt(QString text, int& value)
     return true;
 }
 
+inline char16_t FoldChar(char16_t c)
+{
+    if (c < 128)
+        return (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : c;
+    return QChar(c).toCaseFolded().unicode();
+}
+
 } // namespace
+
+size_t qHash(const TMyMemIniFile::Name& key, size_t seed) noexcept
+{
+    size_t h = 1469598103934665603ull ^ seed;
+    for (QChar c : key.text) {
+        h ^= FoldChar(c.unicode());
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+namespace {
+bool SameName(const QString& a, const QString& b) noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && FoldChar(a[i].unicode()) != FoldChar(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noexcept
+{
+    return SameName(a.text, b.text);
+}
 
 TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName)
 {
@@ -148,36 +203,54 @@ void TMyMemIniFile::Clear()
 {
     fSections.clear();
     fSectionIndex.clear();
+    fLastRead = -1;
+    fText.clear();
+}
+
+QString TMyMemIniFile::Owned(const QString& s) const
+{
+    const QChar* begin = fText.constData();
+    if (!fText.isEmpty() && s.constData() >= begin && s.constData() < begin + fText.size())
+        return QString(s.constData(), s.size());
+    return s;
 }
 
 const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
 {
-    auto it = fSectionIndex.constFind(Fold(CleanSection(section)));
-    return it == fSectionIndex.constEnd() ? nullptr : &fSections[static_cast<size_t>(it.value())];
+    const QString name = CleanSection(section);
+    if (fLastRead >= 0 && SameName(fSections[static_cast<size_t>(fLastRead)].name, name))
+        return &fSections[static_cast<size_t>(fLastRead)];
+    auto it = fSectionIndex.constFind(Name{name});
+    if (it == fSectionIndex.constEnd())
+        return nullptr;
+    fLastRead = it.value();
+    return &fSections[static_cast<size_t>(it.value())];
 }
 
 TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section)
 {
+    // Writes come section by section: try the last section first.
     const QString name = CleanSection(section);
-    const QString folded = Fold(name);
-    auto it = fSectionIndex.constFind(folded);
+    if (!fSections.empty() && SameName(fSections.back().name, name))
+        return fSections.back();
+    auto it = fSectionIndex.constFind(Name{name});
     if (it != fSectionIndex.constEnd())
         return fSections[static_cast<size_t>(it.value())];
-    fSectionIndex.insert(folded, static_cast<int>(fSections.size()));
+    fSectionIndex.insert(Name{name}, static_cast<int>(fSections.size()));
     fSections.push_back(Section{name, {}, {}});
     return fSections.back();
 }
 
 void TMyMemIniFile::Put(Section& s, const QString& key, const QString& value, bool replace)
 {
-    const QString folded = Fold(key);
-    auto it = s.index.constFind(folded);
-    if (it != s.index.constEnd()) {
+    const qsizetype before = s.index.size();
+    int& slot = s.index[Name{key}];
+    if (s.index.size() == before) {
         if (replace)
-            s.entries[static_cast<size_t>(it.value())].second = value;
+            s.entries[static_cast<size_t>(slot)].second = value;
         return;
     }
-    s.index.insert(folded, static_cast<int>(s.entries.size()));
+    slot = static_cast<int>(s.entries.size());
     s.entries.emplace_back(key, value);
 }
 
@@ -185,7 +258,7 @@ void TMyMemIniFile::Reindex(Section& s)
 {
     s.index.clear();
     for (size_t i = 0; i < s.entries.size(); ++i)
-        s.index.insert(Fold(s.entries[i].first), static_cast<int>(i));
+        s.index.insert(Name{s.entries[i].first}, static_cast<int>(i));
 }
 
 const QString* TMyMemIniFile::Value(const QString& section, const QString& key) const
@@ -193,14 +266,14 @@ const QString* TMyMemIniFile::Value(const QString& section, const QString& key) 
     const Section* s = Find(section);
     if (!s)
         return nullptr;
-    auto it = s->index.constFind(Fold(CleanKey(key)));
+    auto it = s->index.constFind(Name{CleanKey(key)});
     return it == s->index.constEnd() ? nullptr : &s->entries[static_cast<size_t>(it.value())].second;
 }
 
 QString TMyMemIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {
     const QString* v = Value(section, key);
-    return v ? *v : def;
+    return v ? Owned(*v) : def;
 }
 
 int TMyMemIniFile::ReadInteger(const QString& section, const QString& key, int def) const
@@ -257,7 +330,7 @@ void TMyMemIniFile::WriteFloat(const QString& section, const QString& key, doubl
 void TMyMemIniFile::ReadMultiString(const QString& section, TStrings& list) const
 {
     const Section* s = Find(section);
-    if (!s || !s->index.contains(kCount))
+    if (!s || !s->index.contains(Name{kCount}))
         return;
     int count = 0;
     if (!ParseInt(ReadString(section, kCount, {}), count) || count < 0)
@@ -338,29 +411,30 @@ QStringList TMyMemIniFile::ReadSection(const QString& section) const
     QStringList out;
     if (const Section* s = Find(section)) {
         for (const auto& e : s->entries)
-            out.append(e.first);
+            out.append(Owned(e.first));
     }
     return out;
 }
 
 void TMyMemIniFile::EraseSection(const QString& section)
 {
-    auto it = fSectionIndex.constFind(Fold(CleanSection(section)));
+    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
     if (it == fSectionIndex.constEnd())
         return;
     fSections.erase(fSections.begin() + it.value());
     fSectionIndex.clear();
+    fLastRead = -1;
     for (size_t i = 0; i < fSections.size(); ++i)
-        fSectionIndex.insert(Fold(fSections[i].name), static_cast<int>(i));
+        fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
 }
 
 void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
 {
-    auto it = fSectionIndex.constFind(Fold(CleanSection(section)));
+    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
     if (it == fSectionIndex.constEnd())
         return;
     Section& s = fSections[static_cast<size_t>(it.value())];
-    auto k = s.index.constFind(Fold(CleanKey(key)));
+    auto k = s.index.constFind(Name{CleanKey(key)});
     if (k == s.index.constEnd())
         return;
     s.entries.erase(s.entries.begin() + k.value());
@@ -386,7 +460,8 @@ QString TMyMemIniFile::ToText() const
 void TMyMemIniFile::SetText(const QString& text)
 {
     Clear();
-    QStringView all(text);
+    fText = text;
+    QStringView all(fText);
     if (all.startsWith(QChar(0xFEFF)))
         all = all.mid(1);
     Section* current = nullptr;
@@ -413,13 +488,14 @@ void TMyMemIniFile::SetText(const QString& text)
         // Keys before any section, and lines without "=", carry nothing.
         if (!current || eq < 0)
             continue;
-        const QString key = CleanKey(line.left(eq).toString());
+        const QStringView keyView = line.left(eq);
+        const QString key = CleanKey(QString::fromRawData(keyView.data(), keyView.size()));
         if (key.isEmpty())
             continue;
         const QStringView raw = line.mid(eq + 1);
         const bool quoted = raw.size() >= 2 && raw.startsWith(QLatin1Char('"')) && raw.endsWith(QLatin1Char('"'));
         // The first of duplicate keys wins, as a string list's Values does.
-        Put(*current, key, quoted ? Unquote(raw) : raw.toString(), false);
+        Put(*current, key, quoted ? Unquote(raw) : QString::fromRawData(raw.data(), raw.size()), false);
     }
 }
 

@@ -62,10 +62,19 @@ public:
     void SetText(const QString& text);
 
 private:
+public:
+    // A key that hashes and compares without case, without folded copies.
+    struct Name {
+        QString text;
+        friend bool operator==(const Name& a, const Name& b) noexcept;
+    };
+
+private:
+    using Index = QHash<Name, int>;
     struct Section {
         QString name;
         std::vector<std::pair<QString, QString>> entries;
-        QHash<QString, int> index;  // folded key -> position in entries
+        Index index;  // key -> position in entries
     };
     const Section* Find(const QString& section) const;
     Section& Ensure(const QString& section);
@@ -73,9 +82,16 @@ private:
     static void Put(Section& s, const QString& key, const QString& value, bool replace);
     static void Reindex(Section& s);
 
+    // Text read from a file stays here: parsed keys and values refer into it
+    // without copies, and are copied only when handed out (Owned).
+    QString Owned(const QString& s) const;
+    QString fText;
     QString fFileName;
     std::vector<Section> fSections;
-    QHash<QString, int> fSectionIndex;
+    Index fSectionIndex;
+    mutable int fLastRead = -1;  // reads come section by section
 };
+
+size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;
 
 } // namespace qz8
