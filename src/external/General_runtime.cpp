@@ -82,7 +82,10 @@ TFormatSettings FormatSettingsFor(const QLocale& locale)
     s.Locale = locale;
     s.DecimalSeparator = locale.decimalPoint().isEmpty() ? QLatin1Char('.') : locale.decimalPoint().at(0);
     s.ThousandSeparator = locale.groupSeparator().isEmpty() ? QLatin1Char(',') : locale.groupSeparator().at(0);
+    // Years are kept in full so that a stored date keeps its century.
     s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
+    if (!s.ShortDateFormat.contains(QLatin1String("yyyy")))
+        s.ShortDateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return s;
 }
 

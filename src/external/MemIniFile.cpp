@@ -11,7 +11,14 @@
 
 namespace qz8 {
 
+bool MEMINI_include_checklistbox_checkeds = true;
+
 namespace {
+
+const bool registered = [] {
+    RegisterGlobalReset([] { MEMINI_include_checklistbox_checkeds = true; });
+    return true;
+}();
 
 const QString kCount = QStringLiteral("_count");
 const QString kPer = QStringLiteral("_per");
@@ -194,6 +201,7 @@ bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noex
 
 TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName)
 {
+    (void)registered;
     QFile f(fileName);
     if (!fileName.isEmpty() && f.open(QIODevice::ReadOnly))
         SetText(QString::fromUtf8(f.readAll()));
@@ -338,23 +346,23 @@ void TMyMemIniFile::ReadMultiString(const QString& section, TStrings& list) cons
     int per = 1;
     if (!ParseInt(ReadString(section, kPer, {}), per) || per < 1)
         per = 1;
-    list.BeginUpdate();
-    list.Clear();
-    // Entries come from the lines that are there, however large the count.
-    for (int line = 0; list.Count() < count; ++line) {
+    // Entries come from the lines that are there, however large the count;
+    // they reach the target list in one assignment.
+    TStringList read;
+    for (int line = 0; read.Count() < count; ++line) {
         const QString* text = Value(section, kLine + QString::number(line));
         if (!text)
             break;
         const QStringList entries = SplitEscaped(*text);
-        for (qsizetype k = 0; k < entries.size() && k < per && list.Count() < count; ++k) {
-            const int at = list.Count();
+        for (qsizetype k = 0; k < entries.size() && k < per && read.Count() < count; ++k) {
+            const int at = read.Count();
             int obj = 0;
             if (const QString* o = Value(section, kObj + QString::number(at)); !o || !ParseInt(*o, obj))
                 obj = 0;
-            list.AddObject(entries[k], obj);
+            read.AddObject(entries[k], obj);
         }
     }
-    list.EndUpdate();
+    list.Assign(read);
 }
 
 void TMyMemIniFile::WriteMultiString(const QString& section, const TStrings& list, int bound)

@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/Types.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,7 +8,21 @@
 
 namespace qz8 {
 
-QString ExeName() { return QCoreApplication::applicationFilePath(); }
+namespace {
+QString exeOverride;
+const bool registered = [] {
+    RegisterGlobalReset([] { exeOverride.clear(); });
+    return true;
+}();
+} // namespace
+
+QString ExeName()
+{
+    (void)registered;
+    return exeOverride.isEmpty() ? QCoreApplication::applicationFilePath() : exeOverride;
+}
+
+void OverrideExeName(const QString& fileName) { exeOverride = fileName; }
 
 void ProcessMessages()
 {

@@ -34,7 +34,7 @@ public:
     void AddStrings(const QStringList& list);
     // Case-insensitive, as the platform's string lists compare by default.
     virtual int IndexOf(const QString& s) const;
-    void Assign(const TStrings& other);
+    virtual void Assign(const TStrings& other);
     QStringList ToStringList() const;
     // Lines joined by line breaks, each ended by one.
     QString Text() const;

@@ -137,6 +137,12 @@ void TMemoLines::Delete(int index)
 
 void TMemoLines::Clear() { SetLines({}); }
 
+void TMemoLines::Assign(const TStrings& other)
+{
+    if (&other != this)
+        SetLines(other.ToStringList());
+}
+
 int TListWidgetStrings::Count() const { return fList ? fList->count() : 0; }
 
 QString TListWidgetStrings::Get(int index) const

@@ -40,6 +40,8 @@ public:
     void InsertObject(int index, const QString& s, TObjectValue obj) override;
     void Delete(int index) override;
     void Clear() override;
+    // One change of the memo's text, not one per line.
+    void Assign(const TStrings& other) override;
 
 private:
     QStringList Lines() const;

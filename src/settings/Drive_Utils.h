@@ -1,0 +1,33 @@
+#pragma once
+// The storage bus of a drive and the list of USB drives.
+//
+// On Windows a drive is a letter, asked through the storage property query.
+// On Linux a drive is a mount point: its bus is 7 (USB) when the block
+// device mounted there hangs off a USB bus in sysfs, 0 when it cannot be
+// told; a network or virtual mount is never USB. The sysfs root and the
+// mount table are injectable so that tests can build a fake stick.
+#include "platform/Strings.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace qz8 {
+
+constexpr std::uint8_t BusTypeUnknown = 0;
+constexpr std::uint8_t BusTypeUsb = 7;
+
+// Where the drive facts come from (Linux): "/sys" and "/proc/self/mounts".
+extern QString DriveUtilsSysRoot;
+extern QString DriveUtilsMountTable;
+
+// The bus type of a drive: a letter on Windows, a mount point on Linux.
+std::uint8_t GetBusType(const QString& drive);
+// Appends one entry per USB drive: the lower-case letter on Windows, the
+// mount point on Linux. Entries already in the list stay first.
+void GetUsbDrives(TStrings& list);
+
+// The mount point that holds a path (Linux; the path's drive elsewhere),
+// with no trailing delimiter except for "/". Empty when there is none.
+QString MountPointOf(const QString& path);
+
+} // namespace qz8

@@ -1,0 +1,552 @@
+#include "settings/ReadAndSaveIni.h"
+#include "external/ElPack.h"
+#include "external/FilterCombo.h"
+#include "external/General_runtime.h"
+#include "external/MemIniFile.h"
+#include "external/TmsControls.h"
+#include "platform/Application.h"
+#include "platform/Components.h"
+#include "platform/ListBox.h"
+#include "platform/StdCtrls.h"
+#include "platform/Types.h"
+#include "platform/WidgetStrings.h"
+#include "settings/Drive_Utils.h"
+#include "settings/user_and_system_utils.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <vector>
+
+namespace qz8 {
+
+bool MEMINI_include_Listboxes = false;
+bool MEMINI_include_Memos = false;
+bool MEMINI_check_filenames = true;
+
+namespace {
+
+const bool registered = [] {
+    RegisterGlobalReset([] {
+        MEMINI_include_Listboxes = false;
+        MEMINI_include_Memos = false;
+        MEMINI_check_filenames = true;
+    });
+    return true;
+}();
+
+const QString kToken = QStringLiteral("app_drive$");
+const QString kScrambleKey = QStringLiteral("Marbleforth");
+
+enum class Family {
+    ListBox, CheckGroup, DatePicker, CheckBox, ElSpinEdit, AdvSpinEdit, RadioButton, RadioGroup,
+    ElCombo, FilterCombo, AdvCombo, AdvComboBox, ElEdit, Edit
+};
+
+struct LayoutRow {
+    int row;
+    std::vector<TClass> classes;  // the class tested (plain Qt classes count as their kind)
+    Family family;
+    const char* keys;
+};
+
+// The layout of the form state file in dispatch order: the first row whose
+// class the control is of (or descends from) decides.
+const std::vector<LayoutRow>& Layout()
+{
+    static const std::vector<LayoutRow> rows = {
+        {1, {&TCustomListBox::staticMetaObject, &QListWidget::staticMetaObject}, Family::ListBox, "item list, i"},
+        {2, {&TElCheckGroup::staticMetaObject}, Family::CheckGroup, "checked0, checked1, ..."},
+        {3, {&TElDateTimePicker::staticMetaObject}, Family::DatePicker, "text"},
+        {4, {&TElCheckBox::staticMetaObject}, Family::CheckBox, "checked"},
+        {5, {&TAdvOfficeCheckBox::staticMetaObject}, Family::CheckBox, "checked"},
+        {6, {&QCheckBox::staticMetaObject}, Family::CheckBox, "checked"},                  // TCheckBox
+        {7, {&TElSpinEdit::staticMetaObject}, Family::ElSpinEdit, "value"},
+        {8, {&TAdvSpinEdit::staticMetaObject}, Family::AdvSpinEdit, "value"},
+        {9, {&TElRadioButton::staticMetaObject}, Family::RadioButton, "checked"},
+        {10, {&TAdvOfficeRadioButton::staticMetaObject}, Family::RadioButton, "checked"},
+        {11, {&QRadioButton::staticMetaObject}, Family::RadioButton, "checked"},           // TRadioButton
+        {12, {&TElRadioGroup::staticMetaObject}, Family::RadioGroup, "i"},
+        {13, {&TAdvOfficeRadioGroup::staticMetaObject}, Family::RadioGroup, "i"},
+        {14, {&TRadioGroup::staticMetaObject}, Family::RadioGroup, "i"},
+        {15, {&TElComboBox::staticMetaObject}, Family::ElCombo, "item list, i"},
+        {16, {&TmyAdvFilterCombo::staticMetaObject}, Family::FilterCombo, "item list, i"},
+        {17, {&TAdvCustomCombo::staticMetaObject}, Family::AdvCombo, "item list, i"},
+        {18, {&TAdvCustomComboBox::staticMetaObject}, Family::AdvComboBox, "item list, i"},
+        {19, {&TCustomElEdit::staticMetaObject}, Family::ElEdit, "text"},
+        // TCustomEdit: one-line edits, memos (QPlainTextEdit) and rich edits
+        // (QTextEdit, skipped by the handler).
+        {20, {&QLineEdit::staticMetaObject, &QPlainTextEdit::staticMetaObject, &QTextEdit::staticMetaObject}, Family::Edit, "text"},
+    };
+    return rows;
+}
+
+const LayoutRow* RowOf(const QObject* c)
+{
+    for (const LayoutRow& r : Layout()) {
+        if (MatchesClassList(c, r.classes))
+            return &r;
+    }
+    return nullptr;
+}
+
+const QString kChecked = QStringLiteral("checked");
+const QString kI = QStringLiteral("i");
+const QString kText = QStringLiteral("text");
+const QString kValue = QStringLiteral("value");
+
+// Sets the selection only for an index inside the list.
+template <class Select>
+void ReadIndex(const TMyMemIniFile& ini, const QString& section, int count, Select select)
+{
+    const int i = ini.ReadInteger(section, kI, -1);
+    if (i >= 0 && i < count)
+        select(i);
+}
+
+void PersistListBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    if (!MEMINI_include_Listboxes)
+        return;
+    auto* list = qobject_cast<TCustomListBox*>(c);
+    auto* widget = qobject_cast<QListWidget*>(c);
+    TListWidgetStrings widgetItems(widget);
+    TStrings& items = list ? list->Items() : static_cast<TStrings&>(widgetItems);
+    auto* checks = qobject_cast<TCheckListBox*>(c);
+    const bool carryChecks = MEMINI_include_checklistbox_checkeds && checks;
+    if (reading) {
+        ini.ReadMultiString(section, items);
+        if (carryChecks) {
+            for (int i = 0; i < items.Count(); ++i)
+                checks->SetChecked(i, items.Objects(i) != 0);
+        }
+        ReadIndex(ini, section, items.Count(), [&](int i) {
+            if (list)
+                list->SetItemIndex(i);
+            else
+                widget->setCurrentRow(i);
+        });
+        return;
+    }
+    if (carryChecks) {
+        for (int i = 0; i < items.Count(); ++i)
+            items.PutObject(i, checks->Checked(i) ? 1 : 0);
+    }
+    ini.WriteMultiString(section, items);
+    ini.WriteInteger(section, kI, list ? list->ItemIndex() : widget->currentRow());
+}
+
+void PersistComboItems(QComboBox* combo, TStrings& items, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    if (reading) {
+        ini.ReadMultiString(section, items);
+        ReadIndex(ini, section, items.Count(), [&](int i) { combo->setCurrentIndex(i); });
+        return;
+    }
+    ini.WriteMultiString(section, items);
+    ini.WriteInteger(section, kI, combo->currentIndex());
+}
+
+// The TMS combos keep a history: a new text goes first and is selected.
+void PutTextFirst(QComboBox* combo, TStrings& items, const QString& text)
+{
+    if (items.IndexOf(text) >= 0)
+        return;
+    items.Insert(0, text);
+    combo->setCurrentIndex(0);
+}
+
+void PersistFilterCombo(TmyAdvFilterCombo* combo, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    TStrings& items = combo->Items();
+    if (reading) {
+        PersistComboItems(combo, items, ini, true, section);
+        if (combo->Filter().size() > 20 && items.Count() < 2)
+            combo->BuildList();
+        return;
+    }
+    const QString text = combo->currentText();
+    if (!text.isEmpty() && text.contains(QLatin1Char('.')) && items.IndexOf(text) < 0) {
+        bool matched = false;
+        for (int i = 0; i < items.Count() && !matched; ++i) {
+            if (combo->GetAFileMask(i).compare(text, Qt::CaseInsensitive) == 0) {
+                combo->setCurrentIndex(i);
+                matched = true;
+            }
+        }
+        if (!matched)
+            combo->InsertLastText(text);
+    }
+    PersistComboItems(combo, items, ini, false, section);
+}
+
+void PersistDatePicker(TElDateTimePicker* picker, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    const TFormatSettings& fs = UserDefaultFormatSettings;
+    if (reading) {
+        const QString text = ini.ReadString(section, kText, QString());
+        const QDate date = fs.Locale.toDate(text.trimmed(), fs.ShortDateFormat);
+        if (!text.isEmpty() && date.isValid())
+            picker->SetDateTime(QDateTime(date, QTime(0, 0)));
+        return;
+    }
+    ini.WriteString(section, kText, fs.Locale.toString(picker->DateTime().date(), fs.ShortDateFormat));
+}
+
+void PersistElEdit(TCustomElEdit* edit, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    const bool nameEdit = MEMINI_check_filenames && IsFileOrFolderNameEdit(edit);
+    if (qobject_cast<TElMemo*>(edit) || IsMultiFileNameEdit(edit)) {
+        PersistMultiLineControl(ini, reading, edit);
+        return;
+    }
+    auto* plain = qobject_cast<TElEdit*>(edit);
+    const bool password = plain && plain->PasswordChar() == QLatin1String("*");
+    if (reading) {
+        QString text = ini.ReadString(section, kText, QString());
+        if (password) {
+            text = FromNumStr(text);
+            ScrambleText(text);
+        }
+        if (qobject_cast<TElSpinEdit*>(edit) || qobject_cast<TElFloatSpinEdit*>(edit)) {
+            // Longer than the text of 2147483646 cannot be a spin value.
+            if (text.size() <= 10)
+                edit->SetText(text);
+            return;
+        }
+        if (nameEdit)
+            text = ExpandAppDrive(text, qobject_cast<TElFileNameEdit*>(edit) != nullptr);
+        edit->SetText(text);
+        return;
+    }
+    QString text = edit->Text();
+    if (password) {
+        ScrambleText(text);
+        text = ToNumStr(text);
+    } else if (nameEdit) {
+        text = ContractAppDrive(text);
+    }
+    ini.WriteString(section, kText, text);
+}
+
+void PersistEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    if (qobject_cast<QTextEdit*>(c))
+        return;  // rich edits are not kept
+    if (qobject_cast<QPlainTextEdit*>(c)) {
+        PersistMultiLineControl(ini, reading, c);
+        return;
+    }
+    auto* edit = static_cast<QLineEdit*>(c);
+    if (reading)
+        edit->setText(ini.ReadString(section, kText, QString()));
+    else
+        ini.WriteString(section, kText, edit->text());
+}
+
+void PersistRow(const LayoutRow& row, QObject* c, TMyMemIniFile& ini, bool reading)
+{
+    const QString section = c->objectName();
+    if (section.isEmpty())
+        return;
+    switch (row.family) {
+    case Family::ListBox:
+        PersistListBox(c, ini, reading, section);
+        break;
+    case Family::CheckGroup: {
+        auto* group = static_cast<TElCheckGroup*>(c);
+        for (int i = 0; i < group->ItemCount(); ++i) {
+            const QString key = kChecked + QString::number(i);
+            if (reading)
+                group->SetChecked(i, ini.ReadBool(section, key, false));
+            else
+                ini.WriteBool(section, key, group->Checked(i));
+        }
+        break;
+    }
+    case Family::DatePicker:
+        PersistDatePicker(static_cast<TElDateTimePicker*>(c), ini, reading, section);
+        break;
+    case Family::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(c);
+        if (reading)
+            box->setChecked(ini.ReadBool(section, kChecked, false));
+        else
+            ini.WriteBool(section, kChecked, box->isChecked());
+        break;
+    }
+    case Family::ElSpinEdit: {
+        auto* spin = static_cast<TElSpinEdit*>(c);
+        if (reading)
+            spin->SetValue(ini.ReadInteger(section, kValue, 0));
+        else
+            ini.WriteInteger(section, kValue, spin->Value());
+        break;
+    }
+    case Family::AdvSpinEdit: {
+        auto* spin = static_cast<TAdvSpinEdit*>(c);
+        const bool asFloat = spin->SpinType() == TAdvSpinEdit::sptFloat;
+        if (reading && asFloat)
+            spin->SetFloatValue(ini.ReadFloat(section, kValue, 0));
+        else if (reading)
+            spin->SetValue(ini.ReadInteger(section, kValue, 0));
+        else if (asFloat)
+            ini.WriteFloat(section, kValue, spin->FloatValue());
+        else
+            ini.WriteInteger(section, kValue, spin->Value());
+        break;
+    }
+    case Family::RadioButton: {
+        auto* button = static_cast<QRadioButton*>(c);
+        if (reading)
+            SetRadioChecked(button, ini.ReadBool(section, kChecked, false));
+        else
+            ini.WriteBool(section, kChecked, button->isChecked());
+        break;
+    }
+    case Family::RadioGroup: {
+        auto* group = static_cast<TCustomRadioGroup*>(c);
+        if (reading)
+            ReadIndex(ini, section, group->ItemCount(), [&](int i) { group->SetItemIndex(i); });
+        else
+            ini.WriteInteger(section, kI, group->ItemIndex());
+        break;
+    }
+    case Family::ElCombo: {
+        auto* combo = static_cast<TElComboBox*>(c);
+        combo->SetSorted(false);
+        if (!reading && combo->AutoHistory())
+            combo->AutoHistoryUpdate();
+        PersistComboItems(combo, combo->Items(), ini, reading, section);
+        break;
+    }
+    case Family::FilterCombo:
+        PersistFilterCombo(static_cast<TmyAdvFilterCombo*>(c), ini, reading, section);
+        break;
+    case Family::AdvCombo: {
+        auto* combo = static_cast<TAdvCustomCombo*>(c);
+        if (!reading)
+            PutTextFirst(combo, combo->Items(), combo->Text());
+        PersistComboItems(combo, combo->Items(), ini, reading, section);
+        break;
+    }
+    case Family::AdvComboBox: {
+        auto* combo = static_cast<TAdvCustomComboBox*>(c);
+        if (!reading)
+            PutTextFirst(combo, combo->Items(), combo->GetTextEx());
+        PersistComboItems(combo, combo->Items(), ini, reading, section);
+        break;
+    }
+    case Family::ElEdit:
+        PersistElEdit(static_cast<TCustomElEdit*>(c), ini, reading, section);
+        break;
+    case Family::Edit:
+        PersistEdit(c, ini, reading, section);
+        break;
+    }
+}
+
+QString FolderPart(const QString& fileName)
+{
+    const qsizetype slash = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
+    return slash < 0 ? QString() : fileName.left(slash + 1);
+}
+
+} // namespace
+
+int PersistRowOf(const QObject* component)
+{
+    const LayoutRow* r = component ? RowOf(component) : nullptr;
+    return r ? r->row : 0;
+}
+
+void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading)
+{
+    if (!component)
+        return;
+    // The owned components are taken once; one deleted by a handler's side
+    // effects is skipped.
+    std::vector<QPointer<QObject>> owned;
+    for (QObject* c : Components(component))
+        owned.emplace_back(c);
+    for (const QPointer<QObject>& c : owned) {
+        if (!c)
+            continue;
+        if (const LayoutRow* row = RowOf(c))
+            PersistRow(*row, c, ini, Reading);
+        else
+            PersistComponentStates(c, ini, Reading);
+    }
+}
+
+void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control)
+{
+    auto* elMemo = qobject_cast<TElMemo*>(control);
+    auto* memo = qobject_cast<QPlainTextEdit*>(control);
+    if (!MEMINI_include_Memos && (elMemo || memo))
+        return;
+    const QString section = control->objectName();
+    if (section.isEmpty())
+        return;
+    if (IsMultiFileNameEdit(control)) {
+        auto* edit = static_cast<TElFileNameEdit*>(control);
+        if (Reading) {
+            TStringList stored;
+            ini.ReadMultiString(section, stored);
+            for (int i = 0; i < stored.Count(); ++i)
+                edit->Files().AddObject(ExpandAppDrive(stored[i], true), stored.Objects(i));
+            edit->SetText(ExpandAppDrive(ini.ReadString(section, kText, QString()), true));
+        } else {
+            TStringList contracted;
+            for (int i = 0; i < edit->Files().Count(); ++i)
+                contracted.AddObject(ContractAppDrive(edit->Files()[i]), edit->Files().Objects(i));
+            ini.WriteMultiString(section, contracted, 50);
+            ini.WriteString(section, kText, ContractAppDrive(edit->Text()));
+        }
+        return;
+    }
+    if (!elMemo && !memo)
+        return;
+    TMemoLines lines(elMemo ? elMemo->Editor() : memo);
+    if (Reading)
+        ini.ReadMultiString(section, lines);
+    else
+        ini.WriteMultiString(section, lines, 50);
+}
+
+QString DefaultFormStateFileName()
+{
+    (void)registered;
+    const QFileInfo exe(ExeName());
+    return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini");
+}
+
+QString FormStateFileName(bool UseDocumentsFolder)
+{
+    if (!UseDocumentsFolder)
+        return DefaultFormStateFileName();
+    return GetMyDocumentsTarnwickFolder() + QDir::separator() + QFileInfo(DefaultFormStateFileName()).fileName();
+}
+
+void ReadIni(QObject* form, const QString& fileName)
+{
+    if (!form || !DriveAndFileExist(fileName))
+        return;
+    TMyMemIniFile ini(fileName);
+    PersistComponentStates(form, ini, true);
+}
+
+void ReadIni(QObject* form, const char* fileName) { ReadIni(form, QString::fromUtf8(fileName)); }
+void ReadIni(QObject* form) { ReadIni(form, DefaultFormStateFileName()); }
+void ReadIni(QObject* form, bool UseDocumentsFolder) { ReadIni(form, FormStateFileName(UseDocumentsFolder)); }
+
+void SaveIni(QObject* form, const QString& fileName)
+{
+    // No folder at all, or a bare drive ("C:"), saves nothing; a root folder
+    // ("C:\" or "/") does.
+    const QString folder = FolderPart(fileName);
+    if (!form || folder.isEmpty() || (folder.size() <= 2 && folder != QLatin1String("/")))
+        return;
+    TMyMemIniFile ini(fileName);
+    QDir().mkpath(folder);
+    ini.Clear();
+    PersistComponentStates(form, ini, false);
+    ini.UpdateFile();
+}
+
+void SaveIni(QObject* form, const char* fileName) { SaveIni(form, QString::fromUtf8(fileName)); }
+void SaveIni(QObject* form) { SaveIni(form, DefaultFormStateFileName()); }
+void SaveIni(QObject* form, bool UseDocumentsFolder) { SaveIni(form, FormStateFileName(UseDocumentsFolder)); }
+
+QString AppDriveRoot()
+{
+    const QString exe = ExeName();
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(exe);
+    if (native.startsWith(QLatin1String("\\\\"))) {
+        // \\server\share\ of a network path
+        const qsizetype server = native.indexOf(QLatin1Char('\\'), 2);
+        const qsizetype share = server < 0 ? -1 : native.indexOf(QLatin1Char('\\'), server + 1);
+        return share < 0 ? native + QLatin1Char('\\') : native.left(share + 1);
+    }
+    return native.size() >= 2 && native[1] == QLatin1Char(':') ? native.left(2) + QLatin1Char('\\') : QString();
+#else
+    QString root = MountPointOf(exe);
+    if (root.isEmpty())
+        return {};
+    return root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+#endif
+}
+
+QString ContractAppDrive(const QString& name)
+{
+    const QString root = AppDriveRoot();
+    if (name.isEmpty() || root.isEmpty() || name.size() < root.size())
+        return name;
+    if (name.left(root.size()).compare(root, Qt::CaseInsensitive) != 0)
+        return name;
+    return kToken + name.mid(root.size());
+}
+
+QString ExpandAppDrive(const QString& stored, bool IsFile)
+{
+    if (stored.isEmpty())
+        return {};
+    QString name = stored;
+    if (name.startsWith(kToken)) {
+        const QString root = AppDriveRoot();
+        name = root + name.mid(kToken.size());
+        // A token stands for a place on the application drive: a rest that
+        // climbs out of it ("..") resolves to nothing.
+        const QString cleaned = QDir::cleanPath(name);
+        const QString cleanedRoot = QDir::cleanPath(root);
+        const bool inside = cleanedRoot == QLatin1String("/") ? cleaned.startsWith(QLatin1Char('/'))
+                                                              : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
+        if (root.isEmpty() || !inside)
+            return {};
+    }
+    if (IsFile) {
+        const QString folder = FolderPart(name);
+        if (!DriveAndFileExist(name) && !folder.isEmpty() && DriveAndFolderExist(folder))
+            return folder;
+        return name;
+    }
+    if (!DriveAndFolderExist(name) && !DriveAndFileExist(name))
+        return {};
+    return name;
+}
+
+void ScrambleText(QString& text)
+{
+    if (text.isEmpty())
+        return;
+    qsizetype length = text.indexOf(QChar(0));
+    if (length < 0)
+        length = text.size();
+    int k = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t x = text[i].unicode() ^ kScrambleKey[k].unicode();
+        if (x != 0 && x != 26)
+            text[i] = QChar(x);
+        k = (k + 1) % kScrambleKey.size();
+    }
+}
+
+bool IsFileOrFolderNameEdit(const QObject* component)
+{
+    return qobject_cast<const TElFileNameEdit*>(component) || qobject_cast<const TElFolderNameEdit*>(component);
+}
+
+bool IsMultiFileNameEdit(const QObject* component)
+{
+    auto* edit = qobject_cast<const TElFileNameEdit*>(component);
+    return edit && (edit->Options() & OpenOptionBit(ofAllowMultiSelect));
+}
+
+} // namespace qz8
