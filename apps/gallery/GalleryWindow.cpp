@@ -6,6 +6,7 @@
 #include "platform/Canvas.h"
 #include "platform/ColorBox.h"
 #include "platform/ListBox.h"
+#include "settings/ReadAndSaveIni.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,8 +17,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -53,7 +56,7 @@ QLabel* CanvasDemo(QWidget* parent)
 
 } // namespace
 
-GalleryWindow::GalleryWindow(QWidget* parent) : TForm(parent)
+GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile) : TForm(parent), fStateFile(stateFile)
 {
     setObjectName(QStringLiteral("GalleryWindow"));
     setWindowTitle(tr("QZ8StyledListboxPack gallery"));
@@ -78,6 +81,23 @@ GalleryWindow::GalleryWindow(QWidget* parent) : TForm(parent)
     connect(fStyleCombo, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyStyle(static_cast<TTMSStyle>(i)); });
     resize(900, 600);
     ApplyStyle(Global_TMSStyle);
+    if (!fStateFile.isEmpty()) {
+        MEMINI_include_Listboxes = true;
+        MEMINI_include_Memos = true;
+        ReadIni(this, fStateFile);
+    }
+}
+
+void GalleryWindow::closeEvent(QCloseEvent* event)
+{
+    if (!fStateFile.isEmpty()) {
+        try {
+            SaveIni(this, fStateFile);
+        } catch (const Exception& e) {
+            QMessageBox::warning(this, windowTitle(), e.Message());
+        }
+    }
+    TForm::closeEvent(event);
 }
 
 QWidget* GalleryWindow::BuildPlatformPage()

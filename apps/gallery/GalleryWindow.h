@@ -10,14 +10,20 @@ class QTabWidget;
 class GalleryWindow : public qz8::TForm {
     Q_OBJECT
 public:
-    explicit GalleryWindow(QWidget* parent = nullptr);
+    // With a state file, the window restores its controls from it when it is
+    // built and saves them to it when it closes.
+    explicit GalleryWindow(QWidget* parent = nullptr, const QString& stateFile = QString());
     void ApplyStyle(qz8::TTMSStyle style);
     // Writes one PNG of the window per style into dir; false on a failure.
     bool WriteScreenshots(const QString& dir);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* BuildPlatformPage();
     QWidget* BuildPersistedPage();
     QComboBox* fStyleCombo = nullptr;
     QTabWidget* fTabs = nullptr;
+    QString fStateFile;
 };

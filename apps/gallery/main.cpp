@@ -1,6 +1,7 @@
 // The gallery: opens the window, or with --screenshots DIR writes one PNG of
 // it per style (and per page) and exits, so it runs without a display.
 #include "GalleryWindow.h"
+#include "settings/ReadAndSaveIni.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,14 +21,16 @@ int main(int argc, char** argv)
     parser.addOption(shots);
     parser.process(app);
 
-    GalleryWindow window;
     if (parser.isSet(shots)) {
+        GalleryWindow window;
         if (!window.WriteScreenshots(parser.value(shots))) {
             std::fprintf(stderr, "gallery: cannot write screenshots to %s\n", qPrintable(parser.value(shots)));
             return 1;
         }
         return 0;
     }
+    // The gallery keeps its controls in its form state file beside it.
+    GalleryWindow window(nullptr, qz8::DefaultFormStateFileName());
     window.show();
     return app.exec();
 }

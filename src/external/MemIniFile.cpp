@@ -24,6 +24,8 @@ const QString kCount = QStringLiteral("_count");
 const QString kPer = QStringLiteral("_per");
 const QString kLine = QStringLiteral("_line");
 const QString kObj = QStringLiteral("_obj");
+// Sections of up to this many keys are searched by a scan, without an index.
+constexpr size_t kScanLimit = 8;
 
 bool IsPlainKey(const QString& key)
 {
@@ -202,13 +204,21 @@ bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noex
 TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName)
 {
     (void)registered;
-    QFile f(fileName);
-    if (!fileName.isEmpty() && f.open(QIODevice::ReadOnly))
-        SetText(QString::fromUtf8(f.readAll()));
+}
+
+void TMyMemIniFile::Load() const
+{
+    if (fLoaded)
+        return;
+    fLoaded = true;
+    QFile f(fFileName);
+    if (!fFileName.isEmpty() && f.open(QIODevice::ReadOnly))
+        const_cast<TMyMemIniFile*>(this)->SetText(QString::fromUtf8(f.readAll()));
 }
 
 void TMyMemIniFile::Clear()
 {
+    fLoaded = true;
     fSections.clear();
     fSectionIndex.clear();
     fLastRead = -1;
@@ -225,6 +235,7 @@ QString TMyMemIniFile::Owned(const QString& s) const
 
 const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
 {
+    Load();
     const QString name = CleanSection(section);
     if (fLastRead >= 0 && SameName(fSections[static_cast<size_t>(fLastRead)].name, name))
         return &fSections[static_cast<size_t>(fLastRead)];
@@ -237,6 +248,7 @@ const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
 
 TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section)
 {
+    Load();
     // Writes come section by section: try the last section first.
     const QString name = CleanSection(section);
     if (!fSections.empty() && SameName(fSections.back().name, name))
@@ -251,20 +263,37 @@ TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section)
 
 void TMyMemIniFile::Put(Section& s, const QString& key, const QString& value, bool replace)
 {
-    const qsizetype before = s.index.size();
-    int& slot = s.index[Name{key}];
-    if (s.index.size() == before) {
+    const int at = FindKey(s, key);
+    if (at >= 0) {
         if (replace)
-            s.entries[static_cast<size_t>(slot)].second = value;
+            s.entries[static_cast<size_t>(at)].second = value;
         return;
     }
-    slot = static_cast<int>(s.entries.size());
     s.entries.emplace_back(key, value);
+    if (!s.index.isEmpty())
+        s.index.insert(Name{key}, static_cast<int>(s.entries.size() - 1));
+    else if (s.entries.size() > kScanLimit)
+        Reindex(s);
+}
+
+int TMyMemIniFile::FindKey(const Section& s, const QString& key)
+{
+    if (!s.index.isEmpty()) {
+        auto it = s.index.constFind(Name{key});
+        return it == s.index.constEnd() ? -1 : it.value();
+    }
+    for (size_t i = 0; i < s.entries.size(); ++i) {
+        if (SameName(s.entries[i].first, key))
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void TMyMemIniFile::Reindex(Section& s)
 {
     s.index.clear();
+    if (s.entries.size() <= kScanLimit)
+        return;
     for (size_t i = 0; i < s.entries.size(); ++i)
         s.index.insert(Name{s.entries[i].first}, static_cast<int>(i));
 }
@@ -274,8 +303,8 @@ const QString* TMyMemIniFile::Value(const QString& section, const QString& key) 
     const Section* s = Find(section);
     if (!s)
         return nullptr;
-    auto it = s->index.constFind(Name{CleanKey(key)});
-    return it == s->index.constEnd() ? nullptr : &s->entries[static_cast<size_t>(it.value())].second;
+    const int at = FindKey(*s, CleanKey(key));
+    return at < 0 ? nullptr : &s->entries[static_cast<size_t>(at)].second;
 }
 
 QString TMyMemIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
@@ -338,7 +367,7 @@ void TMyMemIniFile::WriteFloat(const QString& section, const QString& key, doubl
 void TMyMemIniFile::ReadMultiString(const QString& section, TStrings& list) const
 {
     const Section* s = Find(section);
-    if (!s || !s->index.contains(Name{kCount}))
+    if (!s || FindKey(*s, kCount) < 0)
         return;
     int count = 0;
     if (!ParseInt(ReadString(section, kCount, {}), count) || count < 0)
@@ -408,6 +437,7 @@ bool TMyMemIniFile::ValueExists(const QString& section, const QString& key) cons
 
 QStringList TMyMemIniFile::ReadSections() const
 {
+    Load();
     QStringList out;
     for (const Section& s : fSections)
         out.append(s.name);
@@ -426,6 +456,7 @@ QStringList TMyMemIniFile::ReadSection(const QString& section) const
 
 void TMyMemIniFile::EraseSection(const QString& section)
 {
+    Load();
     auto it = fSectionIndex.constFind(Name{CleanSection(section)});
     if (it == fSectionIndex.constEnd())
         return;
@@ -438,19 +469,21 @@ void TMyMemIniFile::EraseSection(const QString& section)
 
 void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
 {
+    Load();
     auto it = fSectionIndex.constFind(Name{CleanSection(section)});
     if (it == fSectionIndex.constEnd())
         return;
     Section& s = fSections[static_cast<size_t>(it.value())];
-    auto k = s.index.constFind(Name{CleanKey(key)});
-    if (k == s.index.constEnd())
+    const int k = FindKey(s, CleanKey(key));
+    if (k < 0)
         return;
-    s.entries.erase(s.entries.begin() + k.value());
+    s.entries.erase(s.entries.begin() + k);
     Reindex(s);
 }
 
 QString TMyMemIniFile::ToText() const
 {
+    Load();
     QString out;
     for (const Section& s : fSections) {
         if (!out.isEmpty())

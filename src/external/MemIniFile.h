@@ -31,7 +31,8 @@ extern bool MEMINI_include_checklistbox_checkeds;
 class TMyMemIniFile {
 public:
     // Bound to fileName; holds its content when the file exists and can be
-    // read. A damaged file keeps every line that parses.
+    // read. A damaged file keeps every line that parses. The file is read at
+    // the first access, so one that is cleared first is never parsed.
     explicit TMyMemIniFile(const QString& fileName);
 
     QString FileName() const { return fFileName; }
@@ -78,8 +79,12 @@ private:
     struct Section {
         QString name;
         std::vector<std::pair<QString, QString>> entries;
-        Index index;  // key -> position in entries
+        // key -> position in entries; built only for sections of many keys,
+        // a few keys are found faster by a scan.
+        Index index;
     };
+    static int FindKey(const Section& s, const QString& key);
+    void Load() const;
     const Section* Find(const QString& section) const;
     Section& Ensure(const QString& section);
     const QString* Value(const QString& section, const QString& key) const;
@@ -94,6 +99,7 @@ private:
     std::vector<Section> fSections;
     Index fSectionIndex;
     mutable int fLastRead = -1;  // reads come section by section
+    mutable bool fLoaded = false;
 };
 
 size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;

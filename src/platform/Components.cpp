@@ -29,6 +29,9 @@ struct Registry {
                           &QDockWidget::staticMetaObject, &QMainWindow::staticMetaObject};
     TClassList roots;
     TClassList composites;
+    // What a class is, found once per class: bit 0 container, bit 1 owner
+    // root by class, bit 2 composite. Cleared when a registry changes.
+    QHash<const QMetaObject*, int> kinds;
     // Explicit ownership: object -> owner, and per owner the order given.
     QHash<const QObject*, QPointer<QObject>> explicitOwner;
     QHash<const QObject*, QList<QPointer<QObject>>> explicitOwned;
@@ -38,6 +41,27 @@ Registry& Reg()
 {
     static Registry r;
     return r;
+}
+
+enum : int { kContainer = 1, kRootClass = 2, kComposite = 4 };
+
+int KindOf(const QObject* obj)
+{
+    auto& reg = Reg();
+    const QMetaObject* mo = obj->metaObject();
+    auto it = reg.kinds.constFind(mo);
+    if (it != reg.kinds.constEnd())
+        return it.value();
+    int kind = 0;
+    if (obj->isWidgetType() && (mo == &QWidget::staticMetaObject || mo == &QFrame::staticMetaObject ||
+                                MatchesClassList(obj, reg.containers)))
+        kind |= kContainer;
+    if (MatchesClassList(obj, reg.roots))
+        kind |= kRootClass;
+    if (MatchesClassList(obj, reg.composites))
+        kind |= kComposite;
+    reg.kinds.insert(mo, kind);
+    return kind;
 }
 
 bool IsQtInternal(const QObject* obj)
@@ -93,6 +117,7 @@ void RegisterContainerClass(TClass cls)
     auto& list = Reg().containers;
     if (std::find(list.begin(), list.end(), cls) == list.end())
         list.push_back(cls);
+    Reg().kinds.clear();
 }
 
 void RegisterOwnerRootClass(TClass cls)
@@ -100,6 +125,7 @@ void RegisterOwnerRootClass(TClass cls)
     auto& list = Reg().roots;
     if (std::find(list.begin(), list.end(), cls) == list.end())
         list.push_back(cls);
+    Reg().kinds.clear();
 }
 
 void RegisterCompositeClass(TClass cls)
@@ -107,32 +133,28 @@ void RegisterCompositeClass(TClass cls)
     auto& list = Reg().composites;
     if (std::find(list.begin(), list.end(), cls) == list.end())
         list.push_back(cls);
+    Reg().kinds.clear();
 }
 
 bool HoldsComponents(const QObject* obj)
 {
     if (!obj)
         return false;
-    if (!obj->isWidgetType() || MatchesClassList(obj, Reg().roots))
+    if (!obj->isWidgetType() || (KindOf(obj) & kRootClass))
         return true;
     return static_cast<const QWidget*>(obj)->isWindow();
 }
 
 bool IsContainer(const QObject* obj)
 {
-    if (!obj || !obj->isWidgetType())
-        return false;
-    const QMetaObject* mo = obj->metaObject();
-    if (mo == &QWidget::staticMetaObject || mo == &QFrame::staticMetaObject)
-        return true;
-    return MatchesClassList(obj, Reg().containers);
+    return obj && (KindOf(obj) & kContainer);
 }
 
 bool IsOwnerRoot(const QObject* obj)
 {
     if (!obj)
         return false;
-    if (HoldsComponents(obj) || MatchesClassList(obj, Reg().composites))
+    if (HoldsComponents(obj) || (KindOf(obj) & kComposite))
         return true;
     return !IsContainer(obj);
 }

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -87,13 +88,23 @@ const std::vector<LayoutRow>& Layout()
     return rows;
 }
 
+// The row of a class is found once and remembered.
 const LayoutRow* RowOf(const QObject* c)
 {
+    static QHash<const QMetaObject*, const LayoutRow*> known;
+    const QMetaObject* mo = c->metaObject();
+    auto it = known.constFind(mo);
+    if (it != known.constEnd())
+        return it.value();
+    const LayoutRow* found = nullptr;
     for (const LayoutRow& r : Layout()) {
-        if (MatchesClassList(c, r.classes))
-            return &r;
+        if (MatchesClassList(c, r.classes)) {
+            found = &r;
+            break;
+        }
     }
-    return nullptr;
+    known.insert(mo, found);
+    return found;
 }
 
 const QString kChecked = QStringLiteral("checked");
@@ -222,7 +233,8 @@ void PersistElEdit(TCustomElEdit* edit, TMyMemIniFile& ini, bool reading, const 
         }
         if (nameEdit)
             text = ExpandAppDrive(text, qobject_cast<TElFileNameEdit*>(edit) != nullptr);
-        edit->SetText(text);
+        if (edit->Text() != text)
+            edit->SetText(text);
         return;
     }
     QString text = edit->Text();
@@ -244,9 +256,12 @@ void PersistEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& se
         return;
     }
     auto* edit = static_cast<QLineEdit*>(c);
-    if (reading)
-        edit->setText(ini.ReadString(section, kText, QString()));
-    else
+    if (reading) {
+        // An unchanged text is not set again: no relayout, no change signal.
+        const QString text = ini.ReadString(section, kText, QString());
+        if (edit->text() != text)
+            edit->setText(text);
+    } else
         ini.WriteString(section, kText, edit->text());
 }
 
@@ -283,10 +298,13 @@ void PersistRow(const LayoutRow& row, QObject* c, TMyMemIniFile& ini, bool readi
     }
     case Family::ElSpinEdit: {
         auto* spin = static_cast<TElSpinEdit*>(c);
-        if (reading)
-            spin->SetValue(ini.ReadInteger(section, kValue, 0));
-        else
+        if (reading) {
+            const int value = ini.ReadInteger(section, kValue, 0);
+            if (spin->Value() != value)
+                spin->SetValue(value);
+        } else {
             ini.WriteInteger(section, kValue, spin->Value());
+        }
         break;
     }
     case Family::AdvSpinEdit: {
