@@ -1,10 +1,13 @@
 #include "external/General_runtime.h"
 #include "platform/Types.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cmath>
+#include <limits>
 
 namespace qz8 {
 
@@ -88,5 +91,79 @@ TFormatSettings FormatSettingsFor(const QLocale& locale)
         s.ShortDateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return s;
 }
+
+} // namespace qz8
+
+namespace qz8 {
+
+bool TryStrToInt(const QString& text, int& value)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    qsizetype i = 0;
+    bool negative = false;
+    if (t[0] == QLatin1Char('+') || t[0] == QLatin1Char('-')) {
+        negative = t[0] == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (t.mid(i, 1) == QLatin1String("$")) {
+        base = 16;
+        ++i;
+    } else if (t.mid(i, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= t.size())
+        return false;
+    qint64 v = 0;
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        int digit = 0;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return false;
+        v = v * base + digit;
+        if (v > qint64(std::numeric_limits<int>::max()) + 1)
+            return false;
+    }
+    if (negative)
+        v = -v;
+    if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+bool TryStrToFloat(const QString& text, double& value)
+{
+    bool ok = false;
+    const double d = UserDefaultFormatSettings.Locale.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(d))
+        return false;
+    value = d;
+    return true;
+}
+
+int IsANumber(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return 2;
+    int i = 0;
+    if (TryStrToInt(text, i))
+        return 0;
+    double d = 0;
+    if (TryStrToFloat(text, d))
+        return 1;
+    return 3;
+}
+
+QString _QZNonApplicable() { return QCoreApplication::translate("qz8", "n/a"); }
 
 } // namespace qz8

@@ -4,6 +4,10 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
+#include <cstdint>
+#include <functional>
+
+class QObject;
 
 namespace qz8 {
 
@@ -34,5 +38,27 @@ struct TFormatSettings {
 TFormatSettings FormatSettingsFor(const QLocale& locale);
 // The user's locale settings; tests and tools may replace them.
 extern TFormatSettings UserDefaultFormatSettings;
+
+// Whole numbers as the platform's TryStrToInt reads them: blanks around the
+// text, an optional sign, decimal digits or a hexadecimal number after "$"
+// or "0x", within 32 bits.
+bool TryStrToInt(const QString& text, int& value);
+// A decimal number under the current locale settings (grouping allowed).
+bool TryStrToFloat(const QString& text, double& value);
+
+// The kind of a text: 0 a whole number (TryStrToInt reads it), 1 a decimal
+// number (TryStrToFloat reads it), 2 nothing to show (empty or blanks),
+// 3 any other text.
+int IsANumber(const QString& text);
+
+// "n/a": the text shown where a value does not apply.
+QString _QZNonApplicable();
+
+// A row's text and value, filled by a list's OnGetStringAndInt handler.
+struct TStringAndIntegerRec {
+    QString S;
+    std::int32_t I = 0;
+};
+using TOnGetStringAndInt = std::function<void(QObject* Sender, int Index, TStringAndIntegerRec& Rec)>;
 
 } // namespace qz8

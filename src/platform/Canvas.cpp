@@ -396,4 +396,56 @@ TGlyphSet GetFontUnicodeRanges(HDC dc)
     return set;
 }
 
+namespace {
+
+// "/a/b/" becomes "/.../b/", "/.../b/" becomes "/.../"; a folder part that
+// is only "..." is dropped.
+QString CutFirstDirectory(const QString& dir, QChar sep)
+{
+    const bool root = dir.startsWith(sep);
+    QString rest = root ? dir.mid(1) : dir;
+    const QString dots = QStringLiteral("...") + sep;
+    if (rest.startsWith(dots)) {
+        rest = rest.mid(dots.size());
+        if (rest.isEmpty())
+            return {};
+    }
+    const qsizetype next = rest.indexOf(sep);
+    rest = next < 0 ? QString() : rest.mid(next + 1);
+    return (root ? QString(sep) : QString()) + dots + rest;
+}
+
+} // namespace
+
+QString MinimizeName(const QString& fileName, const TCanvas& canvas, int maxWidth)
+{
+    const qsizetype back = fileName.lastIndexOf(QLatin1Char('\\'));
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    const qsizetype last = std::max(back, slash);
+    if (last < 0 || canvas.TextWidth(fileName) <= maxWidth)
+        return fileName;
+    const QChar sep = back > slash ? QLatin1Char('\\') : QLatin1Char('/');
+    const QString name = fileName.mid(last + 1);
+    QString dir = fileName.left(last + 1);
+    QString drive;
+    if (dir.size() >= 2 && dir[1] == QLatin1Char(':')) {
+        drive = dir.left(2);
+        dir = dir.mid(2);
+    }
+    QString result = fileName;
+    const QString rootDots = QString(sep) + QStringLiteral("...") + sep;
+    while ((!dir.isEmpty() || !drive.isEmpty()) && canvas.TextWidth(result) > maxWidth) {
+        if (dir == rootDots) {
+            drive.clear();
+            dir = QStringLiteral("...") + sep;
+        } else if (dir.isEmpty()) {
+            drive.clear();
+        } else {
+            dir = CutFirstDirectory(dir, sep);
+        }
+        result = drive + dir + name;
+    }
+    return result;
+}
+
 } // namespace qz8

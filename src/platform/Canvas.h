@@ -144,4 +144,9 @@ struct TGlyphSet {
 // The 16-bit characters the canvas's font really covers, as ranges.
 TGlyphSet GetFontUnicodeRanges(HDC dc);
 
+// A path wider than maxWidth pixels on the canvas gets its leading folders
+// replaced by "..." until it fits (or only its name is left); "/" and "\"
+// paths alike. Texts without a folder are returned unchanged.
+QString MinimizeName(const QString& fileName, const TCanvas& canvas, int maxWidth);
+
 } // namespace qz8

@@ -228,6 +228,18 @@ void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawSt
     fCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - fCanvas.TextHeight(text)) / 2, text);
 }
 
+bool TCustomListBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange)
+        fWindowCreated = false;  // the window is made anew when shown again
+    const bool result = QAbstractScrollArea::event(event);
+    if (event->type() == QEvent::Show && !fWindowCreated) {
+        fWindowCreated = true;
+        CreateWnd();
+    }
+    return result;
+}
+
 void TCustomListBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());

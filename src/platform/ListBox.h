@@ -119,6 +119,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     QSize sizeHint() const override;
+    // Runs when the control's native window comes into being: at its first
+    // show, and again after it was re-created by a change of parent.
+    virtual void CreateWnd() {}
+    bool event(QEvent* event) override;
     // A mouse press on a row; a check list box uses it for its boxes.
     virtual void RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods);
     virtual void SpacePressed();
@@ -141,6 +145,7 @@ private:
     bool fExtendedSelect = true;
     TColor fColor = clWindow;
     TListBoxStyle fStyle = lbStandard;
+    bool fWindowCreated = false;
     std::set<int> fSelected;
 };
 

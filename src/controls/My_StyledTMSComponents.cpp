@@ -1,0 +1,181 @@
+#include "controls/My_StyledTMSComponents.h"
+#include "external/Rtl_and_ltr_painting.h"
+#include "platform/Components.h"
+
+#include <cmath>
+
+namespace qz8 {
+
+namespace {
+const bool registered = [] {
+    RegisterContainerClass(&TTransparentContainingGroup::staticMetaObject);
+    RegisterContainerClass(&TContainBox::staticMetaObject);
+    return true;
+}();
+} // namespace
+
+TStyledListbox::TStyledListbox(QWidget* parent) : TCustomListBox(parent)
+{
+    (void)registered;
+    SetStyle(lbOwnerDrawFixed);
+    OnDrawItem = [this](QWidget* control, int index, TRect rect, TOwnerDrawState state) {
+        StandardDrawItem(control, index, rect, state);
+    };
+    SetComponentStyle(static_cast<TTMSStyle>(0));
+}
+
+void TStyledListbox::SetComponentStyle(TTMSStyle AStyle)
+{
+    fTextColour = GetABaseTMSTextColour(AStyle);
+    fNormalBack = GetABaseTMSBackgroundColour(AStyle);
+    SetColor(fNormalBack);
+    fSelectionColour = GetABaseTMSHighlightBackgroundColour(AStyle);
+    fSelectionTextColour = GetABaseTMSHighlightedTextColour(AStyle);
+    viewport()->update();
+}
+
+void TStyledListbox::SetShowValues(bool Value)
+{
+    fShowValues = Value;
+    viewport()->update();
+}
+
+void TStyledListbox::MySetItemHeight()
+{
+    Canvas().Font = TFont(font(), Canvas().Font.Color);
+    SetItemHeight((Canvas().TextHeight(QStringLiteral("gh")) * 5) / 4);
+}
+
+void TStyledListbox::CorrectForScreenResolucao(float)
+{
+    setFont(QFont());  // ParentFont: the window's (corrected) font
+    MySetItemHeight();
+}
+
+int TStyledListbox::RowValue(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        return kNoValue;
+    if (OnGetStringAndInt) {
+        TStringAndIntegerRec rec;
+        OnGetStringAndInt(const_cast<TStyledListbox*>(this), Index, rec);
+        return rec.I;
+    }
+    if (fShowValues && !IsVirtual())
+        return static_cast<std::int32_t>(Items().Objects(Index));
+    return kNoValue;
+}
+
+void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)
+{
+    const int count = Count();
+    if (Index < 0 || Index >= count)
+        return;
+    QString text;
+    if (OnGetStringAndInt) {
+        TStringAndIntegerRec rec;
+        OnGetStringAndInt(this, Index, rec);
+        text = rec.S;
+    } else {
+        text = Items().Get(Index);
+    }
+    TCanvas& c = Canvas();
+    const bool selected = State & odSelected;
+    c.Brush = TBrush{selected ? fSelectionColour : fNormalBack, bsSolid};
+    c.Font.Color = selected ? fSelectionTextColour : fTextColour;
+    c.FillRect(Rect);
+
+    // The widest text is measured in full, before any shortening.
+    const int width = c.TextWidth(text);
+    if (width > max_width_of_strings)
+        max_width_of_strings = width;
+    const QString shortened = MinimizeName(text, c, Rect.Right - Rect.Left);
+    switch (IsANumber(shortened)) {
+    case 0: {
+        int value = 0;
+        if (TryStrToInt(shortened, value) && value != kNoValue)
+            DrawAnInteger(value, Rect);
+        break;
+    }
+    case 1: {
+        double value = 0;
+        if (TryStrToFloat(shortened, value))
+            DrawAFloat(value, Rect);
+        break;
+    }
+    case 3:
+        EllipsisOutputALine(c.Handle(), shortened, Rect, c.TextWidth(shortened));
+        break;
+    default:
+        break;
+    }
+
+    // Below the last row, nothing left over from earlier paints may show.
+    if (Index == count - 1 && Rect.Bottom < Height()) {
+        c.Brush = TBrush{Color(), bsSolid};
+        c.Pen = TPen{Color(), 1, psSolid};
+        c.Rectangle(Rect.Left, Rect.Bottom, Rect.Right, Height());
+    }
+}
+
+void TStyledListbox::DrawRightAligned(const QString& text, const TRect& Rect)
+{
+    TCanvas& c = Canvas();
+    const int x = Rect.Right - c.TextWidth(text + QLatin1Char('.'));
+    TextOutW(c.Handle(), x, Rect.Top, text);
+}
+
+void TStyledListbox::DrawAnInteger(int value, const TRect& Rect)
+{
+    if (value == kNoValue)
+        return;
+    DrawRightAligned(value == kNotApplicable ? _QZNonApplicable() : QString::number(value), Rect);
+}
+
+void TStyledListbox::DrawAFloat(double value, const TRect& Rect)
+{
+    // "%.2n": two decimals with the locale's separators and grouping.
+    DrawRightAligned(UserDefaultFormatSettings.Locale.toString(value, 'f', 2), Rect);
+}
+
+TStyledListboxOwnerDrawnFixed::TStyledListboxOwnerDrawnFixed(QWidget* parent) : TStyledListbox(parent)
+{
+    OnMeasureItem = [this](QWidget* control, int index, int& height) { MyMeasureItem(control, index, height); };
+    SetStyle(lbOwnerDrawFixed);
+}
+
+void TStyledListboxOwnerDrawnFixed::CreateWnd()
+{
+    TStyledListbox::CreateWnd();
+    MySetItemHeight();
+}
+
+void TStyledListboxOwnerDrawnFixed::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    if (OnDrawItem)
+        OnDrawItem(this, Index, Rect, State);
+    else
+        StandardDrawItem(this, Index, Rect, State);
+}
+
+void TStyledListboxOwnerDrawnFixed::MyMeasureItem(QWidget*, int, int& Height)
+{
+    Canvas().Font = TFont(font(), Canvas().Font.Color);
+    Height = static_cast<int>(std::nearbyint(Canvas().TextHeight(QStringLiteral("Yg")) * 1.2));
+}
+
+TTransparentContainingGroup::TTransparentContainingGroup(QWidget* parent) : QWidget(parent)
+{
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+TContainBox::TContainBox(QWidget* parent) : QWidget(parent)
+{
+    // ParentColor: the inherited palette's window colour fills the box.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+} // namespace qz8
