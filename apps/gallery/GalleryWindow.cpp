@@ -1,5 +1,7 @@
 #include "GalleryWindow.h"
 
+#include "controls/My_StyledTMSComponents.h"
+
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/TmsControls.h"
@@ -73,6 +75,7 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile) : TForm(
     top->addStretch(1);
     layout->addLayout(top);
     fTabs = new QTabWidget(central);
+    fTabs->addTab(BuildStyledListPage(), tr("Styled list boxes"));
     fTabs->addTab(BuildPlatformPage(), tr("List and colour boxes"));
     fTabs->addTab(BuildPersistedPage(), tr("Persisted controls"));
     layout->addWidget(fTabs, 1);
@@ -141,6 +144,57 @@ QWidget* GalleryWindow::BuildPlatformPage()
     grid->addWidget(colours, 3, 0);
     grid->addWidget(new QLabel(tr("TCanvas"), page), 2, 1);
     grid->addWidget(CanvasDemo(page), 3, 1);
+    grid->setRowStretch(1, 1);
+    return page;
+}
+
+QWidget* GalleryWindow::BuildStyledListPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    const QStringList rows{"1234", "-42", "1234.5", "0.125", "-999998", "-999999",
+                           "/home/analyst/corpora/english/novels/nineteenth-century/dickens/bleak_house.txt",
+                           "C:\\Corpora\\Parliament\\Debates\\1998\\session_04.txt",
+                           "collocation", "a plain row of text that is wider than the list box shows"};
+    auto* styled = new TStyledListbox(page);
+    styled->setObjectName(QStringLiteral("StyledListbox1"));
+    styled->Items().AddStrings(rows);
+    styled->SetItemIndex(2);
+    grid->addWidget(new QLabel(tr("TStyledListbox: numbers, sentinels, paths, text"), page), 0, 0);
+    grid->addWidget(styled, 1, 0);
+
+    auto* fixed = new TStyledListboxOwnerDrawnFixed(page);
+    fixed->setObjectName(QStringLiteral("StyledFixed1"));
+    fixed->Items().AddStrings(rows);
+    grid->addWidget(new QLabel(tr("TStyledListboxOwnerDrawnFixed"), page), 0, 1);
+    grid->addWidget(fixed, 1, 1);
+
+    auto* virt = new TStyledListbox(page);
+    virt->setObjectName(QStringLiteral("StyledVirtual"));
+    virt->SetStyle(TCustomListBox::lbVirtualOwnerDraw);
+    virt->OnGetStringAndInt = [](QObject*, int index, TStringAndIntegerRec& rec) {
+        // Every seventh row is text, every fifth a decimal, the rest counts.
+        if (index % 7 == 0)
+            rec.S = QStringLiteral("row %1").arg(index);
+        else if (index % 5 == 0)
+            rec.S = QString::number(index / 7.0, 'f', 3);
+        else
+            rec.S = QString::number(index);
+        rec.I = index;
+    };
+    virt->SetCount(10'000'000);
+    grid->addWidget(new QLabel(tr("TStyledListbox fed row by row: 10,000,000 rows"), page), 0, 2);
+    grid->addWidget(virt, 1, 2);
+
+    auto* box = new TContainBox(page);
+    auto* boxLayout = new QHBoxLayout(box);
+    boxLayout->addWidget(new QLabel(tr("TContainBox holding a label and"), box));
+    boxLayout->addWidget(new QCheckBox(tr("a check box"), box));
+    grid->addWidget(box, 2, 0, 1, 2);
+    auto* group = new TTransparentContainingGroup(page);
+    auto* groupLayout = new QHBoxLayout(group);
+    groupLayout->addWidget(new QLabel(tr("TTransparentContainingGroup"), group));
+    grid->addWidget(group, 2, 2);
     grid->setRowStretch(1, 1);
     return page;
 }
@@ -216,8 +270,14 @@ void GalleryWindow::ApplyStyle(TTMSStyle style)
     Global_TMSStyle = style;
     ApplyTMSStylePalette(this, style);
     SetColor(GetABaseTMSBackgroundColour(style));
-    for (TCustomListBox* list : findChildren<TCustomListBox*>())
-        list->SetColor(GetABaseTMSGradientBackgroundLightColour(style));
+    // Styled controls take the style through their interface; the plain list
+    // boxes take the style's light surface.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (auto* styled = qobject_cast<ITMSStyle*>(w))
+            styled->SetComponentStyle(style);
+        else if (auto* list = qobject_cast<TCustomListBox*>(w))
+            list->SetColor(GetABaseTMSGradientBackgroundLightColour(style));
+    }
     if (fStyleCombo && fStyleCombo->currentIndex() != style) {
         const QSignalBlocker block(fStyleCombo);
         fStyleCombo->setCurrentIndex(style);

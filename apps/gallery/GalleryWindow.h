@@ -23,6 +23,7 @@ protected:
 private:
     QWidget* BuildPlatformPage();
     QWidget* BuildPersistedPage();
+    QWidget* BuildStyledListPage();
     QComboBox* fStyleCombo = nullptr;
     QTabWidget* fTabs = nullptr;
     QString fStateFile;
