@@ -21,8 +21,8 @@ public:
         TCanvas& c = fBox->fCanvas;
         c.Attach(painter);
         c.Font = TFont(fBox->font(), clWindowText);
-        c.Brush = TBrush{clWindow, bsSolid};
         c.Pen = TPen{};
+        fBox->PrepareRow(state);
         fBox->DrawItem(index.row(), TRect::FromQRect(option.rect), state);
         c.Detach();
     }
@@ -88,10 +88,42 @@ void TCustomColorBox::SetItemHeight(int height)
     update();
 }
 
-void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+void TCustomColorBox::PrepareRow(TOwnerDrawState State)
 {
     const bool sel = State & odSelected;
     fCanvas.Brush = TBrush{sel ? clHighlight : clWindow, bsSolid};
+    fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
+}
+
+void TCustomColorBox::SetColorBoxStyle(unsigned style)
+{
+    fStyle = style;
+    PopulateList();
+}
+
+void TCustomColorBox::PopulateList()
+{
+    if ((fStyle & cbCustomColors) && OnGetColors) {
+        const int keep = currentIndex();
+        fItems.BeginUpdate();
+        OnGetColors(this, fItems);
+        fItems.EndUpdate();
+        setCurrentIndex(keep < count() ? keep : -1);
+    }
+}
+
+bool TCustomColorBox::event(QEvent* event)
+{
+    fWindow.Before(event);
+    const bool result = QComboBox::event(event);
+    if (fWindow.After(event))
+        CreateWnd();
+    return result;
+}
+
+void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    const bool sel = State & odSelected;
     fCanvas.FillRect(Rect);
     if (Index < 0 || Index >= count())
         return;
@@ -115,7 +147,9 @@ void TCustomColorBox::paintEvent(QPaintEvent*)
     const QRect edit = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
     fCanvas.Attach(&painter);
     fCanvas.Font = TFont(font(), clWindowText);
-    DrawItem(currentIndex(), TRect::FromQRect(edit), odComboBoxEdit | (hasFocus() ? odFocused : 0u));
+    const TOwnerDrawState state = odComboBoxEdit | (hasFocus() ? odFocused : 0u);
+    PrepareRow(state);
+    DrawItem(currentIndex(), TRect::FromQRect(edit), state);
     fCanvas.Detach();
 }
 

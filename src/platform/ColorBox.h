@@ -7,8 +7,12 @@
 #include "platform/WidgetStrings.h"
 
 #include <QComboBox>
+#include <functional>
 
 namespace qz8 {
+
+// Where the rows come from: with cbCustomColors, from OnGetColors.
+enum TColorBoxStyleFlag : unsigned { cbStandardColors = 1, cbExtendedColors = 2, cbSystemColors = 4, cbCustomColors = 8 };
 
 class TCustomColorBox : public QComboBox {
     Q_OBJECT
@@ -31,17 +35,32 @@ public:
     void SetItemHeight(int height);
     TCanvas& Canvas() { return fCanvas; }
 
-    // Paints one row: a swatch and the colour's name by default.
+    // Paints one row: a swatch and the colour's name by default. The brush
+    // and font colour are prepared for the row's state before the call.
     virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+
+    unsigned ColorBoxStyle() const { return fStyle; }
+    void SetColorBoxStyle(unsigned style);
+    // Refills the rows from OnGetColors (with cbCustomColors).
+    void PopulateList();
+    std::function<void(TCustomColorBox* Sender, TStrings& Items)> OnGetColors;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    // Runs when the native window comes into being: at the first show, and
+    // again after a change of parent.
+    virtual void CreateWnd() {}
+    // The brush and font of a row in the given state.
+    void PrepareRow(TOwnerDrawState State);
 
 private:
     friend class TColorBoxDelegate;
     TComboBoxStrings fItems;
     TCanvas fCanvas;
     int fItemHeight = 16;
+    unsigned fStyle = cbStandardColors;
+    TWindowCreation fWindow;
 };
 
 } // namespace qz8

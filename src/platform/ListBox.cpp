@@ -228,15 +228,26 @@ void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawSt
     fCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - fCanvas.TextHeight(text)) / 2, text);
 }
 
-bool TCustomListBox::event(QEvent* event)
+void TWindowCreation::Before(const QEvent* event)
 {
     if (event->type() == QEvent::ParentChange)
-        fWindowCreated = false;  // the window is made anew when shown again
+        created = false;  // the window is made anew when shown again
+}
+
+bool TWindowCreation::After(const QEvent* event)
+{
+    if (event->type() != QEvent::Show || created)
+        return false;
+    created = true;
+    return true;
+}
+
+bool TCustomListBox::event(QEvent* event)
+{
+    fWindow.Before(event);
     const bool result = QAbstractScrollArea::event(event);
-    if (event->type() == QEvent::Show && !fWindowCreated) {
-        fWindowCreated = true;
+    if (fWindow.After(event))
         CreateWnd();
-    }
     return result;
 }
 

@@ -22,6 +22,15 @@ using TOwnerDrawState = unsigned;
 
 class TCustomListBox;
 
+// Tracks a control's native window: it comes into being at the first show
+// and again after a change of parent. Call Before and After around the base
+// class's event handler; After answers true when CreateWnd is due.
+struct TWindowCreation {
+    bool created = false;
+    void Before(const QEvent* event);
+    bool After(const QEvent* event);
+};
+
 // The item list of a list box: tells the list box about every change.
 class TListBoxStrings : public TStringList {
 public:
@@ -145,7 +154,7 @@ private:
     bool fExtendedSelect = true;
     TColor fColor = clWindow;
     TListBoxStyle fStyle = lbStandard;
-    bool fWindowCreated = false;
+    TWindowCreation fWindow;
     std::set<int> fSelected;
 };
 

@@ -92,6 +92,23 @@ void TCustomCheckGroup::SetChecked(int index, bool checked)
         boxes[index]->setChecked(checked);
 }
 
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void EndLoading(QObject* root)
+{
+    if (!root)
+        return;
+    for (QObject* c : Components(root)) {
+        if (c->metaObject()->indexOfMethod("Loaded()") >= 0)
+            QMetaObject::invokeMethod(c, "Loaded", Qt::DirectConnection);
+        if (HoldsComponents(c))
+            EndLoading(c);
+    }
+}
+
 void SetRadioChecked(QRadioButton* button, bool checked)
 {
     if (!button || button->isChecked() == checked)

@@ -4,6 +4,7 @@
 // radio button that can be unchecked, and an edit with a button.
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
@@ -69,6 +70,26 @@ public:
 };
 // The same for any radio button.
 void SetRadioChecked(QRadioButton* button, bool checked);
+
+// A caption. FocusControl is the control its accelerator key focuses; a
+// transparent label paints no background.
+class TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ text WRITE setText)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+public:
+    explicit TLabel(QWidget* parent = nullptr);
+    bool Transparent() const { return !autoFillBackground(); }
+    void SetTransparent(bool transparent) { setAutoFillBackground(!transparent); }
+    void SetFocusControl(QWidget* control) { setBuddy(control); }
+};
+
+// Alignment of a control in its parent, as the platform's Align property.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// Ends the loading of a window built in code: Loaded() runs on every
+// component that has it (a Q_INVOKABLE "Loaded"), frames included.
+void EndLoading(QObject* root);
 
 // A one-line edit with a button at its right end.
 class TCustomEditBtn : public QLineEdit {

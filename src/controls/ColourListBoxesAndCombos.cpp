@@ -1,0 +1,413 @@
+#include "controls/ColourListBoxesAndCombos.h"
+#include "platform/Application.h"
+
+#include <QMoveEvent>
+#include <cmath>
+
+namespace qz8 {
+
+namespace {
+
+const TColorArray& Active(bool usesShared, const TColorArray& own)
+{
+    return usesShared ? MyColourArray : own;
+}
+
+// Shared-mode controls repaint when the shared array changes.
+template <class Control>
+void FollowSharedArray(Control* control, const bool& usesShared)
+{
+    QObject::connect(&TSharedColourArrayNotifier::Instance(), &TSharedColourArrayNotifier::changed, control,
+                     [control, &usesShared] {
+                         if (usesShared)
+                             control->update();
+                     });
+}
+
+} // namespace
+
+int IndexOfColour(bool usesShared, const TColorArray& own, TColor colour)
+{
+    const TColorArray& a = Active(usesShared, own);
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].Value == colour)
+            return static_cast<int>(i);
+    }
+    return NearestColourIndex(colour, a);
+}
+
+TColor ColourAtIndex(bool usesShared, const TColorArray& own, int index)
+{
+    const TColorArray& a = Active(usesShared, own);
+    return index >= 0 && index < static_cast<int>(a.size()) ? a[static_cast<size_t>(index)].Value : 0;
+}
+
+QString ColourNameAtIndex(bool usesShared, const TColorArray& own, int index)
+{
+    const TColorArray& a = Active(usesShared, own);
+    return index >= 0 && index < static_cast<int>(a.size()) ? a[static_cast<size_t>(index)].Name : QString();
+}
+
+void SortActiveColours(bool usesShared, TColorArray& own, TColorArraySortType method)
+{
+    TColorArray& a = usesShared ? MyColourArray : own;
+    SortColorArray(a, 0, static_cast<int>(a.size()) - 1, method, false);
+    if (usesShared)
+        TSharedColourArrayNotifier::Instance().NotifyChanged();
+}
+
+void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value)
+{
+    if (value == usesShared)
+        return;
+    usesShared = value;
+    if (!value)
+        own = MyColourArray;
+}
+
+TColourSharingListbox::TColourSharingListbox(QWidget* parent) : TCustomListBox(parent)
+{
+    resize(80, 70);
+    FollowSharedArray(static_cast<QWidget*>(viewport()), fUsesSharedArray);
+}
+
+TColourSharingListbox::~TColourSharingListbox() { fOwnArray.clear(); }
+
+void TColourSharingListbox::CreateWnd()
+{
+    TCustomListBox::CreateWnd();
+    OnDrawItem = [this](QWidget* control, int index, TRect rect, TOwnerDrawState state) {
+        MyDrawItem(control, index, rect, state);
+    };
+    SetStyle(lbVirtualOwnerDraw);
+    setFont(QFont());  // ParentFont
+    SetCount(static_cast<int>(MyColourArray.size()));
+}
+
+const TColorArray& TColourSharingListbox::ActiveArray() const { return Active(fUsesSharedArray, fOwnArray); }
+
+void TColourSharingListbox::SetShowText(int Value)
+{
+    const auto v = static_cast<TShowHexOrDescriptionSet>(Value & 7);
+    if (v == fShowText)
+        return;
+    fShowText = v;
+    viewport()->repaint();
+}
+
+void TColourSharingListbox::SetASelected(TColor Value)
+{
+    SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value));
+}
+
+QString TColourSharingListbox::SelectedColourName() const
+{
+    return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex());
+}
+
+bool TColourSharingListbox::Sorted() const
+{
+    return !MyColourArray.empty() && !WebNamedColors().empty() && MyColourArray.front().Value != WebNamedColors().front().Value;
+}
+
+void TColourSharingListbox::SortTheColours(TColorArraySortType method)
+{
+    SortActiveColours(fUsesSharedArray, fOwnArray, method);
+    viewport()->repaint();
+}
+
+void TColourSharingListbox::CorrectForScreenResolucao(float aFontScale)
+{
+    const int ppi = ScreenPixelsPerInch();
+    if (aFontScale == currentFontScale && ppi == current_PPI)
+        return;
+    currentFontScale = aFontScale;
+    current_PPI = ppi;
+    const double h = std::nearbyint(ScreenScaled(16, aFontScale));
+    SetItemHeight(std::isfinite(h) && h >= 1 && h < 10000 ? static_cast<int>(h) : 16);
+}
+
+void TColourSharingListbox::SetComponentStyle(TTMSStyle AStyle)
+{
+    fTextColour = GetABaseTMSTextColour(AStyle);
+    fBackgroundColour = GetABaseTMSBackgroundColour(AStyle);
+    fSelectedText = GetABaseTMSHighlightedTextColour(AStyle);
+    fSelectedBackgound = GetABaseTMSHighlightBackgroundColour(AStyle);
+    viewport()->update();
+}
+
+void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)
+{
+    const TColorArray& a = ActiveArray();
+    if (Index < 0 || Index >= Count() || Index >= static_cast<int>(a.size()))
+        return;
+    TCanvas& c = Canvas();
+    c.Brush.Style = bsSolid;
+    const int m = c.TextWidth(QStringLiteral("M"));
+    const int h = Rect.Bottom - Rect.Top;
+    const int markerTop = Rect.Top + h / 2 - m / 2;
+    const TRect marker{Rect.Left, markerTop, Rect.Left + m, markerTop + m};
+    c.Font.Color = fTextColour;
+    c.Brush.Color = fBackgroundColour;
+    c.FillRect(Rect);
+    if (State & (odSelected | odFocused)) {
+        c.Font.Color = fSelectedText;
+        c.Brush.Color = fSelectedBackgound;
+        c.FillRect(Rect);
+    }
+    Rect.Left += m;
+    const TIdentMapEntry& entry = a[static_cast<size_t>(Index)];
+    if (entry.Value == fDefaultColour) {
+        c.Brush.Color = GetHighLightColor(fSelectedBackgound, 19);
+        c.Ellipse(marker);
+    }
+    c.Brush.Color = entry.Value;
+    InflateRect(Rect, -1, -1);
+    Rect.Right = Rect.Left + std::min(c.TextWidth(QStringLiteral("99999999")), viewport()->width() / 4);
+    c.FillRect(Rect);
+
+    QString text;
+    if (fShowText & ShowBit(ts_index))
+        text = QString::asprintf("%.3d", Index + 1);
+    if (fShowText & ShowBit(ts_hex)) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += QString::asprintf("%.8X", static_cast<unsigned>(entry.Value));
+    }
+    if (fShowText & ShowBit(ts_description)) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += entry.Name;
+    }
+    c.Brush.Style = bsClear;
+    if (!text.isEmpty())
+        c.TextOut(Rect.Right + m, Rect.Top - 1 + 2, text);
+}
+
+TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(parent), FLabelFont(font())
+{
+    FollowSharedArray(static_cast<QWidget*>(this), fUsesSharedArray);
+}
+
+TColourSharingCombo::~TColourSharingCombo()
+{
+    delete FLabel.data();
+    fOwnArray.clear();
+}
+
+void TColourSharingCombo::CreateWnd()
+{
+    TCustomColorBox::CreateWnd();
+    setFont(QFont());  // ParentFont
+    OnGetColors = [this](TCustomColorBox* sender, TStrings& items) { GetColours(sender, items); };
+    SetColorBoxStyle(cbCustomColors);
+}
+
+void TColourSharingCombo::GetColours(TCustomColorBox*, TStrings& Items)
+{
+    Items.Clear();
+    for (size_t i = 0; i < MyColourArray.size(); ++i)
+        Items.Add(QStringLiteral(" "));
+}
+
+void TColourSharingCombo::SetSelected(TColor Value)
+{
+    SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value));
+}
+
+void TColourSharingCombo::SortTheColours(TColorArraySortType method)
+{
+    SortActiveColours(fUsesSharedArray, fOwnArray, method);
+    repaint();
+}
+
+TColor TColourSharingCombo::SwatchBorderColour(TColor rgb, TOwnerDrawState State)
+{
+    if (GetRValue(rgb) > 192 || GetGValue(rgb) > 192 || GetBValue(rgb) > 192)
+        return clBlack;
+    return (State & odSelected) ? clWhite : rgb;
+}
+
+void TColourSharingCombo::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
+{
+    const TColorArray& a = Active(fUsesSharedArray, fOwnArray);
+    if (Index < 0 || Index >= static_cast<int>(a.size()))
+        return;
+    TCanvas& c = Canvas();
+    c.FillRect(Rect);
+    const TColor remembered = c.Brush.Color;
+    const int h = Rect.Bottom - Rect.Top;
+    TRect swatch{Rect.Left, Rect.Top, Rect.Left + h, Rect.Bottom};
+    InflateRect(swatch, -1, -1);
+    const TIdentMapEntry& entry = a[static_cast<size_t>(Index)];
+    c.Brush.Color = entry.Value;
+    c.FillRect(swatch);
+    c.Brush.Color = SwatchBorderColour(ColorToRGB(entry.Value), State);
+    c.FrameRect(swatch);
+    c.Brush.Color = remembered;
+    TRect text = Rect;
+    text.Left = swatch.Right + 5;
+    c.TextRect(text, text.Left, Rect.Top + (h - c.TextHeight(entry.Name)) / 2, entry.Name);
+}
+
+TLabel* TColourSharingCombo::CreateLabel()
+{
+    auto* label = new TLabel(parentWidget());
+    label->SetFocusControl(this);
+    label->setFont(font());
+    return label;
+}
+
+QString TColourSharingCombo::GetLabelCaption() const { return FLabel ? FLabel->text() : QString(); }
+
+void TColourSharingCombo::SetLabelCaption(const QString& Value)
+{
+    if (!FLabel)
+        FLabel = CreateLabel();
+    FLabel->setText(Value);
+    FLabel->adjustSize();
+    FLabel->show();
+    UpdateLabel();
+}
+
+void TColourSharingCombo::SetLabelFont(const QFont& Value)
+{
+    FLabelFont = Value;
+    LabelFontChange();
+}
+
+void TColourSharingCombo::LabelFontChange()
+{
+    if (FLabel)
+        UpdateLabel();
+}
+
+void TColourSharingCombo::SetLabelMargin(int Value)
+{
+    FLabelMargin = Value;
+    if (FLabel)
+        UpdateLabel();
+}
+
+void TColourSharingCombo::SetLabelPosition(TLabelPosition Value)
+{
+    FLabelPosition = Value;
+    if (FLabel)
+        UpdateLabel();
+}
+
+void TColourSharingCombo::SetLabelPositionOrdinal(int Value)
+{
+    if (Value >= lpLeftTop && Value <= lpBottomCenter)
+        SetLabelPosition(static_cast<TLabelPosition>(Value));
+}
+
+void TColourSharingCombo::SetLabelTransparent(bool Value)
+{
+    FLabelTransparent = Value;
+    if (FLabel)
+        UpdateLabel();
+}
+
+void TColourSharingCombo::SetLabelAlwaysEnabled(bool Value)
+{
+    FlabelAlwaysEnabled = Value;
+    if (FLabel && Value)
+        FLabel->setEnabled(true);
+    update();
+}
+
+void TColourSharingCombo::UpdateLabel()
+{
+    FLabel->SetTransparent(FLabelTransparent);
+    FLabel->setFont(FParentFnt ? font() : FLabelFont);
+    FLabel->adjustSize();
+    UpdateLabelPos();
+}
+
+void TColourSharingCombo::UpdateLabelPos()
+{
+    // The caption's width as the text measurement gives it; "&" takes no room.
+    TCanvas canvas(FLabel.data());
+    canvas.Font = TFont(FLabel->font());
+    TRect box{0, 0, 1000, 255};
+    DrawTextW(canvas.Handle(), FLabel->text(), box, DT_CALCRECT | DT_HIDEPREFIX);
+    const int w = box.Width();
+    const int labelWidth = FLabel->width(), labelHeight = FLabel->height();
+    const QRect g = geometry();
+    const int left = g.left(), top = g.top(), width = g.width(), height = g.height();
+    const int margin = FLabelMargin;
+    int lt = top, ll = left;
+    switch (FLabelPosition) {
+    case lpLeftTop: lt = top; ll = left - w - margin; break;
+    case lpLeftCenter: lt = top + (height - labelHeight) / 2; ll = left - w - margin; break;
+    case lpLeftBottom: lt = top + height - labelHeight; ll = left - w - margin; break;
+    case lpTopLeft: lt = top - labelHeight - margin; ll = left; break;
+    case lpBottomLeft: lt = top + height + margin; ll = left; break;
+    case lpLeftTopLeft: lt = top; ll = left - margin; break;
+    case lpLeftCenterLeft: lt = top + (height - labelHeight) / 2; ll = left - margin; break;
+    case lpLeftBottomLeft: lt = top + height - labelHeight; ll = left - margin; break;
+    case lpTopCenter: lt = top - labelHeight - margin; ll = left + (width - labelWidth) / 2; break;
+    case lpBottomCenter: lt = top + height + margin; ll = left + (width - labelWidth) / 2; break;
+    }
+    FLabel->move(ll, lt);
+}
+
+void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (FLabel) {
+        const bool horizontal = fAlign == alTop || fAlign == alBottom || fAlign == alClient;
+        const bool vertical = fAlign == alTop || fAlign == alLeft || fAlign == alRight || fAlign == alClient;
+        switch (FLabelPosition) {
+        case lpLeftTop:
+        case lpLeftCenter:
+        case lpLeftBottom:
+            if (horizontal) {
+                ALeft += FLabel->width() + FLabelMargin;
+                AWidth -= FLabel->width() + FLabelMargin;
+            }
+            break;
+        case lpTopLeft:
+        case lpTopCenter:
+            if (vertical)
+                ATop += FLabel->height();
+            break;
+        default:
+            break;
+        }
+    }
+    setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+    if (FLabel)
+        UpdateLabel();
+}
+
+void TColourSharingCombo::Loaded()
+{
+    SetBounds(x(), y(), width(), height());
+    if (FLabel && !isEnabled() && !FlabelAlwaysEnabled)
+        FLabel->setEnabled(false);
+    if (FLabel)
+        UpdateLabel();
+    const bool parentFont = !testAttribute(Qt::WA_SetFont);
+    if (parentFont && FLabel)
+        FLabel->setFont(font());
+    FParentFnt = parentFont;
+    if (FLabel)
+        UpdateLabel();
+}
+
+void TColourSharingCombo::moveEvent(QMoveEvent* event)
+{
+    TCustomColorBox::moveEvent(event);
+    if (FLabel)
+        UpdateLabelPos();
+}
+
+void TColourSharingCombo::resizeEvent(QResizeEvent* event)
+{
+    TCustomColorBox::resizeEvent(event);
+    if (FLabel)
+        UpdateLabelPos();
+}
+
+} // namespace qz8

@@ -1,0 +1,393 @@
+// The colour list box and colour combo: row painters in pixels, the label's
+// ten positions and the room it makes, and shared versus own arrays.
+#include "controls/ColourListBoxesAndCombos.h"
+#include "platform/Forms.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <gtest/gtest.h>
+
+using namespace qz8;
+
+namespace {
+
+// A short shared array whose fifth entry is pure red.
+const TColorArray kColours = {{clWhite, "white"}, {RGB(0xD3, 0xD3, 0xD3), "lightgray"}, {clNavy, "navy"},
+                              {clGreen, "green"}, {clRed, "red"}, {clRed, "red again"}, {clBlack, "black"}};
+
+// Counts paint events of a widget.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+template <class Paint>
+QImage PaintOn(int w, int h, TCanvas& canvas, const QFont& font, Paint paint)
+{
+    TBitmap bmp(w, h);
+    canvas.Attach(bmp.Canvas().Painter());
+    canvas.Font = TFont(font, clBlack);
+    canvas.Brush = TBrush{clWhite, bsSolid};
+    canvas.Pen = TPen{};
+    paint();
+    canvas.Detach();
+    return bmp.Image().copy();
+}
+
+} // namespace
+
+TEST(ColourArrays, SharedOperationsAnswerNeutrallyOutOfRange)
+{
+    MyColourArray = kColours;
+    TColorArray own;
+    EXPECT_EQ(IndexOfColour(true, own, clRed), 4);  // the first occurrence
+    EXPECT_EQ(IndexOfColour(true, own, RGB(250, 10, 5)), 4);  // the nearest
+    EXPECT_EQ(IndexOfColour(true, own, RGB(0, 0, 120)), 2);
+    EXPECT_EQ(ColourAtIndex(true, own, 2), clNavy);
+    EXPECT_EQ(ColourAtIndex(true, own, 7), 0);
+    EXPECT_EQ(ColourAtIndex(true, own, -1), 0);
+    EXPECT_EQ(ColourNameAtIndex(true, own, 99), "");
+    EXPECT_EQ(IndexOfColour(false, own, clRed), -1);  // an empty own array
+    EXPECT_EQ(NearestColourIndex(clRed, {}), -1);
+    EXPECT_EQ(WebNamedColors().size(), 147u);
+    EXPECT_EQ(WebNamedColors().front().Name, "aliceblue");
+    // A lighter shade of the selection colour marks the default colour.
+    const QColor base = ToQColor(clNavy), light = ToQColor(GetHighLightColor(clNavy, 19));
+    EXPECT_GT(light.lightness(), base.lightness());
+    EXPECT_DOUBLE_EQ(ScreenScaled(16, 1.5), 24.0);
+}
+
+TEST(ColourArrays, SortKindsReallySort)
+{
+    TColorArray a = kColours;
+    SortColorArray(a, 0, int(a.size()) - 1, csByName, false);
+    EXPECT_EQ(a.front().Name, "black");
+    EXPECT_EQ(a.back().Name, "white");
+    SortColorArray(a, 0, int(a.size()) - 1, csByValue, false);
+    EXPECT_EQ(a.front().Value, clBlack);
+    EXPECT_EQ(a.back().Value, clWhite);
+    SortColorArray(a, 0, int(a.size()) - 1, csByHue, true);
+    EXPECT_NE(a.front().Value, clBlack);
+    SortColorArray(a, 5, 100, csByName, false);  // a range past the end is clamped
+    TColorArray empty;
+    SortColorArray(empty, 0, -1, csByName, false);
+}
+
+TEST(ColourListbox, RowShowsIndexHexAndNameAfterTheSwatch)
+{
+    MyColourArray = kColours;
+    TColourSharingListbox list;
+    list.setFrameShape(QFrame::NoFrame);
+    list.resize(300, 200);
+    list.show();  // the window's creation binds the painter and the count
+    EXPECT_EQ(list.Count(), 7);
+    EXPECT_EQ(list.Style(), TCustomListBox::lbVirtualOwnerDraw);
+    list.SetShowText(ShowBit(ts_index) | ShowBit(ts_hex) | ShowBit(ts_description));
+    list.SetComponentStyle(tsOceanBlue);
+    TCanvas& c = list.Canvas();
+    const TRect row = Rect(0, 0, 300, 16);
+    const QImage img = PaintOn(300, 16, c, list.font(), [&] { list.MyDrawItem(&list, 4, row, 0); });
+    const int m = c.TextWidth("M");
+    const int swatchRight = m + 1 + std::min(c.TextWidth("99999999"), list.viewport()->width() / 4);
+    // The expected row, drawn step by step.
+    TBitmap expected(300, 16);
+    TCanvas& e = expected.Canvas();
+    e.Font = TFont(list.font(), GetABaseTMSTextColour(tsOceanBlue));
+    e.Brush.Color = GetABaseTMSBackgroundColour(tsOceanBlue);
+    e.FillRect(row);
+    e.Brush.Color = clRed;
+    e.FillRect(Rect(m + 1, 1, swatchRight, 15));
+    e.Brush.Style = bsClear;
+    e.TextOut(swatchRight + m, 2, "005 000000FF red");
+    EXPECT_EQ(img, expected.Image());
+    EXPECT_EQ(FromQColor(img.pixelColor(m + 1, 1)), clRed);
+    EXPECT_NE(FromQColor(img.pixelColor(m, 1)), clRed);
+    EXPECT_NE(FromQColor(img.pixelColor(swatchRight, 1)), clRed);
+    EXPECT_NE(FromQColor(img.pixelColor(m + 1, 0)), clRed);
+
+    // Without text parts only the swatch shows.
+    list.SetShowText(0);
+    const QImage bare = PaintOn(300, 16, c, list.font(), [&] { list.MyDrawItem(&list, 4, row, 0); });
+    for (int x = swatchRight; x < 300; ++x)
+        ASSERT_EQ(FromQColor(bare.pixelColor(x, 8)), GetABaseTMSBackgroundColour(tsOceanBlue));
+    // Rows beyond the array or the count draw nothing.
+    const QImage none = PaintOn(300, 16, c, list.font(), [&] { list.MyDrawItem(&list, 7, row, 0); });
+    EXPECT_EQ(FromQColor(none.pixelColor(150, 8)), clWhite);
+}
+
+TEST(ColourListbox, SelectionFocusDefaultMarkerAndNarrowSwatch)
+{
+    MyColourArray = kColours;
+    TColourSharingListbox list;
+    list.setFrameShape(QFrame::NoFrame);
+    list.resize(60, 100);
+    list.show();
+    TCanvas& c = list.Canvas();
+    const TRect row = Rect(0, 0, 60, 16);
+    const int m = c.TextWidth("M");
+    // A narrow control: the swatch is a quarter of the client width.
+    const QImage narrow = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, 0); });
+    const int swatchRight = m + 1 + list.viewport()->width() / 4;
+    EXPECT_LT(list.viewport()->width() / 4, c.TextWidth("99999999"));
+    EXPECT_EQ(FromQColor(narrow.pixelColor(swatchRight - 1, 8)), clNavy);
+    EXPECT_NE(FromQColor(narrow.pixelColor(swatchRight, 8)), clNavy);
+    // Selected and focused rows look the same.
+    const QImage sel = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, odSelected); });
+    const QImage foc = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, odFocused); });
+    EXPECT_EQ(sel, foc);
+    EXPECT_EQ(FromQColor(sel.pixelColor(0, 0)), clBlack);  // the default selection background
+    // The default colour's row carries the marker ellipse.
+    const int markerTop = 8 - m / 2;
+    const QImage plain = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, 0); });
+    EXPECT_EQ(FromQColor(plain.pixelColor(m / 2, markerTop + m / 2)), clWhite);
+    list.SetDefaultColour(clNavy);
+    const QImage marked = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, 0); });
+    EXPECT_EQ(FromQColor(marked.pixelColor(m / 2, markerTop + m / 2)), GetHighLightColor(clBlack, 19));
+}
+
+TEST(ColourListbox, SelectionPropertiesAndRepaints)
+{
+    MyColourArray = kColours;
+    TColourSharingListbox list;
+    list.show();
+    QApplication::processEvents();
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(list.GetASelected(), 0);
+    EXPECT_EQ(list.SelectedColourName(), "");
+    list.SetASelected(clRed);
+    EXPECT_EQ(list.ItemIndex(), 4);
+    EXPECT_EQ(list.SelectedColourName(), "red");
+    list.SetASelected(RGB(0, 120, 10));
+    EXPECT_EQ(list.ItemIndex(), 3);
+    PaintCounter counter;
+    QApplication::processEvents();
+    list.viewport()->installEventFilter(&counter);
+    list.SetShowText(ShowBit(ts_description));
+    list.SetDefaultColour(clRed);
+    EXPECT_EQ(counter.paints, 0);
+    list.SetShowText(ShowBit(ts_hex));
+    EXPECT_EQ(counter.paints, 1);
+}
+
+TEST(ColourListbox, SizeCorrectionOnlyWhenScaleOrDensityChange)
+{
+    TColourSharingListbox list;
+    list.CorrectForScreenResolucao(1.5f);
+    EXPECT_EQ(list.ItemHeight(), 24);
+    list.SetItemHeight(10);
+    list.CorrectForScreenResolucao(1.5f);
+    EXPECT_EQ(list.ItemHeight(), 10);
+    list.CorrectForScreenResolucao(1.25f);
+    EXPECT_EQ(list.ItemHeight(), 20);
+    list.CorrectForScreenResolucao(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(list.ItemHeight(), 16);
+}
+
+TEST(SharedColours, ASharedSortReordersEveryControlAndCopiesStayApart)
+{
+    MyColourArray = WebNamedColors();
+    TForm form;
+    auto* a = new TColourSharingListbox(&form);
+    auto* b = new TColourSharingListbox(&form);
+    auto* combo = new TColourSharingCombo(&form);
+    form.show();
+    EXPECT_FALSE(a->Sorted());
+    const TColor firstBefore = a->GetAColour(0);
+    PaintCounter counterB, counterCombo;
+    b->viewport()->installEventFilter(&counterB);
+    combo->installEventFilter(&counterCombo);
+    a->SortTheColours(csByValue);
+    QApplication::processEvents();
+    EXPECT_TRUE(a->Sorted());
+    EXPECT_NE(a->GetAColour(0), firstBefore);
+    EXPECT_EQ(b->GetAColour(0), a->GetAColour(0));
+    EXPECT_EQ(combo->GetAColour(0), a->GetAColour(0));
+    EXPECT_GT(counterB.paints, 0);
+    EXPECT_GT(counterCombo.paints, 0);
+
+    // Leaving shared mode copies the array as it is now.
+    b->SetUseSharedArray(false);
+    const TColor bFirst = b->GetAColour(0);
+    EXPECT_EQ(bFirst, MyColourArray.front().Value);
+    a->SortTheColours(csByName);
+    EXPECT_EQ(b->GetAColour(0), bFirst);
+    EXPECT_NE(a->GetAColour(0), bFirst);
+    // Sorted reports on the shared array, also for a control in own mode.
+    EXPECT_EQ(b->Sorted(), a->Sorted());
+    b->SortTheColours(csByHue);
+    EXPECT_EQ(a->GetAColour(0), MyColourArray.front().Value);
+    // Back to shared mode, then out again: a fresh copy.
+    b->SetUseSharedArray(true);
+    EXPECT_EQ(b->GetAColour(0), a->GetAColour(0));
+    b->SetUseSharedArray(false);
+    a->SortTheColours(csByValue);
+    EXPECT_NE(b->GetAColour(0), a->GetAColour(0));
+    EXPECT_EQ(b->GetAColour(0), WebNamedColors().front().Value);  // the copy is the name order
+    MyColourArray.clear();
+    EXPECT_FALSE(a->Sorted());
+}
+
+TEST(ColourCombo, RowsHaveASwatchWithItsFrameAndTheName)
+{
+    MyColourArray = kColours;
+    TColourSharingCombo combo;
+    combo.show();
+    EXPECT_EQ(combo.count(), 7);
+    EXPECT_EQ(combo.itemText(0), " ");  // the strings are never shown
+    TCanvas& c = combo.Canvas();
+    const TRect row = Rect(0, 0, 200, 16);
+    const QImage img = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(2, row, 0); });
+    // A 14 x 14 swatch one pixel in from the row's corner, framed in its own
+    // colour on an unselected row.
+    EXPECT_EQ(FromQColor(img.pixelColor(1, 1)), clNavy);
+    EXPECT_EQ(FromQColor(img.pixelColor(14, 14)), clNavy);
+    EXPECT_EQ(FromQColor(img.pixelColor(15, 8)), clWhite);
+    EXPECT_EQ(FromQColor(img.pixelColor(0, 0)), clWhite);
+    // The name starts 20 pixels from the row's left edge.
+    TBitmap expected(200, 16);
+    expected.Canvas().Font = TFont(combo.font(), clBlack);
+    expected.Canvas().Brush.Color = clNavy;
+    expected.Canvas().FillRect(Rect(1, 1, 15, 15));
+    expected.Canvas().Brush.Color = clWhite;
+    expected.Canvas().TextRect(Rect(20, 0, 200, 16), 20, (16 - expected.Canvas().TextHeight("navy")) / 2, "navy");
+    EXPECT_EQ(img, expected.Image());
+    // Frame colours: black for light colours, white on a selected dark row.
+    const QImage white = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(0, row, odSelected); });
+    EXPECT_EQ(FromQColor(white.pixelColor(1, 1)), clBlack);
+    EXPECT_EQ(FromQColor(white.pixelColor(5, 5)), clWhite);
+    const QImage grey = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(1, row, 0); });
+    EXPECT_EQ(FromQColor(grey.pixelColor(1, 1)), clBlack);
+    const QImage darkSelected = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(3, row, odSelected); });
+    EXPECT_EQ(FromQColor(darkSelected.pixelColor(1, 1)), clWhite);
+    EXPECT_EQ(FromQColor(darkSelected.pixelColor(5, 5)), clGreen);
+    EXPECT_EQ(TColourSharingCombo::SwatchBorderColour(RGB(10, 193, 10), 0), clBlack);
+    EXPECT_EQ(TColourSharingCombo::SwatchBorderColour(RGB(10, 192, 10), 0), RGB(10, 192, 10));
+    // A row outside the array is not drawn.
+    const QImage none = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(7, row, 0); });
+    EXPECT_EQ(FromQColor(none.pixelColor(5, 5)), clWhite);
+    combo.SetSelected(clGreen);
+    EXPECT_EQ(combo.ItemIndex(), 3);
+    EXPECT_EQ(combo.SelectedColourName(), "green");
+}
+
+namespace {
+// A caption exactly `width` pixels wide in the label's font, if one exists.
+QString CaptionOfWidth(const QFont& font, int width)
+{
+    TBitmap bmp(1, 1);
+    bmp.Canvas().Font = TFont(font);
+    for (int wide = 0; wide < 12; ++wide)
+        for (int narrow = 0; narrow < 60; ++narrow) {
+            const QString s = QString(wide, 'W') + QString(narrow, 'i');
+            TRect r{0, 0, 1000, 255};
+            DrawTextW(bmp.Canvas().Handle(), s, r, DT_CALCRECT | DT_HIDEPREFIX);
+            if (r.Width() == width)
+                return s;
+        }
+    return {};
+}
+} // namespace
+
+TEST(ColourCombo, LabelPositionsFollowTheTable)
+{
+    TForm form;
+    auto* panel = new QWidget(&form);
+    form.setCentralWidget(panel);
+    auto* combo = new TColourSharingCombo(panel);
+    form.resize(600, 400);
+    form.show();
+    combo->SetBounds(200, 100, 120, 24);
+    const QString forty = CaptionOfWidth(combo->font(), 40);
+    ASSERT_FALSE(forty.isEmpty());
+    combo->SetLabelCaption(forty);
+    TLabel* label = combo->Label();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->parentWidget(), panel);
+    EXPECT_EQ(label->buddy(), combo);
+    EXPECT_EQ(label->pos(), QPoint(200 - 44, 100));
+    combo->SetLabelPosition(lpLeftTopLeft);
+    combo->SetLabelMargin(60);
+    EXPECT_EQ(label->x(), 200 - 60);
+    combo->SetLabelMargin(4);
+    const int lw = label->width(), lh = label->height();
+    const QList<std::pair<TLabelPosition, QPoint>> cases = {
+        {lpLeftCenter, {200 - 44, 100 + (24 - lh) / 2}}, {lpLeftBottom, {200 - 44, 100 + 24 - lh}},
+        {lpTopLeft, {200, 100 - lh - 4}},                 {lpBottomLeft, {200, 100 + 24 + 4}},
+        {lpLeftCenterLeft, {196, 100 + (24 - lh) / 2}},  {lpLeftBottomLeft, {196, 100 + 24 - lh}},
+        {lpTopCenter, {200 + (120 - lw) / 2, 100 - lh - 4}}, {lpBottomCenter, {200 + (120 - lw) / 2, 128}}};
+    for (const auto& [position, at] : cases) {
+        combo->SetLabelPosition(position);
+        EXPECT_EQ(label->pos(), at) << int(position);
+    }
+    // A label wider than the combo overhangs both ends alike.
+    combo->SetLabelCaption(QString(30, 'W'));
+    combo->SetLabelPosition(lpTopCenter);
+    const int overhangLeft = combo->x() - label->x();
+    const int overhangRight = label->geometry().right() - combo->geometry().right();
+    EXPECT_GT(overhangLeft, 0);
+    EXPECT_LE(std::abs(overhangLeft - overhangRight), 1);
+    // The label follows the combo when it moves.
+    combo->SetLabelPosition(lpBottomLeft);
+    combo->move(10, 10);
+    EXPECT_EQ(label->pos(), QPoint(10, 10 + 24 + 4));
+    // A prefix character takes no room.
+    combo->SetLabelCaption("&" + forty);
+    combo->SetLabelPosition(lpLeftTop);
+    EXPECT_EQ(label->x(), 10 - 44);
+}
+
+TEST(ColourCombo, RoomForTheLabelAndItsLifeCycle)
+{
+    TForm form;
+    auto* panel = new QWidget(&form);
+    form.setCentralWidget(panel);
+    auto* combo = new TColourSharingCombo(panel);
+    form.show();
+    combo->SetBounds(0, 0, 300, 24);
+    EXPECT_EQ(combo->geometry(), QRect(0, 0, 300, 24));  // no label, no room
+    combo->SetLabelCaption("");
+    ASSERT_NE(combo->Label(), nullptr);  // an empty caption still creates it
+    combo->SetLabelCaption("Colour:");
+    combo->SetAlign(alClient);
+    combo->SetLabelPosition(lpLeftCenter);
+    const int lw = combo->Label()->width(), lh = combo->Label()->height();
+    combo->SetBounds(0, 0, 300, 24);
+    EXPECT_EQ(combo->geometry(), QRect(lw + 4, 0, 300 - lw - 4, 24));
+    combo->SetLabelPosition(lpBottomLeft);
+    combo->SetBounds(0, 0, 300, 24);
+    EXPECT_EQ(combo->geometry(), QRect(0, 0, 300, 24));
+    combo->SetLabelPosition(lpTopLeft);
+    combo->SetBounds(0, 30, 300, 24);
+    EXPECT_EQ(combo->geometry(), QRect(0, 30 + lh, 300, 24));
+    combo->SetAlign(alNone);
+    combo->SetBounds(0, 30, 300, 24);
+    EXPECT_EQ(combo->geometry(), QRect(0, 30, 300, 24));
+
+    // Loaded: a disabled combo gets a disabled label, unless always enabled.
+    combo->setEnabled(false);
+    combo->Loaded();
+    EXPECT_FALSE(combo->Label()->isEnabled());
+    combo->SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(combo->Label()->isEnabled());
+    // Following the combo's font, a new label font does not show.
+    QFont big = combo->font();
+    big.setPixelSize(30);
+    combo->SetLabelFont(big);
+    EXPECT_NE(combo->Label()->font().pixelSize(), 30);
+    // With a font of its own the combo's label takes the label font.
+    QFont own = combo->font();
+    own.setPixelSize(11);
+    combo->setFont(own);
+    combo->Loaded();
+    combo->SetLabelFont(big);
+    EXPECT_EQ(combo->Label()->font().pixelSize(), 30);
+    combo->SetLabelTransparent(true);
+    EXPECT_TRUE(combo->Label()->Transparent());
+    QPointer<TLabel> label = combo->Label();
+    delete combo;
+    EXPECT_TRUE(label.isNull());
+}
