@@ -1,5 +1,6 @@
 #include "GalleryWindow.h"
 
+#include "controls/ColourListBoxesAndCombos.h"
 #include "controls/My_StyledTMSComponents.h"
 
 #include "external/ElPack.h"
@@ -76,6 +77,7 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile) : TForm(
     layout->addLayout(top);
     fTabs = new QTabWidget(central);
     fTabs->addTab(BuildStyledListPage(), tr("Styled list boxes"));
+    fTabs->addTab(BuildColourPage(), tr("Colour pickers"));
     fTabs->addTab(BuildPlatformPage(), tr("List and colour boxes"));
     fTabs->addTab(BuildPersistedPage(), tr("Persisted controls"));
     layout->addWidget(fTabs, 1);
@@ -195,6 +197,52 @@ QWidget* GalleryWindow::BuildStyledListPage()
     auto* groupLayout = new QHBoxLayout(group);
     groupLayout->addWidget(new QLabel(tr("TTransparentContainingGroup"), group));
     grid->addWidget(group, 2, 2);
+    grid->setRowStretch(1, 1);
+    return page;
+}
+
+QWidget* GalleryWindow::BuildColourPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto* shared = new TColourSharingListbox(page);
+    shared->setObjectName(QStringLiteral("SharedColours"));
+    shared->SetShowText(ShowBit(ts_index) | ShowBit(ts_hex) | ShowBit(ts_description));
+    shared->SetDefaultColour(FromQColor(QColor(QStringLiteral("steelblue"))));
+    grid->addWidget(new QLabel(tr("Shared array: index, hex and name"), page), 0, 0);
+    grid->addWidget(shared, 1, 0);
+
+    auto* own = new TColourSharingListbox(page);
+    own->setObjectName(QStringLiteral("OwnColours"));
+    own->SetUseSharedArray(false);
+    own->SortTheColours(csByHue);
+    grid->addWidget(new QLabel(tr("Own copy, sorted by hue"), page), 0, 1);
+    grid->addWidget(own, 1, 1);
+
+    auto* side = new QWidget(page);
+    auto* sideLayout = new QVBoxLayout(side);
+    auto* combo = new TColourSharingCombo(side);
+    combo->setObjectName(QStringLiteral("ColourCombo"));
+    combo->setMinimumWidth(180);
+    auto* comboRow = new QHBoxLayout;
+    comboRow->addSpacing(90);
+    comboRow->addWidget(combo);
+    sideLayout->addSpacing(30);
+    sideLayout->addLayout(comboRow);
+    combo->SetLabelCaption(tr("&Highlight:"));
+    combo->SetLabelPosition(lpLeftCenter);
+    combo->SetSelected(FromQColor(QColor(QStringLiteral("gold"))));
+    sideLayout->addSpacing(20);
+    sideLayout->addWidget(new QLabel(tr("Sort the shared array:"), side));
+    auto* sorter = new QComboBox(side);
+    sorter->addItems({tr("by name"), tr("by value"), tr("by hue"), tr("by luminance"), tr("by saturation")});
+    connect(sorter, &QComboBox::currentIndexChanged, this, [shared](int kind) {
+        // Every shared-mode list box and combo reorders at once.
+        shared->SortTheColours(static_cast<TColorArraySortType>(kind));
+    });
+    sideLayout->addWidget(sorter);
+    sideLayout->addStretch(1);
+    grid->addWidget(side, 1, 2);
     grid->setRowStretch(1, 1);
     return page;
 }

@@ -24,6 +24,7 @@ private:
     QWidget* BuildPlatformPage();
     QWidget* BuildPersistedPage();
     QWidget* BuildStyledListPage();
+    QWidget* BuildColourPage();
     QComboBox* fStyleCombo = nullptr;
     QTabWidget* fTabs = nullptr;
     QString fStateFile;

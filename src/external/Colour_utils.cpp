@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -30,10 +31,18 @@ struct Lab {
     double L, a, b;
 };
 
-double Linear(double channel)
+// sRGB channel to linear light, from a table of the 256 values.
+double Linear(int channel)
 {
-    channel /= 255.0;
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    static const auto table = [] {
+        std::array<double, 256> t{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            t[static_cast<size_t>(i)] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table[static_cast<size_t>(channel & 0xFF)];
 }
 
 double LabF(double t)

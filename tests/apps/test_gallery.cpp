@@ -37,5 +37,5 @@ TEST(Gallery, WritesOneScreenshotPerStyle)
     QTemporaryDir dir;
     GalleryWindow window;
     ASSERT_TRUE(window.WriteScreenshots(dir.path()));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), TTMSStyleCount * 3);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), TTMSStyleCount * 4);
 }
