@@ -69,6 +69,9 @@ TColourSharingListbox::TColourSharingListbox(QWidget* parent) : TCustomListBox(p
 {
     resize(80, 70);
     FollowSharedArray(static_cast<QWidget*>(viewport()), fUsesSharedArray);
+    // Rows exist from the start, so a colour can be selected before the
+    // window is shown; the window's creation binds them again.
+    BindRows();
 }
 
 TColourSharingListbox::~TColourSharingListbox() { fOwnArray.clear(); }
@@ -76,11 +79,16 @@ TColourSharingListbox::~TColourSharingListbox() { fOwnArray.clear(); }
 void TColourSharingListbox::CreateWnd()
 {
     TCustomListBox::CreateWnd();
+    setFont(QFont());  // ParentFont
+    BindRows();
+}
+
+void TColourSharingListbox::BindRows()
+{
     OnDrawItem = [this](QWidget* control, int index, TRect rect, TOwnerDrawState state) {
         MyDrawItem(control, index, rect, state);
     };
     SetStyle(lbVirtualOwnerDraw);
-    setFont(QFont());  // ParentFont
     SetCount(static_cast<int>(MyColourArray.size()));
 }
 
@@ -187,6 +195,7 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
 TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(parent), FLabelFont(font())
 {
     FollowSharedArray(static_cast<QWidget*>(this), fUsesSharedArray);
+    BindColours();
 }
 
 TColourSharingCombo::~TColourSharingCombo()
@@ -199,6 +208,11 @@ void TColourSharingCombo::CreateWnd()
 {
     TCustomColorBox::CreateWnd();
     setFont(QFont());  // ParentFont
+    BindColours();
+}
+
+void TColourSharingCombo::BindColours()
+{
     OnGetColors = [this](TCustomColorBox* sender, TStrings& items) { GetColours(sender, items); };
     SetColorBoxStyle(cbCustomColors);
 }

@@ -67,6 +67,9 @@ protected:
     void CreateWnd() override;
 
 private:
+    // The rows: the painter, the virtual style and the shared array's length.
+    void BindRows();
+
     TColor fDefaultColour = clNone;
     TColor fTextColour = clBlack;
     TColor fBackgroundColour = clWhite;
@@ -139,6 +142,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The colour list comes from the hook: one row per shared entry.
+    void BindColours();
     void GetColours(TCustomColorBox* Sender, TStrings& Items);
     TLabel* CreateLabel();
     void UpdateLabel();
