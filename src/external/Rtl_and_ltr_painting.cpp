@@ -22,7 +22,7 @@ void EllipsisOutputALine(HDC dc, const QString& text, const TRect& r, int width)
     p->save();
     p->setClipRect(r.ToQRect());
     p->setFont(dc->Font);
-    p->setPen(ToQColor(dc->Font.Color));
+    p->setPen(dc->Resolve(dc->Font.Color));
     const int w = fm.horizontalAdvance(shown);
     const int x = text.isRightToLeft() ? r.Right - kPad - w : r.Left + kPad;
     p->drawText(x, r.Top + fm.ascent(), shown);

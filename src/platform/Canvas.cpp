@@ -9,7 +9,7 @@
 
 namespace qz8 {
 
-TCanvas::TCanvas(QPaintDevice* device) : fDevice(device)
+TCanvas::TCanvas(QPaintDevice* device) : fDevice(device), fPalette(QGuiApplication::palette())
 {
     Font = TFont(QGuiApplication::font());
 }
@@ -64,7 +64,7 @@ void TCanvas::FillRect(const TRect& r)
     QPainter* p = Painter();
     if (!p || Brush.Style == bsClear || r.IsEmpty())
         return;
-    p->fillRect(r.ToQRect(), ToQColor(Brush.Color));
+    p->fillRect(r.ToQRect(), Resolve(Brush.Color));
 }
 
 void TCanvas::FrameRect(const TRect& r)
@@ -72,7 +72,7 @@ void TCanvas::FrameRect(const TRect& r)
     QPainter* p = Painter();
     if (!p || Brush.Style == bsClear || r.IsEmpty())
         return;
-    const QColor c = ToQColor(Brush.Color);
+    const QColor c = Resolve(Brush.Color);
     p->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
     p->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
     p->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
@@ -86,12 +86,12 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     if (!p || r.IsEmpty())
         return;
     if (Brush.Style != bsClear)
-        p->fillRect(r.ToQRect(), ToQColor(Brush.Color));
+        p->fillRect(r.ToQRect(), Resolve(Brush.Color));
     if (Pen.Style == psClear || Pen.Width <= 0)
         return;
     // The outline lies inside the bounds, Pen.Width pixels thick.
     const int w = std::min({Pen.Width, (r.Width() + 1) / 2, (r.Height() + 1) / 2});
-    const QColor c = ToQColor(Pen.Color);
+    const QColor c = Resolve(Pen.Color);
     p->fillRect(QRect(r.Left, r.Top, r.Width(), w), c);
     p->fillRect(QRect(r.Left, r.Bottom - w, r.Width(), w), c);
     p->fillRect(QRect(r.Left, r.Top, w, r.Height()), c);
@@ -105,8 +105,8 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
         return;
     p->save();
     p->setRenderHint(QPainter::Antialiasing, false);
-    p->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(ToQColor(Pen.Color), 0));
-    p->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color)));
+    p->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(Resolve(Pen.Color), 0));
+    p->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(Resolve(Brush.Color)));
     p->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
     p->restore();
 }
@@ -121,8 +121,8 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
         poly << QPoint(pt.X, pt.Y);
     p->save();
     p->setRenderHint(QPainter::Antialiasing, false);
-    p->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(ToQColor(Pen.Color), 0));
-    p->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color)));
+    p->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(Resolve(Pen.Color), 0));
+    p->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(Resolve(Brush.Color)));
     p->drawPolygon(poly);
     p->restore();
 }
@@ -143,7 +143,7 @@ void TCanvas::LineTo(int x, int y)
         ey -= (dy > 0) - (dy < 0);
     p->save();
     p->setRenderHint(QPainter::Antialiasing, false);
-    p->setPen(QPen(ToQColor(Pen.Color), Pen.Width <= 1 ? 0 : Pen.Width));
+    p->setPen(QPen(Resolve(Pen.Color), Pen.Width <= 1 ? 0 : Pen.Width));
     p->drawLine(from.X, from.Y, ex, ey);
     p->restore();
 }
@@ -155,10 +155,10 @@ void TCanvas::DrawTextCell(int x, int y, const QString& text)
         return;
     const QFontMetrics fm(Font, fDevice);
     if (Brush.Style != bsClear)
-        p->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
+        p->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Resolve(Brush.Color));
     p->save();
     p->setFont(Font);
-    p->setPen(ToQColor(Font.Color));
+    p->setPen(Resolve(Font.Color));
     p->drawText(x, y + fm.ascent(), text);
     p->restore();
 }
@@ -177,9 +177,9 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
     p->save();
     p->setClipRect(r.ToQRect());
     if (Brush.Style != bsClear)
-        p->fillRect(r.ToQRect(), ToQColor(Brush.Color));
+        p->fillRect(r.ToQRect(), Resolve(Brush.Color));
     p->setFont(Font);
-    p->setPen(ToQColor(Font.Color));
+    p->setPen(Resolve(Font.Color));
     p->drawText(x, y + QFontMetrics(Font, fDevice).ascent(), text);
     p->restore();
 }
@@ -337,11 +337,11 @@ int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format)
     if (!(format & DT_NOCLIP))
         p->setClipRect(r.ToQRect());
     p->setFont(dc->Font);
-    p->setPen(ToQColor(dc->Font.Color));
+    p->setPen(dc->Resolve(dc->Font.Color));
     QRect drawn;
     if (dc->Brush.Style != bsClear) {
         const QRect b = fm.boundingRect(r.ToQRect(), flags, line);
-        p->fillRect(b, ToQColor(dc->Brush.Color));
+        p->fillRect(b, dc->Resolve(dc->Brush.Color));
     }
     p->drawText(r.ToQRect(), flags, line, &drawn);
     p->restore();

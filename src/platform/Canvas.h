@@ -81,10 +81,15 @@ public:
 
     // The "device context" of the Win32 calls.
     TCanvas* Handle() { return this; }
+    // System colours resolve against this palette (a control's own, so that
+    // a style's palette shows), else the application's.
+    void SetPalette(const QPalette& palette) { fPalette = palette; }
+    QColor Resolve(TColor color) const { return ToQColor(color, fPalette); }
 
 private:
     void DrawTextCell(int x, int y, const QString& text);
     QPaintDevice* fDevice = nullptr;
+    QPalette fPalette;
     QPainter* fPainter = nullptr;
     std::unique_ptr<QPainter> fOwnPainter;
 };

@@ -20,6 +20,7 @@ public:
             state |= odFocused;
         TCanvas& c = fBox->fCanvas;
         c.Attach(painter);
+        c.SetPalette(fBox->palette());
         c.Font = TFont(fBox->font(), clWindowText);
         c.Pen = TPen{};
         fBox->PrepareRow(state);
@@ -146,6 +147,7 @@ void TCustomColorBox::paintEvent(QPaintEvent*)
     painter.drawComplexControl(QStyle::CC_ComboBox, opt);
     const QRect edit = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
     fCanvas.Attach(&painter);
+    fCanvas.SetPalette(palette());
     fCanvas.Font = TFont(font(), clWindowText);
     const TOwnerDrawState state = odComboBoxEdit | (hasFocus() ? odFocused : 0u);
     PrepareRow(state);

@@ -255,10 +255,11 @@ void TCustomListBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     fCanvas.Attach(&painter);
+    fCanvas.SetPalette(palette());
     fCanvas.Font = TFont(font(), clWindowText);
     const int w = viewport()->width();
     const int h = viewport()->height();
-    painter.fillRect(QRect(0, 0, w, h), ToQColor(fColor));
+    painter.fillRect(QRect(0, 0, w, h), fCanvas.Resolve(fColor));
     const int n = Count();
     int y = 0;
     for (int i = fTopIndex; i < n && y < h; ++i) {

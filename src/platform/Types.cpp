@@ -9,9 +9,8 @@ namespace qz8 {
 
 namespace {
 
-QColor SystemColor(int index)
+QColor SystemColor(int index, const QPalette& pal)
 {
-    const QPalette pal = QGuiApplication::palette();
     switch (index) {
     case 0: return pal.color(QPalette::Button);
     case 1: return pal.color(QPalette::Window);
@@ -57,20 +56,24 @@ TColor FromQColor(const QColor& color)
     return RGB(color.red(), color.green(), color.blue());
 }
 
-TColor ColorToRGB(TColor color)
+TColor ColorToRGB(TColor color, const QPalette& palette)
 {
     if (color == clNone || color == clDefault)
-        return FromQColor(SystemColor(5));
+        return FromQColor(SystemColor(5, palette));
     if ((static_cast<std::uint32_t>(color) & 0xFF000000u) == 0xFF000000u)
-        return FromQColor(SystemColor(color & 0xFF));
+        return FromQColor(SystemColor(color & 0xFF, palette));
     return color & 0xFFFFFF;
 }
 
-QColor ToQColor(TColor color)
+TColor ColorToRGB(TColor color) { return ColorToRGB(color, QGuiApplication::palette()); }
+
+QColor ToQColor(TColor color, const QPalette& palette)
 {
-    const TColor c = ColorToRGB(color);
+    const TColor c = ColorToRGB(color, palette);
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
+
+QColor ToQColor(TColor color) { return ToQColor(color, QGuiApplication::palette()); }
 
 bool PtInRect(const TRect& r, TPoint p) { return r.Contains(p); }
 

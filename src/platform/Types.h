@@ -2,6 +2,7 @@
 // Plain value types of the component platform: colours, rectangles, points,
 // window messages, and the process-wide reset registry used by tests.
 #include <QColor>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -77,6 +78,9 @@ constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
 // clDefault resolve to the window background. Returns 0x00BBGGRR.
 TColor ColorToRGB(TColor color);
 QColor ToQColor(TColor color);
+// The same against a given palette (a widget's, when it has a style's).
+TColor ColorToRGB(TColor color, const QPalette& palette);
+QColor ToQColor(TColor color, const QPalette& palette);
 TColor FromQColor(const QColor& color);
 
 struct TPoint {
