@@ -1,4 +1,7 @@
 #include "external/TmsControls.h"
+#include "platform/Components.h"
+
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +27,37 @@ int TAdvSpinEdit::Value() const
     if (!std::isfinite(v))
         return 0;
     return static_cast<int>(std::clamp(v, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+}
+
+namespace {
+const bool registered = [] {
+    // A pager's pages hold controls of the window.
+    RegisterContainerClass(&TAdvOfficePager::staticMetaObject);
+    return true;
+}();
+} // namespace
+
+TAdvFormStyler::TAdvFormStyler(QObject* owner) : QObject(owner)
+{
+    (void)registered;
+}
+
+void TAdvFormStyler::SetStyle(TTMSStyle style)
+{
+    if (!IsValidTMSStyle(style))
+        return;
+    const bool changed = !fApplied || style != fStyle;
+    fStyle = style;
+    fApplied = true;
+    if (auto* window = qobject_cast<QWidget*>(parent())) {
+        ApplyTMSStylePalette(window, style);
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (auto* styled = qobject_cast<ITMSStyle*>(w))
+                styled->SetComponentStyle(style);
+        }
+    }
+    if (changed && OnNotify)
+        OnNotify(this);
 }
 
 TAdvCustomCombo::TAdvCustomCombo(QWidget* parent) : QComboBox(parent), fItems(this)

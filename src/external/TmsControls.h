@@ -4,17 +4,30 @@
 #include "platform/StdCtrls.h"
 #include "platform/WidgetStrings.h"
 
+#include "external/Tms_utils.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QProgressBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <functional>
 
 namespace qz8 {
 
-class TAdvOfficeCheckBox : public QCheckBox {
+class TCustomAdvOfficeCheckBox : public QCheckBox {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 public:
     using QCheckBox::QCheckBox;
+};
+
+class TAdvOfficeCheckBox : public TCustomAdvOfficeCheckBox {
+    Q_OBJECT
+public:
+    using TCustomAdvOfficeCheckBox::TCustomAdvOfficeCheckBox;
 };
 
 class TAdvOfficeRadioButton : public TCheckableRadioButton {
@@ -84,6 +97,56 @@ class TAdvEditBtn : public TCustomEditBtn {
     Q_OBJECT
 public:
     using TCustomEditBtn::TCustomEditBtn;
+};
+
+// The form styler: owned by the window it is created with. SetStyle gives
+// every control of that window that implements ITMSStyle the style, and the
+// window's plain Qt widgets the style's palette; when the style changes it
+// announces it through OnNotify (with itself as sender).
+class TAdvFormStyler : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Style READ Style)
+public:
+    explicit TAdvFormStyler(QObject* owner);
+    TTMSStyle Style() const { return fStyle; }
+    // A value outside the enumeration is ignored.
+    void SetStyle(TTMSStyle style);
+    std::function<void(QObject* Sender)> OnNotify;
+
+private:
+    TTMSStyle fStyle = tsClassicLight;
+    bool fApplied = false;
+};
+
+// Thin stand-ins that the size-relevant class list names.
+class TAdvOfficePager : public QTabWidget {
+    Q_OBJECT
+public:
+    using QTabWidget::QTabWidget;
+};
+
+class TAdvOfficeTabSet : public QTabBar {
+    Q_OBJECT
+public:
+    using QTabBar::QTabBar;
+};
+
+class TCustomAdvMenuStyler : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+};
+
+class TAdvProgressBar : public QProgressBar {
+    Q_OBJECT
+public:
+    using QProgressBar::QProgressBar;
+};
+
+class TAdvListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    using QTreeWidget::QTreeWidget;
 };
 
 } // namespace qz8

@@ -190,6 +190,25 @@ QList<QObject*> Components(const QObject* owner)
     return out;
 }
 
+QList<QWidget*> Controls(const QWidget* control)
+{
+    QList<QWidget*> out;
+    if (!control)
+        return out;
+    for (QObject* child : control->children()) {
+        if (!child->isWidgetType())
+            continue;
+        auto* w = static_cast<QWidget*>(child);
+        if (IsQtInternal(w)) {
+            if (IsInternalHolder(w))
+                out.append(Controls(w));
+            continue;
+        }
+        out.append(w);
+    }
+    return out;
+}
+
 int ComponentCount(const QObject* owner)
 {
     return static_cast<int>(Components(owner).size());

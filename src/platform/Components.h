@@ -15,6 +15,8 @@
 #include <QVariant>
 #include <vector>
 
+class QWidget;
+
 namespace qz8 {
 
 using TComponent = QObject;
@@ -46,6 +48,11 @@ QObject* Owner(const QObject* obj);
 // objects given to it with SetOwner.
 QList<QObject*> Components(const QObject* owner);
 int ComponentCount(const QObject* owner);
+// The child controls of a windowed control, in child order. Qt's internal
+// holders (a scroll area's viewport, a tab widget's page stack) are looked
+// through; its other internal parts (scroll bars, tab bars) are not controls.
+QList<QWidget*> Controls(const QWidget* control);
+
 // Gives obj an explicit owner; nullptr returns it to its derived owner.
 void SetOwner(QObject* obj, QObject* owner);
 

@@ -1,0 +1,296 @@
+#include "form/baseTMSStyleable_F.h"
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "external/General_runtime.h"
+#include "external/TmsControls.h"
+#include "form/components_and_ControlsU_base.h"
+#include "platform/Application.h"
+#include "platform/Grids.h"
+#include "settings/ReadAndSaveIni.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QEvent>
+#include <QtDebug>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace qz8 {
+
+namespace {
+
+const QString kBusPath = QStringLiteral("/org/tarnwick/suite");
+const QString kBusInterface = QStringLiteral("org.tarnwick.suite.Launcher");
+const QString kBusSignal = QStringLiteral("Broadcast");
+
+// Posted at construction: when it arrives, construction has finished.
+const QEvent::Type kConstructed = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// Errors of the form state file do not stop the window.
+template <class Step>
+void CarryOn(const char* what, const Step& step)
+{
+    try {
+        step();
+    } catch (const Exception& e) {
+        qWarning("%s: %s", what, qPrintable(e.Message()));
+        if (global_keeping_log)
+            AddToLogFile(e.Message());
+    }
+}
+
+} // namespace
+
+bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value)
+{
+    const quint64 wParam = command | (quint64(extra) << 16);
+#ifdef Q_OS_WIN
+    return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, WPARAM(wParam), LPARAM(value)) != 0;
+#else
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage signal = QDBusMessage::createSignal(kBusPath, kBusInterface, kBusSignal);
+    signal << uint(WM_BROADCAST_BY_SHELL) << qulonglong(wParam) << qlonglong(value);
+    if (!bus.send(signal))
+        return false;
+    // A round trip to the bus: the signal has left when it returns, also
+    // when the sender exits right after.
+    const QDBusMessage ping = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    return bus.call(ping, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+#endif
+}
+
+bool BroadcastStyle(TTMSStyle style) { return BroadcastToRunningTools(kCommandNewStyle, 0, static_cast<int>(style)); }
+
+TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TForm(parent)
+{
+    // The design defaults, which derived windows override.
+    setObjectName(QStringLiteral("TMSStyleableRepositoryForm"));
+    setWindowTitle(QStringLiteral("TMSStyleableRepositoryForm"));
+    move(0, 0);
+    resize(635, 299);
+    SetColor(clBtnFace);
+    QFont design(QStringLiteral("Tahoma"));
+    design.setPixelSize(11);
+    setFont(design);
+    SetPixelsPerInch(96);
+    DoCreateStuff(this);
+    QCoreApplication::postEvent(this, new QEvent(kConstructed));
+#ifndef Q_OS_WIN
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.connect(QString(), kBusPath, kBusInterface, kBusSignal, this, SLOT(OnBusBroadcast(uint, qulonglong, qlonglong)));
+#endif
+}
+
+TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
+{
+    // The controls are still children of the window here.
+    CarryOn("SaveIni", [this] { SaveIni(this, fIniName); });
+    ComponentsToResize.clear();
+    delete FormStylerPAI.data();
+}
+
+void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
+{
+    has_shown = false;
+    done_create_things = true;
+    FormStylerPAI = nullptr;
+    ComponentsToResize.clear();
+    SetScaled(false);
+    setFont(QFont());  // ParentFont
+    needs_size_adjust = false;
+    setFont(DefaultFont());
+    BindStepEvents();
+}
+
+void TTMSStyleableRepositoryForm::BindStepEvents()
+{
+    OnActivate = [this](QObject* sender) { DoActivateStuff(sender); };
+    OnShow = [this](QObject* sender) { DoShowStuff(sender); };
+}
+
+bool TTMSStyleableRepositoryForm::event(QEvent* event)
+{
+    if (event->type() == kConstructed) {
+        fIniName = TheIniName();
+        return true;
+    }
+    return TForm::event(event);
+}
+
+void TTMSStyleableRepositoryForm::setVisible(bool visible)
+{
+    if (visible && !fWindowCreated) {
+        fWindowCreated = true;
+        TCreateParams params;
+        params.Flags = windowFlags();
+        CreateParams(params);
+        fCreatedExStyle = params.ExStyle;
+        if (params.Flags != windowFlags())
+            setWindowFlags(params.Flags);
+    }
+    TForm::setVisible(visible);
+}
+
+void TTMSStyleableRepositoryForm::CreateParams(TCreateParams& Params)
+{
+    if (ShowOnTaskbar()) {
+        // Its own task-bar entry: a top-level window of its own, no tool
+        // window.
+        Params.ExStyle |= WS_EX_APPWINDOW;
+        Params.Flags = (Params.Flags & ~Qt::WindowType_Mask) | Qt::Window;
+    }
+}
+
+void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
+{
+    // A derived window may have bound its own handlers while it was built;
+    // once it is built, the base steps run instead.
+    if (!fStepsBound) {
+        fStepsBound = true;
+        BindStepEvents();
+    }
+    fIniName = TheIniName();
+    TForm::showEvent(event);
+}
+
+void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
+{
+    if (!fStepsBound && event->type() == QEvent::ActivationChange) {
+        fStepsBound = true;
+        BindStepEvents();
+    }
+    TForm::changeEvent(event);
+}
+
+void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
+{
+    if (!has_shown)
+        CarryOn("ReadIni", [this] { ReadIni(this, TheIniName()); });
+    has_shown = true;
+    if (global_keeping_log)
+        AddToLogFile(QStringLiteral("FormShow %1").arg(objectName()));
+    if (FormStylerPAI)
+        FormStylerPAI->SetStyle(Global_TMSStyle);
+    CorrigeFormScreenRes();
+}
+
+void TTMSStyleableRepositoryForm::DoActivateStuff(QObject*)
+{
+    if (FormStylerPAI)
+        FormStylerPAI->SetStyle(Global_TMSStyle);
+    SetColor(GetABaseTMSBackgroundColour(Global_TMSStyle));
+}
+
+void TTMSStyleableRepositoryForm::MudancaDeEstilo(QObject*)
+{
+    QPointer<TTMSStyleableRepositoryForm> self(this);
+    ProcessMessages();
+    if (!self)
+        return;  // closed while the pending events ran
+    SetColor(GetABaseTMSBackgroundColour(Global_TMSStyle));
+    if (FormStylerPAI)
+        FormStylerPAI->SetStyle(Global_TMSStyle);
+    update();
+}
+
+void TTMSStyleableRepositoryForm::CorrigeFormScreenRes()
+{
+    // The density correction of the size-relevant components belongs to the
+    // image-list subsystem; the base window has nothing to correct without it.
+}
+
+TClassList TTMSStyleableRepositoryForm::SizeRelevantClasses()
+{
+    return {&TCustomAdvOfficeCheckBox::staticMetaObject, &TCustomListBox::staticMetaObject,
+            &TAdvOfficePager::staticMetaObject,           &TAdvOfficeTabSet::staticMetaObject,
+            &TAdvCustomComboBox::staticMetaObject,        &TAdvCustomCombo::staticMetaObject,
+            &TColourSharingCombo::staticMetaObject,       &TColourSharingListbox::staticMetaObject,
+            &TCustomAdvMenuStyler::staticMetaObject,      &TCustomDrawGrid::staticMetaObject,
+            &TStyledListbox::staticMetaObject,            &TAdvProgressBar::staticMetaObject,
+            &TAdvListView::staticMetaObject};
+}
+
+void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Crianca)
+{
+    if (!Crianca)
+        return;
+    if (!FormStylerPAI)
+        FormStylerPAI = new TAdvFormStyler(Crianca);
+    FormStylerPAI->SetStyle(Global_TMSStyle);
+    FormStylerPAI->OnNotify = [self = QPointer<TTMSStyleableRepositoryForm>(this)](QObject* sender) {
+        if (self)
+            self->MudancaDeEstilo(sender);
+    };
+    QList<QObject*> found;
+    for (const QPointer<QObject>& c : ComponentsToResize) {
+        if (c)
+            found.append(c.data());
+    }
+    LoadAllRelevantComponentsOfForm(Crianca, SizeRelevantClasses(), &found);
+    ComponentsToResize.clear();
+    for (QObject* c : found)
+        ComponentsToResize.append(c);
+}
+
+TAdvFormStyler* TTMSStyleableRepositoryForm::GetFormStyler() const { return FormStylerPAI; }
+
+void TTMSStyleableRepositoryForm::EnableOrDisableButtons(const std::vector<QWidget*>& controls, TEnableDisable how)
+{
+    for (QWidget* c : controls) {
+        if (c)
+            c->setEnabled(how == ed_enable);
+    }
+}
+
+TPoint TTMSStyleableRepositoryForm::GetCentreofMainForm()
+{
+    const QWidget* f = GetChildForm();
+    if (!f)
+        f = this;
+    return {f->x() + f->width() / 2, f->y() + f->height() / 2};
+}
+
+void TTMSStyleableRepositoryForm::WMBroadcastByShell(TMessage& Message)
+{
+    const TCallerMessage m = MessageFromCallingProgram(Message);
+    if (m.command != kCommandNewStyle)
+        return;
+    // An ordinal outside the styles would index past the style tables.
+    const int ordinal = m.value & 0xFF;
+    if (!IsValidTMSStyle(ordinal))
+        return;
+    Global_TMSStyle = static_cast<TTMSStyle>(ordinal);
+    MudancaDeEstilo(nullptr);
+}
+
+void TTMSStyleableRepositoryForm::OnBusBroadcast(uint msg, qulonglong wParam, qlonglong lParam)
+{
+    if (msg != WM_BROADCAST_BY_SHELL)
+        return;
+    TMessage m{msg, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam), 0};
+    WMBroadcastByShell(m);
+}
+
+#ifdef Q_OS_WIN
+bool TTMSStyleableRepositoryForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    auto* msg = static_cast<MSG*>(message);
+    if (eventType == "windows_generic_MSG" && msg->message == WM_BROADCAST_BY_SHELL) {
+        TMessage m{msg->message, msg->wParam, msg->lParam, 0};
+        WMBroadcastByShell(m);
+        *result = m.Result;
+        return true;
+    }
+    return TForm::nativeEvent(eventType, message, result);
+}
+#endif
+
+} // namespace qz8

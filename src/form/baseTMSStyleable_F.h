@@ -1,0 +1,118 @@
+#pragma once
+// The base window of every tool of the suite.
+//
+// On every show it restores its controls from its form state file (first
+// show only), logs the show, applies the process-wide style and corrects
+// itself for the screen's density; on every activation it re-applies the
+// style and the style's background; when the launching program broadcasts a
+// new style it adopts it at once; on destruction it saves its controls.
+//
+// The launcher's broadcast (message 1256, command 703 = new style) travels
+// as a D-Bus signal on the session bus on Linux and as the window message on
+// Windows; without a session bus the window works as before.
+//
+// Derived windows keep their controls as children (as Designer-made forms
+// do), so they still exist when the base class saves them on destruction.
+// The file name saved to is what TheIniName gave once construction had
+// finished (and at each show): a virtual cannot be asked from a destructor.
+#include "external/Tms_utils.h"
+#include "platform/Components.h"
+#include "platform/Forms.h"
+
+#include <QList>
+#include <QPointer>
+#include <vector>
+
+class QToolBar;
+
+namespace qz8 {
+
+class TAdvFormStyler;
+
+constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232;  // 1256
+constexpr unsigned WM_DPICHANGED = 0x02E0;
+constexpr std::uint16_t kCommandNewStyle = 703;
+constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
+
+enum TEnableDisable { ed_enable, ed_disable };
+
+// What a window is created with: extended style bits and Qt window flags.
+struct TCreateParams {
+    unsigned ExStyle = 0;
+    Qt::WindowFlags Flags;
+};
+
+// Sends the launcher's message to every running tool; false when it could
+// not be sent (no session bus).
+bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
+// Tells every running tool "new style".
+bool BroadcastStyle(TTMSStyle style);
+
+class TTMSStyleableRepositoryForm : public TForm {
+    Q_OBJECT
+public:
+    explicit TTMSStyleableRepositoryForm(QWidget* parent = nullptr);
+    ~TTMSStyleableRepositoryForm() override;
+
+    // The size-relevant components collected by AddAFormStyler.
+    QList<QPointer<QObject>> ComponentsToResize;
+    QPointer<TAdvFormStyler> FormStylerPAI;
+    std::vector<QPointer<QWidget>> buttons;
+
+    // Creates the styler (owned by Crianca) once, styles it, and collects
+    // Crianca's size-relevant components.
+    void AddAFormStyler(TTMSStyleableRepositoryForm* Crianca);
+    TAdvFormStyler* GetFormStyler() const;
+    static void EnableOrDisableButtons(const std::vector<QWidget*>& controls, TEnableDisable how);
+    // The centre of GetChildForm, or of this window without one.
+    TPoint GetCentreofMainForm();
+    // The thirteen size-relevant classes, in order.
+    static TClassList SizeRelevantClasses();
+
+    virtual void CorrigeFormScreenRes();
+    virtual void DoActivateStuff(QObject* Sender);
+    virtual void DoCreateStuff(QObject* Sender);
+    virtual void DoShowStuff(QObject* Sender);
+    virtual QWidget* GetChildForm() { return nullptr; }
+    virtual QToolBar* GetChildToolbar() { return nullptr; }
+    virtual void MudancaDeEstilo(QObject* Sender);
+    virtual bool ShowOnTaskbar() { return false; }
+    virtual QString TheIniName() { return QString(); }
+    virtual void CreateParams(TCreateParams& Params);
+
+    // The launcher's message (1256): command 703 takes the low byte of the
+    // value as the new style. Result is 0 whatever the command.
+    void WMBroadcastByShell(TMessage& Message);
+
+    bool HasShown() const { return has_shown; }
+    bool DoneCreateThings() const { return done_create_things; }
+    bool NeedsSizeAdjust() const { return needs_size_adjust; }
+    unsigned CreatedExStyle() const { return fCreatedExStyle; }
+
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+    TRect Win_recommended_size;
+    bool needs_size_adjust = false;
+
+private slots:
+    void OnBusBroadcast(uint msg, qulonglong wParam, qlonglong lParam);
+
+private:
+    void BindStepEvents();
+    bool has_shown = false;
+    bool done_create_things = false;
+    bool fStepsBound = false;
+    bool fWindowCreated = false;
+    unsigned fCreatedExStyle = 0;
+    QString fIniName;
+};
+
+} // namespace qz8

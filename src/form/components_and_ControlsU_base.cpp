@@ -1,0 +1,201 @@
+#include "form/components_and_ControlsU_base.h"
+#include "platform/Application.h"
+
+#include <QMetaProperty>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+#include <vector>
+
+namespace qz8 {
+
+namespace {
+
+// Visits node, then the controls nested in it. visit answers whether to
+// descend. The children are held as QPointers: a visit may run events.
+template <class Visit>
+void VisitTree(QObject* node, const Visit& visit)
+{
+    if (!visit(node) || !node->isWidgetType())
+        return;
+    std::vector<QPointer<QWidget>> children;
+    for (QWidget* w : Controls(static_cast<QWidget*>(node)))
+        children.emplace_back(w);
+    for (const QPointer<QWidget>& child : children) {
+        if (child)
+            VisitTree(child.data(), visit);
+    }
+}
+
+// The roots of a walk, taken once; pending events run before each.
+template <class Visit>
+void WalkRoots(const QList<QObject*>& roots, const Visit& visit)
+{
+    std::vector<QPointer<QObject>> held(roots.begin(), roots.end());
+    for (const QPointer<QObject>& root : held) {
+        ProcessMessages();
+        if (root)
+            VisitTree(root.data(), visit);
+    }
+}
+
+QList<QObject*> ChildControlsOf(QWidget* control)
+{
+    QList<QObject*> out;
+    for (QWidget* w : Controls(control))
+        out.append(w);
+    return out;
+}
+
+bool Named(const QObject* obj) { return !obj->objectName().isEmpty(); }
+
+} // namespace
+
+TMyComponentList::~TMyComponentList() { TMyComponentList::Clear(); }
+
+int TMyComponentList::AddHolder(const QString& s, const TMyComponentRec& e)
+{
+    return AddObject(s, reinterpret_cast<TObjectValue>(new TMyComponentHolder(e)));
+}
+
+TMyComponentHolder* TMyComponentList::Holder(int index) const
+{
+    return reinterpret_cast<TMyComponentHolder*>(GetObject(index));
+}
+
+void TMyComponentList::Clear()
+{
+    for (int i = 0; i < Count(); ++i) {
+        delete Holder(i);
+        PutObject(i, 0);
+    }
+    TStringList::Clear();
+}
+
+void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target)
+{
+    if (!target || !form)
+        return;
+    // Membership is kept in a set beside the list: "never twice" costs
+    // constant time per node, also for long lists.
+    QSet<const QObject*> present(target->begin(), target->end());
+    WalkRoots(Components(form), [&](QObject* node) {
+        if (!Named(node))
+            return false;
+        for (TClass cls : classes) {
+            if (InheritsFrom(node, cls) || ObjHasPropertyAndNotValue(node, "Images", 0)) {
+                if (!present.contains(node)) {
+                    present.insert(node);
+                    target->append(node);
+                }
+                break;
+            }
+        }
+        return true;
+    });
+}
+
+void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName, int value)
+{
+    if (!target || !form)
+        return;
+    WalkRoots(Components(form), [&](QObject* node) {
+        if (Named(node) && ObjHasPropertyAndNotValue(node, propertyName, value))
+            target->append(node);
+        return true;
+    });
+}
+
+namespace {
+void CallForMatches(QObject* node, const TClassList& classes, const std::function<void(QWidget*)>& call)
+{
+    if (!node->isWidgetType())
+        return;
+    for (TClass cls : classes) {
+        if (InheritsFrom(node, cls) && Named(node))
+            call(static_cast<QWidget*>(node));
+    }
+}
+} // namespace
+
+void SetAllOfXTypesComponentsToDoThis(QObject* form, const TDoThisProc& proc, const TClassList& classes)
+{
+    if (!proc || !form)
+        return;
+    WalkRoots(Components(form), [&](QObject* node) {
+        CallForMatches(node, classes, proc);
+        return true;
+    });
+}
+
+void SetAllOfXTypesChildControlsToDoThisInt(QWidget* control, const TDoThisIntegerProc& proc, const TClassList& classes,
+                                            int value)
+{
+    if (!proc || !control)
+        return;
+    WalkRoots(ChildControlsOf(control), [&](QObject* node) {
+        CallForMatches(node, classes, [&](QWidget* w) { proc(w, value); });
+        return true;
+    });
+}
+
+bool ObjHasPropertyAndNotValue(const QObject* obj, const char* propertyName, int value)
+{
+    if (!HasPublishedProperty(obj, propertyName))
+        return false;
+    const QMetaProperty prop = obj->metaObject()->property(obj->metaObject()->indexOfProperty(propertyName));
+    const QVariant v = prop.read(obj);
+    qint64 ordinal = 0;
+    if (prop.metaType().flags() & QMetaType::PointerToQObject)
+        ordinal = reinterpret_cast<qintptr>(v.value<QObject*>());
+    else if (v.canConvert<qlonglong>())
+        ordinal = v.toLongLong();
+    else
+        return false;  // not an ordinal property
+    return ordinal != value;
+}
+
+bool TrySetPropValue(QObject* obj, const char* propertyName, const QVariant& value)
+{
+    try {
+        return SetPublishedProperty(obj, propertyName, value);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TrySetPropValue(QObject* obj, const char* propertyName, QObject* value)
+{
+    try {
+        if (!HasPublishedProperty(obj, propertyName))
+            return false;
+        const QMetaProperty prop = obj->metaObject()->property(obj->metaObject()->indexOfProperty(propertyName));
+        const QMetaType type = prop.metaType();
+        if (!prop.isWritable() || !(type.flags() & QMetaType::PointerToQObject))
+            return false;
+        if (value && !value->metaObject()->inherits(type.metaObject()))
+            return false;
+        return prop.write(obj, QVariant(type, &value));
+    } catch (...) {
+        return false;
+    }
+}
+
+namespace {
+TCallerMessage Unpack(TMessage& message, bool absolute)
+{
+    TCallerMessage m;
+    m.command = static_cast<std::uint16_t>(message.WParam & 0xFFFF);
+    m.extra = static_cast<std::uint8_t>((message.WParam >> 16) & 0xFF);
+    const auto raw = static_cast<std::int32_t>(static_cast<std::uint32_t>(message.LParam & 0xFFFFFFFF));
+    // Negation in 32-bit two's complement: the most negative value stays.
+    m.value = absolute && raw < 0 ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(raw)) : raw;
+    message.Result = 0;
+    return m;
+}
+} // namespace
+
+TCallerMessage MessageFromCallingProgram(TMessage& message) { return Unpack(message, true); }
+TCallerMessage MessageExtraFromCallingProgram(TMessage& message) { return Unpack(message, false); }
+
+} // namespace qz8

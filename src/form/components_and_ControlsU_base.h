@@ -1,0 +1,88 @@
+#pragma once
+// Walks over a window's components, published properties by name, and the
+// numeric messages of the program that launched a tool.
+//
+// Walks A, B and C start from the components the form owns, D from a
+// windowed control's child controls; each node is visited before the
+// controls nested in it. Pending events run before each root, so every
+// component is held in a QPointer and one deleted meanwhile is skipped.
+#include "platform/Components.h"
+#include "platform/Strings.h"
+#include "platform/Types.h"
+
+#include <QList>
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace qz8 {
+
+// The launching program's message: command, extra byte and value.
+struct TCallerMessage {
+    std::uint16_t command = 0;
+    std::uint8_t extra = 0;
+    std::int32_t value = 0;
+};
+
+enum TMenuMatch { mmExact, mmStartsWith, mmContains };
+
+using TDoThisProc = std::function<void(QWidget* AControl)>;
+using TDoThisIntegerProc = std::function<void(QWidget* AControl, int Value)>;
+using TDoThisMenuitemProc = std::function<void(QObject* AMenuItem)>;
+using TDoThisMenuitemHowProc = std::function<void(QObject* AMenuItem, TMenuMatch how)>;
+
+struct TMyComponentRec {
+    TClass classe = nullptr;
+    QObject* obj = nullptr;
+};
+
+class TMyComponentHolder {
+public:
+    explicit TMyComponentHolder(const TMyComponentRec& e) : data(e) {}
+    TMyComponentRec data;
+};
+
+// A string list that owns one holder as the object of each string.
+class TMyComponentList : public TStringList {
+public:
+    TMyComponentList() = default;
+    TMyComponentList(const TMyComponentList&) = delete;
+    TMyComponentList& operator=(const TMyComponentList&) = delete;
+    ~TMyComponentList() override;
+    int AddHolder(const QString& s, const TMyComponentRec& e);
+    TMyComponentHolder* Holder(int index) const;
+    // Frees every holder, then empties the list.
+    void Clear() override;
+};
+
+// Walk A: appends, once each, every named component of the form that
+// matches the class list or has an assigned "Images" property. An unnamed
+// node hides its subtree. An absent list does nothing.
+void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target);
+// Walk B: appends every named node whose published property of that name
+// exists and differs from value; a node reached twice is appended twice.
+void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName, int value);
+// Walk C: calls proc once per matching class-list entry on every named
+// control of the form.
+void SetAllOfXTypesComponentsToDoThis(QObject* form, const TDoThisProc& proc, const TClassList& classes);
+// Walk D: as C over the controls nested in control, with value.
+void SetAllOfXTypesChildControlsToDoThisInt(QWidget* control, const TDoThisIntegerProc& proc, const TClassList& classes,
+                                            int value);
+
+// True when the object publishes the property and its ordinal value (an
+// object's identity, 0 when unassigned) differs from value.
+bool ObjHasPropertyAndNotValue(const QObject* obj, const char* propertyName, int value);
+// Sets a published property; false on any failure, never an exception.
+bool TrySetPropValue(QObject* obj, const char* propertyName, const QVariant& value);
+bool TrySetPropValue(QObject* obj, const char* propertyName, QObject* value);
+
+// The launching program's packing: command in bits 0-15 of WParam, extra in
+// bits 16-23, value LParam as 32 bits; the message's Result becomes 0.
+// MessageFromCallingProgram gives the value's absolute value (the most
+// negative value stays as it is), MessageExtraFromCallingProgram as sent.
+TCallerMessage MessageFromCallingProgram(TMessage& message);
+TCallerMessage MessageExtraFromCallingProgram(TMessage& message);
+
+} // namespace qz8

@@ -1,0 +1,34 @@
+// A tool window that waits for the launcher's style broadcast: it prints
+// "ready" once it listens, then "style N" when it restyled, and exits.
+#include "external/Tms_utils.h"
+#include "form/baseTMSStyleable_F.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+class Receiver : public qz8::TTMSStyleableRepositoryForm {
+public:
+    void MudancaDeEstilo(QObject* sender) override
+    {
+        qz8::TTMSStyleableRepositoryForm::MudancaDeEstilo(sender);
+        std::printf("style %d\n", int(qz8::Global_TMSStyle));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    }
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Receiver window;
+    window.show();
+    QTimer::singleShot(0, [] {
+        std::printf("ready\n");
+        std::fflush(stdout);
+    });
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(3); });  // never hang a test
+    return app.exec();
+}
