@@ -20,10 +20,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QCloseEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -59,11 +58,19 @@ QLabel* CanvasDemo(QWidget* parent)
 
 } // namespace
 
-GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile) : TForm(parent), fStateFile(stateFile)
+GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
+    : TTMSStyleableRepositoryForm(parent), fStateFile(stateFile)
 {
     setObjectName(QStringLiteral("GalleryWindow"));
     setWindowTitle(tr("QZ8StyledListboxPack gallery"));
     menuBar()->addMenu(tr("&File"))->addAction(tr("E&xit"), this, &QWidget::close);
+    QMenu* styles = menuBar()->addMenu(tr("&Style"));
+    for (int i = 0; i < TTMSStyleCount; ++i) {
+        const auto style = static_cast<TTMSStyle>(i);
+        styles->addAction(TMSStyleName(style), this, [this, style] { ApplyStyle(style); });
+    }
+    styles->addSeparator();
+    styles->addAction(tr("&Tell the running tools"), this, [] { BroadcastStyle(Global_TMSStyle); });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -85,24 +92,12 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile) : TForm(
     statusBar()->showMessage(tr("Ready"));
     connect(fStyleCombo, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyStyle(static_cast<TTMSStyle>(i)); });
     resize(900, 600);
-    ApplyStyle(Global_TMSStyle);
     if (!fStateFile.isEmpty()) {
         MEMINI_include_Listboxes = true;
         MEMINI_include_Memos = true;
-        ReadIni(this, fStateFile);
     }
-}
-
-void GalleryWindow::closeEvent(QCloseEvent* event)
-{
-    if (!fStateFile.isEmpty()) {
-        try {
-            SaveIni(this, fStateFile);
-        } catch (const Exception& e) {
-            QMessageBox::warning(this, windowTitle(), e.Message());
-        }
-    }
-    TForm::closeEvent(event);
+    AddAFormStyler(this);
+    MudancaDeEstilo(this);
 }
 
 QWidget* GalleryWindow::BuildPlatformPage()
@@ -316,19 +311,17 @@ QWidget* GalleryWindow::BuildPersistedPage()
 void GalleryWindow::ApplyStyle(TTMSStyle style)
 {
     Global_TMSStyle = style;
-    ApplyTMSStylePalette(this, style);
-    SetColor(GetABaseTMSBackgroundColour(style));
-    // Styled controls take the style through their interface; the plain list
-    // boxes take the style's light surface.
-    for (QWidget* w : findChildren<QWidget*>()) {
-        if (auto* styled = qobject_cast<ITMSStyle*>(w))
-            styled->SetComponentStyle(style);
-        else if (auto* list = qobject_cast<TCustomListBox*>(w))
-            list->SetColor(GetABaseTMSGradientBackgroundLightColour(style));
-    }
-    if (fStyleCombo && fStyleCombo->currentIndex() != style) {
+    MudancaDeEstilo(this);
+}
+
+void GalleryWindow::MudancaDeEstilo(QObject* Sender)
+{
+    // The styler gives the styled controls the style and the rest the
+    // style's palette; the style chooser follows.
+    TTMSStyleableRepositoryForm::MudancaDeEstilo(Sender);
+    if (fStyleCombo && fStyleCombo->currentIndex() != Global_TMSStyle) {
         const QSignalBlocker block(fStyleCombo);
-        fStyleCombo->setCurrentIndex(style);
+        fStyleCombo->setCurrentIndex(Global_TMSStyle);
     }
 }
 

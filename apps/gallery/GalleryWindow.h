@@ -2,23 +2,23 @@
 // The gallery: a real tool window that shows every component of the library
 // and switches between the styles.
 #include "external/Tms_utils.h"
-#include "platform/Forms.h"
+#include "form/baseTMSStyleable_F.h"
 
 class QComboBox;
 class QTabWidget;
 
-class GalleryWindow : public qz8::TForm {
+class GalleryWindow : public qz8::TTMSStyleableRepositoryForm {
     Q_OBJECT
 public:
-    // With a state file, the window restores its controls from it when it is
-    // built and saves them to it when it closes.
+    // With a state file, the window restores its controls from it at its
+    // first show and saves them to it when it is destroyed.
     explicit GalleryWindow(QWidget* parent = nullptr, const QString& stateFile = QString());
+    // Makes style the process-wide style and restyles the window.
     void ApplyStyle(qz8::TTMSStyle style);
+    QString TheIniName() override { return fStateFile; }
+    void MudancaDeEstilo(QObject* Sender) override;
     // Writes one PNG of the window per style into dir; false on a failure.
     bool WriteScreenshots(const QString& dir);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* BuildPlatformPage();

@@ -2,6 +2,7 @@
 // it per style (and per page) and exits, so it runs without a display.
 #include "GalleryWindow.h"
 #include "settings/ReadAndSaveIni.h"
+#include "form/baseTMSStyleable_F.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,7 +20,21 @@ int main(int argc, char** argv)
     QCommandLineOption shots(QStringList{QStringLiteral("screenshots")},
                              QStringLiteral("Write one PNG per style into <dir> and exit."), QStringLiteral("dir"));
     parser.addOption(shots);
+    QCommandLineOption style(QStringList{QStringLiteral("style")},
+                             QStringLiteral("Start in style <n> and tell the running tools to take it too."), QStringLiteral("n"));
+    parser.addOption(style);
     parser.process(app);
+    if (parser.isSet(style)) {
+        bool ok = false;
+        const int n = parser.value(style).toInt(&ok);
+        if (!ok || !qz8::IsValidTMSStyle(n)) {
+            std::fprintf(stderr, "gallery: style %s does not exist (0 to %d)\n", qPrintable(parser.value(style)),
+                         qz8::TTMSStyleCount - 1);
+            return 2;
+        }
+        qz8::Global_TMSStyle = static_cast<qz8::TTMSStyle>(n);
+        qz8::BroadcastStyle(qz8::Global_TMSStyle);
+    }
 
     if (parser.isSet(shots)) {
         GalleryWindow window;
