@@ -1,6 +1,7 @@
 // SaveIni then ReadIni of windows with 100, 1,000 and 10,000 persisted
 // controls, against QSettings (IniFormat) writing and reading the same keys
 // and values.
+#include "bench_util.h"
 #include "external/ElPack.h"
 #include "platform/Components.h"
 #include "platform/Forms.h"
@@ -13,8 +14,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <map>
-#include <memory>
 
 namespace {
 
@@ -61,26 +60,9 @@ struct StateForm {
 
 StateForm& FormOf(int controls)
 {
-    static std::map<int, std::unique_ptr<StateForm>> forms;
-    auto& f = forms[controls];
-    if (!f) {
-        f = std::make_unique<StateForm>(controls);
-        QCoreApplication::processEvents();
-    }
-    return *f;
-}
-
-// A form is saved once when it closes and read once when it opens, never
-// in a hot loop: each iteration starts with caches flushed, so that a form of
-// 1,000 controls is not measured from cache while one of 10,000 is not.
-void FlushCaches(benchmark::State& state)
-{
-    state.PauseTiming();
-    static std::vector<char> buffer(64 * 1024 * 1024);
-    for (size_t i = 0; i < buffer.size(); i += 64)
-        buffer[i] = static_cast<char>(buffer[i] + 1);
-    benchmark::DoNotOptimize(buffer.data());
-    state.ResumeTiming();
+    StateForm& f = qz8bench::KeptWindow<StateForm>(controls);
+    QCoreApplication::processEvents();
+    return f;
 }
 
 QTemporaryDir& Dir()
@@ -94,7 +76,7 @@ void BM_FormState_SaveAndRead(benchmark::State& state)
     StateForm& f = FormOf(static_cast<int>(state.range(0)));
     const QString name = Dir().filePath(QStringLiteral("form%1.ini").arg(state.range(0)));
     for (auto _ : state) {
-        FlushCaches(state);
+        qz8bench::FlushCaches(state);
         qz8::SaveIni(&f.form, name);
         qz8::ReadIni(&f.form, name);
     }
@@ -107,7 +89,7 @@ void BM_QSettings_SaveAndRead(benchmark::State& state)
     StateForm& f = FormOf(static_cast<int>(state.range(0)));
     const QString name = Dir().filePath(QStringLiteral("qsettings%1.ini").arg(state.range(0)));
     for (auto _ : state) {
-        FlushCaches(state);
+        qz8bench::FlushCaches(state);
         {
             QFile::remove(name);
             QSettings out(name, QSettings::IniFormat);
