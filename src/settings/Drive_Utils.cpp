@@ -99,6 +99,15 @@ bool BlockDeviceOnUsb(const QString& device)
     return false;
 }
 
+// EndUpdate follows BeginUpdate on every way out.
+struct UpdateScope {
+    TStrings& list;
+    explicit UpdateScope(TStrings& l) : list(l) { list.BeginUpdate(); }
+    ~UpdateScope() { list.EndUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+};
+
 QString StripTrailing(QString path)
 {
     while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
@@ -136,11 +145,7 @@ std::uint8_t GetBusType(const QString& drive)
 
 void GetUsbDrives(TStrings& list)
 {
-    list.BeginUpdate();
-    struct End {
-        TStrings& l;
-        ~End() { l.EndUpdate(); }
-    } end{list};
+    const UpdateScope scope(list);
     const DWORD mask = GetLogicalDrives();
     for (int bit = 0; bit < 26; ++bit) {
         if (mask & (1u << bit)) {
@@ -179,11 +184,7 @@ std::uint8_t GetBusType(const QString& drive)
 
 void GetUsbDrives(TStrings& list)
 {
-    list.BeginUpdate();
-    struct End {
-        TStrings& l;
-        ~End() { l.EndUpdate(); }
-    } end{list};
+    const UpdateScope scope(list);
     QStringList seen;
     for (const Mount& m : ReadMounts()) {
         if (seen.contains(m.point))

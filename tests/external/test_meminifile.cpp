@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include "test_util.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,17 +21,8 @@ namespace {
 QString WriteRaw(const QTemporaryDir& dir, const QByteArray& bytes)
 {
     const QString name = dir.filePath("raw.ini");
-    QFile f(name);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
+    qz8test::WriteBytes(name, bytes);
     return name;
-}
-
-QString ReadRaw(const QString& name)
-{
-    QFile f(name);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll());
 }
 
 } // namespace
@@ -49,7 +42,7 @@ TEST(MemIniFile, ValueFormsRoundTripThroughTheFile)
         ini.WriteFloat("Float", "value", 2.5);
         ini.UpdateFile();
     }
-    const QString text = ReadRaw(name);
+    const QString text = qz8test::ReadText(name);
     EXPECT_TRUE(text.contains("[Spin]\nvalue=-42\n"));
     EXPECT_TRUE(text.contains("[Check]\nchecked=1\n"));
     EXPECT_TRUE(text.contains("value=2,5\n"));  // the locale's decimal separator
@@ -179,7 +172,7 @@ TEST(MemIniFile, AFailedSaveNamesTheFileAndLeavesThePreviousFileWhole)
         ini.WriteString("S", "k", "first");
         ini.UpdateFile();
     }
-    const QString before = ReadRaw(name);
+    const QString before = qz8test::ReadText(name);
     // A directory where the file should be.
     const QString asDir = dir.filePath("adir.ini");
     QDir().mkpath(asDir);
@@ -198,14 +191,14 @@ TEST(MemIniFile, AFailedSaveNamesTheFileAndLeavesThePreviousFileWhole)
         ro.WriteString("S", "k", "second");
         EXPECT_THROW(ro.UpdateFile(), Exception);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        EXPECT_EQ(ReadRaw(name), before);
+        EXPECT_EQ(qz8test::ReadText(name), before);
     }
     // A folder part that is a file.
     TMyMemIniFile underFile(name + QStringLiteral("/inner.ini"));
     EXPECT_THROW(underFile.UpdateFile(), Exception);
     TMyMemIniFile none(QString{});
     EXPECT_THROW(none.UpdateFile(), Exception);
-    EXPECT_EQ(ReadRaw(name), before);
+    EXPECT_EQ(qz8test::ReadText(name), before);
 }
 
 TEST(MemIniFile, KeysAndSectionsThatCouldBreakALineAreCleaned)

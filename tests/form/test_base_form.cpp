@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include "test_util.h"
+
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -44,13 +46,6 @@ public:
     }
     bool ShowOnTaskbar() override { return onTaskbar; }
 };
-
-QString ReadAll(const QString& name)
-{
-    QFile f(name);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll());
-}
 
 } // namespace
 
@@ -89,7 +84,7 @@ TEST(BaseForm, ShowReadsTheFileOnceLogsEveryShowAndCorrects)
     w.show();
     EXPECT_FALSE(w.check->isChecked());
     EXPECT_EQ(w.corrections, 2);
-    EXPECT_EQ(ReadAll(LogFileName), "FormShow ToolWindow1\nFormShow ToolWindow1\n");
+    EXPECT_EQ(qz8test::ReadText(LogFileName), "FormShow ToolWindow1\nFormShow ToolWindow1\n");
 }
 
 TEST(BaseForm, DestructionSavesToTheNamedFileAndTheEmptyNameToNone)
@@ -101,7 +96,7 @@ TEST(BaseForm, DestructionSavesToTheNamedFileAndTheEmptyNameToNone)
         w.show();
         w.check->setChecked(true);
     }
-    EXPECT_TRUE(ReadAll(ini).contains("[Check1]\nchecked=1\n"));
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("[Check1]\nchecked=1\n"));
     // Saved also when never shown, once construction had finished.
     const QString never = dir.filePath("never.ini");
     {

@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include "test_util.h"
+
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -102,13 +104,6 @@ struct StateWindow {
     }
 };
 
-QString ReadText(const QString& name)
-{
-    QFile f(name);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll());
-}
-
 } // namespace
 
 TEST(FormStateFile, EveryFamilyIsSavedInItsLayoutAndReadBack)
@@ -171,7 +166,7 @@ TEST(FormStateFile, EveryFamilyIsSavedInItsLayoutAndReadBack)
     w.frameShared->setText("frame line edit");
 
     SaveIni(&w.form, name);
-    const QString text = ReadText(name);
+    const QString text = qz8test::ReadText(name);
 
     // Sections named after the controls, keys and value forms as laid out.
     for (const char* expected : {
@@ -289,13 +284,13 @@ TEST(FormStateFile, SwitchesDecideWhatIsKept)
     w.list->SetItemIndex(2);
     MEMINI_include_Listboxes = true;
     SaveIni(&w.form, name);
-    EXPECT_TRUE(ReadText(name).contains("[ListBox1]"));
-    EXPECT_FALSE(ReadText(name).contains("[ElMemo]"));  // memos default off
+    EXPECT_TRUE(qz8test::ReadText(name).contains("[ListBox1]"));
+    EXPECT_FALSE(qz8test::ReadText(name).contains("[ElMemo]"));  // memos default off
     // With the switch off (the default), a save drops the list-box sections.
     MEMINI_include_Listboxes = false;
     SaveIni(&w.form, name);
-    EXPECT_FALSE(ReadText(name).contains("[ListBox1]"));
-    EXPECT_FALSE(ReadText(name).contains("[CheckListBox1]"));
+    EXPECT_FALSE(qz8test::ReadText(name).contains("[ListBox1]"));
+    EXPECT_FALSE(qz8test::ReadText(name).contains("[CheckListBox1]"));
     // ...and a read leaves list boxes with their design items and selection.
     TMyMemIniFile ini(name);
     TStringList other{"zzz"};
@@ -311,7 +306,7 @@ TEST(FormStateFile, SwitchesDecideWhatIsKept)
     w.checks->Items().PutObject(0, 77);
     w.checks->SetChecked(1, true);
     SaveIni(&w.form, name);
-    EXPECT_TRUE(ReadText(name).contains("[CheckListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\n_obj0=77\ni=-1\n"));
+    EXPECT_TRUE(qz8test::ReadText(name).contains("[CheckListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\n_obj0=77\ni=-1\n"));
     MEMINI_include_checklistbox_checkeds = true;
     SaveIni(&w.form, name);
     EXPECT_EQ(w.checks->Items().Objects(0), 0);
@@ -342,7 +337,7 @@ TEST(FormStateFile, ReadingAndSavingFollowTheFileRules)
     auto* only = Named<QCheckBox>(&other, "OnlyInB");
     only->setChecked(true);
     SaveIni(&other, name);
-    EXPECT_EQ(ReadText(name), "[OnlyInB]\nchecked=1\n");
+    EXPECT_EQ(qz8test::ReadText(name), "[OnlyInB]\nchecked=1\n");
     // A control whose section is missing gets the defaults: unchecked.
     ReadIni(&w.form, name);
     EXPECT_FALSE(w.elCheck->isChecked());
@@ -357,7 +352,7 @@ TEST(FormStateFile, ReadingAndSavingFollowTheFileRules)
     file.open(QIODevice::WriteOnly);
     file.close();
     EXPECT_THROW(SaveIni(&other, dir.filePath("x.ini/inner.ini")), Exception);
-    EXPECT_EQ(ReadText(name), "[OnlyInB]\nchecked=1\n");
+    EXPECT_EQ(qz8test::ReadText(name), "[OnlyInB]\nchecked=1\n");
 }
 
 TEST(FormStateFile, DefaultAndDocumentsFileNames)
@@ -450,7 +445,7 @@ TEST(ControlHandlers, CombosKeepTheirHistoryRules)
     w.advComboBox->setEditText("");
     SaveIni(&w.form, name);
     EXPECT_EQ(w.advComboBox->Items().ToStringList(), (QStringList{"", "a", "b"}));
-    EXPECT_TRUE(ReadText(name).contains("[AdvComboBox]\n_count=3\n_per=1\n_line0=\n_line1=a\n_line2=b\ni=0\n"));
+    EXPECT_TRUE(qz8test::ReadText(name).contains("[AdvComboBox]\n_count=3\n_per=1\n_line0=\n_line1=a\n_line2=b\ni=0\n"));
 
     // An ElPack combo ends unsorted, even when its section is absent.
     w.elCombo->SetSorted(true);
@@ -474,7 +469,7 @@ TEST(ControlHandlers, MultiFileEditsDoubleWhenReadTwiceAndMemosHonourTheirSwitch
     w.multiFile->Files().Add("/a/x.txt");
     w.memo->setPlainText("keep me");
     SaveIni(&w.form, name);
-    EXPECT_FALSE(ReadText(name).contains("[Memo]"));
+    EXPECT_FALSE(qz8test::ReadText(name).contains("[Memo]"));
     ReadIni(&w.form, name);
     ReadIni(&w.form, name);
     EXPECT_EQ(w.multiFile->Files().Count(), 3);
@@ -565,8 +560,8 @@ TEST(AppDrive, TheTokenCarriesNamesFromOneMountPointToAnother)
     w.folderEdit->SetText(sticks.e + "/data");
     w.fileEdit->SetText(sticks.e + "/data/deleted.txt");
     SaveIni(&w.form, name);
-    EXPECT_TRUE(ReadText(name).contains("[FolderEdit]\ntext=app_drive$data\n"));
-    EXPECT_TRUE(ReadText(name).contains("[FileEdit]\ntext=app_drive$data/deleted.txt\n"));
+    EXPECT_TRUE(qz8test::ReadText(name).contains("[FolderEdit]\ntext=app_drive$data\n"));
+    EXPECT_TRUE(qz8test::ReadText(name).contains("[FileEdit]\ntext=app_drive$data/deleted.txt\n"));
 
     // Started later from stick F: the same entry is the path on F.
     OverrideExeName(sticks.f + "/tools/viewer");
@@ -586,7 +581,7 @@ TEST(AppDrive, TheTokenCarriesNamesFromOneMountPointToAnother)
     w.fileEdit->SetText("x");
     ReadIni(&w.form, name);
     EXPECT_EQ(w.fileEdit->Text(), sticks.f + "/data/deleted.txt");
-    EXPECT_TRUE(ReadText(name).contains("[FileEdit]\ntext=" + sticks.f + "/data/deleted.txt\n"));
+    EXPECT_TRUE(qz8test::ReadText(name).contains("[FileEdit]\ntext=" + sticks.f + "/data/deleted.txt\n"));
 }
 
 TEST(AppDrive, HostileTokensResolveToNothingOrTheDrive)

@@ -1,0 +1,23 @@
+#pragma once
+// Small helpers shared by the tests.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace qz8test {
+
+// A file's whole content as UTF-8 text; empty when it cannot be read.
+inline QString ReadText(const QString& fileName)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Writes bytes to a file, replacing it.
+inline bool WriteBytes(const QString& fileName, const QByteArray& bytes)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace qz8test
