@@ -1,6 +1,8 @@
 #include "external/TmsControls.h"
 #include "platform/Components.h"
 
+#include <QApplication>
+#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
@@ -58,6 +60,148 @@ void TAdvFormStyler::SetStyle(TTMSStyle style)
     }
     if (changed && OnNotify)
         OnNotify(this);
+}
+
+void FitFontToScale(QWidget* control, float fontScale)
+{
+    if (!control || !std::isfinite(fontScale) || fontScale <= 0.0f)
+        return;
+    QFont f = QApplication::font();
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::clamp(static_cast<int>(std::nearbyint(f.pixelSize() * fontScale)), 1, 1000));
+    else
+        f.setPointSizeF(std::clamp(f.pointSizeF() * fontScale, 1.0, 1000.0));
+    control->setFont(f);
+}
+
+void TCustomAdvOfficeCheckBox::CorrectForScreenResImageHeight(int& imageHeight)
+{
+    const int side = std::clamp(imageHeight, 8, 256);
+    setIconSize(QSize(side, side));
+}
+
+void TAdvOfficePage::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget()) {
+        if (auto* pager = qobject_cast<TAdvOfficePager*>(p)) {
+            pager->RefreshIcons();
+            break;
+        }
+    }
+}
+
+TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent) {}
+
+void TAdvOfficePager::SetImages(TImageList* images)
+{
+    fImages.Set(images, this, [this] { RefreshIcons(); });
+}
+
+void TAdvOfficePager::RefreshIcons()
+{
+    for (int i = 0; i < count(); ++i) {
+        auto* page = qobject_cast<TAdvOfficePage*>(widget(i));
+        setTabIcon(i, page ? fImages.Icon(page->ImageIndex()) : QIcon());
+    }
+}
+
+void TAdvListView::SetItemHeight(int height)
+{
+    fItemHeight = std::clamp(height, 1, 1000);
+    setStyleSheet(QStringLiteral("QTreeView::item { height: %1px; }").arg(fItemHeight));
+}
+
+TStatusPanel::TStatusPanel(QWidget* parent) : QToolButton(parent)
+{
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+}
+
+void TStatusPanel::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    RefreshIcon();
+}
+
+void TStatusPanel::RefreshIcon()
+{
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget()) {
+        if (auto* bar = qobject_cast<TAdvOfficeStatusBar*>(p)) {
+            TImageList* images = bar->Images();
+            setIcon(images && fImageIndex >= 0 && fImageIndex < images->Count()
+                        ? QIcon(QPixmap::fromImage(images->Image(fImageIndex)))
+                        : QIcon());
+            return;
+        }
+    }
+}
+
+TAdvOfficeStatusBar::TAdvOfficeStatusBar(QWidget* parent) : QStatusBar(parent) {}
+
+void TAdvOfficeStatusBar::SetImages(TImageList* images)
+{
+    fImages.Set(images, this, [this] {
+        for (TStatusPanel* p : fPanels)
+            p->RefreshIcon();
+    });
+}
+
+TStatusPanel* TAdvOfficeStatusBar::AddPanel(const QString& text)
+{
+    auto* panel = new TStatusPanel(this);
+    panel->setText(text);
+    addPermanentWidget(panel);
+    fPanels.push_back(panel);
+    return panel;
+}
+
+TStatusPanel* TAdvOfficeStatusBar::Panel(int index) const
+{
+    return index >= 0 && index < PanelCount() ? fPanels[static_cast<size_t>(index)] : nullptr;
+}
+
+TAdvCustomGlowButton::TAdvCustomGlowButton(QWidget* parent) : QToolButton(parent)
+{
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+}
+
+void TAdvCustomGlowButton::SetImages(TImageList* images)
+{
+    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
+}
+
+void TAdvCustomGlowButton::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    setIcon(fImages.Icon(index));
+}
+
+TAdvToolButton::TAdvToolButton(QWidget* parent) : QToolButton(parent) {}
+
+void TAdvToolButton::SetImageList(TImageList* images)
+{
+    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
+}
+
+void TAdvToolButton::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    setIcon(fImages.Icon(index));
+}
+
+TAdvSmoothButton::TAdvSmoothButton(QWidget* parent) : QPushButton(parent) {}
+
+void TAdvSmoothButton::SetImages(TImageList* images)
+{
+    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
+}
+
+void TAdvSmoothButton::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    setIcon(fImages.Icon(index));
 }
 
 TAdvCustomCombo::TAdvCustomCombo(QWidget* parent) : QComboBox(parent), fItems(this)

@@ -5,11 +5,13 @@
 #include "platform/WidgetStrings.h"
 
 #include "external/Tms_utils.h"
+#include "platform/ImageControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -17,11 +19,17 @@
 
 namespace qz8 {
 
+// Controls of the set fit their fonts to a font scale (1.0: the
+// application's font) and their images to an image height.
+void FitFontToScale(QWidget* control, float fontScale);
+
 class TCustomAdvOfficeCheckBox : public QCheckBox {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 public:
     using QCheckBox::QCheckBox;
+    // The check mark and image follow the image height.
+    void CorrectForScreenResImageHeight(int& imageHeight);
 };
 
 class TAdvOfficeCheckBox : public TCustomAdvOfficeCheckBox {
@@ -86,6 +94,7 @@ class TAdvCustomComboBox : public QComboBox {
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
 public:
     explicit TAdvCustomComboBox(QWidget* parent = nullptr);
+    void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
     TStrings& Items() { return fItems; }
     QString GetTextEx() const { return currentText(); }
 
@@ -118,35 +127,155 @@ private:
     bool fApplied = false;
 };
 
-// Thin stand-ins that the size-relevant class list names.
+// A page of a pager; its image is the pager's image of ImageIndex.
+class TAdvOfficePage : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    using QWidget::QWidget;
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+
+private:
+    int fImageIndex = -1;
+};
+
 class TAdvOfficePager : public QTabWidget {
     Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
 public:
-    using QTabWidget::QTabWidget;
+    explicit TAdvOfficePager(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+    void RefreshIcons();
+    void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
+
+private:
+    TImageLink fImages;
 };
 
 class TAdvOfficeTabSet : public QTabBar {
     Q_OBJECT
 public:
     using QTabBar::QTabBar;
+    void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
 };
 
+// Styles a window's menus; its font follows the font scale.
 class TCustomAdvMenuStyler : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    void CorrectForScreenResolucao(float& fontScale) { fFontScale = fontScale; }
+    float FontScale() const { return fFontScale; }
+
+private:
+    float fFontScale = 1.0f;
 };
 
 class TAdvProgressBar : public QProgressBar {
     Q_OBJECT
 public:
     using QProgressBar::QProgressBar;
+    void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
 };
 
 class TAdvListView : public QTreeWidget {
     Q_OBJECT
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
 public:
     using QTreeWidget::QTreeWidget;
+    int ItemHeight() const { return fItemHeight; }
+    void SetItemHeight(int height);
+
+private:
+    int fItemHeight = 0;
+};
+
+// A status-bar panel: text with an image of the status bar's list.
+class TStatusPanel : public QToolButton {
+    Q_OBJECT
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    explicit TStatusPanel(QWidget* parent = nullptr);
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+    void RefreshIcon();
+
+private:
+    int fImageIndex = -1;
+};
+
+class TAdvOfficeStatusBar : public QStatusBar {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+public:
+    explicit TAdvOfficeStatusBar(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+    TStatusPanel* AddPanel(const QString& text);
+    int PanelCount() const { return static_cast<int>(fPanels.size()); }
+    TStatusPanel* Panel(int index) const;
+
+private:
+    TImageLink fImages;
+    std::vector<TStatusPanel*> fPanels;
+};
+
+// Buttons of the set with an image list of their own.
+class TAdvCustomGlowButton : public QToolButton {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    explicit TAdvCustomGlowButton(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+
+private:
+    TImageLink fImages;
+    int fImageIndex = -1;
+};
+
+class TAdvGlowButton : public TAdvCustomGlowButton {
+    Q_OBJECT
+public:
+    using TAdvCustomGlowButton::TAdvCustomGlowButton;
+};
+
+// The tool button of the set calls its list ImageList.
+class TAdvToolButton : public QToolButton {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* ImageList READ ImageList WRITE SetImageList)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    explicit TAdvToolButton(QWidget* parent = nullptr);
+    TImageList* ImageList() const { return fImages.List(); }
+    void SetImageList(TImageList* images);
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+
+private:
+    TImageLink fImages;
+    int fImageIndex = -1;
+};
+
+class TAdvSmoothButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    explicit TAdvSmoothButton(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+
+private:
+    TImageLink fImages;
+    int fImageIndex = -1;
 };
 
 } // namespace qz8

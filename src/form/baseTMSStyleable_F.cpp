@@ -4,6 +4,7 @@
 #include "external/General_runtime.h"
 #include "external/TmsControls.h"
 #include "form/components_and_ControlsU_base.h"
+#include "imagelists/tool_imagelist_master.h"
 #include "platform/Application.h"
 #include "platform/Grids.h"
 #include "settings/ReadAndSaveIni.h"
@@ -12,6 +13,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QEvent>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
 #include <QtDebug>
 
 #ifdef Q_OS_WIN
@@ -151,6 +155,20 @@ void TTMSStyleableRepositoryForm::CreateParams(TCreateParams& Params)
 
 void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
 {
+    // A move to another screen, or a change of the screen's density, is a
+    // density-changed message.
+    if (!fFollowsScreen && windowHandle()) {
+        fFollowsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* s) {
+            if (s)
+                connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
+                        Qt::UniqueConnection);
+            OnScreenDensity();
+        });
+        if (QScreen* s = windowHandle()->screen())
+            connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
+                    Qt::UniqueConnection);
+    }
     // A derived window may have bound its own handlers while it was built;
     // once it is built, the base steps run instead.
     if (!fStepsBound) {
@@ -203,8 +221,96 @@ void TTMSStyleableRepositoryForm::MudancaDeEstilo(QObject*)
 
 void TTMSStyleableRepositoryForm::CorrigeFormScreenRes()
 {
-    // The density correction of the size-relevant components belongs to the
-    // image-list subsystem; the base window has nothing to correct without it.
+    setFont(QFont());  // ParentFont
+    GlobalMonitorFontScale = CurrentDPIScale(PixelsPerInch());
+    GlobalImageHeight = IntegerToNearestImageHeight(static_cast<int>(std::nearbyint(PixelsPerInch() / 5.0)));
+    if (GlobalMonitorFontScale != 1.0f || PixelsPerInch() != 96)
+        needs_size_adjust = true;
+    if (needs_size_adjust)
+        ReadjustSizeRelevantComponents(IntegerToImageDimension(GlobalImageHeight));
+}
+
+namespace {
+int ItemHeightFromImage() { return static_cast<int>(std::nearbyint(static_cast<long double>(GlobalImageHeight) * 0.8L)); }
+} // namespace
+
+void TTMSStyleableRepositoryForm::ReadjustSizeRelevantComponents(TImageDimensions adimension)
+{
+    if (global_keeping_log)
+        AddToLogFile(QStringLiteral("%1 componentstoresize start").arg(objectName()));
+    // Collected components are held weakly: one deleted since is skipped.
+    const QList<QPointer<QObject>> components = ComponentsToResize;
+    int n = 0;
+    for (const QPointer<QObject>& held : components) {
+        ++n;
+        QObject* c = held.data();
+        if (!c)
+            continue;
+        if (global_keeping_log)
+            AddToLogFile(QStringLiteral("\t%1: %2").arg(n).arg(c->objectName()));
+        if (ObjHasPropertyAndNotValue(c, "Images", 0) && !qobject_cast<TAdvSmoothButton*>(c))
+            TrySetPropValue(c, "Images", static_cast<QObject*>(ImageLists[adimension]));
+        if (auto* x = qobject_cast<TColourSharingListbox*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TStyledListbox*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TAdvListView*>(c)) {
+            x->SetItemHeight(ItemHeightFromImage());
+        } else if (auto* x = qobject_cast<TCustomListBox*>(c)) {
+            if (qobject_cast<TCheckListBox*>(x) || qobject_cast<TListBox*>(x)) {
+                x->SetItemHeight(ItemHeightFromImage());
+                x->setFont(QFont());  // ParentFont
+            }
+        } else if (auto* x = qobject_cast<TCustomAdvOfficeCheckBox*>(c)) {
+            x->CorrectForScreenResImageHeight(GlobalImageHeight);
+        } else if (auto* x = qobject_cast<TAdvOfficeTabSet*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TAdvOfficePager*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TAdvCustomComboBox*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TCustomAdvMenuStyler*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TAdvProgressBar*>(c)) {
+            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
+        } else if (auto* x = qobject_cast<TAdvGlowButton*>(c); x && x->ImageIndex() >= 0) {
+            x->SetImages(ImageListMain());
+        } else if (auto* x = qobject_cast<TColourSharingCombo*>(c)) {
+            x->SetItemHeight(ItemHeightFromImage());
+        } else if (auto* x = qobject_cast<TDrawGrid*>(c)) {
+            x->SetDefaultRowHeight(ItemHeightFromImage());
+        }
+    }
+}
+
+void TTMSStyleableRepositoryForm::WMDpiChanged(TMessage& Msg)
+{
+    if (const auto* suggested = reinterpret_cast<const TRect*>(Msg.LParam))
+        Win_recommended_size = *suggested;
+    const int dpi = static_cast<int>(Msg.WParam & 0xFFFF);
+    if (dpi > 0) {
+        ChangeScale(dpi, PixelsPerInch());
+        SetPixelsPerInch(dpi);
+    }
+    CorrigeFormScreenRes();
+    Msg.Result = 0;
+}
+
+void TTMSStyleableRepositoryForm::OnScreenDensity()
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const int dpi = static_cast<int>(std::nearbyint(s->logicalDotsPerInch()));
+    if (dpi <= 0 || dpi == PixelsPerInch())
+        return;
+    // What the system would suggest: the window grown by the new density.
+    const QRect g = geometry();
+    TRect suggested = Bounds(g.x(), g.y(), g.width() * dpi / std::max(1, PixelsPerInch()),
+                             g.height() * dpi / std::max(1, PixelsPerInch()));
+    TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(dpi | (dpi << 16)),
+               reinterpret_cast<std::intptr_t>(&suggested), 0};
+    WMDpiChanged(m);
 }
 
 TClassList TTMSStyleableRepositoryForm::SizeRelevantClasses()

@@ -16,6 +16,7 @@
 // The file name saved to is what TheIniName gave once construction had
 // finished (and at each show): a virtual cannot be asked from a destructor.
 #include "external/Tms_utils.h"
+#include "external/Tool_image_basics.h"
 #include "platform/Components.h"
 #include "platform/Forms.h"
 
@@ -83,6 +84,13 @@ public:
     // The launcher's message (1256): command 703 takes the low byte of the
     // value as the new style. Result is 0 whatever the command.
     void WMBroadcastByShell(TMessage& Message);
+    // Gives every collected component the image list, item height or font
+    // scale of the current image height; logs the walk when logging is on.
+    void ReadjustSizeRelevantComponents(TImageDimensions adimension);
+    // The density-changed message: WParam's low 16 bits the new density,
+    // LParam a pointer to the suggested window rectangle (a TRect).
+    void WMDpiChanged(TMessage& Msg);
+    TRect RecommendedSize() const { return Win_recommended_size; }
 
     bool HasShown() const { return has_shown; }
     bool DoneCreateThings() const { return done_create_things; }
@@ -104,6 +112,8 @@ protected:
 
 private slots:
     void OnBusBroadcast(uint msg, qulonglong wParam, qlonglong lParam);
+    // The window's screen or that screen's density changed.
+    void OnScreenDensity();
 
 private:
     void BindStepEvents();
@@ -111,6 +121,7 @@ private:
     bool done_create_things = false;
     bool fStepsBound = false;
     bool fWindowCreated = false;
+    bool fFollowsScreen = false;
     unsigned fCreatedExStyle = 0;
     QString fIniName;
 };

@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace qz8 {
 
@@ -27,6 +28,44 @@ void TForm::SetColor(TColor color)
     pal.setColor(QPalette::Window, ToQColor(color));
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+namespace {
+int MulDiv(int value, int M, int D)
+{
+    const qint64 v = static_cast<qint64>(value) * M / D;
+    return static_cast<int>(std::clamp<qint64>(v, -1000000, 1000000));
+}
+
+QFont ScaledFont(QFont f, int M, int D)
+{
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, MulDiv(f.pixelSize(), M, D)));
+    else if (f.pointSizeF() > 0)
+        f.setPointSizeF(std::clamp(f.pointSizeF() * M / D, 1.0, 10000.0));
+    return f;
+}
+} // namespace
+
+void TForm::ChangeScale(int M, int D)
+{
+    if (M <= 0 || D <= 0 || M == D)
+        return;
+    resize(MulDiv(width(), M, D), MulDiv(height(), M, D));
+    setFont(ScaledFont(font(), M, D));
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->isWindow())
+            continue;
+        // Controls that keep a font of their own scale it too; the others
+        // inherit the window's.
+        if (w->testAttribute(Qt::WA_SetFont))
+            w->setFont(ScaledFont(w->font(), M, D));
+        // Controls placed by hand move and resize; laid-out ones follow
+        // their layouts.
+        if (!w->parentWidget() || !w->parentWidget()->layout())
+            w->setGeometry(MulDiv(w->x(), M, D), MulDiv(w->y(), M, D), MulDiv(w->width(), M, D),
+                           MulDiv(w->height(), M, D));
+    }
 }
 
 void TForm::showEvent(QShowEvent* event)

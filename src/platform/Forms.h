@@ -28,6 +28,10 @@ public:
     std::function<void(QObject* Sender)> OnShow;
     std::function<void(QObject* Sender)> OnActivate;
 
+    // Multiplies the positions, sizes and fonts of the window and its
+    // controls by M and divides them by D (in 64 bits, kept in range).
+    void ChangeScale(int M, int D);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -10,4 +10,13 @@ public:
     using QTableWidget::QTableWidget;
 };
 
+class TDrawGrid : public TCustomDrawGrid {
+    Q_OBJECT
+    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+public:
+    using TCustomDrawGrid::TCustomDrawGrid;
+    int DefaultRowHeight() const;
+    void SetDefaultRowHeight(int height);
+};
+
 } // namespace qz8

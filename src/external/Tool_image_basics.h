@@ -1,0 +1,47 @@
+#pragma once
+// The suite's standard image sizes and the current image settings.
+//
+// Nine sizes ascend with the ordinal: 16, 20, 24, 32, 40, 48, 64, 96 and 128
+// pixels, the sizes that the nearest-size rounding of the master image lists
+// rounds to (ordinal 8, 128, is reached only by an exact request).
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace qz8 {
+
+enum TImageDimensions : std::uint8_t { id16, id20, id24, id32, id40, id48, id64, id96, id128 };
+constexpr int ImageDimensionCount = 9;
+constexpr std::array<int, ImageDimensionCount> ImageDimensionSizes{16, 20, 24, 32, 40, 48, 64, 96, 128};
+
+// The current image height in pixels, its dimension, and the monitor font
+// scale (1.0 without font scaling). Process-wide; the last writer wins.
+extern int GlobalImageHeight;
+extern TImageDimensions GlobalImageDimension;
+extern float GlobalMonitorFontScale;
+
+// The largest standard size that is not larger than pixels (ordinal 0 for
+// anything smaller than 16).
+TImageDimensions IntegerToImageDimension(int pixels);
+// The pixel size of a dimension; an ordinal outside the nine gives 20.
+int ImageDimensionToInteger(TImageDimensions dimension);
+
+// The monitor font scale for a density: pixels per inch over 96.
+float CurrentDPIScale(int pixelsPerInch);
+
+// One icon of the suite's catalogue: the command it stands for and the
+// sizes it is drawn for. Its position in the list of a size is the number
+// of catalogue icons before it that are drawn for that size.
+struct TToolIcon {
+    int command;
+    QString name;
+    std::vector<int> validSizes;
+};
+// The catalogue of the project's own icon set, in list order.
+const std::vector<TToolIcon>& ToolIconCatalogue();
+// The position of a command's icon in the list of the given image height,
+// or -1 when the command has no icon at that size.
+int ImageListMainNum(int command, int imageHeight);
+
+} // namespace qz8

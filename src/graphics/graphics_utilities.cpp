@@ -1,0 +1,259 @@
+#include "graphics/graphics_utilities.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace qz8 {
+
+void TCardinalList::SortAscendingDefault() { std::sort(fValues.begin(), fValues.end()); }
+
+void TMetafile::SaveToFile(const QString& fileName) const
+{
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly) || f.write(Svg) != Svg.size() || !f.commit())
+        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
+}
+
+TImage::TImage(QWidget* parent) : QLabel(parent) {}
+
+void TImage::SetPicture(const QImage& picture)
+{
+    fPicture = picture;
+    setPixmap(QPixmap::fromImage(picture));
+}
+
+std::vector<TIconDirEntry> ReadIconDirectory(const QByteArray& data)
+{
+    std::vector<TIconDirEntry> entries;
+    if (data.size() < 6)
+        return entries;
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    if (qFromLittleEndian<quint16>(p + 2) != 1)
+        return entries;
+    const quint16 count = qFromLittleEndian<quint16>(p + 4);
+    // Only the entries that lie inside the data are read.
+    const qsizetype fit = (data.size() - 6) / 16;
+    const qsizetype n = std::min<qsizetype>(count, fit);
+    entries.reserve(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar* e = p + 6 + 16 * i;
+        TIconDirEntry d;
+        d.w = e[0];
+        d.h = e[1];
+        d.colours = e[2];
+        d.reserved = e[3];
+        d.planes = qFromLittleEndian<quint16>(e + 4);
+        d.bitcount = qFromLittleEndian<quint16>(e + 6);
+        d.bytes = qFromLittleEndian<quint32>(e + 8);
+        d.offset = qFromLittleEndian<quint32>(e + 12);
+        entries.push_back(d);
+    }
+    return entries;
+}
+
+std::vector<TIconDirEntry> ReadIconDirectoryOfFile(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return {};
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    // The directory sits at the start: 6 bytes and at most 65,535 entries.
+    return ReadIconDirectory(f.read(6 + 16 * 65535));
+}
+
+std::vector<int> IconsizesInAnIconfile(const QString& fileName, std::uint16_t bitcount, const std::vector<int>& sizes)
+{
+    std::vector<int> result;
+    for (const TIconDirEntry& e : ReadIconDirectoryOfFile(fileName)) {
+        if (e.bitcount != bitcount)
+            continue;
+        for (int v : sizes) {
+            if ((v == 256 && e.bytes != 0) || (v != 256 && e.w == v)) {
+                result.push_back(v);
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+bool DimensionIsInArrayOfValidIconSizes(int n, const std::vector<int>& sizes)
+{
+    return std::find(sizes.begin(), sizes.end(), n) != sizes.end();
+}
+
+QImage LoadIconAtSize(const QString& fileName, int size)
+{
+    if (size < 1 || size > 4096)
+        return {};
+    QImageReader reader(fileName, "ico");
+    QImage best;
+    for (int i = 0; reader.jumpToImage(i) || i == 0; ++i) {
+        QImage img = reader.read();
+        if (img.isNull())
+            break;
+        if (img.width() == size && img.height() == size)
+            return img.convertToFormat(QImage::Format_ARGB32);
+        // Prefer the smallest image at least as large, else the largest.
+        const bool better = best.isNull() || (img.width() >= size ? (best.width() < size || img.width() < best.width())
+                                                                    : (best.width() < size && img.width() > best.width()));
+        if (better)
+            best = img;
+        if (reader.imageCount() <= i + 1)
+            break;
+    }
+    if (best.isNull())
+        return {};
+    return best.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+}
+
+void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)
+{
+    QByteArray data;
+    QBuffer buf(&data);
+    buf.open(QIODevice::WriteOnly);
+    auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); buf.write(b, 2); };
+    auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); buf.write(b, 4); };
+    put16(0);
+    put16(1);
+    put16(static_cast<quint16>(images.size()));
+    std::vector<QByteArray> bodies;
+    for (const QImage& source : images) {
+        const QImage img = source.convertToFormat(QImage::Format_ARGB32);
+        QByteArray body;
+        QBuffer b(&body);
+        b.open(QIODevice::WriteOnly);
+        auto b32 = [&](quint32 v) { char c[4]; qToLittleEndian(v, c); b.write(c, 4); };
+        auto b16 = [&](quint16 v) { char c[2]; qToLittleEndian(v, c); b.write(c, 2); };
+        // BITMAPINFOHEADER with the doubled height of colour plus mask.
+        b32(40);
+        b32(static_cast<quint32>(img.width()));
+        b32(static_cast<quint32>(img.height() * 2));
+        b16(1);
+        b16(32);
+        for (int i = 0; i < 6; ++i)
+            b32(0);
+        for (int y = img.height() - 1; y >= 0; --y)
+            b.write(reinterpret_cast<const char*>(img.constScanLine(y)), img.width() * 4);
+        const int maskRow = ((img.width() + 31) / 32) * 4;
+        for (int y = img.height() - 1; y >= 0; --y) {
+            QByteArray row(maskRow, '\0');
+            for (int x = 0; x < img.width(); ++x) {
+                if (qAlpha(img.pixel(x, y)) == 0)
+                    row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            }
+            b.write(row);
+        }
+        bodies.push_back(body);
+    }
+    quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
+    for (size_t i = 0; i < images.size(); ++i) {
+        const QImage& img = images[i];
+        buf.putChar(static_cast<char>(img.width() >= 256 ? 0 : img.width()));
+        buf.putChar(static_cast<char>(img.height() >= 256 ? 0 : img.height()));
+        buf.putChar(0);
+        buf.putChar(0);
+        put16(1);
+        put16(32);
+        put32(static_cast<quint32>(bodies[i].size()));
+        put32(offset);
+        offset += static_cast<quint32>(bodies[i].size());
+    }
+    for (const QByteArray& body : bodies)
+        buf.write(body);
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit())
+        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
+}
+
+std::vector<int> SaveImageListFromListOfIconFiles(const std::vector<T2StringAndIntArray>& items, int size,
+                                                 const QString& resFile)
+{
+    std::vector<int> result;
+    TImageList list;
+    list.setObjectName(QStringLiteral("ImageList%1").arg(size));
+    list.SetDrawingStyle(dsTransparent);
+    list.SetSize(size, size);
+    for (size_t k = 0; k < items.size(); ++k) {
+        const T2StringAndIntArray& item = items[k];
+        if (!QFileInfo::exists(item.icon_fname) || !DimensionIsInArrayOfValidIconSizes(size, item.valid_icon_sizes))
+            continue;
+        const QImage icon = LoadIconAtSize(item.icon_fname, size);
+        if (icon.isNull())
+            continue;
+        list.Add(icon);
+        result.push_back(static_cast<int>(k));
+    }
+    if (!result.empty())
+        list.SaveToFile(resFile);
+    return result;
+}
+
+TMetafile ConvertBitmapToWindowsMetafile(TBitmap& bitmap)
+{
+    TMetafile meta;
+    const QImage& img = bitmap.Image();
+    meta.Width = img.width();
+    meta.Height = img.height();
+    QBuffer buffer(&meta.Svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(img.size());
+    generator.setViewBox(QRect(QPoint(0, 0), img.size()));
+    {
+        QPainter painter(&generator);
+        painter.drawImage(0, 0, img);
+    }
+    return meta;
+}
+
+TMetafile ConvertBitmapToWindowsMetafile(const TImage& image)
+{
+    TBitmap bitmap;
+    bitmap.Assign(image.Picture());
+    return ConvertBitmapToWindowsMetafile(bitmap);
+}
+
+void ConvertBitmapToWindowsMetafileAndSave(const TImage& image, const QString& fileName)
+{
+    ConvertBitmapToWindowsMetafile(image).SaveToFile(fileName);
+}
+
+int MapFontHeight(int points)
+{
+    // The product in 32 bits, as the platform computes it (wrapping, not
+    // undefined), the division in floating point.
+    const auto product = static_cast<std::int32_t>(static_cast<std::uint32_t>(points) * 254u);
+    return -static_cast<int>(std::trunc(product / 72.0));
+}
+
+int MapFontSize(int tenthsOfMillimetre)
+{
+    return static_cast<int>(std::trunc((static_cast<double>(tenthsOfMillimetre) * 72.0) / 254.0));
+}
+
+TCardinalList CharNums16BitViewableInFont(TCanvas& canvas)
+{
+    TCardinalList result;
+    const TGlyphSet set = GetFontUnicodeRanges(canvas.Handle());
+    if (set.cGlyphsSupported > 0) {
+        for (const TWCRange& r : set.ranges) {
+            for (int c = r.wcLow + r.cGlyphs - 1; c >= r.wcLow; --c)
+                result.AddOne(static_cast<std::uint32_t>(c & 0xFFFF));
+        }
+    }
+    result.SortAscendingDefault();
+    return result;
+}
+
+} // namespace qz8

@@ -1,0 +1,60 @@
+#pragma once
+// The master image lists of the suite's tool icons, one per standard size,
+// loaded from "ImageListMain%d.res" beside the program, and the attaching of
+// the current list and a command's icon to menus, tool bars, status bars,
+// pagers and buttons.
+#include "external/Tool_image_basics.h"
+#include "platform/ImgList.h"
+#include "platform/Strings.h"
+
+#include <QList>
+#include <array>
+
+class QWidget;
+
+namespace qz8 {
+
+class TBitmap;
+class TMainMenu;
+class TMenuItem;
+class TToolBar;
+class TAdvOfficeStatusBar;
+class TAdvOfficePager;
+class TAdvOfficePage;
+
+// The nine lists, created when the library loads and freed when it unloads.
+extern const std::array<TImageList*, ImageDimensionCount>& ImageLists;
+
+// Reads every size's file that exists beside the program. A damaged file
+// raises Exception naming it; the lists loaded before it stay loaded.
+void LoadupAllTheImageLists();
+// The list of GlobalImageHeight's dimension (which it stores in
+// GlobalImageDimension).
+TImageList* ImageListMain();
+TImageDimensions IntegerToNearestImageDimension(int pixels);
+int IntegerToNearestImageHeight(int pixels);
+// The list for GlobalImageHeight times factor; GlobalImageDimension stays.
+TImageList* ImageListMain_Times(float factor);
+
+// Every item of the menu that is not a separator line, once each, parents
+// before their sub-items, in menu order (the caller owns the list).
+QList<TMenuItem*> AllMenuItemsAsList(const QWidget* menu);
+// Gives the menu the current list and each item the icon of its command
+// (its Tag; a negative tag is the same command).
+QList<TMenuItem*> GetImagesListOfMenuItems(TMainMenu* menu);
+void SetImagesForListOfMenuItems(TMainMenu* menu);
+// Copies image index (a position, not a command) of the current list.
+bool GetABitmap(int index, TBitmap& bitmap);
+
+void SetImagesAndNumberForToolbarButton(TToolBar* toolbar, QWidget* control, int command);
+void SetImagesAndNumberForStatusBarPanel(TAdvOfficeStatusBar* statusbar, int panelIndex, int command);
+void SetImagesAndNumberForAdvOfficePager(TAdvOfficePager* pager, TAdvOfficePage* page, int command);
+void SetImagesAndNumberForButton(QWidget* control, int command);
+
+// The table of command names and image numbers of a marked source text:
+// each entry's object is its image number. A missing file raises Exception.
+TStringList ComputeMASTER_16_ConstsForIcons(const QString& fileName);
+// The same over text lines (the file's lines).
+TStringList ComputeMASTER_16_ConstsForIconsFromLines(QStringList lines);
+
+} // namespace qz8

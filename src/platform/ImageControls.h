@@ -1,0 +1,122 @@
+#pragma once
+// Controls that show images of an image list: menus and their items, tool
+// bars and tool buttons, and buttons. A container's Images is the list its
+// elements' ImageIndex refers to; a negative index shows no image. Controls
+// hold a reference to the list, never a copy: a reloaded list shows at once.
+#include "platform/ImgList.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+
+namespace qz8 {
+
+// A reference to an image list that repaints its holder when the list
+// changes.
+class TImageLink {
+public:
+    TImageList* List() const { return fList; }
+    void Set(TImageList* list, QObject* holder, std::function<void()> refresh);
+    QIcon Icon(int index) const;
+
+private:
+    QPointer<TImageList> fList;
+    QMetaObject::Connection fConnection;
+};
+
+class TMainMenu;
+
+// A menu item; Tag carries the suite's command number. A separator line is
+// an item too (IsLine).
+class TMenuItem : public QAction {
+    Q_OBJECT
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    TMenuItem(const QString& caption, QObject* parent, QWidget* root);
+    int Tag() const { return fTag; }
+    void SetTag(int tag) { fTag = tag; }
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+    bool IsLine() const { return isSeparator(); }
+    // Sub-items, made on demand.
+    TMenuItem* Add(const QString& caption, int tag = 0);
+    TMenuItem* AddSeparator();
+    QList<TMenuItem*> Items() const;
+    void RefreshIcon();
+
+private:
+    int fTag = 0;
+    int fImageIndex = -1;
+    QPointer<QWidget> fRoot;
+};
+
+class TMainMenu : public QMenuBar {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+public:
+    explicit TMainMenu(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+    TMenuItem* Add(const QString& caption, int tag = 0);
+    TMenuItem* AddSeparator();
+    QList<TMenuItem*> Items() const;
+
+private:
+    TImageLink fImages;
+};
+
+class TToolBar : public QToolBar {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+public:
+    explicit TToolBar(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+
+private:
+    TImageLink fImages;
+};
+
+class TToolButton : public QToolButton {
+    Q_OBJECT
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    explicit TToolButton(TToolBar* toolbar);
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+    void RefreshIcon();
+
+private:
+    int fImageIndex = -1;
+};
+
+// A push button with an image of its own list.
+class TCustomButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+public:
+    explicit TCustomButton(QWidget* parent = nullptr);
+    TImageList* Images() const { return fImages.List(); }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return fImageIndex; }
+    void SetImageIndex(int index);
+
+private:
+    TImageLink fImages;
+    int fImageIndex = -1;
+};
+
+class TButton : public TCustomButton {
+    Q_OBJECT
+public:
+    using TCustomButton::TCustomButton;
+};
+
+} // namespace qz8
