@@ -92,29 +92,84 @@ bool DimensionIsInArrayOfValidIconSizes(int n, const std::vector<int>& sizes)
     return std::find(sizes.begin(), sizes.end(), n) != sizes.end();
 }
 
-QImage LoadIconAtSize(const QString& fileName, int size)
+namespace {
+
+// A 32-bit DIB entry (header, bottom-up BGRA rows, AND mask) decoded with its
+// alpha as stored; a null image when the entry is not of that kind.
+QImage DecodeDib32(const QByteArray& data, const TIconDirEntry& e)
+{
+    const quint64 end = quint64(e.offset) + e.bytes;
+    if (e.bytes < 40 || end > quint64(data.size()))
+        return {};
+    const auto* p = reinterpret_cast<const uchar*>(data.constData()) + e.offset;
+    const quint32 headerSize = qFromLittleEndian<quint32>(p);
+    const qint32 width = qFromLittleEndian<qint32>(p + 4);
+    const qint32 doubledHeight = qFromLittleEndian<qint32>(p + 8);
+    const quint16 bits = qFromLittleEndian<quint16>(p + 14);
+    const quint32 compression = qFromLittleEndian<quint32>(p + 16);
+    if (headerSize != 40 || bits != 32 || compression != 0 || width < 1 || width > 4096 || doubledHeight < 2 ||
+        doubledHeight > 8192)
+        return {};
+    const int height = doubledHeight / 2;
+    if (40 + quint64(width) * height * 4 > e.bytes)
+        return {};
+    QImage img(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        memcpy(img.scanLine(height - 1 - y), p + 40 + quint64(y) * width * 4, size_t(width) * 4);
+    return img;
+}
+
+int EntryWidth(const TIconDirEntry& e) { return e.w == 0 ? 256 : e.w; }
+
+} // namespace
+
+QImage LoadIconAtSize(const QByteArray& data, int size)
 {
     if (size < 1 || size > 4096)
         return {};
-    QImageReader reader(fileName, "ico");
-    QImage best;
-    for (int i = 0; reader.jumpToImage(i) || i == 0; ++i) {
-        QImage img = reader.read();
-        if (img.isNull())
-            break;
-        if (img.width() == size && img.height() == size)
-            return img.convertToFormat(QImage::Format_ARGB32);
-        // Prefer the smallest image at least as large, else the largest.
-        const bool better = best.isNull() || (img.width() >= size ? (best.width() < size || img.width() < best.width())
-                                                                    : (best.width() < size && img.width() > best.width()));
-        if (better)
-            best = img;
-        if (reader.imageCount() <= i + 1)
-            break;
+    const std::vector<TIconDirEntry> entries = ReadIconDirectory(data);
+    // The entry of the size (the deepest colour first), else the smallest
+    // larger one, else the largest.
+    int chosen = -1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const TIconDirEntry& e = entries[i];
+        if (chosen < 0) {
+            chosen = static_cast<int>(i);
+            continue;
+        }
+        const TIconDirEntry& c = entries[static_cast<size_t>(chosen)];
+        const int w = EntryWidth(e), cw = EntryWidth(c);
+        const auto rank = [size](int width) { return width == size ? 0 : width > size ? 1 : 2; };
+        if (rank(w) != rank(cw) ? rank(w) < rank(cw)
+                                : (w == cw ? e.bitcount > c.bitcount : (rank(w) == 2 ? w > cw : w < cw)))
+            chosen = static_cast<int>(i);
     }
-    if (best.isNull())
+    if (chosen < 0)
         return {};
-    return best.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+    QImage img = DecodeDib32(data, entries[static_cast<size_t>(chosen)]);
+    if (img.isNull()) {
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "ico");
+        if (chosen > 0 && !reader.jumpToImage(chosen))
+            return {};
+        img = reader.read().convertToFormat(QImage::Format_ARGB32);
+    }
+    if (img.isNull())
+        return {};
+    if (img.width() != size || img.height() != size)
+        img = img.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+    return img;
+}
+
+QImage LoadIconAtSize(const QString& fileName, int size)
+{
+    QFile f(fileName);
+    // An icon file of more than 64 MiB is not one.
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024 * 1024)
+        return {};
+    return LoadIconAtSize(f.readAll(), size);
 }
 
 void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)

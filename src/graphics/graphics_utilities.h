@@ -84,6 +84,10 @@ std::vector<int> SaveImageListFromListOfIconFiles(const std::vector<T2StringAndI
 // Loads an icon file's image at size x size (the entry of that size, else
 // the best one scaled); a null image when the file holds none.
 QImage LoadIconAtSize(const QString& fileName, int size);
+// The same from the file's bytes. 32-bit entries are decoded here, with
+// their straight alpha kept exactly; other entries by Qt's icon reader.
+// Only bytes inside data are read.
+QImage LoadIconAtSize(const QByteArray& data, int size);
 // Writes an icon file of 32-bit images (with their AND masks), one entry per
 // image, as the platform's icon format has them.
 void WriteIconFile(const QString& fileName, const std::vector<QImage>& images);
