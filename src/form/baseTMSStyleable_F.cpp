@@ -160,14 +160,18 @@ void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
     if (!fFollowsScreen && windowHandle()) {
         fFollowsScreen = true;
         connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* s) {
-            if (s)
-                connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
-                        Qt::UniqueConnection);
-            OnScreenDensity();
-        });
-        if (QScreen* s = windowHandle()->screen())
+            if (!s)
+                return;
             connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
                     Qt::UniqueConnection);
+            OnScreenDensity(s->logicalDotsPerInch());
+        });
+        if (QScreen* s = windowHandle()->screen()) {
+            connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
+                    Qt::UniqueConnection);
+            // The design density meets the screen's at the first show.
+            OnScreenDensity(s->logicalDotsPerInch());
+        }
     }
     // A derived window may have bound its own handlers while it was built;
     // once it is built, the base steps run instead.
@@ -296,13 +300,12 @@ void TTMSStyleableRepositoryForm::WMDpiChanged(TMessage& Msg)
     Msg.Result = 0;
 }
 
-void TTMSStyleableRepositoryForm::OnScreenDensity()
+void TTMSStyleableRepositoryForm::OnScreenDensity(qreal logicalDpi)
 {
-    const QScreen* s = screen();
-    if (!s)
+    if (!std::isfinite(logicalDpi) || logicalDpi < 1 || logicalDpi > 10000)
         return;
-    const int dpi = static_cast<int>(std::nearbyint(s->logicalDotsPerInch()));
-    if (dpi <= 0 || dpi == PixelsPerInch())
+    const int dpi = static_cast<int>(std::nearbyint(logicalDpi));
+    if (dpi == PixelsPerInch())
         return;
     // What the system would suggest: the window grown by the new density.
     const QRect g = geometry();

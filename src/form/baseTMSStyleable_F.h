@@ -112,8 +112,9 @@ protected:
 
 private slots:
     void OnBusBroadcast(uint msg, qulonglong wParam, qlonglong lParam);
-    // The window's screen or that screen's density changed.
-    void OnScreenDensity();
+    // The window's screen, or that screen's density, changed: a
+    // density-changed message with the new density.
+    void OnScreenDensity(qreal logicalDpi);
 
 private:
     void BindStepEvents();
