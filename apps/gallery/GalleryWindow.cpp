@@ -1,6 +1,8 @@
 #include "GalleryWindow.h"
 
 #include "controls/ColourListBoxesAndCombos.h"
+#include "imagelists/tool_imagelist_master.h"
+#include "platform/ImageControls.h"
 #include "controls/My_StyledTMSComponents.h"
 
 #include "external/ElPack.h"
@@ -21,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -30,6 +33,12 @@
 #include <QVBoxLayout>
 
 using namespace qz8;
+
+namespace {
+// The suite's command numbers of the gallery's commands.
+constexpr int kCmOpen = 1, kCmSave = 2, kCmSearch = 3, kCmSort = 4, kCmChart = 5, kCmPalette = 6, kCmText = 7,
+              kCmConcordance = 9, kCmInfo = 10, kCmHelp = 12;
+} // namespace
 
 namespace {
 
@@ -63,14 +72,34 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
 {
     setObjectName(QStringLiteral("GalleryWindow"));
     setWindowTitle(tr("QZ8StyledListboxPack gallery"));
-    menuBar()->addMenu(tr("&File"))->addAction(tr("E&xit"), this, &QWidget::close);
-    QMenu* styles = menuBar()->addMenu(tr("&Style"));
+    // Menu items carry their command numbers in Tag; the icons follow.
+    auto* menu = new TMainMenu(this);
+    menu->setObjectName(QStringLiteral("MainMenu"));
+    setMenuBar(menu);
+    TMenuItem* file = menu->Add(tr("&File"));
+    file->Add(tr("&Open..."), kCmOpen);
+    file->Add(tr("&Save"), kCmSave);
+    file->AddSeparator();
+    connect(file->Add(tr("E&xit")), &QAction::triggered, this, &QWidget::close);
+    TMenuItem* styles = menu->Add(tr("&Style"));
     for (int i = 0; i < TTMSStyleCount; ++i) {
         const auto style = static_cast<TTMSStyle>(i);
-        styles->addAction(TMSStyleName(style), this, [this, style] { ApplyStyle(style); });
+        connect(styles->Add(TMSStyleName(style), kCmPalette), &QAction::triggered, this, [this, style] { ApplyStyle(style); });
     }
-    styles->addSeparator();
-    styles->addAction(tr("&Tell the running tools"), this, [] { BroadcastStyle(Global_TMSStyle); });
+    styles->AddSeparator();
+    connect(styles->Add(tr("&Tell the running tools"), -kCmInfo), &QAction::triggered, this,
+            [] { BroadcastStyle(Global_TMSStyle); });
+    TMenuItem* help = menu->Add(tr("&Help"));
+    help->Add(tr("&Contents"), kCmHelp);
+
+    auto* tools = new TToolBar(this);
+    tools->setObjectName(QStringLiteral("ToolBar1"));
+    addToolBar(tools);
+    for (int command : {kCmOpen, kCmSave, kCmSearch, kCmSort, kCmChart, kCmConcordance}) {
+        auto* b = new TToolButton(tools);
+        b->setObjectName(QStringLiteral("ToolButton%1").arg(command));
+        b->setProperty("command", command);
+    }
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -87,9 +116,15 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     fTabs->addTab(BuildColourPage(), tr("Colour pickers"));
     fTabs->addTab(BuildPlatformPage(), tr("List and colour boxes"));
     fTabs->addTab(BuildPersistedPage(), tr("Persisted controls"));
+    fTabs->addTab(BuildIconPage(), tr("Icons and density"));
     layout->addWidget(fTabs, 1);
     setCentralWidget(central);
-    statusBar()->showMessage(tr("Ready"));
+    auto* status = new TAdvOfficeStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(status);
+    status->AddPanel(tr("Ready"));
+    status->AddPanel(tr("Corpus: 12 texts"));
+    AttachIcons();
     connect(fStyleCombo, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyStyle(static_cast<TTMSStyle>(i)); });
     resize(900, 600);
     if (!fStateFile.isEmpty()) {
@@ -240,6 +275,100 @@ QWidget* GalleryWindow::BuildColourPage()
     grid->addWidget(side, 1, 2);
     grid->setRowStretch(1, 1);
     return page;
+}
+
+QWidget* GalleryWindow::BuildIconPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto* buttons = new QHBoxLayout;
+    auto* button = new TButton(page);
+    button->setText(tr("Open"));
+    button->setObjectName(QStringLiteral("IconButton"));
+    button->setProperty("command", kCmOpen);
+    auto* glow = new TAdvGlowButton(page);
+    glow->setText(tr("Search"));
+    glow->setObjectName(QStringLiteral("GlowButton"));
+    glow->setProperty("command", kCmSearch);
+    auto* tool = new TAdvToolButton(page);
+    tool->setObjectName(QStringLiteral("AdvToolButton"));
+    tool->setProperty("command", kCmSort);
+    auto* smooth = new TAdvSmoothButton(page);
+    smooth->setText(tr("Chart"));
+    smooth->setObjectName(QStringLiteral("SmoothButton"));
+    smooth->setProperty("command", kCmChart);
+    for (QWidget* w : std::initializer_list<QWidget*>{button, glow, tool, smooth})
+        buttons->addWidget(w);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 0, 0, 1, 2);
+
+    auto* pager = new TAdvOfficePager(page);
+    pager->setObjectName(QStringLiteral("Pager1"));
+    const std::pair<int, QString> pages[] = {{kCmChart, tr("Frequencies")}, {kCmConcordance, tr("Concordance")},
+                                             {kCmText, tr("Texts")}};
+    for (const auto& [command, title] : pages) {
+        auto* p = new TAdvOfficePage;
+        p->setProperty("command", command);
+        auto* l = new QVBoxLayout(p);
+        l->addWidget(new QLabel(tr("A page with the icon of command %1.").arg(command), p));
+        pager->addTab(p, title);
+    }
+    grid->addWidget(pager, 1, 0, 1, 2);
+
+    grid->addWidget(new QLabel(tr("Screen density (pixels per inch):"), page), 2, 0);
+    auto* density = new QComboBox(page);
+    for (int ppi : {96, 120, 144, 192, 240})
+        density->addItem(QString::number(ppi), ppi);
+    grid->addWidget(density, 2, 1);
+    fDensityInfo = new QLabel(page);
+    grid->addWidget(fDensityInfo, 3, 0, 1, 2);
+    connect(density, &QComboBox::currentIndexChanged, this, [this, density](int i) {
+        // What the system sends when the window moves to a screen of
+        // another density.
+        const int ppi = density->itemData(i).toInt();
+        TRect suggested = Bounds(x(), y(), width() * ppi / PixelsPerInch(), height() * ppi / PixelsPerInch());
+        TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(ppi | (ppi << 16)), reinterpret_cast<std::intptr_t>(&suggested), 0};
+        WMDpiChanged(m);
+    });
+    grid->setRowStretch(1, 1);
+    return page;
+}
+
+void GalleryWindow::AttachIcons()
+{
+    if (auto* menu = qobject_cast<TMainMenu*>(menuBar()))
+        SetImagesForListOfMenuItems(menu);
+    for (TToolBar* bar : findChildren<TToolBar*>())
+        for (TToolButton* b : bar->findChildren<TToolButton*>())
+            SetImagesAndNumberForToolbarButton(bar, b, b->property("command").toInt());
+    if (auto* status = qobject_cast<TAdvOfficeStatusBar*>(statusBar())) {
+        SetImagesAndNumberForStatusBarPanel(status, 0, kCmInfo);
+        SetImagesAndNumberForStatusBarPanel(status, 1, kCmText);
+    }
+    for (TAdvOfficePager* pager : findChildren<TAdvOfficePager*>())
+        for (TAdvOfficePage* p : pager->findChildren<TAdvOfficePage*>())
+            SetImagesAndNumberForAdvOfficePager(pager, p, p->property("command").toInt());
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->property("command").isValid() && !qobject_cast<TToolButton*>(w) && !qobject_cast<TAdvOfficePage*>(w))
+            SetImagesAndNumberForButton(w, w->property("command").toInt());
+    }
+    // The smooth button is not one the attach operations serve: it is given
+    // its list once and keeps it through density changes.
+    if (auto* smooth = findChild<TAdvSmoothButton*>(QStringLiteral("SmoothButton")); smooth && !smooth->Images()) {
+        smooth->SetImages(ImageListMain());
+        smooth->SetImageIndex(ImageListMainNum(kCmChart, GlobalImageHeight));
+    }
+    if (fDensityInfo)
+        fDensityInfo->setText(tr("%1 pixels per inch: image height %2, font scale %3")
+                                  .arg(PixelsPerInch())
+                                  .arg(GlobalImageHeight)
+                                  .arg(GlobalMonitorFontScale));
+}
+
+void GalleryWindow::CorrigeFormScreenRes()
+{
+    TTMSStyleableRepositoryForm::CorrigeFormScreenRes();
+    AttachIcons();
 }
 
 QWidget* GalleryWindow::BuildPersistedPage()

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QTabWidget;
+class QLabel;
 
 class GalleryWindow : public qz8::TTMSStyleableRepositoryForm {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     void ApplyStyle(qz8::TTMSStyle style);
     QString TheIniName() override { return fStateFile; }
     void MudancaDeEstilo(QObject* Sender) override;
+    // The density correction, then the icons of the current size again.
+    void CorrigeFormScreenRes() override;
     // Writes one PNG of the window per style into dir; false on a failure.
     bool WriteScreenshots(const QString& dir);
 
@@ -25,7 +28,12 @@ private:
     QWidget* BuildPersistedPage();
     QWidget* BuildStyledListPage();
     QWidget* BuildColourPage();
+    QWidget* BuildIconPage();
+    // Menus, tool bar, status bar, pager and buttons take the icons of their
+    // commands from the current master list.
+    void AttachIcons();
     QComboBox* fStyleCombo = nullptr;
+    QLabel* fDensityInfo = nullptr;
     QTabWidget* fTabs = nullptr;
     QString fStateFile;
 };

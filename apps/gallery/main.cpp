@@ -3,6 +3,7 @@
 #include "GalleryWindow.h"
 #include "settings/ReadAndSaveIni.h"
 #include "form/baseTMSStyleable_F.h"
+#include "imagelists/tool_imagelist_master.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -36,6 +37,12 @@ int main(int argc, char** argv)
         qz8::BroadcastStyle(qz8::Global_TMSStyle);
     }
 
+    // The icons of the nine sizes, from the image-list files beside the program.
+    try {
+        qz8::LoadupAllTheImageLists();
+    } catch (const qz8::Exception& e) {
+        std::fprintf(stderr, "gallery: %s\n", qPrintable(e.Message()));
+    }
     if (parser.isSet(shots)) {
         GalleryWindow window;
         if (!window.WriteScreenshots(parser.value(shots))) {
