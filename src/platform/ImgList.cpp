@@ -76,6 +76,11 @@ void TImageList::LoadFromFile(const QString& fileName)
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    LoadFromDevice(f, fileName);
+}
+
+void TImageList::LoadFromDevice(QIODevice& f, const QString& fileName)
+{
     if (f.read(kMagic.size()) != kMagic)
         Damaged(fileName, QStringLiteral("not an image-list file"));
     QDataStream in(&f);

@@ -17,6 +17,8 @@
 
 #include <QImage>
 #include <QObject>
+
+class QIODevice;
 #include <vector>
 
 namespace qz8 {
@@ -46,6 +48,8 @@ public:
     bool GetBitmap(int index, TBitmap& bitmap) const;
     // Replaces name, size, style and images with the file's.
     void LoadFromFile(const QString& fileName);
+    // The same from any device; sourceName names it in errors.
+    void LoadFromDevice(QIODevice& device, const QString& sourceName);
     void SaveToFile(const QString& fileName) const;
 
 signals:
