@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a warnings-as-errors build, then an
-# AddressSanitizer + UndefinedBehaviorSanitizer build of the same tests.
+# AddressSanitizer + UndefinedBehaviorSanitizer build of the same tests;
+# then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

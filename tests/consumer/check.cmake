@@ -1,0 +1,18 @@
+# Installs the library into a temporary prefix, then configures, builds and
+# runs a tool that finds it with find_package.
+set(prefix ${BUILD_DIR}/package-check/prefix)
+set(work ${BUILD_DIR}/package-check/consumer)
+file(REMOVE_RECURSE ${BUILD_DIR}/package-check)
+foreach(step
+    "${CMAKE_COMMAND};--install;${BUILD_DIR};--prefix;${prefix}"
+    "${CMAKE_COMMAND};-S;${SOURCE};-B;${work};-G;Ninja;-DCMAKE_PREFIX_PATH=${prefix}"
+    "${CMAKE_COMMAND};--build;${work}")
+  execute_process(COMMAND ${step} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "step failed: ${step}\n${out}\n${err}")
+  endif()
+endforeach()
+execute_process(COMMAND ${work}/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1")
+  message(FATAL_ERROR "the consumer did not run: ${rc}\n${out}\n${err}")
+endif()
