@@ -129,10 +129,7 @@ void TStatusPanel::RefreshIcon()
 {
     for (QWidget* p = parentWidget(); p; p = p->parentWidget()) {
         if (auto* bar = qobject_cast<TAdvOfficeStatusBar*>(p)) {
-            TImageList* images = bar->Images();
-            setIcon(images && fImageIndex >= 0 && fImageIndex < images->Count()
-                        ? QIcon(QPixmap::fromImage(images->Image(fImageIndex)))
-                        : QIcon());
+            setIcon(ImageListIcon(bar->Images(), fImageIndex));
             return;
         }
     }
@@ -167,42 +164,6 @@ TAdvCustomGlowButton::TAdvCustomGlowButton(QWidget* parent) : QToolButton(parent
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
 
-void TAdvCustomGlowButton::SetImages(TImageList* images)
-{
-    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
-}
-
-void TAdvCustomGlowButton::SetImageIndex(int index)
-{
-    fImageIndex = index;
-    setIcon(fImages.Icon(index));
-}
-
-TAdvToolButton::TAdvToolButton(QWidget* parent) : QToolButton(parent) {}
-
-void TAdvToolButton::SetImageList(TImageList* images)
-{
-    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
-}
-
-void TAdvToolButton::SetImageIndex(int index)
-{
-    fImageIndex = index;
-    setIcon(fImages.Icon(index));
-}
-
-TAdvSmoothButton::TAdvSmoothButton(QWidget* parent) : QPushButton(parent) {}
-
-void TAdvSmoothButton::SetImages(TImageList* images)
-{
-    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
-}
-
-void TAdvSmoothButton::SetImageIndex(int index)
-{
-    fImageIndex = index;
-    setIcon(fImages.Icon(index));
-}
 
 TAdvCustomCombo::TAdvCustomCombo(QWidget* parent) : QComboBox(parent), fItems(this)
 {

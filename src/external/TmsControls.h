@@ -230,13 +230,12 @@ class TAdvCustomGlowButton : public QToolButton {
 public:
     explicit TAdvCustomGlowButton(QWidget* parent = nullptr);
     TImageList* Images() const { return fImages.List(); }
-    void SetImages(TImageList* images);
-    int ImageIndex() const { return fImageIndex; }
-    void SetImageIndex(int index);
+    void SetImages(TImageList* images) { fImages.SetList(images, this); }
+    int ImageIndex() const { return fImages.Index(); }
+    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
 
 private:
-    TImageLink fImages;
-    int fImageIndex = -1;
+    TButtonImages fImages;
 };
 
 class TAdvGlowButton : public TAdvCustomGlowButton {
@@ -251,15 +250,14 @@ class TAdvToolButton : public QToolButton {
     Q_PROPERTY(qz8::TImageList* ImageList READ ImageList WRITE SetImageList)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
-    explicit TAdvToolButton(QWidget* parent = nullptr);
+    using QToolButton::QToolButton;
     TImageList* ImageList() const { return fImages.List(); }
-    void SetImageList(TImageList* images);
-    int ImageIndex() const { return fImageIndex; }
-    void SetImageIndex(int index);
+    void SetImageList(TImageList* images) { fImages.SetList(images, this); }
+    int ImageIndex() const { return fImages.Index(); }
+    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
 
 private:
-    TImageLink fImages;
-    int fImageIndex = -1;
+    TButtonImages fImages;
 };
 
 class TAdvSmoothButton : public QPushButton {
@@ -267,15 +265,14 @@ class TAdvSmoothButton : public QPushButton {
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
-    explicit TAdvSmoothButton(QWidget* parent = nullptr);
+    using QPushButton::QPushButton;
     TImageList* Images() const { return fImages.List(); }
-    void SetImages(TImageList* images);
-    int ImageIndex() const { return fImageIndex; }
-    void SetImageIndex(int index);
+    void SetImages(TImageList* images) { fImages.SetList(images, this); }
+    int ImageIndex() const { return fImages.Index(); }
+    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
 
 private:
-    TImageLink fImages;
-    int fImageIndex = -1;
+    TButtonImages fImages;
 };
 
 } // namespace qz8

@@ -14,11 +14,22 @@ void TImageLink::Set(TImageList* list, QObject* holder, std::function<void()> re
     refresh();
 }
 
-QIcon TImageLink::Icon(int index) const
+QIcon ImageListIcon(const TImageList* list, int index)
 {
-    if (!fList || index < 0 || index >= fList->Count())
+    if (!list || index < 0 || index >= list->Count())
         return {};
-    return QIcon(QPixmap::fromImage(fList->Image(index)));
+    return QIcon(QPixmap::fromImage(list->Image(index)));
+}
+
+void TButtonImages::SetList(TImageList* list, QAbstractButton* button)
+{
+    fLink.Set(list, button, [this, button] { button->setIcon(fLink.Icon(fIndex)); });
+}
+
+void TButtonImages::SetIndex(int index, QAbstractButton* button)
+{
+    fIndex = index;
+    button->setIcon(fLink.Icon(index));
 }
 
 namespace {
@@ -51,10 +62,7 @@ void TMenuItem::SetImageIndex(int index)
 
 void TMenuItem::RefreshIcon()
 {
-    TImageList* images = ImagesOfRoot(fRoot);
-    setIcon(images && fImageIndex >= 0 && fImageIndex < images->Count()
-                ? QIcon(QPixmap::fromImage(images->Image(fImageIndex)))
-                : QIcon());
+    setIcon(ImageListIcon(ImagesOfRoot(fRoot), fImageIndex));
 }
 
 TMenuItem* TMenuItem::Add(const QString& caption, int tag)
@@ -134,24 +142,10 @@ void TToolButton::RefreshIcon()
 {
     auto* bar = qobject_cast<TToolBar*>(parentWidget());
     TImageList* images = bar ? bar->Images() : nullptr;
-    setIcon(images && fImageIndex >= 0 && fImageIndex < images->Count()
-                ? QIcon(QPixmap::fromImage(images->Image(fImageIndex)))
-                : QIcon());
+    setIcon(ImageListIcon(images, fImageIndex));
     if (images)
         setIconSize(QSize(images->Width(), images->Height()));
 }
 
-TCustomButton::TCustomButton(QWidget* parent) : QPushButton(parent) {}
-
-void TCustomButton::SetImages(TImageList* images)
-{
-    fImages.Set(images, this, [this] { setIcon(fImages.Icon(fImageIndex)); });
-}
-
-void TCustomButton::SetImageIndex(int index)
-{
-    fImageIndex = index;
-    setIcon(fImages.Icon(index));
-}
 
 } // namespace qz8

@@ -16,17 +16,33 @@
 
 namespace qz8 {
 
+// Image index of a list as an icon; none for a missing list or index.
+QIcon ImageListIcon(const TImageList* list, int index);
+
 // A reference to an image list that repaints its holder when the list
 // changes.
 class TImageLink {
 public:
     TImageList* List() const { return fList; }
     void Set(TImageList* list, QObject* holder, std::function<void()> refresh);
-    QIcon Icon(int index) const;
+    QIcon Icon(int index) const { return ImageListIcon(fList, index); }
 
 private:
     QPointer<TImageList> fList;
     QMetaObject::Connection fConnection;
+};
+
+// The image list and index of a button that shows one image of its own list.
+class TButtonImages {
+public:
+    TImageList* List() const { return fLink.List(); }
+    int Index() const { return fIndex; }
+    void SetList(TImageList* list, QAbstractButton* button);
+    void SetIndex(int index, QAbstractButton* button);
+
+private:
+    TImageLink fLink;
+    int fIndex = -1;
 };
 
 class TMainMenu;
@@ -102,15 +118,14 @@ class TCustomButton : public QPushButton {
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
-    explicit TCustomButton(QWidget* parent = nullptr);
+    using QPushButton::QPushButton;
     TImageList* Images() const { return fImages.List(); }
-    void SetImages(TImageList* images);
-    int ImageIndex() const { return fImageIndex; }
-    void SetImageIndex(int index);
+    void SetImages(TImageList* images) { fImages.SetList(images, this); }
+    int ImageIndex() const { return fImages.Index(); }
+    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
 
 private:
-    TImageLink fImages;
-    int fImageIndex = -1;
+    TButtonImages fImages;
 };
 
 class TButton : public TCustomButton {
