@@ -2,6 +2,8 @@
 
 #include "controls/ColourListBoxesAndCombos.h"
 #include "imagelists/tool_imagelist_master.h"
+#include "graphics/graphics_utilities.h"
+#include "platform/Grids.h"
 #include "platform/ImageControls.h"
 #include "controls/My_StyledTMSComponents.h"
 
@@ -23,6 +25,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QTableWidgetItem>
+#include <QTreeWidgetItem>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -315,13 +319,49 @@ QWidget* GalleryWindow::BuildIconPage()
     }
     grid->addWidget(pager, 1, 0, 1, 2);
 
-    grid->addWidget(new QLabel(tr("Screen density (pixels per inch):"), page), 2, 0);
+    // The other controls that the density correction adjusts.
+    auto* more = new QHBoxLayout;
+    auto* gridCtl = new TDrawGrid(3, 3, page);
+    gridCtl->setObjectName(QStringLiteral("DrawGrid1"));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            gridCtl->setItem(r, c, new QTableWidgetItem(QString::number((r + 1) * (c + 2))));
+    auto* view = new TAdvListView(page);
+    view->setObjectName(QStringLiteral("ListView1"));
+    view->setHeaderLabels({tr("Word"), tr("Count")});
+    for (const auto& [word, count] : {std::pair{"the", "6402"}, {"of", "3311"}, {"river", "97"}})
+        new QTreeWidgetItem(view, {QString::fromLatin1(word), QString::fromLatin1(count)});
+    auto* side = new QVBoxLayout;
+    auto* tabs = new TAdvOfficeTabSet(page);
+    tabs->setObjectName(QStringLiteral("TabSet1"));
+    tabs->addTab(tr("Corpus"));
+    tabs->addTab(tr("Reference"));
+    auto* progress = new TAdvProgressBar(page);
+    progress->setObjectName(QStringLiteral("Progress1"));
+    progress->setValue(62);
+    auto* picture = new TImage(page);
+    picture->setObjectName(QStringLiteral("Image1"));
+    TBitmap art(64, 32);
+    art.Canvas().Brush.Color = RGB(0x33, 0x66, 0xCC);
+    art.Canvas().FillRect(Rect(0, 0, 64, 32));
+    art.Canvas().Brush.Color = RGB(0xEE, 0xB2, 0x30);
+    art.Canvas().Ellipse(8, 4, 56, 28);
+    picture->SetPicture(art.Image());
+    side->addWidget(tabs);
+    side->addWidget(progress);
+    side->addWidget(picture);
+    more->addWidget(gridCtl);
+    more->addWidget(view);
+    more->addLayout(side);
+    grid->addLayout(more, 2, 0, 1, 2);
+
+    grid->addWidget(new QLabel(tr("Screen density (pixels per inch):"), page), 3, 0);
     auto* density = new QComboBox(page);
     for (int ppi : {96, 120, 144, 192, 240})
         density->addItem(QString::number(ppi), ppi);
-    grid->addWidget(density, 2, 1);
+    grid->addWidget(density, 3, 1);
     fDensityInfo = new QLabel(page);
-    grid->addWidget(fDensityInfo, 3, 0, 1, 2);
+    grid->addWidget(fDensityInfo, 4, 0, 1, 2);
     connect(density, &QComboBox::currentIndexChanged, this, [this, density](int i) {
         // What the system sends when the window moves to a screen of
         // another density.
