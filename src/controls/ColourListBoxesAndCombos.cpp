@@ -153,6 +153,7 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     c.Brush.Style = bsSolid;
     const int m = c.TextWidth(QStringLiteral("M"));
     const int h = Rect.Bottom - Rect.Top;
+    const int textTop = Rect.Top + 2;
     const int markerTop = Rect.Top + h / 2 - m / 2;
     const TRect marker{Rect.Left, markerTop, Rect.Left + m, markerTop + m};
     c.Font.Color = fTextColour;
@@ -189,7 +190,7 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     }
     c.Brush.Style = bsClear;
     if (!text.isEmpty())
-        c.TextOut(Rect.Right + m, Rect.Top - 1 + 2, text);
+        c.TextOut(Rect.Right + m, textTop, text);
 }
 
 TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(parent), FLabelFont(font())
