@@ -19,16 +19,25 @@ cp "$seeds"/drawn/{open,info}.ico "$seeds/icon/"
 cp "$seeds"/lists/ImageListMain16.res "$seeds/imagelist/"
 cp fuzz/seeds/marked/* "$seeds/marked/"
 
+status=0
 for target in icon imagelist marked_text; do
   corpus="$seeds/${target%_text}"
   work="build-fuzz/corpus-$target"
-  mkdir -p "$work"
+  artifacts="build-fuzz/artifacts-$target/"
+  mkdir -p "$work" "$artifacts"
   echo "== fuzz_$target for ${seconds}s"
+  # A finding ends the run with a non-zero exit and leaves its input in
+  # the artifacts folder.
+  set +e
   ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=65536 \
-    -print_final_stats=1 "$work" "$corpus" 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Done" || true
-  # A finding leaves a crash file and a non-zero exit above; fail on it.
-  if ls crash-* leak-* timeout-* oom-* 2>/dev/null | grep -q .; then
-    echo "fuzz_$target found a problem"; exit 1
+    -print_final_stats=1 -artifact_prefix="$artifacts" "$work" "$corpus" > "build-fuzz/fuzz_$target.log" 2>&1
+  rc=$?
+  set -e
+  grep -E "stat::number_of_executed_units|ERROR|SUMMARY" "build-fuzz/fuzz_$target.log" || true
+  if [ "$rc" -ne 0 ]; then
+    echo "fuzz_$target found a problem (exit $rc); see build-fuzz/fuzz_$target.log and $artifacts"
+    status=1
   fi
 done
+exit "$status"
