@@ -36,15 +36,21 @@ TCustomRadioGroup::TCustomRadioGroup(QWidget* parent) : QGroupBox(parent), fGrou
 {
     (void)registered;
     fGroup->setExclusive(true);
+    // The checked item is kept at hand: reading it is the common case.
     connect(fGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        if (on)
+        if (on) {
+            fItemIndex = id;
             emit itemIndexChanged(id);
+        } else if (id == fItemIndex) {
+            fItemIndex = -1;
+        }
     });
 }
 
 void TCustomRadioGroup::SetItems(const QStringList& items)
 {
     fItems = items;
+    fItemIndex = -1;
     for (QAbstractButton* b : fGroup->buttons())
         fGroup->removeButton(b);
     int id = 0;
@@ -55,10 +61,10 @@ void TCustomRadioGroup::SetItems(const QStringList& items)
     });
 }
 
-int TCustomRadioGroup::ItemIndex() const { return fGroup->checkedId(); }
-
 void TCustomRadioGroup::SetItemIndex(int index)
 {
+    if (index == fItemIndex)
+        return;
     if (QAbstractButton* b = fGroup->button(index)) {
         b->setChecked(true);
         return;
@@ -67,6 +73,7 @@ void TCustomRadioGroup::SetItemIndex(int index)
         fGroup->setExclusive(false);
         checked->setChecked(false);
         fGroup->setExclusive(true);
+        fItemIndex = -1;
         emit itemIndexChanged(-1);
     }
 }

@@ -25,7 +25,7 @@ public:
     QStringList Items() const { return fItems; }
     void SetItems(const QStringList& items);
     int ItemCount() const { return static_cast<int>(fItems.size()); }
-    int ItemIndex() const;
+    int ItemIndex() const { return fItemIndex; }
     // An index outside the items selects none.
     void SetItemIndex(int index);
 
@@ -35,6 +35,7 @@ signals:
 private:
     QStringList fItems;
     QButtonGroup* fGroup;
+    int fItemIndex = -1;
 };
 
 class TRadioGroup : public TCustomRadioGroup {
