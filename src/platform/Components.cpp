@@ -84,7 +84,7 @@ void Collect(const QObject* owner, const QObject* node, QList<QObject*>& out)
 {
     auto& reg = Reg();
     for (QObject* child : node->children()) {
-        if (qobject_cast<QLayout*>(child))
+        if (!child->isWidgetType() && qobject_cast<QLayout*>(child))
             continue;
         if (IsQtInternal(child)) {
             if (IsInternalHolder(child))
