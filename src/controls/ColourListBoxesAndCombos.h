@@ -30,9 +30,9 @@ void SortActiveColours(bool usesShared, TColorArray& own, TColorArraySortType me
 // Switches modes; leaving shared mode copies the shared array as it is.
 void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
 
-class TColourSharingListbox : public TCustomListBox, public ITMSStyle {
+class TColourSharingListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
     Q_OBJECT
-    Q_INTERFACES(qz8::ITMSStyle)
+    Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
     Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
     Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected)
@@ -59,6 +59,7 @@ public:
     // Row height from the font scale; nothing when scale and density are
     // as at the last call.
     void CorrectForScreenResolucao(float aFontScale);
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
     void SetComponentStyle(TTMSStyle AStyle) override;
     void MyDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
@@ -87,8 +88,9 @@ enum TLabelPosition : std::uint8_t {
     lpLeftTopLeft, lpLeftCenterLeft, lpLeftBottomLeft, lpTopCenter, lpBottomCenter
 };
 
-class TColourSharingCombo : public TCustomColorBox {
+class TColourSharingCombo : public TCustomColorBox, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE SetLabelAlwaysEnabled)
     Q_PROPERTY(QString LabelCaption READ GetLabelCaption WRITE SetLabelCaption)
     Q_PROPERTY(int LabelPosition READ LabelPosition WRITE SetLabelPositionOrdinal)
@@ -123,6 +125,7 @@ public:
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
     QString SelectedColourName() const { return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex()); }
     void SortTheColours(TColorArraySortType method);
+    void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
 
     TAlign Align() const { return fAlign; }
     void SetAlign(TAlign align) { fAlign = align; }

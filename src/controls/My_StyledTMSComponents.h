@@ -18,9 +18,9 @@ namespace qz8 {
 constexpr int kNoValue = -999998;
 constexpr int kNotApplicable = -999999;
 
-class TStyledListbox : public TCustomListBox, public ITMSStyle {
+class TStyledListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
     Q_OBJECT
-    Q_INTERFACES(qz8::ITMSStyle)
+    Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour)
     Q_PROPERTY(int _SelectedTextColour READ _SelectedTextColour WRITE Set_SelectedTextColour)
     Q_PROPERTY(bool Show_Values READ Show_Values WRITE SetShowValues)
@@ -53,6 +53,7 @@ public:
     void MySetItemHeight();
     // Takes the window's font, then MySetItemHeight; the scale is not used.
     void CorrectForScreenResolucao(float aFontScale);
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
     // The row painter, bound to OnDrawItem by the constructor.
     void StandardDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
     // A row's integer value: the handler's, else with Show_Values the item's

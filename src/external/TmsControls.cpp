@@ -1,4 +1,5 @@
 #include "external/TmsControls.h"
+#include "external/Tool_image_basics.h"
 #include "platform/Components.h"
 
 #include <QApplication>
@@ -159,7 +160,7 @@ TStatusPanel* TAdvOfficeStatusBar::Panel(int index) const
     return index >= 0 && index < PanelCount() ? fPanels[static_cast<size_t>(index)] : nullptr;
 }
 
-TAdvCustomGlowButton::TAdvCustomGlowButton(QWidget* parent) : QToolButton(parent)
+TAdvCustomGlowButton::TAdvCustomGlowButton(QWidget* parent) : TImageButton<QToolButton>(parent)
 {
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
@@ -175,6 +176,12 @@ TAdvCustomComboBox::TAdvCustomComboBox(QWidget* parent) : QComboBox(parent), fIt
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+}
+
+void TAdvGlowButton::ResizeForImageHeight(TDensityStep&)
+{
+    if (ImageIndex() >= 0)
+        SetImages(ImageListMain());
 }
 
 } // namespace qz8

@@ -6,6 +6,7 @@
 
 #include "external/Tms_utils.h"
 #include "platform/ImageControls.h"
+#include "platform/SizeRelevant.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,13 +24,15 @@ namespace qz8 {
 // application's font) and their images to an image height.
 void FitFontToScale(QWidget* control, float fontScale);
 
-class TCustomAdvOfficeCheckBox : public QCheckBox {
+class TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 public:
     using QCheckBox::QCheckBox;
     // The check mark and image follow the image height.
     void CorrectForScreenResImageHeight(int& imageHeight);
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResImageHeight(step.ImageHeight); }
 };
 
 class TAdvOfficeCheckBox : public TCustomAdvOfficeCheckBox {
@@ -89,8 +92,9 @@ private:
 };
 
 // The TMS combo-box family; its text is read with GetTextEx.
-class TAdvCustomComboBox : public QComboBox {
+class TAdvCustomComboBox : public QComboBox, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
 public:
     explicit TAdvCustomComboBox(QWidget* parent = nullptr);
@@ -98,6 +102,7 @@ public:
     TStrings& Items() { return fItems; }
     QString GetTextEx() const { return currentText(); }
 
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 private:
     TComboBoxStrings fItems;
 };
@@ -140,8 +145,9 @@ private:
     int fImageIndex = -1;
 };
 
-class TAdvOfficePager : public QTabWidget {
+class TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
 public:
     explicit TAdvOfficePager(QWidget* parent = nullptr);
@@ -150,44 +156,53 @@ public:
     void RefreshIcons();
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
 
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 private:
     TImageLink fImages;
 };
 
-class TAdvOfficeTabSet : public QTabBar {
+class TAdvOfficeTabSet : public QTabBar, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
 public:
     using QTabBar::QTabBar;
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
 
 // Styles a window's menus; its font follows the font scale.
-class TCustomAdvMenuStyler : public QObject {
+class TCustomAdvMenuStyler : public QObject, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
 public:
     using QObject::QObject;
     void CorrectForScreenResolucao(float& fontScale) { fFontScale = fontScale; }
     float FontScale() const { return fFontScale; }
 
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 private:
     float fFontScale = 1.0f;
 };
 
-class TAdvProgressBar : public QProgressBar {
+class TAdvProgressBar : public QProgressBar, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
 public:
     using QProgressBar::QProgressBar;
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
+    void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
 
-class TAdvListView : public QTreeWidget {
+class TAdvListView : public QTreeWidget, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
 public:
     using QTreeWidget::QTreeWidget;
     int ItemHeight() const { return fItemHeight; }
     void SetItemHeight(int height);
 
+    void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
 private:
     int fItemHeight = 0;
 };
@@ -223,56 +238,45 @@ private:
 };
 
 // Buttons of the set with an image list of their own.
-class TAdvCustomGlowButton : public QToolButton {
+class TAdvCustomGlowButton : public TImageButton<QToolButton> {
     Q_OBJECT
+    Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
     explicit TAdvCustomGlowButton(QWidget* parent = nullptr);
-    TImageList* Images() const { return fImages.List(); }
-    void SetImages(TImageList* images) { fImages.SetList(images, this); }
-    int ImageIndex() const { return fImages.Index(); }
-    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
-
-private:
-    TButtonImages fImages;
 };
 
-class TAdvGlowButton : public TAdvCustomGlowButton {
+class TAdvGlowButton : public TAdvCustomGlowButton, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
 public:
     using TAdvCustomGlowButton::TAdvCustomGlowButton;
+    // A button that shows an image takes the current main list.
+    void ResizeForImageHeight(TDensityStep& step) override;
 };
 
 // The tool button of the set calls its list ImageList.
-class TAdvToolButton : public QToolButton {
+class TAdvToolButton : public TImageButton<QToolButton> {
     Q_OBJECT
+    Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* ImageList READ ImageList WRITE SetImageList)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
-    using QToolButton::QToolButton;
-    TImageList* ImageList() const { return fImages.List(); }
-    void SetImageList(TImageList* images) { fImages.SetList(images, this); }
-    int ImageIndex() const { return fImages.Index(); }
-    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
-
-private:
-    TButtonImages fImages;
+    using TImageButton<QToolButton>::TImageButton;
+    TImageList* ImageList() const { return Images(); }
+    void SetImageList(TImageList* images) { SetImages(images); }
 };
 
-class TAdvSmoothButton : public QPushButton {
+// Keeps the list it was given when the window's image size changes.
+class TAdvSmoothButton : public TImageButton<QPushButton> {
     Q_OBJECT
+    Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
-    using QPushButton::QPushButton;
-    TImageList* Images() const { return fImages.List(); }
-    void SetImages(TImageList* images) { fImages.SetList(images, this); }
-    int ImageIndex() const { return fImages.Index(); }
-    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
-
-private:
-    TButtonImages fImages;
+    using TImageButton<QPushButton>::TImageButton;
+    bool FollowsImageDimension() const override { return false; }
 };
 
 } // namespace qz8

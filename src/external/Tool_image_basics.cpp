@@ -1,8 +1,10 @@
 #include "external/Tool_image_basics.h"
+#include "platform/ImgList.h"
 #include "platform/Types.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace qz8 {
 
@@ -19,7 +21,60 @@ const bool registered = [] {
     });
     return true;
 }();
+// The master lists live from library load to unload; the array of plain
+// pointers is the view that callers index.
+struct MasterLists {
+    std::array<std::unique_ptr<TImageList>, ImageDimensionCount> owned;
+    std::array<TImageList*, ImageDimensionCount> lists{};
+    MasterLists()
+    {
+        for (size_t d = 0; d < owned.size(); ++d) {
+            owned[d] = std::make_unique<TImageList>();
+            lists[d] = owned[d].get();
+        }
+    }
+};
+MasterLists masterLists;
 } // namespace
+
+const std::array<TImageList*, ImageDimensionCount>& ImageLists = masterLists.lists;
+
+TImageList* ImageListMain()
+{
+    GlobalImageDimension = IntegerToImageDimension(GlobalImageHeight);
+    return ImageLists[GlobalImageDimension];
+}
+
+TImageDimensions IntegerToNearestImageDimension(int pixels)
+{
+    struct Band {
+        int upTo;
+        TImageDimensions dimension;
+    };
+    static const Band bands[] = {{17, id16}, {21, id20}, {26, id24}, {35, id32},
+                                 {43, id40}, {55, id48}, {79, id64}, {111, id96}};
+    if (pixels < 0)
+        return id20;
+    for (const Band& b : bands) {
+        if (pixels <= b.upTo)
+            return b.dimension;
+    }
+    return id20;
+}
+
+int IntegerToNearestImageHeight(int pixels)
+{
+    return ImageDimensionToInteger(IntegerToNearestImageDimension(pixels));
+}
+
+TImageList* ImageListMain_Times(float factor)
+{
+    const float product = static_cast<float>(GlobalImageHeight) * factor;
+    const double rounded = std::nearbyint(static_cast<double>(product));
+    // A product that is no number or beyond the integers is "any other".
+    const int pixels = std::isfinite(rounded) && std::fabs(rounded) < 1e9 ? static_cast<int>(rounded) : -1;
+    return ImageLists[IntegerToNearestImageDimension(pixels)];
+}
 
 TImageDimensions IntegerToImageDimension(int pixels)
 {

@@ -11,6 +11,8 @@
 
 namespace qz8 {
 
+class TImageList;
+
 enum TImageDimensions : std::uint8_t { id16, id20, id24, id32, id40, id48, id64, id96, id128 };
 constexpr int ImageDimensionCount = 9;
 constexpr std::array<int, ImageDimensionCount> ImageDimensionSizes{16, 20, 24, 32, 40, 48, 64, 96, 128};
@@ -26,6 +28,19 @@ extern float GlobalMonitorFontScale;
 TImageDimensions IntegerToImageDimension(int pixels);
 // The pixel size of a dimension; an ordinal outside the nine gives 20.
 int ImageDimensionToInteger(TImageDimensions dimension);
+
+// The nine master image lists of the suite's tool icons, one per
+// dimension: created when the library loads, freed when it unloads.
+extern const std::array<TImageList*, ImageDimensionCount>& ImageLists;
+// The list of GlobalImageHeight's dimension (which it stores in
+// GlobalImageDimension).
+TImageList* ImageListMain();
+// The standard size nearest to a pixel height (bands between the sizes; a
+// negative or larger height than 111 gives 20).
+TImageDimensions IntegerToNearestImageDimension(int pixels);
+int IntegerToNearestImageHeight(int pixels);
+// The list for GlobalImageHeight times factor; GlobalImageDimension stays.
+TImageList* ImageListMain_Times(float factor);
 
 // The monitor font scale for a density: pixels per inch over 96.
 float CurrentDPIScale(int pixelsPerInch);

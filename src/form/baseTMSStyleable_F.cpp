@@ -1,12 +1,10 @@
 #include "form/baseTMSStyleable_F.h"
-#include "controls/ColourListBoxesAndCombos.h"
-#include "controls/My_StyledTMSComponents.h"
 #include "external/General_runtime.h"
 #include "external/TmsControls.h"
 #include "form/components_and_ControlsU_base.h"
-#include "imagelists/tool_imagelist_master.h"
 #include "platform/Application.h"
-#include "platform/Grids.h"
+#include "platform/ImageControls.h"
+#include "platform/SizeRelevant.h"
 #include "settings/ReadAndSaveIni.h"
 
 #include <QCoreApplication>
@@ -234,14 +232,11 @@ void TTMSStyleableRepositoryForm::CorrigeFormScreenRes()
         ReadjustSizeRelevantComponents(IntegerToImageDimension(GlobalImageHeight));
 }
 
-namespace {
-int ItemHeightFromImage() { return static_cast<int>(std::nearbyint(static_cast<long double>(GlobalImageHeight) * 0.8L)); }
-} // namespace
-
 void TTMSStyleableRepositoryForm::ReadjustSizeRelevantComponents(TImageDimensions adimension)
 {
     if (global_keeping_log)
         AddToLogFile(QStringLiteral("%1 componentstoresize start").arg(objectName()));
+    TDensityStep step{GlobalImageHeight, GlobalMonitorFontScale};
     // Collected components are held weakly: one deleted since is skipped.
     const QList<QPointer<QObject>> components = ComponentsToResize;
     int n = 0;
@@ -252,37 +247,14 @@ void TTMSStyleableRepositoryForm::ReadjustSizeRelevantComponents(TImageDimension
             continue;
         if (global_keeping_log)
             AddToLogFile(QStringLiteral("\t%1: %2").arg(n).arg(c->objectName()));
-        if (ObjHasPropertyAndNotValue(c, "Images", 0) && !qobject_cast<TAdvSmoothButton*>(c))
+        const auto* shower = qobject_cast<IImageShower*>(c);
+        if (ObjHasPropertyAndNotValue(c, "Images", 0) && (!shower || shower->FollowsImageDimension()))
             TrySetPropValue(c, "Images", static_cast<QObject*>(ImageLists[adimension]));
-        if (auto* x = qobject_cast<TColourSharingListbox*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TStyledListbox*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TAdvListView*>(c)) {
-            x->SetItemHeight(ItemHeightFromImage());
-        } else if (auto* x = qobject_cast<TCustomListBox*>(c)) {
-            if (qobject_cast<TCheckListBox*>(x) || qobject_cast<TListBox*>(x)) {
-                x->SetItemHeight(ItemHeightFromImage());
-                x->setFont(QFont());  // ParentFont
-            }
-        } else if (auto* x = qobject_cast<TCustomAdvOfficeCheckBox*>(c)) {
-            x->CorrectForScreenResImageHeight(GlobalImageHeight);
-        } else if (auto* x = qobject_cast<TAdvOfficeTabSet*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TAdvOfficePager*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TAdvCustomComboBox*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TCustomAdvMenuStyler*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TAdvProgressBar*>(c)) {
-            x->CorrectForScreenResolucao(GlobalMonitorFontScale);
-        } else if (auto* x = qobject_cast<TAdvGlowButton*>(c); x && x->ImageIndex() >= 0) {
-            x->SetImages(ImageListMain());
-        } else if (auto* x = qobject_cast<TColourSharingCombo*>(c)) {
-            x->SetItemHeight(ItemHeightFromImage());
-        } else if (auto* x = qobject_cast<TDrawGrid*>(c)) {
-            x->SetDefaultRowHeight(ItemHeightFromImage());
+        // The table decides whether a row applies; the control carries the
+        // row's action.
+        if (DensityRowOf(c) != TDensityRow::None) {
+            if (auto* resizes = qobject_cast<ISizeRelevant*>(c))
+                resizes->ResizeForImageHeight(step);
         }
     }
 }
@@ -316,17 +288,6 @@ void TTMSStyleableRepositoryForm::OnScreenDensity(qreal logicalDpi)
     WMDpiChanged(m);
 }
 
-TClassList TTMSStyleableRepositoryForm::SizeRelevantClasses()
-{
-    return {&TCustomAdvOfficeCheckBox::staticMetaObject, &TCustomListBox::staticMetaObject,
-            &TAdvOfficePager::staticMetaObject,           &TAdvOfficeTabSet::staticMetaObject,
-            &TAdvCustomComboBox::staticMetaObject,        &TAdvCustomCombo::staticMetaObject,
-            &TColourSharingCombo::staticMetaObject,       &TColourSharingListbox::staticMetaObject,
-            &TCustomAdvMenuStyler::staticMetaObject,      &TCustomDrawGrid::staticMetaObject,
-            &TStyledListbox::staticMetaObject,            &TAdvProgressBar::staticMetaObject,
-            &TAdvListView::staticMetaObject};
-}
-
 void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Crianca)
 {
     if (!Crianca)
@@ -343,7 +304,7 @@ void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Cr
         if (c)
             found.append(c.data());
     }
-    LoadAllRelevantComponentsOfForm(Crianca, SizeRelevantClasses(), &found);
+    LoadAllComponentsOfFormMatching(Crianca, IsOfSizeRelevantClass, &found);
     ComponentsToResize.clear();
     for (QObject* c : found)
         ComponentsToResize.append(c);

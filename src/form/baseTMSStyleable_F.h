@@ -67,8 +67,6 @@ public:
     static void EnableOrDisableButtons(const std::vector<QWidget*>& controls, TEnableDisable how);
     // The centre of GetChildForm, or of this window without one.
     TPoint GetCentreofMainForm();
-    // The thirteen size-relevant classes, in order.
-    static TClassList SizeRelevantClasses();
 
     virtual void CorrigeFormScreenRes();
     virtual void DoActivateStuff(QObject* Sender);

@@ -4,6 +4,7 @@
 #include <QMetaProperty>
 #include <QPointer>
 #include <QSet>
+#include <algorithm>
 #include <QWidget>
 #include <vector>
 
@@ -74,6 +75,20 @@ void TMyComponentList::Clear()
 
 void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target)
 {
+    // An empty class list collects nothing, not even image-list holders.
+    if (classes.empty())
+        return;
+    LoadAllComponentsOfFormMatching(
+        form,
+        [&classes](const QObject* node) {
+            return std::any_of(classes.begin(), classes.end(), [node](TClass cls) { return InheritsFrom(node, cls); });
+        },
+        target);
+}
+
+void LoadAllComponentsOfFormMatching(QObject* form, const std::function<bool(const QObject*)>& isOfClass,
+                                      QList<QObject*>* target)
+{
     if (!target || !form)
         return;
     // Membership is kept in a set beside the list: "never twice" costs
@@ -82,14 +97,9 @@ void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, Q
     WalkRoots(Components(form), [&](QObject* node) {
         if (!Named(node))
             return false;
-        for (TClass cls : classes) {
-            if (InheritsFrom(node, cls) || ObjHasPropertyAndNotValue(node, "Images", 0)) {
-                if (!present.contains(node)) {
-                    present.insert(node);
-                    target->append(node);
-                }
-                break;
-            }
+        if ((isOfClass(node) || ObjHasPropertyAndNotValue(node, "Images", 0)) && !present.contains(node)) {
+            present.insert(node);
+            target->append(node);
         }
         return true;
     });

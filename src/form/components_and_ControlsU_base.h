@@ -61,6 +61,9 @@ public:
 // matches the class list or has an assigned "Images" property. An unnamed
 // node hides its subtree. An absent list does nothing.
 void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target);
+// The same walk with the class test as a predicate.
+void LoadAllComponentsOfFormMatching(QObject* form, const std::function<bool(const QObject*)>& isOfClass,
+                                      QList<QObject*>* target);
 // Walk B: appends every named node whose published property of that name
 // exists and differs from value; a node reached twice is appended twice.
 void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName, int value);

@@ -15,27 +15,9 @@ namespace qz8 {
 
 namespace {
 
-// The lists live from library load to unload.
-struct MasterLists {
-    std::array<TImageList*, ImageDimensionCount> lists{};
-    MasterLists()
-    {
-        for (auto& l : lists)
-            l = new TImageList;
-    }
-    ~MasterLists()
-    {
-        for (auto& l : lists)
-            delete l;
-    }
-};
-MasterLists masterLists;
-
 int CommandImage(int command) { return ImageListMainNum(command, GlobalImageHeight); }
 
 } // namespace
-
-const std::array<TImageList*, ImageDimensionCount>& ImageLists = masterLists.lists;
 
 void LoadupAllTheImageLists()
 {
@@ -45,43 +27,6 @@ void LoadupAllTheImageLists()
         if (QFileInfo::exists(file))
             ImageLists[static_cast<size_t>(d)]->LoadFromFile(file);
     }
-}
-
-TImageList* ImageListMain()
-{
-    GlobalImageDimension = IntegerToImageDimension(GlobalImageHeight);
-    return ImageLists[GlobalImageDimension];
-}
-
-TImageDimensions IntegerToNearestImageDimension(int pixels)
-{
-    struct Band {
-        int upTo;
-        TImageDimensions dimension;
-    };
-    static const Band bands[] = {{17, id16}, {21, id20}, {26, id24}, {35, id32},
-                                 {43, id40}, {55, id48}, {79, id64}, {111, id96}};
-    if (pixels < 0)
-        return id20;
-    for (const Band& b : bands) {
-        if (pixels <= b.upTo)
-            return b.dimension;
-    }
-    return id20;
-}
-
-int IntegerToNearestImageHeight(int pixels)
-{
-    return ImageDimensionToInteger(IntegerToNearestImageDimension(pixels));
-}
-
-TImageList* ImageListMain_Times(float factor)
-{
-    const float product = static_cast<float>(GlobalImageHeight) * factor;
-    const double rounded = std::nearbyint(static_cast<double>(product));
-    // A product that is no number or beyond the integers is "any other".
-    const int pixels = std::isfinite(rounded) && std::fabs(rounded) < 1e9 ? static_cast<int>(rounded) : -1;
-    return ImageLists[IntegerToNearestImageDimension(pixels)];
 }
 
 QList<TMenuItem*> AllMenuItemsAsList(const QWidget* menu)
@@ -148,15 +93,9 @@ void SetImagesAndNumberForAdvOfficePager(TAdvOfficePager* pager, TAdvOfficePage*
 
 void SetImagesAndNumberForButton(QWidget* control, int command)
 {
-    if (auto* b = qobject_cast<TCustomButton*>(control)) {
-        b->SetImages(ImageListMain());
-        b->SetImageIndex(CommandImage(command));
-    } else if (auto* glow = qobject_cast<TAdvCustomGlowButton*>(control)) {
-        glow->SetImages(ImageListMain());
-        glow->SetImageIndex(CommandImage(command));
-    } else if (auto* tool = qobject_cast<TAdvToolButton*>(control)) {
-        tool->SetImageList(ImageListMain());
-        tool->SetImageIndex(CommandImage(command));
+    if (auto* shower = qobject_cast<IImageShower*>(control)) {
+        shower->SetImages(ImageListMain());
+        shower->SetImageIndex(CommandImage(command));
     }
 }
 

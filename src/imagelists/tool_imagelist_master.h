@@ -1,6 +1,7 @@
 #pragma once
 // The master image lists of the suite's tool icons, one per standard size,
-// loaded from "ImageListMain%d.res" beside the program, and the attaching of
+// (ImageLists, ImageListMain: the image unit) loaded from
+// "ImageListMain%d.res" beside the program, and the attaching of
 // the current list and a command's icon to menus, tool bars, status bars,
 // pagers and buttons.
 #include "external/Tool_image_basics.h"
@@ -22,19 +23,9 @@ class TAdvOfficeStatusBar;
 class TAdvOfficePager;
 class TAdvOfficePage;
 
-// The nine lists, created when the library loads and freed when it unloads.
-extern const std::array<TImageList*, ImageDimensionCount>& ImageLists;
-
 // Reads every size's file that exists beside the program. A damaged file
 // raises Exception naming it; the lists loaded before it stay loaded.
 void LoadupAllTheImageLists();
-// The list of GlobalImageHeight's dimension (which it stores in
-// GlobalImageDimension).
-TImageList* ImageListMain();
-TImageDimensions IntegerToNearestImageDimension(int pixels);
-int IntegerToNearestImageHeight(int pixels);
-// The list for GlobalImageHeight times factor; GlobalImageDimension stays.
-TImageList* ImageListMain_Times(float factor);
 
 // Every item of the menu that is not a separator line, once each, parents
 // before their sub-items, in menu order (the caller owns the list).

@@ -1,5 +1,7 @@
 #pragma once
 // The platform's grid: a table of cells.
+#include "platform/SizeRelevant.h"
+
 #include <QTableWidget>
 
 namespace qz8 {
@@ -10,13 +12,15 @@ public:
     using QTableWidget::QTableWidget;
 };
 
-class TDrawGrid : public TCustomDrawGrid {
+class TDrawGrid : public TCustomDrawGrid, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
 public:
     using TCustomDrawGrid::TCustomDrawGrid;
     int DefaultRowHeight() const;
     void SetDefaultRowHeight(int height);
+    void ResizeForImageHeight(TDensityStep& step) override { SetDefaultRowHeight(step.ItemHeight()); }
 };
 
 } // namespace qz8

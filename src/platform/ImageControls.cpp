@@ -21,17 +21,6 @@ QIcon ImageListIcon(const TImageList* list, int index)
     return QIcon(QPixmap::fromImage(list->Image(index)));
 }
 
-void TButtonImages::SetList(TImageList* list, QAbstractButton* button)
-{
-    fLink.Set(list, button, [this, button] { button->setIcon(fLink.Icon(fIndex)); });
-}
-
-void TButtonImages::SetIndex(int index, QAbstractButton* button)
-{
-    fIndex = index;
-    button->setIcon(fLink.Icon(index));
-}
-
 namespace {
 TImageList* ImagesOfRoot(QWidget* root)
 {

@@ -32,13 +32,46 @@ private:
     QMetaObject::Connection fConnection;
 };
 
-// The image list and index of a button that shows one image of its own list.
-class TButtonImages {
+// A control that shows one image of a list of its own: Images is the list,
+// ImageIndex the image (negative: none).
+class IImageShower {
 public:
-    TImageList* List() const { return fLink.List(); }
-    int Index() const { return fIndex; }
-    void SetList(TImageList* list, QAbstractButton* button);
-    void SetIndex(int index, QAbstractButton* button);
+    virtual ~IImageShower() = default;
+    virtual TImageList* Images() const = 0;
+    virtual void SetImages(TImageList* images) = 0;
+    virtual int ImageIndex() const = 0;
+    virtual void SetImageIndex(int index) = 0;
+    // False for a control that keeps the list it was given when the window
+    // changes its image size.
+    virtual bool FollowsImageDimension() const { return true; }
+};
+
+} // namespace qz8
+
+#define IImageShower_iid "qz8.IImageShower"
+Q_DECLARE_INTERFACE(qz8::IImageShower, IImageShower_iid)
+
+namespace qz8 {
+
+// The image list and index of a button that shows one image of its own
+// list: the one implementation of IImageShower for every such button. Each
+// button class still declares its Q_PROPERTYs and Q_INTERFACES (moc needs
+// them in the Q_OBJECT class itself).
+template <class Button>
+class TImageButton : public Button, public IImageShower {
+public:
+    using Button::Button;
+    TImageList* Images() const override { return fLink.List(); }
+    void SetImages(TImageList* images) override
+    {
+        fLink.Set(images, this, [this] { this->setIcon(fLink.Icon(fIndex)); });
+    }
+    int ImageIndex() const override { return fIndex; }
+    void SetImageIndex(int index) override
+    {
+        fIndex = index;
+        this->setIcon(fLink.Icon(index));
+    }
 
 private:
     TImageLink fLink;
@@ -113,19 +146,13 @@ private:
 };
 
 // A push button with an image of its own list.
-class TCustomButton : public QPushButton {
+class TCustomButton : public TImageButton<QPushButton> {
     Q_OBJECT
+    Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
-    using QPushButton::QPushButton;
-    TImageList* Images() const { return fImages.List(); }
-    void SetImages(TImageList* images) { fImages.SetList(images, this); }
-    int ImageIndex() const { return fImages.Index(); }
-    void SetImageIndex(int index) { fImages.SetIndex(index, this); }
-
-private:
-    TButtonImages fImages;
+    using TImageButton<QPushButton>::TImageButton;
 };
 
 class TButton : public TCustomButton {

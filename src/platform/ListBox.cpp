@@ -501,4 +501,10 @@ void TCheckListBox::SpacePressed()
     }
 }
 
+void TCustomListBox::TakeImageItemHeight(const TDensityStep& step)
+{
+    SetItemHeight(step.ItemHeight());
+    setFont(QFont());  // ParentFont
+}
+
 } // namespace qz8

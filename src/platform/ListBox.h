@@ -5,6 +5,7 @@
 // the virtual DrawItem(Index, Rect, State) with a canvas on the viewport, and
 // only visible rows cost anything: a virtual list stores nothing per row.
 #include "platform/Canvas.h"
+#include "platform/SizeRelevant.h"
 #include "platform/Strings.h"
 #include "platform/Types.h"
 
@@ -71,6 +72,8 @@ public:
     void SetItemIndex(int index);
     int ItemHeight() const { return fItemHeight; }
     void SetItemHeight(int height);
+    // ItemHeight from a density step's image height, and the parent's font.
+    void TakeImageItemHeight(const TDensityStep& step);
     int TopIndex() const { return fTopIndex; }
     void SetTopIndex(int index);
     bool MultiSelect() const { return fMultiSelect; }
@@ -158,17 +161,23 @@ private:
     std::set<int> fSelected;
 };
 
-class TListBox : public TCustomListBox {
+// List and check list boxes take the item height of the image height and
+// their parent's font at a density change.
+class TListBox : public TCustomListBox, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
 public:
     explicit TListBox(QWidget* parent = nullptr) : TCustomListBox(parent) {}
+    void ResizeForImageHeight(TDensityStep& step) override { TakeImageItemHeight(step); }
 };
 
 // A list box with a check box in front of each row.
-class TCheckListBox : public TCustomListBox {
+class TCheckListBox : public TCustomListBox, public ISizeRelevant {
     Q_OBJECT
+    Q_INTERFACES(qz8::ISizeRelevant)
 public:
     explicit TCheckListBox(QWidget* parent = nullptr);
+    void ResizeForImageHeight(TDensityStep& step) override { TakeImageItemHeight(step); }
     bool Checked(int index) const;
     void SetChecked(int index, bool checked);
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;

@@ -1,0 +1,62 @@
+#pragma once
+// The seam between a window's density correction and the controls it fits.
+//
+// A control that resizes itself for an image height implements ISizeRelevant
+// with the action of its row of the density table. Which row a control takes
+// (and whether the window collects it at all) is decided by the class tables
+// here, by class name along the control's meta-object chain, so the window
+// never lists the concrete control classes.
+#include <QList>
+#include <QObject>
+
+namespace qz8 {
+
+// The process-wide values of one correction, by reference as the styled
+// controls' own correction methods take them.
+struct TDensityStep {
+    int& ImageHeight;
+    float& FontScale;
+    // The image height times 0.8, rounded half to even.
+    int ItemHeight() const;
+};
+
+class ISizeRelevant {
+public:
+    virtual ~ISizeRelevant() = default;
+    // The action of this control's row of the density table.
+    virtual void ResizeForImageHeight(TDensityStep& step) = 0;
+};
+
+// The rows of the density table, in the order they are tried.
+enum class TDensityRow : int {
+    None = 0,
+    ColourSharingListbox,
+    StyledListbox,
+    AdvListView,
+    CustomListBox,
+    CustomAdvOfficeCheckBox,
+    AdvOfficeTabSet,
+    AdvOfficePager,
+    AdvCustomComboBox,
+    CustomAdvMenuStyler,
+    AdvProgressBar,
+    AdvGlowButton,
+    ColourSharingCombo,
+    DrawGrid,
+};
+
+// The first row of the table that the object's class (or an ancestor)
+// matches; None when it matches no row.
+TDensityRow DensityRowOf(const QObject* object);
+// True when the object is of one of the thirteen classes that a window
+// collects for its density correction (or a descendant).
+bool IsOfSizeRelevantClass(const QObject* object);
+// The class names of the density table, in row order (row 1 first), and of
+// the collected classes, in the order the window lists them.
+QList<const char*> DensityRowClassNames();
+QList<const char*> SizeRelevantClassNames();
+
+} // namespace qz8
+
+#define ISizeRelevant_iid "qz8.ISizeRelevant"
+Q_DECLARE_INTERFACE(qz8::ISizeRelevant, ISizeRelevant_iid)
