@@ -11,14 +11,7 @@
 
 namespace qz8 {
 
-bool MEMINI_include_checklistbox_checkeds = true;
-
 namespace {
-
-const bool registered = [] {
-    RegisterGlobalReset([] { MEMINI_include_checklistbox_checkeds = true; });
-    return true;
-}();
 
 const QString kCount = QStringLiteral("_count");
 const QString kPer = QStringLiteral("_per");
@@ -201,10 +194,7 @@ bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noex
     return SameName(a.text, b.text);
 }
 
-TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName)
-{
-    (void)registered;
-}
+TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName) {}
 
 void TMyMemIniFile::Load() const
 {

@@ -24,10 +24,6 @@
 
 namespace qz8 {
 
-// Whether the check marks of check list boxes travel with their items in
-// form state files (as object values 1 and 0).
-extern bool MEMINI_include_checklistbox_checkeds;
-
 class TMyMemIniFile {
 public:
     // Bound to fileName; holds its content when the file exists and can be

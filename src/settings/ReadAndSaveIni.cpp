@@ -10,7 +10,9 @@
 #include "platform/StdCtrls.h"
 #include "platform/Types.h"
 #include "platform/WidgetStrings.h"
+#include "settings/AppDrive.h"
 #include "settings/Drive_Utils.h"
+#include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
 
 #include <QCheckBox>
@@ -30,6 +32,7 @@ namespace qz8 {
 bool MEMINI_include_Listboxes = false;
 bool MEMINI_include_Memos = false;
 bool MEMINI_check_filenames = true;
+bool MEMINI_include_checklistbox_checkeds = true;
 
 namespace {
 
@@ -38,74 +41,10 @@ const bool registered = [] {
         MEMINI_include_Listboxes = false;
         MEMINI_include_Memos = false;
         MEMINI_check_filenames = true;
+        MEMINI_include_checklistbox_checkeds = true;
     });
     return true;
 }();
-
-const QString kToken = QStringLiteral("app_drive$");
-const QString kScrambleKey = QStringLiteral("Marbleforth");
-
-enum class Family {
-    ListBox, CheckGroup, DatePicker, CheckBox, ElSpinEdit, AdvSpinEdit, RadioButton, RadioGroup,
-    ElCombo, FilterCombo, AdvCombo, AdvComboBox, ElEdit, Edit
-};
-
-struct LayoutRow {
-    int row;
-    std::vector<TClass> classes;  // the class tested (plain Qt classes count as their kind)
-    Family family;
-    const char* keys;
-};
-
-// The layout of the form state file in dispatch order: the first row whose
-// class the control is of (or descends from) decides.
-const std::vector<LayoutRow>& Layout()
-{
-    static const std::vector<LayoutRow> rows = {
-        {1, {&TCustomListBox::staticMetaObject, &QListWidget::staticMetaObject}, Family::ListBox, "item list, i"},
-        {2, {&TElCheckGroup::staticMetaObject}, Family::CheckGroup, "checked0, checked1, ..."},
-        {3, {&TElDateTimePicker::staticMetaObject}, Family::DatePicker, "text"},
-        {4, {&TElCheckBox::staticMetaObject}, Family::CheckBox, "checked"},
-        {5, {&TAdvOfficeCheckBox::staticMetaObject}, Family::CheckBox, "checked"},
-        {6, {&QCheckBox::staticMetaObject}, Family::CheckBox, "checked"},                  // TCheckBox
-        {7, {&TElSpinEdit::staticMetaObject}, Family::ElSpinEdit, "value"},
-        {8, {&TAdvSpinEdit::staticMetaObject}, Family::AdvSpinEdit, "value"},
-        {9, {&TElRadioButton::staticMetaObject}, Family::RadioButton, "checked"},
-        {10, {&TAdvOfficeRadioButton::staticMetaObject}, Family::RadioButton, "checked"},
-        {11, {&QRadioButton::staticMetaObject}, Family::RadioButton, "checked"},           // TRadioButton
-        {12, {&TElRadioGroup::staticMetaObject}, Family::RadioGroup, "i"},
-        {13, {&TAdvOfficeRadioGroup::staticMetaObject}, Family::RadioGroup, "i"},
-        {14, {&TRadioGroup::staticMetaObject}, Family::RadioGroup, "i"},
-        {15, {&TElComboBox::staticMetaObject}, Family::ElCombo, "item list, i"},
-        {16, {&TmyAdvFilterCombo::staticMetaObject}, Family::FilterCombo, "item list, i"},
-        {17, {&TAdvCustomCombo::staticMetaObject}, Family::AdvCombo, "item list, i"},
-        {18, {&TAdvCustomComboBox::staticMetaObject}, Family::AdvComboBox, "item list, i"},
-        {19, {&TCustomElEdit::staticMetaObject}, Family::ElEdit, "text"},
-        // TCustomEdit: one-line edits, memos (QPlainTextEdit) and rich edits
-        // (QTextEdit, skipped by the handler).
-        {20, {&QLineEdit::staticMetaObject, &QPlainTextEdit::staticMetaObject, &QTextEdit::staticMetaObject}, Family::Edit, "text"},
-    };
-    return rows;
-}
-
-// The row of a class is found once and remembered.
-const LayoutRow* RowOf(const QObject* c)
-{
-    static QHash<const QMetaObject*, const LayoutRow*> known;
-    const QMetaObject* mo = c->metaObject();
-    auto it = known.constFind(mo);
-    if (it != known.constEnd())
-        return it.value();
-    const LayoutRow* found = nullptr;
-    for (const LayoutRow& r : Layout()) {
-        if (MatchesClassList(c, r.classes)) {
-            found = &r;
-            break;
-        }
-    }
-    known.insert(mo, found);
-    return found;
-}
 
 const QString kChecked = QStringLiteral("checked");
 const QString kI = QStringLiteral("i");
@@ -173,8 +112,9 @@ void PutTextFirst(QComboBox* combo, TStrings& items, const QString& text)
     combo->setCurrentIndex(0);
 }
 
-void PersistFilterCombo(TmyAdvFilterCombo* combo, TMyMemIniFile& ini, bool reading, const QString& section)
+void PersistFilterCombo(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
+    auto* combo = static_cast<TmyAdvFilterCombo*>(c);
     TStrings& items = combo->Items();
     if (reading) {
         PersistComboItems(combo, items, ini, true, section);
@@ -197,8 +137,9 @@ void PersistFilterCombo(TmyAdvFilterCombo* combo, TMyMemIniFile& ini, bool readi
     PersistComboItems(combo, items, ini, false, section);
 }
 
-void PersistDatePicker(TElDateTimePicker* picker, TMyMemIniFile& ini, bool reading, const QString& section)
+void PersistDatePicker(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
+    auto* picker = static_cast<TElDateTimePicker*>(c);
     const TFormatSettings& fs = UserDefaultFormatSettings;
     if (reading) {
         const QString text = ini.ReadString(section, kText, QString());
@@ -210,8 +151,9 @@ void PersistDatePicker(TElDateTimePicker* picker, TMyMemIniFile& ini, bool readi
     ini.WriteString(section, kText, fs.Locale.toString(picker->DateTime().date(), fs.ShortDateFormat));
 }
 
-void PersistElEdit(TCustomElEdit* edit, TMyMemIniFile& ini, bool reading, const QString& section)
+void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
+    auto* edit = static_cast<TCustomElEdit*>(c);
     const bool nameEdit = MEMINI_check_filenames && IsFileOrFolderNameEdit(edit);
     if (qobject_cast<TElMemo*>(edit) || IsMultiFileNameEdit(edit)) {
         PersistMultiLineControl(ini, reading, edit);
@@ -265,115 +207,161 @@ void PersistEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& se
         ini.WriteString(section, kText, edit->text());
 }
 
-void PersistRow(const LayoutRow& row, QObject* c, TMyMemIniFile& ini, bool reading)
+void PersistCheckGroup(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
-    const QString section = c->objectName();
-    if (section.isEmpty())
-        return;
-    switch (row.family) {
-    case Family::ListBox:
-        PersistListBox(c, ini, reading, section);
-        break;
-    case Family::CheckGroup: {
-        auto* group = static_cast<TElCheckGroup*>(c);
-        for (int i = 0; i < group->ItemCount(); ++i) {
-            const QString key = kChecked + QString::number(i);
-            if (reading)
-                group->SetChecked(i, ini.ReadBool(section, key, false));
-            else
-                ini.WriteBool(section, key, group->Checked(i));
-        }
-        break;
-    }
-    case Family::DatePicker:
-        PersistDatePicker(static_cast<TElDateTimePicker*>(c), ini, reading, section);
-        break;
-    case Family::CheckBox: {
-        auto* box = static_cast<QCheckBox*>(c);
+    auto* group = static_cast<TElCheckGroup*>(c);
+    for (int i = 0; i < group->ItemCount(); ++i) {
+        const QString key = kChecked + QString::number(i);
         if (reading)
-            box->setChecked(ini.ReadBool(section, kChecked, false));
+            group->SetChecked(i, ini.ReadBool(section, key, false));
         else
-            ini.WriteBool(section, kChecked, box->isChecked());
-        break;
-    }
-    case Family::ElSpinEdit: {
-        auto* spin = static_cast<TElSpinEdit*>(c);
-        if (reading) {
-            const int value = ini.ReadInteger(section, kValue, 0);
-            if (spin->Value() != value)
-                spin->SetValue(value);
-        } else {
-            ini.WriteInteger(section, kValue, spin->Value());
-        }
-        break;
-    }
-    case Family::AdvSpinEdit: {
-        auto* spin = static_cast<TAdvSpinEdit*>(c);
-        const bool asFloat = spin->SpinType() == TAdvSpinEdit::sptFloat;
-        if (reading && asFloat)
-            spin->SetFloatValue(ini.ReadFloat(section, kValue, 0));
-        else if (reading)
-            spin->SetValue(ini.ReadInteger(section, kValue, 0));
-        else if (asFloat)
-            ini.WriteFloat(section, kValue, spin->FloatValue());
-        else
-            ini.WriteInteger(section, kValue, spin->Value());
-        break;
-    }
-    case Family::RadioButton: {
-        auto* button = static_cast<QRadioButton*>(c);
-        if (reading)
-            SetRadioChecked(button, ini.ReadBool(section, kChecked, false));
-        else
-            ini.WriteBool(section, kChecked, button->isChecked());
-        break;
-    }
-    case Family::RadioGroup: {
-        auto* group = static_cast<TCustomRadioGroup*>(c);
-        if (reading)
-            ReadIndex(ini, section, group->ItemCount(), [&](int i) { group->SetItemIndex(i); });
-        else
-            ini.WriteInteger(section, kI, group->ItemIndex());
-        break;
-    }
-    case Family::ElCombo: {
-        auto* combo = static_cast<TElComboBox*>(c);
-        combo->SetSorted(false);
-        if (!reading && combo->AutoHistory())
-            combo->AutoHistoryUpdate();
-        PersistComboItems(combo, combo->Items(), ini, reading, section);
-        break;
-    }
-    case Family::FilterCombo:
-        PersistFilterCombo(static_cast<TmyAdvFilterCombo*>(c), ini, reading, section);
-        break;
-    case Family::AdvCombo: {
-        auto* combo = static_cast<TAdvCustomCombo*>(c);
-        if (!reading)
-            PutTextFirst(combo, combo->Items(), combo->Text());
-        PersistComboItems(combo, combo->Items(), ini, reading, section);
-        break;
-    }
-    case Family::AdvComboBox: {
-        auto* combo = static_cast<TAdvCustomComboBox*>(c);
-        if (!reading)
-            PutTextFirst(combo, combo->Items(), combo->GetTextEx());
-        PersistComboItems(combo, combo->Items(), ini, reading, section);
-        break;
-    }
-    case Family::ElEdit:
-        PersistElEdit(static_cast<TCustomElEdit*>(c), ini, reading, section);
-        break;
-    case Family::Edit:
-        PersistEdit(c, ini, reading, section);
-        break;
+            ini.WriteBool(section, key, group->Checked(i));
     }
 }
 
-QString FolderPart(const QString& fileName)
+void PersistCheckBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
-    const qsizetype slash = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
-    return slash < 0 ? QString() : fileName.left(slash + 1);
+    auto* box = static_cast<QCheckBox*>(c);
+    if (reading)
+        box->setChecked(ini.ReadBool(section, kChecked, false));
+    else
+        ini.WriteBool(section, kChecked, box->isChecked());
+}
+
+void PersistElSpinEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* spin = static_cast<TElSpinEdit*>(c);
+    if (!reading) {
+        ini.WriteInteger(section, kValue, spin->Value());
+        return;
+    }
+    const int value = ini.ReadInteger(section, kValue, 0);
+    if (spin->Value() != value)
+        spin->SetValue(value);
+}
+
+void PersistAdvSpinEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* spin = static_cast<TAdvSpinEdit*>(c);
+    const bool asFloat = spin->SpinType() == TAdvSpinEdit::sptFloat;
+    if (reading && asFloat)
+        spin->SetFloatValue(ini.ReadFloat(section, kValue, 0));
+    else if (reading)
+        spin->SetValue(ini.ReadInteger(section, kValue, 0));
+    else if (asFloat)
+        ini.WriteFloat(section, kValue, spin->FloatValue());
+    else
+        ini.WriteInteger(section, kValue, spin->Value());
+}
+
+void PersistRadioButton(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* button = static_cast<QRadioButton*>(c);
+    if (reading)
+        SetRadioChecked(button, ini.ReadBool(section, kChecked, false));
+    else
+        ini.WriteBool(section, kChecked, button->isChecked());
+}
+
+void PersistRadioGroup(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* group = static_cast<TCustomRadioGroup*>(c);
+    if (reading)
+        ReadIndex(ini, section, group->ItemCount(), [&](int i) { group->SetItemIndex(i); });
+    else
+        ini.WriteInteger(section, kI, group->ItemIndex());
+}
+
+void PersistElCombo(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* combo = static_cast<TElComboBox*>(c);
+    combo->SetSorted(false);
+    if (!reading && combo->AutoHistory())
+        combo->AutoHistoryUpdate();
+    PersistComboItems(combo, combo->Items(), ini, reading, section);
+}
+
+void PersistAdvCombo(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* combo = static_cast<TAdvCustomCombo*>(c);
+    if (!reading)
+        PutTextFirst(combo, combo->Items(), combo->Text());
+    PersistComboItems(combo, combo->Items(), ini, reading, section);
+}
+
+void PersistAdvComboBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* combo = static_cast<TAdvCustomComboBox*>(c);
+    if (!reading)
+        PutTextFirst(combo, combo->Items(), combo->GetTextEx());
+    PersistComboItems(combo, combo->Items(), ini, reading, section);
+}
+
+// A row of the layout: the classes it is tested with (plain Qt classes
+// count as their kind) and the handler that reads or writes the state.
+using PersistHandler = void (*)(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section);
+struct LayoutRow {
+    int row;
+    std::vector<TClass> classes;
+    PersistHandler persist;
+};
+
+// The layout of the form state file in dispatch order: the first row whose
+// class the control is of (or descends from) decides. Order matters where a
+// class descends from a later row's (the TMS check box is a check box).
+const std::vector<LayoutRow>& Layout()
+{
+    static const std::vector<LayoutRow> rows = {
+        {1, {&TCustomListBox::staticMetaObject, &QListWidget::staticMetaObject}, PersistListBox},
+        {2, {&TElCheckGroup::staticMetaObject}, PersistCheckGroup},
+        {3, {&TElDateTimePicker::staticMetaObject}, PersistDatePicker},
+        {4, {&TElCheckBox::staticMetaObject}, PersistCheckBox},
+        {5, {&TAdvOfficeCheckBox::staticMetaObject}, PersistCheckBox},
+        {6, {&QCheckBox::staticMetaObject}, PersistCheckBox},  // TCheckBox
+        {7, {&TElSpinEdit::staticMetaObject}, PersistElSpinEdit},
+        {8, {&TAdvSpinEdit::staticMetaObject}, PersistAdvSpinEdit},
+        {9, {&TElRadioButton::staticMetaObject}, PersistRadioButton},
+        {10, {&TAdvOfficeRadioButton::staticMetaObject}, PersistRadioButton},
+        {11, {&QRadioButton::staticMetaObject}, PersistRadioButton},  // TRadioButton
+        {12, {&TElRadioGroup::staticMetaObject}, PersistRadioGroup},
+        {13, {&TAdvOfficeRadioGroup::staticMetaObject}, PersistRadioGroup},
+        {14, {&TRadioGroup::staticMetaObject}, PersistRadioGroup},
+        {15, {&TElComboBox::staticMetaObject}, PersistElCombo},
+        {16, {&TmyAdvFilterCombo::staticMetaObject}, PersistFilterCombo},
+        {17, {&TAdvCustomCombo::staticMetaObject}, PersistAdvCombo},
+        {18, {&TAdvCustomComboBox::staticMetaObject}, PersistAdvComboBox},
+        {19, {&TCustomElEdit::staticMetaObject}, PersistElEdit},
+        // TCustomEdit: one-line edits, memos (QPlainTextEdit) and rich edits
+        // (QTextEdit, skipped by the handler).
+        {20, {&QLineEdit::staticMetaObject, &QPlainTextEdit::staticMetaObject, &QTextEdit::staticMetaObject}, PersistEdit},
+    };
+    return rows;
+}
+
+// The row of a class is found once and remembered.
+const LayoutRow* RowOf(const QObject* c)
+{
+    static QHash<const QMetaObject*, const LayoutRow*> known;
+    const QMetaObject* mo = c->metaObject();
+    auto it = known.constFind(mo);
+    if (it != known.constEnd())
+        return it.value();
+    const LayoutRow* found = nullptr;
+    for (const LayoutRow& r : Layout()) {
+        if (MatchesClassList(c, r.classes)) {
+            found = &r;
+            break;
+        }
+    }
+    known.insert(mo, found);
+    return found;
+}
+
+void PersistRow(const LayoutRow& row, QObject* c, TMyMemIniFile& ini, bool reading)
+{
+    const QString section = c->objectName();
+    if (!section.isEmpty())
+        row.persist(c, ini, reading, section);
 }
 
 } // namespace
@@ -481,80 +469,6 @@ void SaveIni(QObject* form, const QString& fileName)
 void SaveIni(QObject* form, const char* fileName) { SaveIni(form, QString::fromUtf8(fileName)); }
 void SaveIni(QObject* form) { SaveIni(form, DefaultFormStateFileName()); }
 void SaveIni(QObject* form, bool UseDocumentsFolder) { SaveIni(form, FormStateFileName(UseDocumentsFolder)); }
-
-QString AppDriveRoot()
-{
-    const QString exe = ExeName();
-#ifdef Q_OS_WIN
-    const QString native = QDir::toNativeSeparators(exe);
-    if (native.startsWith(QLatin1String("\\\\"))) {
-        // \\server\share\ of a network path
-        const qsizetype server = native.indexOf(QLatin1Char('\\'), 2);
-        const qsizetype share = server < 0 ? -1 : native.indexOf(QLatin1Char('\\'), server + 1);
-        return share < 0 ? native + QLatin1Char('\\') : native.left(share + 1);
-    }
-    return native.size() >= 2 && native[1] == QLatin1Char(':') ? native.left(2) + QLatin1Char('\\') : QString();
-#else
-    QString root = MountPointOf(exe);
-    if (root.isEmpty())
-        return {};
-    return root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-#endif
-}
-
-QString ContractAppDrive(const QString& name)
-{
-    const QString root = AppDriveRoot();
-    if (name.isEmpty() || root.isEmpty() || name.size() < root.size())
-        return name;
-    if (name.left(root.size()).compare(root, Qt::CaseInsensitive) != 0)
-        return name;
-    return kToken + name.mid(root.size());
-}
-
-QString ExpandAppDrive(const QString& stored, bool IsFile)
-{
-    if (stored.isEmpty())
-        return {};
-    QString name = stored;
-    if (name.startsWith(kToken)) {
-        const QString root = AppDriveRoot();
-        name = root + name.mid(kToken.size());
-        // A token stands for a place on the application drive: a rest that
-        // climbs out of it ("..") resolves to nothing.
-        const QString cleaned = QDir::cleanPath(name);
-        const QString cleanedRoot = QDir::cleanPath(root);
-        const bool inside = cleanedRoot == QLatin1String("/") ? cleaned.startsWith(QLatin1Char('/'))
-                                                              : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
-        if (root.isEmpty() || !inside)
-            return {};
-    }
-    if (IsFile) {
-        const QString folder = FolderPart(name);
-        if (!DriveAndFileExist(name) && !folder.isEmpty() && DriveAndFolderExist(folder))
-            return folder;
-        return name;
-    }
-    if (!DriveAndFolderExist(name) && !DriveAndFileExist(name))
-        return {};
-    return name;
-}
-
-void ScrambleText(QString& text)
-{
-    if (text.isEmpty())
-        return;
-    qsizetype length = text.indexOf(QChar(0));
-    if (length < 0)
-        length = text.size();
-    int k = 0;
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t x = text[i].unicode() ^ kScrambleKey[k].unicode();
-        if (x != 0 && x != 26)
-            text[i] = QChar(x);
-        k = (k + 1) % kScrambleKey.size();
-    }
-}
 
 bool IsFileOrFolderNameEdit(const QObject* component)
 {

@@ -4,8 +4,11 @@
 // per named control, so that a tool window reopens as the user left it.
 //
 // Password texts of ElPack edits whose password character is "*" are
-// scrambled with a fixed key before they are stored. That is obfuscation,
-// not protection: anyone with the file can undo it.
+// scrambled (settings/Scramble.h) before they are stored; names on the
+// application drive are stored with its token (settings/AppDrive.h).
+#include "settings/AppDrive.h"
+#include "settings/Scramble.h"
+
 #include <QString>
 
 class QObject;
@@ -18,6 +21,9 @@ class TMyMemIniFile;
 extern bool MEMINI_include_Listboxes;  // default false
 extern bool MEMINI_include_Memos;      // default false
 extern bool MEMINI_check_filenames;    // default true
+// Whether the check marks of check list boxes travel with their items (as
+// object values 1 and 0); default true.
+extern bool MEMINI_include_checklistbox_checkeds;
 
 // Reading does nothing when the file does not exist. Saving rewrites the
 // whole file; a name without a folder part saves nothing. A file that
@@ -43,13 +49,6 @@ int PersistRowOf(const QObject* component);
 // Memos and multi-selection file-name edits.
 void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control);
 
-// The application drive: the drive (Windows) or mount point (Linux) that
-// holds the executable, with a trailing delimiter.
-QString AppDriveRoot();
-QString ContractAppDrive(const QString& name);
-QString ExpandAppDrive(const QString& stored, bool IsFile);
-
-void ScrambleText(QString& text);
 bool IsFileOrFolderNameEdit(const QObject* component);
 bool IsMultiFileNameEdit(const QObject* component);
 

@@ -1,0 +1,80 @@
+#include "settings/AppDrive.h"
+#include "external/General_runtime.h"
+#include "platform/Application.h"
+#include "settings/Drive_Utils.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace qz8 {
+
+namespace {
+const QString kToken = QStringLiteral("app_drive$");
+} // namespace
+
+QString FolderPart(const QString& fileName)
+{
+    const qsizetype slash = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
+    return slash < 0 ? QString() : fileName.left(slash + 1);
+}
+
+
+QString AppDriveRoot()
+{
+    const QString exe = ExeName();
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(exe);
+    if (native.startsWith(QLatin1String("\\\\"))) {
+        // \\server\share\ of a network path
+        const qsizetype server = native.indexOf(QLatin1Char('\\'), 2);
+        const qsizetype share = server < 0 ? -1 : native.indexOf(QLatin1Char('\\'), server + 1);
+        return share < 0 ? native + QLatin1Char('\\') : native.left(share + 1);
+    }
+    return native.size() >= 2 && native[1] == QLatin1Char(':') ? native.left(2) + QLatin1Char('\\') : QString();
+#else
+    QString root = MountPointOf(exe);
+    if (root.isEmpty())
+        return {};
+    return root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+#endif
+}
+
+QString ContractAppDrive(const QString& name)
+{
+    const QString root = AppDriveRoot();
+    if (name.isEmpty() || root.isEmpty() || name.size() < root.size())
+        return name;
+    if (name.left(root.size()).compare(root, Qt::CaseInsensitive) != 0)
+        return name;
+    return kToken + name.mid(root.size());
+}
+
+QString ExpandAppDrive(const QString& stored, bool IsFile)
+{
+    if (stored.isEmpty())
+        return {};
+    QString name = stored;
+    if (name.startsWith(kToken)) {
+        const QString root = AppDriveRoot();
+        name = root + name.mid(kToken.size());
+        // A token stands for a place on the application drive: a rest that
+        // climbs out of it ("..") resolves to nothing.
+        const QString cleaned = QDir::cleanPath(name);
+        const QString cleanedRoot = QDir::cleanPath(root);
+        const bool inside = cleanedRoot == QLatin1String("/") ? cleaned.startsWith(QLatin1Char('/'))
+                                                              : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
+        if (root.isEmpty() || !inside)
+            return {};
+    }
+    if (IsFile) {
+        const QString folder = FolderPart(name);
+        if (!DriveAndFileExist(name) && !folder.isEmpty() && DriveAndFolderExist(folder))
+            return folder;
+        return name;
+    }
+    if (!DriveAndFolderExist(name) && !DriveAndFileExist(name))
+        return {};
+    return name;
+}
+
+} // namespace qz8
