@@ -8,25 +8,16 @@
 #include "settings/ReadAndSaveIni.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QEvent>
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
 #include <QtDebug>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace qz8 {
 
 namespace {
-
-const QString kBusPath = QStringLiteral("/org/tarnwick/suite");
-const QString kBusInterface = QStringLiteral("org.tarnwick.suite.Launcher");
-const QString kBusSignal = QStringLiteral("Broadcast");
 
 // Posted at construction: when it arrives, construction has finished.
 const QEvent::Type kConstructed = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -46,28 +37,6 @@ void CarryOn(const char* what, const Step& step)
 
 } // namespace
 
-bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value)
-{
-    const quint64 wParam = command | (quint64(extra) << 16);
-#ifdef Q_OS_WIN
-    return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, WPARAM(wParam), LPARAM(value)) != 0;
-#else
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return false;
-    QDBusMessage signal = QDBusMessage::createSignal(kBusPath, kBusInterface, kBusSignal);
-    signal << uint(WM_BROADCAST_BY_SHELL) << qulonglong(wParam) << qlonglong(value);
-    if (!bus.send(signal))
-        return false;
-    // A round trip to the bus: the signal has left when it returns, also
-    // when the sender exits right after.
-    const QDBusMessage ping = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-    return bus.call(ping, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
-#endif
-}
-
 bool BroadcastStyle(TTMSStyle style) { return BroadcastToRunningTools(kCommandNewStyle, 0, static_cast<int>(style)); }
 
 TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TForm(parent)
@@ -84,11 +53,13 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
     SetPixelsPerInch(96);
     DoCreateStuff(this);
     QCoreApplication::postEvent(this, new QEvent(kConstructed));
-#ifndef Q_OS_WIN
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected())
-        bus.connect(QString(), kBusPath, kBusInterface, kBusSignal, this, SLOT(OnBusBroadcast(uint, qulonglong, qlonglong)));
-#endif
+    auto* listener = new TLauncherListener(this, [this] { return static_cast<quintptr>(internalWinId()); });
+    connect(listener, &TLauncherListener::received, this, [this](quint32 msg, quint64 wParam, qint64 lParam) {
+        if (msg != WM_BROADCAST_BY_SHELL)
+            return;
+        TMessage m{msg, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam), 0};
+        WMBroadcastByShell(m);
+    });
 }
 
 TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
@@ -153,24 +124,6 @@ void TTMSStyleableRepositoryForm::CreateParams(TCreateParams& Params)
 
 void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
 {
-    // A move to another screen, or a change of the screen's density, is a
-    // density-changed message.
-    if (!fFollowsScreen && windowHandle()) {
-        fFollowsScreen = true;
-        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* s) {
-            if (!s)
-                return;
-            connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
-                    Qt::UniqueConnection);
-            OnScreenDensity(s->logicalDotsPerInch());
-        });
-        if (QScreen* s = windowHandle()->screen()) {
-            connect(s, &QScreen::logicalDotsPerInchChanged, this, &TTMSStyleableRepositoryForm::OnScreenDensity,
-                    Qt::UniqueConnection);
-            // The design density meets the screen's at the first show.
-            OnScreenDensity(s->logicalDotsPerInch());
-        }
-    }
     // A derived window may have bound its own handlers while it was built;
     // once it is built, the base steps run instead.
     if (!fStepsBound) {
@@ -272,7 +225,7 @@ void TTMSStyleableRepositoryForm::WMDpiChanged(TMessage& Msg)
     Msg.Result = 0;
 }
 
-void TTMSStyleableRepositoryForm::OnScreenDensity(qreal logicalDpi)
+void TTMSStyleableRepositoryForm::ScreenDensityChanged(qreal logicalDpi)
 {
     if (!std::isfinite(logicalDpi) || logicalDpi < 1 || logicalDpi > 10000)
         return;
@@ -340,27 +293,5 @@ void TTMSStyleableRepositoryForm::WMBroadcastByShell(TMessage& Message)
     Global_TMSStyle = static_cast<TTMSStyle>(ordinal);
     MudancaDeEstilo(nullptr);
 }
-
-void TTMSStyleableRepositoryForm::OnBusBroadcast(uint msg, qulonglong wParam, qlonglong lParam)
-{
-    if (msg != WM_BROADCAST_BY_SHELL)
-        return;
-    TMessage m{msg, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam), 0};
-    WMBroadcastByShell(m);
-}
-
-#ifdef Q_OS_WIN
-bool TTMSStyleableRepositoryForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-    auto* msg = static_cast<MSG*>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_BROADCAST_BY_SHELL) {
-        TMessage m{msg->message, msg->wParam, msg->lParam, 0};
-        WMBroadcastByShell(m);
-        *result = m.Result;
-        return true;
-    }
-    return TForm::nativeEvent(eventType, message, result);
-}
-#endif
 
 } // namespace qz8

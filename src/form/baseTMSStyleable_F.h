@@ -7,9 +7,9 @@
 // style and the style's background; when the launching program broadcasts a
 // new style it adopts it at once; on destruction it saves its controls.
 //
-// The launcher's broadcast (message 1256, command 703 = new style) travels
-// as a D-Bus signal on the session bus on Linux and as the window message on
-// Windows; without a session bus the window works as before.
+// The launcher's broadcast (message 1256, command 703 = new style) comes
+// through platform/Broadcast; without a session bus the window works as
+// before.
 //
 // Derived windows keep their controls as children (as Designer-made forms
 // do), so they still exist when the base class saves them on destruction.
@@ -17,6 +17,7 @@
 // finished (and at each show): a virtual cannot be asked from a destructor.
 #include "external/Tms_utils.h"
 #include "external/Tool_image_basics.h"
+#include "platform/Broadcast.h"
 #include "platform/Components.h"
 #include "platform/Forms.h"
 
@@ -30,9 +31,7 @@ namespace qz8 {
 
 class TAdvFormStyler;
 
-constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232;  // 1256
 constexpr unsigned WM_DPICHANGED = 0x02E0;
-constexpr std::uint16_t kCommandNewStyle = 703;
 constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
 
 enum TEnableDisable { ed_enable, ed_disable };
@@ -43,9 +42,6 @@ struct TCreateParams {
     Qt::WindowFlags Flags;
 };
 
-// Sends the launcher's message to every running tool; false when it could
-// not be sent (no session bus).
-bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
 // Tells every running tool "new style".
 bool BroadcastStyle(TTMSStyle style);
 
@@ -101,18 +97,13 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
     TRect Win_recommended_size;
     bool needs_size_adjust = false;
 
-private slots:
-    void OnBusBroadcast(uint msg, qulonglong wParam, qlonglong lParam);
     // The window's screen, or that screen's density, changed: a
     // density-changed message with the new density.
-    void OnScreenDensity(qreal logicalDpi);
+    void ScreenDensityChanged(qreal logicalDpi) override;
 
 private:
     void BindStepEvents();
@@ -120,7 +111,6 @@ private:
     bool done_create_things = false;
     bool fStepsBound = false;
     bool fWindowCreated = false;
-    bool fFollowsScreen = false;
     unsigned fCreatedExStyle = 0;
     QString fIniName;
 };

@@ -3,6 +3,8 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace qz8 {
@@ -68,8 +70,26 @@ void TForm::ChangeScale(int M, int D)
     }
 }
 
+void TForm::FollowScreen()
+{
+    if (fFollowsScreen || !windowHandle())
+        return;
+    fFollowsScreen = true;
+    // Only the screen the window is on now speaks for it.
+    auto follow = [this](QScreen* s) {
+        disconnect(fScreenDensity);
+        if (!s)
+            return;
+        fScreenDensity = connect(s, &QScreen::logicalDotsPerInchChanged, this, &TForm::ScreenDensityChanged);
+        ScreenDensityChanged(s->logicalDotsPerInch());
+    };
+    connect(windowHandle(), &QWindow::screenChanged, this, follow);
+    follow(windowHandle()->screen());
+}
+
 void TForm::showEvent(QShowEvent* event)
 {
+    FollowScreen();
     QMainWindow::showEvent(event);
     if (OnShow)
         OnShow(this);

@@ -35,8 +35,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The window's screen, or that screen's logical density, changed (and
+    // once at the first show, when the design density meets the screen's).
+    virtual void ScreenDensityChanged(qreal logicalDpi) { Q_UNUSED(logicalDpi); }
 
 private:
+    void FollowScreen();
+    bool fFollowsScreen = false;
+    QMetaObject::Connection fScreenDensity;
     TColor fColor = clBtnFace;
     int fPixelsPerInch = 96;
     bool fScaled = true;

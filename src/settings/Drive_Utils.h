@@ -5,7 +5,9 @@
 // On Linux a drive is a mount point: its bus is 7 (USB) when the block
 // device mounted there hangs off a USB bus in sysfs, 0 when it cannot be
 // told; a network or virtual mount is never USB. The sysfs root and the
-// mount table are injectable so that tests can build a fake stick.
+// mount table are injectable (platform/Drives.h) so that tests can build a
+// fake stick.
+#include "platform/Drives.h"
 #include "platform/Strings.h"
 
 #include <QString>
@@ -15,10 +17,6 @@ namespace qz8 {
 
 constexpr std::uint8_t BusTypeUnknown = 0;
 constexpr std::uint8_t BusTypeUsb = 7;
-
-// Where the drive facts come from (Linux): "/sys" and "/proc/self/mounts".
-extern QString DriveUtilsSysRoot;
-extern QString DriveUtilsMountTable;
 
 // The bus type of a drive: a letter on Windows, a mount point on Linux.
 std::uint8_t GetBusType(const QString& drive);

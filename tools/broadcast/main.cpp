@@ -2,7 +2,7 @@
 //   qz8-broadcast --style N
 //   qz8-broadcast --command C [--extra E] [--value V]
 #include "external/Tms_utils.h"
-#include "form/baseTMSStyleable_F.h"
+#include "platform/Broadcast.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,0 +1,96 @@
+#include "platform/Broadcast.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <QAbstractNativeEventFilter>
+#include <windows.h>
+#endif
+
+namespace qz8 {
+
+namespace {
+const QString kBusPath = QStringLiteral("/org/tarnwick/suite");
+const QString kBusInterface = QStringLiteral("org.tarnwick.suite.Launcher");
+const QString kBusSignal = QStringLiteral("Broadcast");
+} // namespace
+
+bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value)
+{
+    const quint64 wParam = command | (quint64(extra) << 16);
+#ifdef Q_OS_WIN
+    return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, static_cast<WPARAM>(wParam), static_cast<LPARAM>(value)) != 0;
+#else
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage signal = QDBusMessage::createSignal(kBusPath, kBusInterface, kBusSignal);
+    signal << uint(WM_BROADCAST_BY_SHELL) << qulonglong(wParam) << qlonglong(value);
+    if (!bus.send(signal))
+        return false;
+    // A round trip to the bus: the signal has left when it returns, also
+    // when the sender exits right after.
+    const QDBusMessage ping = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    return bus.call(ping, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+#endif
+}
+
+#ifdef Q_OS_WIN
+// The message arrives at each top-level window; the filter takes the copy
+// addressed to its own window.
+class TLauncherListener::NativeFilter : public QAbstractNativeEventFilter {
+public:
+    explicit NativeFilter(TLauncherListener* owner) : fOwner(owner) {}
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override
+    {
+        if (eventType != "windows_generic_MSG")
+            return false;
+        const auto* msg = static_cast<const MSG*>(message);
+        const quintptr own = fOwner->fNativeWindow();
+        if (msg->message != WM_BROADCAST_BY_SHELL || !own || msg->hwnd != reinterpret_cast<HWND>(own))
+            return false;
+        Q_EMIT fOwner->received(msg->message, static_cast<quint64>(msg->wParam), static_cast<qint64>(msg->lParam));
+        if (result)
+            *result = 0;
+        return true;
+    }
+
+private:
+    TLauncherListener* fOwner;
+};
+#else
+class TLauncherListener::NativeFilter {};
+#endif
+
+TLauncherListener::TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow)
+    : QObject(owner), fNativeWindow(std::move(nativeWindow))
+{
+#ifdef Q_OS_WIN
+    fFilter = std::make_unique<NativeFilter>(this);
+    QCoreApplication::instance()->installNativeEventFilter(fFilter.get());
+#else
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.connect(QString(), kBusPath, kBusInterface, kBusSignal, this, SLOT(OnBusSignal(uint, qulonglong, qlonglong)));
+#endif
+}
+
+TLauncherListener::~TLauncherListener()
+{
+#ifdef Q_OS_WIN
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(fFilter.get());
+#endif
+}
+
+void TLauncherListener::OnBusSignal(uint msg, qulonglong wParam, qlonglong lParam)
+{
+    Q_EMIT received(msg, wParam, lParam);
+}
+
+} // namespace qz8

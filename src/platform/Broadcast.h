@@ -1,0 +1,45 @@
+#pragma once
+// The launcher's broadcast to the running tools of the suite: window message
+// 1256 (WParam: command in bits 0-15, extra in bits 16-23; LParam: value).
+// It travels as a D-Bus signal on the session bus on Linux and as the window
+// message to every top-level window on Windows.
+//
+// This module depends on Qt Core and D-Bus only, so that a small sender such
+// as qz8-broadcast can be built from it alone.
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace qz8 {
+
+constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232;  // 1256
+constexpr std::uint16_t kCommandNewStyle = 703;
+
+// Sends the launcher's message to every running tool; false when it could
+// not be sent (no session bus).
+bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
+
+// Hears the launcher's message for one window, for as long as its owner
+// lives. nativeWindow gives the window's native handle (0 while it has
+// none): on Windows only the copy addressed to it is taken. Without a
+// session bus (Linux) it hears nothing.
+class TLauncherListener : public QObject {
+    Q_OBJECT
+public:
+    TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow);
+    ~TLauncherListener() override;
+
+Q_SIGNALS:
+    void received(quint32 msg, quint64 wParam, qint64 lParam);
+
+private Q_SLOTS:
+    void OnBusSignal(uint msg, qulonglong wParam, qlonglong lParam);
+
+private:
+    class NativeFilter;
+    std::function<quintptr()> fNativeWindow;
+    std::unique_ptr<NativeFilter> fFilter;  // Windows only
+};
+
+} // namespace qz8

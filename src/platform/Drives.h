@@ -1,0 +1,38 @@
+#pragma once
+// The operating system's facts about drives: the mount table and the sysfs
+// bus of a block device (Linux), the logical drives and the storage bus
+// query (Windows). The Linux sources are injectable so that tests can build
+// a fake USB stick.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace qz8 {
+
+// Where the drive facts come from (Linux): "/sys" and "/proc/self/mounts".
+extern QString DriveUtilsSysRoot;
+extern QString DriveUtilsMountTable;
+
+// One line of the mount table, unescaped.
+struct TMountEntry {
+    QString device;
+    QString point;
+    QString type;
+};
+
+// The mount table in its order (empty when it cannot be read; a hostile one
+// is cut at 4 MiB).
+std::vector<TMountEntry> ReadMountTable();
+// True for a network file system type (never a USB drive).
+bool IsNetworkFileSystem(const QString& type);
+// True when the sysfs device path of a block device passes a USB bus.
+bool BlockDeviceOnUsb(const QString& device);
+
+// Windows: the letters of the logical drives, lower case; empty elsewhere.
+QStringList LogicalDriveLetters();
+// Windows: the STORAGE_BUS_TYPE of a drive letter from the storage property
+// query, 0 when it cannot be asked; 0 elsewhere.
+std::uint8_t QueryStorageBusType(QChar letter);
+
+} // namespace qz8
