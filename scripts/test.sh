@@ -16,6 +16,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# The Windows branches, checked by a cross compiler (syntax only).
+bash scripts/windows-check.sh build
+
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_SANITIZE=ON \
   -DQZ8_BUILD_BENCH=OFF
 cmake --build build-asan -j "$jobs"
