@@ -164,7 +164,7 @@ QWidget* GalleryWindow::BuildPlatformPage()
     auto* virt = new TListBox(page);
     virt->setObjectName(QStringLiteral("VirtualList"));
     virt->SetStyle(TCustomListBox::lbVirtual);
-    virt->OnData = [](QWidget*, int index, QString& data) { data = QStringLiteral("Virtual row %1").arg(index); };
+    virt->OnData = [](QWidget*, int index, QString& text) { text = QStringLiteral("Virtual row %1").arg(index); };
     virt->SetCount(10'000'000);
     grid->addWidget(new QLabel(tr("Virtual TListBox, 10,000,000 rows"), page), 0, 2);
     grid->addWidget(virt, 1, 2);
@@ -285,7 +285,7 @@ QWidget* GalleryWindow::BuildIconPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    auto* buttons = new QHBoxLayout;
+    auto* buttonRow = new QHBoxLayout;
     auto* button = new TButton(page);
     button->setText(tr("Open"));
     button->setObjectName(QStringLiteral("IconButton"));
@@ -302,9 +302,9 @@ QWidget* GalleryWindow::BuildIconPage()
     smooth->setObjectName(QStringLiteral("SmoothButton"));
     smooth->setProperty("command", kCmChart);
     for (QWidget* w : std::initializer_list<QWidget*>{button, glow, tool, smooth})
-        buttons->addWidget(w);
-    buttons->addStretch(1);
-    grid->addLayout(buttons, 0, 0, 1, 2);
+        buttonRow->addWidget(w);
+    buttonRow->addStretch(1);
+    grid->addLayout(buttonRow, 0, 0, 1, 2);
 
     auto* pager = new TAdvOfficePager(page);
     pager->setObjectName(QStringLiteral("Pager1"));

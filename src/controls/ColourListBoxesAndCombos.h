@@ -4,6 +4,7 @@
 // swatch and the name and an optional caption label. By default both read
 // the suite's shared array (a sort from any of them reorders it for all);
 // each can switch to a private copy that it may reorder on its own.
+#include "qz8_export.h"
 #include "external/Colour_utils.h"
 #include "external/Tms_utils.h"
 #include "platform/ColorBox.h"
@@ -21,16 +22,16 @@ constexpr TShowHexOrDescriptionSet ShowBit(TShowHexOrDescription v) { return std
 
 // The shared colour-array operations: each works on the active array, the
 // shared one while usesShared is true, else own.
-int IndexOfColour(bool usesShared, const TColorArray& own, TColor colour);
-TColor ColourAtIndex(bool usesShared, const TColorArray& own, int index);
-QString ColourNameAtIndex(bool usesShared, const TColorArray& own, int index);
+QZ8_EXPORT int IndexOfColour(bool usesShared, const TColorArray& own, TColor colour);
+QZ8_EXPORT TColor ColourAtIndex(bool usesShared, const TColorArray& own, int index);
+QZ8_EXPORT QString ColourNameAtIndex(bool usesShared, const TColorArray& own, int index);
 // Sorts the active array in place; a sort of the shared array is announced
 // to every shared-mode control.
-void SortActiveColours(bool usesShared, TColorArray& own, TColorArraySortType method);
+QZ8_EXPORT void SortActiveColours(bool usesShared, TColorArray& own, TColorArraySortType method);
 // Switches modes; leaving shared mode copies the shared array as it is.
-void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
+QZ8_EXPORT void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
 
-class TColourSharingListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
+class QZ8_EXPORT TColourSharingListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
@@ -88,7 +89,7 @@ enum TLabelPosition : std::uint8_t {
     lpLeftTopLeft, lpLeftCenterLeft, lpLeftBottomLeft, lpTopCenter, lpBottomCenter
 };
 
-class TColourSharingCombo : public TCustomColorBox, public ISizeRelevant {
+class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE SetLabelAlwaysEnabled)

@@ -8,6 +8,7 @@
 // widest text met while painting is offered as MaxWidthOfStrings. Rows come
 // from Items or, row by row, from OnGetStringAndInt (a virtual list of any
 // length costs only its visible rows).
+#include "qz8_export.h"
 #include "external/General_runtime.h"
 #include "external/Tms_utils.h"
 #include "platform/ListBox.h"
@@ -18,7 +19,7 @@ namespace qz8 {
 constexpr int kNoValue = -999998;
 constexpr int kNotApplicable = -999999;
 
-class TStyledListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
+class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour)
@@ -78,7 +79,7 @@ private:
 
 // The fixed variant: the standard painter runs even with OnDrawItem cleared,
 // and the row height follows the font whenever the window is created.
-class TStyledListboxOwnerDrawnFixed : public TStyledListbox {
+class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
     Q_OBJECT
 public:
     explicit TStyledListboxOwnerDrawnFixed(QWidget* parent = nullptr);
@@ -91,14 +92,14 @@ protected:
 };
 
 // A transparent control that holds other controls.
-class TTransparentContainingGroup : public QWidget {
+class QZ8_EXPORT TTransparentContainingGroup : public QWidget {
     Q_OBJECT
 public:
     explicit TTransparentContainingGroup(QWidget* parent = nullptr);
 };
 
 // A plain control that holds other controls and shows its parent's colour.
-class TContainBox : public QWidget {
+class QZ8_EXPORT TContainBox : public QWidget {
     Q_OBJECT
 public:
     explicit TContainBox(QWidget* parent = nullptr);
@@ -107,7 +108,7 @@ public:
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // One column of a tabular display, for the suite's tools.
-struct TColumnInfoRec {
+struct QZ8_EXPORT TColumnInfoRec {
     TAlignment Alignment = taLeftJustify;
     int Left = 0;
     int Width = 0;

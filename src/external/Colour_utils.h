@@ -1,6 +1,7 @@
 #pragma once
 // Colour arrays: the platform's table of web-named colours, the suite's
 // shared colour array, finding the nearest colour, sorting, and shades.
+#include "qz8_export.h"
 #include "platform/Types.h"
 
 #include <QObject>
@@ -9,7 +10,7 @@
 
 namespace qz8 {
 
-struct TIdentMapEntry {
+struct QZ8_EXPORT TIdentMapEntry {
     TColor Value = 0;
     QString Name;
     friend bool operator==(const TIdentMapEntry&, const TIdentMapEntry&) = default;
@@ -18,20 +19,20 @@ using TColorArray = std::vector<TIdentMapEntry>;
 
 // The platform's table of web-named colours: the CSS named colours as Qt
 // knows them, in Qt's order, with Qt's (lower-case) names.
-const TColorArray& WebNamedColors();
+QZ8_EXPORT const TColorArray& WebNamedColors();
 
 // The shared colour array of the suite: filled with WebNamedColors at start;
 // a shared-mode control sorts it in place for every control.
-extern TColorArray MyColourArray;
+extern QZ8_EXPORT TColorArray MyColourArray;
 
 // Tells the shared-mode colour controls that MyColourArray was reordered or
 // refilled, so they repaint at once.
-class TSharedColourArrayNotifier : public QObject {
+class QZ8_EXPORT TSharedColourArrayNotifier : public QObject {
     Q_OBJECT
 public:
     static TSharedColourArrayNotifier& Instance();
-    void NotifyChanged() { emit changed(); }
-signals:
+    void NotifyChanged() { Q_EMIT changed(); }
+Q_SIGNALS:
     void changed();
 };
 
@@ -39,19 +40,19 @@ signals:
 // (plain Euclidean distance of L*, a*, b* under D65): close to how far apart
 // people see two colours, cheap enough for long arrays. -1 for an empty
 // array. System colours are resolved first.
-int NearestColourIndex(TColor colour, const TColorArray& array);
+QZ8_EXPORT int NearestColourIndex(TColor colour, const TColorArray& array);
 
 enum TColorArraySortType { csByName, csByValue, csByHue, csByLuminance, csBySaturation };
 // Sorts entries lo..hi (inclusive, clamped to the array) in place, stably;
 // reverse turns the order round. Names compare without case; hue sorts the
 // greys (no saturation) first, then by hue, luminance.
-void SortColorArray(TColorArray& array, int lo, int hi, TColorArraySortType sortType, bool reverse);
+QZ8_EXPORT void SortColorArray(TColorArray& array, int lo, int hi, TColorArraySortType sortType, bool reverse);
 
 // A lighter shade: the colour's luminance on the 0..240 scale raised by
 // step (a negative step darkens), hue and saturation kept.
-TColor GetHighLightColor(TColor colour, int step);
+QZ8_EXPORT TColor GetHighLightColor(TColor colour, int step);
 
 // A base height scaled by a font scale, as a float.
-double ScreenScaled(int base, double fontScale);
+QZ8_EXPORT double ScreenScaled(int base, double fontScale);
 
 } // namespace qz8

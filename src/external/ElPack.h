@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for the ElPack controls that form state persistence recognises:
 // thin Qt widgets with the properties and methods the library uses.
+#include "qz8_export.h"
 #include "platform/StdCtrls.h"
 #include "platform/Strings.h"
 #include "platform/WidgetStrings.h"
@@ -18,13 +19,13 @@ class QPlainTextEdit;
 
 namespace qz8 {
 
-class TElCheckGroup : public TCustomCheckGroup {
+class QZ8_EXPORT TElCheckGroup : public TCustomCheckGroup {
     Q_OBJECT
 public:
     using TCustomCheckGroup::TCustomCheckGroup;
 };
 
-class TElDateTimePicker : public QDateTimeEdit {
+class QZ8_EXPORT TElDateTimePicker : public QDateTimeEdit {
     Q_OBJECT
     Q_PROPERTY(QDateTime DateTime READ DateTime WRITE SetDateTime)
 public:
@@ -33,20 +34,20 @@ public:
     void SetDateTime(const QDateTime& value) { setDateTime(value); }
 };
 
-class TElCheckBox : public QCheckBox {
+class QZ8_EXPORT TElCheckBox : public QCheckBox {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 public:
     using QCheckBox::QCheckBox;
 };
 
-class TElRadioButton : public TCheckableRadioButton {
+class QZ8_EXPORT TElRadioButton : public TCheckableRadioButton {
     Q_OBJECT
 public:
     using TCheckableRadioButton::TCheckableRadioButton;
 };
 
-class TElRadioGroup : public TCustomRadioGroup {
+class QZ8_EXPORT TElRadioGroup : public TCustomRadioGroup {
     Q_OBJECT
 public:
     using TCustomRadioGroup::TCustomRadioGroup;
@@ -54,7 +55,7 @@ public:
 
 // The ElPack edits share this base: a widget around an inner editor, with
 // the editor's text as Text.
-class TCustomElEdit : public QWidget {
+class QZ8_EXPORT TCustomElEdit : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE SetText)
 public:
@@ -66,7 +67,7 @@ protected:
     void Hold(QWidget* editor);
 };
 
-class TElEdit : public TCustomElEdit {
+class QZ8_EXPORT TElEdit : public TCustomElEdit {
     Q_OBJECT
     Q_PROPERTY(QString PasswordChar READ PasswordChar WRITE SetPasswordChar)
 public:
@@ -83,7 +84,7 @@ private:
     QString fPasswordChar;
 };
 
-class TElSpinEdit : public TCustomElEdit {
+class QZ8_EXPORT TElSpinEdit : public TCustomElEdit {
     Q_OBJECT
     Q_PROPERTY(int Value READ Value WRITE SetValue)
 public:
@@ -98,7 +99,7 @@ private:
     QSpinBox* fSpin;
 };
 
-class TElFloatSpinEdit : public TCustomElEdit {
+class QZ8_EXPORT TElFloatSpinEdit : public TCustomElEdit {
     Q_OBJECT
     Q_PROPERTY(double Value READ Value WRITE SetValue)
 public:
@@ -112,7 +113,7 @@ private:
     QDoubleSpinBox* fSpin;
 };
 
-class TElMemo : public TCustomElEdit {
+class QZ8_EXPORT TElMemo : public TCustomElEdit {
     Q_OBJECT
 public:
     explicit TElMemo(QWidget* parent = nullptr);
@@ -132,7 +133,7 @@ constexpr unsigned OpenOptionBit(TOpenOption o) { return 1u << static_cast<unsig
 
 // An edit with a button that chooses a file (or, with ofAllowMultiSelect,
 // files: Files holds them with an object each).
-class TElFileNameEdit : public TCustomElEdit {
+class QZ8_EXPORT TElFileNameEdit : public TCustomElEdit {
     Q_OBJECT
     Q_PROPERTY(unsigned Options READ Options WRITE SetOptions)
     Q_PROPERTY(QString InitialDir READ InitialDir WRITE SetInitialDir)
@@ -160,7 +161,7 @@ private:
     TStringList fFiles;
 };
 
-class TElFolderNameEdit : public TCustomElEdit {
+class QZ8_EXPORT TElFolderNameEdit : public TCustomElEdit {
     Q_OBJECT
 public:
     explicit TElFolderNameEdit(QWidget* parent = nullptr);
@@ -174,7 +175,7 @@ private:
 };
 
 // An editable combo; with AutoHistory the current text joins the list.
-class TElComboBox : public QComboBox {
+class QZ8_EXPORT TElComboBox : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(bool AutoHistory READ AutoHistory WRITE SetAutoHistory)

@@ -2,13 +2,14 @@
 // The suite's filter combo: an editable combo of file types built from a
 // filter text ("description|mask|description|mask..."). Each entry carries
 // its mask; a typed mask can be added.
+#include "qz8_export.h"
 #include "platform/WidgetStrings.h"
 
 #include <QComboBox>
 
 namespace qz8 {
 
-class TmyAdvFilterCombo : public QComboBox {
+class QZ8_EXPORT TmyAdvFilterCombo : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)

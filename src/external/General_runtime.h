@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the suite's general runtime: logging, file tests, the number
 // encoding of texts, and the user's locale format settings.
+#include "qz8_export.h"
 #include <QChar>
 #include <QLocale>
 #include <QString>
@@ -14,48 +15,48 @@ namespace qz8 {
 // Logging is optional and global: when global_keeping_log is on, lines are
 // appended to LogFileName (by default log.txt in the application's local
 // data folder). A failure to write is ignored: logging never breaks a tool.
-extern bool global_keeping_log;
-extern QString LogFileName;
-QString DefaultLogFileName();
-void AddToLogFile(const QString& line);
+extern QZ8_EXPORT bool global_keeping_log;
+extern QZ8_EXPORT QString LogFileName;
+QZ8_EXPORT QString DefaultLogFileName();
+QZ8_EXPORT void AddToLogFile(const QString& line);
 
 // True only when the file (or folder) exists on a ready drive; never raises.
-bool DriveAndFileExist(const QString& fileName);
-bool DriveAndFolderExist(const QString& folderName);
+QZ8_EXPORT bool DriveAndFileExist(const QString& fileName);
+QZ8_EXPORT bool DriveAndFolderExist(const QString& folderName);
 
 // An INI-safe encoding of any text: each 16-bit code as four hex digits.
 // FromNumStr(ToNumStr(s)) == s for every s; a damaged encoding decodes up to
 // its first bad group.
-QString ToNumStr(const QString& text);
-QString FromNumStr(const QString& encoded);
+QZ8_EXPORT QString ToNumStr(const QString& text);
+QZ8_EXPORT QString FromNumStr(const QString& encoded);
 
-struct TFormatSettings {
+struct QZ8_EXPORT TFormatSettings {
     QLocale Locale;
     QChar DecimalSeparator;
     QChar ThousandSeparator;
     QString ShortDateFormat;  // in QDate's notation
 };
-TFormatSettings FormatSettingsFor(const QLocale& locale);
+QZ8_EXPORT TFormatSettings FormatSettingsFor(const QLocale& locale);
 // The user's locale settings; tests and tools may replace them.
-extern TFormatSettings UserDefaultFormatSettings;
+extern QZ8_EXPORT TFormatSettings UserDefaultFormatSettings;
 
 // Whole numbers as the platform's TryStrToInt reads them: blanks around the
 // text, an optional sign, decimal digits or a hexadecimal number after "$"
 // or "0x", within 32 bits.
-bool TryStrToInt(const QString& text, int& value);
+QZ8_EXPORT bool TryStrToInt(const QString& text, int& value);
 // A decimal number under the current locale settings (grouping allowed).
-bool TryStrToFloat(const QString& text, double& value);
+QZ8_EXPORT bool TryStrToFloat(const QString& text, double& value);
 
 // The kind of a text: 0 a whole number (TryStrToInt reads it), 1 a decimal
 // number (TryStrToFloat reads it), 2 nothing to show (empty or blanks),
 // 3 any other text.
-int IsANumber(const QString& text);
+QZ8_EXPORT int IsANumber(const QString& text);
 
 // "n/a": the text shown where a value does not apply.
-QString _QZNonApplicable();
+QZ8_EXPORT QString _QZNonApplicable();
 
 // A row's text and value, filled by a list's OnGetStringAndInt handler.
-struct TStringAndIntegerRec {
+struct QZ8_EXPORT TStringAndIntegerRec {
     QString S;
     std::int32_t I = 0;
 };

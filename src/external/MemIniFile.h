@@ -15,6 +15,7 @@
 // The bound of WriteMultiString is the number of entries per line (G): it
 // keeps lines of long lists, such as memo texts, to a readable size. It
 // never drops an entry: every line a user typed into a memo is kept.
+#include "qz8_export.h"
 #include "platform/Strings.h"
 
 #include <QHash>
@@ -24,7 +25,7 @@
 
 namespace qz8 {
 
-class TMyMemIniFile {
+class QZ8_EXPORT TMyMemIniFile {
 public:
     // Bound to fileName; holds its content when the file exists and can be
     // read. A damaged file keeps every line that parses. The file is read at
@@ -98,6 +99,6 @@ private:
     mutable bool fLoaded = false;
 };
 
-size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;
+QZ8_EXPORT size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;
 
 } // namespace qz8

@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for the TMS controls that the library recognises by class and
 // whose state it keeps: thin Qt widgets with the properties it uses.
+#include "qz8_export.h"
 #include "platform/StdCtrls.h"
 #include "platform/WidgetStrings.h"
 
@@ -22,9 +23,9 @@ namespace qz8 {
 
 // Controls of the set fit their fonts to a font scale (1.0: the
 // application's font) and their images to an image height.
-void FitFontToScale(QWidget* control, float fontScale);
+QZ8_EXPORT void FitFontToScale(QWidget* control, float fontScale);
 
-class TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeRelevant {
+class QZ8_EXPORT TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
@@ -35,19 +36,19 @@ public:
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResImageHeight(step.ImageHeight); }
 };
 
-class TAdvOfficeCheckBox : public TCustomAdvOfficeCheckBox {
+class QZ8_EXPORT TAdvOfficeCheckBox : public TCustomAdvOfficeCheckBox {
     Q_OBJECT
 public:
     using TCustomAdvOfficeCheckBox::TCustomAdvOfficeCheckBox;
 };
 
-class TAdvOfficeRadioButton : public TCheckableRadioButton {
+class QZ8_EXPORT TAdvOfficeRadioButton : public TCheckableRadioButton {
     Q_OBJECT
 public:
     using TCheckableRadioButton::TCheckableRadioButton;
 };
 
-class TAdvOfficeRadioGroup : public TCustomRadioGroup {
+class QZ8_EXPORT TAdvOfficeRadioGroup : public TCustomRadioGroup {
     Q_OBJECT
 public:
     using TCustomRadioGroup::TCustomRadioGroup;
@@ -55,7 +56,7 @@ public:
 
 // A spin edit whose SpinType chooses whole numbers (Value) or floats
 // (FloatValue, in sptFloat).
-class TAdvSpinEdit : public QDoubleSpinBox {
+class QZ8_EXPORT TAdvSpinEdit : public QDoubleSpinBox {
     Q_OBJECT
     Q_PROPERTY(TAdvSpinType SpinType READ SpinType WRITE SetSpinType)
     Q_PROPERTY(int Value READ Value WRITE SetValue)
@@ -77,7 +78,7 @@ private:
 };
 
 // The TMS combo family whose text is the whole window text.
-class TAdvCustomCombo : public QComboBox {
+class QZ8_EXPORT TAdvCustomCombo : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
@@ -92,7 +93,7 @@ private:
 };
 
 // The TMS combo-box family; its text is read with GetTextEx.
-class TAdvCustomComboBox : public QComboBox, public ISizeRelevant {
+class QZ8_EXPORT TAdvCustomComboBox : public QComboBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
@@ -107,7 +108,7 @@ private:
     TComboBoxStrings fItems;
 };
 
-class TAdvEditBtn : public TCustomEditBtn {
+class QZ8_EXPORT TAdvEditBtn : public TCustomEditBtn {
     Q_OBJECT
 public:
     using TCustomEditBtn::TCustomEditBtn;
@@ -117,7 +118,7 @@ public:
 // every control of that window that implements ITMSStyle the style, and the
 // window's plain Qt widgets the style's palette; when the style changes it
 // announces it through OnNotify (with itself as sender).
-class TAdvFormStyler : public QObject {
+class QZ8_EXPORT TAdvFormStyler : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Style READ Style)
 public:
@@ -133,7 +134,7 @@ private:
 };
 
 // A page of a pager; its image is the pager's image of ImageIndex.
-class TAdvOfficePage : public QWidget {
+class QZ8_EXPORT TAdvOfficePage : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
@@ -145,7 +146,7 @@ private:
     int fImageIndex = -1;
 };
 
-class TAdvOfficePager : public QTabWidget, public ISizeRelevant {
+class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
@@ -161,7 +162,7 @@ private:
     TImageLink fImages;
 };
 
-class TAdvOfficeTabSet : public QTabBar, public ISizeRelevant {
+class QZ8_EXPORT TAdvOfficeTabSet : public QTabBar, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
@@ -171,7 +172,7 @@ public:
 };
 
 // Styles a window's menus; its font follows the font scale.
-class TCustomAdvMenuStyler : public QObject, public ISizeRelevant {
+class QZ8_EXPORT TCustomAdvMenuStyler : public QObject, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
@@ -184,7 +185,7 @@ private:
     float fFontScale = 1.0f;
 };
 
-class TAdvProgressBar : public QProgressBar, public ISizeRelevant {
+class QZ8_EXPORT TAdvProgressBar : public QProgressBar, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
@@ -193,7 +194,7 @@ public:
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
 
-class TAdvListView : public QTreeWidget, public ISizeRelevant {
+class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
@@ -208,7 +209,7 @@ private:
 };
 
 // A status-bar panel: text with an image of the status bar's list.
-class TStatusPanel : public QToolButton {
+class QZ8_EXPORT TStatusPanel : public QToolButton {
     Q_OBJECT
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
@@ -221,7 +222,7 @@ private:
     int fImageIndex = -1;
 };
 
-class TAdvOfficeStatusBar : public QStatusBar {
+class QZ8_EXPORT TAdvOfficeStatusBar : public QStatusBar {
     Q_OBJECT
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
 public:
@@ -238,7 +239,7 @@ private:
 };
 
 // Buttons of the set with an image list of their own.
-class TAdvCustomGlowButton : public TImageButton<QToolButton> {
+class QZ8_EXPORT TAdvCustomGlowButton : public TImageButton<QToolButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
@@ -247,7 +248,7 @@ public:
     explicit TAdvCustomGlowButton(QWidget* parent = nullptr);
 };
 
-class TAdvGlowButton : public TAdvCustomGlowButton, public ISizeRelevant {
+class QZ8_EXPORT TAdvGlowButton : public TAdvCustomGlowButton, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
@@ -257,7 +258,7 @@ public:
 };
 
 // The tool button of the set calls its list ImageList.
-class TAdvToolButton : public TImageButton<QToolButton> {
+class QZ8_EXPORT TAdvToolButton : public TImageButton<QToolButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* ImageList READ ImageList WRITE SetImageList)
@@ -269,7 +270,7 @@ public:
 };
 
 // Keeps the list it was given when the window's image size changes.
-class TAdvSmoothButton : public TImageButton<QPushButton> {
+class QZ8_EXPORT TAdvSmoothButton : public TImageButton<QPushButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)

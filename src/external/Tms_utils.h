@@ -1,6 +1,7 @@
 #pragma once
 // The visual styles of the styled-control set and the colours of each style.
 // Ordinal 0 is the default style; each style is a coherent palette.
+#include "qz8_export.h"
 #include "platform/Types.h"
 
 #include <QObject>
@@ -10,7 +11,7 @@
 class QWidget;
 
 namespace qz8 {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(QZ8_EXPORT)
 
 enum TTMSStyle : std::uint8_t {
     tsClassicLight,  // neutral light grey, the default
@@ -25,32 +26,32 @@ Q_ENUM_NS(TTMSStyle)
 constexpr int TTMSStyleCount = 6;
 // True for an ordinal that names a style.
 constexpr bool IsValidTMSStyle(int ordinal) { return ordinal >= 0 && ordinal < TTMSStyleCount; }
-QString TMSStyleName(TTMSStyle style);
+QZ8_EXPORT QString TMSStyleName(TTMSStyle style);
 
 // The process-wide current style; the last writer wins.
-extern TTMSStyle Global_TMSStyle;
+extern QZ8_EXPORT TTMSStyle Global_TMSStyle;
 
 // One colour per style and role. An ordinal outside the enumeration reads
 // the default style's colours.
-TColor GetABaseTMSBackgroundColour(TTMSStyle style);
-TColor GetABaseTMSTextColour(TTMSStyle style);
-TColor GetABaseTMSHighlightBackgroundColour(TTMSStyle style);
-TColor GetABaseTMSHighlightedTextColour(TTMSStyle style);
-TColor GetABaseTMSGradientBackgroundLightColour(TTMSStyle style);
-TColor GetABaseTMSGradientBackgroundDarkColour(TTMSStyle style);
-TColor GetABaseTMSScrollDarkBackgroundColour(TTMSStyle style);
-TColor GetABaseTMSScrollTextColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSBackgroundColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSTextColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSHighlightBackgroundColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSHighlightedTextColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSGradientBackgroundLightColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSGradientBackgroundDarkColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSScrollDarkBackgroundColour(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSScrollTextColour(TTMSStyle style);
 // Text of the most frequent entries and of search hits.
-TColor GetABaseTMSTextColour_MOSTFREQUENT(TTMSStyle style);
-TColor GetABaseTMSTextColour_SEARCHWORD(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSTextColour_MOSTFREQUENT(TTMSStyle style);
+QZ8_EXPORT TColor GetABaseTMSTextColour_SEARCHWORD(TTMSStyle style);
 
 // The style as a Qt palette, and that palette given to a widget and all its
 // children, so plain Qt widgets match the styled controls.
-QPalette TMSStylePalette(TTMSStyle style);
-void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style);
+QZ8_EXPORT QPalette TMSStylePalette(TTMSStyle style);
+QZ8_EXPORT void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style);
 
 // The styling interface of the styled controls; it never owns the control.
-class ITMSStyle {
+class QZ8_EXPORT ITMSStyle {
 public:
     virtual ~ITMSStyle() = default;
     virtual void SetComponentStyle(TTMSStyle AStyle) = 0;

@@ -4,6 +4,7 @@
 // Nine sizes ascend with the ordinal: 16, 20, 24, 32, 40, 48, 64, 96 and 128
 // pixels, the sizes that the nearest-size rounding of the master image lists
 // rounds to (ordinal 8, 128, is reached only by an exact request).
+#include "qz8_export.h"
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -19,44 +20,44 @@ constexpr std::array<int, ImageDimensionCount> ImageDimensionSizes{16, 20, 24, 3
 
 // The current image height in pixels, its dimension, and the monitor font
 // scale (1.0 without font scaling). Process-wide; the last writer wins.
-extern int GlobalImageHeight;
-extern TImageDimensions GlobalImageDimension;
-extern float GlobalMonitorFontScale;
+extern QZ8_EXPORT int GlobalImageHeight;
+extern QZ8_EXPORT TImageDimensions GlobalImageDimension;
+extern QZ8_EXPORT float GlobalMonitorFontScale;
 
 // The largest standard size that is not larger than pixels (ordinal 0 for
 // anything smaller than 16).
-TImageDimensions IntegerToImageDimension(int pixels);
+QZ8_EXPORT TImageDimensions IntegerToImageDimension(int pixels);
 // The pixel size of a dimension; an ordinal outside the nine gives 20.
-int ImageDimensionToInteger(TImageDimensions dimension);
+QZ8_EXPORT int ImageDimensionToInteger(TImageDimensions dimension);
 
 // The nine master image lists of the suite's tool icons, one per
 // dimension: created when the library loads, freed when it unloads.
-extern const std::array<TImageList*, ImageDimensionCount>& ImageLists;
+extern QZ8_EXPORT const std::array<TImageList*, ImageDimensionCount>& ImageLists;
 // The list of GlobalImageHeight's dimension (which it stores in
 // GlobalImageDimension).
-TImageList* ImageListMain();
+QZ8_EXPORT TImageList* ImageListMain();
 // The standard size nearest to a pixel height (bands between the sizes; a
 // negative or larger height than 111 gives 20).
-TImageDimensions IntegerToNearestImageDimension(int pixels);
-int IntegerToNearestImageHeight(int pixels);
+QZ8_EXPORT TImageDimensions IntegerToNearestImageDimension(int pixels);
+QZ8_EXPORT int IntegerToNearestImageHeight(int pixels);
 // The list for GlobalImageHeight times factor; GlobalImageDimension stays.
-TImageList* ImageListMain_Times(float factor);
+QZ8_EXPORT TImageList* ImageListMain_Times(float factor);
 
 // The monitor font scale for a density: pixels per inch over 96.
-float CurrentDPIScale(int pixelsPerInch);
+QZ8_EXPORT float CurrentDPIScale(int pixelsPerInch);
 
 // One icon of the suite's catalogue: the command it stands for and the
 // sizes it is drawn for. Its position in the list of a size is the number
 // of catalogue icons before it that are drawn for that size.
-struct TToolIcon {
+struct QZ8_EXPORT TToolIcon {
     int command;
     QString name;
     std::vector<int> validSizes;
 };
 // The catalogue of the project's own icon set, in list order.
-const std::vector<TToolIcon>& ToolIconCatalogue();
+QZ8_EXPORT const std::vector<TToolIcon>& ToolIconCatalogue();
 // The position of a command's icon in the list of the given image height,
 // or -1 when the command has no icon at that size.
-int ImageListMainNum(int command, int imageHeight);
+QZ8_EXPORT int ImageListMainNum(int command, int imageHeight);
 
 } // namespace qz8

@@ -4,6 +4,7 @@
 #include "form/components_and_ControlsU_base.h"
 #include "platform/Application.h"
 #include "platform/ImageControls.h"
+#include "platform/Logging.h"
 #include "platform/SizeRelevant.h"
 #include "settings/ReadAndSaveIni.h"
 
@@ -12,7 +13,6 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
-#include <QtDebug>
 
 
 namespace qz8 {
@@ -29,7 +29,7 @@ void CarryOn(const char* what, const Step& step)
     try {
         step();
     } catch (const Exception& e) {
-        qWarning("%s: %s", what, qPrintable(e.Message()));
+        qCWarning(lcQz8, "%s: %s", what, qPrintable(e.Message()));
         if (global_keeping_log)
             AddToLogFile(e.Message());
     }

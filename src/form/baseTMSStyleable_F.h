@@ -15,6 +15,7 @@
 // do), so they still exist when the base class saves them on destruction.
 // The file name saved to is what TheIniName gave once construction had
 // finished (and at each show): a virtual cannot be asked from a destructor.
+#include "qz8_export.h"
 #include "external/Tms_utils.h"
 #include "external/Tool_image_basics.h"
 #include "platform/Broadcast.h"
@@ -37,15 +38,15 @@ constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
 enum TEnableDisable { ed_enable, ed_disable };
 
 // What a window is created with: extended style bits and Qt window flags.
-struct TCreateParams {
+struct QZ8_EXPORT TCreateParams {
     unsigned ExStyle = 0;
     Qt::WindowFlags Flags;
 };
 
 // Tells every running tool "new style".
-bool BroadcastStyle(TTMSStyle style);
+QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
-class TTMSStyleableRepositoryForm : public TForm {
+class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm {
     Q_OBJECT
 public:
     explicit TTMSStyleableRepositoryForm(QWidget* parent = nullptr);

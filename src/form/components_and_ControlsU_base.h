@@ -6,6 +6,7 @@
 // windowed control's child controls; each node is visited before the
 // controls nested in it. Pending events run before each root, so every
 // component is held in a QPointer and one deleted meanwhile is skipped.
+#include "qz8_export.h"
 #include "platform/Components.h"
 #include "platform/Strings.h"
 #include "platform/Types.h"
@@ -20,7 +21,7 @@ class QWidget;
 namespace qz8 {
 
 // The launching program's message: command, extra byte and value.
-struct TCallerMessage {
+struct QZ8_EXPORT TCallerMessage {
     std::uint16_t command = 0;
     std::uint8_t extra = 0;
     std::int32_t value = 0;
@@ -33,19 +34,19 @@ using TDoThisIntegerProc = std::function<void(QWidget* AControl, int Value)>;
 using TDoThisMenuitemProc = std::function<void(QObject* AMenuItem)>;
 using TDoThisMenuitemHowProc = std::function<void(QObject* AMenuItem, TMenuMatch how)>;
 
-struct TMyComponentRec {
+struct QZ8_EXPORT TMyComponentRec {
     TClass classe = nullptr;
     QObject* obj = nullptr;
 };
 
-class TMyComponentHolder {
+class QZ8_EXPORT TMyComponentHolder {
 public:
     explicit TMyComponentHolder(const TMyComponentRec& e) : data(e) {}
     TMyComponentRec data;
 };
 
 // A string list that owns one holder as the object of each string.
-class TMyComponentList : public TStringList {
+class QZ8_EXPORT TMyComponentList : public TStringList {
 public:
     TMyComponentList() = default;
     TMyComponentList(const TMyComponentList&) = delete;
@@ -60,32 +61,32 @@ public:
 // Walk A: appends, once each, every named component of the form that
 // matches the class list or has an assigned "Images" property. An unnamed
 // node hides its subtree. An absent list does nothing.
-void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target);
+QZ8_EXPORT void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target);
 // The same walk with the class test as a predicate.
-void LoadAllComponentsOfFormMatching(QObject* form, const std::function<bool(const QObject*)>& isOfClass,
+QZ8_EXPORT void LoadAllComponentsOfFormMatching(QObject* form, const std::function<bool(const QObject*)>& isOfClass,
                                       QList<QObject*>* target);
 // Walk B: appends every named node whose published property of that name
 // exists and differs from value; a node reached twice is appended twice.
-void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName, int value);
+QZ8_EXPORT void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName, int value);
 // Walk C: calls proc once per matching class-list entry on every named
 // control of the form.
-void SetAllOfXTypesComponentsToDoThis(QObject* form, const TDoThisProc& proc, const TClassList& classes);
+QZ8_EXPORT void SetAllOfXTypesComponentsToDoThis(QObject* form, const TDoThisProc& proc, const TClassList& classes);
 // Walk D: as C over the controls nested in control, with value.
-void SetAllOfXTypesChildControlsToDoThisInt(QWidget* control, const TDoThisIntegerProc& proc, const TClassList& classes,
+QZ8_EXPORT void SetAllOfXTypesChildControlsToDoThisInt(QWidget* control, const TDoThisIntegerProc& proc, const TClassList& classes,
                                             int value);
 
 // True when the object publishes the property and its ordinal value (an
 // object's identity, 0 when unassigned) differs from value.
-bool ObjHasPropertyAndNotValue(const QObject* obj, const char* propertyName, int value);
+QZ8_EXPORT bool ObjHasPropertyAndNotValue(const QObject* obj, const char* propertyName, int value);
 // Sets a published property; false on any failure, never an exception.
-bool TrySetPropValue(QObject* obj, const char* propertyName, const QVariant& value);
-bool TrySetPropValue(QObject* obj, const char* propertyName, QObject* value);
+QZ8_EXPORT bool TrySetPropValue(QObject* obj, const char* propertyName, const QVariant& value);
+QZ8_EXPORT bool TrySetPropValue(QObject* obj, const char* propertyName, QObject* value);
 
 // The launching program's packing: command in bits 0-15 of WParam, extra in
 // bits 16-23, value LParam as 32 bits; the message's Result becomes 0.
 // MessageFromCallingProgram gives the value's absolute value (the most
 // negative value stays as it is), MessageExtraFromCallingProgram as sent.
-TCallerMessage MessageFromCallingProgram(TMessage& message);
-TCallerMessage MessageExtraFromCallingProgram(TMessage& message);
+QZ8_EXPORT TCallerMessage MessageFromCallingProgram(TMessage& message);
+QZ8_EXPORT TCallerMessage MessageExtraFromCallingProgram(TMessage& message);
 
 } // namespace qz8

@@ -1,5 +1,6 @@
 #pragma once
 // Icon files, image-list files, metafiles, font sizes and font coverage.
+#include "qz8_export.h"
 #include "platform/Canvas.h"
 #include "platform/ImgList.h"
 
@@ -12,7 +13,7 @@
 namespace qz8 {
 
 // One entry of an icon file's directory (16 bytes, little-endian).
-struct TIconDirEntry {
+struct QZ8_EXPORT TIconDirEntry {
     std::uint8_t w = 0;  // width; 0 stands for 256
     std::uint8_t h = 0;
     std::uint8_t colours = 0;
@@ -24,14 +25,14 @@ struct TIconDirEntry {
 };
 
 // A candidate icon for an image list.
-struct T2StringAndIntArray {
+struct QZ8_EXPORT T2StringAndIntArray {
     QString icon_fname;
     QString description;
     std::vector<int> valid_icon_sizes;
 };
 
 // A list of unsigned 32-bit values.
-class TCardinalList {
+class QZ8_EXPORT TCardinalList {
 public:
     void AddOne(std::uint32_t value) { fValues.push_back(value); }
     void SortAscendingDefault();
@@ -44,7 +45,7 @@ private:
 };
 
 // A recorded picture: an SVG document with the bitmap embedded.
-class TMetafile {
+class QZ8_EXPORT TMetafile {
 public:
     int Width = 0;
     int Height = 0;
@@ -54,7 +55,7 @@ public:
 };
 
 // An image control showing a picture.
-class TImage : public QLabel {
+class QZ8_EXPORT TImage : public QLabel {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr);
@@ -68,39 +69,39 @@ private:
 // The directory of an icon file, read from the bytes (only bytes inside
 // them are read: entries past the end are not listed). Not an icon (type
 // other than 1), or shorter than its header: no entries.
-std::vector<TIconDirEntry> ReadIconDirectory(const QByteArray& data);
+QZ8_EXPORT std::vector<TIconDirEntry> ReadIconDirectory(const QByteArray& data);
 // The directory of a file; a missing file gives none. A file that exists
 // but cannot be opened raises Exception naming it.
-std::vector<TIconDirEntry> ReadIconDirectoryOfFile(const QString& fileName);
+QZ8_EXPORT std::vector<TIconDirEntry> ReadIconDirectoryOfFile(const QString& fileName);
 
 // For each entry of bitcount, the first wanted size that matches it (256
 // matches any entry with image data); one size per matching entry.
-std::vector<int> IconsizesInAnIconfile(const QString& fileName, std::uint16_t bitcount, const std::vector<int>& sizes);
-bool DimensionIsInArrayOfValidIconSizes(int n, const std::vector<int>& sizes);
+QZ8_EXPORT std::vector<int> IconsizesInAnIconfile(const QString& fileName, std::uint16_t bitcount, const std::vector<int>& sizes);
+QZ8_EXPORT bool DimensionIsInArrayOfValidIconSizes(int n, const std::vector<int>& sizes);
 // Builds the list "ImageList<size>" of the usable icons at size x size and
 // writes it to resFile when it holds any; returns the positions used.
-std::vector<int> SaveImageListFromListOfIconFiles(const std::vector<T2StringAndIntArray>& items, int size,
+QZ8_EXPORT std::vector<int> SaveImageListFromListOfIconFiles(const std::vector<T2StringAndIntArray>& items, int size,
                                                  const QString& resFile);
 // Loads an icon file's image at size x size (the entry of that size, else
 // the best one scaled); a null image when the file holds none.
-QImage LoadIconAtSize(const QString& fileName, int size);
+QZ8_EXPORT QImage LoadIconAtSize(const QString& fileName, int size);
 // The same from the file's bytes. 32-bit entries are decoded here, with
 // their straight alpha kept exactly; other entries by Qt's icon reader.
 // Only bytes inside data are read.
-QImage LoadIconAtSize(const QByteArray& data, int size);
+QZ8_EXPORT QImage LoadIconAtSize(const QByteArray& data, int size);
 // Writes an icon file of 32-bit images (with their AND masks), one entry per
 // image, as the platform's icon format has them.
-void WriteIconFile(const QString& fileName, const std::vector<QImage>& images);
+QZ8_EXPORT void WriteIconFile(const QString& fileName, const std::vector<QImage>& images);
 
-TMetafile ConvertBitmapToWindowsMetafile(TBitmap& bitmap);
-TMetafile ConvertBitmapToWindowsMetafile(const TImage& image);
-void ConvertBitmapToWindowsMetafileAndSave(const TImage& image, const QString& fileName);
+QZ8_EXPORT TMetafile ConvertBitmapToWindowsMetafile(TBitmap& bitmap);
+QZ8_EXPORT TMetafile ConvertBitmapToWindowsMetafile(const TImage& image);
+QZ8_EXPORT void ConvertBitmapToWindowsMetafileAndSave(const TImage& image, const QString& fileName);
 
 // Points to tenths of a millimetre (negative: a character height), and back.
-int MapFontHeight(int points);
-int MapFontSize(int tenthsOfMillimetre);
+QZ8_EXPORT int MapFontHeight(int points);
+QZ8_EXPORT int MapFontSize(int tenthsOfMillimetre);
 
 // The 16-bit characters the canvas's font can show, ascending.
-TCardinalList CharNums16BitViewableInFont(TCanvas& canvas);
+QZ8_EXPORT TCardinalList CharNums16BitViewableInFont(TCanvas& canvas);
 
 } // namespace qz8

@@ -6,6 +6,7 @@
 //
 // This module depends on Qt Core and D-Bus only, so that a small sender such
 // as qz8-broadcast can be built from it alone.
+#include "qz8_export.h"
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -18,13 +19,13 @@ constexpr std::uint16_t kCommandNewStyle = 703;
 
 // Sends the launcher's message to every running tool; false when it could
 // not be sent (no session bus).
-bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
+QZ8_EXPORT bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
 
 // Hears the launcher's message for one window, for as long as its owner
 // lives. nativeWindow gives the window's native handle (0 while it has
 // none): on Windows only the copy addressed to it is taken. Without a
 // session bus (Linux) it hears nothing.
-class TLauncherListener : public QObject {
+class QZ8_EXPORT TLauncherListener : public QObject {
     Q_OBJECT
 public:
     TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow);

@@ -4,6 +4,7 @@
 // drawn inside the bounds, TextOut places the top of the text cell).
 // TBitmap is a QImage with a canvas, so painters can be checked in pixels.
 // The Win32 drawing calls are free functions over a canvas (HDC).
+#include "qz8_export.h"
 #include "platform/Types.h"
 
 #include <QFont>
@@ -20,25 +21,25 @@ namespace qz8 {
 enum TBrushStyle { bsSolid, bsClear };
 enum TPenStyle { psSolid, psClear };
 
-struct TBrush {
+struct QZ8_EXPORT TBrush {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
 };
 
-struct TPen {
+struct QZ8_EXPORT TPen {
     TColor Color = clBlack;
     int Width = 1;
     TPenStyle Style = psSolid;
 };
 
-class TFont : public QFont {
+class QZ8_EXPORT TFont : public QFont {
 public:
     TFont() = default;
     TFont(const QFont& f, TColor color = clWindowText) : QFont(f), Color(color) {}
     TColor Color = clWindowText;
 };
 
-class TCanvas {
+class QZ8_EXPORT TCanvas {
 public:
     // A canvas over a device; a painter is opened on first drawing and closed
     // by End() (TBitmap does that before its pixels are read). A widget can
@@ -94,7 +95,7 @@ private:
     std::unique_ptr<QPainter> fOwnPainter;
 };
 
-class TBitmap {
+class QZ8_EXPORT TBitmap {
 public:
     TBitmap();
     TBitmap(int width, int height);
@@ -130,28 +131,28 @@ enum : unsigned {
 };
 enum : unsigned { SRCCOPY = 0x00CC0020 };
 
-bool TextOutW(HDC dc, int x, int y, const QString& text);
+QZ8_EXPORT bool TextOutW(HDC dc, int x, int y, const QString& text);
 // Draws text in r, or with DT_CALCRECT only measures it and widens or
 // narrows r to the text. "&" marks a mnemonic ("&&" is a literal "&") unless
 // DT_NOPREFIX is given; a mnemonic marker takes no room. Returns the height.
-int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format);
+QZ8_EXPORT int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format);
 // Copies a w x h block from src at (sx, sy) to dst at (x, y).
-bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, unsigned rop = SRCCOPY);
+QZ8_EXPORT bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, unsigned rop = SRCCOPY);
 
-struct TWCRange {
+struct QZ8_EXPORT TWCRange {
     char16_t wcLow = 0;
     int cGlyphs = 0;
 };
-struct TGlyphSet {
+struct QZ8_EXPORT TGlyphSet {
     int cGlyphsSupported = 0;
     std::vector<TWCRange> ranges;
 };
 // The 16-bit characters the canvas's font really covers, as ranges.
-TGlyphSet GetFontUnicodeRanges(HDC dc);
+QZ8_EXPORT TGlyphSet GetFontUnicodeRanges(HDC dc);
 
 // A path wider than maxWidth pixels on the canvas gets its leading folders
 // replaced by "..." until it fits (or only its name is left); "/" and "\"
 // paths alike. Texts without a folder are returned unchanged.
-QString MinimizeName(const QString& fileName, const TCanvas& canvas, int maxWidth);
+QZ8_EXPORT QString MinimizeName(const QString& fileName, const TCanvas& canvas, int maxWidth);
 
 } // namespace qz8

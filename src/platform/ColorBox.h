@@ -2,6 +2,7 @@
 // The colour combo of the platform: a QComboBox whose rows (the list and the
 // closed box) are painted by the virtual DrawItem(Index, Rect, State) on a
 // canvas, as the owner-drawn list box does. Each item's object is its colour.
+#include "qz8_export.h"
 #include "platform/Canvas.h"
 #include "platform/ListBox.h"
 #include "platform/WidgetStrings.h"
@@ -14,7 +15,7 @@ namespace qz8 {
 // Where the rows come from: with cbCustomColors, from OnGetColors.
 enum TColorBoxStyleFlag : unsigned { cbStandardColors = 1, cbExtendedColors = 2, cbSystemColors = 4, cbCustomColors = 8 };
 
-class TCustomColorBox : public QComboBox {
+class QZ8_EXPORT TCustomColorBox : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)

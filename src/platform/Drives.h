@@ -3,6 +3,7 @@
 // bus of a block device (Linux), the logical drives and the storage bus
 // query (Windows). The Linux sources are injectable so that tests can build
 // a fake USB stick.
+#include "qz8_export.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -11,11 +12,11 @@
 namespace qz8 {
 
 // Where the drive facts come from (Linux): "/sys" and "/proc/self/mounts".
-extern QString DriveUtilsSysRoot;
-extern QString DriveUtilsMountTable;
+extern QZ8_EXPORT QString DriveUtilsSysRoot;
+extern QZ8_EXPORT QString DriveUtilsMountTable;
 
 // One line of the mount table, unescaped.
-struct TMountEntry {
+struct QZ8_EXPORT TMountEntry {
     QString device;
     QString point;
     QString type;
@@ -23,16 +24,16 @@ struct TMountEntry {
 
 // The mount table in its order (empty when it cannot be read; a hostile one
 // is cut at 4 MiB).
-std::vector<TMountEntry> ReadMountTable();
+QZ8_EXPORT std::vector<TMountEntry> ReadMountTable();
 // True for a network file system type (never a USB drive).
-bool IsNetworkFileSystem(const QString& type);
+QZ8_EXPORT bool IsNetworkFileSystem(const QString& type);
 // True when the sysfs device path of a block device passes a USB bus.
-bool BlockDeviceOnUsb(const QString& device);
+QZ8_EXPORT bool BlockDeviceOnUsb(const QString& device);
 
 // Windows: the letters of the logical drives, lower case; empty elsewhere.
-QStringList LogicalDriveLetters();
+QZ8_EXPORT QStringList LogicalDriveLetters();
 // Windows: the STORAGE_BUS_TYPE of a drive letter from the storage property
 // query, 0 when it cannot be asked; 0 elsewhere.
-std::uint8_t QueryStorageBusType(QChar letter);
+QZ8_EXPORT std::uint8_t QueryStorageBusType(QChar letter);
 
 } // namespace qz8

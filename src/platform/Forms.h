@@ -1,5 +1,6 @@
 #pragma once
 // Forms, frames and panels.
+#include "qz8_export.h"
 #include "platform/Types.h"
 
 #include <QFrame>
@@ -10,7 +11,7 @@ namespace qz8 {
 
 // A tool window. Its Color is the window's background; OnShow runs at every
 // show and OnActivate whenever the window becomes the active one.
-class TForm : public QMainWindow {
+class QZ8_EXPORT TForm : public QMainWindow {
     Q_OBJECT
     Q_PROPERTY(int Color READ Color WRITE SetColor)
     Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE SetPixelsPerInch)
@@ -49,14 +50,14 @@ private:
 };
 
 // A frame owns the controls placed on it.
-class TFrame : public QFrame {
+class QZ8_EXPORT TFrame : public QFrame {
     Q_OBJECT
 public:
     explicit TFrame(QWidget* parent = nullptr);
 };
 
 // A panel passes ownership of its controls through to its owner.
-class TPanel : public QFrame {
+class QZ8_EXPORT TPanel : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 public:

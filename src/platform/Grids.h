@@ -1,18 +1,19 @@
 #pragma once
 // The platform's grid: a table of cells.
+#include "qz8_export.h"
 #include "platform/SizeRelevant.h"
 
 #include <QTableWidget>
 
 namespace qz8 {
 
-class TCustomDrawGrid : public QTableWidget {
+class QZ8_EXPORT TCustomDrawGrid : public QTableWidget {
     Q_OBJECT
 public:
     using QTableWidget::QTableWidget;
 };
 
-class TDrawGrid : public TCustomDrawGrid, public ISizeRelevant {
+class QZ8_EXPORT TDrawGrid : public TCustomDrawGrid, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)

@@ -3,6 +3,7 @@
 // bars and tool buttons, and buttons. A container's Images is the list its
 // elements' ImageIndex refers to; a negative index shows no image. Controls
 // hold a reference to the list, never a copy: a reloaded list shows at once.
+#include "qz8_export.h"
 #include "platform/ImgList.h"
 
 #include <QAction>
@@ -17,11 +18,11 @@
 namespace qz8 {
 
 // Image index of a list as an icon; none for a missing list or index.
-QIcon ImageListIcon(const TImageList* list, int index);
+QZ8_EXPORT QIcon ImageListIcon(const TImageList* list, int index);
 
 // A reference to an image list that repaints its holder when the list
 // changes.
-class TImageLink {
+class QZ8_EXPORT TImageLink {
 public:
     TImageList* List() const { return fList; }
     void Set(TImageList* list, QObject* holder, std::function<void()> refresh);
@@ -34,7 +35,7 @@ private:
 
 // A control that shows one image of a list of its own: Images is the list,
 // ImageIndex the image (negative: none).
-class IImageShower {
+class QZ8_EXPORT IImageShower {
 public:
     virtual ~IImageShower() = default;
     virtual TImageList* Images() const = 0;
@@ -82,7 +83,7 @@ class TMainMenu;
 
 // A menu item; Tag carries the suite's command number. A separator line is
 // an item too (IsLine).
-class TMenuItem : public QAction {
+class QZ8_EXPORT TMenuItem : public QAction {
     Q_OBJECT
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
@@ -105,7 +106,7 @@ private:
     QPointer<QWidget> fRoot;
 };
 
-class TMainMenu : public QMenuBar {
+class QZ8_EXPORT TMainMenu : public QMenuBar {
     Q_OBJECT
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
 public:
@@ -120,7 +121,7 @@ private:
     TImageLink fImages;
 };
 
-class TToolBar : public QToolBar {
+class QZ8_EXPORT TToolBar : public QToolBar {
     Q_OBJECT
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
 public:
@@ -132,7 +133,7 @@ private:
     TImageLink fImages;
 };
 
-class TToolButton : public QToolButton {
+class QZ8_EXPORT TToolButton : public QToolButton {
     Q_OBJECT
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
@@ -146,7 +147,7 @@ private:
 };
 
 // A push button with an image of its own list.
-class TCustomButton : public TImageButton<QPushButton> {
+class QZ8_EXPORT TCustomButton : public TImageButton<QPushButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
@@ -155,7 +156,7 @@ public:
     using TImageButton<QPushButton>::TImageButton;
 };
 
-class TButton : public TCustomButton {
+class QZ8_EXPORT TButton : public TCustomButton {
     Q_OBJECT
 public:
     using TCustomButton::TCustomButton;

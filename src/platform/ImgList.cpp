@@ -23,7 +23,7 @@ void TImageList::SetSize(int width, int height)
 {
     fWidth = width;
     fHeight = height;
-    emit changed();
+    Q_EMIT changed();
 }
 
 const QImage& TImageList::Image(int index) const
@@ -35,14 +35,14 @@ const QImage& TImageList::Image(int index) const
 int TImageList::Add(const QImage& image)
 {
     fImages.push_back(image.convertToFormat(QImage::Format_ARGB32));
-    emit changed();
+    Q_EMIT changed();
     return Count() - 1;
 }
 
 void TImageList::Clear()
 {
     fImages.clear();
-    emit changed();
+    Q_EMIT changed();
 }
 
 bool TImageList::GetBitmap(int index, TBitmap& bitmap) const
@@ -120,7 +120,7 @@ void TImageList::LoadFromDevice(QIODevice& f, const QString& fileName)
     fHeight = height;
     fDrawingStyle = static_cast<TDrawingStyle>(style);
     fImages = std::move(images);
-    emit changed();
+    Q_EMIT changed();
 }
 
 } // namespace qz8

@@ -13,6 +13,7 @@
 //                32-bit ARGB (not premultiplied), rows top to bottom
 // Lossless, alpha included. A damaged file raises Exception naming it and
 // leaves the list as it was.
+#include "qz8_export.h"
 #include "platform/Types.h"
 
 #include <QImage>
@@ -27,7 +28,7 @@ class TBitmap;
 
 enum TDrawingStyle : std::uint8_t { dsFocus, dsSelected, dsNormal, dsTransparent };
 
-class TImageList : public QObject {
+class QZ8_EXPORT TImageList : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width)
     Q_PROPERTY(int Height READ Height)
@@ -52,7 +53,7 @@ public:
     void LoadFromDevice(QIODevice& device, const QString& sourceName);
     void SaveToFile(const QString& fileName) const;
 
-signals:
+Q_SIGNALS:
     // The list's images or settings changed: controls showing it repaint.
     void changed();
 

@@ -49,7 +49,7 @@ void TCustomListBox::ItemsChanged()
     fSelected.erase(fSelected.lower_bound(n), fSelected.end());
     if (fItemIndex >= n) {
         fItemIndex = -1;
-        emit itemIndexChanged(-1);
+        Q_EMIT itemIndexChanged(-1);
     }
     if (fAnchor >= n)
         fAnchor = -1;
@@ -73,7 +73,7 @@ void TCustomListBox::SetItemIndex(int index)
         EnsureVisible(index);
     viewport()->update();
     if (changed)
-        emit itemIndexChanged(index);
+        Q_EMIT itemIndexChanged(index);
 }
 
 void TCustomListBox::SetItemHeight(int height)
@@ -201,10 +201,10 @@ QString TCustomListBox::ItemText(int index) const
     if (index < 0 || index >= Count())
         return {};
     if (IsVirtual()) {
-        QString data;
+        QString text;
         if (OnData)
-            OnData(const_cast<TCustomListBox*>(this), index, data);
-        return data;
+            OnData(const_cast<TCustomListBox*>(this), index, text);
+        return text;
     }
     return fItems.Get(index);
 }
@@ -363,7 +363,7 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
     EnsureVisible(index);
     viewport()->update();
     if (changed)
-        emit itemIndexChanged(index);
+        Q_EMIT itemIndexChanged(index);
 }
 
 void TCustomListBox::mousePressEvent(QMouseEvent* event)

@@ -4,6 +4,7 @@
 // Items (strings with an integer object each). Every visible row is handed to
 // the virtual DrawItem(Index, Rect, State) with a canvas on the viewport, and
 // only visible rows cost anything: a virtual list stores nothing per row.
+#include "qz8_export.h"
 #include "platform/Canvas.h"
 #include "platform/SizeRelevant.h"
 #include "platform/Strings.h"
@@ -26,14 +27,14 @@ class TCustomListBox;
 // Tracks a control's native window: it comes into being at the first show
 // and again after a change of parent. Call Before and After around the base
 // class's event handler; After answers true when CreateWnd is due.
-struct TWindowCreation {
+struct QZ8_EXPORT TWindowCreation {
     bool created = false;
     void Before(const QEvent* event);
     bool After(const QEvent* event);
 };
 
 // The item list of a list box: tells the list box about every change.
-class TListBoxStrings : public TStringList {
+class QZ8_EXPORT TListBoxStrings : public TStringList {
 public:
     explicit TListBoxStrings(TCustomListBox* owner) : fOwner(owner) {}
     using TStringList::Mark;
@@ -46,7 +47,7 @@ private:
     TCustomListBox* fOwner;
 };
 
-class TCustomListBox : public QAbstractScrollArea {
+class QZ8_EXPORT TCustomListBox : public QAbstractScrollArea {
     Q_OBJECT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
@@ -117,7 +118,7 @@ public:
     // Called by the item list after each change.
     void ItemsChanged();
 
-signals:
+Q_SIGNALS:
     void itemIndexChanged(int index);
 
 protected:
@@ -163,7 +164,7 @@ private:
 
 // List and check list boxes take the item height of the image height and
 // their parent's font at a density change.
-class TListBox : public TCustomListBox, public ISizeRelevant {
+class QZ8_EXPORT TListBox : public TCustomListBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
@@ -172,7 +173,7 @@ public:
 };
 
 // A list box with a check box in front of each row.
-class TCheckListBox : public TCustomListBox, public ISizeRelevant {
+class QZ8_EXPORT TCheckListBox : public TCustomListBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:

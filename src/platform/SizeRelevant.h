@@ -6,6 +6,7 @@
 // (and whether the window collects it at all) is decided by the class tables
 // here, by class name along the control's meta-object chain, so the window
 // never lists the concrete control classes.
+#include "qz8_export.h"
 #include <QList>
 #include <QObject>
 
@@ -13,14 +14,14 @@ namespace qz8 {
 
 // The process-wide values of one correction, by reference as the styled
 // controls' own correction methods take them.
-struct TDensityStep {
+struct QZ8_EXPORT TDensityStep {
     int& ImageHeight;
     float& FontScale;
     // The image height times 0.8, rounded half to even.
     int ItemHeight() const;
 };
 
-class ISizeRelevant {
+class QZ8_EXPORT ISizeRelevant {
 public:
     virtual ~ISizeRelevant() = default;
     // The action of this control's row of the density table.
@@ -47,14 +48,14 @@ enum class TDensityRow : int {
 
 // The first row of the table that the object's class (or an ancestor)
 // matches; None when it matches no row.
-TDensityRow DensityRowOf(const QObject* object);
+QZ8_EXPORT TDensityRow DensityRowOf(const QObject* object);
 // True when the object is of one of the thirteen classes that a window
 // collects for its density correction (or a descendant).
-bool IsOfSizeRelevantClass(const QObject* object);
+QZ8_EXPORT bool IsOfSizeRelevantClass(const QObject* object);
 // The class names of the density table, in row order (row 1 first), and of
 // the collected classes, in the order the window lists them.
-QList<const char*> DensityRowClassNames();
-QList<const char*> SizeRelevantClassNames();
+QZ8_EXPORT QList<const char*> DensityRowClassNames();
+QZ8_EXPORT QList<const char*> SizeRelevantClassNames();
 
 } // namespace qz8
 

@@ -40,7 +40,7 @@ TCustomRadioGroup::TCustomRadioGroup(QWidget* parent) : QGroupBox(parent), fGrou
     connect(fGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on) {
             fItemIndex = id;
-            emit itemIndexChanged(id);
+            Q_EMIT itemIndexChanged(id);
         } else if (id == fItemIndex) {
             fItemIndex = -1;
         }
@@ -74,7 +74,7 @@ void TCustomRadioGroup::SetItemIndex(int index)
         checked->setChecked(false);
         fGroup->setExclusive(true);
         fItemIndex = -1;
-        emit itemIndexChanged(-1);
+        Q_EMIT itemIndexChanged(-1);
     }
 }
 

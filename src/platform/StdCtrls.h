@@ -2,6 +2,7 @@
 // Standard controls of the platform that Qt has no direct match for: radio
 // groups and check groups (a group box of buttons that owns its buttons), a
 // radio button that can be unchecked, and an edit with a button.
+#include "qz8_export.h"
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -16,7 +17,7 @@ class QAction;
 namespace qz8 {
 
 // A group box of radio buttons, one per item; ItemIndex -1 selects none.
-class TCustomRadioGroup : public QGroupBox {
+class QZ8_EXPORT TCustomRadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged)
@@ -29,7 +30,7 @@ public:
     // An index outside the items selects none.
     void SetItemIndex(int index);
 
-signals:
+Q_SIGNALS:
     void itemIndexChanged(int index);
 
 private:
@@ -38,14 +39,14 @@ private:
     int fItemIndex = -1;
 };
 
-class TRadioGroup : public TCustomRadioGroup {
+class QZ8_EXPORT TRadioGroup : public TCustomRadioGroup {
     Q_OBJECT
 public:
     using TCustomRadioGroup::TCustomRadioGroup;
 };
 
 // A group box of check boxes, one per item.
-class TCustomCheckGroup : public QGroupBox {
+class QZ8_EXPORT TCustomCheckGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
 public:
@@ -62,7 +63,7 @@ private:
 
 // A radio button whose check mark can also be taken away in code, as the
 // platform's radio buttons allow (Qt refuses to uncheck an exclusive one).
-class TCheckableRadioButton : public QRadioButton {
+class QZ8_EXPORT TCheckableRadioButton : public QRadioButton {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ isChecked WRITE SetChecked)
 public:
@@ -70,11 +71,11 @@ public:
     void SetChecked(bool checked);
 };
 // The same for any radio button.
-void SetRadioChecked(QRadioButton* button, bool checked);
+QZ8_EXPORT void SetRadioChecked(QRadioButton* button, bool checked);
 
 // A caption. FocusControl is the control its accelerator key focuses; a
 // transparent label paints no background.
-class TLabel : public QLabel {
+class QZ8_EXPORT TLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setText)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
@@ -90,10 +91,10 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // Ends the loading of a window built in code: Loaded() runs on every
 // component that has it (a Q_INVOKABLE "Loaded"), frames included.
-void EndLoading(QObject* root);
+QZ8_EXPORT void EndLoading(QObject* root);
 
 // A one-line edit with a button at its right end.
-class TCustomEditBtn : public QLineEdit {
+class QZ8_EXPORT TCustomEditBtn : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(QIcon Glyph READ Glyph WRITE SetGlyph)
 public:

@@ -2,6 +2,7 @@
 // String lists: strings with an integer object each. TStrings is the
 // abstract list that controls hand out over their own storage; TStringList
 // holds its own.
+#include "qz8_export.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace qz8 {
 
 using TObjectValue = std::intptr_t;
 
-class TStrings {
+class QZ8_EXPORT TStrings {
 public:
     virtual ~TStrings() = default;
 
@@ -56,7 +57,7 @@ private:
     bool fChangedWhileUpdating = false;
 };
 
-class TStringList : public TStrings {
+class QZ8_EXPORT TStringList : public TStrings {
 public:
     TStringList() = default;
     TStringList(std::initializer_list<QString> items);

@@ -1,6 +1,7 @@
 #pragma once
 // Plain value types of the component platform: colours, rectangles, points,
 // window messages, and the process-wide reset registry used by tests.
+#include "qz8_export.h"
 #include <QColor>
 #include <QPalette>
 #include <QRect>
@@ -76,21 +77,21 @@ constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
 
 // Resolves system colours through the application palette; clNone and
 // clDefault resolve to the window background. Returns 0x00BBGGRR.
-TColor ColorToRGB(TColor color);
-QColor ToQColor(TColor color);
+QZ8_EXPORT TColor ColorToRGB(TColor color);
+QZ8_EXPORT QColor ToQColor(TColor color);
 // The same against a given palette (a widget's, when it has a style's).
-TColor ColorToRGB(TColor color, const QPalette& palette);
-QColor ToQColor(TColor color, const QPalette& palette);
-TColor FromQColor(const QColor& color);
+QZ8_EXPORT TColor ColorToRGB(TColor color, const QPalette& palette);
+QZ8_EXPORT QColor ToQColor(TColor color, const QPalette& palette);
+QZ8_EXPORT TColor FromQColor(const QColor& color);
 
-struct TPoint {
+struct QZ8_EXPORT TPoint {
     int X = 0;
     int Y = 0;
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
 // A rectangle that excludes its right and bottom edge.
-struct TRect {
+struct QZ8_EXPORT TRect {
     int Left = 0;
     int Top = 0;
     int Right = 0;
@@ -110,13 +111,13 @@ struct TRect {
 constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
 constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 constexpr TPoint Point(int x, int y) { return {x, y}; }
-bool PtInRect(const TRect& r, TPoint p);
-bool IntersectRect(TRect& dest, const TRect& a, const TRect& b);
-void InflateRect(TRect& r, int dx, int dy);
-void OffsetRect(TRect& r, int dx, int dy);
+QZ8_EXPORT bool PtInRect(const TRect& r, TPoint p);
+QZ8_EXPORT bool IntersectRect(TRect& dest, const TRect& a, const TRect& b);
+QZ8_EXPORT void InflateRect(TRect& r, int dx, int dy);
+QZ8_EXPORT void OffsetRect(TRect& r, int dx, int dy);
 
 // A window message: a number with two parameters and a result.
-struct TMessage {
+struct QZ8_EXPORT TMessage {
     unsigned Msg = 0;
     std::uintptr_t WParam = 0;
     std::intptr_t LParam = 0;
@@ -124,7 +125,7 @@ struct TMessage {
 };
 
 // The error type of the library: a message naming what failed.
-class Exception : public std::runtime_error {
+class QZ8_EXPORT Exception : public std::runtime_error {
 public:
     explicit Exception(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
@@ -132,7 +133,7 @@ public:
 
 // Process-wide values register a function that sets them back to their
 // start-up values; tests call ResetProcessGlobals between cases.
-void RegisterGlobalReset(std::function<void()> reset);
-void ResetProcessGlobals();
+QZ8_EXPORT void RegisterGlobalReset(std::function<void()> reset);
+QZ8_EXPORT void ResetProcessGlobals();
 
 } // namespace qz8

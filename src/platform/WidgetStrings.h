@@ -1,6 +1,7 @@
 #pragma once
 // TStrings over the storage of Qt widgets, so that a combo's items, a memo's
 // lines and a QListWidget's rows are string lists with integer objects.
+#include "qz8_export.h"
 #include "platform/Strings.h"
 
 #include <QPointer>
@@ -12,7 +13,7 @@ class QListWidget;
 namespace qz8 {
 
 // Items of a combo box; an item's object is kept in its user data.
-class TComboBoxStrings : public TStrings {
+class QZ8_EXPORT TComboBoxStrings : public TStrings {
 public:
     explicit TComboBoxStrings(QComboBox* combo);
     int Count() const override;
@@ -29,7 +30,7 @@ private:
 };
 
 // Lines of a plain-text memo. Objects are not kept (always 0).
-class TMemoLines : public TStrings {
+class QZ8_EXPORT TMemoLines : public TStrings {
 public:
     explicit TMemoLines(QPlainTextEdit* memo);
     int Count() const override;
@@ -50,7 +51,7 @@ private:
 };
 
 // Rows of a QListWidget; an item's object is kept in its user data.
-class TListWidgetStrings : public TStrings {
+class QZ8_EXPORT TListWidgetStrings : public TStrings {
 public:
     explicit TListWidgetStrings(QListWidget* list);
     int Count() const override;

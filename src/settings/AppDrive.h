@@ -3,18 +3,19 @@
 // the drive (Windows) or mount point (Linux) that holds the executable is
 // stored as "app_drive$" plus the rest, so settings travel with a tool that
 // is run from a USB stick mounted elsewhere next time.
+#include "qz8_export.h"
 #include <QString>
 
 namespace qz8 {
 
 // The application drive with a trailing delimiter; empty when unknown.
-QString AppDriveRoot();
+QZ8_EXPORT QString AppDriveRoot();
 // A name on the application drive as the token plus the rest.
-QString ContractAppDrive(const QString& name);
+QZ8_EXPORT QString ContractAppDrive(const QString& name);
 // A stored name with the token resolved. A file that no longer exists gives
 // its folder when that exists; a folder that does not exist gives nothing.
-QString ExpandAppDrive(const QString& stored, bool IsFile);
+QZ8_EXPORT QString ExpandAppDrive(const QString& stored, bool IsFile);
 // The folder part of a name with its trailing delimiter; empty without one.
-QString FolderPart(const QString& fileName);
+QZ8_EXPORT QString FolderPart(const QString& fileName);
 
 } // namespace qz8

@@ -7,6 +7,7 @@
 // told; a network or virtual mount is never USB. The sysfs root and the
 // mount table are injectable (platform/Drives.h) so that tests can build a
 // fake stick.
+#include "qz8_export.h"
 #include "platform/Drives.h"
 #include "platform/Strings.h"
 
@@ -19,13 +20,13 @@ constexpr std::uint8_t BusTypeUnknown = 0;
 constexpr std::uint8_t BusTypeUsb = 7;
 
 // The bus type of a drive: a letter on Windows, a mount point on Linux.
-std::uint8_t GetBusType(const QString& drive);
+QZ8_EXPORT std::uint8_t GetBusType(const QString& drive);
 // Appends one entry per USB drive: the lower-case letter on Windows, the
 // mount point on Linux. Entries already in the list stay first.
-void GetUsbDrives(TStrings& list);
+QZ8_EXPORT void GetUsbDrives(TStrings& list);
 
 // The mount point that holds a path (Linux; the path's drive elsewhere),
 // with no trailing delimiter except for "/". Empty when there is none.
-QString MountPointOf(const QString& path);
+QZ8_EXPORT QString MountPointOf(const QString& path);
 
 } // namespace qz8

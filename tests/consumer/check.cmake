@@ -12,7 +12,22 @@ foreach(step
     message(FATAL_ERROR "step failed: ${step}\n${out}\n${err}")
   endif()
 endforeach()
+# Nothing on the loader path: the programs find the library by their run
+# paths alone.
+unset(ENV{LD_LIBRARY_PATH})
 execute_process(COMMAND ${work}/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1")
+if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR NOT out MATCHES "globals ok")
   message(FATAL_ERROR "the consumer did not run: ${rc}\n${out}\n${err}")
+endif()
+# The installed developer tools run from the prefix.
+file(WRITE ${work}/marked.txt "{ Master_ImageListNumbers\ncm_open = 1,\n")
+execute_process(COMMAND ${prefix}/bin/qz8-imagelists table ${work}/marked.txt
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the installed qz8-imagelists did not run: ${rc}\n${out}\n${err}")
+endif()
+execute_process(COMMAND ${prefix}/bin/qz8-broadcast --help
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "launcher")
+  message(FATAL_ERROR "the installed qz8-broadcast did not run: ${rc}\n${out}\n${err}")
 endif()

@@ -128,12 +128,12 @@ TEST(Density, AScreenDensityChangeReachesTheWindow)
     w.show();
     QScreen* screen = w.screen();
     ASSERT_NE(screen, nullptr);
-    emit screen->logicalDotsPerInchChanged(192);
+    Q_EMIT screen->logicalDotsPerInchChanged(192);
     EXPECT_EQ(w.PixelsPerInch(), 192);
     EXPECT_EQ(GlobalImageHeight, 40);  // 192 / 5 = 38: ordinal 4
     // A collected component deleted since is skipped, never touched.
     delete w.checks;
-    emit screen->logicalDotsPerInchChanged(120);
+    Q_EMIT screen->logicalDotsPerInchChanged(120);
     EXPECT_EQ(w.PixelsPerInch(), 120);
 }
 

@@ -1,0 +1,5 @@
+#include "platform/Logging.h"
+
+namespace qz8 {
+Q_LOGGING_CATEGORY(lcQz8, "qz8")
+} // namespace qz8
