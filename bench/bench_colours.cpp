@@ -57,7 +57,8 @@ void BM_Paint1000Rows_ColourListbox(benchmark::State& state)
     list.Canvas().Attach(&painter);
     for (auto _ : state)
         for (int i = 0; i < 1000; ++i)
-            list.MyDrawItem(&list, i % 147, qz8::Rect(0, 0, 300, 16), i % 9 == 0 ? qz8::TOwnerDrawState(qz8::odSelected) : 0u);
+            list.MyDrawItem(&list, i % 147, qz8::Rect(0, 0, 300, 16),
+                            i % 9 == 0 ? qz8::TOwnerDrawState(qz8::odSelected) : 0u);
     list.Canvas().Detach();
 }
 BENCHMARK(BM_Paint1000Rows_ColourListbox)->Unit(benchmark::kMillisecond);

@@ -19,7 +19,7 @@ namespace {
 
 struct StateForm {
     qz8::TForm form;
-    std::vector<std::pair<QString, QString>> keyValues;  // what QSettings writes
+    std::vector<std::pair<QString, QString>> keyValues; // what QSettings writes
     explicit StateForm(int controls)
     {
         for (int i = 0; i < controls; ++i) {

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int kSections = 1000;
-constexpr int kKeysPerSection = 100;  // 100,000 keys in all
+constexpr int kKeysPerSection = 100; // 100,000 keys in all
 
 // The content, made once so the runs time the INI work only.
 struct Content {

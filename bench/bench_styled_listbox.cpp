@@ -24,10 +24,7 @@ QString RowText(int i)
     }
 }
 
-void Paint(QWidget* viewport, QImage& target)
-{
-    viewport->render(&target);
-}
+void Paint(QWidget* viewport, QImage& target) { viewport->render(&target); }
 
 void BM_Paint40Rows_StyledListbox(benchmark::State& state)
 {

@@ -68,7 +68,8 @@ void BM_WalkC(benchmark::State& state)
     for (auto _ : state) {
         qz8bench::FlushCaches(state);
         int calls = 0;
-        qz8::SetAllOfXTypesComponentsToDoThis(&f.form, [&](QWidget*) { ++calls; }, kClasses);
+        qz8::SetAllOfXTypesComponentsToDoThis(
+            &f.form, [&](QWidget*) { ++calls; }, kClasses);
         benchmark::DoNotOptimize(calls);
     }
 }

@@ -1,11 +1,11 @@
 #include "GalleryWindow.h"
 
 #include "controls/ColourListBoxesAndCombos.h"
-#include "imagelists/tool_imagelist_master.h"
+#include "controls/My_StyledTMSComponents.h"
 #include "graphics/graphics_utilities.h"
+#include "imagelists/tool_imagelist_master.h"
 #include "platform/Grids.h"
 #include "platform/ImageControls.h"
-#include "controls/My_StyledTMSComponents.h"
 
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
@@ -24,16 +24,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
-#include <QTableWidgetItem>
-#include <QTreeWidgetItem>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidgetItem>
+#include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
 using namespace qz8;
@@ -88,7 +88,8 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     TMenuItem* styles = menu->Add(tr("&Style"));
     for (int i = 0; i < TTMSStyleCount; ++i) {
         const auto style = static_cast<TTMSStyle>(i);
-        connect(styles->Add(TMSStyleName(style), kCmPalette), &QAction::triggered, this, [this, style] { ApplyStyle(style); });
+        connect(styles->Add(TMSStyleName(style), kCmPalette), &QAction::triggered, this,
+                [this, style] { ApplyStyle(style); });
     }
     styles->AddSeparator();
     connect(styles->Add(tr("&Tell the running tools"), -kCmInfo), &QAction::triggered, this,
@@ -129,7 +130,8 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     status->AddPanel(tr("Ready"));
     status->AddPanel(tr("Corpus: 12 texts"));
     AttachIcons();
-    connect(fStyleCombo, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyStyle(static_cast<TTMSStyle>(i)); });
+    connect(fStyleCombo, &QComboBox::currentIndexChanged, this,
+            [this](int i) { ApplyStyle(static_cast<TTMSStyle>(i)); });
     resize(900, 600);
     if (!fStateFile.isEmpty()) {
         MEMINI_include_Listboxes = true;
@@ -188,10 +190,16 @@ QWidget* GalleryWindow::BuildStyledListPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    const QStringList rows{"1234", "-42", "1234.5", "0.125", "-999998", "-999999",
+    const QStringList rows{"1234",
+                           "-42",
+                           "1234.5",
+                           "0.125",
+                           "-999998",
+                           "-999999",
                            "/home/analyst/corpora/english/novels/nineteenth-century/dickens/bleak_house.txt",
                            "C:\\Corpora\\Parliament\\Debates\\1998\\session_04.txt",
-                           "collocation", "a plain row of text that is wider than the list box shows"};
+                           "collocation",
+                           "a plain row of text that is wider than the list box shows"};
     auto* styled = new TStyledListbox(page);
     styled->setObjectName(QStringLiteral("StyledListbox1"));
     styled->Items().AddStrings(rows);
@@ -308,8 +316,8 @@ QWidget* GalleryWindow::BuildIconPage()
 
     auto* pager = new TAdvOfficePager(page);
     pager->setObjectName(QStringLiteral("Pager1"));
-    const std::pair<int, QString> pages[] = {{kCmChart, tr("Frequencies")}, {kCmConcordance, tr("Concordance")},
-                                             {kCmText, tr("Texts")}};
+    const std::pair<int, QString> pages[] = {
+        {kCmChart, tr("Frequencies")}, {kCmConcordance, tr("Concordance")}, {kCmText, tr("Texts")}};
     for (const auto& [command, title] : pages) {
         auto* p = new TAdvOfficePage;
         p->setProperty("command", command);
@@ -367,7 +375,8 @@ QWidget* GalleryWindow::BuildIconPage()
         // another density.
         const int ppi = density->itemData(i).toInt();
         TRect suggested = Bounds(x(), y(), width() * ppi / PixelsPerInch(), height() * ppi / PixelsPerInch());
-        TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(ppi | (ppi << 16)), reinterpret_cast<std::intptr_t>(&suggested), 0};
+        TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(ppi | (ppi << 16)),
+                   reinterpret_cast<std::intptr_t>(&suggested), 0};
         WMDpiChanged(m);
     });
     grid->setRowStretch(1, 1);

@@ -1,9 +1,9 @@
 // The gallery: opens the window, or with --screenshots DIR writes one PNG of
 // it per style (and per page) and exits, so it runs without a display.
 #include "GalleryWindow.h"
-#include "settings/ReadAndSaveIni.h"
 #include "form/baseTMSStyleable_F.h"
 #include "imagelists/tool_imagelist_master.h"
+#include "settings/ReadAndSaveIni.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,7 +22,8 @@ int main(int argc, char** argv)
                              QStringLiteral("Write one PNG per style into <dir> and exit."), QStringLiteral("dir"));
     parser.addOption(shots);
     QCommandLineOption style(QStringList{QStringLiteral("style")},
-                             QStringLiteral("Start in style <n> and tell the running tools to take it too."), QStringLiteral("n"));
+                             QStringLiteral("Start in style <n> and tell the running tools to take it too."),
+                             QStringLiteral("n"));
     parser.addOption(style);
     parser.process(app);
     if (parser.isSet(style)) {

@@ -8,10 +8,7 @@ namespace qz8 {
 
 namespace {
 
-const TColorArray& Active(bool usesShared, const TColorArray& own)
-{
-    return usesShared ? MyColourArray : own;
-}
+const TColorArray& Active(bool usesShared, const TColorArray& own) { return usesShared ? MyColourArray : own; }
 
 // Shared-mode controls repaint when the shared array changes.
 template <class Control>
@@ -79,7 +76,7 @@ TColourSharingListbox::~TColourSharingListbox() { fOwnArray.clear(); }
 void TColourSharingListbox::CreateWnd()
 {
     TCustomListBox::CreateWnd();
-    setFont(QFont());  // ParentFont
+    setFont(QFont()); // ParentFont
     BindRows();
 }
 
@@ -115,7 +112,8 @@ QString TColourSharingListbox::SelectedColourName() const
 
 bool TColourSharingListbox::Sorted() const
 {
-    return !MyColourArray.empty() && !WebNamedColors().empty() && MyColourArray.front().Value != WebNamedColors().front().Value;
+    return !MyColourArray.empty() && !WebNamedColors().empty() &&
+           MyColourArray.front().Value != WebNamedColors().front().Value;
 }
 
 void TColourSharingListbox::SortTheColours(TColorArraySortType method)
@@ -208,7 +206,7 @@ TColourSharingCombo::~TColourSharingCombo()
 void TColourSharingCombo::CreateWnd()
 {
     TCustomColorBox::CreateWnd();
-    setFont(QFont());  // ParentFont
+    setFont(QFont()); // ParentFont
     BindColours();
 }
 
@@ -225,10 +223,7 @@ void TColourSharingCombo::GetColours(TCustomColorBox*, TStrings& Items)
         Items.Add(QStringLiteral(" "));
 }
 
-void TColourSharingCombo::SetSelected(TColor Value)
-{
-    SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value));
-}
+void TColourSharingCombo::SetSelected(TColor Value) { SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value)); }
 
 void TColourSharingCombo::SortTheColours(TColorArraySortType method)
 {
@@ -354,16 +349,46 @@ void TColourSharingCombo::UpdateLabelPos()
     const int margin = FLabelMargin;
     int lt = top, ll = left;
     switch (FLabelPosition) {
-    case lpLeftTop: lt = top; ll = left - w - margin; break;
-    case lpLeftCenter: lt = top + (height - labelHeight) / 2; ll = left - w - margin; break;
-    case lpLeftBottom: lt = top + height - labelHeight; ll = left - w - margin; break;
-    case lpTopLeft: lt = top - labelHeight - margin; ll = left; break;
-    case lpBottomLeft: lt = top + height + margin; ll = left; break;
-    case lpLeftTopLeft: lt = top; ll = left - margin; break;
-    case lpLeftCenterLeft: lt = top + (height - labelHeight) / 2; ll = left - margin; break;
-    case lpLeftBottomLeft: lt = top + height - labelHeight; ll = left - margin; break;
-    case lpTopCenter: lt = top - labelHeight - margin; ll = left + (width - labelWidth) / 2; break;
-    case lpBottomCenter: lt = top + height + margin; ll = left + (width - labelWidth) / 2; break;
+    case lpLeftTop:
+        lt = top;
+        ll = left - w - margin;
+        break;
+    case lpLeftCenter:
+        lt = top + (height - labelHeight) / 2;
+        ll = left - w - margin;
+        break;
+    case lpLeftBottom:
+        lt = top + height - labelHeight;
+        ll = left - w - margin;
+        break;
+    case lpTopLeft:
+        lt = top - labelHeight - margin;
+        ll = left;
+        break;
+    case lpBottomLeft:
+        lt = top + height + margin;
+        ll = left;
+        break;
+    case lpLeftTopLeft:
+        lt = top;
+        ll = left - margin;
+        break;
+    case lpLeftCenterLeft:
+        lt = top + (height - labelHeight) / 2;
+        ll = left - margin;
+        break;
+    case lpLeftBottomLeft:
+        lt = top + height - labelHeight;
+        ll = left - margin;
+        break;
+    case lpTopCenter:
+        lt = top - labelHeight - margin;
+        ll = left + (width - labelWidth) / 2;
+        break;
+    case lpBottomCenter:
+        lt = top + height + margin;
+        ll = left + (width - labelWidth) / 2;
+        break;
     }
     FLabel->move(ll, lt);
 }
@@ -387,8 +412,7 @@ void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight
             if (vertical)
                 ATop += FLabel->height();
             break;
-        default:
-            break;
+        default: break;
         }
     }
     setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));

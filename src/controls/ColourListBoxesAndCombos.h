@@ -4,12 +4,12 @@
 // swatch and the name and an optional caption label. By default both read
 // the suite's shared array (a sort from any of them reorders it for all);
 // each can switch to a private copy that it may reorder on its own.
-#include "qz8_export.h"
 #include "external/Colour_utils.h"
 #include "external/Tms_utils.h"
 #include "platform/ColorBox.h"
 #include "platform/ListBox.h"
 #include "platform/StdCtrls.h"
+#include "qz8_export.h"
 
 #include <QPointer>
 
@@ -85,8 +85,16 @@ private:
 };
 
 enum TLabelPosition : std::uint8_t {
-    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft,
-    lpLeftTopLeft, lpLeftCenterLeft, lpLeftBottomLeft, lpTopCenter, lpBottomCenter
+    lpLeftTop,
+    lpLeftCenter,
+    lpLeftBottom,
+    lpTopLeft,
+    lpBottomLeft,
+    lpLeftTopLeft,
+    lpLeftCenterLeft,
+    lpLeftBottomLeft,
+    lpTopCenter,
+    lpBottomCenter
 };
 
 class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant {

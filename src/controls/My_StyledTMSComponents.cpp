@@ -48,7 +48,7 @@ void TStyledListbox::MySetItemHeight()
 
 void TStyledListbox::CorrectForScreenResolucao(float)
 {
-    setFont(QFont());  // ParentFont: the window's (corrected) font
+    setFont(QFont()); // ParentFont: the window's (corrected) font
     MySetItemHeight();
 }
 
@@ -103,11 +103,8 @@ void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDra
             DrawAFloat(value, Rect);
         break;
     }
-    case 3:
-        EllipsisOutputALine(c.Handle(), shortened, Rect, c.TextWidth(shortened));
-        break;
-    default:
-        break;
+    case 3: EllipsisOutputALine(c.Handle(), shortened, Rect, c.TextWidth(shortened)); break;
+    default: break;
     }
 
     // Below the last row, nothing left over from earlier paints may show.

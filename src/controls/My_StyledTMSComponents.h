@@ -8,10 +8,10 @@
 // widest text met while painting is offered as MaxWidthOfStrings. Rows come
 // from Items or, row by row, from OnGetStringAndInt (a virtual list of any
 // length costs only its visible rows).
-#include "qz8_export.h"
 #include "external/General_runtime.h"
 #include "external/Tms_utils.h"
 #include "platform/ListBox.h"
+#include "qz8_export.h"
 
 namespace qz8 {
 

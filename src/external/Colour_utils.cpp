@@ -45,10 +45,7 @@ double Linear(int channel)
     return table[static_cast<size_t>(channel & 0xFF)];
 }
 
-double LabF(double t)
-{
-    return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0;
-}
+double LabF(double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0; }
 
 Lab ToLab(TColor colour)
 {
@@ -132,9 +129,6 @@ TColor GetHighLightColor(TColor colour, int step)
     return FromQColor(shade);
 }
 
-double ScreenScaled(int base, double fontScale)
-{
-    return std::isfinite(fontScale) ? base * fontScale : base;
-}
+double ScreenScaled(int base, double fontScale) { return std::isfinite(fontScale) ? base * fontScale : base; }
 
 } // namespace qz8

@@ -15,7 +15,7 @@ TElDateTimePicker::TElDateTimePicker(QWidget* parent) : QDateTimeEdit(QDateTime:
     setCalendarPopup(true);
 }
 
-TCustomElEdit::TCustomElEdit(QWidget* parent) : QWidget(parent) {}
+TCustomElEdit::TCustomElEdit(QWidget* parent) : QWidget(parent) { }
 
 void TCustomElEdit::Hold(QWidget* editor)
 {
@@ -123,7 +123,8 @@ void TElFolderNameEdit::SetText(const QString& text) { fEdit->setText(text); }
 
 void TElFolderNameEdit::Browse()
 {
-    const QString folder = ChooseFolder ? ChooseFolder(this) : QFileDialog::getExistingDirectory(this, QString(), Text());
+    const QString folder =
+        ChooseFolder ? ChooseFolder(this) : QFileDialog::getExistingDirectory(this, QString(), Text());
     if (!folder.isEmpty())
         SetText(folder);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // Stand-ins for the ElPack controls that form state persistence recognises:
 // thin Qt widgets with the properties and methods the library uses.
-#include "qz8_export.h"
 #include "platform/StdCtrls.h"
 #include "platform/Strings.h"
 #include "platform/WidgetStrings.h"
+#include "qz8_export.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,7 +128,15 @@ private:
 };
 
 // Open-dialog options: bit numbers of the option set.
-enum TOpenOption { ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate, ofAllowMultiSelect };
+enum TOpenOption {
+    ofReadOnly,
+    ofOverwritePrompt,
+    ofHideReadOnly,
+    ofNoChangeDir,
+    ofShowHelp,
+    ofNoValidate,
+    ofAllowMultiSelect
+};
 constexpr unsigned OpenOptionBit(TOpenOption o) { return 1u << static_cast<unsigned>(o); }
 
 // An edit with a button that chooses a file (or, with ofAllowMultiSelect,

@@ -4,7 +4,7 @@ namespace qz8 {
 
 namespace {
 constexpr int MaskRole = Qt::UserRole + 1;
-}
+} // namespace
 
 TmyAdvFilterCombo::TmyAdvFilterCombo(QWidget* parent) : QComboBox(parent), fItems(this)
 {

@@ -51,10 +51,7 @@ bool DriveAndFileExist(const QString& fileName)
     return fi.exists() && !fi.isDir();
 }
 
-bool DriveAndFolderExist(const QString& folderName)
-{
-    return !folderName.isEmpty() && QFileInfo(folderName).isDir();
-}
+bool DriveAndFolderExist(const QString& folderName) { return !folderName.isEmpty() && QFileInfo(folderName).isDir(); }
 
 QString ToNumStr(const QString& text)
 {

@@ -34,7 +34,7 @@ struct QZ8_EXPORT TFormatSettings {
     QLocale Locale;
     QChar DecimalSeparator;
     QChar ThousandSeparator;
-    QString ShortDateFormat;  // in QDate's notation
+    QString ShortDateFormat; // in QDate's notation
 };
 QZ8_EXPORT TFormatSettings FormatSettingsFor(const QLocale& locale);
 // The user's locale settings; tests and tools may replace them.

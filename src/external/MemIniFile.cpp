@@ -194,7 +194,7 @@ bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noex
     return SameName(a.text, b.text);
 }
 
-TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName) {}
+TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName) { }
 
 void TMyMemIniFile::Load() const
 {
@@ -393,8 +393,9 @@ void TMyMemIniFile::WriteMultiString(const QString& section, const TStrings& lis
                k.startsWith(kLine, Qt::CaseInsensitive) || k.startsWith(kObj, Qt::CaseInsensitive);
     };
     const auto oldSize = s.entries.size();
-    s.entries.erase(std::remove_if(s.entries.begin(), s.entries.end(), [&](const auto& e) { return isListKey(e.first); }),
-                    s.entries.end());
+    s.entries.erase(
+        std::remove_if(s.entries.begin(), s.entries.end(), [&](const auto& e) { return isListKey(e.first); }),
+        s.entries.end());
     if (s.entries.size() != oldSize)
         Reindex(s);
 

@@ -15,8 +15,8 @@
 // The bound of WriteMultiString is the number of entries per line (G): it
 // keeps lines of long lists, such as memo texts, to a readable size. It
 // never drops an entry: every line a user typed into a memo is kept.
-#include "qz8_export.h"
 #include "platform/Strings.h"
+#include "qz8_export.h"
 
 #include <QHash>
 #include <QString>
@@ -95,7 +95,7 @@ private:
     QString fFileName;
     std::vector<Section> fSections;
     Index fSectionIndex;
-    mutable int fLastRead = -1;  // reads come section by section
+    mutable int fLastRead = -1; // reads come section by section
     mutable bool fLoaded = false;
 };
 

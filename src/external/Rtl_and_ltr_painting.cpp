@@ -6,8 +6,8 @@
 namespace qz8 {
 
 namespace {
-constexpr int kPad = 2;  // the gap between the row's edge and its text
-}
+constexpr int kPad = 2; // the gap between the row's edge and its text
+} // namespace
 
 void EllipsisOutputALine(HDC dc, const QString& text, const TRect& r, int width)
 {

@@ -29,7 +29,8 @@ int TAdvSpinEdit::Value() const
     const double v = std::nearbyint(value());
     if (!std::isfinite(v))
         return 0;
-    return static_cast<int>(std::clamp(v, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+    return static_cast<int>(
+        std::clamp(v, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
 }
 
 namespace {
@@ -40,10 +41,7 @@ const bool registered = [] {
 }();
 } // namespace
 
-TAdvFormStyler::TAdvFormStyler(QObject* owner) : QObject(owner)
-{
-    (void)registered;
-}
+TAdvFormStyler::TAdvFormStyler(QObject* owner) : QObject(owner) { (void)registered; }
 
 void TAdvFormStyler::SetStyle(TTMSStyle style)
 {
@@ -92,7 +90,7 @@ void TAdvOfficePage::SetImageIndex(int index)
     }
 }
 
-TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent) {}
+TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent) { }
 
 void TAdvOfficePager::SetImages(TImageList* images)
 {
@@ -136,7 +134,7 @@ void TStatusPanel::RefreshIcon()
     }
 }
 
-TAdvOfficeStatusBar::TAdvOfficeStatusBar(QWidget* parent) : QStatusBar(parent) {}
+TAdvOfficeStatusBar::TAdvOfficeStatusBar(QWidget* parent) : QStatusBar(parent) { }
 
 void TAdvOfficeStatusBar::SetImages(TImageList* images)
 {
@@ -164,7 +162,6 @@ TAdvCustomGlowButton::TAdvCustomGlowButton(QWidget* parent) : TImageButton<QTool
 {
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
-
 
 TAdvCustomCombo::TAdvCustomCombo(QWidget* parent) : QComboBox(parent), fItems(this)
 {

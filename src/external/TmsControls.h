@@ -1,9 +1,9 @@
 #pragma once
 // Stand-ins for the TMS controls that the library recognises by class and
 // whose state it keeps: thin Qt widgets with the properties it uses.
-#include "qz8_export.h"
 #include "platform/StdCtrls.h"
 #include "platform/WidgetStrings.h"
+#include "qz8_export.h"
 
 #include "external/Tms_utils.h"
 #include "platform/ImageControls.h"
@@ -104,6 +104,7 @@ public:
     QString GetTextEx() const { return currentText(); }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
+
 private:
     TComboBoxStrings fItems;
 };
@@ -158,6 +159,7 @@ public:
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
+
 private:
     TImageLink fImages;
 };
@@ -181,6 +183,7 @@ public:
     float FontScale() const { return fFontScale; }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
+
 private:
     float fFontScale = 1.0f;
 };
@@ -204,6 +207,7 @@ public:
     void SetItemHeight(int height);
 
     void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
+
 private:
     int fItemHeight = 0;
 };

@@ -1,8 +1,8 @@
 #pragma once
 // The visual styles of the styled-control set and the colours of each style.
 // Ordinal 0 is the default style; each style is a coherent palette.
-#include "qz8_export.h"
 #include "platform/Types.h"
+#include "qz8_export.h"
 
 #include <QObject>
 #include <QPalette>
@@ -14,12 +14,12 @@ namespace qz8 {
 Q_NAMESPACE_EXPORT(QZ8_EXPORT)
 
 enum TTMSStyle : std::uint8_t {
-    tsClassicLight,  // neutral light grey, the default
-    tsOceanBlue,     // soft blue surfaces, navy text
-    tsGraphite,      // dark surfaces, light text
-    tsOliveGrove,    // warm green-grey
-    tsRoseQuartz,    // pale rose with plum accents
-    tsHighContrast   // black and white with yellow selection
+    tsClassicLight, // neutral light grey, the default
+    tsOceanBlue, // soft blue surfaces, navy text
+    tsGraphite, // dark surfaces, light text
+    tsOliveGrove, // warm green-grey
+    tsRoseQuartz, // pale rose with plum accents
+    tsHighContrast // black and white with yellow selection
 };
 Q_ENUM_NS(TTMSStyle)
 

@@ -62,10 +62,7 @@ TImageDimensions IntegerToNearestImageDimension(int pixels)
     return id20;
 }
 
-int IntegerToNearestImageHeight(int pixels)
-{
-    return ImageDimensionToInteger(IntegerToNearestImageDimension(pixels));
-}
+int IntegerToNearestImageHeight(int pixels) { return ImageDimensionToInteger(IntegerToNearestImageDimension(pixels)); }
 
 TImageList* ImageListMain_Times(float factor)
 {

@@ -14,7 +14,6 @@
 #include <QWindow>
 #include <cmath>
 
-
 namespace qz8 {
 
 namespace {
@@ -77,7 +76,7 @@ void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
     FormStylerPAI = nullptr;
     ComponentsToResize.clear();
     SetScaled(false);
-    setFont(QFont());  // ParentFont
+    setFont(QFont()); // ParentFont
     needs_size_adjust = false;
     setFont(DefaultFont());
     BindStepEvents();
@@ -167,7 +166,7 @@ void TTMSStyleableRepositoryForm::MudancaDeEstilo(QObject*)
     QPointer<TTMSStyleableRepositoryForm> self(this);
     ProcessMessages();
     if (!self)
-        return;  // closed while the pending events ran
+        return; // closed while the pending events ran
     SetColor(GetABaseTMSBackgroundColour(Global_TMSStyle));
     if (FormStylerPAI)
         FormStylerPAI->SetStyle(Global_TMSStyle);
@@ -176,7 +175,7 @@ void TTMSStyleableRepositoryForm::MudancaDeEstilo(QObject*)
 
 void TTMSStyleableRepositoryForm::CorrigeFormScreenRes()
 {
-    setFont(QFont());  // ParentFont
+    setFont(QFont()); // ParentFont
     GlobalMonitorFontScale = CurrentDPIScale(PixelsPerInch());
     GlobalImageHeight = IntegerToNearestImageHeight(static_cast<int>(std::nearbyint(PixelsPerInch() / 5.0)));
     if (GlobalMonitorFontScale != 1.0f || PixelsPerInch() != 96)

@@ -15,12 +15,12 @@
 // do), so they still exist when the base class saves them on destruction.
 // The file name saved to is what TheIniName gave once construction had
 // finished (and at each show): a virtual cannot be asked from a destructor.
-#include "qz8_export.h"
 #include "external/Tms_utils.h"
 #include "external/Tool_image_basics.h"
 #include "platform/Broadcast.h"
 #include "platform/Components.h"
 #include "platform/Forms.h"
+#include "qz8_export.h"
 
 #include <QList>
 #include <QPointer>

@@ -4,8 +4,8 @@
 #include <QMetaProperty>
 #include <QPointer>
 #include <QSet>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 namespace qz8 {
@@ -87,7 +87,7 @@ void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, Q
 }
 
 void LoadAllComponentsOfFormMatching(QObject* form, const std::function<bool(const QObject*)>& isOfClass,
-                                      QList<QObject*>* target)
+                                     QList<QObject*>* target)
 {
     if (!target || !form)
         return;
@@ -161,7 +161,7 @@ bool ObjHasPropertyAndNotValue(const QObject* obj, const char* propertyName, int
     else if (v.canConvert<qlonglong>())
         ordinal = v.toLongLong();
     else
-        return false;  // not an ordinal property
+        return false; // not an ordinal property
     return ordinal != value;
 }
 

@@ -6,10 +6,10 @@
 // windowed control's child controls; each node is visited before the
 // controls nested in it. Pending events run before each root, so every
 // component is held in a QPointer and one deleted meanwhile is skipped.
-#include "qz8_export.h"
 #include "platform/Components.h"
 #include "platform/Strings.h"
 #include "platform/Types.h"
+#include "qz8_export.h"
 
 #include <QList>
 #include <QVariant>
@@ -41,7 +41,7 @@ struct QZ8_EXPORT TMyComponentRec {
 
 class QZ8_EXPORT TMyComponentHolder {
 public:
-    explicit TMyComponentHolder(const TMyComponentRec& e) : data(e) {}
+    explicit TMyComponentHolder(const TMyComponentRec& e) : data(e) { }
     TMyComponentRec data;
 };
 
@@ -64,16 +64,17 @@ public:
 QZ8_EXPORT void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target);
 // The same walk with the class test as a predicate.
 QZ8_EXPORT void LoadAllComponentsOfFormMatching(QObject* form, const std::function<bool(const QObject*)>& isOfClass,
-                                      QList<QObject*>* target);
+                                                QList<QObject*>* target);
 // Walk B: appends every named node whose published property of that name
 // exists and differs from value; a node reached twice is appended twice.
-QZ8_EXPORT void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName, int value);
+QZ8_EXPORT void FindComponentsWPropertyOfTypes(QObject* form, QList<QObject*>* target, const char* propertyName,
+                                               int value);
 // Walk C: calls proc once per matching class-list entry on every named
 // control of the form.
 QZ8_EXPORT void SetAllOfXTypesComponentsToDoThis(QObject* form, const TDoThisProc& proc, const TClassList& classes);
 // Walk D: as C over the controls nested in control, with value.
-QZ8_EXPORT void SetAllOfXTypesChildControlsToDoThisInt(QWidget* control, const TDoThisIntegerProc& proc, const TClassList& classes,
-                                            int value);
+QZ8_EXPORT void SetAllOfXTypesChildControlsToDoThisInt(QWidget* control, const TDoThisIntegerProc& proc,
+                                                       const TClassList& classes, int value);
 
 // True when the object publishes the property and its ordinal value (an
 // object's identity, 0 when unassigned) differs from value.

@@ -23,7 +23,7 @@ void TMetafile::SaveToFile(const QString& fileName) const
         throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
 }
 
-TImage::TImage(QWidget* parent) : QLabel(parent) {}
+TImage::TImage(QWidget* parent) : QLabel(parent) { }
 
 void TImage::SetPicture(const QImage& picture)
 {
@@ -159,7 +159,8 @@ QImage LoadIconAtSize(const QByteArray& data, int size)
     if (img.isNull())
         return {};
     if (img.width() != size || img.height() != size)
-        img = img.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+        img = img.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                  .convertToFormat(QImage::Format_ARGB32);
     return img;
 }
 
@@ -177,8 +178,16 @@ void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)
     QByteArray data;
     QBuffer buf(&data);
     buf.open(QIODevice::WriteOnly);
-    auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); buf.write(b, 2); };
-    auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); buf.write(b, 4); };
+    auto put16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        buf.write(b, 2);
+    };
+    auto put32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        buf.write(b, 4);
+    };
     put16(0);
     put16(1);
     put16(static_cast<quint16>(images.size()));
@@ -188,8 +197,16 @@ void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)
         QByteArray body;
         QBuffer b(&body);
         b.open(QIODevice::WriteOnly);
-        auto b32 = [&](quint32 v) { char c[4]; qToLittleEndian(v, c); b.write(c, 4); };
-        auto b16 = [&](quint16 v) { char c[2]; qToLittleEndian(v, c); b.write(c, 2); };
+        auto b32 = [&](quint32 v) {
+            char c[4];
+            qToLittleEndian(v, c);
+            b.write(c, 4);
+        };
+        auto b16 = [&](quint16 v) {
+            char c[2];
+            qToLittleEndian(v, c);
+            b.write(c, 2);
+        };
         // BITMAPINFOHEADER with the doubled height of colour plus mask.
         b32(40);
         b32(static_cast<quint32>(img.width()));
@@ -232,7 +249,7 @@ void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)
 }
 
 std::vector<int> SaveImageListFromListOfIconFiles(const std::vector<T2StringAndIntArray>& items, int size,
-                                                 const QString& resFile)
+                                                  const QString& resFile)
 {
     std::vector<int> result;
     TImageList list;

@@ -1,8 +1,8 @@
 #pragma once
 // Icon files, image-list files, metafiles, font sizes and font coverage.
-#include "qz8_export.h"
 #include "platform/Canvas.h"
 #include "platform/ImgList.h"
+#include "qz8_export.h"
 
 #include <QByteArray>
 #include <QLabel>
@@ -14,7 +14,7 @@ namespace qz8 {
 
 // One entry of an icon file's directory (16 bytes, little-endian).
 struct QZ8_EXPORT TIconDirEntry {
-    std::uint8_t w = 0;  // width; 0 stands for 256
+    std::uint8_t w = 0; // width; 0 stands for 256
     std::uint8_t h = 0;
     std::uint8_t colours = 0;
     std::uint8_t reserved = 0;
@@ -76,12 +76,13 @@ QZ8_EXPORT std::vector<TIconDirEntry> ReadIconDirectoryOfFile(const QString& fil
 
 // For each entry of bitcount, the first wanted size that matches it (256
 // matches any entry with image data); one size per matching entry.
-QZ8_EXPORT std::vector<int> IconsizesInAnIconfile(const QString& fileName, std::uint16_t bitcount, const std::vector<int>& sizes);
+QZ8_EXPORT std::vector<int> IconsizesInAnIconfile(const QString& fileName, std::uint16_t bitcount,
+                                                  const std::vector<int>& sizes);
 QZ8_EXPORT bool DimensionIsInArrayOfValidIconSizes(int n, const std::vector<int>& sizes);
 // Builds the list "ImageList<size>" of the usable icons at size x size and
 // writes it to resFile when it holds any; returns the positions used.
 QZ8_EXPORT std::vector<int> SaveImageListFromListOfIconFiles(const std::vector<T2StringAndIntArray>& items, int size,
-                                                 const QString& resFile);
+                                                             const QString& resFile);
 // Loads an icon file's image at size x size (the entry of that size, else
 // the best one scaled); a null image when the file holds none.
 QZ8_EXPORT QImage LoadIconAtSize(const QString& fileName, int size);

@@ -23,7 +23,8 @@ void LoadupAllTheImageLists()
 {
     const QString folder = QFileInfo(ExeName()).absolutePath() + QLatin1Char('/');
     for (int d = 0; d < ImageDimensionCount; ++d) {
-        const QString file = folder + QStringLiteral("ImageListMain%1.res").arg(ImageDimensionSizes[static_cast<size_t>(d)]);
+        const QString file =
+            folder + QStringLiteral("ImageListMain%1.res").arg(ImageDimensionSizes[static_cast<size_t>(d)]);
         if (QFileInfo::exists(file))
             ImageLists[static_cast<size_t>(d)]->LoadFromFile(file);
     }

@@ -4,10 +4,10 @@
 // "ImageListMain%d.res" beside the program, and the attaching of
 // the current list and a command's icon to menus, tool bars, status bars,
 // pagers and buttons.
-#include "qz8_export.h"
 #include "external/Tool_image_basics.h"
 #include "platform/ImgList.h"
 #include "platform/Strings.h"
+#include "qz8_export.h"
 
 #include <QList>
 #include <array>

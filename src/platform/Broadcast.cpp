@@ -22,7 +22,8 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
 {
     const quint64 wParam = command | (quint64(extra) << 16);
 #ifdef Q_OS_WIN
-    return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, static_cast<WPARAM>(wParam), static_cast<LPARAM>(value)) != 0;
+    return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, static_cast<WPARAM>(wParam),
+                        static_cast<LPARAM>(value)) != 0;
 #else
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -33,9 +34,9 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
         return false;
     // A round trip to the bus: the signal has left when it returns, also
     // when the sender exits right after.
-    const QDBusMessage ping = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    const QDBusMessage ping =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
     return bus.call(ping, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
 #endif
 }
@@ -45,7 +46,7 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
 // addressed to its own window.
 class TLauncherListener::NativeFilter : public QAbstractNativeEventFilter {
 public:
-    explicit NativeFilter(TLauncherListener* owner) : fOwner(owner) {}
+    explicit NativeFilter(TLauncherListener* owner) : fOwner(owner) { }
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override
     {
         if (eventType != "windows_generic_MSG")
@@ -64,7 +65,7 @@ private:
     TLauncherListener* fOwner;
 };
 #else
-class TLauncherListener::NativeFilter {};
+class TLauncherListener::NativeFilter { };
 #endif
 
 TLauncherListener::TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow)
@@ -76,7 +77,8 @@ TLauncherListener::TLauncherListener(QObject* owner, std::function<quintptr()> n
 #else
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected())
-        bus.connect(QString(), kBusPath, kBusInterface, kBusSignal, this, SLOT(OnBusSignal(uint, qulonglong, qlonglong)));
+        bus.connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
+                    SLOT(OnBusSignal(uint, qulonglong, qlonglong)));
 #endif
 }
 

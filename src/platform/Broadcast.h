@@ -14,7 +14,7 @@
 
 namespace qz8 {
 
-constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232;  // 1256
+constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232; // 1256
 constexpr std::uint16_t kCommandNewStyle = 703;
 
 // Sends the launcher's message to every running tool; false when it could
@@ -40,7 +40,7 @@ private Q_SLOTS:
 private:
     class NativeFilter;
     std::function<quintptr()> fNativeWindow;
-    std::unique_ptr<NativeFilter> fFilter;  // Windows only
+    std::unique_ptr<NativeFilter> fFilter; // Windows only
 };
 
 } // namespace qz8

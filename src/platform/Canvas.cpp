@@ -184,15 +184,9 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
     p->restore();
 }
 
-int TCanvas::TextWidth(const QString& text) const
-{
-    return QFontMetrics(Font, fDevice).horizontalAdvance(text);
-}
+int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(Font, fDevice).horizontalAdvance(text); }
 
-int TCanvas::TextHeight(const QString&) const
-{
-    return QFontMetrics(Font, fDevice).height();
-}
+int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font, fDevice).height(); }
 
 void TCanvas::Draw(int x, int y, const QImage& image)
 {
@@ -206,7 +200,7 @@ void TCanvas::StretchDraw(const TRect& r, const QImage& image)
         p->drawImage(r.ToQRect(), image);
 }
 
-TBitmap::TBitmap() : fImage(0, 0, QImage::Format_ARGB32), fCanvas(&fImage) {}
+TBitmap::TBitmap() : fImage(0, 0, QImage::Format_ARGB32), fCanvas(&fImage) { }
 
 TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
 
@@ -311,7 +305,8 @@ int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format)
     if (format & DT_CALCRECT) {
         int w = 0, h = 0;
         if (format & DT_WORDBREAK) {
-            const QRect b = fm.boundingRect(QRect(0, 0, std::max(1, r.Width()), 1 << 20), Qt::AlignLeft | Qt::TextWordWrap, line);
+            const QRect b =
+                fm.boundingRect(QRect(0, 0, std::max(1, r.Width()), 1 << 20), Qt::AlignLeft | Qt::TextWordWrap, line);
             w = line.isEmpty() ? 0 : b.width();
             h = std::max(fm.height(), b.height());
         } else {

@@ -4,8 +4,8 @@
 // drawn inside the bounds, TextOut places the top of the text cell).
 // TBitmap is a QImage with a canvas, so painters can be checked in pixels.
 // The Win32 drawing calls are free functions over a canvas (HDC).
-#include "qz8_export.h"
 #include "platform/Types.h"
+#include "qz8_export.h"
 
 #include <QFont>
 #include <QImage>
@@ -35,7 +35,7 @@ struct QZ8_EXPORT TPen {
 class QZ8_EXPORT TFont : public QFont {
 public:
     TFont() = default;
-    TFont(const QFont& f, TColor color = clWindowText) : QFont(f), Color(color) {}
+    TFont(const QFont& f, TColor color = clWindowText) : QFont(f), Color(color) { }
     TColor Color = clWindowText;
 };
 
@@ -124,9 +124,18 @@ using HDC = TCanvas*;
 
 // DrawTextW format flags.
 enum : unsigned {
-    DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
-    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100, DT_CALCRECT = 0x400,
-    DT_NOPREFIX = 0x800, DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
+    DT_LEFT = 0x0,
+    DT_CENTER = 0x1,
+    DT_RIGHT = 0x2,
+    DT_VCENTER = 0x4,
+    DT_BOTTOM = 0x8,
+    DT_WORDBREAK = 0x10,
+    DT_SINGLELINE = 0x20,
+    DT_NOCLIP = 0x100,
+    DT_CALCRECT = 0x400,
+    DT_NOPREFIX = 0x800,
+    DT_PATH_ELLIPSIS = 0x4000,
+    DT_END_ELLIPSIS = 0x8000,
     DT_HIDEPREFIX = 0x100000
 };
 enum : unsigned { SRCCOPY = 0x00CC0020 };

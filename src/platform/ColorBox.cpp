@@ -2,14 +2,14 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 namespace qz8 {
 
 class TColorBoxDelegate : public QStyledItemDelegate {
 public:
-    explicit TColorBoxDelegate(TCustomColorBox* box) : QStyledItemDelegate(box), fBox(box) {}
+    explicit TColorBoxDelegate(TCustomColorBox* box) : QStyledItemDelegate(box), fBox(box) { }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -56,10 +56,7 @@ QString TCustomColorBox::ColorNames(int index) const
     return index >= 0 && index < count() ? itemText(index) : QString();
 }
 
-void TCustomColorBox::AddColor(const QString& name, TColor color)
-{
-    fItems.AddObject(name, color);
-}
+void TCustomColorBox::AddColor(const QString& name, TColor color) { fItems.AddObject(name, color); }
 
 TColor TCustomColorBox::Selected() const { return Colors(currentIndex()); }
 
@@ -73,10 +70,7 @@ void TCustomColorBox::SetSelected(TColor color)
     }
 }
 
-void TCustomColorBox::SetItemIndex(int index)
-{
-    setCurrentIndex(index >= 0 && index < count() ? index : -1);
-}
+void TCustomColorBox::SetItemIndex(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }
 
 void TCustomColorBox::SetItemHeight(int height)
 {
@@ -134,7 +128,8 @@ void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Sta
     fCanvas.Rectangle(Bounds(Rect.Left + 2, Rect.Top + 2, side, side));
     fCanvas.Brush.Style = bsClear;
     fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
-    fCanvas.TextOut(Rect.Left + side + 6, Rect.Top + (Rect.Height() - fCanvas.TextHeight(QStringLiteral("Yg"))) / 2, ColorNames(Index));
+    fCanvas.TextOut(Rect.Left + side + 6, Rect.Top + (Rect.Height() - fCanvas.TextHeight(QStringLiteral("Yg"))) / 2,
+                    ColorNames(Index));
 }
 
 void TCustomColorBox::paintEvent(QPaintEvent*)

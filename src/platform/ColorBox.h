@@ -2,10 +2,10 @@
 // The colour combo of the platform: a QComboBox whose rows (the list and the
 // closed box) are painted by the virtual DrawItem(Index, Rect, State) on a
 // canvas, as the owner-drawn list box does. Each item's object is its colour.
-#include "qz8_export.h"
 #include "platform/Canvas.h"
 #include "platform/ListBox.h"
 #include "platform/WidgetStrings.h"
+#include "qz8_export.h"
 
 #include <QComboBox>
 #include <functional>
@@ -13,7 +13,12 @@
 namespace qz8 {
 
 // Where the rows come from: with cbCustomColors, from OnGetColors.
-enum TColorBoxStyleFlag : unsigned { cbStandardColors = 1, cbExtendedColors = 2, cbSystemColors = 4, cbCustomColors = 8 };
+enum TColorBoxStyleFlag : unsigned {
+    cbStandardColors = 1,
+    cbExtendedColors = 2,
+    cbSystemColors = 4,
+    cbCustomColors = 8
+};
 
 class QZ8_EXPORT TCustomColorBox : public QComboBox {
     Q_OBJECT
@@ -51,7 +56,7 @@ protected:
     bool event(QEvent* event) override;
     // Runs when the native window comes into being: at the first show, and
     // again after a change of parent.
-    virtual void CreateWnd() {}
+    virtual void CreateWnd() { }
     // The brush and font of a row in the given state.
     void PrepareRow(TOwnerDrawState State);
 

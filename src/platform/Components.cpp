@@ -23,10 +23,10 @@ namespace qz8 {
 namespace {
 
 struct Registry {
-    TClassList containers{&QScrollArea::staticMetaObject, &QGroupBox::staticMetaObject,
+    TClassList containers{&QScrollArea::staticMetaObject,    &QGroupBox::staticMetaObject,
                           &QStackedWidget::staticMetaObject, &QTabWidget::staticMetaObject,
-                          &QSplitter::staticMetaObject, &QToolBox::staticMetaObject,
-                          &QDockWidget::staticMetaObject, &QMainWindow::staticMetaObject};
+                          &QSplitter::staticMetaObject,      &QToolBox::staticMetaObject,
+                          &QDockWidget::staticMetaObject,    &QMainWindow::staticMetaObject};
     TClassList roots;
     TClassList composites;
     // What a class is, found once per class: bit 0 container, bit 1 owner
@@ -53,8 +53,8 @@ int KindOf(const QObject* obj)
     if (it != reg.kinds.constEnd())
         return it.value();
     int kind = 0;
-    if (obj->isWidgetType() && (mo == &QWidget::staticMetaObject || mo == &QFrame::staticMetaObject ||
-                                MatchesClassList(obj, reg.containers)))
+    if (obj->isWidgetType() &&
+        (mo == &QWidget::staticMetaObject || mo == &QFrame::staticMetaObject || MatchesClassList(obj, reg.containers)))
         kind |= kContainer;
     if (MatchesClassList(obj, reg.roots))
         kind |= kRootClass;
@@ -64,10 +64,7 @@ int KindOf(const QObject* obj)
     return kind;
 }
 
-bool IsQtInternal(const QObject* obj)
-{
-    return obj->objectName().startsWith(QLatin1String("qt_"));
-}
+bool IsQtInternal(const QObject* obj) { return obj->objectName().startsWith(QLatin1String("qt_")); }
 
 // Internal parts of Qt that still hold the user's widgets: a scroll area's
 // viewport and a tab widget's page stack.
@@ -102,10 +99,7 @@ void Collect(const QObject* owner, const QObject* node, QList<QObject*>& out)
 
 } // namespace
 
-bool InheritsFrom(const QObject* obj, TClass cls)
-{
-    return obj && cls && obj->metaObject()->inherits(cls);
-}
+bool InheritsFrom(const QObject* obj, TClass cls) { return obj && cls && obj->metaObject()->inherits(cls); }
 
 bool MatchesClassList(const QObject* obj, const TClassList& classes)
 {
@@ -145,10 +139,7 @@ bool HoldsComponents(const QObject* obj)
     return static_cast<const QWidget*>(obj)->isWindow();
 }
 
-bool IsContainer(const QObject* obj)
-{
-    return obj && (KindOf(obj) & kContainer);
-}
+bool IsContainer(const QObject* obj) { return obj && (KindOf(obj) & kContainer); }
 
 bool IsOwnerRoot(const QObject* obj)
 {
@@ -209,10 +200,7 @@ QList<QWidget*> Controls(const QWidget* control)
     return out;
 }
 
-int ComponentCount(const QObject* owner)
-{
-    return static_cast<int>(Components(owner).size());
-}
+int ComponentCount(const QObject* owner) { return static_cast<int>(Components(owner).size()); }
 
 void SetOwner(QObject* obj, QObject* owner)
 {

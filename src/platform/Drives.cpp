@@ -69,7 +69,8 @@ std::vector<TMountEntry> ReadMountTable()
 
 bool IsNetworkFileSystem(const QString& type)
 {
-    static const QStringList kNetwork{"nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "afs", "9p", "ceph", "glusterfs"};
+    static const QStringList kNetwork{"nfs",   "nfs4", "cifs", "smb3", "smbfs",
+                                      "ncpfs", "afs",  "9p",   "ceph", "glusterfs"};
     return kNetwork.contains(type) || type.startsWith(QLatin1String("fuse.sshfs"));
 }
 
@@ -131,8 +132,8 @@ std::uint8_t QueryStorageBusType(QChar letter)
     alignas(STORAGE_DEVICE_DESCRIPTOR) unsigned char buffer[1024] = {};
     DWORD returned = 0;
     if (!DeviceIoControl(h, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, buffer, sizeof buffer, &returned,
-                         nullptr)
-        || returned < offsetof(STORAGE_DEVICE_DESCRIPTOR, BusType) + sizeof(STORAGE_BUS_TYPE))
+                         nullptr) ||
+        returned < offsetof(STORAGE_DEVICE_DESCRIPTOR, BusType) + sizeof(STORAGE_BUS_TYPE))
         return 0;
     const auto* descriptor = reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(buffer);
     return static_cast<std::uint8_t>(descriptor->BusType);

@@ -18,10 +18,7 @@ const bool registered = [] {
 }();
 } // namespace
 
-TForm::TForm(QWidget* parent) : QMainWindow(parent)
-{
-    (void)registered;
-}
+TForm::TForm(QWidget* parent) : QMainWindow(parent) { (void)registered; }
 
 void TForm::SetColor(TColor color)
 {
@@ -102,12 +99,9 @@ void TForm::changeEvent(QEvent* event)
         OnActivate(this);
 }
 
-TFrame::TFrame(QWidget* parent) : QFrame(parent) {}
+TFrame::TFrame(QWidget* parent) : QFrame(parent) { }
 
-TPanel::TPanel(QWidget* parent) : QFrame(parent)
-{
-    setFrameShape(QFrame::StyledPanel);
-}
+TPanel::TPanel(QWidget* parent) : QFrame(parent) { setFrameShape(QFrame::StyledPanel); }
 
 void TPanel::SetCaption(const QString& caption)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Forms, frames and panels.
-#include "qz8_export.h"
 #include "platform/Types.h"
+#include "qz8_export.h"
 
 #include <QFrame>
 #include <QMainWindow>

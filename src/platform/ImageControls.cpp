@@ -41,7 +41,7 @@ QList<TMenuItem*> ItemsOf(const QWidget* w)
 }
 } // namespace
 
-TMenuItem::TMenuItem(const QString& caption, QObject* parent, QWidget* root) : QAction(caption, parent), fRoot(root) {}
+TMenuItem::TMenuItem(const QString& caption, QObject* parent, QWidget* root) : QAction(caption, parent), fRoot(root) { }
 
 void TMenuItem::SetImageIndex(int index)
 {
@@ -49,10 +49,7 @@ void TMenuItem::SetImageIndex(int index)
     RefreshIcon();
 }
 
-void TMenuItem::RefreshIcon()
-{
-    setIcon(ImageListIcon(ImagesOfRoot(fRoot), fImageIndex));
-}
+void TMenuItem::RefreshIcon() { setIcon(ImageListIcon(ImagesOfRoot(fRoot), fImageIndex)); }
 
 TMenuItem* TMenuItem::Add(const QString& caption, int tag)
 {
@@ -73,7 +70,7 @@ TMenuItem* TMenuItem::AddSeparator()
 
 QList<TMenuItem*> TMenuItem::Items() const { return ItemsOf(menu()); }
 
-TMainMenu::TMainMenu(QWidget* parent) : QMenuBar(parent) {}
+TMainMenu::TMainMenu(QWidget* parent) : QMenuBar(parent) { }
 
 void TMainMenu::SetImages(TImageList* images)
 {
@@ -105,7 +102,7 @@ TMenuItem* TMainMenu::AddSeparator()
 
 QList<TMenuItem*> TMainMenu::Items() const { return ItemsOf(this); }
 
-TToolBar::TToolBar(QWidget* parent) : QToolBar(parent) {}
+TToolBar::TToolBar(QWidget* parent) : QToolBar(parent) { }
 
 void TToolBar::SetImages(TImageList* images)
 {
@@ -135,6 +132,5 @@ void TToolButton::RefreshIcon()
     if (images)
         setIconSize(QSize(images->Width(), images->Height()));
 }
-
 
 } // namespace qz8

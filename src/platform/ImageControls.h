@@ -3,8 +3,8 @@
 // bars and tool buttons, and buttons. A container's Images is the list its
 // elements' ImageIndex refers to; a negative index shows no image. Controls
 // hold a reference to the list, never a copy: a reloaded list shows at once.
-#include "qz8_export.h"
 #include "platform/ImgList.h"
+#include "qz8_export.h"
 
 #include <QAction>
 #include <QIcon>

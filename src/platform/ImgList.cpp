@@ -17,7 +17,7 @@ constexpr int kMaxSide = 4096;
 }
 } // namespace
 
-TImageList::TImageList(QObject* parent) : QObject(parent) {}
+TImageList::TImageList(QObject* parent) : QObject(parent) { }
 
 void TImageList::SetSize(int width, int height)
 {

@@ -13,8 +13,8 @@
 //                32-bit ARGB (not premultiplied), rows top to bottom
 // Lossless, alpha included. A damaged file raises Exception naming it and
 // leaves the list as it was.
-#include "qz8_export.h"
 #include "platform/Types.h"
+#include "qz8_export.h"
 
 #include <QImage>
 #include <QObject>

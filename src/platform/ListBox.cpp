@@ -17,8 +17,7 @@ void TListBoxStrings::DoChange()
     fOwner->ItemsChanged();
 }
 
-TCustomListBox::TCustomListBox(QWidget* parent)
-    : QAbstractScrollArea(parent), fItems(this), fCanvas(viewport())
+TCustomListBox::TCustomListBox(QWidget* parent) : QAbstractScrollArea(parent), fItems(this), fCanvas(viewport())
 {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -29,10 +28,7 @@ TCustomListBox::TCustomListBox(QWidget* parent)
 
 TCustomListBox::~TCustomListBox() = default;
 
-int TCustomListBox::Count() const
-{
-    return IsVirtual() ? fCount : fItems.Count();
-}
+int TCustomListBox::Count() const { return IsVirtual() ? fCount : fItems.Count(); }
 
 void TCustomListBox::SetCount(int count)
 {
@@ -111,10 +107,7 @@ void TCustomListBox::SetStyle(TListBoxStyle style)
     ItemsChanged();
 }
 
-bool TCustomListBox::Selected(int index) const
-{
-    return fSelected.count(index) > 0;
-}
+bool TCustomListBox::Selected(int index) const { return fSelected.count(index) > 0; }
 
 void TCustomListBox::SetSelected(int index, bool selected)
 {
@@ -131,10 +124,7 @@ void TCustomListBox::SetSelected(int index, bool selected)
     viewport()->update();
 }
 
-int TCustomListBox::SelCount() const
-{
-    return fMultiSelect ? static_cast<int>(fSelected.size()) : -1;
-}
+int TCustomListBox::SelCount() const { return fMultiSelect ? static_cast<int>(fSelected.size()) : -1; }
 
 void TCustomListBox::ClearSelection()
 {
@@ -160,10 +150,7 @@ int TCustomListBox::RowHeight(int index) const
     return std::max(1, h);
 }
 
-int TCustomListBox::VisibleRowCount() const
-{
-    return std::max(1, viewport()->height() / std::max(1, fItemHeight));
-}
+int TCustomListBox::VisibleRowCount() const { return std::max(1, viewport()->height() / std::max(1, fItemHeight)); }
 
 TRect TCustomListBox::ItemRect(int index) const
 {
@@ -231,7 +218,7 @@ void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawSt
 void TWindowCreation::Before(const QEvent* event)
 {
     if (event->type() == QEvent::ParentChange)
-        created = false;  // the window is made anew when shown again
+        created = false; // the window is made anew when shown again
 }
 
 bool TWindowCreation::After(const QEvent* event)
@@ -303,10 +290,7 @@ void TCustomListBox::resizeEvent(QResizeEvent* event)
     UpdateScrollBar();
 }
 
-QSize TCustomListBox::sizeHint() const
-{
-    return QSize(160, fItemHeight * 8 + 2 * frameWidth());
-}
+QSize TCustomListBox::sizeHint() const { return QSize(160, fItemHeight * 8 + 2 * frameWidth()); }
 
 void TCustomListBox::EnsureVisible(int index)
 {
@@ -377,10 +361,7 @@ void TCustomListBox::mousePressEvent(QMouseEvent* event)
         RowPressed(index, pos, event->modifiers());
 }
 
-void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event);
-}
+void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void TCustomListBox::SpacePressed()
 {
@@ -439,12 +420,9 @@ void TCustomListBox::focusOutEvent(QFocusEvent* event)
     viewport()->update();
 }
 
-TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent) {}
+TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent) { }
 
-bool TCheckListBox::Checked(int index) const
-{
-    return index >= 0 && index < fItems.Count() && fItems.Mark(index);
-}
+bool TCheckListBox::Checked(int index) const { return index >= 0 && index < fItems.Count() && fItems.Mark(index); }
 
 void TCheckListBox::SetChecked(int index, bool checked)
 {
@@ -454,10 +432,7 @@ void TCheckListBox::SetChecked(int index, bool checked)
     viewport()->update();
 }
 
-int TCheckListBox::BoxSize() const
-{
-    return std::max(8, std::min(ItemHeight() - 2, 13));
-}
+int TCheckListBox::BoxSize() const { return std::max(8, std::min(ItemHeight() - 2, 13)); }
 
 void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
 {
@@ -479,7 +454,8 @@ void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State
     }
     c.Brush = TBrush{Color(), bsSolid};
     c.Font.Color = clWindowText;
-    TCustomListBox::DrawItem(Index, {Rect.Left + column, Rect.Top, Rect.Right, Rect.Bottom}, State | (Checked(Index) ? odChecked : 0u));
+    TCustomListBox::DrawItem(Index, {Rect.Left + column, Rect.Top, Rect.Right, Rect.Bottom},
+                             State | (Checked(Index) ? odChecked : 0u));
 }
 
 void TCheckListBox::RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods)
@@ -504,7 +480,7 @@ void TCheckListBox::SpacePressed()
 void TCustomListBox::TakeImageItemHeight(const TDensityStep& step)
 {
     SetItemHeight(step.ItemHeight());
-    setFont(QFont());  // ParentFont
+    setFont(QFont()); // ParentFont
 }
 
 } // namespace qz8

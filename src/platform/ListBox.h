@@ -4,11 +4,11 @@
 // Items (strings with an integer object each). Every visible row is handed to
 // the virtual DrawItem(Index, Rect, State) with a canvas on the viewport, and
 // only visible rows cost anything: a virtual list stores nothing per row.
-#include "qz8_export.h"
 #include "platform/Canvas.h"
 #include "platform/SizeRelevant.h"
 #include "platform/Strings.h"
 #include "platform/Types.h"
+#include "qz8_export.h"
 
 #include <QAbstractScrollArea>
 #include <functional>
@@ -17,8 +17,13 @@
 namespace qz8 {
 
 enum TOwnerDrawStateFlag : unsigned {
-    odSelected = 0x1, odGrayed = 0x2, odDisabled = 0x4, odChecked = 0x8,
-    odFocused = 0x10, odDefault = 0x20, odComboBoxEdit = 0x1000
+    odSelected = 0x1,
+    odGrayed = 0x2,
+    odDisabled = 0x4,
+    odChecked = 0x8,
+    odFocused = 0x10,
+    odDefault = 0x20,
+    odComboBoxEdit = 0x1000
 };
 using TOwnerDrawState = unsigned;
 
@@ -36,7 +41,7 @@ struct QZ8_EXPORT TWindowCreation {
 // The item list of a list box: tells the list box about every change.
 class QZ8_EXPORT TListBoxStrings : public TStringList {
 public:
-    explicit TListBoxStrings(TCustomListBox* owner) : fOwner(owner) {}
+    explicit TListBoxStrings(TCustomListBox* owner) : fOwner(owner) { }
     using TStringList::Mark;
     using TStringList::SetMark;
 
@@ -134,7 +139,7 @@ protected:
     QSize sizeHint() const override;
     // Runs when the control's native window comes into being: at its first
     // show, and again after it was re-created by a change of parent.
-    virtual void CreateWnd() {}
+    virtual void CreateWnd() { }
     bool event(QEvent* event) override;
     // A mouse press on a row; a check list box uses it for its boxes.
     virtual void RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods);
@@ -168,7 +173,7 @@ class QZ8_EXPORT TListBox : public TCustomListBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
-    explicit TListBox(QWidget* parent = nullptr) : TCustomListBox(parent) {}
+    explicit TListBox(QWidget* parent = nullptr) : TCustomListBox(parent) { }
     void ResizeForImageHeight(TDensityStep& step) override { TakeImageItemHeight(step); }
 };
 

@@ -78,7 +78,7 @@ void TCustomRadioGroup::SetItemIndex(int index)
     }
 }
 
-TCustomCheckGroup::TCustomCheckGroup(QWidget* parent) : QGroupBox(parent) {}
+TCustomCheckGroup::TCustomCheckGroup(QWidget* parent) : QGroupBox(parent) { }
 
 void TCustomCheckGroup::SetItems(const QStringList& items)
 {
@@ -99,10 +99,7 @@ void TCustomCheckGroup::SetChecked(int index, bool checked)
         boxes[index]->setChecked(checked);
 }
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent)
-{
-    setAutoFillBackground(true);
-}
+TLabel::TLabel(QWidget* parent) : QLabel(parent) { setAutoFillBackground(true); }
 
 void EndLoading(QObject* root)
 {

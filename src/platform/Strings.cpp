@@ -105,7 +105,7 @@ TStringList::TStringList(std::initializer_list<QString> items)
         fItems.push_back({s, 0, false});
 }
 
-TStringList::TStringList(const TStringList& other) : TStrings(), fItems(other.fItems) {}
+TStringList::TStringList(const TStringList& other) : TStrings(), fItems(other.fItems) { }
 
 TStringList& TStringList::operator=(const TStringList& other)
 {
@@ -193,9 +193,8 @@ void TStringList::SetMark(int index, bool mark)
 
 void TStringList::Sort()
 {
-    std::stable_sort(fItems.begin(), fItems.end(), [](const Item& x, const Item& y) {
-        return x.text.compare(y.text, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(fItems.begin(), fItems.end(),
+                     [](const Item& x, const Item& y) { return x.text.compare(y.text, Qt::CaseInsensitive) < 0; });
     Changed();
 }
 

@@ -22,7 +22,8 @@ QColor SystemColor(int index, const QPalette& pal)
     case 7: return pal.color(QPalette::WindowText);
     case 8: return pal.color(QPalette::Text);
     case 9: return pal.color(QPalette::HighlightedText);
-    case 10: case 11: return pal.color(QPalette::Button);
+    case 10:
+    case 11: return pal.color(QPalette::Button);
     case 12: return pal.color(QPalette::Dark);
     case 13: return pal.color(QPalette::Highlight);
     case 14: return pal.color(QPalette::HighlightedText);
@@ -51,10 +52,7 @@ std::vector<std::function<void()>>& Resets()
 
 } // namespace
 
-TColor FromQColor(const QColor& color)
-{
-    return RGB(color.red(), color.green(), color.blue());
-}
+TColor FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
 TColor ColorToRGB(TColor color, const QPalette& palette)
 {
@@ -103,7 +101,7 @@ void OffsetRect(TRect& r, int dx, int dy)
     r.Bottom += dy;
 }
 
-Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()) {}
+Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()) { }
 
 void RegisterGlobalReset(std::function<void()> reset) { Resets().push_back(std::move(reset)); }
 

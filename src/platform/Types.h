@@ -16,7 +16,10 @@ namespace qz8 {
 // 0xFF marks a system colour whose low byte is the system colour index.
 using TColor = std::int32_t;
 
-constexpr TColor MakeSysColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(index)); }
+constexpr TColor MakeSysColor(int index)
+{
+    return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(index));
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;

@@ -14,9 +14,9 @@ namespace {
 }
 } // namespace
 
-TComboBoxStrings::TComboBoxStrings(QComboBox* combo) : fCombo(combo) {}
-TMemoLines::TMemoLines(QPlainTextEdit* memo) : fMemo(memo) {}
-TListWidgetStrings::TListWidgetStrings(QListWidget* list) : fList(list) {}
+TComboBoxStrings::TComboBoxStrings(QComboBox* combo) : fCombo(combo) { }
+TMemoLines::TMemoLines(QPlainTextEdit* memo) : fMemo(memo) { }
+TListWidgetStrings::TListWidgetStrings(QListWidget* list) : fList(list) { }
 
 int TComboBoxStrings::Count() const { return fCombo ? fCombo->count() : 0; }
 

@@ -1,8 +1,8 @@
 #pragma once
 // TStrings over the storage of Qt widgets, so that a combo's items, a memo's
 // lines and a QListWidget's rows are string lists with integer objects.
-#include "qz8_export.h"
 #include "platform/Strings.h"
+#include "qz8_export.h"
 
 #include <QPointer>
 
@@ -37,7 +37,7 @@ public:
     QString Get(int index) const override;
     TObjectValue GetObject(int) const override { return 0; }
     void Put(int index, const QString& s) override;
-    void PutObject(int, TObjectValue) override {}
+    void PutObject(int, TObjectValue) override { }
     void InsertObject(int index, const QString& s, TObjectValue obj) override;
     void Delete(int index) override;
     void Clear() override;

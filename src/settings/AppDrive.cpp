@@ -18,7 +18,6 @@ QString FolderPart(const QString& fileName)
     return slash < 0 ? QString() : fileName.left(slash + 1);
 }
 
-
 QString AppDriveRoot()
 {
     const QString exe = ExeName();
@@ -61,8 +60,9 @@ QString ExpandAppDrive(const QString& stored, bool IsFile)
         // climbs out of it ("..") resolves to nothing.
         const QString cleaned = QDir::cleanPath(name);
         const QString cleanedRoot = QDir::cleanPath(root);
-        const bool inside = cleanedRoot == QLatin1String("/") ? cleaned.startsWith(QLatin1Char('/'))
-                                                              : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
+        const bool inside = cleanedRoot == QLatin1String("/")
+                                ? cleaned.startsWith(QLatin1Char('/'))
+                                : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
         if (root.isEmpty() || !inside)
             return {};
     }

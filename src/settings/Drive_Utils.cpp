@@ -62,7 +62,7 @@ std::uint8_t GetBusType(const QString& drive)
     const std::vector<TMountEntry> mounts = ReadMountTable();
     for (const TMountEntry& m : mounts) {
         if (m.point == point)
-            found = &m;  // the last mount on a point is the one in effect
+            found = &m; // the last mount on a point is the one in effect
     }
     if (!found || IsNetworkFileSystem(found->type))
         return BusTypeUnknown;
@@ -90,8 +90,9 @@ QString MountPointOf(const QString& path)
     QString best;
     for (const TMountEntry& m : ReadMountTable()) {
         const QString point = StripTrailing(m.point);
-        const bool holds = point == QLatin1String("/") ? target.startsWith(QLatin1Char('/'))
-                                                        : (target == point || target.startsWith(point + QLatin1Char('/')));
+        const bool holds = point == QLatin1String("/")
+                               ? target.startsWith(QLatin1Char('/'))
+                               : (target == point || target.startsWith(point + QLatin1Char('/')));
         if (holds && point.size() >= best.size())
             best = point;
     }

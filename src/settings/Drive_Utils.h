@@ -7,9 +7,9 @@
 // told; a network or virtual mount is never USB. The sysfs root and the
 // mount table are injectable (platform/Drives.h) so that tests can build a
 // fake stick.
-#include "qz8_export.h"
 #include "platform/Drives.h"
 #include "platform/Strings.h"
+#include "qz8_export.h"
 
 #include <QString>
 #include <cstdint>

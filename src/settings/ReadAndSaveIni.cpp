@@ -192,7 +192,7 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
 void PersistEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     if (qobject_cast<QTextEdit*>(c))
-        return;  // rich edits are not kept
+        return; // rich edits are not kept
     if (qobject_cast<QPlainTextEdit*>(c)) {
         PersistMultiLineControl(ini, reading, c);
         return;
@@ -317,12 +317,12 @@ const std::vector<LayoutRow>& Layout()
         {3, {&TElDateTimePicker::staticMetaObject}, PersistDatePicker},
         {4, {&TElCheckBox::staticMetaObject}, PersistCheckBox},
         {5, {&TAdvOfficeCheckBox::staticMetaObject}, PersistCheckBox},
-        {6, {&QCheckBox::staticMetaObject}, PersistCheckBox},  // TCheckBox
+        {6, {&QCheckBox::staticMetaObject}, PersistCheckBox}, // TCheckBox
         {7, {&TElSpinEdit::staticMetaObject}, PersistElSpinEdit},
         {8, {&TAdvSpinEdit::staticMetaObject}, PersistAdvSpinEdit},
         {9, {&TElRadioButton::staticMetaObject}, PersistRadioButton},
         {10, {&TAdvOfficeRadioButton::staticMetaObject}, PersistRadioButton},
-        {11, {&QRadioButton::staticMetaObject}, PersistRadioButton},  // TRadioButton
+        {11, {&QRadioButton::staticMetaObject}, PersistRadioButton}, // TRadioButton
         {12, {&TElRadioGroup::staticMetaObject}, PersistRadioGroup},
         {13, {&TAdvOfficeRadioGroup::staticMetaObject}, PersistRadioGroup},
         {14, {&TRadioGroup::staticMetaObject}, PersistRadioGroup},
@@ -333,7 +333,9 @@ const std::vector<LayoutRow>& Layout()
         {19, {&TCustomElEdit::staticMetaObject}, PersistElEdit},
         // TCustomEdit: one-line edits, memos (QPlainTextEdit) and rich edits
         // (QTextEdit, skipped by the handler).
-        {20, {&QLineEdit::staticMetaObject, &QPlainTextEdit::staticMetaObject, &QTextEdit::staticMetaObject}, PersistEdit},
+        {20,
+         {&QLineEdit::staticMetaObject, &QPlainTextEdit::staticMetaObject, &QTextEdit::staticMetaObject},
+         PersistEdit},
     };
     return rows;
 }

@@ -19,9 +19,9 @@ namespace qz8 {
 class TMyMemIniFile;
 
 // Switches, read at every save and read.
-extern QZ8_EXPORT bool MEMINI_include_Listboxes;  // default false
-extern QZ8_EXPORT bool MEMINI_include_Memos;      // default false
-extern QZ8_EXPORT bool MEMINI_check_filenames;    // default true
+extern QZ8_EXPORT bool MEMINI_include_Listboxes; // default false
+extern QZ8_EXPORT bool MEMINI_include_Memos; // default false
+extern QZ8_EXPORT bool MEMINI_check_filenames; // default true
 // Whether the check marks of check list boxes travel with their items (as
 // object values 1 and 0); default true.
 extern QZ8_EXPORT bool MEMINI_include_checklistbox_checkeds;

@@ -66,7 +66,8 @@ bool RunningFromUSBStick()
 
 QString FilenameForSettingsFolderInfo()
 {
-    const QString folder = RunningFromUSBStick() ? ProgramFolder() : WithTrailingDelimiter(GetMyDocumentsTarnwickFolder());
+    const QString folder =
+        RunningFromUSBStick() ? ProgramFolder() : WithTrailingDelimiter(GetMyDocumentsTarnwickFolder());
     return folder + QStringLiteral("settings_folder.txt");
 }
 

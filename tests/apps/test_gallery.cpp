@@ -25,7 +25,7 @@ TEST(Gallery, ControlsAreAsTheyWereLeftAfterARestart)
         first.close();
     }
     GalleryWindow second(nullptr, state);
-    second.show();  // the form state file is read at the first show
+    second.show(); // the form state file is read at the first show
     EXPECT_TRUE(second.findChild<TElCheckBox*>("ElCheckBox1")->isChecked());
     EXPECT_EQ(second.findChild<TElSpinEdit*>("ElSpinEdit1")->Value(), 17);
     EXPECT_EQ(second.findChild<TAdvOfficeRadioGroup*>("AdvOfficeRadioGroup1")->ItemIndex(), 2);

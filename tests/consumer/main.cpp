@@ -17,17 +17,16 @@ int main(int argc, char** argv)
 
     // Class and interface casts need the library's exported meta-objects.
     QObject* asObject = &list;
-    const bool cast = qobject_cast<qz8::TStyledListbox*>(asObject) == &list
-                      && qobject_cast<qz8::TCustomListBox*>(asObject) != nullptr
-                      && qobject_cast<qz8::ITMSStyle*>(asObject) != nullptr
-                      && asObject->inherits("qz8::TCustomListBox");
+    const bool cast = qobject_cast<qz8::TStyledListbox*>(asObject) == &list &&
+                      qobject_cast<qz8::TCustomListBox*>(asObject) != nullptr &&
+                      qobject_cast<qz8::ITMSStyle*>(asObject) != nullptr && asObject->inherits("qz8::TCustomListBox");
     std::printf("casts %s\n", cast ? "ok" : "failed");
 
     // The process-wide data of the library, read and written from here.
     qz8::Global_TMSStyle = qz8::tsGraphite;
     list.SetComponentStyle(qz8::Global_TMSStyle);
-    const bool globals = qz8::Global_TMSStyle == qz8::tsGraphite && qz8::ImageLists[0] != nullptr
-                         && qz8::GlobalMonitorFontScale == 1.0f;
+    const bool globals =
+        qz8::Global_TMSStyle == qz8::tsGraphite && qz8::ImageLists[0] != nullptr && qz8::GlobalMonitorFontScale == 1.0f;
     std::printf("globals %s\n", globals ? "ok" : "failed");
     return list.Count() == 1 && cast && globals ? 0 : 1;
 }

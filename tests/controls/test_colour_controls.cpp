@@ -12,8 +12,10 @@ using namespace qz8;
 namespace {
 
 // A short shared array whose fifth entry is pure red.
-const TColorArray kColours = {{clWhite, "white"}, {RGB(0xD3, 0xD3, 0xD3), "lightgray"}, {clNavy, "navy"},
-                              {clGreen, "green"}, {clRed, "red"}, {clRed, "red again"}, {clBlack, "black"}};
+const TColorArray kColours = {{clWhite, "white"}, {RGB(0xD3, 0xD3, 0xD3), "lightgray"},
+                              {clNavy, "navy"},   {clGreen, "green"},
+                              {clRed, "red"},     {clRed, "red again"},
+                              {clBlack, "black"}};
 
 // Counts paint events of a widget.
 struct PaintCounter : QObject {
@@ -44,14 +46,14 @@ TEST(ColourArrays, SharedOperationsAnswerNeutrallyOutOfRange)
 {
     MyColourArray = kColours;
     TColorArray own;
-    EXPECT_EQ(IndexOfColour(true, own, clRed), 4);  // the first occurrence
-    EXPECT_EQ(IndexOfColour(true, own, RGB(250, 10, 5)), 4);  // the nearest
+    EXPECT_EQ(IndexOfColour(true, own, clRed), 4); // the first occurrence
+    EXPECT_EQ(IndexOfColour(true, own, RGB(250, 10, 5)), 4); // the nearest
     EXPECT_EQ(IndexOfColour(true, own, RGB(0, 0, 120)), 2);
     EXPECT_EQ(ColourAtIndex(true, own, 2), clNavy);
     EXPECT_EQ(ColourAtIndex(true, own, 7), 0);
     EXPECT_EQ(ColourAtIndex(true, own, -1), 0);
     EXPECT_EQ(ColourNameAtIndex(true, own, 99), "");
-    EXPECT_EQ(IndexOfColour(false, own, clRed), -1);  // an empty own array
+    EXPECT_EQ(IndexOfColour(false, own, clRed), -1); // an empty own array
     EXPECT_EQ(NearestColourIndex(clRed, {}), -1);
     EXPECT_EQ(WebNamedColors().size(), 147u);
     EXPECT_EQ(WebNamedColors().front().Name, "aliceblue");
@@ -72,7 +74,7 @@ TEST(ColourArrays, SortKindsReallySort)
     EXPECT_EQ(a.back().Value, clWhite);
     SortColorArray(a, 0, int(a.size()) - 1, csByHue, true);
     EXPECT_NE(a.front().Value, clBlack);
-    SortColorArray(a, 5, 100, csByName, false);  // a range past the end is clamped
+    SortColorArray(a, 5, 100, csByName, false); // a range past the end is clamped
     TColorArray empty;
     SortColorArray(empty, 0, -1, csByName, false);
 }
@@ -83,7 +85,7 @@ TEST(ColourListbox, RowShowsIndexHexAndNameAfterTheSwatch)
     TColourSharingListbox list;
     list.setFrameShape(QFrame::NoFrame);
     list.resize(300, 200);
-    list.show();  // the window's creation binds the painter and the count
+    list.show(); // the window's creation binds the painter and the count
     EXPECT_EQ(list.Count(), 7);
     EXPECT_EQ(list.Style(), TCustomListBox::lbVirtualOwnerDraw);
     list.SetShowText(ShowBit(ts_index) | ShowBit(ts_hex) | ShowBit(ts_description));
@@ -139,7 +141,7 @@ TEST(ColourListbox, SelectionFocusDefaultMarkerAndNarrowSwatch)
     const QImage sel = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, odSelected); });
     const QImage foc = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, odFocused); });
     EXPECT_EQ(sel, foc);
-    EXPECT_EQ(FromQColor(sel.pixelColor(0, 0)), clBlack);  // the default selection background
+    EXPECT_EQ(FromQColor(sel.pixelColor(0, 0)), clBlack); // the default selection background
     // The default colour's row carries the marker ellipse.
     const int markerTop = 8 - m / 2;
     const QImage plain = PaintOn(60, 16, c, list.font(), [&] { list.MyDrawItem(&list, 2, row, 0); });
@@ -226,7 +228,7 @@ TEST(SharedColours, ASharedSortReordersEveryControlAndCopiesStayApart)
     b->SetUseSharedArray(false);
     a->SortTheColours(csByValue);
     EXPECT_NE(b->GetAColour(0), a->GetAColour(0));
-    EXPECT_EQ(b->GetAColour(0), WebNamedColors().front().Value);  // the copy is the name order
+    EXPECT_EQ(b->GetAColour(0), WebNamedColors().front().Value); // the copy is the name order
     MyColourArray.clear();
     EXPECT_FALSE(a->Sorted());
 }
@@ -237,7 +239,7 @@ TEST(ColourCombo, RowsHaveASwatchWithItsFrameAndTheName)
     TColourSharingCombo combo;
     combo.show();
     EXPECT_EQ(combo.count(), 7);
-    EXPECT_EQ(combo.itemText(0), " ");  // the strings are never shown
+    EXPECT_EQ(combo.itemText(0), " "); // the strings are never shown
     TCanvas& c = combo.Canvas();
     const TRect row = Rect(0, 0, 200, 16);
     const QImage img = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(2, row, 0); });
@@ -314,11 +316,14 @@ TEST(ColourCombo, LabelPositionsFollowTheTable)
     EXPECT_EQ(label->x(), 200 - 60);
     combo->SetLabelMargin(4);
     const int lw = label->width(), lh = label->height();
-    const QList<std::pair<TLabelPosition, QPoint>> cases = {
-        {lpLeftCenter, {200 - 44, 100 + (24 - lh) / 2}}, {lpLeftBottom, {200 - 44, 100 + 24 - lh}},
-        {lpTopLeft, {200, 100 - lh - 4}},                 {lpBottomLeft, {200, 100 + 24 + 4}},
-        {lpLeftCenterLeft, {196, 100 + (24 - lh) / 2}},  {lpLeftBottomLeft, {196, 100 + 24 - lh}},
-        {lpTopCenter, {200 + (120 - lw) / 2, 100 - lh - 4}}, {lpBottomCenter, {200 + (120 - lw) / 2, 128}}};
+    const QList<std::pair<TLabelPosition, QPoint>> cases = {{lpLeftCenter, {200 - 44, 100 + (24 - lh) / 2}},
+                                                            {lpLeftBottom, {200 - 44, 100 + 24 - lh}},
+                                                            {lpTopLeft, {200, 100 - lh - 4}},
+                                                            {lpBottomLeft, {200, 100 + 24 + 4}},
+                                                            {lpLeftCenterLeft, {196, 100 + (24 - lh) / 2}},
+                                                            {lpLeftBottomLeft, {196, 100 + 24 - lh}},
+                                                            {lpTopCenter, {200 + (120 - lw) / 2, 100 - lh - 4}},
+                                                            {lpBottomCenter, {200 + (120 - lw) / 2, 128}}};
     for (const auto& [position, at] : cases) {
         combo->SetLabelPosition(position);
         EXPECT_EQ(label->pos(), at) << int(position);
@@ -348,9 +353,9 @@ TEST(ColourCombo, RoomForTheLabelAndItsLifeCycle)
     auto* combo = new TColourSharingCombo(panel);
     form.show();
     combo->SetBounds(0, 0, 300, 24);
-    EXPECT_EQ(combo->geometry(), QRect(0, 0, 300, 24));  // no label, no room
+    EXPECT_EQ(combo->geometry(), QRect(0, 0, 300, 24)); // no label, no room
     combo->SetLabelCaption("");
-    ASSERT_NE(combo->Label(), nullptr);  // an empty caption still creates it
+    ASSERT_NE(combo->Label(), nullptr); // an empty caption still creates it
     combo->SetLabelCaption("Colour:");
     combo->SetAlign(alClient);
     combo->SetLabelPosition(lpLeftCenter);

@@ -171,7 +171,7 @@ TEST(StyledListbox, TextKinds)
     EXPECT_EQ(IsANumber("1234"), 0);
     EXPECT_EQ(IsANumber(" -17 "), 0);
     EXPECT_EQ(IsANumber("$FF"), 0);
-    EXPECT_EQ(IsANumber("2147483648"), 1);  // beyond 32 bits: a decimal
+    EXPECT_EQ(IsANumber("2147483648"), 1); // beyond 32 bits: a decimal
     EXPECT_EQ(IsANumber("1234.5"), 1);
     EXPECT_EQ(IsANumber("1,234.5"), 1);
     EXPECT_EQ(IsANumber(""), 2);
@@ -184,11 +184,11 @@ TEST(StyledListbox, TextKinds)
     EXPECT_EQ(v, -2147483648);
     EXPECT_FALSE(TryStrToInt("2147483648", v));
     EXPECT_FALSE(TryStrToInt("0x", v));
-    EXPECT_FALSE(TryStrToInt("１２", v));  // full-width digits are not digits here
+    EXPECT_FALSE(TryStrToInt("１２", v)); // full-width digits are not digits here
     UserDefaultFormatSettings = FormatSettingsFor(QLocale(QLocale::German));
     EXPECT_EQ(IsANumber("1234,5"), 1);
     EXPECT_EQ(IsANumber("1.234,5"), 1);
-    EXPECT_EQ(IsANumber("1234.5"), 3);  // not a German number
+    EXPECT_EQ(IsANumber("1234.5"), 3); // not a German number
 }
 
 TEST(StyledListbox, OnARealWidgetRowsTrailingAreaAndSelection)
@@ -287,7 +287,7 @@ TEST(FixedStyledListbox, MeasureItemAndCreateWndRecomputeHeights)
     TForm form;
     auto* list = new TStyledListboxOwnerDrawnFixed(&form);
     list->setFont(FontOfHeight(16));
-    list->SetItemHeight(40);  // as a form file might have stored
+    list->SetItemHeight(40); // as a form file might have stored
     EXPECT_EQ(list->ItemHeight(), 40);
     form.show();
     EXPECT_EQ(list->ItemHeight(), 20);

@@ -4,12 +4,12 @@
 #include "external/MemIniFile.h"
 #include "platform/Types.h"
 
+#include "test_util.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include "test_util.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -45,7 +45,7 @@ TEST(MemIniFile, ValueFormsRoundTripThroughTheFile)
     const QString text = qz8test::ReadText(name);
     EXPECT_TRUE(text.contains("[Spin]\nvalue=-42\n"));
     EXPECT_TRUE(text.contains("[Check]\nchecked=1\n"));
-    EXPECT_TRUE(text.contains("value=2,5\n"));  // the locale's decimal separator
+    EXPECT_TRUE(text.contains("value=2,5\n")); // the locale's decimal separator
     TMyMemIniFile back(name);
     EXPECT_EQ(back.ReadString("edit1", "TEXT", ""), "  leading blanks = and [brackets] ;semi");
     EXPECT_EQ(back.ReadString("Edit1", "multi", ""), "line one\nline two\r\n\"quoted\"");
@@ -76,8 +76,9 @@ TEST(MemIniFile, ListsRoundTripAnyStringsWithTheirObjectsAndBound)
     QTemporaryDir dir;
     const QString name = dir.filePath("lists.ini");
     TStringList list;
-    const QStringList texts{"plain", "", "a=b", "[section]", ";comment", "  leading", "two\nlines",
-                            "back\\slash\\|", "\"quoted\"", "trailing\r", "#hash", "|"};
+    const QStringList texts{"plain",      "",           "a=b",        "[section]",
+                            ";comment",   "  leading",  "two\nlines", "back\\slash\\|",
+                            "\"quoted\"", "trailing\r", "#hash",      "|"};
     for (int i = 0; i < texts.size(); ++i)
         list.AddObject(texts[i], i * 3 - 4);
     for (int bound : {0, 1, 5, 50}) {
@@ -121,7 +122,7 @@ TEST(MemIniFile, DamagedAndHostileFilesKeepWhatParses)
 {
     QTemporaryDir dir;
     QByteArray bytes = "\xEF\xBB\xBFkey=before any section\r\n[A]\r\nx=1\r\n";
-    bytes += "[a]\nx=2\ny=3\n";                        // duplicate section and key
+    bytes += "[a]\nx=2\ny=3\n"; // duplicate section and key
     bytes += "no equals sign\n=empty key\n[Unclosed\nz=4\n";
     bytes += "[Big]\nlong=" + QByteArray(4 * 1024 * 1024, 'q') + "\n";
     bytes += "[List]\n_count=2000000000\n_per=-3\n_line0=one\\|two\n_obj0=zz\n";

@@ -6,14 +6,14 @@
 #include "form/baseTMSStyleable_F.h"
 #include "platform/Application.h"
 
+#include "test_util.h"
 #include <QCheckBox>
 #include <QFile>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include "test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +131,7 @@ TEST(BaseForm, WithoutStylerActivationAndBroadcastRecolour)
     TMessage m{WM_BROADCAST_BY_SHELL, kCommandNewStyle, -2, 77};
     w.WMBroadcastByShell(m);
     EXPECT_EQ(m.Result, 0);
-    EXPECT_EQ(Global_TMSStyle, tsGraphite);  // ordinal 2
+    EXPECT_EQ(Global_TMSStyle, tsGraphite); // ordinal 2
     EXPECT_EQ(w.styleChanges, 1);
     TMessage other{WM_BROADCAST_BY_SHELL, 704, 4, 77};
     w.WMBroadcastByShell(other);
@@ -143,7 +143,7 @@ TEST(BaseForm, WithoutStylerActivationAndBroadcastRecolour)
     w.WMBroadcastByShell(bad);
     EXPECT_EQ(bad.Result, 0);
     EXPECT_EQ(Global_TMSStyle, tsGraphite);
-    TMessage high{WM_BROADCAST_BY_SHELL, kCommandNewStyle, 0x104, 77};  // low 8 bits: 4
+    TMessage high{WM_BROADCAST_BY_SHELL, kCommandNewStyle, 0x104, 77}; // low 8 bits: 4
     w.WMBroadcastByShell(high);
     EXPECT_EQ(Global_TMSStyle, tsRoseQuartz);
     EXPECT_EQ(w.Color(), GetABaseTMSBackgroundColour(tsRoseQuartz));

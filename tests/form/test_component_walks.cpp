@@ -96,12 +96,11 @@ TEST(WalkC, CallsOncePerMatchingEntryAndReach)
 {
     WalkWindow w;
     QMap<QString, int> calls;
-    SetAllOfXTypesComponentsToDoThis(
-        &w.form, [&](QWidget* c) { ++calls[c->objectName()]; },
-        {&TCustomListBox::staticMetaObject, &TListBox::staticMetaObject});
-    EXPECT_EQ(calls["ListOnPanel"], 4);  // two entries, two reaches
+    SetAllOfXTypesComponentsToDoThis(&w.form, [&](QWidget* c) { ++calls[c->objectName()]; },
+                                     {&TCustomListBox::staticMetaObject, &TListBox::staticMetaObject});
+    EXPECT_EQ(calls["ListOnPanel"], 4); // two entries, two reaches
     EXPECT_EQ(calls["FrameList"], 2);
-    EXPECT_EQ(calls["Styled1"], 1);  // a TCustomListBox, not a TListBox
+    EXPECT_EQ(calls["Styled1"], 1); // a TCustomListBox, not a TListBox
     EXPECT_EQ(calls.value("Check1"), 0);
 }
 
@@ -110,7 +109,11 @@ TEST(WalkD, StartsFromTheChildControlsWithTheValue)
     WalkWindow w;
     QList<std::pair<QString, int>> calls;
     SetAllOfXTypesChildControlsToDoThisInt(
-        w.frame, [&](QWidget* c, int v) { calls.append({c->objectName(), v}); }, {&TListBox::staticMetaObject}, 7);
+        w.frame,
+        [&](QWidget* c, int v) {
+            calls.append({c->objectName(), v});
+        },
+        {&TListBox::staticMetaObject}, 7);
     ASSERT_EQ(calls.size(), 1);
     EXPECT_EQ(calls[0], (std::pair<QString, int>{"FrameList", 7}));
 }
@@ -127,7 +130,7 @@ TEST(Walks, AbsentTargetsDoNothingAndProcessNoEvents)
     EXPECT_EQ(counter.seen, 0);
     QList<QObject*> found;
     LoadAllRelevantComponentsOfForm(&w.form, {&TListBox::staticMetaObject}, &found);
-    EXPECT_EQ(counter.seen, 1);  // a real walk lets pending events run
+    EXPECT_EQ(counter.seen, 1); // a real walk lets pending events run
 }
 
 TEST(Walks, AComponentDeletedWhileEventsRunIsSkipped)
@@ -139,7 +142,7 @@ TEST(Walks, AComponentDeletedWhileEventsRunIsSkipped)
     int visited = 0;
     SetAllOfXTypesComponentsToDoThis(&w.form, [&](QWidget*) { ++visited; }, {&TListBox::staticMetaObject});
     EXPECT_TRUE(doomed.isNull());
-    EXPECT_EQ(visited, 2);  // only the panel's list box, twice
+    EXPECT_EQ(visited, 2); // only the panel's list box, twice
 }
 
 TEST(Properties, ImagesAssignedAndTrySetNeverThrows)
@@ -173,7 +176,7 @@ TEST(CallerMessages, UnpackCommandExtraAndValue)
     TMessage most{1256, 703, static_cast<std::intptr_t>(INT32_MIN), 0};
     EXPECT_EQ(MessageFromCallingProgram(most).value, INT32_MIN);
     EXPECT_EQ(MessageExtraFromCallingProgram(most).value, INT32_MIN);
-    TMessage wide{1256, 703, static_cast<std::intptr_t>(0x1FFFFFFFEll), 0};  // bits past 32 are dropped
+    TMessage wide{1256, 703, static_cast<std::intptr_t>(0x1FFFFFFFEll), 0}; // bits past 32 are dropped
     EXPECT_EQ(MessageExtraFromCallingProgram(wide).value, -2);
 }
 

@@ -41,7 +41,8 @@ struct DensityWindow : TTMSStyleableRepositoryForm {
     {
         setObjectName("DensityWindow");
         int n = 0;
-        for (QWidget* w : std::initializer_list<QWidget*>{list, checks, other, styled, colours, combo, view, grid, smooth, glow, button})
+        for (QWidget* w : std::initializer_list<QWidget*>{list, checks, other, styled, colours, combo, view, grid,
+                                                          smooth, glow, button})
             w->setObjectName(QStringLiteral("C%1").arg(n++));
         other->setObjectName("Other");
         smooth->SetImages(&own);
@@ -61,7 +62,7 @@ TEST(Density, AtTheDesignDensityNothingIsTouched)
     w.list->SetItemHeight(40);
     w.show();
     EXPECT_EQ(w.PixelsPerInch(), 96);
-    EXPECT_EQ(GlobalImageHeight, 20);  // 96 / 5 = 19: ordinal 1
+    EXPECT_EQ(GlobalImageHeight, 20); // 96 / 5 = 19: ordinal 1
     EXPECT_FLOAT_EQ(GlobalMonitorFontScale, 1.0f);
     EXPECT_FALSE(w.NeedsSizeAdjust());
     EXPECT_EQ(w.list->ItemHeight(), 40);
@@ -82,17 +83,17 @@ TEST(Density, AnotherDensityReadjustsEveryCollectedComponentAndLogs)
     EXPECT_FLOAT_EQ(GlobalMonitorFontScale, 1.25f);
     // 24 * 0.8 = 19.2: 19.
     EXPECT_EQ(w.list->ItemHeight(), 19);
-    EXPECT_FALSE(w.list->testAttribute(Qt::WA_SetFont));  // takes its parent's font
+    EXPECT_FALSE(w.list->testAttribute(Qt::WA_SetFont)); // takes its parent's font
     EXPECT_EQ(w.checks->ItemHeight(), 19);
     EXPECT_EQ(w.other->ItemHeight(), 33);
     EXPECT_EQ(w.view->ItemHeight(), 19);
     EXPECT_EQ(w.combo->ItemHeight(), 19);
     EXPECT_EQ(w.grid->DefaultRowHeight(), 19);
-    EXPECT_EQ(w.colours->ItemHeight(), 20);  // ScreenScaled(16, 1.25)
+    EXPECT_EQ(w.colours->ItemHeight(), 20); // ScreenScaled(16, 1.25)
     // Images: the smooth button keeps its list, the others get the size's.
     EXPECT_EQ(w.smooth->Images(), &w.own);
     EXPECT_EQ(w.button->Images(), ImageLists[id24]);
-    EXPECT_EQ(w.glow->Images(), ImageLists[id24]);  // only the "Images" step
+    EXPECT_EQ(w.glow->Images(), ImageLists[id24]); // only the "Images" step
     const QStringList lines = qz8test::ReadText(LogFileName).split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 3);
     EXPECT_EQ(lines[0], "DensityWindow componentstoresize start");
@@ -107,13 +108,14 @@ TEST(Density, TheMessageOf144RescalesAndBackTo96StillCorrects)
     w.resize(400, 200);
     const QSize before = w.size();
     TRect suggested = Rect(10, 20, 610, 320);
-    TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(144 | (144 << 16)), reinterpret_cast<std::intptr_t>(&suggested), 9};
+    TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(144 | (144 << 16)),
+               reinterpret_cast<std::intptr_t>(&suggested), 9};
     w.WMDpiChanged(m);
     EXPECT_EQ(m.Result, 0);
     EXPECT_EQ(w.PixelsPerInch(), 144);
     EXPECT_EQ(w.RecommendedSize(), suggested);
     EXPECT_EQ(w.size(), QSize(before.width() * 144 / 96, before.height() * 144 / 96));
-    EXPECT_EQ(GlobalImageHeight, 32);  // taken for 29 pixels: ordinal 3
+    EXPECT_EQ(GlobalImageHeight, 32); // taken for 29 pixels: ordinal 3
     // Back at 96, the window that once ran elsewhere corrects again.
     w.list->SetItemHeight(50);
     TMessage back{WM_DPICHANGED, static_cast<std::uintptr_t>(96 | (96 << 16)), 0, 9};
@@ -130,7 +132,7 @@ TEST(Density, AScreenDensityChangeReachesTheWindow)
     ASSERT_NE(screen, nullptr);
     Q_EMIT screen->logicalDotsPerInchChanged(192);
     EXPECT_EQ(w.PixelsPerInch(), 192);
-    EXPECT_EQ(GlobalImageHeight, 40);  // 192 / 5 = 38: ordinal 4
+    EXPECT_EQ(GlobalImageHeight, 40); // 192 / 5 = 38: ordinal 4
     // A collected component deleted since is skipped, never touched.
     delete w.checks;
     Q_EMIT screen->logicalDotsPerInchChanged(120);

@@ -48,7 +48,8 @@ TEST(IconFiles, SizesByBitCountInFileOrder)
 {
     QTemporaryDir dir;
     const QString ico = dir.filePath("a.ico");
-    ASSERT_TRUE(qz8test::WriteBytes(ico, Directory(1, {{16, 32, 100}, {32, 32, 100}, {48, 32, 100}, {0, 32, 100}, {16, 8, 100}})));
+    ASSERT_TRUE(qz8test::WriteBytes(
+        ico, Directory(1, {{16, 32, 100}, {32, 32, 100}, {48, 32, 100}, {0, 32, 100}, {16, 8, 100}})));
     EXPECT_EQ(IconsizesInAnIconfile(ico, 32, {16, 24, 32, 48, 256}), (std::vector<int>{16, 32, 48, 256}));
     EXPECT_EQ(IconsizesInAnIconfile(ico, 8, {32, 48}), std::vector<int>{});
     EXPECT_EQ(IconsizesInAnIconfile(ico, 8, {16}), std::vector<int>{16});
@@ -147,11 +148,11 @@ TEST(ImageListFiles, DamagedFilesRaiseANamedErrorAndLeaveTheListAlone)
         }
         EXPECT_EQ(target.Count(), 1);
     };
-    expectDamage(raw.left(raw.size() - 1));        // cut off
-    expectDamage(raw.left(10));                     // header cut
+    expectDamage(raw.left(raw.size() - 1)); // cut off
+    expectDamage(raw.left(10)); // header cut
     expectDamage(QByteArray("NOTALIST") + raw.mid(8));
     QByteArray huge = raw;
-    huge[huge.size() - 16 * 16 * 4 - 8 - 1] = '\x7f';  // an absurd image count
+    huge[huge.size() - 16 * 16 * 4 - 8 - 1] = '\x7f'; // an absurd image count
     expectDamage(huge);
     EXPECT_THROW(target.LoadFromFile(dir.filePath("absent.res")), Exception);
     target.LoadFromFile(name);
@@ -189,7 +190,7 @@ TEST(FontSizes, PointsAndTenthsOfMillimetres)
     EXPECT_EQ(MapFontHeight(12), -42);
     EXPECT_EQ(MapFontSize(42), 11);
     EXPECT_EQ(MapFontHeight(0), 0);
-    MapFontHeight(std::numeric_limits<int>::max());  // wraps in 32 bits, no undefined behaviour
+    MapFontHeight(std::numeric_limits<int>::max()); // wraps in 32 bits, no undefined behaviour
     EXPECT_EQ(MapFontSize(-42), -11);
 }
 

@@ -29,6 +29,6 @@ int main(int argc, char** argv)
         std::printf("ready\n");
         std::fflush(stdout);
     });
-    QTimer::singleShot(20000, [] { QCoreApplication::exit(3); });  // never hang a test
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(3); }); // never hang a test
     return app.exec();
 }

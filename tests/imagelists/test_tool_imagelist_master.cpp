@@ -96,23 +96,23 @@ TEST(MasterLists, MissingFilesLeaveListsAndADamagedFileStopsTheLoad)
     } catch (const Exception& e) {
         EXPECT_TRUE(e.Message().contains("ImageListMain32.res"));
     }
-    EXPECT_EQ(ImageLists[id24]->Count(), 2);  // loaded before the damage
+    EXPECT_EQ(ImageLists[id24]->Count(), 2); // loaded before the damage
     EXPECT_EQ(ImageLists[id32]->Count(), 0);
-    EXPECT_EQ(ImageLists[id40]->Count(), 0);  // not reached
+    EXPECT_EQ(ImageLists[id40]->Count(), 0); // not reached
 }
 
 TEST(MasterLists, NearestSizesAtTheBorders)
 {
-    const std::vector<std::pair<int, int>> cases = {{17, 0}, {18, 1}, {21, 1}, {22, 2}, {26, 2}, {27, 3}, {35, 3},
-                                                    {36, 4}, {43, 4}, {44, 5}, {55, 5}, {56, 6}, {79, 6}, {80, 7},
-                                                    {111, 7}, {112, 1}, {-1, 1}, {0, 0}, {INT32_MIN, 1}, {INT32_MAX, 1}};
+    const std::vector<std::pair<int, int>> cases = {
+        {17, 0}, {18, 1}, {21, 1}, {22, 2}, {26, 2},  {27, 3},  {35, 3}, {36, 4}, {43, 4},        {44, 5},
+        {55, 5}, {56, 6}, {79, 6}, {80, 7}, {111, 7}, {112, 1}, {-1, 1}, {0, 0},  {INT32_MIN, 1}, {INT32_MAX, 1}};
     for (auto [pixels, ordinal] : cases)
         EXPECT_EQ(IntegerToNearestImageDimension(pixels), ordinal) << pixels;
     EXPECT_EQ(IntegerToNearestImageHeight(29), 32);
     EXPECT_EQ(IntegerToNearestImageHeight(19), 20);
     GlobalImageHeight = 53;
-    EXPECT_EQ(ImageListMain_Times(0.5f), ImageLists[id24]);  // 26.5 rounds to 26
-    EXPECT_EQ(GlobalImageDimension, id20);                    // left alone
+    EXPECT_EQ(ImageListMain_Times(0.5f), ImageLists[id24]); // 26.5 rounds to 26
+    EXPECT_EQ(GlobalImageDimension, id20); // left alone
     EXPECT_EQ(ImageListMain_Times(std::numeric_limits<float>::infinity()), ImageLists[id20]);
     EXPECT_EQ(ImageListMain_Times(std::numeric_limits<float>::quiet_NaN()), ImageLists[id20]);
     EXPECT_EQ(ImageListMain(), ImageLists[id48]);
@@ -142,7 +142,7 @@ TEST(MasterLists, MenusGetTheirCommandsIconsSkippingSeparators)
     EXPECT_EQ(help->ImageIndex(), ImageListMainNum(12, 20));
     EXPECT_GE(help->ImageIndex(), 0);
     EXPECT_EQ(open->ImageIndex(), 0);
-    EXPECT_EQ(sub->ImageIndex(), -1);  // command 0 has no icon
+    EXPECT_EQ(sub->ImageIndex(), -1); // command 0 has no icon
     EXPECT_FALSE(open->icon().isNull());
     EXPECT_TRUE(sub->icon().isNull());
     // A command without an icon at this size: a negative index, no image.
@@ -165,7 +165,7 @@ TEST(MasterLists, AttachOperations)
     auto* tool = new TToolButton(&bar);
     QPushButton notATool(&bar);
     SetImagesAndNumberForToolbarButton(&bar, &notATool, 3);
-    EXPECT_EQ(bar.Images(), nullptr);  // nothing changes, not even the bar
+    EXPECT_EQ(bar.Images(), nullptr); // nothing changes, not even the bar
     SetImagesAndNumberForToolbarButton(&bar, tool, 3);
     EXPECT_EQ(bar.Images(), ImageLists[id24]);
     EXPECT_EQ(tool->ImageIndex(), ImageListMainNum(3, 24));
@@ -173,7 +173,7 @@ TEST(MasterLists, AttachOperations)
     TAdvOfficeStatusBar status(&window);
     status.AddPanel("one");
     status.AddPanel("two");
-    SetImagesAndNumberForStatusBarPanel(&status, 2, 5);  // index = panel count
+    SetImagesAndNumberForStatusBarPanel(&status, 2, 5); // index = panel count
     EXPECT_EQ(status.Images(), ImageLists[id24]);
     EXPECT_EQ(status.Panel(0)->ImageIndex(), -1);
     EXPECT_EQ(status.Panel(1)->ImageIndex(), -1);
@@ -203,11 +203,22 @@ TEST(MasterLists, AttachOperations)
 
 TEST(ImageNumberTable, MarkedTextsGiveTheirNamesAndNumbers)
 {
-    const QStringList text = {
-        "unit x;", "{ Master_ImageListNumbers", "cm_Early: 99", "cm_TarnwickTag: 0",
-        "cm_Open , cm_OpenFile  : 12", "CM_Save: 3", "cm_Hidden: -1", "other: 5", "cm_A, , cm_B: 4",
-        "cm_NoColon cm_X", "   ", "cm_Bad: x7", "cm_Lost: 8", "}",
-        "// *** assumes this routine placed just after", "cm_After: 1"};
+    const QStringList text = {"unit x;",
+                              "{ Master_ImageListNumbers",
+                              "cm_Early: 99",
+                              "cm_TarnwickTag: 0",
+                              "cm_Open , cm_OpenFile  : 12",
+                              "CM_Save: 3",
+                              "cm_Hidden: -1",
+                              "other: 5",
+                              "cm_A, , cm_B: 4",
+                              "cm_NoColon cm_X",
+                              "   ",
+                              "cm_Bad: x7",
+                              "cm_Lost: 8",
+                              "}",
+                              "// *** assumes this routine placed just after",
+                              "cm_After: 1"};
     const TStringList table = ComputeMASTER_16_ConstsForIconsFromLines(text);
     QStringList names;
     QList<qintptr> numbers;
@@ -221,13 +232,16 @@ TEST(ImageNumberTable, MarkedTextsGiveTheirNamesAndNumbers)
     EXPECT_EQ(numbers, (QList<qintptr>{0, 12, 12, 3, 4, 4, 8}));
     // Without the head marker every line from cm_TarnwickTag on counts; a
     // name line just before the tail marker is lost.
-    const TStringList lost = ComputeMASTER_16_ConstsForIconsFromLines(
-        {"cm_First: 1", "cm_TarnwickTag: 2", "cm_Kept: 3", "cm_Dropped: 4", "// *** assumes this routine placed just after"});
+    const TStringList lost =
+        ComputeMASTER_16_ConstsForIconsFromLines({"cm_First: 1", "cm_TarnwickTag: 2", "cm_Kept: 3", "cm_Dropped: 4",
+                                                  "// *** assumes this routine placed just after"});
     EXPECT_EQ(lost.ToStringList(), (QStringList{"cm_TarnwickTag", "cm_Kept"}));
     EXPECT_EQ(ComputeMASTER_16_ConstsForIconsFromLines({"no markers", "and no colons"}).Count(), 0);
     // Absurd lines give what matches and nothing else.
     QStringList absurd{QString(100000, ':'), QString(50000, ',') + ":1", "cm_" + QString(100000, 'x') + ":2",
-                       QString::fromUtf8("\x01\x02" "cm_ctl:3"), "cm_big: 99999999999"};
+                       QString::fromUtf8("\x01\x02"
+                                         "cm_ctl:3"),
+                       "cm_big: 99999999999"};
     const TStringList safe = ComputeMASTER_16_ConstsForIconsFromLines(absurd);
     ASSERT_EQ(safe.Count(), 2) << safe.Text().left(200).toStdString();
     EXPECT_EQ(safe.Objects(0), 2);
@@ -235,5 +249,6 @@ TEST(ImageNumberTable, MarkedTextsGiveTheirNamesAndNumbers)
     QTemporaryDir dir;
     EXPECT_THROW(ComputeMASTER_16_ConstsForIcons(dir.filePath("absent.pas")), Exception);
     qz8test::WriteBytes(dir.filePath("m.pas"), "cm_TarnwickTag: 7\r\ncm_Z : 1\r\n");
-    EXPECT_EQ(ComputeMASTER_16_ConstsForIcons(dir.filePath("m.pas")).ToStringList(), (QStringList{"cm_TarnwickTag", "cm_Z"}));
+    EXPECT_EQ(ComputeMASTER_16_ConstsForIcons(dir.filePath("m.pas")).ToStringList(),
+              (QStringList{"cm_TarnwickTag", "cm_Z"}));
 }

@@ -1,9 +1,9 @@
 // Derived ownership, class tests and published properties on real widgets.
+#include "external/ElPack.h"
+#include "external/TmsControls.h"
 #include "platform/Components.h"
 #include "platform/Forms.h"
 #include "platform/ListBox.h"
-#include "external/ElPack.h"
-#include "external/TmsControls.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -64,7 +64,7 @@ TEST(ListBoxBase, OwnerDrawStyleCallsOnDrawItemAndStandardStylePaintsText)
     };
     list.show();
     list.viewport()->grab();
-    EXPECT_EQ(calls, 0);  // standard style ignores the event
+    EXPECT_EQ(calls, 0); // standard style ignores the event
     list.SetStyle(TCustomListBox::lbOwnerDrawFixed);
     list.viewport()->grab();
     EXPECT_GE(calls, 1);

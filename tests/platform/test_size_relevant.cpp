@@ -6,8 +6,8 @@
 #include "platform/Grids.h"
 #include "platform/SizeRelevant.h"
 
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 
 using namespace qz8;

@@ -22,7 +22,8 @@ struct FakeMachine {
     FakeMachine(const QString& mounts)
     {
         const QString sys = dir.filePath("sys");
-        const QString usb = sys + "/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb/sdb1";
+        const QString usb =
+            sys + "/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb/sdb1";
         const QString sata = sys + "/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda/sda1";
         QDir().mkpath(usb);
         QDir().mkpath(sata);

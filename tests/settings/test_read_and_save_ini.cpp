@@ -12,6 +12,7 @@
 #include "settings/Drive_Utils.h"
 #include "settings/ReadAndSaveIni.h"
 
+#include "test_util.h"
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include "test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -91,8 +91,9 @@ struct StateWindow {
             plainList->addItem(s);
         }
         checkGroup->SetItems({"a", "b", "c"});
-        for (TCustomRadioGroup* g : {static_cast<TCustomRadioGroup*>(elGroup), static_cast<TCustomRadioGroup*>(officeGroup),
-                                     static_cast<TCustomRadioGroup*>(plainGroup)})
+        for (TCustomRadioGroup* g :
+             {static_cast<TCustomRadioGroup*>(elGroup), static_cast<TCustomRadioGroup*>(officeGroup),
+              static_cast<TCustomRadioGroup*>(plainGroup)})
             g->SetItems({"x", "y", "z"});
         advFloat->SetSpinType(TAdvSpinEdit::sptFloat);
         elCombo->Items().AddStrings({"alpha", "beta"});
@@ -169,23 +170,37 @@ TEST(FormStateFile, EveryFamilyIsSavedInItsLayoutAndReadBack)
     const QString text = qz8test::ReadText(name);
 
     // Sections named after the controls, keys and value forms as laid out.
-    for (const char* expected : {
-             "[ListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\ni=1\n",
-             "[CheckListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\n_obj0=1\n_obj2=1\ni=2\n",
-             "[QtList]\n", "[ElCheckGroup1]\nchecked0=0\nchecked1=1\nchecked2=0\n",
-             "[ElDate]\ntext=3/9/2031\n", "[ElCheckBox1]\nchecked=1\n", "[OfficeCheck]\nchecked=1\n",
-             "[PlainCheck]\nchecked=1\n", "[ElSpin]\nvalue=42\n", "[AdvFloat]\nvalue=2.5\n", "[AdvInt]\nvalue=-7\n",
-             "[ElRadio]\nchecked=1\n", "[OfficeRadio]\nchecked=0\n", "[PlainRadio]\nchecked=1\n",
-             "[ElGroup]\ni=1\n", "[OfficeGroup]\ni=2\n", "[PlainGroup]\ni=0\n",
-             "[ElCombo]\n_count=2\n_per=1\n_line0=alpha\n_line1=beta\ni=1\n",
-             "[AdvCombo]\n_count=1\n_per=1\n_line0=new search\ni=0\n",
-             "[AdvComboBox]\n_count=1\n_per=1\n_line0=old\ni=0\n",
-             "[ElEdit]\ntext=plain ElPack text\n", "[HashPassword]\ntext=visible\n", "[ElFloat]\ntext=1.250\n",
-             "[ElMemo]\n_count=3\n_per=50\n_line0=first line\\|\\|  third = line\n",
-             "[FileEdit]\ntext=/nowhere/file.txt\n",
-             "[MultiFile]\n_count=2\n_per=50\n_line0=/a/one.txt\\|/a/two.txt\n_obj0=3\ntext=/a/one.txt\n",
-             "[FolderEdit]\ntext=/some/folder\n", "[Memo]\n_count=2\n_per=50\n_line0=memo\\|lines\n",
-             "[Chooser]\ntext=/chosen/folder\n", "[FrameCheck]\nchecked=1\n"}) {
+    for (const char* expected :
+         {"[ListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\ni=1\n",
+          "[CheckListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\n_obj0=1\n_obj2=1\ni=2\n",
+          "[QtList]\n",
+          "[ElCheckGroup1]\nchecked0=0\nchecked1=1\nchecked2=0\n",
+          "[ElDate]\ntext=3/9/2031\n",
+          "[ElCheckBox1]\nchecked=1\n",
+          "[OfficeCheck]\nchecked=1\n",
+          "[PlainCheck]\nchecked=1\n",
+          "[ElSpin]\nvalue=42\n",
+          "[AdvFloat]\nvalue=2.5\n",
+          "[AdvInt]\nvalue=-7\n",
+          "[ElRadio]\nchecked=1\n",
+          "[OfficeRadio]\nchecked=0\n",
+          "[PlainRadio]\nchecked=1\n",
+          "[ElGroup]\ni=1\n",
+          "[OfficeGroup]\ni=2\n",
+          "[PlainGroup]\ni=0\n",
+          "[ElCombo]\n_count=2\n_per=1\n_line0=alpha\n_line1=beta\ni=1\n",
+          "[AdvCombo]\n_count=1\n_per=1\n_line0=new search\ni=0\n",
+          "[AdvComboBox]\n_count=1\n_per=1\n_line0=old\ni=0\n",
+          "[ElEdit]\ntext=plain ElPack text\n",
+          "[HashPassword]\ntext=visible\n",
+          "[ElFloat]\ntext=1.250\n",
+          "[ElMemo]\n_count=3\n_per=50\n_line0=first line\\|\\|  third = line\n",
+          "[FileEdit]\ntext=/nowhere/file.txt\n",
+          "[MultiFile]\n_count=2\n_per=50\n_line0=/a/one.txt\\|/a/two.txt\n_obj0=3\ntext=/a/one.txt\n",
+          "[FolderEdit]\ntext=/some/folder\n",
+          "[Memo]\n_count=2\n_per=50\n_line0=memo\\|lines\n",
+          "[Chooser]\ntext=/chosen/folder\n",
+          "[FrameCheck]\nchecked=1\n"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n--- in ---\n" << text.toStdString();
     }
     // The password is scrambled and encoded; rich edits and unnamed controls
@@ -285,7 +300,7 @@ TEST(FormStateFile, SwitchesDecideWhatIsKept)
     MEMINI_include_Listboxes = true;
     SaveIni(&w.form, name);
     EXPECT_TRUE(qz8test::ReadText(name).contains("[ListBox1]"));
-    EXPECT_FALSE(qz8test::ReadText(name).contains("[ElMemo]"));  // memos default off
+    EXPECT_FALSE(qz8test::ReadText(name).contains("[ElMemo]")); // memos default off
     // With the switch off (the default), a save drops the list-box sections.
     MEMINI_include_Listboxes = false;
     SaveIni(&w.form, name);
@@ -306,7 +321,8 @@ TEST(FormStateFile, SwitchesDecideWhatIsKept)
     w.checks->Items().PutObject(0, 77);
     w.checks->SetChecked(1, true);
     SaveIni(&w.form, name);
-    EXPECT_TRUE(qz8test::ReadText(name).contains("[CheckListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\n_obj0=77\ni=-1\n"));
+    EXPECT_TRUE(qz8test::ReadText(name).contains(
+        "[CheckListBox1]\n_count=3\n_per=1\n_line0=one\n_line1=two\n_line2=three\n_obj0=77\ni=-1\n"));
     MEMINI_include_checklistbox_checkeds = true;
     SaveIni(&w.form, name);
     EXPECT_EQ(w.checks->Items().Objects(0), 0);
@@ -345,7 +361,7 @@ TEST(FormStateFile, ReadingAndSavingFollowTheFileRules)
     // previous file stays whole.
     QDir().mkpath(dir.filePath("blocked.ini"));
     EXPECT_THROW(SaveIni(&w.form, dir.filePath("blocked.ini")), Exception);
-    SaveIni(&other, dir.filePath("x.ini/inner.ini"));  // x.ini/ is created as a folder
+    SaveIni(&other, dir.filePath("x.ini/inner.ini")); // x.ini/ is created as a folder
     QFile::remove(dir.filePath("x.ini/inner.ini"));
     QDir().rmdir(dir.filePath("x.ini"));
     QFile file(dir.filePath("x.ini"));
@@ -400,7 +416,7 @@ TEST(FormStateFile, DamagedAndHostileFilesRestoreWhatTheyCan)
     EXPECT_EQ(w.elGroup->ItemIndex(), 1);
     EXPECT_EQ(w.officeGroup->ItemIndex(), 2);
     EXPECT_EQ(w.plainGroup->ItemIndex(), 0);
-    EXPECT_EQ(w.elSpin->Value(), 0);  // unparsable: the default
+    EXPECT_EQ(w.elSpin->Value(), 0); // unparsable: the default
     EXPECT_DOUBLE_EQ(w.advFloat->FloatValue(), 0);
     EXPECT_EQ(w.date->DateTime(), before);
     EXPECT_DOUBLE_EQ(w.elFloat->Value(), 2);
@@ -445,7 +461,8 @@ TEST(ControlHandlers, CombosKeepTheirHistoryRules)
     w.advComboBox->setEditText("");
     SaveIni(&w.form, name);
     EXPECT_EQ(w.advComboBox->Items().ToStringList(), (QStringList{"", "a", "b"}));
-    EXPECT_TRUE(qz8test::ReadText(name).contains("[AdvComboBox]\n_count=3\n_per=1\n_line0=\n_line1=a\n_line2=b\ni=0\n"));
+    EXPECT_TRUE(
+        qz8test::ReadText(name).contains("[AdvComboBox]\n_count=3\n_per=1\n_line0=\n_line1=a\n_line2=b\ni=0\n"));
 
     // An ElPack combo ends unsorted, even when its section is absent.
     w.elCombo->SetSorted(true);
@@ -487,7 +504,7 @@ TEST(ControlHandlers, MultiFileEditsDoubleWhenReadTwiceAndMemosHonourTheirSwitch
 
 TEST(ControlHandlers, SpinTextsLongerThanTenCharactersAreIgnored)
 {
-    EXPECT_EQ(PersistRowOf(new TElSpinEdit), 7);  // never row 19
+    EXPECT_EQ(PersistRowOf(new TElSpinEdit), 7); // never row 19
     StateWindow w;
     EXPECT_EQ(PersistRowOf(w.elSpin), 7);
     EXPECT_EQ(PersistRowOf(w.checks), 1);
@@ -539,7 +556,8 @@ struct TwoSticks {
         DriveUtilsMountTable = dir.filePath("mounts");
         QFile m(DriveUtilsMountTable);
         m.open(QIODevice::WriteOnly);
-        m.write(("/dev/root / ext4 rw 0 0\n/dev/sdb1 " + e + " vfat rw 0 0\n/dev/sdc1 " + f + " vfat rw 0 0\n").toUtf8());
+        m.write(
+            ("/dev/root / ext4 rw 0 0\n/dev/sdb1 " + e + " vfat rw 0 0\n/dev/sdc1 " + f + " vfat rw 0 0\n").toUtf8());
     }
 };
 } // namespace
@@ -550,7 +568,7 @@ TEST(AppDrive, TheTokenCarriesNamesFromOneMountPointToAnother)
     OverrideExeName(sticks.e + "/tools/viewer");
     EXPECT_EQ(AppDriveRoot(), sticks.e + "/");
     EXPECT_EQ(ContractAppDrive(sticks.e + "/data"), "app_drive$data");
-    EXPECT_EQ(ContractAppDrive(sticks.e.toUpper() + "/DATA"), "app_drive$DATA");  // ignoring case
+    EXPECT_EQ(ContractAppDrive(sticks.e.toUpper() + "/DATA"), "app_drive$DATA"); // ignoring case
     EXPECT_EQ(ContractAppDrive(sticks.f + "/data"), sticks.f + "/data");
     EXPECT_EQ(ContractAppDrive("relative/data"), "relative/data");
     EXPECT_EQ(ContractAppDrive(""), "");
@@ -592,7 +610,7 @@ TEST(AppDrive, HostileTokensResolveToNothingOrTheDrive)
     EXPECT_EQ(ExpandAppDrive("app_drive$data/../../stickF/data", false), "");
     EXPECT_EQ(ExpandAppDrive("app_drive$", false), sticks.e + "/");
     EXPECT_EQ(ExpandAppDrive("app_drive$/data", false), sticks.e + "//data");
-    EXPECT_EQ(ExpandAppDrive("APP_DRIVE$data", false), "");  // the token is case-sensitive
+    EXPECT_EQ(ExpandAppDrive("APP_DRIVE$data", false), ""); // the token is case-sensitive
     EXPECT_EQ(ExpandAppDrive("", true), "");
     EXPECT_EQ(ExpandAppDrive(sticks.e + "/nothing/here.txt", true), sticks.e + "/nothing/here.txt");
 }

@@ -14,10 +14,14 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Broadcasts a launcher message to the running tools."));
     parser.addHelpOption();
-    const QCommandLineOption style(QStringLiteral("style"), QStringLiteral("New style <n> (command 703)."), QStringLiteral("n"));
-    const QCommandLineOption command(QStringLiteral("command"), QStringLiteral("Command number <c>."), QStringLiteral("c"));
-    const QCommandLineOption extra(QStringLiteral("extra"), QStringLiteral("Extra byte <e>."), QStringLiteral("e"), QStringLiteral("0"));
-    const QCommandLineOption value(QStringLiteral("value"), QStringLiteral("Value <v>."), QStringLiteral("v"), QStringLiteral("0"));
+    const QCommandLineOption style(QStringLiteral("style"), QStringLiteral("New style <n> (command 703)."),
+                                   QStringLiteral("n"));
+    const QCommandLineOption command(QStringLiteral("command"), QStringLiteral("Command number <c>."),
+                                     QStringLiteral("c"));
+    const QCommandLineOption extra(QStringLiteral("extra"), QStringLiteral("Extra byte <e>."), QStringLiteral("e"),
+                                   QStringLiteral("0"));
+    const QCommandLineOption value(QStringLiteral("value"), QStringLiteral("Value <v>."), QStringLiteral("v"),
+                                   QStringLiteral("0"));
     parser.addOptions({style, command, extra, value});
     parser.process(app);
 

@@ -21,7 +21,7 @@ QImage DrawToolIcon(const QString& name, int size)
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);  // drawn on a 32 x 32 grid
+    p.scale(size / 32.0, size / 32.0); // drawn on a 32 x 32 grid
     QPen ink(kInk, 1.6);
     ink.setJoinStyle(Qt::RoundJoin);
     p.setPen(ink);

@@ -27,8 +27,8 @@ int Fail(const QString& message)
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: qz8-imagelists build LIST OUTDIR | sizes ICON [BITCOUNT] | table SOURCE | draw-icons OUTDIR\n");
+    std::fprintf(
+        stderr, "usage: qz8-imagelists build LIST OUTDIR | sizes ICON [BITCOUNT] | table SOURCE | draw-icons OUTDIR\n");
     return 2;
 }
 
@@ -52,11 +52,13 @@ int Build(const QString& listFile, const QString& outDir)
             bool ok = false;
             const int size = s.trimmed().toInt(&ok);
             if (!ok || size < 1 || size > 256)
-                return Fail(QStringLiteral("%1:%2: \"%3\" is not an icon size").arg(listFile).arg(lineNo).arg(s.trimmed()));
+                return Fail(
+                    QStringLiteral("%1:%2: \"%3\" is not an icon size").arg(listFile).arg(lineNo).arg(s.trimmed()));
             item.valid_icon_sizes.push_back(size);
         }
         if (!QFileInfo::exists(item.icon_fname))
-            return Fail(QStringLiteral("%1:%2: icon file \"%3\" is missing").arg(listFile).arg(lineNo).arg(item.icon_fname));
+            return Fail(
+                QStringLiteral("%1:%2: icon file \"%3\" is missing").arg(listFile).arg(lineNo).arg(item.icon_fname));
         items.push_back(item);
     }
     if (!QDir().mkpath(outDir))
