@@ -2,11 +2,17 @@
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each
 # for SECONDS (default 20) from seeds made by the project's own tools.
 #   scripts/fuzz.sh [SECONDS]
-# Needs the main build (build/) for the seed-making tool.
+# Works on its own from a fresh clone: it installs what is missing and
+# builds the seed-making tool in the main build (build/) when needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 export QT_QPA_PLATFORM=offscreen
+bash scripts/setup.sh
+if [ ! -f build/build.ninja ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_WERROR=ON > /dev/null
+fi
+cmake --build build --target qz8-imagelists > /dev/null
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQZ8_FUZZ=ON > /dev/null
 cmake --build build-fuzz -j "$(nproc)"
 
