@@ -94,7 +94,7 @@ void TElFileNameEdit::SetText(const QString& text) { fEdit->setText(text); }
 void TElFileNameEdit::Browse()
 {
     QStringList chosen;
-    const QString filter = QString(fFilter).replace(QLatin1Char('|'), QLatin1String(";;"));
+    const QString filter = FileDialogNameFilters(fFilter).join(QStringLiteral(";;"));
     if (ChooseFiles)
         chosen = ChooseFiles(this);
     else if (fOptions & OpenOptionBit(ofAllowMultiSelect))

@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for the ElPack controls that form state persistence recognises:
 // thin Qt widgets with the properties and methods the library uses.
+#include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"
 #include "platform/Strings.h"
 #include "platform/WidgetStrings.h"
@@ -127,22 +128,11 @@ private:
     TMemoLines fLines;
 };
 
-// Open-dialog options: bit numbers of the option set.
-enum TOpenOption {
-    ofReadOnly,
-    ofOverwritePrompt,
-    ofHideReadOnly,
-    ofNoChangeDir,
-    ofShowHelp,
-    ofNoValidate,
-    ofAllowMultiSelect
-};
-constexpr unsigned OpenOptionBit(TOpenOption o) { return 1u << static_cast<unsigned>(o); }
-
 // An edit with a button that chooses a file (or, with ofAllowMultiSelect,
 // files: Files holds them with an object each).
-class QZ8_EXPORT TElFileNameEdit : public TCustomElEdit {
+class QZ8_EXPORT TElFileNameEdit : public TCustomElEdit, public IInitialFolder {
     Q_OBJECT
+    Q_INTERFACES(qz8::IInitialFolder)
     Q_PROPERTY(unsigned Options READ Options WRITE SetOptions)
     Q_PROPERTY(QString InitialDir READ InitialDir WRITE SetInitialDir)
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
@@ -157,6 +147,8 @@ public:
     TStringList& Files() { return fFiles; }
     QString Text() const override;
     void SetText(const QString& text) override;
+    // A window's starting folder is where its dialog opens.
+    void TakeInitialFolder(const QString& folder) override { SetInitialDir(folder); }
     // Where the button's dialog is shown; replaceable so tests need none.
     std::function<QStringList(TElFileNameEdit*)> ChooseFiles;
 
@@ -169,12 +161,14 @@ private:
     TStringList fFiles;
 };
 
-class QZ8_EXPORT TElFolderNameEdit : public TCustomElEdit {
+class QZ8_EXPORT TElFolderNameEdit : public TCustomElEdit, public IInitialFolder {
     Q_OBJECT
+    Q_INTERFACES(qz8::IInitialFolder)
 public:
     explicit TElFolderNameEdit(QWidget* parent = nullptr);
     QString Text() const override;
     void SetText(const QString& text) override;
+    void TakeInitialFolder(const QString& folder) override { SetText(folder); }
     std::function<QString(TElFolderNameEdit*)> ChooseFolder;
 
 private:

@@ -1,5 +1,7 @@
 #include "platform/StdCtrls.h"
+
 #include "platform/Components.h"
+#include <QSet>
 
 #include <QAction>
 #include <QButtonGroup>
@@ -101,10 +103,37 @@ void TCustomCheckGroup::SetChecked(int index, bool checked)
 
 TLabel::TLabel(QWidget* parent) : QLabel(parent) { setAutoFillBackground(true); }
 
+namespace {
+// The roots being loaded; an object leaves when it is destroyed mid-load.
+QSet<const QObject*>& LoadingRoots()
+{
+    static QSet<const QObject*> roots;
+    return roots;
+}
+} // namespace
+
+void BeginLoading(QObject* root)
+{
+    if (!root || LoadingRoots().contains(root))
+        return;
+    LoadingRoots().insert(root);
+    QObject::connect(root, &QObject::destroyed, [root] { LoadingRoots().remove(root); });
+}
+
+bool IsLoading(const QObject* object)
+{
+    for (const QObject* o = object; o; o = o->parent()) {
+        if (LoadingRoots().contains(o))
+            return true;
+    }
+    return false;
+}
+
 void EndLoading(QObject* root)
 {
     if (!root)
         return;
+    LoadingRoots().remove(root);
     for (QObject* c : Components(root)) {
         if (c->metaObject()->indexOfMethod("Loaded()") >= 0)
             QMetaObject::invokeMethod(c, "Loaded", Qt::DirectConnection);

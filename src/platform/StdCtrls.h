@@ -89,9 +89,14 @@ public:
 // Alignment of a control in its parent, as the platform's Align property.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-// Ends the loading of a window built in code: Loaded() runs on every
-// component that has it (a Q_INVOKABLE "Loaded"), frames included.
+// A window is loading while its stored description is applied: from
+// BeginLoading to EndLoading. EndLoading runs Loaded() on every component
+// that has it (a Q_INVOKABLE "Loaded"), frames included; a window built in
+// code needs only the EndLoading call.
+QZ8_EXPORT void BeginLoading(QObject* root);
 QZ8_EXPORT void EndLoading(QObject* root);
+// True while the object or one of its ancestors is loading.
+QZ8_EXPORT bool IsLoading(const QObject* object);
 
 // A one-line edit with a button at its right end.
 class QZ8_EXPORT TCustomEditBtn : public QLineEdit {

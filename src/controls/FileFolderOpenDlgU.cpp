@@ -1,0 +1,141 @@
+#include "controls/FileFolderOpenDlgU.h"
+#include "external/Tool_tables.h"
+#include "platform/StdCtrls.h"
+
+#include <QAction>
+#include <QCompleter>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QStyle>
+#include <memory>
+
+namespace qz8 {
+
+QString ChosenFolderOrFile(const QString& title, const QString& okLabel, const QString& suggested, bool folderOnly,
+                           QWidget* parent)
+{
+    // Made for this call and freed on every way out.
+    const auto dialog = std::make_unique<TFileOpenDialog>();
+    dialog->SetTitle(title);
+    unsigned options = FileDialogOptionBit(fdoForceFileSystem) | FileDialogOptionBit(fdoAllowMultiSelect) |
+                       FileDialogOptionBit(fdoCreatePrompt);
+    if (folderOnly) {
+        options |= FileDialogOptionBit(fdoPickFolders);
+        options &= ~FileDialogOptionBit(fdoAllowMultiSelect);
+    } else {
+        for (const TFileTypeRec& rec : {TXT_FileTypes(), XML_Filetypes(), All_FileTypes()})
+            dialog->FileTypes().push_back({rec.DisplayName, rec.FileMask});
+    }
+    dialog->SetOptions(options);
+    dialog->SetOkButtonLabel(okLabel);
+    dialog->SetDefaultFolder(suggested);
+    dialog->SetFileName(suggested);
+    if (!dialog->Execute(parent))
+        return {};
+    return dialog->FileName();
+}
+
+QIcon ChooserGlyph()
+{
+    static const QIcon glyph = [] {
+        QPixmap pix(QStringLiteral(":/qz8/IMG_1.bmp"));
+        if (pix.isNull())
+            return QIcon();
+        pix.setMask(pix.createMaskFromColor(QColor(128, 128, 0)));
+        return QIcon(pix);
+    }();
+    return glyph;
+}
+
+TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
+{
+    SetGlyph(ChooserGlyph());
+    fModel = new QFileSystemModel(this);
+    fModel->setRootPath(QString());
+    fCompleter = new QCompleter(fModel, this);
+    fCompleter->setCompletionMode(QCompleter::PopupCompletion);
+#ifdef Q_OS_WIN
+    fCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+#endif
+    setCompleter(fCompleter);
+    UpdateCompleterFilter();
+    fMissingMark = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
+    fMissingMark->setToolTip(tr("This path does not exist."));
+    fMissingMark->setVisible(false);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& path) {
+        UpdatePathMark();
+        Q_EMIT folderOrFileChanged(path);
+    });
+}
+
+TMyOpenFolderDialog::~TMyOpenFolderDialog() = default;
+
+void TMyOpenFolderDialog::UpdateCompleterFilter()
+{
+    fModel->setFilter(fOnlyFolderAllowed ? QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot
+                                         : QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot);
+}
+
+void TMyOpenFolderDialog::UpdatePathMark()
+{
+    const QString path = text();
+    const bool missing = !path.isEmpty() && !QFileInfo::exists(path);
+    if (missing == fPathMissing)
+        return;
+    fPathMissing = missing;
+    fMissingMark->setVisible(missing);
+    // The description changes with it, which assistive technology announces.
+    setAccessibleDescription(missing ? tr("The path does not exist.") : QString());
+    Q_EMIT pathMissingChanged(missing);
+}
+
+void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
+{
+    if (Value && !IsLoading(this) && !text().isEmpty()) {
+        // Only a regular file (links followed) is cut to its folder; a
+        // folder, a device, a socket or a missing path stays as it is.
+        const QFileInfo info(text());
+        if (info.exists() && info.isFile()) {
+            const QString path = text();
+            const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+            if (slash >= 0)
+                setText(path.left(slash + 1));
+        }
+    }
+    const bool changed = fOnlyFolderAllowed != Value;
+    fOnlyFolderAllowed = Value;
+    UpdateCompleterFilter();
+    if (changed)
+        Q_EMIT onlyFolderAllowedChanged(Value);
+}
+
+bool TMyOpenFolderDialog::ChosenExistingFileOrFolder(const QString& suggested)
+{
+    const QString title = fOnlyFolderAllowed ? _QZSelectFolder() : _QZSelectFiles();
+    QPointer<TMyOpenFolderDialog> self(this);
+    const QString chosen = ChosenFolderOrFile(title, _QZSelect(), suggested, fOnlyFolderAllowed, window());
+    // The dialog's loop may have freed the chooser.
+    if (!self || chosen.isEmpty())
+        return false;
+    ffolderOrFile = chosen;
+    return true;
+}
+
+void TMyOpenFolderDialog::BtnClick()
+{
+    QPointer<TMyOpenFolderDialog> self(this);
+    TAdvEditBtn::BtnClick();
+    if (!self)
+        return;
+    if (OnButtonPressing)
+        OnButtonPressing(this);
+    if (!self || !ChosenExistingFileOrFolder(text()) || !self)
+        return;
+    setText(ffolderOrFile);
+    if (OnFolderChosen)
+        OnFolderChosen(this);
+    if (self)
+        Q_EMIT folderChosen(ffolderOrFile);
+}
+
+} // namespace qz8

@@ -1,0 +1,94 @@
+#pragma once
+// The folder and file chooser: a one-line edit with a button that opens the
+// file dialog at the path in the edit and puts the chosen path into it.
+//
+// Beyond the button, the edit completes paths as the user types (folders
+// only in folder mode) and marks a path that does not exist, for the eye and
+// for assistive technology.
+#include "external/TmsControls.h"
+#include "platform/Dialogs.h"
+#include "qz8_export.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <functional>
+
+class QCompleter;
+class QFileSystemModel;
+
+namespace qz8 {
+
+// Shows the modern open dialog (a TFileOpenDialog made for the call) and
+// returns the chosen path, or an empty text when nothing was chosen. In
+// folder mode one folder may be picked; in file mode the file types are
+// text, XML and all files, in that order, and several files may be chosen
+// (the first is returned). TCustomFileDialog::ExecuteHook answers it
+// without a modal loop.
+QZ8_EXPORT QString ChosenFolderOrFile(const QString& title, const QString& okLabel, const QString& suggested,
+                                      bool folderOnly, QWidget* parent = nullptr);
+
+// The button's glyph: the "IMG_1" bitmap with its olive made transparent.
+QZ8_EXPORT QIcon ChooserGlyph();
+
+class QZ8_EXPORT TMyOpenFolderDialog : public TAdvEditBtn, public IInitialFolder {
+    Q_OBJECT
+    Q_INTERFACES(qz8::IInitialFolder)
+    Q_PROPERTY(qz8::TAdvOfficeCheckBox* LinkedCheckbox READ LinkedCheckbox WRITE SetLinkedCheckbox)
+    Q_PROPERTY(QString FolderOrFile READ GetText WRITE SetText NOTIFY folderOrFileChanged)
+    Q_PROPERTY(bool OnlyFolderAllowed READ OnlyFolderAllowed WRITE SetOnlyFolderAllowed NOTIFY onlyFolderAllowedChanged)
+    Q_PROPERTY(bool PathMissing READ PathMissing NOTIFY pathMissingChanged)
+public:
+    explicit TMyOpenFolderDialog(QWidget* parent = nullptr);
+    ~TMyOpenFolderDialog() override;
+
+    TAdvOfficeCheckBox* LinkedCheckbox() const { return fLinkedCheckbox; }
+    void SetLinkedCheckbox(TAdvOfficeCheckBox* Value) { fLinkedCheckbox = Value; }
+    QString GetText() const { return text(); }
+    void SetText(const QString& Value) { setText(Value); }
+    bool OnlyFolderAllowed() const { return fOnlyFolderAllowed; }
+    // Folder mode on cuts the path of an existing file to its folder (not
+    // while the window is loading); file mode leaves the text alone.
+    void SetOnlyFolderAllowed(bool Value);
+    // The path of the last successful choice.
+    QString FolderOrFileChosen() const { return ffolderOrFile; }
+    // True when the edit holds a path that does not exist.
+    bool PathMissing() const { return fPathMissing; }
+
+    // Opens the chooser for the current mode at suggested; on a choice keeps
+    // the path (FolderOrFileChosen) and answers true. The text stays.
+    bool ChosenExistingFileOrFolder(const QString& suggested);
+    void BtnClick() override;
+    void TakeInitialFolder(const QString& folder) override { SetText(folder); }
+
+    QCompleter* PathCompleter() const { return fCompleter; }
+
+    std::function<void(QObject* Sender)> OnButtonPressing;
+    std::function<void(QObject* Sender)> OnFolderChosen;
+
+Q_SIGNALS:
+    void folderOrFileChanged(const QString& path);
+    void onlyFolderAllowedChanged(bool onlyFolders);
+    void pathMissingChanged(bool missing);
+    void folderChosen(const QString& path);
+
+private:
+    void UpdateCompleterFilter();
+    void UpdatePathMark();
+
+    QString ffolderOrFile;
+    bool fOnlyFolderAllowed = true;
+    QPointer<TAdvOfficeCheckBox> fLinkedCheckbox;
+    bool fPathMissing = false;
+    QCompleter* fCompleter = nullptr; // child of this control
+    QFileSystemModel* fModel = nullptr; // child of the completer
+    QAction* fMissingMark = nullptr; // child of this control
+};
+
+// The same control for file choosing; set OnlyFolderAllowed to false.
+class QZ8_EXPORT TMyOpenFileDialog : public TMyOpenFolderDialog {
+    Q_OBJECT
+public:
+    using TMyOpenFolderDialog::TMyOpenFolderDialog;
+};
+
+} // namespace qz8
