@@ -1,7 +1,9 @@
 #include "GalleryWindow.h"
 
 #include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
+#include "dialogs/dialog_stuff.h"
 #include "graphics/graphics_utilities.h"
 #include "imagelists/tool_imagelist_master.h"
 #include "platform/Grids.h"
@@ -122,6 +124,7 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     fTabs->addTab(BuildPlatformPage(), tr("List and colour boxes"));
     fTabs->addTab(BuildPersistedPage(), tr("Persisted controls"));
     fTabs->addTab(BuildIconPage(), tr("Icons and density"));
+    fTabs->addTab(BuildFilesPage(), tr("Files and folders"));
     layout->addWidget(fTabs, 1);
     setCentralWidget(central);
     auto* status = new TAdvOfficeStatusBar(this);
@@ -418,6 +421,49 @@ void GalleryWindow::CorrigeFormScreenRes()
 {
     TTMSStyleableRepositoryForm::CorrigeFormScreenRes();
     AttachIcons();
+}
+
+QWidget* GalleryWindow::BuildFilesPage()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    auto* folder = new TMyOpenFolderDialog(page);
+    folder->setObjectName(QStringLiteral("FolderChooser1"));
+    folder->setAccessibleName(tr("Corpus folder"));
+    folder->SetText(QDir::homePath());
+    form->addRow(tr("Corpus folder:"), folder);
+
+    auto* useFile = new TAdvOfficeCheckBox(tr("Use a stop list"), page);
+    useFile->setObjectName(QStringLiteral("UseStopList"));
+    auto* file = new TMyOpenFileDialog(page);
+    file->setObjectName(QStringLiteral("FileChooser1"));
+    file->setAccessibleName(tr("Stop list file"));
+    file->SetOnlyFolderAllowed(false);
+    file->SetLinkedCheckbox(useFile);
+    file->setEnabled(useFile->isChecked());
+    connect(useFile, &QCheckBox::toggled, file, &QWidget::setEnabled);
+    form->addRow(QString(), useFile);
+    form->addRow(tr("Stop list:"), file);
+
+    // The running tool's open dialog with its full filter.
+    current_tool_var = tt_WordLister;
+    auto* open = new QPushButton(tr("Open a saved list..."), page);
+    open->setObjectName(QStringLiteral("OpenListButton"));
+    auto* chosen = new QLabel(page);
+    chosen->setObjectName(QStringLiteral("ChosenList"));
+    connect(open, &QPushButton::clicked, this, [this, chosen] {
+        TForceViewOpenFileDialog dialog;
+        FormatFilterFor(&dialog, QDir::homePath(), DefaultExtFromToolType(current_tool_var), dfo_Details);
+        if (dialog.Execute(this))
+            chosen->setText(dialog.FileName());
+    });
+    form->addRow(tr("Saved lists:"), open);
+    form->addRow(tr("Chosen:"), chosen);
+    auto* filter =
+        new QLabel(SuitableFilterForTool(tt_WordLister).replace(QLatin1Char('|'), QStringLiteral(" | ")), page);
+    filter->setWordWrap(true);
+    form->addRow(tr("Filter of WordLister:"), filter);
+    return page;
 }
 
 QWidget* GalleryWindow::BuildPersistedPage()

@@ -29,6 +29,7 @@ private:
     QWidget* BuildStyledListPage();
     QWidget* BuildColourPage();
     QWidget* BuildIconPage();
+    QWidget* BuildFilesPage();
     // Menus, tool bar, status bar, pager and buttons take the icons of their
     // commands from the current master list.
     void AttachIcons();

@@ -66,13 +66,20 @@ TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
         UpdatePathMark();
         Q_EMIT folderOrFileChanged(path);
     });
+    // The model reads a folder only when asked for it: ask for the folder
+    // being typed in, so its entries are there to complete from.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& path) {
+        const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+        if (slash >= 0)
+            fModel->index(slash == 0 ? path.left(1) : path.left(slash));
+    });
 }
 
 TMyOpenFolderDialog::~TMyOpenFolderDialog() = default;
 
 void TMyOpenFolderDialog::UpdateCompleterFilter()
 {
-    fModel->setFilter(fOnlyFolderAllowed ? QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot
+    fModel->setFilter(fOnlyFolderAllowed ? QDir::Dirs | QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot
                                          : QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot);
 }
 

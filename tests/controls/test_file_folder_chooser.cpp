@@ -1,0 +1,349 @@
+// The folder and file chooser: the button's sequence with the dialog
+// answered by a hook, the real Qt dialog driven end to end, the mode switch
+// on hostile paths, completion over a temporary tree, the missing-path mark
+// and persistence.
+#include "controls/FileFolderOpenDlgU.h"
+#include "external/Tool_tables.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+#include "settings/ReadAndSaveIni.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCompleter>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace qz8;
+
+namespace {
+
+// What the hook saw of the last dialog.
+struct Seen {
+    int calls = 0;
+    QString title, ok, folder, fileName;
+    unsigned options = 0;
+    std::vector<TFileTypeItem> types;
+};
+
+// Answers every dialog with answer (empty: cancel).
+void Answer(Seen& seen, const QString& answer)
+{
+    TCustomFileDialog::ExecuteHook = [&seen, answer](TCustomFileDialog& d) {
+        ++seen.calls;
+        seen.title = d.Title();
+        seen.ok = d.OkButtonLabel();
+        seen.folder = d.DefaultFolder();
+        seen.fileName = d.FileName();
+        seen.options = d.Options();
+        seen.types = d.FileTypes();
+        if (answer.isEmpty())
+            return false;
+        d.SetFiles({answer});
+        return true;
+    };
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+} // namespace
+
+TEST(Chooser, ConstructionIsFolderModeWithTheFolderGlyph)
+{
+    TMyOpenFolderDialog folder;
+    TMyOpenFileDialog file;
+    EXPECT_TRUE(folder.OnlyFolderAllowed());
+    EXPECT_TRUE(file.OnlyFolderAllowed());
+    EXPECT_EQ(folder.LinkedCheckbox(), nullptr);
+    // The resource: 14 x 14, 16 colours, olive in the bottom-left corner.
+    const QImage img(":/qz8/IMG_1.bmp");
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.size(), QSize(14, 14));
+    EXPECT_LE(img.colorCount(), 16);
+    EXPECT_EQ(img.pixelColor(0, 13), QColor(128, 128, 0));
+    EXPECT_EQ(img.pixelColor(3, 7), QColor(255, 255, 0)); // the folder
+    EXPECT_EQ(img.pixelColor(1, 7), QColor(0, 0, 0)); // its outline
+    EXPECT_EQ(QImage(":/qz8/TMYOPENFOLDERDIALOG.bmp"), img);
+    // The glyph shows the folder and lets the olive through.
+    const QImage glyph = folder.Glyph().pixmap(14, 14).toImage();
+    EXPECT_EQ(qAlpha(glyph.pixel(0, 13)), 0);
+    EXPECT_EQ(glyph.pixelColor(3, 7), QColor(255, 255, 0));
+    TAdvOfficeCheckBox box;
+    folder.SetLinkedCheckbox(&box);
+    EXPECT_EQ(folder.property("LinkedCheckbox").value<TAdvOfficeCheckBox*>(), &box);
+}
+
+TEST(Chooser, ButtonSequenceInFolderMode)
+{
+    Seen seen;
+    Answer(seen, "/chosen/folder");
+    TMyOpenFolderDialog chooser;
+    chooser.SetText("/start");
+    std::vector<QString> order;
+    chooser.OnClickBtn = [&](QObject*) { order.push_back("base"); };
+    chooser.OnButtonPressing = [&](QObject* sender) {
+        EXPECT_EQ(sender, &chooser);
+        order.push_back("pressing");
+        chooser.SetText("/from/handler"); // the dialog opens here
+    };
+    int chosen = 0;
+    chooser.OnFolderChosen = [&](QObject*) {
+        ++chosen;
+        order.push_back("chosen");
+    };
+    chooser.BtnClick();
+    EXPECT_EQ(order, (std::vector<QString>{"base", "pressing", "chosen"}));
+    EXPECT_EQ(seen.folder, "/from/handler");
+    EXPECT_EQ(seen.fileName, "/from/handler");
+    EXPECT_EQ(seen.title, _QZSelectFolder());
+    EXPECT_EQ(seen.ok, _QZSelect());
+    EXPECT_TRUE(seen.options & FileDialogOptionBit(fdoPickFolders));
+    EXPECT_FALSE(seen.options & FileDialogOptionBit(fdoAllowMultiSelect));
+    EXPECT_TRUE(seen.types.empty());
+    EXPECT_EQ(chooser.text(), "/chosen/folder");
+    EXPECT_EQ(chooser.FolderOrFileChosen(), "/chosen/folder");
+    EXPECT_EQ(chooser.property("FolderOrFile").toString(), "/chosen/folder");
+
+    // Choosing the folder already in the edit still counts as a choice.
+    chooser.OnButtonPressing = nullptr;
+    chooser.BtnClick();
+    EXPECT_EQ(chosen, 2);
+
+    // Cancel: text and the chosen path stay, no event.
+    Answer(seen, "");
+    chooser.SetText("/typed");
+    chooser.BtnClick();
+    EXPECT_EQ(chooser.text(), "/typed");
+    EXPECT_EQ(chooser.FolderOrFileChosen(), "/chosen/folder");
+    EXPECT_EQ(chosen, 2);
+}
+
+TEST(Chooser, FileModeOffersTextXmlAndAllFiles)
+{
+    Seen seen;
+    Answer(seen, "/a/b.xml");
+    TMyOpenFileDialog chooser;
+    chooser.SetOnlyFolderAllowed(false);
+    EXPECT_TRUE(chooser.ChosenExistingFileOrFolder("/a"));
+    EXPECT_EQ(chooser.text(), ""); // the text is the button's business
+    EXPECT_EQ(chooser.FolderOrFileChosen(), "/a/b.xml");
+    EXPECT_EQ(seen.title, _QZSelectFiles());
+    ASSERT_EQ(seen.types.size(), 3u);
+    EXPECT_EQ(seen.types[0].FileMask, "*.txt");
+    EXPECT_EQ(seen.types[1].FileMask, "*.xml");
+    EXPECT_EQ(seen.types[2].FileMask, "*.*");
+    EXPECT_TRUE(seen.options & FileDialogOptionBit(fdoAllowMultiSelect));
+    EXPECT_FALSE(seen.options & FileDialogOptionBit(fdoPickFolders));
+}
+
+TEST(Chooser, AHandlerThatDeletesTheChooserEndsTheSequence)
+{
+    Seen seen;
+    Answer(seen, "/x");
+    auto* chooser = new TMyOpenFolderDialog;
+    chooser->OnButtonPressing = [chooser](QObject*) { delete chooser; };
+    chooser->BtnClick();
+    EXPECT_EQ(seen.calls, 0);
+    // Deleted while its dialog runs: the answer is dropped.
+    auto* second = new TMyOpenFolderDialog;
+    TCustomFileDialog::ExecuteHook = [second](TCustomFileDialog& d) {
+        delete second;
+        d.SetFiles({"/y"});
+        return true;
+    };
+    int chosen = 0;
+    second->OnFolderChosen = [&](QObject*) { ++chosen; };
+    second->BtnClick();
+    EXPECT_EQ(chosen, 0);
+}
+
+TEST(Chooser, FolderModeCutsOnlyRealFilesToTheirFolder)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("notes.txt");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    TMyOpenFileDialog chooser;
+    chooser.SetOnlyFolderAllowed(false);
+    chooser.SetText(file);
+    chooser.SetOnlyFolderAllowed(true);
+    EXPECT_EQ(chooser.text(), dir.path() + "/");
+    // Also when folder mode was on already; a link to a file counts.
+    ASSERT_TRUE(QFile::link(file, dir.filePath("link.txt")));
+    chooser.SetText(dir.filePath("link.txt"));
+    chooser.SetOnlyFolderAllowed(true);
+    EXPECT_EQ(chooser.text(), dir.path() + "/");
+    // Left alone: a folder, a missing file, an empty text, a device, a FIFO,
+    // a socket, a symlink loop, invalid characters.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(sock, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray sockPath = QFile::encodeName(dir.filePath("sock"));
+    ASSERT_LT(size_t(sockPath.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, sockPath.constData(), size_t(sockPath.size()));
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("loop1"), dir.filePath("loop2")));
+    ASSERT_TRUE(QFile::link(dir.filePath("loop2"), dir.filePath("loop1")));
+    for (const QString& path :
+         {dir.path(), dir.filePath("missing.txt"), QString(), QString("/dev/null"), dir.filePath("fifo"),
+          dir.filePath("sock"), dir.filePath("loop1"), QString("/tmp/bad") + QChar(0) + "name"}) {
+        chooser.SetText(path);
+        chooser.SetOnlyFolderAllowed(true);
+        EXPECT_EQ(chooser.text(), path);
+    }
+    close(sock);
+    // While the window is being loaded the text stays too.
+    TForm form;
+    auto* loading = new TMyOpenFolderDialog(&form);
+    loading->SetText(file);
+    BeginLoading(&form);
+    loading->SetOnlyFolderAllowed(true);
+    EXPECT_EQ(loading->text(), file);
+    EndLoading(&form);
+    loading->SetOnlyFolderAllowed(true);
+    EXPECT_EQ(loading->text(), dir.path() + "/");
+    // Switching to file mode never changes the text.
+    loading->SetText(file);
+    loading->SetOnlyFolderAllowed(false);
+    EXPECT_EQ(loading->text(), file);
+}
+
+TEST(Chooser, MissingPathsAreMarkedAndAnnounced)
+{
+    QTemporaryDir dir;
+    TMyOpenFolderDialog chooser;
+    int changes = 0;
+    QObject::connect(&chooser, &TMyOpenFolderDialog::pathMissingChanged, [&](bool) { ++changes; });
+    EXPECT_FALSE(chooser.PathMissing());
+    chooser.SetText(dir.filePath("nowhere"));
+    EXPECT_TRUE(chooser.PathMissing());
+    EXPECT_FALSE(chooser.accessibleDescription().isEmpty());
+    chooser.SetText(dir.path());
+    EXPECT_FALSE(chooser.PathMissing());
+    EXPECT_TRUE(chooser.accessibleDescription().isEmpty());
+    chooser.SetText("");
+    EXPECT_FALSE(chooser.PathMissing());
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(Chooser, CompletesFoldersOfATemporaryTree)
+{
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkdir("alpha"));
+    ASSERT_TRUE(root.mkdir("alphabet"));
+    ASSERT_TRUE(root.mkdir("beta"));
+    QFile file(root.filePath("alpine.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    TMyOpenFolderDialog chooser;
+    chooser.show();
+    QCompleter* completer = chooser.PathCompleter();
+    ASSERT_NE(completer, nullptr);
+    auto offered = [&] {
+        QStringList names;
+        for (int i = 0; i < completer->completionCount(); ++i) {
+            completer->setCurrentRow(i);
+            names << QFileInfo(completer->currentCompletion()).fileName();
+        }
+        return names;
+    };
+    // Typed as a user types it.
+    QTest::keyClicks(&chooser, dir.path() + "/al");
+    ASSERT_TRUE(WaitFor([&] { return completer->completionCount() >= 2; }));
+    EXPECT_EQ(completer->completionPrefix(), dir.path() + "/al");
+    EXPECT_EQ(offered(), (QStringList{"alpha", "alphabet"})); // folders only
+
+    chooser.SetOnlyFolderAllowed(false);
+    chooser.clear();
+    QTest::keyClicks(&chooser, dir.path() + "/al");
+    ASSERT_TRUE(WaitFor([&] { return completer->completionCount() == 3; }));
+    EXPECT_TRUE(offered().contains("alpine.txt"));
+}
+
+TEST(Chooser, PersistsAsAnEditOfTheFormStateFile)
+{
+    QTemporaryDir dir;
+    TForm form;
+    auto* chooser = new TMyOpenFolderDialog(&form);
+    chooser->setObjectName("Chooser");
+    EXPECT_EQ(PersistRowOf(chooser), 20);
+    MEMINI_check_filenames = false;
+    chooser->SetText("/data/texts");
+    SaveIni(&form, dir.filePath("f.ini"));
+    chooser->SetText("");
+    ReadIni(&form, dir.filePath("f.ini"));
+    EXPECT_EQ(chooser->text(), "/data/texts");
+}
+
+// The real non-native Qt dialog, driven as a user would.
+TEST(Chooser, TheRealDialogChoosesAFolderAndCancels)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("pick");
+    const QString pick = dir.filePath("pick");
+    TMyOpenFolderDialog chooser;
+    chooser.SetText(pick);
+    chooser.show();
+    bool sawDialog = false;
+    auto respond = [&](bool accept) {
+        QTimer::singleShot(50, [&, accept] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            sawDialog = true;
+            EXPECT_EQ(dialog->windowTitle(), _QZSelectFolder());
+            EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+            if (accept)
+                static_cast<QDialog*>(dialog)->accept();
+            else
+                dialog->reject();
+        });
+    };
+    // A watchdog: no dialog left open past five seconds.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    watchdog.start(5000);
+    int chosen = 0;
+    chooser.OnFolderChosen = [&](QObject*) { ++chosen; };
+    respond(true);
+    chooser.BtnClick();
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(QDir(chooser.text()).canonicalPath(), QDir(pick).canonicalPath());
+
+    sawDialog = false;
+    chooser.SetText("/typed/before");
+    respond(false);
+    chooser.BtnClick();
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(chooser.text(), "/typed/before");
+}
