@@ -1,5 +1,6 @@
 #pragma once
-// The styled list boxes and the two container controls.
+// The styled list boxes, the two container controls and the margin grab
+// panel.
 //
 // TStyledListbox paints every row itself in the colours of a style: a row
 // whose text reads as a whole number is drawn right-aligned as an integer,
@@ -10,8 +11,11 @@
 // length costs only its visible rows).
 #include "external/General_runtime.h"
 #include "external/Tms_utils.h"
+#include "platform/Forms.h"
 #include "platform/ListBox.h"
 #include "qz8_export.h"
+
+#include <QPointer>
 
 namespace qz8 {
 
@@ -103,6 +107,107 @@ class QZ8_EXPORT TContainBox : public QWidget {
     Q_OBJECT
 public:
     explicit TContainBox(QWidget* parent = nullptr);
+};
+
+// ---- Margin grab panel ----
+
+// The four handles; 4 (one past t_bottom) is "no handle".
+enum TWhere : std::uint8_t { t_left, t_top, t_right, t_bottom };
+constexpr int kNoHandle = 4;
+
+// The printable area of a page on a page preview (its ParentControl, which
+// stands for the sheet): a notepad face with four handles at the midpoints
+// of its edges. Dragging a handle moves that margin; every step reports the
+// panel's bounds through OnStateMargins. The handles are reachable from the
+// keyboard too: Tab moves between them, the arrow keys move the focused one
+// a pixel (ten with Shift).
+class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
+    Q_OBJECT
+    Q_INTERFACES(qz8::ITMSStyle)
+    Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour)
+    Q_PROPERTY(bool Monochrome READ Monochrome WRITE SetMonochrome)
+    Q_PROPERTY(QWidget* ParentControl READ ParentControl WRITE SetParentControl)
+public:
+    // Screen cursor states of the gesture.
+    enum TGestureCursor { crDefault, crSizeWE, crSizeNS };
+
+    explicit TNotepadGrabPanel(QWidget* parent = nullptr);
+
+    TColor HandleColour() const { return fHandleColour; }
+    void SetHandleColour(TColor colour) { fHandleColour = colour; }
+    bool Monochrome() const { return fMonochrome; }
+    void SetMonochrome(bool Value);
+    QWidget* ParentControl() const { return fParentControl; }
+    // Takes the sheet's size, places the handles and binds the mouse
+    // gesture; none clears the settings.
+    void SetParentControl(QWidget* Value);
+
+    // The global style's background and handle colours (the argument is not
+    // used).
+    void SetComponentStyle(TTMSStyle AStyle) override;
+    void ClearSettings();
+    void RecomputeAllMidpoints();
+    // Places the panel from margins in inches on a sheet of the size given
+    // in millimetres, shown over the parent control. A sheet or paper of no
+    // size changes nothing.
+    void SetToMargins(const TPrintMarginInches& pmi, int papersize_MM_Width, int papersize_MM_Height);
+    // Reports the panel's bounds in its parent's coordinates.
+    void ShowMargins();
+
+    void ControlMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+
+    // The panel's mouse events; SetParentControl binds them to the gesture.
+    std::function<void(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseDown;
+    std::function<void(QObject*, Qt::KeyboardModifiers, int X, int Y)> OnMouseMove;
+    std::function<void(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseUp;
+    std::function<void(QObject* Sender, TRect Margs)> OnStateMargins;
+
+    TRect Midpoint(TWhere w) const { return midpoints[w]; }
+    int GrabbedMidpoint() const { return grabbed_midpoint; }
+    bool Altering() const { return altering; }
+    TGestureCursor GestureCursor() const { return fCursor; }
+    int XWidth() const { return x_width; }
+    int OuterWidth() const { return outer_width; }
+    int OuterHeight() const { return outer_height; }
+    // The handle that the arrow keys move.
+    int FocusedHandle() const { return fFocusedHandle; }
+    // The margins in pixels: left, top, right, bottom of the sheet.
+    TRect MarginsInPixels() const;
+
+Q_SIGNALS:
+    void stateMargins(const QRect& bounds);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void SetGestureCursor(TGestureCursor cursor);
+    // Moves a handle by (dx, dy) under the drag rules, then reports.
+    void DragHandle(int where, int dx, int dy);
+    void AnnounceMargins();
+
+    int x_width = 0;
+    int outer_width = 0;
+    int outer_height = 0;
+    bool altering = false;
+    TRect OuterRect;
+    TPoint oldPos;
+    int grabbed_midpoint = kNoHandle;
+    TRect midpoints[4];
+    bool fMonochrome = false;
+    QPointer<QWidget> fParentControl;
+    TColor fHandleColour = clBlack;
+    TGestureCursor fCursor = crDefault;
+    TPoint fCursorPos; // the screen position of the event being handled
+    int fFocusedHandle = t_left;
 };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

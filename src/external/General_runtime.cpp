@@ -161,6 +161,15 @@ int IsANumber(const QString& text)
     return 3;
 }
 
+TRect ShrinkRect(const TRect& r, int by) { return {r.Left + by, r.Top + by, r.Right - by, r.Bottom - by}; }
+
+void AddToListWithSeparatorIfNeeded(QString& line, const QString& text, const QString& separator)
+{
+    if (!line.isEmpty())
+        line += separator;
+    line += text;
+}
+
 QString _QZNonApplicable() { return QCoreApplication::translate("qz8", "n/a"); }
 
 } // namespace qz8

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the suite's general runtime: logging, file tests, the number
 // encoding of texts, and the user's locale format settings.
+#include "platform/Types.h"
 #include "qz8_export.h"
 #include <QChar>
 #include <QLocale>
@@ -54,6 +55,20 @@ QZ8_EXPORT int IsANumber(const QString& text);
 
 // "n/a": the text shown where a value does not apply.
 QZ8_EXPORT QString _QZNonApplicable();
+
+// Page margins in inches: left, right, top, bottom.
+struct QZ8_EXPORT TPrintMarginInches {
+    float Left = 0;
+    float Right = 0;
+    float Top = 0;
+    float Bottom = 0;
+};
+// Millimetres in an inch.
+constexpr float inch_to_mm = 25.4f;
+// The rectangle with every side moved inward by by pixels.
+QZ8_EXPORT TRect ShrinkRect(const TRect& r, int by);
+// line + separator + text, without a separator before the first part.
+QZ8_EXPORT void AddToListWithSeparatorIfNeeded(QString& line, const QString& text, const QString& separator);
 
 // A row's text and value, filled by a list's OnGetStringAndInt handler.
 struct QZ8_EXPORT TStringAndIntegerRec {

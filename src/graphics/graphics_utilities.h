@@ -102,6 +102,57 @@ QZ8_EXPORT void ConvertBitmapToWindowsMetafileAndSave(const TImage& image, const
 QZ8_EXPORT int MapFontHeight(int points);
 QZ8_EXPORT int MapFontSize(int tenthsOfMillimetre);
 
+// ---- Drawing primitives ----
+
+// The horizontal pixel extent of one time period.
+struct QZ8_EXPORT TOneTimePeriodRec {
+    int Left = 0; // first pixel
+    int Right = 0; // last pixel
+    int Width = 0; // the nominal width, rounded
+};
+
+enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = std::uint8_t; // bits of TFontStyle
+constexpr TFontStyles FontStyleBit(TFontStyle s) { return static_cast<TFontStyles>(1u << static_cast<unsigned>(s)); }
+
+// A snapshot of a canvas's font and brush.
+struct QZ8_EXPORT TCanvasSettings {
+    QString fontname;
+    int fontsize = 0; // points
+    TFontStyles fontstyle = 0;
+    TColor brushcolour = clWhite;
+    TColor fontcolour = clBlack;
+};
+
+// Width of one of count periods across the rectangle (a count below 1
+// counts as 1).
+QZ8_EXPORT double PeriodPxWidth(const TRect& r, int count);
+// Period i of width w: pixels round(i w) + 1 to round((i + 1) w), halves to
+// even. A width that is no finite number gives an empty period at 0.
+QZ8_EXPORT TOneTimePeriodRec PeriodRec(int i, double w);
+QZ8_EXPORT TCanvasSettings GetCanvasSettings(const TCanvas& canvas);
+// The text's height plus an eighth of it (integer division).
+QZ8_EXPORT int HeightOfAStringPlusOneEighth(const TCanvas& canvas, const QString& text);
+// A triangle in the pen's colour, filled with the canvas's brush: base at P
+// and tip height below it (down), or tip at P and base height below it.
+QZ8_EXPORT void DrawATriangle(TCanvas& canvas, TColor colour, TPoint P, bool down, int width, int height);
+// The triangle of an "a" cell in the rectangle's bottom-right corner.
+QZ8_EXPORT void ComputeTriangleAndDrawit(TCanvas& canvas, TColor colour, const TRect& R, bool down);
+// A circle in the middle of slot k (from 1) of n equal slots across the
+// rectangle; no slots (n below 1) draws nothing.
+QZ8_EXPORT void ComputeCircleAndDrawit(TCanvas& canvas, TColor colour, int k, int n, const TRect& R);
+// steps + 1 bands from one colour to the other across the rectangle,
+// horizontally or vertically; clNone at one end fills with the other.
+QZ8_EXPORT void MyDrawGradient(TCanvas& canvas, TColor from, TColor to, int steps, TRect R, bool horizontal);
+// Point i of a crown of n points around the centre: point 0 straight below,
+// odd points a fifth farther out. No points (n below 1) gives the centre.
+QZ8_EXPORT TPoint CrownPos(int i, int n, int radius, TPoint centre);
+// Sizes the bitmap to w x h and copies that block of the canvas at (x, y).
+QZ8_EXPORT void CopyARegionOfCanvasToABitmap(int x, int y, int w, int h, TBitmap& bitmap, TCanvas& canvas);
+// Copies the bitmap's top-left block of the rectangle's size to the
+// rectangle's corner on the canvas.
+QZ8_EXPORT void CopyABitmapToARegionOfCanvas(const TRect& r, TBitmap& bitmap, TCanvas& canvas);
+
 // The 16-bit characters the canvas's font can show, ascending.
 QZ8_EXPORT TCardinalList CharNums16BitViewableInFont(TCanvas& canvas);
 

@@ -20,13 +20,21 @@ const bool registered = [] {
 
 TForm::TForm(QWidget* parent) : QMainWindow(parent) { (void)registered; }
 
+namespace {
+// A widget's background in a colour of its own.
+void FillBackground(QWidget* w, TColor color)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+} // namespace
+
 void TForm::SetColor(TColor color)
 {
     fColor = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(color));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    FillBackground(this, color);
 }
 
 namespace {
@@ -102,6 +110,12 @@ void TForm::changeEvent(QEvent* event)
 TFrame::TFrame(QWidget* parent) : QFrame(parent) { }
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent) { setFrameShape(QFrame::StyledPanel); }
+
+void TPanel::SetColor(TColor color)
+{
+    fColor = color;
+    FillBackground(this, color);
+}
 
 void TPanel::SetCaption(const QString& caption)
 {

@@ -60,16 +60,21 @@ public:
 class QZ8_EXPORT TPanel : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int Color READ Color WRITE SetColor)
 public:
     explicit TPanel(QWidget* parent = nullptr);
     QString Caption() const { return fCaption; }
     void SetCaption(const QString& caption);
+    // The panel's background; clBtnFace until set.
+    TColor Color() const { return fColor; }
+    void SetColor(TColor color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString fCaption;
+    TColor fColor = clBtnFace;
 };
 
 } // namespace qz8

@@ -1,0 +1,356 @@
+// TNotepadGrabPanel of My_StyledTMSComponents.
+#include "controls/My_StyledTMSComponents.h"
+#include "platform/Application.h"
+#include "platform/Canvas.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace qz8 {
+
+namespace {
+
+int Clamp(std::int64_t v)
+{
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+TPoint ScreenPos(const QMouseEvent* e)
+{
+    const QPoint p = e->globalPosition().toPoint();
+    return {p.x(), p.y()};
+}
+
+} // namespace
+
+TNotepadGrabPanel::TNotepadGrabPanel(QWidget* parent) : TPanel(parent)
+{
+    x_width = 0;
+    resize(100, 150);
+    SetCaption(QString());
+    fMonochrome = false;
+    OnStateMargins = nullptr;
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Page margins"));
+    ClearSettings();
+}
+
+void TNotepadGrabPanel::ClearSettings()
+{
+    SetComponentStyle(Global_TMSStyle);
+    grabbed_midpoint = kNoHandle;
+    for (TRect& r : midpoints)
+        r = TRect{};
+}
+
+void TNotepadGrabPanel::SetComponentStyle(TTMSStyle)
+{
+    SetColor(GetABaseTMSBackgroundColour(Global_TMSStyle));
+    fHandleColour = GetABaseTMSTextColour_MOSTFREQUENT(Global_TMSStyle);
+    update();
+}
+
+void TNotepadGrabPanel::SetMonochrome(bool Value)
+{
+    fMonochrome = Value;
+    update();
+}
+
+void TNotepadGrabPanel::SetParentControl(QWidget* Value)
+{
+    fParentControl = Value;
+    if (!Value) {
+        ClearSettings();
+        return;
+    }
+    const QRect client = Value->contentsRect();
+    OuterRect = Rect(0, 0, client.width(), client.height());
+    outer_height = OuterRect.Bottom - OuterRect.Top;
+    outer_width = OuterRect.Right - OuterRect.Left;
+    RecomputeAllMidpoints();
+    OnMouseDown = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        ControlMouseDown(s, b, m, x, y);
+    };
+    OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers m, int x, int y) { ControlMouseMove(s, m, x, y); };
+    OnMouseUp = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        ControlMouseUp(s, b, m, x, y);
+    };
+    AnnounceMargins();
+    update();
+}
+
+void TNotepadGrabPanel::RecomputeAllMidpoints()
+{
+    TCanvas canvas(this);
+    canvas.Font = TFont(font());
+    const int x = canvas.TextWidth(QStringLiteral("x"));
+    x_width = x;
+    const int W = width(), H = height();
+    midpoints[t_left] = Rect(0, (H - x) / 2, x, (H - x) / 2 + x);
+    midpoints[t_top] = Rect((W - x) / 2, 0, (W - x) / 2 + x, x);
+    midpoints[t_right] = Rect(W - x, (H - x) / 2, W, (H - x) / 2 + x);
+    midpoints[t_bottom] = Rect((W - x) / 2, H - x, (W - x) / 2 + x, H);
+}
+
+void TNotepadGrabPanel::SetToMargins(const TPrintMarginInches& pmi, int papersize_MM_Width, int papersize_MM_Height)
+{
+    SetParentControl(fParentControl);
+    if (outer_width == 0 || outer_height == 0)
+        return;
+    const int ppiInt = ScreenPixelsPerInch();
+    // A sheet of no size (or a density of none) has no scale: the division
+    // below would be by zero, so the panel stays where it is.
+    if (papersize_MM_Width <= 0 || papersize_MM_Height <= 0 || ppiInt <= 0)
+        return;
+    const float ppi = static_cast<float>(ppiInt);
+    const float a = static_cast<float>(outer_width) / ppi;
+    const float sx = (static_cast<float>(papersize_MM_Width) / inch_to_mm) / a;
+    const float b = static_cast<float>(outer_height) / ppi;
+    const float sy = (static_cast<float>(papersize_MM_Height) / inch_to_mm) / b;
+    int margins[4]; // left, right, top, bottom
+    const float inches[4] = {pmi.Left, pmi.Right, pmi.Top, pmi.Bottom};
+    for (int k = 0; k < 4; ++k) {
+        const double px = std::nearbyint(static_cast<double>(ppi * inches[k] / (k < 2 ? sx : sy)));
+        // A margin that is no number, or beyond any sheet, places nothing.
+        if (!std::isfinite(px) || std::fabs(px) > 1e7)
+            return;
+        margins[k] = static_cast<int>(px);
+    }
+    const int left = margins[0], top = margins[2];
+    // A sheet smaller than its margins leaves a panel of no size, never a
+    // negative one.
+    const int w = std::max(0, outer_width - left - margins[1]);
+    const int h = std::max(0, outer_height - top - margins[3]);
+    setGeometry(left, top, w, h);
+    RecomputeAllMidpoints();
+    AnnounceMargins();
+    update();
+}
+
+void TNotepadGrabPanel::ShowMargins()
+{
+    const TRect bounds = Rect(x(), y(), x() + width(), y() + height());
+    AnnounceMargins();
+    QPointer<TNotepadGrabPanel> self(this);
+    if (OnStateMargins)
+        OnStateMargins(this, bounds);
+    if (self)
+        Q_EMIT stateMargins(bounds.ToQRect());
+}
+
+TRect TNotepadGrabPanel::MarginsInPixels() const
+{
+    return Rect(x(), y(), outer_width - (x() + width()), outer_height - (y() + height()));
+}
+
+void TNotepadGrabPanel::AnnounceMargins()
+{
+    if (!fParentControl)
+        return;
+    const TRect m = MarginsInPixels();
+    // A change of the description is announced to assistive technology.
+    setAccessibleDescription(tr("Margins in pixels: left %1, top %2, right %3, bottom %4")
+                                 .arg(m.Left)
+                                 .arg(m.Top)
+                                 .arg(m.Right)
+                                 .arg(m.Bottom));
+}
+
+void TNotepadGrabPanel::SetGestureCursor(TGestureCursor cursor)
+{
+    fCursor = cursor;
+    switch (cursor) {
+    case crSizeWE: setCursor(Qt::SizeHorCursor); break;
+    case crSizeNS: setCursor(Qt::SizeVerCursor); break;
+    case crDefault: unsetCursor(); break;
+    }
+}
+
+void TNotepadGrabPanel::DragHandle(int where, int dx, int dy)
+{
+    const std::int64_t L = x(), T = y(), W = width(), H = height();
+    const std::int64_t twoThirdsW = (outer_width / 3) * 2, twoThirdsH = (outer_height / 3) * 2;
+    std::int64_t left = L, top = T, w = W, h = H;
+    switch (where) {
+    case t_left: {
+        const std::int64_t right = L + W;
+        left = std::min(twoThirdsW, std::max<std::int64_t>(2, L + dx));
+        w = right - left;
+        break;
+    }
+    case t_top: {
+        const std::int64_t bottom = T + H;
+        top = std::min(twoThirdsH, std::max<std::int64_t>(2, T + dy));
+        h = bottom - top;
+        break;
+    }
+    case t_right: w = std::max(twoThirdsW, std::min<std::int64_t>(outer_width, L + W + dx)) - L; break;
+    case t_bottom: h = std::max(twoThirdsH, std::min<std::int64_t>(outer_height, T + H + dy)) - T; break;
+    default: return;
+    }
+    // A drag never turns the panel inside out.
+    setGeometry(Clamp(left), Clamp(top), Clamp(std::max<std::int64_t>(0, w)), Clamp(std::max<std::int64_t>(0, h)));
+    ShowMargins();
+}
+
+void TNotepadGrabPanel::ControlMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers, int, int)
+{
+    if (Button != Qt::LeftButton || !Sender || !Sender->isWidgetType())
+        return;
+    altering = true;
+    // The press grabs the mouse for this widget until the release (Qt's
+    // implicit grab): the drag goes on outside the panel too.
+    oldPos = fCursorPos;
+}
+
+void TNotepadGrabPanel::ControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
+{
+    if (!altering)
+        return;
+    const TPoint P = fCursorPos;
+    if (fCursor == crSizeWE || fCursor == crSizeNS) {
+        const int dx = Clamp(std::int64_t{P.X} - oldPos.X), dy = Clamp(std::int64_t{P.Y} - oldPos.Y);
+        DragHandle(grabbed_midpoint, dx, dy);
+        oldPos = P;
+        return;
+    }
+    for (int w = t_left; w <= t_bottom; ++w) {
+        const TRect& r = midpoints[w];
+        if (r.Left <= X && X <= r.Right && r.Top <= Y && Y <= r.Bottom) {
+            grabbed_midpoint = w;
+            SetGestureCursor(w == t_left || w == t_right ? crSizeWE : crSizeNS);
+            return; // the first step of the drag counts from the press
+        }
+        grabbed_midpoint = kNoHandle;
+        SetGestureCursor(crDefault);
+    }
+    oldPos = P;
+}
+
+void TNotepadGrabPanel::ControlMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    if (!altering)
+        return;
+    SetGestureCursor(crDefault);
+    RecomputeAllMidpoints();
+    update();
+    altering = false;
+}
+
+void TNotepadGrabPanel::mousePressEvent(QMouseEvent* event)
+{
+    fCursorPos = ScreenPos(event);
+    if (OnMouseDown) {
+        const QPoint p = event->position().toPoint();
+        OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
+    }
+    event->accept();
+}
+
+void TNotepadGrabPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    fCursorPos = ScreenPos(event);
+    if (OnMouseMove) {
+        const QPoint p = event->position().toPoint();
+        OnMouseMove(this, event->modifiers(), p.x(), p.y());
+    }
+}
+
+void TNotepadGrabPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    fCursorPos = ScreenPos(event);
+    if (OnMouseUp) {
+        const QPoint p = event->position().toPoint();
+        OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y());
+    }
+}
+
+void TNotepadGrabPanel::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    const bool horizontal = fFocusedHandle == t_left || fFocusedHandle == t_right;
+    int dx = 0, dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: dx = -step; break;
+    case Qt::Key_Right: dx = step; break;
+    case Qt::Key_Up: dy = -step; break;
+    case Qt::Key_Down: dy = step; break;
+    default: TPanel::keyPressEvent(event); return;
+    }
+    // A handle moves along its own axis only.
+    if ((horizontal && dx == 0) || (!horizontal && dy == 0) || !fParentControl) {
+        event->ignore();
+        return;
+    }
+    DragHandle(fFocusedHandle, dx, dy);
+    RecomputeAllMidpoints();
+    update();
+    event->accept();
+}
+
+bool TNotepadGrabPanel::focusNextPrevChild(bool next)
+{
+    // Tab walks the four handles before it leaves the panel (the panel has
+    // no children: it is asked only for its own Tab key).
+    const int to = fFocusedHandle + (next ? 1 : -1);
+    if (to >= t_left && to <= t_bottom) {
+        fFocusedHandle = to;
+        update();
+        return true;
+    }
+    return TPanel::focusNextPrevChild(next);
+}
+
+void TNotepadGrabPanel::focusInEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::TabFocusReason)
+        fFocusedHandle = t_left;
+    else if (event->reason() == Qt::BacktabFocusReason)
+        fFocusedHandle = t_bottom;
+    TPanel::focusInEvent(event);
+    update();
+}
+
+void TNotepadGrabPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    TCanvas canvas(this);
+    canvas.Attach(&painter);
+    canvas.Font = TFont(font(), GetABaseTMSTextColour(Global_TMSStyle));
+    TRect R = Rect(0, 0, width(), height());
+    const TRect frame = R;
+    canvas.Brush.Color = GetABaseTMSBackgroundColour(Global_TMSStyle);
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(R);
+    const int h = canvas.TextHeight(QStringLiteral("x"));
+    R = ShrinkRect(R, 3);
+    int n = 100;
+    QString dots(n, QLatin1Char('.'));
+    while (n > 2 && canvas.TextWidth(dots) >= R.Width()) {
+        --n;
+        dots.chop(1);
+    }
+    for (int i = 0; i <= 100 && h > 0 && R.Top + i * h < R.Bottom - 3; ++i)
+        canvas.TextOut(R.Left, R.Top + i * h, dots);
+    canvas.Pen.Color = fMonochrome ? clBlack : fHandleColour;
+    canvas.Brush.Style = bsClear;
+    for (int w = t_left; w <= t_bottom; ++w)
+        canvas.Rectangle(midpoints[w]);
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = fMonochrome ? TColor(0x808080) : GetABaseTMSTextColour_SEARCHWORD(Global_TMSStyle);
+    canvas.FrameRect(frame);
+    // The handle that the arrow keys move, while the panel has the focus.
+    if (hasFocus() && !midpoints[fFocusedHandle].IsEmpty()) {
+        canvas.Brush.Color = fMonochrome ? clBlack : fHandleColour;
+        canvas.FillRect(ShrinkRect(midpoints[fFocusedHandle], 1));
+    }
+    canvas.Detach();
+}
+
+} // namespace qz8
