@@ -106,7 +106,10 @@ void MyDrawGradient(TCanvas& canvas, TColor from, TColor to, int steps, TRect R,
         return;
     if (R.Bottom < R.Top)
         std::swap(R.Top, R.Bottom);
-    const TColor c1 = ColorToRGB(from), c2 = ColorToRGB(to);
+    // clNone stays clNone here (the platform's ColorToRGB gives it the
+    // window colour for painting).
+    const auto toRGB = [](TColor c) { return c == clNone ? clNone : ColorToRGB(c); };
+    const TColor c1 = toRGB(from), c2 = toRGB(to);
     if (c1 == clNone || c2 == clNone) {
         const TColor fill = c1 == clNone && c2 != clNone ? c2 : c1;
         canvas.Brush.Color = fill;
