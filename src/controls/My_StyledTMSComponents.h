@@ -10,6 +10,7 @@
 // from Items or, row by row, from OnGetStringAndInt (a virtual list of any
 // length costs only its visible rows).
 #include "external/General_runtime.h"
+#include "external/TmsViews.h"
 #include "external/Tms_utils.h"
 #include "platform/Forms.h"
 #include "platform/ListBox.h"
@@ -208,6 +209,37 @@ private:
     TGestureCursor fCursor = crDefault;
     TPoint fCursorPos; // the screen position of the event being handled
     int fFocusedHandle = t_left;
+};
+
+// ---- Styled tree and list views ----
+
+// A tree view in the global style's colours, with an export of its contents
+// as tab-separated text.
+class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
+    Q_OBJECT
+    Q_INTERFACES(qz8::ITMSStyle)
+public:
+    explicit TMyAdvTreeView(QWidget* parent = nullptr);
+    // Takes the global style's colours (the argument is not used).
+    void SetComponentStyle(TTMSStyle AStyle) override;
+    // The tree a as text: a header line of the column texts, then one line
+    // per node (in tree order) starting with the node's number (numbered
+    // nodes) or a blank, followed by a tab and each cell's text as
+    // aOnGetText gives it; lines end with CR LF.
+    QString AllStringsOfTreeview(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
+    // The same export put on the clipboard as tab-separated values and
+    // plain text, for pasting into a spreadsheet; false without a clipboard.
+    bool CopyTreeToClipboard(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
+};
+
+// A list view in the global style's colours; its rows take 0.9 of the image
+// height.
+class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
+    Q_OBJECT
+    Q_INTERFACES(qz8::ITMSStyle)
+public:
+    explicit TMyAdvListView(QWidget* parent = nullptr);
+    void SetComponentStyle(TTMSStyle AStyle) override;
 };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -105,12 +105,6 @@ void TAdvOfficePager::RefreshIcons()
     }
 }
 
-void TAdvListView::SetItemHeight(int height)
-{
-    fItemHeight = std::clamp(height, 1, 1000);
-    setStyleSheet(QStringLiteral("QTreeView::item { height: %1px; }").arg(fItemHeight));
-}
-
 TStatusPanel::TStatusPanel(QWidget* parent) : QToolButton(parent)
 {
     setAutoRaise(true);

@@ -5,6 +5,7 @@
 #include "platform/WidgetStrings.h"
 #include "qz8_export.h"
 
+#include "external/TmsViews.h"
 #include "external/Tms_utils.h"
 #include "platform/ImageControls.h"
 #include "platform/SizeRelevant.h"
@@ -195,21 +196,6 @@ public:
     using QProgressBar::QProgressBar;
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
-};
-
-class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
-    Q_OBJECT
-    Q_INTERFACES(qz8::ISizeRelevant)
-    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
-public:
-    using QTreeWidget::QTreeWidget;
-    int ItemHeight() const { return fItemHeight; }
-    void SetItemHeight(int height);
-
-    void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
-
-private:
-    int fItemHeight = 0;
 };
 
 // A status-bar panel: text with an image of the status bar's list.

@@ -1,0 +1,209 @@
+#include "external/TmsViews.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
+
+namespace qz8 {
+
+namespace {
+// Where a node keeps its unnumbered attribute.
+constexpr int kUnnumberedRole = Qt::UserRole + 0x51;
+} // namespace
+
+TStyledHeaderView::TStyledHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) { }
+
+void TStyledHeaderView::SetFill(TColor top, TColor bottom, TColor text)
+{
+    fTop = top;
+    fBottom = bottom;
+    fText = text;
+    viewport()->update();
+}
+
+void TStyledHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
+{
+    if (!rect.isValid())
+        return;
+    const QColor top = ToQColor(fTop), bottom = ToQColor(fBottom);
+    if (top == bottom) {
+        painter->fillRect(rect, top);
+    } else {
+        QLinearGradient g(rect.topLeft(), rect.bottomLeft());
+        g.setColorAt(0, top);
+        g.setColorAt(1, bottom);
+        painter->fillRect(rect, g);
+    }
+    painter->setPen(ToQColor(fText));
+    const QString text = model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    painter->drawText(rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+    // A line between the sections in the text's colour, faint.
+    QColor line = ToQColor(fText);
+    line.setAlpha(80);
+    painter->setPen(line);
+    painter->drawLine(rect.topRight(), rect.bottomRight());
+}
+
+QSize TRowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize s = QStyledItemDelegate::sizeHint(option, index);
+    if (fHeight > 0)
+        s.setHeight(fHeight);
+    return s;
+}
+
+TAdvTreeView::TAdvTreeView(QWidget* parent) : QTreeWidget(parent), fHeader(new TStyledHeaderView(this))
+{
+    setHeader(fHeader);
+    setUniformRowHeights(true);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    ApplyAppearance();
+}
+
+void TAdvTreeView::SetBorderColor(TColor c)
+{
+    fBorderColor = c;
+    ApplyAppearance();
+}
+
+void TAdvTreeView::SetColor(TColor c)
+{
+    fColor = c;
+    ApplyAppearance();
+}
+
+void TAdvTreeView::ApplyAppearance()
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, ToQColor(fColor));
+    pal.setColor(QPalette::Window, ToQColor(fColor));
+    pal.setColor(QPalette::Text, ToQColor(fNodes.FontColor));
+    pal.setColor(QPalette::Highlight, ToQColor(fNodes.SelectedFill.Color));
+    pal.setColor(QPalette::HighlightedText, ToQColor(fNodes.SelectedFontColor));
+    // A plain box frame is drawn in the foreground colour: the border.
+    pal.setColor(QPalette::WindowText, ToQColor(fBorderColor));
+    pal.setColor(QPalette::Mid, ToQColor(fNodes.StrokeColor));
+    setPalette(pal);
+    fHeader->SetFill(fColumns.TopFill.Gradient.Color, fColumns.TopFill.Gradient.ColorTo, fColumns.TopFontColor);
+    viewport()->update();
+    update();
+}
+
+QStringList TAdvTreeView::Columns() const
+{
+    QStringList out;
+    const QTreeWidgetItem* h = headerItem();
+    for (int c = 0; c < columnCount(); ++c)
+        out << (h ? h->text(c) : QString());
+    return out;
+}
+
+TAdvTreeViewVirtualNode TAdvTreeView::GetFirstRootVirtualNode() const { return topLevelItem(0); }
+
+TAdvTreeViewVirtualNode TAdvTreeView::GetNextVirtualNode(TAdvTreeViewVirtualNode node) const
+{
+    if (!node)
+        return nullptr;
+    if (node->childCount() > 0)
+        return node->child(0);
+    // Up until a parent has a next sibling.
+    for (QTreeWidgetItem* n = node; n;) {
+        QTreeWidgetItem* parent = n->parent();
+        const int index = parent ? parent->indexOfChild(n) : indexOfTopLevelItem(n);
+        const int siblings = parent ? parent->childCount() : topLevelItemCount();
+        if (index >= 0 && index + 1 < siblings)
+            return parent ? parent->child(index + 1) : topLevelItem(index + 1);
+        n = parent;
+    }
+    return nullptr;
+}
+
+void TAdvTreeView::SetNodeUnnumbered(TAdvTreeViewVirtualNode node, int attribute)
+{
+    if (node)
+        node->setData(0, kUnnumberedRole, attribute);
+}
+
+int TAdvTreeView::NodeUnnumbered(TAdvTreeViewVirtualNode node)
+{
+    return node ? node->data(0, kUnnumberedRole).toInt() : 0;
+}
+
+TAdvListView::TAdvListView(QWidget* parent)
+    : QTreeWidget(parent), fHeader(new TStyledHeaderView(this)), fDelegate(new TRowHeightDelegate(this))
+{
+    setHeader(fHeader);
+    setItemDelegate(fDelegate);
+    setUniformRowHeights(true);
+    setRootIsDecorated(false);
+    ApplyColours();
+}
+
+void TAdvListView::SetItemHeight(int height)
+{
+    fItemHeight = std::clamp(height, 1, 1000);
+    fDelegate->SetRowHeight(fItemHeight);
+    // Uniform rows are measured once: a new height needs a new layout.
+    doItemsLayout();
+}
+
+void TAdvListView::SetHeaderOwnerDraw(bool on)
+{
+    fHeaderOwnerDraw = on;
+    ApplyColours();
+}
+
+void TAdvListView::SetHeaderColor(TColor c)
+{
+    fHeaderColor = c;
+    ApplyColours();
+}
+
+void TAdvListView::SetHeaderFontColor(TColor c)
+{
+    fHeaderFontColor = c;
+    ApplyColours();
+}
+
+void TAdvListView::SetFontColor(TColor c)
+{
+    fFontColor = c;
+    ApplyColours();
+}
+
+void TAdvListView::SetColor(TColor c)
+{
+    fColor = c;
+    ApplyColours();
+}
+
+void TAdvListView::SetSelectionColor(TColor c)
+{
+    fSelectionColor = c;
+    ApplyColours();
+}
+
+void TAdvListView::SetSelectionTextColor(TColor c)
+{
+    fSelectionTextColor = c;
+    ApplyColours();
+}
+
+void TAdvListView::ApplyColours()
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, ToQColor(fColor));
+    pal.setColor(QPalette::Text, ToQColor(fFontColor));
+    pal.setColor(QPalette::Highlight, ToQColor(fSelectionColor));
+    pal.setColor(QPalette::HighlightedText, ToQColor(fSelectionTextColor));
+    setPalette(pal);
+    if (fHeaderOwnerDraw)
+        fHeader->SetFill(fHeaderColor, fHeaderColor, fHeaderFontColor);
+    else
+        fHeader->SetFill(clBtnFace, clBtnFace, clWindowText);
+    viewport()->update();
+}
+
+} // namespace qz8
