@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,7 @@
 #include <QTableWidgetItem>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
+#include <tuple>
 
 using namespace qz8;
 
@@ -125,6 +127,8 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     fTabs->addTab(BuildPersistedPage(), tr("Persisted controls"));
     fTabs->addTab(BuildIconPage(), tr("Icons and density"));
     fTabs->addTab(BuildFilesPage(), tr("Files and folders"));
+    fTabs->addTab(BuildViewsPage(), tr("Margins and views"));
+    fTabs->addTab(BuildDrawingPage(), tr("Drawing"));
     layout->addWidget(fTabs, 1);
     setCentralWidget(central);
     auto* status = new TAdvOfficeStatusBar(this);
@@ -421,6 +425,138 @@ void GalleryWindow::CorrigeFormScreenRes()
 {
     TTMSStyleableRepositoryForm::CorrigeFormScreenRes();
     AttachIcons();
+}
+
+namespace {
+
+// A page preview: the sheet on which the margin panel lies.
+class PagePreview : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.setPen(Qt::gray);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// The drawing primitives on one canvas, in the current style's colours.
+class DrawingBoard : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        TCanvas c(this);
+        c.Attach(&painter);
+        const TTMSStyle s = Global_TMSStyle;
+        c.Brush.Color = GetABaseTMSBackgroundColour(s);
+        c.FillRect(Rect(0, 0, width(), height()));
+        c.Font = TFont(font(), GetABaseTMSTextColour(s));
+        MyDrawGradient(c, GetABaseTMSGradientBackgroundDarkColour(s), GetABaseTMSGradientBackgroundLightColour(s), 64,
+                       Rect(10, 10, 310, 50), true);
+        MyDrawGradient(c, GetABaseTMSHighlightBackgroundColour(s), GetABaseTMSBackgroundColour(s), 32,
+                       Rect(320, 10, 360, 170), false);
+        // Period bands across a row, alternately shaded, with a circle in
+        // the middle of each slot.
+        const TRect row = Rect(10, 60, 310, 90);
+        const double w = PeriodPxWidth(row, 6);
+        for (int i = 0; i < 6; ++i) {
+            const TOneTimePeriodRec p = PeriodRec(i, w);
+            c.Brush.Color =
+                i % 2 ? GetABaseTMSScrollDarkBackgroundColour(s) : GetABaseTMSGradientBackgroundLightColour(s);
+            c.FillRect(Rect(row.Left + p.Left - 1, row.Top, row.Left + p.Right, row.Bottom));
+            c.Brush.Color = GetABaseTMSHighlightBackgroundColour(s);
+            ComputeCircleAndDrawit(c, GetABaseTMSTextColour(s), i + 1, 6, row);
+        }
+        // Markers: triangles up and down.
+        c.Brush.Color = GetABaseTMSTextColour_SEARCHWORD(s);
+        ComputeTriangleAndDrawit(c, GetABaseTMSTextColour(s), Rect(10, 100, 60, 130), true);
+        ComputeTriangleAndDrawit(c, GetABaseTMSTextColour(s), Rect(10, 100, 90, 130), false);
+        // A crown of 16 points.
+        std::vector<TPoint> crown;
+        for (int i = 0; i < 16; ++i)
+            crown.push_back(CrownPos(i, 16, 30, {200, 140}));
+        c.Brush.Color = GetABaseTMSTextColour_MOSTFREQUENT(s);
+        c.Pen.Color = GetABaseTMSTextColour(s);
+        c.Polygon(crown);
+        c.Detach();
+    }
+};
+
+} // namespace
+
+QWidget* GalleryWindow::BuildViewsPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto* preview = new PagePreview(page);
+    preview->setObjectName(QStringLiteral("PagePreview"));
+    preview->setFixedSize(210, 297);
+    auto* margins = new TNotepadGrabPanel(preview);
+    margins->setObjectName(QStringLiteral("MarginPanel"));
+    margins->SetParentControl(preview);
+    margins->SetToMargins({0.75f, 0.75f, 1.0f, 1.0f}, 210, 297);
+    auto* shown = new QLabel(page);
+    shown->setObjectName(QStringLiteral("MarginsInMm"));
+    // The preview shows the A4 sheet at one pixel a millimetre.
+    const auto showMargins = [margins, shown] {
+        const TRect m = margins->MarginsInPixels();
+        shown->setText(tr("Margins: left %1 mm, top %2 mm, right %3 mm, bottom %4 mm")
+                           .arg(m.Left)
+                           .arg(m.Top)
+                           .arg(m.Right)
+                           .arg(m.Bottom));
+    };
+    margins->OnStateMargins = [showMargins](QObject*, TRect) { showMargins(); };
+    showMargins();
+    grid->addWidget(preview, 0, 0, Qt::AlignTop);
+    grid->addWidget(shown, 1, 0);
+
+    auto* tree = new TMyAdvTreeView(page);
+    tree->setObjectName(QStringLiteral("StyledTree"));
+    tree->setAccessibleName(tr("Word clusters"));
+    tree->setHeaderLabels({tr("Cluster"), tr("Frequency")});
+    for (const auto& [word, count, subs] :
+         {std::tuple{"river bank", "97", QStringList{"river banks", "the river bank"}},
+          std::tuple{"high tide", "41", QStringList{"at high tide"}}, std::tuple{"low water", "12", QStringList{}}}) {
+        auto* node = new QTreeWidgetItem(tree, QStringList{QString::fromLatin1(word), QString::fromLatin1(count)});
+        for (const QString& sub : subs) {
+            auto* child = new QTreeWidgetItem(node, QStringList{sub, QString()});
+            TAdvTreeView::SetNodeUnnumbered(child, 1);
+        }
+        node->setExpanded(true);
+    }
+    auto* exportButton = new QPushButton(tr("Copy as tab-separated text"), page);
+    exportButton->setObjectName(QStringLiteral("ExportTree"));
+    connect(exportButton, &QPushButton::clicked, tree, [tree] {
+        tree->CopyTreeToClipboard(tree, [](QObject*, TAdvTreeViewVirtualNode node, int column, TAdvTreeViewNodeTextMode,
+                                           QString& text) { text = node->text(column); });
+    });
+    grid->addWidget(tree, 0, 1);
+    grid->addWidget(exportButton, 1, 1);
+
+    auto* list = new TMyAdvListView(page);
+    list->setObjectName(QStringLiteral("StyledListView"));
+    list->setAccessibleName(tr("Key words"));
+    list->setHeaderLabels({tr("Key word"), tr("Keyness")});
+    for (const auto& [word, keyness] : {std::pair{"estuary", "312.4"}, {"tide", "188.0"}, {"silt", "97.5"}})
+        new QTreeWidgetItem(list, QStringList{QString::fromLatin1(word), QString::fromLatin1(keyness)});
+    grid->addWidget(list, 0, 2);
+    return page;
+}
+
+QWidget* GalleryWindow::BuildDrawingPage()
+{
+    auto* board = new DrawingBoard;
+    board->setObjectName(QStringLiteral("DrawingBoard"));
+    return board;
 }
 
 QWidget* GalleryWindow::BuildFilesPage()

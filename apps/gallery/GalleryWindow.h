@@ -30,6 +30,8 @@ private:
     QWidget* BuildColourPage();
     QWidget* BuildIconPage();
     QWidget* BuildFilesPage();
+    QWidget* BuildViewsPage();
+    QWidget* BuildDrawingPage();
     // Menus, tool bar, status bar, pager and buttons take the icons of their
     // commands from the current master list.
     void AttachIcons();

@@ -330,12 +330,22 @@ void TNotepadGrabPanel::paintEvent(QPaintEvent*)
     canvas.FillRect(R);
     const int h = canvas.TextHeight(QStringLiteral("x"));
     R = ShrinkRect(R, 3);
-    int n = 100;
-    QString dots(n, QLatin1Char('.'));
-    while (n > 2 && canvas.TextWidth(dots) >= R.Width()) {
-        --n;
-        dots.chop(1);
+    // The largest count up to 100 whose dots fit strictly inside R, or 2:
+    // the width grows with the count, so a binary search finds it.
+    const QString hundred(100, QLatin1Char('.'));
+    const auto fits = [&](int count) { return canvas.TextWidth(hundred.left(count)) < R.Width(); };
+    int n = 2;
+    if (fits(100)) {
+        n = 100;
+    } else {
+        int lo = 2, hi = 100; // fits(hi) is false
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            (fits(mid) ? lo : hi) = mid;
+        }
+        n = lo;
     }
+    const QString dots = hundred.left(n);
     for (int i = 0; i <= 100 && h > 0 && R.Top + i * h < R.Bottom - 3; ++i)
         canvas.TextOut(R.Left, R.Top + i * h, dots);
     canvas.Pen.Color = fMonochrome ? clBlack : fHandleColour;
