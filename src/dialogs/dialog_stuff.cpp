@@ -3,7 +3,6 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 
 namespace qz8 {
 
@@ -97,19 +96,22 @@ void SetInitialDirs(QWidget* window, const QString& folder)
         VisitForInitialDir(c, folder);
 }
 
+namespace {
+// The tool's main files under the mask of ext, then all files.
+QString LimitedFilter(tool_type tool, const QString& ext)
+{
+    const QString mask = Mask(ext);
+    return _QZMainFiles().arg(Tool_Name(tool)) + QLatin1Char('(') + mask + QStringLiteral(")|") + mask +
+           QLatin1Char('|') + kAllFilesEntry;
+}
+} // namespace
+
 QString LimitedDefaultFilter(tool_type tool, TTarnwickList list)
 {
-    const QString mask = Mask(DefaultExtFromListType(list));
-    return _QZMainFiles().arg(Tool_Name(tool)) + QLatin1Char('(') + mask + QStringLiteral(")|") + mask +
-           QLatin1Char('|') + kAllFilesEntry;
+    return LimitedFilter(tool, DefaultExtFromListType(list));
 }
 
-QString LimitedDefaultFilter(tool_type tool)
-{
-    const QString mask = Mask(DefaultExtFromToolType(tool));
-    return _QZMainFiles().arg(Tool_Name(tool)) + QLatin1Char('(') + mask + QStringLiteral(")|") + mask +
-           QLatin1Char('|') + kAllFilesEntry;
-}
+QString LimitedDefaultFilter(tool_type tool) { return LimitedFilter(tool, DefaultExtFromToolType(tool)); }
 
 QString SuitableFilterForTool(tool_type tool)
 {

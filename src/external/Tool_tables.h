@@ -129,11 +129,11 @@ Q_DECLARE_INTERFACE(qz8::IDisplayFolderOption, IDisplayFolderOption_iid)
 
 namespace qz8 {
 
-class QZ8_EXPORT TForceViewOpenFileDialog : public TOpenDialog, public IDisplayFolderOption {
-    Q_OBJECT
-    Q_INTERFACES(qz8::IDisplayFolderOption)
+// A dialog of the suite's own that keeps a folder-display option.
+template <class Dialog>
+class TForceViewDialog : public Dialog, public IDisplayFolderOption {
 public:
-    using TOpenDialog::TOpenDialog;
+    using Dialog::Dialog;
     TDisplayFolderOption DisplayFolderOption() const { return fOption; }
     void SetDisplayFolderOption(TDisplayFolderOption option) override { fOption = option; }
 
@@ -141,16 +141,18 @@ private:
     TDisplayFolderOption fOption = dfo_Default;
 };
 
-class QZ8_EXPORT TForceViewSaveFileDialog : public TSaveDialog, public IDisplayFolderOption {
+class QZ8_EXPORT TForceViewOpenFileDialog : public TForceViewDialog<TOpenDialog> {
     Q_OBJECT
     Q_INTERFACES(qz8::IDisplayFolderOption)
 public:
-    using TSaveDialog::TSaveDialog;
-    TDisplayFolderOption DisplayFolderOption() const { return fOption; }
-    void SetDisplayFolderOption(TDisplayFolderOption option) override { fOption = option; }
+    using TForceViewDialog<TOpenDialog>::TForceViewDialog;
+};
 
-private:
-    TDisplayFolderOption fOption = dfo_Default;
+class QZ8_EXPORT TForceViewSaveFileDialog : public TForceViewDialog<TSaveDialog> {
+    Q_OBJECT
+    Q_INTERFACES(qz8::IDisplayFolderOption)
+public:
+    using TForceViewDialog<TSaveDialog>::TForceViewDialog;
 };
 
 } // namespace qz8

@@ -173,21 +173,24 @@ QImage LoadIconAtSize(const QString& fileName, int size)
     return LoadIconAtSize(f.readAll(), size);
 }
 
+namespace {
+// Writes an integer in the icon format's byte order.
+template <class T>
+void PutLittleEndian(QIODevice& device, T value)
+{
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    device.write(bytes, sizeof(T));
+}
+} // namespace
+
 void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)
 {
     QByteArray data;
     QBuffer buf(&data);
     buf.open(QIODevice::WriteOnly);
-    auto put16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        buf.write(b, 2);
-    };
-    auto put32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        buf.write(b, 4);
-    };
+    auto put16 = [&](quint16 v) { PutLittleEndian(buf, v); };
+    auto put32 = [&](quint32 v) { PutLittleEndian(buf, v); };
     put16(0);
     put16(1);
     put16(static_cast<quint16>(images.size()));
@@ -197,16 +200,8 @@ void WriteIconFile(const QString& fileName, const std::vector<QImage>& images)
         QByteArray body;
         QBuffer b(&body);
         b.open(QIODevice::WriteOnly);
-        auto b32 = [&](quint32 v) {
-            char c[4];
-            qToLittleEndian(v, c);
-            b.write(c, 4);
-        };
-        auto b16 = [&](quint16 v) {
-            char c[2];
-            qToLittleEndian(v, c);
-            b.write(c, 2);
-        };
+        auto b32 = [&](quint32 v) { PutLittleEndian(b, v); };
+        auto b16 = [&](quint16 v) { PutLittleEndian(b, v); };
         // BITMAPINFOHEADER with the doubled height of colour plus mask.
         b32(40);
         b32(static_cast<quint32>(img.width()));

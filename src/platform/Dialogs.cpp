@@ -52,6 +52,16 @@ QString StartFolder(const QString& path)
     return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
 }
 
+// Shows a configured dialog; the chosen items, or none when the user
+// cancelled or the owner was freed while the dialog ran.
+QStringList RunQtDialog(QFileDialog& dialog, const QPointer<QObject>& owner)
+{
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (!owner || !accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 } // namespace
 
 QStringList FileDialogNameFilters(const QString& filter)
@@ -157,12 +167,8 @@ bool TCustomFileDialog::Execute(QWidget* parent)
 {
     if (ExecuteHook)
         return ExecuteHook(*this);
-    QPointer<TCustomFileDialog> self(this);
     const std::unique_ptr<QFileDialog> dialog = MakeQtDialog(parent);
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    if (!self || !accepted)
-        return false;
-    const QStringList chosen = dialog->selectedFiles();
+    const QStringList chosen = RunQtDialog(*dialog, this);
     if (chosen.isEmpty())
         return false;
     SetFiles(chosen);
