@@ -2,6 +2,7 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "platform/Application.h"
 #include "platform/Canvas.h"
+#include "platform/StdCtrls.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -87,6 +88,9 @@ void TNotepadGrabPanel::SetParentControl(QWidget* Value)
 
 void TNotepadGrabPanel::RecomputeAllMidpoints()
 {
+    // In the form designer the handles stay as they are.
+    if (IsDesigning(this))
+        return;
     TCanvas canvas(this);
     canvas.Font = TFont(font());
     const int x = canvas.TextWidth(QStringLiteral("x"));

@@ -148,21 +148,55 @@ private:
     int fImageIndex = -1;
 };
 
+// The pager: pages on tabs. Its design-time properties carry the set's
+// defaults; those with a Qt counterpart act through it (CloseOnTab: closable
+// tabs; TabReorder: movable tabs; ActivePage: the current page).
 class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(int ActivePage READ currentIndex WRITE setCurrentIndex)
+    Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias)
+    Q_PROPERTY(bool CloseOnTab READ tabsClosable WRITE setTabsClosable)
+    Q_PROPERTY(int FixedTabs MEMBER fFixedTabs)
+    Q_PROPERTY(bool FreeOnClose MEMBER fFreeOnClose)
+    Q_PROPERTY(bool Glow MEMBER fGlow)
+    Q_PROPERTY(bool MultiLine MEMBER fMultiLine)
+    Q_PROPERTY(int PageMargin MEMBER fPageMargin)
+    Q_PROPERTY(bool RotateTabLeftRight MEMBER fRotateTabLeftRight)
+    Q_PROPERTY(bool ShowCloseOnNonSelectedTabs MEMBER fShowCloseOnNonSelectedTabs)
+    Q_PROPERTY(bool ShowNonSelectedTabs MEMBER fShowNonSelectedTabs)
+    Q_PROPERTY(bool ShowTabHint MEMBER fShowTabHint)
+    Q_PROPERTY(bool ShowShortCutHints MEMBER fShowShortCutHints)
+    Q_PROPERTY(bool TabReorder READ isMovable WRITE setMovable)
+    Q_PROPERTY(int TabReorderIndicatorColor MEMBER fTabReorderIndicatorColor)
+    Q_PROPERTY(bool Transparent MEMBER fTransparent)
+    Q_PROPERTY(QString Version READ Version)
 public:
     explicit TAdvOfficePager(QWidget* parent = nullptr);
     TImageList* Images() const { return fImages.List(); }
     void SetImages(TImageList* images);
     void RefreshIcons();
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
+    QString Version() const { return QStringLiteral("1.0.0.0"); }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 
 private:
     TImageLink fImages;
+    bool fAntiAlias = true;
+    int fFixedTabs = 0;
+    bool fFreeOnClose = false;
+    bool fGlow = true;
+    bool fMultiLine = false;
+    int fPageMargin = 1;
+    bool fRotateTabLeftRight = true;
+    bool fShowCloseOnNonSelectedTabs = false;
+    bool fShowNonSelectedTabs = false;
+    bool fShowTabHint = false;
+    bool fShowShortCutHints = true;
+    int fTabReorderIndicatorColor = 0xFF0000;
+    bool fTransparent = false;
 };
 
 class QZ8_EXPORT TAdvOfficeTabSet : public QTabBar, public ISizeRelevant {

@@ -21,23 +21,35 @@ const bool registered = [] {
     });
     return true;
 }();
-// The master lists live from library load to unload; the array of plain
-// pointers is the view that callers index.
+// The master lists live while the package is loaded; the array of plain
+// pointers is the view that callers index (all null while unloaded).
 struct MasterLists {
     std::array<std::unique_ptr<TImageList>, ImageDimensionCount> owned;
     std::array<TImageList*, ImageDimensionCount> lists{};
-    MasterLists()
+    MasterLists() { Create(); }
+    void Create()
     {
         for (size_t d = 0; d < owned.size(); ++d) {
-            owned[d] = std::make_unique<TImageList>();
+            if (!owned[d])
+                owned[d] = std::make_unique<TImageList>();
             lists[d] = owned[d].get();
         }
+    }
+    void Free()
+    {
+        lists = {};
+        for (auto& l : owned)
+            l.reset();
     }
 };
 MasterLists masterLists;
 } // namespace
 
 const std::array<TImageList*, ImageDimensionCount>& ImageLists = masterLists.lists;
+
+void CreateMasterImageLists() { masterLists.Create(); }
+void FreeMasterImageLists() { masterLists.Free(); }
+bool MasterImageListsExist() { return masterLists.lists[0] != nullptr; }
 
 TImageList* ImageListMain()
 {

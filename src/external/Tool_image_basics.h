@@ -33,6 +33,11 @@ QZ8_EXPORT int ImageDimensionToInteger(TImageDimensions dimension);
 // The nine master image lists of the suite's tool icons, one per
 // dimension: created when the library loads, freed when it unloads.
 extern QZ8_EXPORT const std::array<TImageList*, ImageDimensionCount>& ImageLists;
+// Creates the nine empty lists (those that exist stay), and frees them: the
+// package's load and unload. While they are freed ImageLists holds nulls.
+QZ8_EXPORT void CreateMasterImageLists();
+QZ8_EXPORT void FreeMasterImageLists();
+QZ8_EXPORT bool MasterImageListsExist();
 // The list of GlobalImageHeight's dimension (which it stores in
 // GlobalImageDimension).
 QZ8_EXPORT TImageList* ImageListMain();

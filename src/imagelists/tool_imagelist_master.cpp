@@ -25,8 +25,9 @@ void LoadupAllTheImageLists()
     for (int d = 0; d < ImageDimensionCount; ++d) {
         const QString file =
             folder + QStringLiteral("ImageListMain%1.res").arg(ImageDimensionSizes[static_cast<size_t>(d)]);
-        if (QFileInfo::exists(file))
-            ImageLists[static_cast<size_t>(d)]->LoadFromFile(file);
+        TImageList* list = ImageLists[static_cast<size_t>(d)];
+        if (list && QFileInfo::exists(file))
+            list->LoadFromFile(file);
     }
 }
 
@@ -63,7 +64,11 @@ QList<TMenuItem*> GetImagesListOfMenuItems(TMainMenu* menu)
 
 void SetImagesForListOfMenuItems(TMainMenu* menu) { GetImagesListOfMenuItems(menu); }
 
-bool GetABitmap(int index, TBitmap& bitmap) { return ImageListMain()->GetBitmap(index, bitmap); }
+bool GetABitmap(int index, TBitmap& bitmap)
+{
+    const TImageList* list = ImageListMain();
+    return list && list->GetBitmap(index, bitmap);
+}
 
 void SetImagesAndNumberForToolbarButton(TToolBar* toolbar, QWidget* control, int command)
 {

@@ -110,24 +110,40 @@ QSet<const QObject*>& LoadingRoots()
     static QSet<const QObject*> roots;
     return roots;
 }
-} // namespace
 
-void BeginLoading(QObject* root)
+// The components made by the form designer.
+QSet<const QObject*>& DesignedComponents()
 {
-    if (!root || LoadingRoots().contains(root))
-        return;
-    LoadingRoots().insert(root);
-    QObject::connect(root, &QObject::destroyed, [root] { LoadingRoots().remove(root); });
+    static QSet<const QObject*> designed;
+    return designed;
 }
 
-bool IsLoading(const QObject* object)
+// Adds an object to a set that forgets it when it is destroyed.
+void AddTracked(QSet<const QObject*>& set, QObject* object)
+{
+    if (!object || set.contains(object))
+        return;
+    set.insert(object);
+    QObject::connect(object, &QObject::destroyed, [&set, object] { set.remove(object); });
+}
+
+bool InSetOrAncestor(const QSet<const QObject*>& set, const QObject* object)
 {
     for (const QObject* o = object; o; o = o->parent()) {
-        if (LoadingRoots().contains(o))
+        if (set.contains(o))
             return true;
     }
     return false;
 }
+} // namespace
+
+void SetDesigning(QObject* component) { AddTracked(DesignedComponents(), component); }
+
+bool IsDesigning(const QObject* object) { return InSetOrAncestor(DesignedComponents(), object); }
+
+void BeginLoading(QObject* root) { AddTracked(LoadingRoots(), root); }
+
+bool IsLoading(const QObject* object) { return InSetOrAncestor(LoadingRoots(), object); }
 
 void EndLoading(QObject* root)
 {

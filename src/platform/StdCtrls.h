@@ -97,6 +97,10 @@ QZ8_EXPORT void BeginLoading(QObject* root);
 QZ8_EXPORT void EndLoading(QObject* root);
 // True while the object or one of its ancestors is loading.
 QZ8_EXPORT bool IsLoading(const QObject* object);
+// Components made by the form designer are designing (csDesigning), and so
+// are the controls placed on them.
+QZ8_EXPORT void SetDesigning(QObject* component);
+QZ8_EXPORT bool IsDesigning(const QObject* object);
 
 // A one-line edit with a button at its right end.
 class QZ8_EXPORT TCustomEditBtn : public QLineEdit {

@@ -1,0 +1,47 @@
+#pragma once
+// The Qt Designer plugin of the package: every registered component on the
+// widget box page "Samples", in registration order.
+#include <QObject>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <memory>
+#include <vector>
+
+namespace qz8 {
+struct TRegisteredComponent;
+} // namespace qz8
+
+// One component as Designer sees it.
+class Qz8DesignerWidget : public QObject, public QDesignerCustomWidgetInterface {
+    Q_OBJECT
+    Q_INTERFACES(QDesignerCustomWidgetInterface)
+public:
+    Qz8DesignerWidget(const qz8::TRegisteredComponent& component, QObject* parent);
+    QString name() const override;
+    QString group() const override;
+    QString toolTip() const override;
+    QString whatsThis() const override;
+    QString includeFile() const override;
+    QIcon icon() const override;
+    bool isContainer() const override;
+    QWidget* createWidget(QWidget* parent) override;
+    bool isInitialized() const override { return fInitialized; }
+    void initialize(QDesignerFormEditorInterface*) override { fInitialized = true; }
+    QString domXml() const override;
+
+private:
+    const qz8::TRegisteredComponent& fComponent;
+    bool fInitialized = false;
+};
+
+class Qz8DesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface")
+    Q_INTERFACES(QDesignerCustomWidgetCollectionInterface)
+public:
+    explicit Qz8DesignerPlugin(QObject* parent = nullptr);
+    QList<QDesignerCustomWidgetInterface*> customWidgets() const override { return fWidgets; }
+
+private:
+    QList<QDesignerCustomWidgetInterface*> fWidgets; // children of the plugin
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The pager under a name of the package's own, so that tool windows can
+// place it from the form designer; it adds and changes nothing.
+#include "external/TmsControls.h"
+#include "qz8_export.h"
+
+namespace qz8 {
+
+class QZ8_EXPORT TQZAdvOfficePager : public TAdvOfficePager {
+    Q_OBJECT
+public:
+    using TAdvOfficePager::TAdvOfficePager;
+};
+
+} // namespace qz8

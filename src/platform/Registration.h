@@ -1,0 +1,48 @@
+#pragma once
+// Components offered to a form designer: each with its palette page, a
+// factory, the header that declares it, a tool tip and whether it holds
+// other controls. The designer plugin lists them in registration order.
+#include "qz8_export.h"
+
+#include <QIcon>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+struct QMetaObject;
+
+namespace qz8 {
+
+struct QZ8_EXPORT TRegisteredComponent {
+    QString Page;
+    const QMetaObject* Class = nullptr;
+    std::function<QWidget*(QWidget* parent)> Create;
+    QString IncludeFile;
+    QString ToolTip;
+    bool IsContainer = false;
+    QIcon Icon; // the palette image; none: the designer draws its own
+};
+
+// Registers a component on a page; a class registered before keeps its
+// first registration.
+QZ8_EXPORT void RegisterComponent(TRegisteredComponent component);
+QZ8_EXPORT const std::vector<TRegisteredComponent>& RegisteredComponents();
+// Forgets every registration (the package's unload).
+QZ8_EXPORT void UnregisterAllComponents();
+
+// A registration of class T made through its parent-taking constructor.
+template <class T>
+TRegisteredComponent ComponentOf(const QString& page, const QString& includeFile, const QString& toolTip,
+                                 bool isContainer = false)
+{
+    return {page,
+            &T::staticMetaObject,
+            [](QWidget* parent) -> QWidget* { return new T(parent); },
+            includeFile,
+            toolTip,
+            isContainer,
+            QIcon()};
+}
+
+} // namespace qz8

@@ -1,0 +1,132 @@
+// The package: load and unload, its description table, the registration
+// table, and the Designer plugin loaded as Designer loads it.
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "external/Tool_image_basics.h"
+#include "imagelists/tool_imagelist_master.h"
+#include "package/My_TMSAdvOfficePagerU.h"
+#include "package/QZ8StyledListboxPack.h"
+#include "platform/Registration.h"
+#include "platform/StdCtrls.h"
+
+#ifdef QZ8_DESIGNER_PLUGIN
+#include <QPluginLoader>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#endif
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace qz8;
+
+namespace {
+const QStringList kSamples{"qz8::TTransparentContainingGroup",
+                           "qz8::TContainBox",
+                           "qz8::TMyAdvTreeView",
+                           "qz8::TMyAdvListView",
+                           "qz8::TStyledListbox",
+                           "qz8::TStyledListboxOwnerDrawnFixed",
+                           "qz8::TNotepadGrabPanel",
+                           "qz8::TColourSharingListbox",
+                           "qz8::TColourSharingCombo",
+                           "qz8::TMyOpenFolderDialog",
+                           "qz8::TQZAdvOfficePager"};
+} // namespace
+
+TEST(Package, LoadAndUnloadCreateAndFreeTheNineListsOnly)
+{
+    ASSERT_TRUE(PackageLoaded());
+    for (int round = 0; round < 2; ++round) {
+        FinalizePackage();
+        EXPECT_FALSE(PackageLoaded());
+        for (TImageList* l : ImageLists)
+            EXPECT_EQ(l, nullptr);
+        // Unloaded, the lists' users get none and do not fail.
+        EXPECT_EQ(ImageListMain(), nullptr);
+        TBitmap bmp;
+        EXPECT_FALSE(GetABitmap(0, bmp));
+        LoadupAllTheImageLists();
+        InitializePackage();
+        EXPECT_TRUE(PackageLoaded());
+        for (TImageList* l : ImageLists) {
+            ASSERT_NE(l, nullptr);
+            EXPECT_EQ(l->Count(), 0); // loading reads no file
+        }
+    }
+    InitializePackage(); // a second load keeps the lists it has
+    const TImageList* first = ImageLists[0];
+    InitializePackage();
+    EXPECT_EQ(ImageLists[0], first);
+}
+
+TEST(Package, DescriptionTableAndTheNewPagerDefaults)
+{
+    const TPackageInfo& info = PackageInfoTable();
+    EXPECT_EQ(info.Contains.size(), 12);
+    EXPECT_TRUE(info.Contains.contains("tool_imagelist_master"));
+    EXPECT_TRUE(info.Requires.contains("Qt6Widgets"));
+    TQZAdvOfficePager pager;
+    EXPECT_TRUE(pager.property("AntiAlias").toBool());
+    EXPECT_FALSE(pager.property("CloseOnTab").toBool());
+    EXPECT_EQ(pager.property("FixedTabs").toInt(), 0);
+    EXPECT_TRUE(pager.property("Glow").toBool());
+    EXPECT_EQ(pager.property("PageMargin").toInt(), 1);
+    EXPECT_TRUE(pager.property("RotateTabLeftRight").toBool());
+    EXPECT_EQ(pager.property("TabReorderIndicatorColor").toInt(), 0xFF0000);
+    ASSERT_TRUE(pager.setProperty("CloseOnTab", true));
+    EXPECT_TRUE(pager.tabsClosable());
+    EXPECT_NE(qobject_cast<TAdvOfficePager*>(&pager), nullptr);
+}
+
+TEST(Package, RegistrationTableOnSamples)
+{
+    UnregisterAllComponents();
+    RegisterPackageComponents();
+    RegisterPackageComponents(); // once each
+    QStringList names;
+    for (const TRegisteredComponent& c : RegisteredComponents()) {
+        names << c.Class->className();
+        EXPECT_EQ(c.Page, "Samples");
+        EXPECT_FALSE(c.IncludeFile.isEmpty());
+        EXPECT_FALSE(c.Icon.isNull()) << c.Class->className();
+    }
+    EXPECT_EQ(names, kSamples);
+    EXPECT_FALSE(names.contains("qz8::TMyOpenFileDialog"));
+}
+
+#ifdef QZ8_DESIGNER_PLUGIN
+TEST(Package, DesignerLoadsThePluginAndCreatesEveryWidget)
+{
+    QPluginLoader loader(QZ8_DESIGNER_PLUGIN);
+    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    ASSERT_NE(collection, nullptr);
+    QStringList names;
+    QWidget parent;
+    for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) {
+        names << w->name();
+        EXPECT_EQ(w->group(), "Samples");
+        EXPECT_FALSE(w->toolTip().isEmpty());
+        EXPECT_TRUE(w->domXml().contains(w->name()));
+        EXPECT_EQ(w->isContainer(), w->name() == "qz8::TTransparentContainingGroup" || w->name() == "qz8::TContainBox");
+        QWidget* made = w->createWidget(&parent);
+        ASSERT_NE(made, nullptr) << w->name().toStdString();
+        EXPECT_EQ(QString::fromLatin1(made->metaObject()->className()), w->name());
+        EXPECT_TRUE(IsDesigning(made));
+    }
+    EXPECT_EQ(names, kSamples);
+    // The chooser's palette image is its bitmap.
+    EXPECT_EQ(collection->customWidgets()[9]->icon().pixmap(14, 14).toImage().pixelColor(3, 7), QColor(255, 255, 0));
+}
+#endif
+
+TEST(Package, InTheDesignerTheHandlesStay)
+{
+    QWidget sheet;
+    sheet.resize(200, 300);
+    auto* panel = new TNotepadGrabPanel(&sheet);
+    SetDesigning(panel);
+    panel->SetParentControl(&sheet);
+    EXPECT_TRUE(panel->Midpoint(t_left).IsEmpty());
+}
