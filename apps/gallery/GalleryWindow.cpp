@@ -15,6 +15,7 @@
 #include "platform/Canvas.h"
 #include "platform/ColorBox.h"
 #include "platform/ListBox.h"
+#include "platform/Translations.h"
 #include "settings/ReadAndSaveIni.h"
 
 #include <QApplication>
@@ -98,6 +99,18 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     styles->AddSeparator();
     connect(styles->Add(tr("&Tell the running tools"), -kCmInfo), &QAction::triggered, this,
             [] { BroadcastStyle(Global_TMSStyle); });
+    // The library's own texts (dialog titles, file types, "n/a") in the
+    // language chosen; the next paint or dialog shows them.
+    TMenuItem* languages = menu->Add(tr("&Language"));
+    for (const auto& [name, language] :
+         {std::pair{"English", QLocale::English}, {"Deutsch", QLocale::German}, {"Fran\u00e7ais", QLocale::French}}) {
+        const QLocale locale(language);
+        connect(languages->Add(QString::fromUtf8(name)), &QAction::triggered, this, [this, locale] {
+            LoadLibraryTranslation(locale);
+            if (fTabs && fTabs->currentWidget())
+                fTabs->currentWidget()->update();
+        });
+    }
     TMenuItem* help = menu->Add(tr("&Help"));
     help->Add(tr("&Contents"), kCmHelp);
 

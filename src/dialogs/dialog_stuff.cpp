@@ -1,6 +1,7 @@
 #include "dialogs/dialog_stuff.h"
 #include "platform/Components.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <array>
 
@@ -8,12 +9,31 @@ namespace qz8 {
 
 namespace {
 
-const QString kAllFilesEntry = QStringLiteral("All files (*.*)|*.*|");
-const QString kTextAndAllEntries = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*|");
-const QString kBatchEntry = QStringLiteral("Batch files (*.zip*)|*.ZIP*|");
-const QString kAlignerFilter = QStringLiteral("Text files (*.txt)|*.txt|SRT files (*.??_srt)|*.??_srt|"
-                                              "Unaligned files (*.VWR)|*.VWR|Aligned files (*.ALI)|*.ALI|"
-                                              "All files (*.*)|*.*|");
+// A filter entry: the translated description with its masks in brackets,
+// then the masks (shown as given, applied as masks).
+QString Entry(const char* description, const QString& shown, const QString& masks)
+{
+    return QCoreApplication::translate("qz8", description) + QStringLiteral(" (") + shown + QStringLiteral(")|") +
+           masks + QLatin1Char('|');
+}
+QString Entry(const char* description, const QString& masks) { return Entry(description, masks, masks); }
+
+QString AllFilesEntry() { return Entry(QT_TRANSLATE_NOOP("qz8", "All files"), QStringLiteral("*.*")); }
+QString TextAndAllEntries()
+{
+    return Entry(QT_TRANSLATE_NOOP("qz8", "Text files"), QStringLiteral("*.txt")) + AllFilesEntry();
+}
+QString BatchEntry()
+{
+    return Entry(QT_TRANSLATE_NOOP("qz8", "Batch files"), QStringLiteral("*.zip*"), QStringLiteral("*.ZIP*"));
+}
+QString AlignerFilter()
+{
+    return Entry(QT_TRANSLATE_NOOP("qz8", "Text files"), QStringLiteral("*.txt")) +
+           Entry(QT_TRANSLATE_NOOP("qz8", "SRT files"), QStringLiteral("*.??_srt")) +
+           Entry(QT_TRANSLATE_NOOP("qz8", "Unaligned files"), QStringLiteral("*.VWR")) +
+           Entry(QT_TRANSLATE_NOOP("qz8", "Aligned files"), QStringLiteral("*.ALI")) + AllFilesEntry();
+}
 constexpr int kViewerTool = 4;
 constexpr int kAlignerTool = 5;
 constexpr int kPlotList = 23;
@@ -102,7 +122,7 @@ QString LimitedFilter(tool_type tool, const QString& ext)
 {
     const QString mask = Mask(ext);
     return _QZMainFiles().arg(Tool_Name(tool)) + QLatin1Char('(') + mask + QStringLiteral(")|") + mask +
-           QLatin1Char('|') + kAllFilesEntry;
+           QLatin1Char('|') + AllFilesEntry();
 }
 } // namespace
 
@@ -121,9 +141,9 @@ QString SuitableFilterForTool(tool_type tool)
     if (tool == kViewerTool)
         masks += QLatin1Char(';') + Mask(DefaultExtFromListType(static_cast<TTarnwickList>(kPlotList)));
     if (tool == kAlignerTool)
-        return kAlignerFilter;
-    return head + QLatin1Char('(') + masks + QStringLiteral(")|") + masks + QLatin1Char('|') + entries + kBatchEntry +
-           kTextAndAllEntries;
+        return AlignerFilter();
+    return head + QLatin1Char('(') + masks + QStringLiteral(")|") + masks + QLatin1Char('|') + entries + BatchEntry() +
+           TextAndAllEntries();
 }
 
 QString SuitableBatchTopFilterForTool(tool_type tool)
@@ -131,9 +151,9 @@ QString SuitableBatchTopFilterForTool(tool_type tool)
     const QString masks = ToolMasks(tool, false, nullptr);
     const QString head = _QZXFiles().arg(Tool_Name(tool));
     if (tool == kAlignerTool)
-        return kAlignerFilter;
-    return kBatchEntry + head + QLatin1Char('(') + masks + QStringLiteral(")|") + masks + QLatin1Char('|') +
-           kTextAndAllEntries;
+        return AlignerFilter();
+    return BatchEntry() + head + QLatin1Char('(') + masks + QStringLiteral(")|") + masks + QLatin1Char('|') +
+           TextAndAllEntries();
 }
 
 int FilterIndexFor(const QString& ext, const QString& filter)

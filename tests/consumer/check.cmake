@@ -16,7 +16,8 @@ endforeach()
 # paths alone.
 unset(ENV{LD_LIBRARY_PATH})
 execute_process(COMMAND ${work}/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR NOT out MATCHES "globals ok")
+if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR NOT out MATCHES "globals ok"
+   OR NOT out MATCHES "form ok")
   message(FATAL_ERROR "the consumer did not run: ${rc}\n${out}\n${err}")
 endif()
 # The installed developer tools run from the prefix.
@@ -25,6 +26,11 @@ execute_process(COMMAND ${prefix}/bin/qz8-imagelists table ${work}/marked.txt
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the installed qz8-imagelists did not run: ${rc}\n${out}\n${err}")
+endif()
+# The Designer plugin is installed into Qt's plugin folder of the prefix.
+file(GLOB_RECURSE plugin ${prefix}/*libqz8designer.so)
+if(NOT plugin)
+  message(FATAL_ERROR "the Designer plugin was not installed under ${prefix}")
 endif()
 execute_process(COMMAND ${prefix}/bin/qz8-broadcast --help
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)

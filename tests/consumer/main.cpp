@@ -1,9 +1,12 @@
 // A tool outside the repository: finds the installed package and uses it
 // as a tool of the suite does, built with QT_NO_KEYWORDS.
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Colour_utils.h"
 #include "external/Tms_utils.h"
 #include "external/Tool_image_basics.h"
+#include "ui_ToolForm.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -28,5 +31,15 @@ int main(int argc, char** argv)
     const bool globals =
         qz8::Global_TMSStyle == qz8::tsGraphite && qz8::ImageLists[0] != nullptr && qz8::GlobalMonitorFontScale == 1.0f;
     std::printf("globals %s\n", globals ? "ok" : "failed");
-    return list.Count() == 1 && cast && globals ? 0 : 1;
+
+    // A window made in Designer with the library's components, opened.
+    QWidget window;
+    Ui::ToolForm ui;
+    ui.setupUi(&window);
+    window.show();
+    app.processEvents();
+    const bool form = ui.wordList && ui.colourCombo->count() > 0 && ui.corpusFolder->GetText() == "/tmp" &&
+                      ui.corpusFolder->OnlyFolderAllowed() && window.isVisible();
+    std::printf("form %s\n", form ? "ok" : "failed");
+    return list.Count() == 1 && cast && globals && form ? 0 : 1;
 }
