@@ -1,0 +1,209 @@
+// What a user feels first: a tool window of about 200 persisted controls,
+// with a tool bar of master-list icons and a style, from construction to its
+// first paint, reading its form state file; against the same window of plain
+// Qt widgets restoring the same values through QSettings (IniFormat).
+#include "external/ElPack.h"
+#include "external/TmsControls.h"
+#include "form/baseTMSStyleable_F.h"
+#include "imagelists/tool_imagelist_master.h"
+#include "platform/ImageControls.h"
+#include "platform/StdCtrls.h"
+#include "settings/ReadAndSaveIni.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+constexpr int kControls = 200;
+
+QTemporaryDir& Dir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+class ToolWindow : public qz8::TTMSStyleableRepositoryForm {
+public:
+    explicit ToolWindow(const QString& ini) : fIni(ini)
+    {
+        auto* bar = new qz8::TToolBar(this);
+        addToolBar(bar);
+        for (int command = 1; command <= 8; ++command)
+            qz8::SetImagesAndNumberForToolbarButton(bar, new qz8::TToolButton(bar), command);
+        auto* central = new QWidget(this);
+        auto* grid = new QGridLayout(central);
+        for (int i = 0; i < kControls; ++i) {
+            QWidget* w = nullptr;
+            switch (i % 5) {
+            case 0: w = new qz8::TElCheckBox(QStringLiteral("Option %1").arg(i), central); break;
+            case 1: w = new QLineEdit(central); break;
+            case 2: w = new qz8::TElSpinEdit(central); break;
+            case 3: {
+                auto* g = new qz8::TRadioGroup(central);
+                g->SetItems({"a", "b"});
+                w = g;
+                break;
+            }
+            default: {
+                auto* c = new qz8::TElComboBox(central);
+                c->Items().AddStrings({"alpha", "beta", "gamma"});
+                w = c;
+                break;
+            }
+            }
+            w->setObjectName(QStringLiteral("Control%1").arg(i));
+            grid->addWidget(w, i / 10, i % 10);
+        }
+        setCentralWidget(central);
+        resize(1200, 900);
+        AddAFormStyler(this);
+    }
+    QString TheIniName() override { return fIni; }
+
+private:
+    QString fIni;
+};
+
+// The same controls as plain Qt widgets.
+class PlainWindow : public QMainWindow {
+public:
+    PlainWindow()
+    {
+        auto* bar = new QToolBar(this);
+        addToolBar(bar);
+        for (int command = 1; command <= 8; ++command)
+            bar->addAction(qz8::ImageListIcon(qz8::ImageListMain(), command), QString());
+        auto* central = new QWidget(this);
+        auto* grid = new QGridLayout(central);
+        for (int i = 0; i < kControls; ++i) {
+            QWidget* w = nullptr;
+            switch (i % 5) {
+            case 0: w = new QCheckBox(QStringLiteral("Option %1").arg(i), central); break;
+            case 1: w = new QLineEdit(central); break;
+            case 2: w = new QSpinBox(central); break;
+            case 3: {
+                // A radio group: a group box of two radio buttons.
+                auto* g = new QGroupBox(central);
+                auto* l = new QVBoxLayout(g);
+                for (const char* t : {"a", "b"})
+                    l->addWidget(new QRadioButton(QString::fromLatin1(t), g));
+                w = g;
+                break;
+            }
+            default: {
+                // An editable combo, as the ElPack combo is.
+                auto* c = new QComboBox(central);
+                c->setEditable(true);
+                c->addItems({"alpha", "beta", "gamma"});
+                w = c;
+                break;
+            }
+            }
+            w->setObjectName(QStringLiteral("Control%1").arg(i));
+            grid->addWidget(w, i / 10, i % 10);
+        }
+        setCentralWidget(central);
+        resize(1200, 900);
+    }
+    // The walk a Qt developer writes: every widget's state from its group.
+    void Restore(QSettings& s)
+    {
+        for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            s.beginGroup(w->objectName());
+            if (auto* c = qobject_cast<QCheckBox*>(w))
+                c->setChecked(s.value("checked").toBool());
+            else if (auto* e = qobject_cast<QLineEdit*>(w))
+                e->setText(s.value("text").toString());
+            else if (auto* n = qobject_cast<QSpinBox*>(w))
+                n->setValue(s.value("value").toInt());
+            else if (auto* b = qobject_cast<QComboBox*>(w))
+                b->setCurrentIndex(s.value("i").toInt());
+            else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+                const QList<QRadioButton*> buttons = g->findChildren<QRadioButton*>();
+                const int i = s.value("i").toInt();
+                if (i >= 0 && i < buttons.size())
+                    buttons[i]->setChecked(true);
+            }
+            s.endGroup();
+        }
+    }
+};
+
+void Prepare(const QString& ini, const QString& qsettings)
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    qz8::Global_TMSStyle = qz8::tsOceanBlue;
+    qz8::MEMINI_check_filenames = false;
+    {
+        ToolWindow w(ini);
+        for (int i = 0; i < kControls; i += 5)
+            w.findChild<qz8::TElCheckBox*>(QStringLiteral("Control%1").arg(i))->setChecked(true);
+        for (int i = 1; i < kControls; i += 5)
+            w.findChild<QLineEdit*>(QStringLiteral("Control%1").arg(i))->setText(QStringLiteral("kept text %1").arg(i));
+    } // saved at destruction
+    QSettings s(qsettings, QSettings::IniFormat);
+    for (int i = 0; i < kControls; ++i) {
+        s.beginGroup(QStringLiteral("Control%1").arg(i));
+        switch (i % 5) {
+        case 0: s.setValue("checked", true); break;
+        case 1: s.setValue("text", QStringLiteral("kept text %1").arg(i)); break;
+        case 2: s.setValue("value", i); break;
+        default: s.setValue("i", 1); break;
+        }
+        s.endGroup();
+    }
+    s.sync();
+}
+
+void BM_FirstPaint_ToolWindow(benchmark::State& state)
+{
+    const QString ini = Dir().filePath("tool.ini"), qs = Dir().filePath("plain.ini");
+    Prepare(ini, qs);
+    QImage target(1200, 900, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        auto w = std::make_unique<ToolWindow>(ini);
+        w->show(); // reads the form state file, styles, corrects
+        w->render(&target);
+        state.PauseTiming();
+        w.reset(); // the save at destruction is not part of the first paint
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPaint_ToolWindow)->Unit(benchmark::kMillisecond);
+
+void BM_FirstPaint_PlainQtWithQSettings(benchmark::State& state)
+{
+    const QString ini = Dir().filePath("tool.ini"), qs = Dir().filePath("plain.ini");
+    Prepare(ini, qs);
+    QImage target(1200, 900, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        auto w = std::make_unique<PlainWindow>();
+        QSettings s(qs, QSettings::IniFormat);
+        w->Restore(s);
+        w->show();
+        w->render(&target);
+        state.PauseTiming();
+        w.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPaint_PlainQtWithQSettings)->Unit(benchmark::kMillisecond);
+
+} // namespace
