@@ -2,7 +2,11 @@
 #include "external/General_runtime.h"
 #include "platform/Types.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringBuilder>
 #include <algorithm>
@@ -201,9 +205,24 @@ void TMyMemIniFile::Load() const
     if (fLoaded)
         return;
     fLoaded = true;
+    if (fFileName.isEmpty())
+        return;
+    const QFileInfo info(fFileName);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    // Only a regular file (or a link to one) is read: opening a FIFO would
+    // wait for a writer for ever, a device may never end.
+    if (!info.isFile())
+        throw Exception(QStringLiteral("\"%1\" is not a regular file; it was not read.").arg(fFileName));
     QFile f(fFileName);
-    if (!fFileName.isEmpty() && f.open(QIODevice::ReadOnly))
-        const_cast<TMyMemIniFile*>(this)->SetText(QString::fromUtf8(f.readAll()));
+    if (!f.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(fFileName, f.errorString()));
+    const QByteArray data = f.read(kMaxIniFileBytes + 1);
+    if (data.size() > kMaxIniFileBytes)
+        throw Exception(QStringLiteral("\"%1\" is larger than %2 MiB: it is damaged and was not read.")
+                            .arg(fFileName)
+                            .arg(kMaxIniFileBytes / (1024 * 1024)));
+    Parse(QString::fromUtf8(data));
 }
 
 void TMyMemIniFile::Clear()
@@ -236,7 +255,7 @@ const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
     return &fSections[static_cast<size_t>(it.value())];
 }
 
-TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section)
+TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section) const
 {
     Load();
     // Writes come section by section: try the last section first.
@@ -492,6 +511,11 @@ QString TMyMemIniFile::ToText() const
 void TMyMemIniFile::SetText(const QString& text)
 {
     Clear();
+    Parse(text);
+}
+
+void TMyMemIniFile::Parse(const QString& text) const
+{
     fText = text;
     QStringView all(fText);
     if (all.startsWith(QChar(0xFEFF)))
@@ -531,6 +555,29 @@ void TMyMemIniFile::SetText(const QString& text)
     }
 }
 
+namespace {
+
+// A save killed between writing its temporary file and renaming it leaves
+// that file ("<name>.XXXXXX", QSaveFile's naming) beside the target. After a
+// successful save such files are removed once they are old enough that no
+// other save can still be writing them.
+void RemoveStaleSaveFiles(const QString& fileName)
+{
+    const QFileInfo target(fileName);
+    const QDir dir = target.absoluteDir();
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QString prefix = target.fileName();
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-10 * 60);
+    const QFileInfoList entries =
+        dir.entryInfoList({prefix + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& e : entries) {
+        if (suffix.match(e.fileName().mid(prefix.size())).hasMatch() && e.lastModified().toUTC() < old)
+            QFile::remove(e.absoluteFilePath());
+    }
+}
+
+} // namespace
+
 void TMyMemIniFile::UpdateFile() const
 {
     QSaveFile f(fFileName);
@@ -539,6 +586,7 @@ void TMyMemIniFile::UpdateFile() const
     const QByteArray data = ToText().toUtf8();
     if (f.write(data) != data.size() || !f.commit())
         throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fFileName, f.errorString()));
+    RemoveStaleSaveFiles(fFileName);
 }
 
 } // namespace qz8

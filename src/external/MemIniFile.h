@@ -33,6 +33,16 @@ public:
     explicit TMyMemIniFile(const QString& fileName);
 
     QString FileName() const { return fFileName; }
+    // Reads the bound file now, if it has not been read. A missing file is
+    // empty content; a file that is not a regular file (a FIFO, a device, a
+    // socket), that cannot be opened, or that is larger than
+    // kMaxIniFileBytes raises Exception naming it, and the content stays
+    // empty. Reads call it too.
+    void Load() const;
+    // 16 MiB: a form state file of 10,000 controls with long memos is a few
+    // MiB, so four times that is still a sound file; a larger one is damaged
+    // (or something endless), and reading it whole would only exhaust memory.
+    static constexpr qint64 kMaxIniFileBytes = 16 * 1024 * 1024;
     void Clear();
     // Writes the whole content to the bound file, atomically. On failure
     // raises Exception naming the file; the previous file stays whole.
@@ -81,9 +91,10 @@ private:
         Index index;
     };
     static int FindKey(const Section& s, const QString& key);
-    void Load() const;
+    // Parses file text into the (still empty) content.
+    void Parse(const QString& text) const;
     const Section* Find(const QString& section) const;
-    Section& Ensure(const QString& section);
+    Section& Ensure(const QString& section) const;
     const QString* Value(const QString& section, const QString& key) const;
     static void Put(Section& s, const QString& key, const QString& value, bool replace);
     static void Reindex(Section& s);
@@ -91,10 +102,12 @@ private:
     // Text read from a file stays here: parsed keys and values refer into it
     // without copies, and are copied only when handed out (Owned).
     QString Owned(const QString& s) const;
-    QString fText;
+    // The content is read from the file at the first access, also through a
+    // const object: it is state of the object's own, hence mutable.
+    mutable QString fText;
     QString fFileName;
-    std::vector<Section> fSections;
-    Index fSectionIndex;
+    mutable std::vector<Section> fSections;
+    mutable Index fSectionIndex;
     mutable int fLastRead = -1; // reads come section by section
     mutable bool fLoaded = false;
 };

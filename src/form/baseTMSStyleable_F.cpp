@@ -22,15 +22,18 @@ namespace {
 const QEvent::Type kConstructed = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // Errors of the form state file do not stop the window.
+// Errors of the form state file do not stop the window; false after one.
 template <class Step>
-void CarryOn(const char* what, const Step& step)
+bool CarryOn(const char* what, const Step& step)
 {
     try {
         step();
+        return true;
     } catch (const Exception& e) {
         qCWarning(lcQz8, "%s: %s", what, qPrintable(e.Message()));
         if (global_keeping_log)
             AddToLogFile(e.Message());
+        return false;
     }
 }
 
@@ -63,8 +66,12 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
 
 TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
 {
-    // The controls are still children of the window here.
-    CarryOn("SaveIni", [this] { SaveIni(this, fIniName); });
+    // The controls are still children of the window here. A file that could
+    // not be read is the user's, not this window's: it is not replaced.
+    if (fIniUnreadable)
+        qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(fIniName));
+    else
+        CarryOn("SaveIni", [this] { SaveIni(this, fIniName); });
     ComponentsToResize.clear();
     delete FormStylerPAI.data();
 }
@@ -145,7 +152,7 @@ void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
 void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
 {
     if (!has_shown)
-        CarryOn("ReadIni", [this] { ReadIni(this, TheIniName()); });
+        fIniUnreadable = !CarryOn("ReadIni", [this] { ReadIni(this, TheIniName()); });
     has_shown = true;
     if (global_keeping_log)
         AddToLogFile(QStringLiteral("FormShow %1").arg(objectName()));

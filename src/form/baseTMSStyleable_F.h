@@ -88,6 +88,9 @@ public:
     TRect RecommendedSize() const { return Win_recommended_size; }
 
     bool HasShown() const { return has_shown; }
+    // True when the form state file existed but could not be read: the
+    // window then keeps its controls and does not save over the file.
+    bool FormStateUnreadable() const { return fIniUnreadable; }
     bool DoneCreateThings() const { return done_create_things; }
     bool NeedsSizeAdjust() const { return needs_size_adjust; }
     unsigned CreatedExStyle() const { return fCreatedExStyle; }
@@ -112,6 +115,8 @@ private:
     bool done_create_things = false;
     bool fStepsBound = false;
     bool fWindowCreated = false;
+    bool fIniUnreadable = false; // its form state file failed to read
+
     unsigned fCreatedExStyle = 0;
     QString fIniName;
 };

@@ -53,8 +53,11 @@ void TMenuItem::RefreshIcon() { setIcon(ImageListIcon(ImagesOfRoot(fRoot), fImag
 
 TMenuItem* TMenuItem::Add(const QString& caption, int tag)
 {
-    if (!menu())
-        setMenu(new QMenu(fRoot));
+    if (!menu()) {
+        // Owned by this item: freed with it, not with the window.
+        fSubMenu.menu = new QMenu(fRoot);
+        setMenu(fSubMenu.menu.data());
+    }
     auto* item = new TMenuItem(caption, menu(), fRoot);
     item->SetTag(tag);
     menu()->addAction(item);

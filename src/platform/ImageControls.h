@@ -8,12 +8,14 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
+#include <memory>
 
 namespace qz8 {
 
@@ -104,6 +106,16 @@ private:
     int fTag = 0;
     int fImageIndex = -1;
     QPointer<QWidget> fRoot;
+    // The sub-items' menu belongs to its item: it takes the window's look as
+    // the window's child, and goes with the item (or with the window, first).
+    struct OwnedMenu {
+        QPointer<QMenu> menu;
+        OwnedMenu() = default;
+        OwnedMenu(const OwnedMenu&) = delete;
+        OwnedMenu& operator=(const OwnedMenu&) = delete;
+        ~OwnedMenu() { delete menu.data(); }
+    };
+    OwnedMenu fSubMenu;
 };
 
 class QZ8_EXPORT TMainMenu : public QMenuBar {

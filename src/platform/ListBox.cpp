@@ -290,7 +290,12 @@ void TCustomListBox::resizeEvent(QResizeEvent* event)
     UpdateScrollBar();
 }
 
-QSize TCustomListBox::sizeHint() const { return QSize(160, fItemHeight * 8 + 2 * frameWidth()); }
+QSize TCustomListBox::sizeHint() const
+{
+    // Eight rows, in 64 bits: a huge item height must not overflow.
+    const qint64 h = qint64{fItemHeight} * 8 + 2 * qint64{frameWidth()};
+    return QSize(160, static_cast<int>(std::clamp<qint64>(h, 0, QWIDGETSIZE_MAX)));
+}
 
 void TCustomListBox::EnsureVisible(int index)
 {

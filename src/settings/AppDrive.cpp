@@ -10,7 +10,35 @@ namespace qz8 {
 
 namespace {
 const QString kToken = QStringLiteral("app_drive$");
+
+// The value of the open scopes (UI thread only, as the whole library).
+int scopeDepth = 0;
+QString scopedRoot;
+
+// The drive's path compares case-sensitively where the file system does.
+constexpr Qt::CaseSensitivity kPathCase =
+#ifdef Q_OS_WIN
+    Qt::CaseInsensitive;
+#else
+    Qt::CaseSensitive;
+#endif
+
+QString FindAppDriveRoot();
 } // namespace
+
+TAppDriveScope::TAppDriveScope()
+{
+    if (scopeDepth++ == 0)
+        scopedRoot = FindAppDriveRoot();
+}
+
+TAppDriveScope::~TAppDriveScope()
+{
+    if (--scopeDepth == 0)
+        scopedRoot.clear();
+}
+
+QString AppDriveRoot() { return scopeDepth > 0 ? scopedRoot : FindAppDriveRoot(); }
 
 QString FolderPart(const QString& fileName)
 {
@@ -18,7 +46,8 @@ QString FolderPart(const QString& fileName)
     return slash < 0 ? QString() : fileName.left(slash + 1);
 }
 
-QString AppDriveRoot()
+namespace {
+QString FindAppDriveRoot()
 {
     const QString exe = ExeName();
 #ifdef Q_OS_WIN
@@ -37,13 +66,14 @@ QString AppDriveRoot()
     return root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
 #endif
 }
+} // namespace
 
 QString ContractAppDrive(const QString& name)
 {
     const QString root = AppDriveRoot();
     if (name.isEmpty() || root.isEmpty() || name.size() < root.size())
         return name;
-    if (name.left(root.size()).compare(root, Qt::CaseInsensitive) != 0)
+    if (name.left(root.size()).compare(root, kPathCase) != 0)
         return name;
     return kToken + name.mid(root.size());
 }

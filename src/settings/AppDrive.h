@@ -10,7 +10,19 @@ namespace qz8 {
 
 // The application drive with a trailing delimiter; empty when unknown.
 QZ8_EXPORT QString AppDriveRoot();
-// A name on the application drive as the token plus the rest.
+
+// While one lives, AppDriveRoot answers from the value found when the
+// outermost scope began: a save or read of many names finds the drive once
+// (the executable's path and the mount table are not read per name).
+class QZ8_EXPORT TAppDriveScope {
+public:
+    TAppDriveScope();
+    ~TAppDriveScope();
+    TAppDriveScope(const TAppDriveScope&) = delete;
+    TAppDriveScope& operator=(const TAppDriveScope&) = delete;
+};
+// A name on the application drive as the token plus the rest; the drive is
+// compared case-sensitively where paths are (not on Windows).
 QZ8_EXPORT QString ContractAppDrive(const QString& name);
 // A stored name with the token resolved. A file that no longer exists gives
 // its folder when that exists; a folder that does not exist gives nothing.

@@ -447,6 +447,10 @@ void ReadIni(QObject* form, const QString& fileName)
     if (!form || !DriveAndFileExist(fileName))
         return;
     TMyMemIniFile ini(fileName);
+    // Read whole before any control is touched: a file that cannot be read
+    // raises here and every control keeps its state.
+    ini.Load();
+    const TAppDriveScope drive;
     PersistComponentStates(form, ini, true);
 }
 
@@ -464,7 +468,10 @@ void SaveIni(QObject* form, const QString& fileName)
     TMyMemIniFile ini(fileName);
     QDir().mkpath(folder);
     ini.Clear();
-    PersistComponentStates(form, ini, false);
+    {
+        const TAppDriveScope drive;
+        PersistComponentStates(form, ini, false);
+    }
     ini.UpdateFile();
 }
 
