@@ -208,7 +208,9 @@ void TMyMemIniFile::Load() const
     if (fFileName.isEmpty())
         return;
     const QFileInfo info(fFileName);
-    if (!info.exists() && !info.isSymLink())
+    // Nothing there, or a folder: no file, empty content (a save there fails
+    // with its own error).
+    if ((!info.exists() && !info.isSymLink()) || info.isDir())
         return;
     // Only a regular file (or a link to one) is read: opening a FIFO would
     // wait for a writer for ever, a device may never end.

@@ -33,8 +33,8 @@ public:
     explicit TMyMemIniFile(const QString& fileName);
 
     QString FileName() const { return fFileName; }
-    // Reads the bound file now, if it has not been read. A missing file is
-    // empty content; a file that is not a regular file (a FIFO, a device, a
+    // Reads the bound file now, if it has not been read. A missing file (or
+    // a folder) is empty content; a file that is not a regular file (a FIFO, a device, a
     // socket), that cannot be opened, or that is larger than
     // kMaxIniFileBytes raises Exception naming it, and the content stays
     // empty. Reads call it too.

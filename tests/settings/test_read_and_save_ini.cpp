@@ -568,7 +568,8 @@ TEST(AppDrive, TheTokenCarriesNamesFromOneMountPointToAnother)
     OverrideExeName(sticks.e + "/tools/viewer");
     EXPECT_EQ(AppDriveRoot(), sticks.e + "/");
     EXPECT_EQ(ContractAppDrive(sticks.e + "/data"), "app_drive$data");
-    EXPECT_EQ(ContractAppDrive(sticks.e.toUpper() + "/DATA"), "app_drive$DATA"); // ignoring case
+    // Paths keep their case here: an upper-case spelling is another place.
+    EXPECT_EQ(ContractAppDrive(sticks.e.toUpper() + "/DATA"), sticks.e.toUpper() + "/DATA");
     EXPECT_EQ(ContractAppDrive(sticks.f + "/data"), sticks.f + "/data");
     EXPECT_EQ(ContractAppDrive("relative/data"), "relative/data");
     EXPECT_EQ(ContractAppDrive(""), "");
