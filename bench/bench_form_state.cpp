@@ -1,6 +1,7 @@
 // SaveIni then ReadIni of windows with 100, 1,000 and 10,000 persisted
 // controls, against QSettings (IniFormat) writing and reading the same keys
-// and values.
+// and values, and against the fair peer: the same walk over the widgets,
+// reading and setting each, stored through QSettings.
 #include "bench_util.h"
 #include "external/ElPack.h"
 #include "platform/Components.h"
@@ -105,5 +106,57 @@ void BM_QSettings_SaveAndRead(benchmark::State& state)
     }
 }
 BENCHMARK(BM_QSettings_SaveAndRead)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The fair peer a Qt developer would write: the same walk over the same
+// widgets, each widget's state read and set, stored through QSettings.
+void PersistThroughQSettings(QWidget& form, QSettings& s, bool reading)
+{
+    for (QObject* child : form.children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->objectName().isEmpty())
+            continue;
+        s.beginGroup(w->objectName());
+        if (auto* c = qobject_cast<qz8::TElCheckBox*>(w)) {
+            if (reading)
+                c->setChecked(s.value(QStringLiteral("checked")).toBool());
+            else
+                s.setValue(QStringLiteral("checked"), c->isChecked());
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if (reading)
+                e->setText(s.value(QStringLiteral("text")).toString());
+            else
+                s.setValue(QStringLiteral("text"), e->text());
+        } else if (auto* n = qobject_cast<qz8::TElSpinEdit*>(w)) {
+            if (reading)
+                n->SetValue(s.value(QStringLiteral("value")).toInt());
+            else
+                s.setValue(QStringLiteral("value"), n->Value());
+        } else if (auto* g = qobject_cast<qz8::TRadioGroup*>(w)) {
+            if (reading)
+                g->SetItemIndex(s.value(QStringLiteral("i"), -1).toInt());
+            else
+                s.setValue(QStringLiteral("i"), g->ItemIndex());
+        }
+        s.endGroup();
+    }
+}
+
+void BM_QSettingsWalk_SaveAndRead(benchmark::State& state)
+{
+    StateForm& f = FormOf(static_cast<int>(state.range(0)));
+    const QString name = Dir().filePath(QStringLiteral("walk%1.ini").arg(state.range(0)));
+    for (auto _ : state) {
+        qz8bench::FlushCaches(state);
+        {
+            QFile::remove(name);
+            QSettings out(name, QSettings::IniFormat);
+            PersistThroughQSettings(f.form, out, false);
+            out.sync();
+        }
+        QSettings in(name, QSettings::IniFormat);
+        PersistThroughQSettings(f.form, in, true);
+    }
+}
+BENCHMARK(BM_QSettingsWalk_SaveAndRead)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringBuilder>
 #include <algorithm>
@@ -567,14 +566,17 @@ void RemoveStaleSaveFiles(const QString& fileName)
 {
     const QFileInfo target(fileName);
     const QDir dir = target.absoluteDir();
-    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
-    const QString prefix = target.fileName();
+    const QString prefix = target.fileName() + QLatin1Char('.');
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-10 * 60);
-    const QFileInfoList entries =
-        dir.entryInfoList({prefix + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo& e : entries) {
-        if (suffix.match(e.fileName().mid(prefix.size())).hasMatch() && e.lastModified().toUTC() < old)
-            QFile::remove(e.absoluteFilePath());
+    const QStringList names =
+        dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        const QStringView tail = QStringView(name).mid(prefix.size());
+        const bool ours = tail.size() == 6 && std::all_of(tail.begin(), tail.end(), [](QChar c) {
+                              return c.unicode() < 128 && c.isLetterOrNumber();
+                          });
+        if (ours && QFileInfo(dir.filePath(name)).lastModified().toUTC() < old)
+            QFile::remove(dir.filePath(name));
     }
 }
 

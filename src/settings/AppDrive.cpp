@@ -11,8 +11,10 @@ namespace qz8 {
 namespace {
 const QString kToken = QStringLiteral("app_drive$");
 
-// The value of the open scopes (UI thread only, as the whole library).
+// The value of the open scopes (UI thread only, as the whole library),
+// found at the first question inside them.
 int scopeDepth = 0;
+bool scopedKnown = false;
 QString scopedRoot;
 
 // The drive's path compares case-sensitively where the file system does.
@@ -29,16 +31,27 @@ QString FindAppDriveRoot();
 TAppDriveScope::TAppDriveScope()
 {
     if (scopeDepth++ == 0)
-        scopedRoot = FindAppDriveRoot();
+        scopedKnown = false;
 }
 
 TAppDriveScope::~TAppDriveScope()
 {
-    if (--scopeDepth == 0)
+    if (--scopeDepth == 0) {
+        scopedKnown = false;
         scopedRoot.clear();
+    }
 }
 
-QString AppDriveRoot() { return scopeDepth > 0 ? scopedRoot : FindAppDriveRoot(); }
+QString AppDriveRoot()
+{
+    if (scopeDepth == 0)
+        return FindAppDriveRoot();
+    if (!scopedKnown) {
+        scopedRoot = FindAppDriveRoot();
+        scopedKnown = true;
+    }
+    return scopedRoot;
+}
 
 QString FolderPart(const QString& fileName)
 {

@@ -11,8 +11,8 @@ namespace qz8 {
 // The application drive with a trailing delimiter; empty when unknown.
 QZ8_EXPORT QString AppDriveRoot();
 
-// While one lives, AppDriveRoot answers from the value found when the
-// outermost scope began: a save or read of many names finds the drive once
+// While one lives, AppDriveRoot answers from the value it found first
+// inside the outermost scope: a save or read of many names finds the drive once
 // (the executable's path and the mount table are not read per name).
 class QZ8_EXPORT TAppDriveScope {
 public:
