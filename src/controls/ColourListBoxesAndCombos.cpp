@@ -69,6 +69,7 @@ TColourSharingListbox::TColourSharingListbox(QWidget* parent) : TCustomListBox(p
     // Rows exist from the start, so a colour can be selected before the
     // window is shown; the window's creation binds them again.
     BindRows();
+    connect(this, &TCustomListBox::itemIndexChanged, this, [this] { Q_EMIT selectedColourChanged(GetASelected()); });
 }
 
 TColourSharingListbox::~TColourSharingListbox() { fOwnArray.clear(); }
@@ -195,6 +196,7 @@ TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(pare
 {
     FollowSharedArray(static_cast<QWidget*>(this), fUsesSharedArray);
     BindColours();
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT selectedColourChanged(GetSelected()); });
 }
 
 TColourSharingCombo::~TColourSharingCombo()

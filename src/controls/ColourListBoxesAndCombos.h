@@ -36,7 +36,7 @@ class QZ8_EXPORT TColourSharingListbox : public TCustomListBox, public ITMSStyle
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
     Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
-    Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected)
+    Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged)
     Q_PROPERTY(bool UsesSharedArray READ UsesSharedArray WRITE SetUseSharedArray)
 public:
     explicit TColourSharingListbox(QWidget* parent = nullptr);
@@ -64,6 +64,10 @@ public:
     void SetComponentStyle(TTMSStyle AStyle) override;
     void MyDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
+
+Q_SIGNALS:
+    // The chosen colour changed (through the row chosen).
+    void selectedColourChanged(int colour);
 
 protected:
     void CreateWnd() override;
@@ -106,7 +110,7 @@ class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelev
     Q_PROPERTY(int LabelMargin READ LabelMargin WRITE SetLabelMargin)
     Q_PROPERTY(bool LabelTransparent READ LabelTransparent WRITE SetLabelTransparent)
     Q_PROPERTY(QFont LabelFont READ LabelFont WRITE SetLabelFont)
-    Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected)
+    Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged)
     Q_PROPERTY(bool UsesSharedAray READ UsesSharedAray WRITE SetUseSharedArray)
 public:
     explicit TColourSharingCombo(QWidget* parent = nullptr);
@@ -147,6 +151,9 @@ public:
     // The frame colour of a swatch: black for a light colour (a component
     // above 192), white on a selected row, else the colour itself.
     static TColor SwatchBorderColour(TColor rgb, TOwnerDrawState State);
+
+Q_SIGNALS:
+    void selectedColourChanged(int colour);
 
 protected:
     void CreateWnd() override;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QSpinBox>
 #include <limits>
 
@@ -95,12 +96,16 @@ void TElFileNameEdit::Browse()
 {
     QStringList chosen;
     const QString filter = FileDialogNameFilters(fFilter).join(QStringLiteral(";;"));
+    // The dialog (or a hook) runs an event loop that may free this edit.
+    QPointer<TElFileNameEdit> self(this);
     if (ChooseFiles)
         chosen = ChooseFiles(this);
     else if (fOptions & OpenOptionBit(ofAllowMultiSelect))
         chosen = QFileDialog::getOpenFileNames(this, QString(), fInitialDir, filter);
     else
         chosen = QStringList{QFileDialog::getOpenFileName(this, QString(), fInitialDir, filter)};
+    if (!self)
+        return;
     chosen.removeAll(QString());
     if (chosen.isEmpty())
         return;
@@ -123,9 +128,10 @@ void TElFolderNameEdit::SetText(const QString& text) { fEdit->setText(text); }
 
 void TElFolderNameEdit::Browse()
 {
+    QPointer<TElFolderNameEdit> self(this);
     const QString folder =
         ChooseFolder ? ChooseFolder(this) : QFileDialog::getExistingDirectory(this, QString(), Text());
-    if (!folder.isEmpty())
+    if (self && !folder.isEmpty())
         SetText(folder);
 }
 

@@ -10,6 +10,7 @@
 #include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace qz8 {
@@ -237,8 +238,11 @@ void TMyMemIniFile::Clear()
 
 QString TMyMemIniFile::Owned(const QString& s) const
 {
+    // Whether s points into fText: std::less orders any two pointers, where
+    // the built-in < is defined only within one array.
     const QChar* begin = fText.constData();
-    if (!fText.isEmpty() && s.constData() >= begin && s.constData() < begin + fText.size())
+    const std::less<const QChar*> before;
+    if (!fText.isEmpty() && !before(s.constData(), begin) && before(s.constData(), begin + fText.size()))
         return QString(s.constData(), s.size());
     return s;
 }

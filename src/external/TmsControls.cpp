@@ -67,7 +67,8 @@ void FitFontToScale(QWidget* control, float fontScale)
         return;
     QFont f = QApplication::font();
     if (f.pixelSize() > 0)
-        f.setPixelSize(std::clamp(static_cast<int>(std::nearbyint(f.pixelSize() * fontScale)), 1, 1000));
+        // Clamped as a float first: a huge scale must not reach the int.
+        f.setPixelSize(static_cast<int>(std::nearbyint(std::clamp(f.pixelSize() * fontScale, 1.0f, 1000.0f))));
     else
         f.setPointSizeF(std::clamp(f.pointSizeF() * fontScale, 1.0, 1000.0));
     control->setFont(f);

@@ -18,6 +18,7 @@ const bool registered = [] {
         GlobalImageHeight = 20;
         GlobalImageDimension = id20;
         GlobalMonitorFontScale = 1.0f;
+        MonitorFontScaleQuery = nullptr;
     });
     return true;
 }();
@@ -102,8 +103,15 @@ int ImageDimensionToInteger(TImageDimensions dimension)
     return d >= 0 && d < ImageDimensionCount ? ImageDimensionSizes[static_cast<size_t>(d)] : 20;
 }
 
+std::function<float(int pixelsPerInch)> MonitorFontScaleQuery;
+
 float CurrentDPIScale(int pixelsPerInch)
 {
+    if (MonitorFontScaleQuery) {
+        const float scale = MonitorFontScaleQuery(pixelsPerInch);
+        // A query that answers nonsense means no scaling.
+        return std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
+    }
     return pixelsPerInch > 0 ? static_cast<float>(pixelsPerInch) / 96.0f : 1.0f;
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace qz8 {
@@ -48,7 +49,10 @@ QZ8_EXPORT int IntegerToNearestImageHeight(int pixels);
 // The list for GlobalImageHeight times factor; GlobalImageDimension stays.
 QZ8_EXPORT TImageList* ImageListMain_Times(float factor);
 
-// The monitor font scale for a density: pixels per inch over 96.
+// The monitor font scale for a density: what MonitorFontScaleQuery answers
+// when it is set (a system's text scaling, or a test's), else pixels per
+// inch over 96.
+QZ8_EXPORT extern std::function<float(int pixelsPerInch)> MonitorFontScaleQuery;
 QZ8_EXPORT float CurrentDPIScale(int pixelsPerInch);
 
 // One icon of the suite's catalogue: the command it stands for and the

@@ -240,8 +240,13 @@ void TTMSStyleableRepositoryForm::ScreenDensityChanged(qreal logicalDpi)
         return;
     // What the system would suggest: the window grown by the new density.
     const QRect g = geometry();
-    TRect suggested = Bounds(g.x(), g.y(), g.width() * dpi / std::max(1, PixelsPerInch()),
-                             g.height() * dpi / std::max(1, PixelsPerInch()));
+    // In 64 bits, kept in range: a wide window on a dense screen must not
+    // overflow.
+    const auto grown = [this, dpi](int extent) {
+        const qint64 v = qint64{extent} * dpi / std::max(1, PixelsPerInch());
+        return static_cast<int>(std::clamp<qint64>(v, 0, QWIDGETSIZE_MAX));
+    };
+    TRect suggested = Bounds(g.x(), g.y(), grown(g.width()), grown(g.height()));
     TMessage m{WM_DPICHANGED, static_cast<std::uintptr_t>(dpi | (dpi << 16)),
                reinterpret_cast<std::intptr_t>(&suggested), 0};
     WMDpiChanged(m);

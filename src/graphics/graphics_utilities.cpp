@@ -276,6 +276,9 @@ TMetafile ConvertBitmapToWindowsMetafile(TBitmap& bitmap)
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(img.size());
+    // The library's density: a saved picture keeps its pixel size in every
+    // viewer (the generator's default of 72 dpi would grow it by 4/3).
+    generator.setResolution(96);
     generator.setViewBox(QRect(QPoint(0, 0), img.size()));
     {
         QPainter painter(&generator);

@@ -1,11 +1,17 @@
 #include "platform/Forms.h"
 #include "platform/Components.h"
 
+#include <QDockWidget>
 #include <QEvent>
+#include <QLayout>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
 namespace qz8 {
 
@@ -54,14 +60,53 @@ QFont ScaledFont(QFont f, int M, int D)
 }
 } // namespace
 
+namespace {
+bool InLayout(const QLayout* layout, const QWidget* w)
+{
+    if (!layout)
+        return false;
+    if (layout->menuBar() == w)
+        return true;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item && (item->widget() == w || InLayout(item->layout(), w)))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool PlacedByLayout(const QWidget* w)
+{
+    const QWidget* parent = w ? w->parentWidget() : nullptr;
+    if (!parent)
+        return false;
+    // A main window's own layout places its central widget, bars and docks,
+    // not the controls put on the window by hand.
+    if (const auto* main = qobject_cast<const QMainWindow*>(parent)) {
+        if (w == main->centralWidget() || w == main->menuWidget() || w == main->statusBar() ||
+            qobject_cast<const QToolBar*>(w) || qobject_cast<const QDockWidget*>(w))
+            return true;
+    }
+    return InLayout(parent->layout(), w);
+}
+
 void TForm::ChangeScale(int M, int D)
 {
     if (M <= 0 || D <= 0 || M == D)
         return;
     resize(MulDiv(width(), M, D), MulDiv(height(), M, D));
     setFont(ScaledFont(font(), M, D));
-    for (QWidget* w : findChildren<QWidget*>()) {
-        if (w->isWindow())
+    // A font or geometry change runs the controls' own handlers, which may
+    // free other controls of the list: each is held weakly and checked.
+    QPointer<TForm> self(this);
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    std::vector<QPointer<QWidget>> held(children.begin(), children.end());
+    for (const QPointer<QWidget>& p : held) {
+        if (!self)
+            return;
+        QWidget* w = p.data();
+        if (!w || w->isWindow())
             continue;
         // Controls that keep a font of their own scale it too; the others
         // inherit the window's.
@@ -69,7 +114,7 @@ void TForm::ChangeScale(int M, int D)
             w->setFont(ScaledFont(w->font(), M, D));
         // Controls placed by hand move and resize; laid-out ones follow
         // their layouts.
-        if (!w->parentWidget() || !w->parentWidget()->layout())
+        if (!PlacedByLayout(w))
             w->setGeometry(MulDiv(w->x(), M, D), MulDiv(w->y(), M, D), MulDiv(w->width(), M, D),
                            MulDiv(w->height(), M, D));
     }

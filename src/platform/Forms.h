@@ -49,6 +49,10 @@ private:
     bool fScaled = true;
 };
 
+// True when the widget's parent's layout places it (a main window's central
+// widget, bars and docks included), so scaling must leave its geometry.
+QZ8_EXPORT bool PlacedByLayout(const QWidget* w);
+
 // A frame owns the controls placed on it.
 class QZ8_EXPORT TFrame : public QFrame {
     Q_OBJECT

@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWheelEvent>
 #include <algorithm>
+#include <limits>
 
 namespace qz8 {
 
@@ -42,7 +44,7 @@ void TCustomListBox::ItemsChanged()
 {
     const int n = Count();
     // Selection beyond the end goes; nothing is stored per row.
-    fSelected.erase(fSelected.lower_bound(n), fSelected.end());
+    fSelected.EraseFrom(n);
     if (fItemIndex >= n) {
         fItemIndex = -1;
         Q_EMIT itemIndexChanged(-1);
@@ -58,9 +60,9 @@ void TCustomListBox::SetItemIndex(int index)
     if (index < -1 || index >= Count())
         index = -1;
     if (!fMultiSelect) {
-        fSelected.clear();
+        fSelected.Clear();
         if (index >= 0)
-            fSelected.insert(index);
+            fSelected.Insert(index);
     }
     const bool changed = index != fItemIndex;
     fItemIndex = index;
@@ -89,9 +91,9 @@ void TCustomListBox::SetTopIndex(int index)
 void TCustomListBox::SetMultiSelect(bool on)
 {
     fMultiSelect = on;
-    fSelected.clear();
+    fSelected.Clear();
     if (!on && fItemIndex >= 0)
-        fSelected.insert(fItemIndex);
+        fSelected.Insert(fItemIndex);
     viewport()->update();
 }
 
@@ -107,7 +109,7 @@ void TCustomListBox::SetStyle(TListBoxStyle style)
     ItemsChanged();
 }
 
-bool TCustomListBox::Selected(int index) const { return fSelected.count(index) > 0; }
+bool TCustomListBox::Selected(int index) const { return fSelected.Contains(index); }
 
 void TCustomListBox::SetSelected(int index, bool selected)
 {
@@ -118,17 +120,20 @@ void TCustomListBox::SetSelected(int index, bool selected)
         return;
     }
     if (selected)
-        fSelected.insert(index);
+        fSelected.Insert(index);
     else
-        fSelected.erase(index);
+        fSelected.Erase(index);
     viewport()->update();
 }
 
-int TCustomListBox::SelCount() const { return fMultiSelect ? static_cast<int>(fSelected.size()) : -1; }
+int TCustomListBox::SelCount() const
+{
+    return fMultiSelect ? static_cast<int>(std::min<qint64>(fSelected.Count(), std::numeric_limits<int>::max())) : -1;
+}
 
 void TCustomListBox::ClearSelection()
 {
-    fSelected.clear();
+    fSelected.Clear();
     if (!fMultiSelect)
         SetItemIndex(-1);
     viewport()->update();
@@ -314,8 +319,11 @@ void TCustomListBox::Click()
 
 void TCustomListBox::RowPressed(int index, const QPoint&, Qt::KeyboardModifiers mods)
 {
+    // A handler of itemIndexChanged may free the list.
+    QPointer<TCustomListBox> self(this);
     MoveTo(index, mods);
-    Click();
+    if (self)
+        Click();
 }
 
 void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
@@ -331,19 +339,16 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
     const int anchor = fAnchor;
     if (fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
         if (!(mods & Qt::ControlModifier))
-            fSelected.clear();
-        for (int i = std::min(anchor, index); i <= std::max(anchor, index); ++i)
-            fSelected.insert(i);
+            fSelected.Clear();
+        fSelected.Insert(anchor, index);
     } else if (fExtendedSelect && (mods & Qt::ControlModifier)) {
-        if (!fSelected.erase(index))
-            fSelected.insert(index);
+        fSelected.Toggle(index);
     } else if (fExtendedSelect) {
-        fSelected.clear();
-        fSelected.insert(index);
+        fSelected.Clear();
+        fSelected.Insert(index);
     } else {
         // Simple multi-selection: a click toggles the row.
-        if (!fSelected.erase(index))
-            fSelected.insert(index);
+        fSelected.Toggle(index);
     }
     const bool changed = fItemIndex != index;
     fItemIndex = index;
@@ -371,8 +376,7 @@ void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent
 void TCustomListBox::SpacePressed()
 {
     if (fMultiSelect && fItemIndex >= 0) {
-        if (!fSelected.erase(fItemIndex))
-            fSelected.insert(fItemIndex);
+        fSelected.Toggle(fItemIndex);
         viewport()->update();
     }
 }
@@ -389,7 +393,10 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
             EnsureVisible(fItemIndex);
             viewport()->update();
         } else {
+            QPointer<TCustomListBox> self(this);
             MoveTo(index, mods);
+            if (!self)
+                return; // freed by a handler of itemIndexChanged
         }
         Click();
     };
@@ -465,12 +472,14 @@ void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State
 
 void TCheckListBox::RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods)
 {
+    QPointer<TCheckListBox> self(this);
     if (pos.x() < BoxSize() + 4) {
         SetChecked(index, !Checked(index));
         if (OnClickCheck)
             OnClickCheck(this);
     }
-    TCustomListBox::RowPressed(index, pos, mods);
+    if (self) // a handler may have freed the list
+        TCustomListBox::RowPressed(index, pos, mods);
 }
 
 void TCheckListBox::SpacePressed()

@@ -5,6 +5,7 @@
 // the virtual DrawItem(Index, Rect, State) with a canvas on the viewport, and
 // only visible rows cost anything: a virtual list stores nothing per row.
 #include "platform/Canvas.h"
+#include "platform/RowSelection.h"
 #include "platform/SizeRelevant.h"
 #include "platform/Strings.h"
 #include "platform/Types.h"
@@ -12,7 +13,6 @@
 
 #include <QAbstractScrollArea>
 #include <functional>
-#include <set>
 
 namespace qz8 {
 
@@ -54,7 +54,7 @@ private:
 
 class QZ8_EXPORT TCustomListBox : public QAbstractScrollArea {
     Q_OBJECT
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(int Count READ Count WRITE SetCount)
     Q_PROPERTY(int TopIndex READ TopIndex WRITE SetTopIndex)
@@ -164,7 +164,7 @@ private:
     TColor fColor = clWindow;
     TListBoxStyle fStyle = lbStandard;
     TWindowCreation fWindow;
-    std::set<int> fSelected;
+    TRowSelection fSelected;
 };
 
 // List and check list boxes take the item height of the image height and

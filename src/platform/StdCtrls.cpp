@@ -23,8 +23,13 @@ const bool registered = [] {
 void Rebuild(QGroupBox* box, const QStringList& items, const std::function<QAbstractButton*(const QString&)>& make)
 {
     delete box->layout();
-    for (QAbstractButton* b : box->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
-        delete b;
+    // The old buttons leave the group at once but are freed later: one of
+    // them may be the sender of the signal whose handler rebuilds the group.
+    for (QAbstractButton* b : box->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        b->hide();
+        b->setParent(nullptr);
+        b->deleteLater();
+    }
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
