@@ -52,25 +52,54 @@ bool Named(const QObject* obj) { return !obj->objectName().isEmpty(); }
 
 } // namespace
 
+TMyComponentList::TMyComponentList() = default;
+
 TMyComponentList::~TMyComponentList() { TMyComponentList::Clear(); }
 
 int TMyComponentList::AddHolder(const QString& s, const TMyComponentRec& e)
 {
-    return AddObject(s, reinterpret_cast<TObjectValue>(new TMyComponentHolder(e)));
+    auto holder = std::make_unique<TMyComponentHolder>(e);
+    const auto key = reinterpret_cast<TObjectValue>(holder.get());
+    fHolders.emplace(key, std::move(holder));
+    return AddObject(s, key);
 }
 
 TMyComponentHolder* TMyComponentList::Holder(int index) const
 {
-    return reinterpret_cast<TMyComponentHolder*>(GetObject(index));
+    const auto it = fHolders.find(GetObject(index));
+    return it == fHolders.end() ? nullptr : it->second.get();
+}
+
+void TMyComponentList::FreeIfUnused(TObjectValue obj)
+{
+    if (!fHolders.count(obj))
+        return;
+    for (int i = 0; i < Count(); ++i) {
+        if (GetObject(i) == obj)
+            return;
+    }
+    fHolders.erase(obj);
 }
 
 void TMyComponentList::Clear()
 {
-    for (int i = 0; i < Count(); ++i) {
-        delete Holder(i);
-        PutObject(i, 0);
-    }
     TStringList::Clear();
+    fHolders.clear();
+}
+
+void TMyComponentList::Delete(int index)
+{
+    const TObjectValue obj = GetObject(index);
+    TStringList::Delete(index);
+    FreeIfUnused(obj);
+}
+
+void TMyComponentList::PutObject(int index, TObjectValue obj)
+{
+    const TObjectValue old = GetObject(index);
+    TStringList::PutObject(index, obj);
+    if (old != obj)
+        FreeIfUnused(old);
 }
 
 void LoadAllRelevantComponentsOfForm(QObject* form, const TClassList& classes, QList<QObject*>* target)

@@ -15,6 +15,8 @@
 #include <QVariant>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <unordered_map>
 
 class QWidget;
 
@@ -45,17 +47,28 @@ public:
     TMyComponentRec data;
 };
 
-// A string list that owns one holder as the object of each string.
+// A string list that owns one holder as the object of each string. The
+// holders are owned objects of the list's own: an object value that is not
+// one of its holders (a plain number stored with AddObject, or a value
+// copied by Assign) is never taken for one, and never freed.
 class QZ8_EXPORT TMyComponentList : public TStringList {
 public:
-    TMyComponentList() = default;
+    TMyComponentList();
     TMyComponentList(const TMyComponentList&) = delete;
     TMyComponentList& operator=(const TMyComponentList&) = delete;
     ~TMyComponentList() override;
     int AddHolder(const QString& s, const TMyComponentRec& e);
+    // The holder of a string; none for an object value it does not own.
     TMyComponentHolder* Holder(int index) const;
     // Frees every holder, then empties the list.
     void Clear() override;
+    // Frees the string's holder (when no other string keeps it).
+    void Delete(int index) override;
+    void PutObject(int index, TObjectValue obj) override;
+
+private:
+    void FreeIfUnused(TObjectValue obj);
+    std::unordered_map<TObjectValue, std::unique_ptr<TMyComponentHolder>> fHolders;
 };
 
 // Walk A: appends, once each, every named component of the form that

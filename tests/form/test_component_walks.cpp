@@ -188,6 +188,21 @@ TEST(ComponentList, OwnsAndFreesItsHolders)
     list.AddHolder("b", {&TCustomListBox::staticMetaObject, nullptr});
     EXPECT_EQ(list.Holder(0)->data.obj, &box);
     EXPECT_EQ(list.Holder(1)->data.classe, &TCustomListBox::staticMetaObject);
+    // A plain number is no holder: never taken for one, never freed.
+    list.AddObject("number", 12345);
+    EXPECT_EQ(list.Holder(2), nullptr);
+    list.Delete(2);
+    // Deleting or overwriting a holder's string frees the holder.
+    list.Delete(0);
+    EXPECT_EQ(list.Holder(0)->data.obj, nullptr);
+    list.PutObject(0, 7);
+    EXPECT_EQ(list.Holder(0), nullptr);
+    // Values copied from another list are not this list's holders.
+    TMyComponentList other;
+    other.AddHolder("x", {&TListBox::staticMetaObject, &box});
+    list.Assign(other);
+    EXPECT_EQ(list.Holder(0), nullptr);
+    other.Clear();
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
 }
