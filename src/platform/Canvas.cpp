@@ -1,4 +1,5 @@
 #include "platform/Canvas.h"
+#include "platform/FontCoverage.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -374,19 +375,10 @@ TGlyphSet GetFontUnicodeRanges(HDC dc)
     TGlyphSet set;
     if (!dc)
         return set;
-    const QRawFont raw = QRawFont::fromFont(dc->Font);
-    if (!raw.isValid())
-        return set;
-    int start = -1;
-    for (int c = 0; c <= 0x10000; ++c) {
-        const bool has = c < 0x10000 && raw.supportsCharacter(char32_t(c));
-        if (has && start < 0)
-            start = c;
-        if (!has && start >= 0) {
-            set.ranges.push_back({static_cast<char16_t>(start), c - start});
-            set.cGlyphsSupported += c - start;
-            start = -1;
-        }
+    // The font's own character map, not what Qt could draw in its place.
+    for (const auto& [first, count] : FontCharacterRuns16(dc->Font)) {
+        set.ranges.push_back({first, count});
+        set.cGlyphsSupported += count;
     }
     return set;
 }

@@ -203,4 +203,7 @@ TEST(FontCoverage, EveryShownCharacterAscending)
     EXPECT_TRUE(std::is_sorted(chars.Values().begin(), chars.Values().end()));
     EXPECT_NE(std::find(chars.Values().begin(), chars.Values().end(), 'A'), chars.Values().end());
     EXPECT_EQ(chars.Count(), GetFontUnicodeRanges(bmp.Canvas().Handle()).cGlyphsSupported);
+    // The font's own character map: no tab, although Qt would draw one.
+    EXPECT_EQ(std::find(chars.Values().begin(), chars.Values().end(), 9u), chars.Values().end());
+    EXPECT_NE(std::find(chars.Values().begin(), chars.Values().end(), 0x20u), chars.Values().end());
 }
