@@ -3,7 +3,10 @@
 // 10,000,000-row virtual list against a 100-row list painting one screen.
 #include "controls/My_StyledTMSComponents.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
@@ -80,5 +83,45 @@ void BM_PaintScreen_Virtual(benchmark::State& state)
         Paint(list.viewport(), target);
 }
 BENCHMARK(BM_PaintScreen_Virtual)->Arg(100)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// The process's resident memory in KiB (Linux; 0 elsewhere).
+long ResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// Shift+End on a virtual list of 10,000,000 rows: the selection is one
+// range, so the time and the memory do not grow with the rows.
+void BM_ShiftEndOn10MillionRows(benchmark::State& state)
+{
+    qz8::TListBox list;
+    list.SetStyle(qz8::TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
+    list.SetCount(10'000'000);
+    list.SetMultiSelect(true);
+    list.resize(300, 400);
+    list.show();
+    const long before = ResidentKiB();
+    for (auto _ : state) {
+        list.SetItemIndex(0);
+        QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(&list, &end);
+        benchmark::DoNotOptimize(list.SelCount());
+    }
+    state.counters["rows_selected"] = list.SelCount();
+    state.counters["rss_growth_KiB"] = static_cast<double>(ResidentKiB() - before);
+}
+BENCHMARK(BM_ShiftEndOn10MillionRows)->Unit(benchmark::kMicrosecond);
 
 } // namespace
