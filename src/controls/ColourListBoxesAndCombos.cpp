@@ -192,11 +192,35 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
         c.TextOut(Rect.Right + m, textTop, text);
 }
 
+QString ColourNameAndHex(const QString& name, TColor colour)
+{
+    const TColor rgb = ColorToRGB(colour);
+    const unsigned value = (unsigned(GetRValue(rgb)) << 16) | (unsigned(GetGValue(rgb)) << 8) | GetBValue(rgb);
+    return name + QStringLiteral(" #") + QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+QString TColourSharingListbox::RowText(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        return {};
+    return ColourNameAndHex(ColourNameAtIndex(fUsesSharedArray, fOwnArray, Index), GetAColour(Index));
+}
+
 TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(parent), FLabelFont(font())
 {
     FollowSharedArray(static_cast<QWidget*>(this), fUsesSharedArray);
     BindColours();
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT selectedColourChanged(GetSelected()); });
+    // The popup's rows are read by assistive technology by their colour's
+    // name and value (the rows' own texts are blanks).
+    const auto name = [this] {
+        for (int i = 0; i < count(); ++i)
+            setItemData(i, ColourNameAndHex(ColourNameAtIndex(fUsesSharedArray, fOwnArray, i), GetAColour(i)),
+                        Qt::AccessibleTextRole);
+    };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, name);
+    connect(model(), &QAbstractItemModel::modelReset, this, name);
+    name();
 }
 
 TColourSharingCombo::~TColourSharingCombo()

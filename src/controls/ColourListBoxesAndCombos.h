@@ -28,6 +28,8 @@ QZ8_EXPORT QString ColourNameAtIndex(bool usesShared, const TColorArray& own, in
 // Sorts the active array in place; a sort of the shared array is announced
 // to every shared-mode control.
 QZ8_EXPORT void SortActiveColours(bool usesShared, TColorArray& own, TColorArraySortType method);
+// A colour's name and its value as #RRGGBB ("red #FF0000").
+QZ8_EXPORT QString ColourNameAndHex(const QString& name, TColor colour);
 // Switches modes; leaving shared mode copies the shared array as it is.
 QZ8_EXPORT void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
 
@@ -62,6 +64,9 @@ public:
     void CorrectForScreenResolucao(float aFontScale);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
     void SetComponentStyle(TTMSStyle AStyle) override;
+    // A colour row for type-ahead and assistive technology: the colour's
+    // name and its hex value.
+    QString RowText(int Index) const override;
     void MyDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
 

@@ -66,6 +66,39 @@ int TStyledListbox::RowValue(int Index) const
     return kNoValue;
 }
 
+namespace {
+// What a row's text shows as: numbers as they are drawn, other texts whole.
+QString ShownText(const QString& text)
+{
+    switch (IsANumber(text)) {
+    case 0: {
+        int value = 0;
+        if (!TryStrToInt(text, value) || value == kNoValue)
+            return {};
+        return value == kNotApplicable ? _QZNonApplicable() : QString::number(value);
+    }
+    case 1: {
+        double value = 0;
+        return TryStrToFloat(text, value) ? UserDefaultFormatSettings.Locale.toString(value, 'f', 2) : QString();
+    }
+    case 3: return text;
+    default: return {};
+    }
+}
+} // namespace
+
+QString TStyledListbox::RowText(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        return {};
+    if (OnGetStringAndInt) {
+        TStringAndIntegerRec rec;
+        OnGetStringAndInt(const_cast<TStyledListbox*>(this), Index, rec);
+        return ShownText(rec.S);
+    }
+    return ShownText(Items().Get(Index));
+}
+
 void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)
 {
     const int count = Count();

@@ -66,6 +66,10 @@ public:
     // object; kNoValue when there is none. The standard painter draws the
     // text only.
     int RowValue(int Index) const;
+    // The row as painted: a whole number or a decimal formatted as shown,
+    // "n/a" for the not-applicable value, nothing for no value, any other
+    // text in full (also a path that is shown shortened).
+    QString RowText(int Index) const override;
 
 protected:
     void DrawAnInteger(int value, const TRect& Rect);

@@ -16,16 +16,15 @@ void EllipsisOutputALine(HDC dc, const QString& text, const TRect& r, int width)
     QPainter* p = dc->Painter();
     if (!p)
         return;
-    const QFontMetrics fm(dc->Font, dc->Device());
     const int room = std::max(0, r.Width() - 2 * kPad);
-    const QString shown = width > r.Width() ? fm.elidedText(text, Qt::ElideRight, room) : text;
+    const QString shown =
+        width > r.Width() ? QFontMetrics(dc->Font, dc->Device()).elidedText(text, Qt::ElideRight, room) : text;
     p->save();
     p->setClipRect(r.ToQRect());
-    p->setFont(dc->Font);
-    p->setPen(dc->Resolve(dc->Font.Color));
-    const int w = fm.horizontalAdvance(shown);
+    // Measured and drawn from the canvas's shaped texts.
+    const int w = dc->TextWidth(shown);
     const int x = text.isRightToLeft() ? r.Right - kPad - w : r.Left + kPad;
-    p->drawText(x, r.Top + fm.ascent(), shown);
+    dc->DrawText(x, r.Top, shown);
     p->restore();
 }
 

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRawFont>
+#include <QStaticText>
 #include <QWidget>
 #include <algorithm>
 
@@ -149,19 +150,52 @@ void TCanvas::LineTo(int x, int y)
     p->restore();
 }
 
+TCanvas::ShapedText& TCanvas::Shaped(const QString& text) const
+{
+    const auto* widget = dynamic_cast<const QWidget*>(fDevice);
+    const Qt::LayoutDirection direction = widget ? widget->layoutDirection() : Qt::LeftToRight;
+    const QFont& font = Font;
+    if (fShapedDirection != direction || !(fShapedFont == font) || fShaped.size() >= kShapedTextLimit) {
+        fShaped.clear();
+        fShapedFont = font;
+        fShapedDirection = direction;
+    }
+    ShapedText& shaped = fShaped[text];
+    if (shaped.advance < 0)
+        shaped.advance = QFontMetrics(Font, fDevice).horizontalAdvance(text);
+    return shaped;
+}
+
+void TCanvas::ClearTextCache() { fShaped.clear(); }
+
+void TCanvas::DrawText(int x, int y, const QString& text)
+{
+    QPainter* p = Painter();
+    if (!p || text.isEmpty())
+        return;
+    ShapedText& shaped = Shaped(text);
+    p->save();
+    p->setFont(Font);
+    p->setPen(Resolve(Font.Color));
+    if (!shaped.laidOut) {
+        shaped.text = QStaticText(text);
+        shaped.text.setTextFormat(Qt::PlainText);
+        shaped.text.setPerformanceHint(QStaticText::AggressiveCaching);
+        shaped.text.prepare(p->transform(), Font);
+        shaped.laidOut = true;
+    }
+    p->drawStaticText(QPointF(x, y), shaped.text);
+    p->restore();
+}
+
 void TCanvas::DrawTextCell(int x, int y, const QString& text)
 {
     QPainter* p = Painter();
     if (!p)
         return;
-    const QFontMetrics fm(Font, fDevice);
     if (Brush.Style != bsClear)
-        p->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Resolve(Brush.Color));
-    p->save();
-    p->setFont(Font);
-    p->setPen(Resolve(Font.Color));
-    p->drawText(x, y + fm.ascent(), text);
-    p->restore();
+        p->fillRect(QRect(x, y, TextWidth(text), TextHeight(text)), Resolve(Brush.Color));
+    DrawText(x, y, text);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
@@ -185,7 +219,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
     p->restore();
 }
 
-int TCanvas::TextWidth(const QString& text) const { return QFontMetrics(Font, fDevice).horizontalAdvance(text); }
+int TCanvas::TextWidth(const QString& text) const { return Shaped(text).advance; }
 
 int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font, fDevice).height(); }
 

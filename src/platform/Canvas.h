@@ -8,8 +8,10 @@
 #include "qz8_export.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPolygon>
+#include <QStaticText>
 #include <memory>
 #include <vector>
 
@@ -77,6 +79,14 @@ public:
     void TextRect(const TRect& r, int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
+    // Draws text with its cell's top at y, in the font and its colour, with
+    // no background.
+    void DrawText(int x, int y, const QString& text);
+    // Texts are shaped once per font and layout direction and kept (up to
+    // kShapedTextLimit) for measuring and drawing alike; a change of font or
+    // direction starts afresh, and a control drops them on a style change.
+    void ClearTextCache();
+    static constexpr int kShapedTextLimit = 4096;
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const TRect& r, const QImage& image);
 
@@ -88,8 +98,19 @@ public:
     QColor Resolve(TColor color) const { return ToQColor(color, fPalette); }
 
 private:
+    struct ShapedText {
+        int advance = -1;
+        QStaticText text; // laid out at the first drawing
+        bool laidOut = false;
+    };
+    ShapedText& Shaped(const QString& text) const;
     void DrawTextCell(int x, int y, const QString& text);
     QPaintDevice* fDevice = nullptr;
+    // The shaped texts of the font and direction they were shaped for: the
+    // canvas's own state, kept through const measuring too.
+    mutable QHash<QString, ShapedText> fShaped;
+    mutable QFont fShapedFont;
+    mutable Qt::LayoutDirection fShapedDirection = Qt::LeftToRight;
     QPalette fPalette;
     QPainter* fPainter = nullptr;
     std::unique_ptr<QPainter> fOwnPainter;

@@ -1,5 +1,9 @@
 #include "platform/ListBox.h"
+#include "platform/ListBoxAccessible.h"
 
+#include <QApplication>
+#include <QDateTime>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,6 +11,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <limits>
@@ -26,6 +31,8 @@ TCustomListBox::TCustomListBox(QWidget* parent) : QAbstractScrollArea(parent), f
     verticalScrollBar()->setSingleStep(1);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // The row that becomes current is announced to assistive technology.
+    connect(this, &TCustomListBox::itemIndexChanged, this, [this] { AnnounceListBoxRow(this); });
 }
 
 TCustomListBox::~TCustomListBox() = default;
@@ -407,10 +414,82 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown: go(fItemIndex < 0 ? page - 1 : fItemIndex + page - 1); break;
     case Qt::Key_Home: go(0); break;
     case Qt::Key_End: go(n - 1); break;
-    case Qt::Key_Space: SpacePressed(); break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_Space:
+        if (!fTyped.isEmpty() &&
+            QDateTime::currentMSecsSinceEpoch() - fTypedAt < QApplication::keyboardInputInterval()) {
+            KeyboardSearch(event->text()); // a space inside a typed word
+            break;
+        }
+        SpacePressed();
+        break;
+    default: {
+        const QString text = event->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+            QPointer<TCustomListBox> self(this);
+            if (KeyboardSearch(text) >= 0 && self)
+                Click();
+            break;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
     }
     event->accept();
+}
+
+int TCustomListBox::KeyboardSearch(const QString& typed)
+{
+    const int n = Count();
+    if (n == 0 || typed.isEmpty())
+        return -1;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const bool goOn = fTypedAt >= 0 && now - fTypedAt < QApplication::keyboardInputInterval();
+    fTypedAt = now;
+    fTyped = goOn ? fTyped + typed : typed;
+    // The same letter typed again walks the rows that start with it; a
+    // longer text keeps the current row when it still matches.
+    const bool sameLetter = fTyped.size() > 1 && fTyped.count(fTyped.at(0)) == fTyped.size();
+    const QString search = sameLetter ? QString(fTyped.at(0)) : fTyped;
+    int start = fItemIndex < 0 ? 0 : fItemIndex;
+    if (fTyped.size() == 1 || sameLetter)
+        start = fItemIndex < 0 ? 0 : fItemIndex + 1;
+    for (int k = 0; k < n; ++k) {
+        const int row = static_cast<int>((qint64{start} + k) % n);
+        if (RowText(row).startsWith(search, Qt::CaseInsensitive)) {
+            MoveTo(row, Qt::NoModifier);
+            return row;
+        }
+    }
+    return -1;
+}
+
+bool TCustomListBox::RowIsShortened(int index, const TRect& rect)
+{
+    return Canvas().TextWidth(RowText(index)) > rect.Width();
+}
+
+bool TCustomListBox::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int row = ItemAtPos({help->pos().x(), help->pos().y()}, true);
+        fCanvas.Font = TFont(font(), clWindowText);
+        if (row >= 0 && RowIsShortened(row, ItemRect(row)))
+            QToolTip::showText(help->globalPos(), RowText(row), viewport(), ItemRect(row).ToQRect());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TCustomListBox::changeEvent(QEvent* event)
+{
+    // Shaped texts belong to a font and a style: drop them with those.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LayoutDirectionChange)
+        fCanvas.ClearTextCache();
+    QAbstractScrollArea::changeEvent(event);
 }
 
 void TCustomListBox::wheelEvent(QWheelEvent* event)
@@ -423,6 +502,7 @@ void TCustomListBox::wheelEvent(QWheelEvent* event)
 void TCustomListBox::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    AnnounceListBoxRow(this);
     viewport()->update();
 }
 

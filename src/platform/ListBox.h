@@ -114,6 +114,20 @@ public:
     void DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawState State);
     // The text of a row: Items, or OnData for a virtual list.
     QString ItemText(int index) const;
+    // The text a row shows, as painted (a descendant's painter may show
+    // another text than ItemText); type-ahead, tool tips and assistive
+    // technology read it.
+    virtual QString RowText(int index) const { return ItemText(index); }
+    // Moves to the next row whose shown text starts with what was typed
+    // within the keyboard-search interval (QAbstractItemView's rule); each
+    // row is looked at once at the most. The row found, or -1.
+    int KeyboardSearch(const QString& typed);
+    // -1 for a row without a check box, else whether it is checked.
+    virtual int RowCheckState(int index) const
+    {
+        Q_UNUSED(index);
+        return -1;
+    }
 
     std::function<void(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State)> OnDrawItem;
     std::function<void(QWidget* Control, int Index, int& Height)> OnMeasureItem;
@@ -141,6 +155,11 @@ protected:
     // show, and again after it was re-created by a change of parent.
     virtual void CreateWnd() { }
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // True when the row's shown text does not fit its rectangle (its tool
+    // tip then shows it whole).
+    virtual bool RowIsShortened(int index, const TRect& rect);
     // A mouse press on a row; a check list box uses it for its boxes.
     virtual void RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods);
     virtual void SpacePressed();
@@ -154,6 +173,8 @@ private:
     void Click();
 
     TCanvas fCanvas;
+    QString fTyped; // the type-ahead text
+    qint64 fTypedAt = -1; // when it was last typed (ms since epoch)
     int fCount = 0;
     int fItemIndex = -1;
     int fAnchor = -1;
@@ -186,6 +207,7 @@ public:
     void ResizeForImageHeight(TDensityStep& step) override { TakeImageItemHeight(step); }
     bool Checked(int index) const;
     void SetChecked(int index, bool checked);
+    int RowCheckState(int index) const override { return Checked(index) ? 1 : 0; }
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
     std::function<void(QObject* Sender)> OnClickCheck;
 
