@@ -1,5 +1,6 @@
 #include "platform/ListBoxAccessible.h"
 #include "platform/ListBox.h"
+#include "platform/Types.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -147,6 +148,8 @@ QAccessibleInterface* ListAccessible::childAt(int x, int y) const
 
 } // namespace
 
+std::function<void(QAccessibleEvent*)> AccessibilityUpdate;
+
 QAccessibleInterface* ListBoxAccessibleFactory(const QString&, QObject* object)
 {
     if (auto* list = qobject_cast<TCustomListBox*>(object))
@@ -156,23 +159,30 @@ QAccessibleInterface* ListBoxAccessibleFactory(const QString&, QObject* object)
 
 void AnnounceListBoxRow(TCustomListBox* list)
 {
-    if (!list || !QAccessible::isActive())
+    if (!list)
         return;
     const int row = list->ItemIndex();
     if (row < 0)
         return;
     const int child = row - list->TopIndex();
+    const auto send = [](QAccessibleEvent* e) {
+        if (AccessibilityUpdate)
+            AccessibilityUpdate(e);
+        else
+            QAccessible::updateAccessibility(e);
+    };
     QAccessibleEvent focus(list, QAccessible::Focus);
     focus.setChild(child);
-    QAccessible::updateAccessibility(&focus);
+    send(&focus);
     QAccessibleEvent selection(list, QAccessible::SelectionAdd);
     selection.setChild(child);
-    QAccessible::updateAccessibility(&selection);
+    send(&selection);
 }
 
 namespace {
 const bool installed = [] {
     QAccessible::installFactory(ListBoxAccessibleFactory);
+    RegisterGlobalReset([] { AccessibilityUpdate = nullptr; });
     return true;
 }();
 } // namespace

@@ -6,6 +6,9 @@
 // announced. Installed as a QAccessible factory when the library loads.
 #include "qz8_export.h"
 
+#include <functional>
+
+class QAccessibleEvent;
 class QAccessibleInterface;
 class QObject;
 class QString;
@@ -17,5 +20,8 @@ class TCustomListBox;
 QZ8_EXPORT QAccessibleInterface* ListBoxAccessibleFactory(const QString& className, QObject* object);
 // Announces the list's current row as focused and its selection as changed.
 QZ8_EXPORT void AnnounceListBoxRow(TCustomListBox* list);
+// Where the announcements go: QAccessible::updateAccessibility unless
+// replaced (a test listens here; the offscreen platform has no bridge).
+QZ8_EXPORT extern std::function<void(QAccessibleEvent*)> AccessibilityUpdate;
 
 } // namespace qz8
