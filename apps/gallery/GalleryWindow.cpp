@@ -714,6 +714,15 @@ bool GalleryWindow::WriteScreenshots(const QString& dir)
                 return false;
         }
     }
+    // The styled list boxes and colour pickers laid out right to left.
+    setLayoutDirection(Qt::RightToLeft);
+    for (int tab : {0, 1}) {
+        fTabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        if (!grab().save(QStringLiteral("%1/gallery-rtl-tab%2.png").arg(dir).arg(tab)))
+            return false;
+    }
+    setLayoutDirection(Qt::LeftToRight);
     fTabs->setCurrentIndex(0);
     return true;
 }

@@ -1,4 +1,5 @@
 #include "controls/ColourListBoxesAndCombos.h"
+#include "external/Rtl_and_ltr_painting.h"
 #include "platform/Application.h"
 
 #include <QMoveEvent>
@@ -154,7 +155,11 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     const int h = Rect.Bottom - Rect.Top;
     const int textTop = Rect.Top + 2;
     const int markerTop = Rect.Top + h / 2 - m / 2;
-    const TRect marker{Rect.Left, markerTop, Rect.Left + m, markerTop + m};
+    // Laid out left to right, then mirrored in a right-to-left layout.
+    const TRect row = Rect;
+    const bool rtl = IsRightToLeft(c);
+    const auto place = [&](const TRect& r) { return rtl ? MirrorRect(r, row) : r; };
+    const TRect marker = place({Rect.Left, markerTop, Rect.Left + m, markerTop + m});
     c.Font.Color = fTextColour;
     c.Brush.Color = fBackgroundColour;
     c.FillRect(Rect);
@@ -172,7 +177,7 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     c.Brush.Color = entry.Value;
     InflateRect(Rect, -1, -1);
     Rect.Right = Rect.Left + std::min(c.TextWidth(QStringLiteral("99999999")), viewport()->width() / 4);
-    c.FillRect(Rect);
+    c.FillRect(place(Rect));
 
     QString text;
     if (fShowText & ShowBit(ts_index))
@@ -188,8 +193,10 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
         text += entry.Name;
     }
     c.Brush.Style = bsClear;
-    if (!text.isEmpty())
-        c.TextOut(Rect.Right + m, textTop, text);
+    if (!text.isEmpty()) {
+        const int x = rtl ? row.Left + row.Right - (Rect.Right + m) - c.TextWidth(text) : Rect.Right + m;
+        c.TextOut(x, textTop, text);
+    }
 }
 
 QString ColourNameAndHex(const QString& name, TColor colour)
@@ -273,8 +280,11 @@ void TColourSharingCombo::DrawItem(int Index, const TRect& Rect, TOwnerDrawState
     c.FillRect(Rect);
     const TColor remembered = c.Brush.Color;
     const int h = Rect.Bottom - Rect.Top;
+    const bool rtl = IsRightToLeft(c);
     TRect swatch{Rect.Left, Rect.Top, Rect.Left + h, Rect.Bottom};
     InflateRect(swatch, -1, -1);
+    if (rtl) // the swatch leads on the right
+        swatch = MirrorRect(swatch, Rect);
     const TIdentMapEntry& entry = a[static_cast<size_t>(Index)];
     c.Brush.Color = entry.Value;
     c.FillRect(swatch);
@@ -282,8 +292,14 @@ void TColourSharingCombo::DrawItem(int Index, const TRect& Rect, TOwnerDrawState
     c.FrameRect(swatch);
     c.Brush.Color = remembered;
     TRect text = Rect;
-    text.Left = swatch.Right + 5;
-    c.TextRect(text, text.Left, Rect.Top + (h - c.TextHeight(entry.Name)) / 2, entry.Name);
+    const int top = Rect.Top + (h - c.TextHeight(entry.Name)) / 2;
+    if (rtl) {
+        text.Right = swatch.Left - 5;
+        c.TextRect(text, text.Right - c.TextWidth(entry.Name), top, entry.Name);
+    } else {
+        text.Left = swatch.Right + 5;
+        c.TextRect(text, text.Left, top, entry.Name);
+    }
 }
 
 TLabel* TColourSharingCombo::CreateLabel()
@@ -416,7 +432,17 @@ void TColourSharingCombo::UpdateLabelPos()
         ll = left + (width - labelWidth) / 2;
         break;
     }
+    // A right-to-left layout mirrors the label's place around the combo.
+    if (layoutDirection() == Qt::RightToLeft)
+        ll = 2 * left + width - ll - labelWidth;
     FLabel->move(ll, lt);
+}
+
+void TColourSharingCombo::changeEvent(QEvent* event)
+{
+    TCustomColorBox::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange && FLabel)
+        UpdateLabelPos();
 }
 
 void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -429,7 +455,9 @@ void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight
         case lpLeftCenter:
         case lpLeftBottom:
             if (horizontal) {
-                ALeft += FLabel->width() + FLabelMargin;
+                // The label's room is on the leading side.
+                if (layoutDirection() != Qt::RightToLeft)
+                    ALeft += FLabel->width() + FLabelMargin;
                 AWidth -= FLabel->width() + FLabelMargin;
             }
             break;

@@ -163,6 +163,7 @@ Q_SIGNALS:
 protected:
     void CreateWnd() override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

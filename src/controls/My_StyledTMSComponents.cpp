@@ -151,7 +151,10 @@ void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDra
 void TStyledListbox::DrawRightAligned(const QString& text, const TRect& Rect)
 {
     TCanvas& c = Canvas();
-    const int x = Rect.Right - c.TextWidth(text + QLatin1Char('.'));
+    // One full stop from the row's trailing edge: the right, or the left in
+    // a right-to-left layout.
+    const int x = IsRightToLeft(c) ? Rect.Left + c.TextWidth(QStringLiteral("."))
+                                   : Rect.Right - c.TextWidth(text + QLatin1Char('.'));
     TextOutW(c.Handle(), x, Rect.Top, text);
 }
 

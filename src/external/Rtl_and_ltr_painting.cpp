@@ -1,7 +1,9 @@
 #include "external/Rtl_and_ltr_painting.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QWidget>
 
 namespace qz8 {
 
@@ -23,9 +25,21 @@ void EllipsisOutputALine(HDC dc, const QString& text, const TRect& r, int width)
     p->setClipRect(r.ToQRect());
     // Measured and drawn from the canvas's shaped texts.
     const int w = dc->TextWidth(shown);
-    const int x = text.isRightToLeft() ? r.Right - kPad - w : r.Left + kPad;
+    const int x = text.isRightToLeft() || IsRightToLeft(*dc) ? r.Right - kPad - w : r.Left + kPad;
     dc->DrawText(x, r.Top, shown);
     p->restore();
+}
+
+TRect MirrorRect(const TRect& r, const TRect& within)
+{
+    return {within.Left + within.Right - r.Right, r.Top, within.Left + within.Right - r.Left, r.Bottom};
+}
+
+bool IsRightToLeft(const TCanvas& canvas)
+{
+    const auto* widget = dynamic_cast<const QWidget*>(canvas.Device());
+    return widget ? widget->layoutDirection() == Qt::RightToLeft
+                  : QGuiApplication::layoutDirection() == Qt::RightToLeft;
 }
 
 } // namespace qz8
