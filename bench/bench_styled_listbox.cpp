@@ -125,3 +125,20 @@ void BM_ShiftEndOn10MillionRows(benchmark::State& state)
 BENCHMARK(BM_ShiftEndOn10MillionRows)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+namespace {
+
+// The worst type-ahead: no row of 10,000,000 starts with what was typed, so
+// each row's text is asked once.
+void BM_TypeAheadMissOn10MillionRows(benchmark::State& state)
+{
+    qz8::TListBox list;
+    list.SetStyle(qz8::TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
+    list.SetCount(10'000'000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.KeyboardSearch(QStringLiteral("x")));
+}
+BENCHMARK(BM_TypeAheadMissOn10MillionRows)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -222,12 +222,15 @@ QWidget* GalleryWindow::BuildStyledListPage()
                            "a plain row of text that is wider than the list box shows"};
     auto* styled = new TStyledListbox(page);
     styled->setObjectName(QStringLiteral("StyledListbox1"));
+    styled->setAccessibleName(tr("Word frequencies"));
+    styled->setAccessibleDescription(tr("Words and values; type a word's first letters to go to it"));
     styled->Items().AddStrings(rows);
     styled->SetItemIndex(2);
     grid->addWidget(new QLabel(tr("TStyledListbox: numbers, sentinels, paths, text"), page), 0, 0);
     grid->addWidget(styled, 1, 0);
 
     auto* fixed = new TStyledListboxOwnerDrawnFixed(page);
+    fixed->setAccessibleName(tr("Rows of fixed height"));
     fixed->setObjectName(QStringLiteral("StyledFixed1"));
     fixed->Items().AddStrings(rows);
     grid->addWidget(new QLabel(tr("TStyledListboxOwnerDrawnFixed"), page), 0, 1);
@@ -268,6 +271,8 @@ QWidget* GalleryWindow::BuildColourPage()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     auto* shared = new TColourSharingListbox(page);
+    shared->setAccessibleName(tr("Shared colours"));
+    shared->setAccessibleDescription(tr("Colours of the shared array, with index, value and name"));
     shared->setObjectName(QStringLiteral("SharedColours"));
     shared->SetShowText(ShowBit(ts_index) | ShowBit(ts_hex) | ShowBit(ts_description));
     shared->SetDefaultColour(FromQColor(QColor(QStringLiteral("steelblue"))));
@@ -275,6 +280,7 @@ QWidget* GalleryWindow::BuildColourPage()
     grid->addWidget(shared, 1, 0);
 
     auto* own = new TColourSharingListbox(page);
+    own->setAccessibleName(tr("Own colours"));
     own->setObjectName(QStringLiteral("OwnColours"));
     own->SetUseSharedArray(false);
     own->SortTheColours(csByHue);
@@ -284,6 +290,7 @@ QWidget* GalleryWindow::BuildColourPage()
     auto* side = new QWidget(page);
     auto* sideLayout = new QVBoxLayout(side);
     auto* combo = new TColourSharingCombo(side);
+    combo->setAccessibleName(tr("Highlight colour"));
     combo->setObjectName(QStringLiteral("ColourCombo"));
     combo->setMinimumWidth(180);
     auto* comboRow = new QHBoxLayout;
