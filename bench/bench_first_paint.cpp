@@ -36,6 +36,22 @@ QTemporaryDir& Dir()
     return dir;
 }
 
+// Lays out kControls controls named "Control<i>" in rows of ten on the
+// window's central widget; make gives the control of position i.
+template <class Make>
+void FillGrid(QMainWindow& window, const Make& make)
+{
+    auto* central = new QWidget(&window);
+    auto* grid = new QGridLayout(central);
+    for (int i = 0; i < kControls; ++i) {
+        QWidget* w = make(i, central);
+        w->setObjectName(QStringLiteral("Control%1").arg(i));
+        grid->addWidget(w, i / 10, i % 10);
+    }
+    window.setCentralWidget(central);
+    window.resize(1200, 900);
+}
+
 class ToolWindow : public qz8::TTMSStyleableRepositoryForm {
 public:
     explicit ToolWindow(const QString& ini) : fIni(ini)
@@ -44,32 +60,23 @@ public:
         addToolBar(bar);
         for (int command = 1; command <= 8; ++command)
             qz8::SetImagesAndNumberForToolbarButton(bar, new qz8::TToolButton(bar), command);
-        auto* central = new QWidget(this);
-        auto* grid = new QGridLayout(central);
-        for (int i = 0; i < kControls; ++i) {
-            QWidget* w = nullptr;
+        FillGrid(*this, [](int i, QWidget* central) -> QWidget* {
             switch (i % 5) {
-            case 0: w = new qz8::TElCheckBox(QStringLiteral("Option %1").arg(i), central); break;
-            case 1: w = new QLineEdit(central); break;
-            case 2: w = new qz8::TElSpinEdit(central); break;
+            case 0: return new qz8::TElCheckBox(QStringLiteral("Option %1").arg(i), central);
+            case 1: return new QLineEdit(central);
+            case 2: return new qz8::TElSpinEdit(central);
             case 3: {
                 auto* g = new qz8::TRadioGroup(central);
                 g->SetItems({"a", "b"});
-                w = g;
-                break;
+                return g;
             }
             default: {
                 auto* c = new qz8::TElComboBox(central);
                 c->Items().AddStrings({"alpha", "beta", "gamma"});
-                w = c;
-                break;
+                return c;
             }
             }
-            w->setObjectName(QStringLiteral("Control%1").arg(i));
-            grid->addWidget(w, i / 10, i % 10);
-        }
-        setCentralWidget(central);
-        resize(1200, 900);
+        });
         AddAFormStyler(this);
     }
     QString TheIniName() override { return fIni; }
@@ -87,37 +94,28 @@ public:
         addToolBar(bar);
         for (int command = 1; command <= 8; ++command)
             bar->addAction(qz8::ImageListIcon(qz8::ImageListMain(), command), QString());
-        auto* central = new QWidget(this);
-        auto* grid = new QGridLayout(central);
-        for (int i = 0; i < kControls; ++i) {
-            QWidget* w = nullptr;
+        FillGrid(*this, [](int i, QWidget* central) -> QWidget* {
             switch (i % 5) {
-            case 0: w = new QCheckBox(QStringLiteral("Option %1").arg(i), central); break;
-            case 1: w = new QLineEdit(central); break;
-            case 2: w = new QSpinBox(central); break;
+            case 0: return new QCheckBox(QStringLiteral("Option %1").arg(i), central);
+            case 1: return new QLineEdit(central);
+            case 2: return new QSpinBox(central);
             case 3: {
                 // A radio group: a group box of two radio buttons.
                 auto* g = new QGroupBox(central);
                 auto* l = new QVBoxLayout(g);
                 for (const char* t : {"a", "b"})
                     l->addWidget(new QRadioButton(QString::fromLatin1(t), g));
-                w = g;
-                break;
+                return g;
             }
             default: {
                 // An editable combo, as the ElPack combo is.
                 auto* c = new QComboBox(central);
                 c->setEditable(true);
                 c->addItems({"alpha", "beta", "gamma"});
-                w = c;
-                break;
+                return c;
             }
             }
-            w->setObjectName(QStringLiteral("Control%1").arg(i));
-            grid->addWidget(w, i / 10, i % 10);
-        }
-        setCentralWidget(central);
-        resize(1200, 900);
+        });
     }
     // The walk a Qt developer writes: every widget's state from its group.
     void Restore(QSettings& s)

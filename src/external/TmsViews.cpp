@@ -149,45 +149,24 @@ void TAdvListView::SetItemHeight(int height)
     doItemsLayout();
 }
 
-void TAdvListView::SetHeaderOwnerDraw(bool on)
-{
-    fHeaderOwnerDraw = on;
-    ApplyColours();
-}
+void TAdvListView::SetHeaderOwnerDraw(bool on) { Apply(fHeaderOwnerDraw, on); }
 
-void TAdvListView::SetHeaderColor(TColor c)
-{
-    fHeaderColor = c;
-    ApplyColours();
-}
+void TAdvListView::SetHeaderColor(TColor c) { Apply(fHeaderColor, c); }
 
-void TAdvListView::SetHeaderFontColor(TColor c)
-{
-    fHeaderFontColor = c;
-    ApplyColours();
-}
+void TAdvListView::SetHeaderFontColor(TColor c) { Apply(fHeaderFontColor, c); }
 
-void TAdvListView::SetFontColor(TColor c)
-{
-    fFontColor = c;
-    ApplyColours();
-}
+void TAdvListView::SetFontColor(TColor c) { Apply(fFontColor, c); }
 
-void TAdvListView::SetColor(TColor c)
-{
-    fColor = c;
-    ApplyColours();
-}
+void TAdvListView::SetColor(TColor c) { Apply(fColor, c); }
 
-void TAdvListView::SetSelectionColor(TColor c)
-{
-    fSelectionColor = c;
-    ApplyColours();
-}
+void TAdvListView::SetSelectionColor(TColor c) { Apply(fSelectionColor, c); }
 
-void TAdvListView::SetSelectionTextColor(TColor c)
+void TAdvListView::SetSelectionTextColor(TColor c) { Apply(fSelectionTextColor, c); }
+
+template <class T>
+void TAdvListView::Apply(T& field, T value)
 {
-    fSelectionTextColor = c;
+    field = value;
     ApplyColours();
 }
 

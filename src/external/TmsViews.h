@@ -159,6 +159,9 @@ public:
     void SetSelectionTextColor(TColor c);
 
 private:
+    // Sets an appearance field and shows it.
+    template <class T>
+    void Apply(T& field, T value);
     void ApplyColours();
     int fItemHeight = 0;
     bool fOwnerDraw = false;
