@@ -22,6 +22,7 @@ void TCanvas::SetDevice(QPaintDevice* device)
 {
     End();
     fDevice = device;
+    ClearTextCache(); // another device may measure the same font otherwise
 }
 
 void TCanvas::Attach(QPainter* painter)
