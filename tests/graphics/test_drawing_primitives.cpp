@@ -3,8 +3,8 @@
 // must not reach an integer conversion.
 #include "graphics/graphics_utilities.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace qz8;
@@ -22,11 +22,11 @@ bool operator==(const TOneTimePeriodRec& a, const TOneTimePeriodRec& b)
 TEST(Periods, WidthsAndExtents)
 {
     EXPECT_DOUBLE_EQ(PeriodPxWidth(Rect(10, 0, 110, 5), 4), 25.0);
-    EXPECT_DOUBLE_EQ(PeriodPxWidth(Rect(10, 0, 110, 5), 0), 100.0);  // no periods count as one
+    EXPECT_DOUBLE_EQ(PeriodPxWidth(Rect(10, 0, 110, 5), 0), 100.0); // no periods count as one
     EXPECT_DOUBLE_EQ(PeriodPxWidth(Rect(10, 0, 110, 5), -3), 100.0);
-    EXPECT_TRUE((PeriodRec(0, 10.5) == TOneTimePeriodRec{1, 10, 10}));  // 10.5 rounds to even
+    EXPECT_TRUE((PeriodRec(0, 10.5) == TOneTimePeriodRec{1, 10, 10})); // 10.5 rounds to even
     EXPECT_TRUE((PeriodRec(1, 10.5) == TOneTimePeriodRec{11, 21, 10}));
-    EXPECT_TRUE((PeriodRec(3, 2.5) == TOneTimePeriodRec{9, 10, 2}));    // 7.5 -> 8, 10, 2.5 -> 2
+    EXPECT_TRUE((PeriodRec(3, 2.5) == TOneTimePeriodRec{9, 10, 2})); // 7.5 -> 8, 10, 2.5 -> 2
     // No number, or none finite: an empty period, not undefined behaviour.
     EXPECT_TRUE((PeriodRec(3, kNaN) == TOneTimePeriodRec{}));
     EXPECT_TRUE((PeriodRec(3, kInf) == TOneTimePeriodRec{}));
@@ -38,10 +38,10 @@ TEST(Crown, PointsAroundTheCentre)
 {
     const TPoint c{100, 100};
     EXPECT_EQ(CrownPos(0, 4, 10, c), (TPoint{100, 110}));
-    EXPECT_EQ(CrownPos(1, 4, 10, c), (TPoint{112, 100}));  // odd points 1.2 times farther
+    EXPECT_EQ(CrownPos(1, 4, 10, c), (TPoint{112, 100})); // odd points 1.2 times farther
     EXPECT_EQ(CrownPos(2, 4, 10, c), (TPoint{100, 90}));
     EXPECT_EQ(CrownPos(3, 4, 10, c), (TPoint{88, 100}));
-    EXPECT_EQ(CrownPos(0, 0, 10, c), c);  // no points
+    EXPECT_EQ(CrownPos(0, 0, 10, c), c); // no points
     EXPECT_EQ(CrownPos(5, -2, 10, c), c);
 }
 
@@ -56,8 +56,8 @@ TEST(Markers, TrianglesAndCirclesInTheirPlaces)
     c.Brush.Color = clRed;
     ComputeCircleAndDrawit(c, clBlue, 1, 5, Rect(0, 0, 100, 20));
     const QImage img = bmp.Image();
-    EXPECT_EQ(FromQColor(img.pixelColor(10, 10)), clRed);               // filled with the brush
-    EXPECT_EQ(FromQColor(img.pixelColor(10 - a / 2, 10)), clBlue);      // outlined in the colour
+    EXPECT_EQ(FromQColor(img.pixelColor(10, 10)), clRed); // filled with the brush
+    EXPECT_EQ(FromQColor(img.pixelColor(10 - a / 2, 10)), clBlue); // outlined in the colour
     EXPECT_EQ(FromQColor(img.pixelColor(10 + a / 2 + 2, 10)), clWhite);
     EXPECT_EQ(FromQColor(img.pixelColor(50, 10)), clWhite);
     // No slots: nothing drawn.
@@ -74,10 +74,10 @@ TEST(Markers, TrianglesAndCirclesInTheirPlaces)
     tri.Canvas().Brush.Color = clYellow;
     DrawATriangle(tri.Canvas(), clBlack, {20, 2}, true, 11, 8);
     const QImage t = tri.Image();
-    EXPECT_EQ(FromQColor(t.pixelColor(20, 4)), clYellow);  // inside, near the base
-    EXPECT_EQ(FromQColor(t.pixelColor(16, 8)), clWhite);   // outside, near the tip
-    EXPECT_EQ(FromQColor(t.pixelColor(20, 11)), clWhite);  // below the tip
-    DrawATriangle(tri.Canvas(), clBlack, {std::numeric_limits<int>::max(), 0}, false, 10, 10);  // no overflow
+    EXPECT_EQ(FromQColor(t.pixelColor(20, 4)), clYellow); // inside, near the base
+    EXPECT_EQ(FromQColor(t.pixelColor(16, 8)), clWhite); // outside, near the tip
+    EXPECT_EQ(FromQColor(t.pixelColor(20, 11)), clWhite); // below the tip
+    DrawATriangle(tri.Canvas(), clBlack, {std::numeric_limits<int>::max(), 0}, false, 10, 10); // no overflow
 }
 
 TEST(Gradient, BandsAndTheirColours)
@@ -143,5 +143,5 @@ TEST(CanvasHelpers, SettingsHeightsAndBlockCopies)
     target.Canvas().FillRect(Rect(0, 0, 40, 40));
     CopyABitmapToARegionOfCanvas(Rect(20, 20, 25, 25), copy, target.Canvas());
     EXPECT_EQ(FromQColor(target.Image().pixelColor(22, 22)), clRed);
-    EXPECT_EQ(FromQColor(target.Image().pixelColor(26, 26)), clWhite);  // only the rectangle's size
+    EXPECT_EQ(FromQColor(target.Image().pixelColor(26, 26)), clWhite); // only the rectangle's size
 }

@@ -159,7 +159,9 @@ TEST(TypeAhead, VirtualListsSearchThroughTheirRowText)
 {
     TListBox list;
     list.SetStyle(TCustomListBox::lbVirtual);
-    list.OnData = [](QWidget*, int i, QString& s) { s = i == 700'000 ? QStringLiteral("target") : QStringLiteral("row"); };
+    list.OnData = [](QWidget*, int i, QString& s) {
+        s = i == 700'000 ? QStringLiteral("target") : QStringLiteral("row");
+    };
     list.SetCount(1'000'000);
     list.show();
     EXPECT_EQ(list.KeyboardSearch("t"), 700'000);
