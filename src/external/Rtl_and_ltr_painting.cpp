@@ -1,9 +1,7 @@
 #include "external/Rtl_and_ltr_painting.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QWidget>
 
 namespace qz8 {
 
@@ -35,11 +33,6 @@ TRect MirrorRect(const TRect& r, const TRect& within)
     return {within.Left + within.Right - r.Right, r.Top, within.Left + within.Right - r.Left, r.Bottom};
 }
 
-bool IsRightToLeft(const TCanvas& canvas)
-{
-    const auto* widget = dynamic_cast<const QWidget*>(canvas.Device());
-    return widget ? widget->layoutDirection() == Qt::RightToLeft
-                  : QGuiApplication::layoutDirection() == Qt::RightToLeft;
-}
+bool IsRightToLeft(const TCanvas& canvas) { return canvas.Direction() == Qt::RightToLeft; }
 
 } // namespace qz8

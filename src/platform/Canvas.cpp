@@ -151,10 +151,15 @@ void TCanvas::LineTo(int x, int y)
     p->restore();
 }
 
-TCanvas::ShapedText& TCanvas::Shaped(const QString& text) const
+Qt::LayoutDirection TCanvas::Direction() const
 {
     const auto* widget = dynamic_cast<const QWidget*>(fDevice);
-    const Qt::LayoutDirection direction = widget ? widget->layoutDirection() : Qt::LeftToRight;
+    return widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+}
+
+TCanvas::ShapedText& TCanvas::Shaped(const QString& text) const
+{
+    const Qt::LayoutDirection direction = Direction();
     const QFont& font = Font;
     if (fShapedDirection != direction || !(fShapedFont == font) || fShaped.size() >= kShapedTextLimit) {
         fShaped.clear();

@@ -90,6 +90,9 @@ public:
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const TRect& r, const QImage& image);
 
+    // The layout direction of the control painted on (the application's for
+    // an image).
+    Qt::LayoutDirection Direction() const;
     // The "device context" of the Win32 calls.
     TCanvas* Handle() { return this; }
     // System colours resolve against this palette (a control's own, so that
