@@ -87,16 +87,21 @@ QString ShownText(const QString& text)
 }
 } // namespace
 
+QString TStyledListbox::SourceText(int Index) const
+{
+    if (OnGetStringAndInt) {
+        TStringAndIntegerRec rec;
+        OnGetStringAndInt(const_cast<TStyledListbox*>(this), Index, rec);
+        return rec.S;
+    }
+    return Items().Get(Index);
+}
+
 QString TStyledListbox::RowText(int Index) const
 {
     if (Index < 0 || Index >= Count())
         return {};
-    if (OnGetStringAndInt) {
-        TStringAndIntegerRec rec;
-        OnGetStringAndInt(const_cast<TStyledListbox*>(this), Index, rec);
-        return ShownText(rec.S);
-    }
-    return ShownText(Items().Get(Index));
+    return ShownText(SourceText(Index));
 }
 
 void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)
@@ -104,14 +109,7 @@ void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDra
     const int count = Count();
     if (Index < 0 || Index >= count)
         return;
-    QString text;
-    if (OnGetStringAndInt) {
-        TStringAndIntegerRec rec;
-        OnGetStringAndInt(this, Index, rec);
-        text = rec.S;
-    } else {
-        text = Items().Get(Index);
-    }
+    const QString text = SourceText(Index);
     TCanvas& c = Canvas();
     const bool selected = State & odSelected;
     c.Brush = TBrush{selected ? fSelectionColour : fNormalBack, bsSolid};

@@ -76,6 +76,8 @@ protected:
     void DrawAFloat(double value, const TRect& Rect);
 
 private:
+    // The row's text as its source gives it (the handler, else Items).
+    QString SourceText(int Index) const;
     void DrawRightAligned(const QString& text, const TRect& Rect);
 
     int max_width_of_strings = 0;

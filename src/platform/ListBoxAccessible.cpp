@@ -159,7 +159,8 @@ QAccessibleInterface* ListBoxAccessibleFactory(const QString&, QObject* object)
 
 void AnnounceListBoxRow(TCustomListBox* list)
 {
-    if (!list)
+    // Nobody listens: nothing to build (an index change is a hot path).
+    if (!list || (!AccessibilityUpdate && !QAccessible::isActive()))
         return;
     const int row = list->ItemIndex();
     if (row < 0)
