@@ -591,6 +591,10 @@ void TMyMemIniFile::UpdateFile() const
     QSaveFile f(fFileName);
     if (fFileName.isEmpty() || !f.open(QIODevice::WriteOnly | QIODevice::Text))
         throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(fFileName, f.errorString()));
+    // Narrowed before a byte is written, so the secret is never readable by
+    // others, not even in the temporary file.
+    if (fOwnerOnly && !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw Exception(QStringLiteral("Cannot protect file \"%1\". %2").arg(fFileName, f.errorString()));
     const QByteArray data = ToText().toUtf8();
     if (f.write(data) != data.size() || !f.commit())
         throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fFileName, f.errorString()));

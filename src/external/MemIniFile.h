@@ -47,6 +47,11 @@ public:
     // Writes the whole content to the bound file, atomically. On failure
     // raises Exception naming the file; the previous file stays whole.
     void UpdateFile() const;
+    // A file that holds a secret is written readable and writable by its
+    // owner only (0600 on Linux); otherwise a new file gets the user's umask
+    // and a replaced one keeps its permissions.
+    void SetOwnerOnly(bool ownerOnly) { fOwnerOnly = ownerOnly; }
+    bool OwnerOnly() const { return fOwnerOnly; }
 
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
     int ReadInteger(const QString& section, const QString& key, int def) const;
@@ -110,6 +115,7 @@ private:
     mutable Index fSectionIndex;
     mutable int fLastRead = -1; // reads come section by section
     mutable bool fLoaded = false;
+    bool fOwnerOnly = false;
 };
 
 QZ8_EXPORT size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;

@@ -1,12 +1,12 @@
 #include "form/baseTMSStyleable_F.h"
 #include "external/General_runtime.h"
+#include "external/MemIniFile.h"
 #include "external/TmsControls.h"
 #include "form/components_and_ControlsU_base.h"
 #include "platform/Application.h"
 #include "platform/ImageControls.h"
 #include "platform/Logging.h"
 #include "platform/SizeRelevant.h"
-#include "settings/ReadAndSaveIni.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -21,7 +21,6 @@ namespace {
 // Posted at construction: when it arrives, construction has finished.
 const QEvent::Type kConstructed = static_cast<QEvent::Type>(QEvent::registerEventType());
 
-// Errors of the form state file do not stop the window.
 // Errors of the form state file do not stop the window; false after one.
 template <class Step>
 bool CarryOn(const char* what, const Step& step)
@@ -272,6 +271,50 @@ void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Cr
     ComponentsToResize.clear();
     for (QObject* c : found)
         ComponentsToResize.append(c);
+}
+
+void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
+{
+    if (!MEMINI_include_geometry)
+        return;
+    fPlacements = ReadPlacements(ini);
+    fPlacementsKnown = true;
+    if (fPlacements.empty())
+        return;
+    // The placement of this arrangement, else the most recent one (made to
+    // fit): a new set-up starts where the user last had the window.
+    const QString here = ScreenArrangementKey(ScreenGeometries());
+    const TWindowPlacement* p = &fPlacements.front().second;
+    for (const auto& [key, placement] : fPlacements) {
+        if (key.compare(here, Qt::CaseInsensitive) == 0)
+            p = &placement;
+    }
+    setGeometry(FitOnScreens(p->Normal, AvailableScreenGeometries()));
+    if (p->State != Qt::WindowNoState)
+        setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | p->State);
+}
+
+void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
+{
+    if (!MEMINI_include_geometry)
+        return;
+    if (!fPlacementsKnown) {
+        // Never read (never shown): the file's placements are kept as they are.
+        CarryOn("SaveIni", [&] {
+            TMyMemIniFile previous(ini.FileName());
+            fPlacements = ReadPlacements(previous);
+        });
+        fPlacementsKnown = true;
+    }
+    // Only a window that was shown has a placement of the user's.
+    if (has_shown) {
+        TWindowPlacement now;
+        now.Normal = normalGeometry();
+        now.State = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+        if (now.Normal.isValid())
+            PutPlacementFirst(fPlacements, ScreenArrangementKey(ScreenGeometries()), now);
+    }
+    WritePlacements(ini, fPlacements);
 }
 
 TAdvFormStyler* TTMSStyleableRepositoryForm::GetFormStyler() const { return FormStylerPAI; }

@@ -15,12 +15,19 @@
 // do), so they still exist when the base class saves them on destruction.
 // The file name saved to is what TheIniName gave once construction had
 // finished (and at each show): a virtual cannot be asked from a destructor.
+//
+// The form state file also keeps the window's placement per screen
+// arrangement (form/WindowGeometry.h), restored at the first show before the
+// window appears, and saved at destruction; MEMINI_include_geometry off
+// leaves it out.
 #include "external/Tms_utils.h"
 #include "external/Tool_image_basics.h"
+#include "form/WindowGeometry.h"
 #include "platform/Broadcast.h"
 #include "platform/Components.h"
 #include "platform/Forms.h"
 #include "qz8_export.h"
+#include "settings/ReadAndSaveIni.h"
 
 #include <QList>
 #include <QPointer>
@@ -46,8 +53,9 @@ struct QZ8_EXPORT TCreateParams {
 // Tells every running tool "new style".
 QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
-class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm {
+class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSections {
     Q_OBJECT
+    Q_INTERFACES(qz8::IFormStateSections)
 public:
     explicit TTMSStyleableRepositoryForm(QWidget* parent = nullptr);
     ~TTMSStyleableRepositoryForm() override;
@@ -97,6 +105,10 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The window's placement in its form state file.
+    void ReadFormSections(const TMyMemIniFile& ini) override;
+    void SaveFormSections(TMyMemIniFile& ini) override;
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -116,6 +128,11 @@ private:
     bool fStepsBound = false;
     bool fWindowCreated = false;
     bool fIniUnreadable = false; // its form state file failed to read
+
+    // The placements of every arrangement the file holds, kept so that a
+    // save keeps those of the other arrangements.
+    TPlacements fPlacements;
+    bool fPlacementsKnown = false;
 
     unsigned fCreatedExStyle = 0;
     QString fIniName;

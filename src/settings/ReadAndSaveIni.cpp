@@ -7,6 +7,8 @@
 #include "platform/Application.h"
 #include "platform/Components.h"
 #include "platform/ListBox.h"
+#include "platform/Logging.h"
+#include "platform/SecretStore.h"
 #include "platform/StdCtrls.h"
 #include "platform/Types.h"
 #include "platform/WidgetStrings.h"
@@ -16,6 +18,7 @@
 #include "settings/user_and_system_utils.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -33,6 +36,8 @@ bool MEMINI_include_Listboxes = false;
 bool MEMINI_include_Memos = false;
 bool MEMINI_check_filenames = true;
 bool MEMINI_include_checklistbox_checkeds = true;
+bool MEMINI_include_geometry = true;
+bool MEMINI_passwords_in_secret_store = true;
 
 namespace {
 
@@ -42,6 +47,8 @@ const bool registered = [] {
         MEMINI_include_Memos = false;
         MEMINI_check_filenames = true;
         MEMINI_include_checklistbox_checkeds = true;
+        MEMINI_include_geometry = true;
+        MEMINI_passwords_in_secret_store = true;
     });
     return true;
 }();
@@ -151,6 +158,46 @@ void PersistDatePicker(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
     ini.WriteString(section, kText, fs.Locale.toString(picker->DateTime().date(), fs.ShortDateFormat));
 }
 
+// A password's text as the file holds it: the marker when the secret store
+// took it, else scrambled. An emptied password leaves nothing in the store.
+QString StoredPassword(TMyMemIniFile& ini, const QString& section, QString text)
+{
+    if (MEMINI_passwords_in_secret_store) {
+        ISecretStore& store = SecretStore();
+        const QString key = PasswordSecretKey(ini.FileName(), section);
+        if (text.isEmpty()) {
+            store.Remove(PasswordSecretService(), key);
+            return text;
+        }
+        if (store.Write(PasswordSecretService(), key, text) == TSecretResult::Ok) {
+            ini.SetOwnerOnly(true);
+            return SecretStoreMarker();
+        }
+    }
+    if (!text.isEmpty())
+        ini.SetOwnerOnly(true);
+    ScrambleText(text);
+    return ToNumStr(text);
+}
+
+// The password a file holds: from the secret store for the marker, else
+// unscrambled. False when the store does not give it: the edit keeps its
+// text.
+bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QString& text)
+{
+    if (text == SecretStoreMarker()) {
+        const TSecretResult r =
+            SecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini.FileName(), section), text);
+        if (r != TSecretResult::Ok)
+            qCWarning(lcQz8, "the password of \"%s\" is not in the secret store (%s)", qPrintable(section),
+                      r == TSecretResult::NotFound ? "not found" : "store unavailable");
+        return r == TSecretResult::Ok;
+    }
+    text = FromNumStr(text);
+    ScrambleText(text);
+    return true;
+}
+
 void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* edit = static_cast<TCustomElEdit*>(c);
@@ -163,10 +210,8 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
     const bool password = plain && plain->PasswordChar() == QLatin1String("*");
     if (reading) {
         QString text = ini.ReadString(section, kText, QString());
-        if (password) {
-            text = FromNumStr(text);
-            ScrambleText(text);
-        }
+        if (password && !StoredPasswordText(ini, section, text))
+            return;
         if (qobject_cast<TElSpinEdit*>(edit) || qobject_cast<TElFloatSpinEdit*>(edit)) {
             // Longer than the text of 2147483646 cannot be a spin value.
             if (text.size() <= 10)
@@ -180,12 +225,10 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
         return;
     }
     QString text = edit->Text();
-    if (password) {
-        ScrambleText(text);
-        text = ToNumStr(text);
-    } else if (nameEdit) {
+    if (password)
+        text = StoredPassword(ini, section, text);
+    else if (nameEdit)
         text = ContractAppDrive(text);
-    }
     ini.WriteString(section, kText, text);
 }
 
@@ -428,6 +471,19 @@ void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control)
         ini.WriteMultiString(section, lines, 50);
 }
 
+QString SecretStoreMarker() { return QStringLiteral("<in secret store>"); }
+
+QString PasswordSecretService()
+{
+    const QString app = QCoreApplication::applicationName();
+    return app.isEmpty() ? QFileInfo(ExeName()).completeBaseName() : app;
+}
+
+QString PasswordSecretKey(const QString& fileName, const QString& control)
+{
+    return QFileInfo(fileName).absoluteFilePath() + QLatin1Char('#') + control;
+}
+
 QString DefaultFormStateFileName()
 {
     (void)registered;
@@ -451,7 +507,10 @@ void ReadIni(QObject* form, const QString& fileName)
     // raises here and every control keeps its state.
     ini.Load();
     const TAppDriveScope drive;
+    const QPointer<QObject> guard(form);
     PersistComponentStates(form, ini, true);
+    if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
+        sections->ReadFormSections(ini);
 }
 
 void ReadIni(QObject* form, const char* fileName) { ReadIni(form, QString::fromUtf8(fileName)); }
@@ -470,7 +529,10 @@ void SaveIni(QObject* form, const QString& fileName)
     ini.Clear();
     {
         const TAppDriveScope drive;
+        const QPointer<QObject> guard(form);
         PersistComponentStates(form, ini, false);
+        if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
+            sections->SaveFormSections(ini);
     }
     ini.UpdateFile();
 }

@@ -3,16 +3,23 @@
 // edit texts, spin values, list contents) kept in an INI file, one section
 // per named control, so that a tool window reopens as the user left it.
 //
-// Password texts of ElPack edits whose password character is "*" are
-// scrambled (settings/Scramble.h) before they are stored; names on the
-// application drive are stored with its token (settings/AppDrive.h).
+// Password texts of ElPack edits whose password character is "*" go to the
+// desktop's secret store (platform/SecretStore.h) under the tool's name, the
+// file and the control, and the file holds SecretStoreMarker() in their
+// place; without a reachable store (or with MEMINI_passwords_in_secret_store
+// off) they are scrambled (settings/Scramble.h) into the file, as older files
+// hold them. A file holding either is written for its owner only. Names on
+// the application drive are stored with its token (settings/AppDrive.h).
+//
+// A window with state of its own beside its controls' (its geometry)
+// implements IFormStateSections; ReadIni and SaveIni call it after the
+// controls.
 #include "qz8_export.h"
 #include "settings/AppDrive.h"
 #include "settings/Scramble.h"
 
+#include <QObject>
 #include <QString>
-
-class QObject;
 
 namespace qz8 {
 
@@ -25,6 +32,30 @@ extern QZ8_EXPORT bool MEMINI_check_filenames; // default true
 // Whether the check marks of check list boxes travel with their items (as
 // object values 1 and 0); default true.
 extern QZ8_EXPORT bool MEMINI_include_checklistbox_checkeds;
+// Whether a window keeps its size, position and state (per screen
+// arrangement); default true. Off, the file holds no geometry section.
+extern QZ8_EXPORT bool MEMINI_include_geometry;
+// Whether password texts go to the desktop's secret store; default true.
+// Off, they are scrambled into the file and the store is not touched; a
+// marker already in a file is still resolved when read.
+extern QZ8_EXPORT bool MEMINI_passwords_in_secret_store;
+
+// What a file holds in place of a password kept in the secret store.
+QZ8_EXPORT QString SecretStoreMarker();
+// Where a password edit's text is kept in the secret store: the service is
+// the tool's name (the application's), the key the form state file's
+// absolute name and the control's name.
+QZ8_EXPORT QString PasswordSecretService();
+QZ8_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& control);
+
+class QZ8_EXPORT IFormStateSections {
+public:
+    virtual ~IFormStateSections() = default;
+    // After the controls were read from ini.
+    virtual void ReadFormSections(const TMyMemIniFile& ini) = 0;
+    // After the controls were written into ini, before it is saved.
+    virtual void SaveFormSections(TMyMemIniFile& ini) = 0;
+};
 
 // Reading does nothing when the file does not exist. Saving rewrites the
 // whole file; a name without a folder part saves nothing. A file that
@@ -54,3 +85,6 @@ QZ8_EXPORT bool IsFileOrFolderNameEdit(const QObject* component);
 QZ8_EXPORT bool IsMultiFileNameEdit(const QObject* component);
 
 } // namespace qz8
+
+#define IFormStateSections_iid "qz8.IFormStateSections"
+Q_DECLARE_INTERFACE(qz8::IFormStateSections, IFormStateSections_iid)

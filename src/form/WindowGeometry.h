@@ -1,0 +1,60 @@
+#pragma once
+// Where a window was: its restored geometry and whether it was maximised or
+// full screen, kept per screen arrangement (the set of screens and their
+// geometries), so a window closed on a laptop's screen and reopened beside
+// an external monitor gets the placement of each set-up.
+//
+// In a form state file the placements are one section, one key per
+// arrangement, the most recent first:
+//   [Window geometry]
+//   1366x768+0+0 1920x1080+1366+0=1500,100,640,300,maximized
+#include "qz8_export.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace qz8 {
+
+class TMyMemIniFile;
+
+struct QZ8_EXPORT TWindowPlacement {
+    QRect Normal; // the geometry when neither maximised nor full screen
+    Qt::WindowStates State = Qt::WindowNoState; // WindowMaximized and/or WindowFullScreen only
+
+    // "x,y,width,height,state" with state "normal", "maximized" or
+    // "fullscreen".
+    QString ToText() const;
+    // Nothing for a damaged text or an absurd geometry.
+    static std::optional<TWindowPlacement> FromText(const QString& text);
+    friend bool operator==(const TWindowPlacement&, const TWindowPlacement&) = default;
+};
+
+// An arrangement's key: each screen as "WxH+X+Y", sorted, joined by spaces.
+QZ8_EXPORT QString ScreenArrangementKey(const QList<QRect>& screens);
+// The geometries, and the available geometries (without panels), of the
+// screens there are now.
+QZ8_EXPORT QList<QRect> ScreenGeometries();
+QZ8_EXPORT QList<QRect> AvailableScreenGeometries();
+
+// A saved geometry made to fit the screens there are: unchanged when at
+// least a 32 x 32 pixel part of it (or all of it, if smaller) lies on a
+// screen; otherwise moved whole onto the nearest screen, and made smaller
+// where it is larger than that screen.
+QZ8_EXPORT QRect FitOnScreens(const QRect& saved, const QList<QRect>& available);
+
+// The placements per arrangement key, most recent first.
+using TPlacements = std::vector<std::pair<QString, TWindowPlacement>>;
+constexpr int kMaxKeptArrangements = 8;
+QZ8_EXPORT QString WindowGeometrySection();
+// The valid entries of the section, at most kMaxKeptArrangements.
+QZ8_EXPORT TPlacements ReadPlacements(const TMyMemIniFile& ini);
+// Replaces the section with the placements, at most kMaxKeptArrangements.
+QZ8_EXPORT void WritePlacements(TMyMemIniFile& ini, const TPlacements& placements);
+// Puts the arrangement's placement first, dropping its older one.
+QZ8_EXPORT void PutPlacementFirst(TPlacements& placements, const QString& arrangement, const TWindowPlacement& p);
+
+} // namespace qz8

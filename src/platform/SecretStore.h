@@ -1,0 +1,41 @@
+#pragma once
+// The desktop's secret store: the Secret Service on Linux, the credential
+// store on Windows, reached through QtKeychain.
+//
+// Calls block their caller but never run an event loop on its thread: the
+// store's jobs run on a worker thread of their own, so a window may call
+// them from its destructor or its show event without foreign events running
+// inside it. A store that does not answer within kSecretStoreTimeoutMs
+// (a locked keyring waiting for a prompt, a hung daemon) counts as
+// unavailable for the rest of the process: one wait, not one per password.
+#include "qz8_export.h"
+
+#include <QString>
+
+namespace qz8 {
+
+enum class TSecretResult { Ok, NotFound, Unavailable };
+
+class QZ8_EXPORT ISecretStore {
+public:
+    virtual ~ISecretStore() = default;
+    virtual TSecretResult Write(const QString& service, const QString& key, const QString& secret) = 0;
+    virtual TSecretResult Read(const QString& service, const QString& key, QString& secret) = 0;
+    // Removing what is not there is NotFound, not a failure.
+    virtual TSecretResult Remove(const QString& service, const QString& key) = 0;
+};
+
+constexpr int kSecretStoreTimeoutMs = 10000;
+
+// The store in use: the one put in place by SetSecretStore, else the
+// desktop's.
+QZ8_EXPORT ISecretStore& SecretStore();
+// Puts a store in place of the desktop's (a tool with a store of its own, a
+// test); nullptr puts the desktop's back. The caller owns the store and keeps
+// it alive while it is in place.
+QZ8_EXPORT void SetSecretStore(ISecretStore* store);
+// The desktop's store itself. Without QtKeychain in the build every call
+// answers Unavailable.
+QZ8_EXPORT ISecretStore& DesktopSecretStore();
+
+} // namespace qz8
