@@ -1,17 +1,22 @@
-// A form state file read into a window that holds one control of each
+// A form state file read into a tool window that holds one control of each
 // persisted kind, every switch on, then saved; and the round trip: the saved
-// file read into a fresh window and saved again is byte-identical.
+// file read into a fresh window and saved again is byte-identical. Passwords
+// go to a secret store in memory, so markers are read and written too; the
+// window's placements are read and written as well.
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/General_runtime.h"
 #include "external/TmsControls.h"
+#include "form/baseTMSStyleable_F.h"
 #include "fuzz_common.h"
 #include "platform/Forms.h"
 #include "platform/ListBox.h"
+#include "platform/SecretStore.h"
 #include "settings/ReadAndSaveIni.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -30,9 +35,31 @@ W* Named(QWidget* parent, const char* name)
     return w;
 }
 
-std::unique_ptr<qz8::TForm> MakeWindow()
+class MemoryStore : public qz8::ISecretStore {
+public:
+    QHash<QString, QString> secrets;
+    qz8::TSecretResult Write(const QString& service, const QString& key, const QString& secret) override
+    {
+        secrets.insert(service + QLatin1Char('|') + key, secret);
+        return qz8::TSecretResult::Ok;
+    }
+    qz8::TSecretResult Read(const QString& service, const QString& key, QString& secret) override
+    {
+        const auto it = secrets.constFind(service + QLatin1Char('|') + key);
+        if (it == secrets.constEnd())
+            return qz8::TSecretResult::NotFound;
+        secret = *it;
+        return qz8::TSecretResult::Ok;
+    }
+    qz8::TSecretResult Remove(const QString& service, const QString& key) override
+    {
+        return secrets.remove(service + QLatin1Char('|') + key) ? qz8::TSecretResult::Ok : qz8::TSecretResult::NotFound;
+    }
+};
+
+std::unique_ptr<qz8::TTMSStyleableRepositoryForm> MakeWindow()
 {
-    auto form = std::make_unique<qz8::TForm>();
+    auto form = std::make_unique<qz8::TTMSStyleableRepositoryForm>();
     QWidget* f = form.get();
     Named<qz8::TListBox>(f, "ListBox1")->Items().AddStrings({"a", "b"});
     Named<qz8::TCheckListBox>(f, "CheckListBox1")->Items().AddStrings({"a", "b"});
@@ -68,7 +95,7 @@ std::unique_ptr<qz8::TForm> MakeWindow()
     return form;
 }
 
-QByteArray Saved(qz8::TForm& form, const QString& name)
+QByteArray Saved(qz8::TTMSStyleableRepositoryForm& form, const QString& name)
 {
     qz8::SaveIni(&form, name);
     QFile f(name);
@@ -84,6 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qz8::MEMINI_include_Memos = true;
     qz8::MEMINI_check_filenames = true;
     qz8::MEMINI_include_checklistbox_checkeds = true;
+    static MemoryStore store;
+    qz8::SetSecretStore(&store);
     const QString input = dir.filePath(QStringLiteral("input.ini"));
     {
         QFile f(input);

@@ -1,0 +1,258 @@
+// Password texts go to the secret store and the file holds a marker; without
+// a store they stay scrambled in the file, as older files hold them. Files
+// holding either are for their owner only.
+#include "external/ElPack.h"
+#include "external/General_runtime.h"
+#include "external/MemIniFile.h"
+#include "platform/Forms.h"
+#include "platform/SecretStore.h"
+#include "settings/ReadAndSaveIni.h"
+#include "test_util.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace qz8;
+
+namespace {
+
+// A store in memory that can be made unreachable.
+class MemoryStore : public ISecretStore {
+public:
+    QMap<QString, QString> secrets; // "service|key" -> secret
+    bool reachable = true;
+    int calls = 0;
+
+    TSecretResult Write(const QString& service, const QString& key, const QString& secret) override
+    {
+        ++calls;
+        if (!reachable)
+            return TSecretResult::Unavailable;
+        secrets[service + '|' + key] = secret;
+        return TSecretResult::Ok;
+    }
+    TSecretResult Read(const QString& service, const QString& key, QString& secret) override
+    {
+        ++calls;
+        if (!reachable)
+            return TSecretResult::Unavailable;
+        auto it = secrets.constFind(service + '|' + key);
+        if (it == secrets.constEnd())
+            return TSecretResult::NotFound;
+        secret = *it;
+        return TSecretResult::Ok;
+    }
+    TSecretResult Remove(const QString& service, const QString& key) override
+    {
+        ++calls;
+        if (!reachable)
+            return TSecretResult::Unavailable;
+        return secrets.remove(service + '|' + key) ? TSecretResult::Ok : TSecretResult::NotFound;
+    }
+};
+
+struct Window {
+    TForm form;
+    TElEdit* password = new TElEdit(&form);
+    TElEdit* name = new TElEdit(&form);
+    Window()
+    {
+        password->setObjectName("Password");
+        password->SetPasswordChar("*");
+        name->setObjectName("UserName");
+    }
+};
+
+QString Scrambled(QString text)
+{
+    ScrambleText(text);
+    return ToNumStr(text);
+}
+
+mode_t ModeOf(const QString& file)
+{
+    struct stat st { };
+    return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? (st.st_mode & 0777) : 0;
+}
+
+mode_t UmaskMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+class SecretPasswords : public ::testing::Test {
+protected:
+    void SetUp() override { SetSecretStore(&store); }
+    void TearDown() override { SetSecretStore(nullptr); }
+    MemoryStore store;
+    QTemporaryDir dir;
+    QString ini = dir.filePath("tool.ini");
+};
+
+} // namespace
+
+TEST_F(SecretPasswords, InTheStoreNotInTheFileAndBackInAFreshWindow)
+{
+    {
+        Window w;
+        w.password->SetText("hunter2");
+        w.name->SetText("alice");
+        SaveIni(&w.form, ini);
+    }
+    const QString text = qz8test::ReadText(ini);
+    EXPECT_TRUE(text.contains("[Password]\ntext=" + SecretStoreMarker() + "\n")) << text.toStdString();
+    EXPECT_FALSE(text.contains("hunter2"));
+    EXPECT_FALSE(text.contains(Scrambled("hunter2")));
+    EXPECT_EQ(store.secrets.value(PasswordSecretService() + '|' + PasswordSecretKey(ini, "Password")), "hunter2");
+    EXPECT_TRUE(PasswordSecretKey(ini, "Password").endsWith("tool.ini#Password"));
+    EXPECT_EQ(ModeOf(ini), 0600u);
+
+    Window back;
+    ReadIni(&back.form, ini);
+    EXPECT_EQ(back.password->Text(), "hunter2");
+    EXPECT_EQ(back.name->Text(), "alice");
+}
+
+TEST_F(SecretPasswords, OldFileIsReadAndTheNextSaveMovesThePasswordIntoTheStore)
+{
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + Scrambled("old pw") + "\n").toUtf8()));
+    Window w;
+    ReadIni(&w.form, ini);
+    EXPECT_EQ(w.password->Text(), "old pw");
+    SaveIni(&w.form, ini);
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + SecretStoreMarker()));
+    EXPECT_FALSE(qz8test::ReadText(ini).contains(Scrambled("old pw")));
+    EXPECT_EQ(store.secrets.value(PasswordSecretService() + '|' + PasswordSecretKey(ini, "Password")), "old pw");
+}
+
+TEST_F(SecretPasswords, WithoutAStoreThePasswordStaysScrambledInAnOwnerOnlyFile)
+{
+    store.reachable = false;
+    {
+        Window w;
+        w.password->SetText("hunter2");
+        SaveIni(&w.form, ini);
+    }
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("[Password]\ntext=" + Scrambled("hunter2") + "\n"));
+    EXPECT_EQ(ModeOf(ini), 0600u);
+    Window back;
+    ReadIni(&back.form, ini);
+    EXPECT_EQ(back.password->Text(), "hunter2");
+}
+
+TEST_F(SecretPasswords, SwitchOffWritesTheFileAsBeforeAndLeavesTheStoreAlone)
+{
+    MEMINI_passwords_in_secret_store = false;
+    Window w;
+    w.password->SetText("hunter2");
+    SaveIni(&w.form, ini);
+    EXPECT_EQ(qz8test::ReadText(ini), "[Password]\ntext=" + Scrambled("hunter2") + "\n\n[UserName]\ntext=\n");
+    EXPECT_EQ(store.calls, 0);
+}
+
+TEST_F(SecretPasswords, FilesWithoutAPasswordKeepTheUsersUmask)
+{
+    Window w;
+    SaveIni(&w.form, ini); // an empty password is no password
+    EXPECT_EQ(ModeOf(ini), UmaskMode());
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("[Password]\ntext=\n"));
+
+    // Once it holds one, and after it was emptied again.
+    w.password->SetText("x");
+    SaveIni(&w.form, ini);
+    EXPECT_EQ(ModeOf(ini), 0600u);
+    EXPECT_EQ(store.secrets.size(), 1);
+    w.password->SetText("");
+    SaveIni(&w.form, ini);
+    EXPECT_TRUE(store.secrets.isEmpty()) << "an emptied password is removed from the store";
+}
+
+TEST_F(SecretPasswords, MarkerWithoutItsSecretLeavesTheEditAsItWas)
+{
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    Window w;
+    w.password->SetText("typed");
+    ReadIni(&w.form, ini);
+    EXPECT_EQ(w.password->Text(), "typed");
+    store.reachable = false;
+    ReadIni(&w.form, ini);
+    EXPECT_EQ(w.password->Text(), "typed");
+}
+
+TEST_F(SecretPasswords, TwoFilesAndTwoControlsAreFourSecrets)
+{
+    const QString other = dir.filePath("other.ini");
+    Window w;
+    auto* second = new TElEdit(&w.form);
+    second->setObjectName("Password2");
+    second->SetPasswordChar("*");
+    w.password->SetText("a");
+    second->SetText("b");
+    SaveIni(&w.form, ini);
+    w.password->SetText("c");
+    second->SetText("d");
+    SaveIni(&w.form, other);
+    EXPECT_EQ(store.secrets.size(), 4);
+    Window back;
+    auto* secondBack = new TElEdit(&back.form);
+    secondBack->setObjectName("Password2");
+    secondBack->SetPasswordChar("*");
+    ReadIni(&back.form, ini);
+    EXPECT_EQ(back.password->Text() + secondBack->Text(), "ab");
+    ReadIni(&back.form, other);
+    EXPECT_EQ(back.password->Text() + secondBack->Text(), "cd");
+}
+
+// The desktop's own store where no session bus answers (the test run points
+// the bus address at nothing): the password stays scrambled in the file.
+TEST(DesktopSecretStore, WithoutASecretServiceTheFileKeepsTheScrambledPassword)
+{
+    if (qgetenv("QZ8_TEST_SECRET_SERVICE") == "1")
+        GTEST_SKIP() << "a Secret Service runs here";
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    Window w;
+    w.password->SetText("hunter2");
+    SaveIni(&w.form, ini);
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + Scrambled("hunter2")));
+    EXPECT_EQ(ModeOf(ini), 0600u);
+}
+
+// Against a real Secret Service (a gnome-keyring on a private session bus,
+// started by tests/helpers/with-keyring.sh).
+TEST(DesktopSecretStore, RealSecretServiceHoldsThePasswordAndTheFileTheMarker)
+{
+    if (qgetenv("QZ8_TEST_SECRET_SERVICE") != "1")
+        GTEST_SKIP() << "runs under tests/helpers/with-keyring.sh";
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + Scrambled("from an old file") + "\n").toUtf8()));
+    {
+        Window w;
+        ReadIni(&w.form, ini);
+        EXPECT_EQ(w.password->Text(), "from an old file");
+        SaveIni(&w.form, ini); // moves it into the store
+    }
+    const QString text = qz8test::ReadText(ini);
+    EXPECT_TRUE(text.contains("text=" + SecretStoreMarker())) << text.toStdString();
+    EXPECT_FALSE(text.contains(Scrambled("from an old file")));
+    EXPECT_EQ(ModeOf(ini), 0600u);
+    QString secret;
+    ASSERT_EQ(DesktopSecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini, "Password"), secret),
+              TSecretResult::Ok);
+    EXPECT_EQ(secret, "from an old file");
+    {
+        Window back;
+        ReadIni(&back.form, ini);
+        EXPECT_EQ(back.password->Text(), "from an old file");
+        back.password->SetText("");
+        SaveIni(&back.form, ini);
+    }
+    EXPECT_EQ(DesktopSecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini, "Password"), secret),
+              TSecretResult::NotFound);
+}
