@@ -279,7 +279,8 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
         return;
     fPlacements = ReadPlacements(ini);
     fPlacementsKnown = true;
-    if (fPlacements.empty())
+    // A window placed inside another is placed by that one.
+    if (fPlacements.empty() || !isWindow())
         return;
     // The placement of this arrangement, else the most recent one (made to
     // fit): a new set-up starts where the user last had the window.
@@ -306,8 +307,8 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
         });
         fPlacementsKnown = true;
     }
-    // Only a window that was shown has a placement of the user's.
-    if (has_shown) {
+    // Only a window of its own that was shown has a placement of the user's.
+    if (has_shown && isWindow()) {
         TWindowPlacement now;
         now.Normal = normalGeometry();
         now.State = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);

@@ -197,3 +197,28 @@ TEST(WindowGeometryFile, NeverShownWindowKeepsTheFilesPlacements)
     }
     EXPECT_EQ(qz8test::ReadText(ini), before);
 }
+
+TEST(WindowGeometryFile, WindowInsideAnotherIsNotPlacedByTheFile)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    {
+        auto w = Shown(ini);
+        w->setGeometry(150, 120, 520, 310);
+    }
+    QWidget host;
+    host.resize(900, 700);
+    auto* inner = new Tool(ini);
+    inner->setParent(&host, Qt::Widget);
+    inner->setGeometry(5, 6, 300, 200);
+    host.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(inner->HasShown());
+    EXPECT_EQ(inner->geometry(), QRect(5, 6, 300, 200));
+    inner->setGeometry(7, 8, 310, 210);
+    delete inner; // saves: the placement of the window of its own stays
+    TMyMemIniFile file(ini);
+    const TPlacements kept = ReadPlacements(file);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].second.Normal, QRect(150, 120, 520, 310));
+}
