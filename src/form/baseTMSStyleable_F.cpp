@@ -285,14 +285,16 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     // The placement of this arrangement, else the most recent one (made to
     // fit): a new set-up starts where the user last had the window.
     const QString here = ScreenArrangementKey(ScreenGeometries());
-    const TWindowPlacement* p = &fPlacements.front().second;
+    // A copy: the resize below may run a derived window's code that saves.
+    TWindowPlacement p = fPlacements.front().second;
     for (const auto& [key, placement] : fPlacements) {
         if (key.compare(here, Qt::CaseInsensitive) == 0)
-            p = &placement;
+            p = placement;
     }
-    setGeometry(FitOnScreens(p->Normal, AvailableScreenGeometries()));
-    if (p->State != Qt::WindowNoState)
-        setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | p->State);
+    const QPointer<TTMSStyleableRepositoryForm> self(this);
+    setGeometry(FitOnScreens(p.Normal, AvailableScreenGeometries()));
+    if (self && p.State != Qt::WindowNoState)
+        setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | p.State);
 }
 
 void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
