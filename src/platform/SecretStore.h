@@ -8,6 +8,12 @@
 // inside it. A store that does not answer within kSecretStoreTimeoutMs
 // (a locked keyring waiting for a prompt, a hung daemon) counts as
 // unavailable for the rest of the process: one wait, not one per password.
+//
+// QtKeychain queues every job through one object of its own, which belongs to
+// the thread that ran the first job. A tool that runs QtKeychain jobs on its
+// GUI thread before the library's first call here ties that queue to its GUI
+// thread, which these calls block: call DesktopSecretStore() once first, or
+// run the tool's own jobs off the GUI thread.
 #include "qz8_export.h"
 
 #include <QString>
