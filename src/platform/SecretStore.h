@@ -12,8 +12,9 @@
 // QtKeychain queues every job through one object of its own, which belongs to
 // the thread that ran the first job. A tool that runs QtKeychain jobs on its
 // GUI thread before the library's first call here ties that queue to its GUI
-// thread, which these calls block: call DesktopSecretStore() once first, or
-// run the tool's own jobs off the GUI thread.
+// thread, which these calls block (until the timeout): make one call
+// through DesktopSecretStore() first (a Read of any key), or run the tool's
+// own jobs off the GUI thread.
 #include "qz8_export.h"
 
 #include <QString>
