@@ -84,6 +84,24 @@ public:
         return outcome.get();
     }
 
+    // Reached at exit() with the application object still alive (its post
+    // routine never ran): a running QThread must not be destroyed, that
+    // aborts the process. The thread is asked to end; one that does not in
+    // time is left to the ending process.
+    ~TKeychainWorker()
+    {
+        if (!fThread || !fThread->isRunning())
+            return;
+        fThread->quit();
+        if (fThread->wait(1000))
+            return; // the thread and the context are freed as members
+        (void)fContext.release();
+        (void)fThread.release();
+    }
+    TKeychainWorker() = default;
+    TKeychainWorker(const TKeychainWorker&) = delete;
+    TKeychainWorker& operator=(const TKeychainWorker&) = delete;
+
 private:
     void Start()
     {
