@@ -9,14 +9,13 @@
 #include "external/TmsControls.h"
 #include "form/baseTMSStyleable_F.h"
 #include "fuzz_common.h"
+#include "helpers/memory_secret_store.h"
 #include "platform/Forms.h"
 #include "platform/ListBox.h"
-#include "platform/SecretStore.h"
 #include "settings/ReadAndSaveIni.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -34,28 +33,6 @@ W* Named(QWidget* parent, const char* name)
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
-
-class MemoryStore : public qz8::ISecretStore {
-public:
-    QHash<QString, QString> secrets;
-    qz8::TSecretResult Write(const QString& service, const QString& key, const QString& secret) override
-    {
-        secrets.insert(service + QLatin1Char('|') + key, secret);
-        return qz8::TSecretResult::Ok;
-    }
-    qz8::TSecretResult Read(const QString& service, const QString& key, QString& secret) override
-    {
-        const auto it = secrets.constFind(service + QLatin1Char('|') + key);
-        if (it == secrets.constEnd())
-            return qz8::TSecretResult::NotFound;
-        secret = *it;
-        return qz8::TSecretResult::Ok;
-    }
-    qz8::TSecretResult Remove(const QString& service, const QString& key) override
-    {
-        return secrets.remove(service + QLatin1Char('|') + key) ? qz8::TSecretResult::Ok : qz8::TSecretResult::NotFound;
-    }
-};
 
 std::unique_ptr<qz8::TTMSStyleableRepositoryForm> MakeWindow()
 {
@@ -111,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qz8::MEMINI_include_Memos = true;
     qz8::MEMINI_check_filenames = true;
     qz8::MEMINI_include_checklistbox_checkeds = true;
-    static MemoryStore store;
+    static qz8test::MemorySecretStore store;
     qz8::SetSecretStore(&store);
     const QString input = dir.filePath(QStringLiteral("input.ini"));
     {

@@ -4,13 +4,13 @@
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
+#include "helpers/memory_secret_store.h"
 #include "platform/Forms.h"
 #include "platform/SecretStore.h"
 #include "settings/ReadAndSaveIni.h"
 #include "test_util.h"
 
 #include <QFile>
-#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,41 +18,6 @@
 using namespace qz8;
 
 namespace {
-
-// A store in memory that can be made unreachable.
-class MemoryStore : public ISecretStore {
-public:
-    QMap<QString, QString> secrets; // "service|key" -> secret
-    bool reachable = true;
-    int calls = 0;
-
-    TSecretResult Write(const QString& service, const QString& key, const QString& secret) override
-    {
-        ++calls;
-        if (!reachable)
-            return TSecretResult::Unavailable;
-        secrets[service + '|' + key] = secret;
-        return TSecretResult::Ok;
-    }
-    TSecretResult Read(const QString& service, const QString& key, QString& secret) override
-    {
-        ++calls;
-        if (!reachable)
-            return TSecretResult::Unavailable;
-        auto it = secrets.constFind(service + '|' + key);
-        if (it == secrets.constEnd())
-            return TSecretResult::NotFound;
-        secret = *it;
-        return TSecretResult::Ok;
-    }
-    TSecretResult Remove(const QString& service, const QString& key) override
-    {
-        ++calls;
-        if (!reachable)
-            return TSecretResult::Unavailable;
-        return secrets.remove(service + '|' + key) ? TSecretResult::Ok : TSecretResult::NotFound;
-    }
-};
 
 struct Window {
     TForm form;
@@ -89,7 +54,7 @@ class SecretPasswords : public ::testing::Test {
 protected:
     void SetUp() override { SetSecretStore(&store); }
     void TearDown() override { SetSecretStore(nullptr); }
-    MemoryStore store;
+    qz8test::MemorySecretStore store;
     QTemporaryDir dir;
     QString ini = dir.filePath("tool.ini");
 };
@@ -108,7 +73,7 @@ TEST_F(SecretPasswords, InTheStoreNotInTheFileAndBackInAFreshWindow)
     EXPECT_TRUE(text.contains("[Password]\ntext=" + SecretStoreMarker() + "\n")) << text.toStdString();
     EXPECT_FALSE(text.contains("hunter2"));
     EXPECT_FALSE(text.contains(Scrambled("hunter2")));
-    EXPECT_EQ(store.secrets.value(PasswordSecretService() + '|' + PasswordSecretKey(ini, "Password")), "hunter2");
+    EXPECT_EQ(store.secrets.value(store.Name(PasswordSecretService(), PasswordSecretKey(ini, "Password"))), "hunter2");
     EXPECT_TRUE(PasswordSecretKey(ini, "Password").endsWith("tool.ini#Password"));
     EXPECT_EQ(ModeOf(ini), 0600u);
 
@@ -127,7 +92,7 @@ TEST_F(SecretPasswords, OldFileIsReadAndTheNextSaveMovesThePasswordIntoTheStore)
     SaveIni(&w.form, ini);
     EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + SecretStoreMarker()));
     EXPECT_FALSE(qz8test::ReadText(ini).contains(Scrambled("old pw")));
-    EXPECT_EQ(store.secrets.value(PasswordSecretService() + '|' + PasswordSecretKey(ini, "Password")), "old pw");
+    EXPECT_EQ(store.secrets.value(store.Name(PasswordSecretService(), PasswordSecretKey(ini, "Password"))), "old pw");
 }
 
 TEST_F(SecretPasswords, WithoutAStoreThePasswordStaysScrambledInAnOwnerOnlyFile)
