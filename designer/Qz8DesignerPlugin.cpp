@@ -5,9 +5,10 @@
 
 #include <QMetaObject>
 #include <QWidget>
+#include <utility>
 
-Qz8DesignerWidget::Qz8DesignerWidget(const qz8::TRegisteredComponent& component, QObject* parent)
-    : QObject(parent), fComponent(component)
+Qz8DesignerWidget::Qz8DesignerWidget(qz8::TRegisteredComponent component, QObject* parent)
+    : QObject(parent), fComponent(std::move(component))
 { }
 
 QString Qz8DesignerWidget::name() const { return QString::fromLatin1(fComponent.Class->className()); }
@@ -21,8 +22,10 @@ bool Qz8DesignerWidget::isContainer() const { return fComponent.IsContainer; }
 QWidget* Qz8DesignerWidget::createWidget(QWidget* parent)
 {
     QWidget* w = fComponent.Create(parent);
-    // What the designer makes is designing (csDesigning).
-    qz8::SetDesigning(w);
+    // What Designer's form editor makes is being designed (csDesigning);
+    // what QUiLoader makes at run time is live.
+    if (fInFormEditor)
+        qz8::SetDesigning(w);
     return w;
 }
 

@@ -7,16 +7,15 @@
 #include <memory>
 #include <vector>
 
-namespace qz8 {
-struct TRegisteredComponent;
-} // namespace qz8
+#include "platform/Registration.h"
 
 // One component as Designer sees it.
 class Qz8DesignerWidget : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_INTERFACES(QDesignerCustomWidgetInterface)
 public:
-    Qz8DesignerWidget(const qz8::TRegisteredComponent& component, QObject* parent);
+    // A copy: the registry may grow or be emptied while Designer runs.
+    Qz8DesignerWidget(qz8::TRegisteredComponent component, QObject* parent);
     QString name() const override;
     QString group() const override;
     QString toolTip() const override;
@@ -26,12 +25,19 @@ public:
     bool isContainer() const override;
     QWidget* createWidget(QWidget* parent) override;
     bool isInitialized() const override { return fInitialized; }
-    void initialize(QDesignerFormEditorInterface*) override { fInitialized = true; }
+    // Designer's form editor calls this with itself; QUiLoader never does, so
+    // its widgets are live ones.
+    void initialize(QDesignerFormEditorInterface* core) override
+    {
+        fInitialized = true;
+        fInFormEditor = fInFormEditor || core != nullptr;
+    }
     QString domXml() const override;
 
 private:
-    const qz8::TRegisteredComponent& fComponent;
+    const qz8::TRegisteredComponent fComponent;
     bool fInitialized = false;
+    bool fInFormEditor = false;
 };
 
 class Qz8DesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface {

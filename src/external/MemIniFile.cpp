@@ -1,4 +1,5 @@
 #include "external/MemIniFile.h"
+#include "platform/AtomicFile_p.h"
 #include "external/General_runtime.h"
 #include "platform/Types.h"
 
@@ -6,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
@@ -560,45 +560,16 @@ void TMyMemIniFile::Parse(const QString& text) const
     }
 }
 
-namespace {
-
-// A save killed between writing its temporary file and renaming it leaves
-// that file ("<name>.XXXXXX", QSaveFile's naming) beside the target. After a
-// successful save such files are removed once they are old enough that no
-// other save can still be writing them.
-void RemoveStaleSaveFiles(const QString& fileName)
-{
-    const QFileInfo target(fileName);
-    const QDir dir = target.absoluteDir();
-    const QString prefix = target.fileName() + QLatin1Char('.');
-    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-10 * 60);
-    const QStringList names =
-        dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString& name : names) {
-        const QStringView tail = QStringView(name).mid(prefix.size());
-        const bool ours = tail.size() == 6 && std::all_of(tail.begin(), tail.end(), [](QChar c) {
-                              return c.unicode() < 128 && c.isLetterOrNumber();
-                          });
-        if (ours && QFileInfo(dir.filePath(name)).lastModified().toUTC() < old)
-            QFile::remove(dir.filePath(name));
-    }
-}
-
-} // namespace
-
 void TMyMemIniFile::UpdateFile() const
 {
-    QSaveFile f(fFileName);
-    if (fFileName.isEmpty() || !f.open(QIODevice::WriteOnly | QIODevice::Text))
-        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(fFileName, f.errorString()));
-    // Narrowed before a byte is written, so the secret is never readable by
-    // others, not even in the temporary file.
-    if (fOwnerOnly && !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw Exception(QStringLiteral("Cannot protect file \"%1\". %2").arg(fFileName, f.errorString()));
-    const QByteArray data = ToText().toUtf8();
-    if (f.write(data) != data.size() || !f.commit())
-        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fFileName, f.errorString()));
-    RemoveStaleSaveFiles(fFileName);
+    QString error;
+    // The secret of an owner-only file is never readable by others, not even
+    // in the temporary file.
+    if (!WriteFileAtomically(fFileName, ToText().toUtf8(), fOwnerOnly, error))
+        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fFileName, error));
+    // Debris of a save killed before its rename; ten minutes old, no other
+    // save can still be writing it.
+    RemoveSaveDebris(fFileName, 10 * 60);
 }
 
 } // namespace qz8

@@ -44,8 +44,11 @@ public:
     // (or something endless), and reading it whole would only exhaust memory.
     static constexpr qint64 kMaxIniFileBytes = 16 * 1024 * 1024;
     void Clear();
-    // Writes the whole content to the bound file, atomically. On failure
-    // raises Exception naming the file; the previous file stays whole.
+    // Writes the whole content to the bound file, atomically, through a
+    // temporary "<file>.qz8-save-XXXXXX" beside it. On failure raises
+    // Exception naming the file; the previous file stays whole. Temporaries
+    // that killed saves left are removed once ten minutes old; no other file
+    // beside it is touched.
     void UpdateFile() const;
     // A file that holds a secret is written readable and writable by its
     // owner only (0600 on Linux); otherwise a new file gets the user's umask

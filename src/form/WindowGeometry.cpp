@@ -104,29 +104,42 @@ QRect FitOnScreens(const QRect& saved, const QList<QRect>& available)
 {
     if (available.isEmpty() || saved.isEmpty())
         return saved;
+    // The screen the window goes to: the one showing most of it, else the
+    // one nearest to its centre.
     const int needW = std::min(saved.width(), kMinVisible);
     const int needH = std::min(saved.height(), kMinVisible);
+    const QRect* screen = nullptr;
+    qint64 mostShown = 0;
     for (const QRect& a : available) {
         const QRect on = saved & a;
-        if (on.width() >= needW && on.height() >= needH)
-            return saved;
-    }
-    const QPoint centre(static_cast<int>((qint64{saved.left()} + saved.right()) / 2),
-                        static_cast<int>((qint64{saved.top()} + saved.bottom()) / 2));
-    const QRect* nearest = nullptr;
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (const QRect& a : available) {
-        const qint64 d = DistanceSquared(centre, a);
-        if (!a.isEmpty() && d < best) {
-            best = d;
-            nearest = &a;
+        const qint64 shown = qint64{on.width()} * on.height();
+        if (on.width() >= needW && on.height() >= needH && shown > mostShown) {
+            mostShown = shown;
+            screen = &a;
         }
     }
-    if (!nearest)
+    const bool shows = screen != nullptr;
+    if (!screen) {
+        const QPoint centre(static_cast<int>((qint64{saved.left()} + saved.right()) / 2),
+                            static_cast<int>((qint64{saved.top()} + saved.bottom()) / 2));
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (const QRect& a : available) {
+            const qint64 d = DistanceSquared(centre, a);
+            if (!a.isEmpty() && d < best) {
+                best = d;
+                screen = &a;
+            }
+        }
+    }
+    if (!screen)
         return saved;
-    const QSize size = saved.size().boundedTo(nearest->size());
-    const int x = std::clamp(saved.x(), nearest->left(), nearest->left() + nearest->width() - size.width());
-    const int y = std::clamp(saved.y(), nearest->top(), nearest->top() + nearest->height() - size.height());
+    // Never larger than that screen: a damaged size would otherwise cost a
+    // backing store of its area.
+    const QSize size = saved.size().boundedTo(screen->size());
+    if (shows && size == saved.size())
+        return saved;
+    const int x = std::clamp(saved.x(), screen->left(), screen->left() + screen->width() - size.width());
+    const int y = std::clamp(saved.y(), screen->top(), screen->top() + screen->height() - size.height());
     return QRect(QPoint(x, y), size);
 }
 

@@ -40,10 +40,12 @@ QZ8_EXPORT QString ScreenArrangementKey(const QList<QRect>& screens);
 QZ8_EXPORT QList<QRect> ScreenGeometries();
 QZ8_EXPORT QList<QRect> AvailableScreenGeometries();
 
-// A saved geometry made to fit the screens there are: unchanged when at
-// least a 32 x 32 pixel part of it (or all of it, if smaller) lies on a
-// screen; otherwise moved whole onto the nearest screen, and made smaller
-// where it is larger than that screen.
+// A saved geometry made to fit the screens there are. The screen it goes to
+// is the one showing the largest part of it (at least 32 x 32 pixels, or all
+// of it if smaller), else the one nearest to its centre. It is never larger
+// than that screen's area: a larger one is shrunk to it and moved onto it.
+// One that fits and shows on a screen is left unchanged; one that shows on
+// none is moved whole onto the nearest.
 QZ8_EXPORT QRect FitOnScreens(const QRect& saved, const QList<QRect>& available);
 
 // The placements per arrangement key, most recent first.

@@ -1,4 +1,5 @@
 #include "platform/Broadcast.h"
+#include "platform/SessionBus_p.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -25,6 +26,9 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
     return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, static_cast<WPARAM>(wParam),
                         static_cast<LPARAM>(value)) != 0;
 #else
+    // A bus that never answers must not hold the sender for ever.
+    if (!WaitForSessionBus(3 * kSessionBusProbeMs))
+        return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
@@ -75,10 +79,12 @@ TLauncherListener::TLauncherListener(QObject* owner, std::function<quintptr()> n
     fFilter = std::make_unique<NativeFilter>(this);
     QCoreApplication::instance()->installNativeEventFilter(fFilter.get());
 #else
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected())
-        bus.connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
-                    SLOT(OnBusSignal(uint, qulonglong, qlonglong)));
+    // Connected once the bus has answered, off the GUI thread: a window never
+    // waits for the bus.
+    WhenSessionBusAnswers(this, [this] {
+        QDBusConnection::sessionBus().connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
+                                              SLOT(OnBusSignal(uint, qulonglong, qlonglong)));
+    });
 #endif
 }
 

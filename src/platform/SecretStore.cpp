@@ -1,5 +1,6 @@
 #include "platform/SecretStore.h"
 #include "platform/Logging.h"
+#include "platform/SessionBus_p.h"
 #include "platform/Types.h"
 
 #include <QCoreApplication>
@@ -46,6 +47,13 @@ public:
     template <class MakeJob>
     TJobOutcome Run(MakeJob make)
     {
+#ifndef Q_OS_WIN
+        // The Secret Service is on the session bus: while the bus does not
+        // answer, the store is unavailable at once instead of after the
+        // job's timeout (and the bus is asked again later).
+        if (!WaitForSessionBus(2 * kSessionBusProbeMs))
+            return {};
+#endif
         std::lock_guard lock(fMutex);
         if (fGivenUp || !QCoreApplication::instance())
             return {};

@@ -158,6 +158,30 @@ void PersistDatePicker(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
     ini.WriteString(section, kText, fs.Locale.toString(picker->DateTime().date(), fs.ShortDateFormat));
 }
 
+// A password edit whose marker the secret store did not resolve when read
+// (store down, locked, or silent) carries this property until its text
+// changes: until then its save writes the marker back and leaves the secret
+// in the store alone, so a store that is away at show loses nothing.
+const char* const kUnresolvedSecret = "qz8UnresolvedSecret";
+
+bool IsUnresolved(const QObject* edit) { return edit->property(kUnresolvedSecret).toBool(); }
+
+void MarkUnresolved(TElEdit* edit, bool unresolved)
+{
+    if (!unresolved) {
+        edit->setProperty(kUnresolvedSecret, QVariant());
+        return;
+    }
+    if (IsUnresolved(edit))
+        return;
+    edit->setProperty(kUnresolvedSecret, true);
+    // Any change of the text after the read is the user's (or the tool's)
+    // word on that password.
+    QObject::connect(
+        edit->Editor(), &QLineEdit::textChanged, edit,
+        [edit] { edit->setProperty(kUnresolvedSecret, QVariant()); }, Qt::SingleShotConnection);
+}
+
 // A password's text as the file holds it: the marker when the secret store
 // took it, else scrambled. An emptied password leaves nothing in the store.
 QString StoredPassword(TMyMemIniFile& ini, const QString& section, QString text)
@@ -189,8 +213,10 @@ bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QStrin
         const TSecretResult r =
             SecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini.FileName(), section), text);
         if (r != TSecretResult::Ok)
-            qCWarning(lcQz8, "the password of \"%s\" is not in the secret store (%s)", qPrintable(section),
-                      r == TSecretResult::NotFound ? "not found" : "store unavailable");
+            qCWarning(lcQz8,
+                      "the password of \"%s\" could not be taken from the secret store (%s); it stays there "
+                      "and the file keeps its marker until the password is changed",
+                      qPrintable(section), r == TSecretResult::NotFound ? "not found" : "store unavailable");
         return r == TSecretResult::Ok;
     }
     text = FromNumStr(text);
@@ -210,8 +236,12 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
     const bool password = plain && plain->PasswordChar() == QLatin1String("*");
     if (reading) {
         QString text = ini.ReadString(section, kText, QString());
-        if (password && !StoredPasswordText(ini, section, text))
-            return;
+        if (password) {
+            const bool resolved = StoredPasswordText(ini, section, text);
+            MarkUnresolved(plain, !resolved);
+            if (!resolved)
+                return;
+        }
         if (qobject_cast<TElSpinEdit*>(edit) || qobject_cast<TElFloatSpinEdit*>(edit)) {
             // Longer than the text of 2147483646 cannot be a spin value.
             if (text.size() <= 10)
@@ -225,7 +255,10 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
         return;
     }
     QString text = edit->Text();
-    if (password)
+    if (password && IsUnresolved(edit)) {
+        ini.SetOwnerOnly(true);
+        text = SecretStoreMarker();
+    } else if (password)
         text = StoredPassword(ini, section, text);
     else if (nameEdit)
         text = ContractAppDrive(text);
@@ -469,6 +502,18 @@ void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control)
         ini.ReadMultiString(section, lines);
     else
         ini.WriteMultiString(section, lines, 50);
+}
+
+QStringList UnresolvedPasswords(const QObject* form)
+{
+    QStringList names;
+    if (!form)
+        return names;
+    for (const TElEdit* edit : form->findChildren<TElEdit*>()) {
+        if (IsUnresolved(edit))
+            names << edit->objectName();
+    }
+    return names;
 }
 
 QString SecretStoreMarker() { return QStringLiteral("<in secret store>"); }

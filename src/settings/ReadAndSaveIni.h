@@ -20,6 +20,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace qz8 {
 
@@ -47,6 +48,11 @@ QZ8_EXPORT QString SecretStoreMarker();
 // absolute name and the control's name.
 QZ8_EXPORT QString PasswordSecretService();
 QZ8_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& control);
+// The password edits of a form (by name) whose marker the secret store could
+// not resolve at the last read: the store was down, locked or silent, or
+// lost the secret. Each keeps its marker in the file, and its secret in the
+// store, until its text is changed; a tool may tell the user or read again.
+QZ8_EXPORT QStringList UnresolvedPasswords(const QObject* form);
 
 class QZ8_EXPORT IFormStateSections {
 public:

@@ -77,6 +77,47 @@ TEST(WindowPlacement, FitOnScreensMovesOnlyWhatLiesOnNoScreen)
     EXPECT_EQ(FitOnScreens(QRect(-5000, 0, 20, 10), {}), QRect(-5000, 0, 20, 10));
 }
 
+// A damaged size must never reach the window: each would cost a backing
+// store of its area (gigabytes), the largest a crash.
+TEST(WindowPlacement, FitOnScreensNeverKeepsASizeLargerThanItsScreen)
+{
+    const QRect left(-1920, 0, 1920, 1080);
+    for (const QList<QRect>& screens : {QList<QRect>{kLaptop}, QList<QRect>{left, kLaptop}}) {
+        for (const QRect& saved : {QRect(0, 0, 40000, 40000), QRect(-100, -100, 16777215, 16777215),
+                                   QRect(-16777216, 10, 16777215, 300), QRect(100, 100, 1367, 20),
+                                   QRect(-1920, 0, 3286, 1080)}) {
+            const QRect fitted = FitOnScreens(saved, screens);
+            bool within = false;
+            for (const QRect& s : screens)
+                within = within || s.contains(fitted);
+            EXPECT_TRUE(within) << saved.x() << "," << saved.width() << " -> " << fitted.x() << "," << fitted.y()
+                                << " " << fitted.width() << "x" << fitted.height();
+        }
+    }
+    // Shrunk to the screen that shows most of it, then placed on it.
+    EXPECT_EQ(FitOnScreens(QRect(100, 50, 40000, 200), {kLaptop, kMonitor}), QRect(1366, 50, 1920, 200));
+    EXPECT_EQ(FitOnScreens(QRect(100, 50, 1000, 4000), {kLaptop}), QRect(100, 0, 1000, 768));
+}
+
+TEST(WindowGeometryFile, HugeSavedSizeOpensNoLargerThanTheScreen)
+{
+    qz8test::ScopedOffscreenScreens restore;
+    for (const QList<QRect>& screens : {QList<QRect>{kLaptop}, QList<QRect>{QRect(-1920, 0, 1920, 1080), kLaptop}}) {
+        if (!qz8test::SetOffscreenScreens(screens))
+            GTEST_SKIP() << "the platform's screens cannot be changed here";
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("tool.ini");
+        ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Window geometry]\n" + ScreenArrangementKey(ScreenGeometries()) +
+                                              "=-100,-100,16777215,16777215,normal\n")
+                                                 .toUtf8()));
+        auto w = Shown(ini);
+        bool within = false;
+        for (const QRect& s : AvailableScreenGeometries())
+            within = within || s.contains(w->geometry());
+        EXPECT_TRUE(within) << w->width() << "x" << w->height();
+    }
+}
+
 TEST(WindowGeometryFile, MovedResizedWindowComesBackTheSame)
 {
     QTemporaryDir dir;

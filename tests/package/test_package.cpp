@@ -11,7 +11,12 @@
 #include "platform/StdCtrls.h"
 
 #ifdef QZ8_DESIGNER_PLUGIN
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QPluginLoader>
+#include <QUiLoader>
+#include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #endif
@@ -110,6 +115,13 @@ TEST(Package, DesignerLoadsThePluginAndCreatesEveryWidget)
         EXPECT_FALSE(w->toolTip().isEmpty());
         EXPECT_TRUE(w->domXml().contains(w->name()));
         EXPECT_EQ(w->isContainer(), w->name() == "qz8::TTransparentContainingGroup" || w->name() == "qz8::TContainBox");
+        // Made before Designer's form editor initialised it (as QUiLoader
+        // makes widgets): live; made inside the form editor: designing.
+        QWidget* live = w->createWidget(&parent);
+        ASSERT_NE(live, nullptr) << w->name().toStdString();
+        EXPECT_FALSE(IsDesigning(live)) << w->name().toStdString();
+        QDesignerFormEditorInterface core;
+        w->initialize(&core);
         QWidget* made = w->createWidget(&parent);
         ASSERT_NE(made, nullptr) << w->name().toStdString();
         EXPECT_EQ(QString::fromLatin1(made->metaObject()->className()), w->name());
@@ -118,6 +130,54 @@ TEST(Package, DesignerLoadsThePluginAndCreatesEveryWidget)
     EXPECT_EQ(names, kSamples);
     // The chooser's palette image is its bitmap.
     EXPECT_EQ(collection->customWidgets()[9]->icon().pixmap(14, 14).toImage().pixelColor(3, 7), QColor(255, 255, 0));
+}
+
+// The plugin outlives any change of the registry: another package or a
+// tool registering components of its own, or the package's unload.
+TEST(Package, DesignerPluginSurvivesARegistryThatGrowsOrEmpties)
+{
+    QPluginLoader loader(QZ8_DESIGNER_PLUGIN);
+    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    ASSERT_NE(collection, nullptr);
+    for (int i = 0; i < 200; ++i)
+        RegisterComponent(ComponentOf<TContainBox>(QStringLiteral("Page%1").arg(i), "x.h", "tip"));
+    UnregisterAllComponents();
+    QWidget parent;
+    QStringList names;
+    for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) {
+        names << w->name();
+        EXPECT_EQ(w->group(), "Samples");
+        EXPECT_FALSE(w->includeFile().isEmpty());
+        EXPECT_NE(w->createWidget(&parent), nullptr);
+    }
+    EXPECT_EQ(names, kSamples);
+    RegisterPackageComponents();
+}
+
+// A form loaded at run time through QUiLoader gets live widgets: the margin
+// panel has its handles.
+TEST(Package, UiLoaderMakesLiveWidgetsThroughThePlugin)
+{
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QFileInfo(QStringLiteral(QZ8_DESIGNER_PLUGIN)).absolutePath());
+    ASSERT_TRUE(loader.availableWidgets().contains("qz8::TNotepadGrabPanel"));
+    QByteArray ui = R"(<ui version="4.0"><class>Form</class>
+<widget class="QWidget" name="Form"><property name="geometry"><rect><x>0</x><y>0</y><width>300</width><height>400</height></rect></property>
+<widget class="qz8::TNotepadGrabPanel" name="margins"/>
+</widget></ui>)";
+    QBuffer buffer(&ui);
+    std::unique_ptr<QWidget> form(loader.load(&buffer));
+    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+    auto* panel = form->findChild<TNotepadGrabPanel*>("margins");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(IsDesigning(panel));
+    panel->SetParentControl(form.get());
+    form->show();
+    QCoreApplication::processEvents();
+    EXPECT_GT(panel->XWidth(), 0);
+    EXPECT_FALSE(panel->Midpoint(t_left).IsEmpty());
 }
 #endif
 

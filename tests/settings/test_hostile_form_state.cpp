@@ -162,23 +162,33 @@ TEST(HostileFormState, TheDriveIsFoundOncePerSaveOrRead)
     EXPECT_EQ(AppDriveRoot(), "/mnt/");
 }
 
-TEST(HostileFormState, StaleSaveDebrisIsRemovedAtTheNextSave)
+// Only the library's own temporaries of killed saves go; a user's files
+// that merely look like temporaries stay, however old.
+TEST(HostileFormState, OnlyOwnSaveDebrisIsRemovedAtTheNextSave)
 {
     QTemporaryDir dir;
     const QString name = dir.filePath("tool.ini");
-    const QString stale = name + ".Ab12Cd", fresh = name + ".Zz99Yy", other = name + ".bak";
-    for (const QString& f : {stale, fresh, other})
+    const QString stale = name + ".qz8-save-Ab12Cd", fresh = name + ".qz8-save-Zz99Yy";
+    const QStringList users = {name + ".backup", name + ".orig01", name + ".2024v1", name + ".Ab12Cd",
+                               name + ".qz8-save-Ab12Cd.txt", name + ".qz8-save-Ab1"};
+    for (const QString& f : QStringList{stale, fresh} + users) {
         ASSERT_TRUE(qz8test::WriteBytes(f, QByteArray(1000, 'x')));
-    QFile old(stale);
-    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
-    old.close();
+        if (f == fresh)
+            continue;
+        QFile old(f);
+        ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(
+            old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
     TForm form;
     SaveIni(&form, name);
     EXPECT_FALSE(QFile::exists(stale));
     EXPECT_TRUE(QFile::exists(fresh)); // another save may still be writing it
-    EXPECT_TRUE(QFile::exists(other));
+    for (const QString& f : users)
+        EXPECT_TRUE(QFile::exists(f)) << f.toStdString();
     EXPECT_TRUE(QFile::exists(name));
+    // A save leaves nothing of its own beside the file.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), users.size() + 2);
 }
 
 TEST(HostileFormState, SubMenusGoWithTheirItems)

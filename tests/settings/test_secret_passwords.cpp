@@ -149,6 +149,72 @@ TEST_F(SecretPasswords, MarkerWithoutItsSecretLeavesTheEditAsItWas)
     EXPECT_EQ(w.password->Text(), "typed");
 }
 
+// A store that cannot give the secret back at show (down, locked, or it
+// answers NotFound) must not cost the password: the save writes the marker
+// back and leaves the secret alone until the user changes the password.
+TEST_F(SecretPasswords, UnresolvedMarkerIsWrittenBackAndItsSecretKept)
+{
+    const QString name = store.Name(PasswordSecretService(), PasswordSecretKey(ini, "Password"));
+    for (const bool notFound : {false, true}) {
+        SCOPED_TRACE(notFound ? "not found" : "unavailable");
+        store.secrets.clear();
+        if (!notFound)
+            store.secrets.insert(name, "hunter2");
+        ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+        store.reachable = notFound;
+        Window w;
+        ReadIni(&w.form, ini);
+        EXPECT_EQ(w.password->Text(), "");
+        EXPECT_EQ(UnresolvedPasswords(&w.form), QStringList{"Password"});
+        store.reachable = true; // back before the window closes
+        SaveIni(&w.form, ini);
+        EXPECT_TRUE(qz8test::ReadText(ini).contains("[Password]\ntext=" + SecretStoreMarker() + "\n"));
+        EXPECT_EQ(store.secrets.value(name), notFound ? QString() : QString("hunter2"));
+        EXPECT_EQ(ModeOf(ini), 0600u);
+        // A second save, and a read that fails again, change nothing.
+        store.reachable = false;
+        ReadIni(&w.form, ini);
+        SaveIni(&w.form, ini);
+        EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + SecretStoreMarker()));
+    }
+}
+
+TEST_F(SecretPasswords, AChangedOrEmptiedUnresolvedPasswordIsTheUsersWord)
+{
+    const QString name = store.Name(PasswordSecretService(), PasswordSecretKey(ini, "Password"));
+    store.secrets.insert(name, "hunter2");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    store.reachable = false;
+    Window w;
+    ReadIni(&w.form, ini);
+    store.reachable = true;
+    w.password->SetText("new one");
+    EXPECT_TRUE(UnresolvedPasswords(&w.form).isEmpty());
+    SaveIni(&w.form, ini);
+    EXPECT_EQ(store.secrets.value(name), "new one");
+
+    // Typed and emptied again: the user emptied it, the secret goes.
+    store.reachable = false;
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    ReadIni(&w.form, ini);
+    EXPECT_EQ(UnresolvedPasswords(&w.form), QStringList{"Password"});
+    w.password->SetText("");
+    store.reachable = true;
+    SaveIni(&w.form, ini);
+    EXPECT_FALSE(store.secrets.contains(name));
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("[Password]\ntext=\n"));
+
+    // A read that resolves clears the mark.
+    store.secrets.insert(name, "again");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    store.reachable = false;
+    ReadIni(&w.form, ini);
+    store.reachable = true;
+    ReadIni(&w.form, ini);
+    EXPECT_EQ(w.password->Text(), "again");
+    EXPECT_TRUE(UnresolvedPasswords(&w.form).isEmpty());
+}
+
 TEST_F(SecretPasswords, TwoFilesAndTwoControlsAreFourSecrets)
 {
     const QString other = dir.filePath("other.ini");

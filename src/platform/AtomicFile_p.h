@@ -1,0 +1,27 @@
+#pragma once
+// Whole-file writes that never leave a torn file: the data goes to a
+// temporary file of the library's own naming beside the target, is flushed
+// to disk, and replaces the target in one rename. A save killed half-way
+// leaves the target as it was and, at worst, a temporary named
+// "<file>.qz8-save-XXXXXX" (six letters or digits), which the next
+// successful save removes once it is old. Nothing else beside the target is
+// ever touched.
+#include <QByteArray>
+#include <QString>
+
+namespace qz8 {
+
+// The infix of the temporaries: "<file>" + kSaveDebrisInfix + six characters.
+inline constexpr char kSaveDebrisInfix[] = ".qz8-save-";
+
+// Writes data as the whole content of fileName (a symbolic link's target
+// is written). ownerOnly makes the file readable by its owner only, before
+// a byte is written; otherwise an existing file keeps its permissions and a
+// new one gets the process's default. False with a reason in error.
+bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool ownerOnly, QString& error);
+
+// Removes the temporaries of earlier, killed saves of fileName that are
+// older than maxAgeSecs (younger ones may belong to a save in progress).
+void RemoveSaveDebris(const QString& fileName, int maxAgeSecs);
+
+} // namespace qz8
