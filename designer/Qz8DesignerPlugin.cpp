@@ -4,6 +4,7 @@
 #include "platform/StdCtrls.h"
 
 #include <QMetaObject>
+#include <QtDesigner/QDesignerFormEditorInterface>
 #include <QWidget>
 #include <utility>
 
@@ -19,12 +20,19 @@ QString Qz8DesignerWidget::includeFile() const { return fComponent.IncludeFile; 
 QIcon Qz8DesignerWidget::icon() const { return fComponent.Icon; }
 bool Qz8DesignerWidget::isContainer() const { return fComponent.IsContainer; }
 
+void Qz8DesignerWidget::initialize(QDesignerFormEditorInterface* core)
+{
+    fInitialized = true;
+    if (core)
+        fFormEditor = core;
+}
+
 QWidget* Qz8DesignerWidget::createWidget(QWidget* parent)
 {
     QWidget* w = fComponent.Create(parent);
     // What Designer's form editor makes is being designed (csDesigning);
     // what QUiLoader makes at run time is live.
-    if (fInFormEditor)
+    if (fFormEditor)
         qz8::SetDesigning(w);
     return w;
 }

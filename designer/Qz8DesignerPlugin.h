@@ -2,6 +2,7 @@
 // The Qt Designer plugin of the package: every registered component on the
 // widget box page "Samples", in registration order.
 #include <QObject>
+#include <QPointer>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <memory>
@@ -27,17 +28,13 @@ public:
     bool isInitialized() const override { return fInitialized; }
     // Designer's form editor calls this with itself; QUiLoader never does, so
     // its widgets are live ones.
-    void initialize(QDesignerFormEditorInterface* core) override
-    {
-        fInitialized = true;
-        fInFormEditor = fInFormEditor || core != nullptr;
-    }
+    void initialize(QDesignerFormEditorInterface* core) override;
     QString domXml() const override;
 
 private:
     const qz8::TRegisteredComponent fComponent;
     bool fInitialized = false;
-    bool fInFormEditor = false;
+    QPointer<QObject> fFormEditor; // Designer's, while it lives
 };
 
 class Qz8DesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface {

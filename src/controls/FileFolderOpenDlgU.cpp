@@ -1,5 +1,6 @@
 #include "controls/FileFolderOpenDlgU.h"
 #include "external/Tool_tables.h"
+#include "platform/PathCheck_p.h"
 #include "platform/StdCtrls.h"
 
 #include <QAction>
@@ -62,8 +63,18 @@ TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
     fMissingMark = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
     fMissingMark->setToolTip(tr("This path does not exist."));
     fMissingMark->setVisible(false);
+    // The path is checked off the GUI thread: a mount that stops answering
+    // must not freeze the window at a keystroke. The mark follows the answer.
+    fExistence = new TPathExistence(this);
+    connect(fExistence, &TPathExistence::answered, this, [this](const QString& path, bool exists) {
+        if (path == text())
+            SetPathMissing(!exists);
+    });
     connect(this, &QLineEdit::textChanged, this, [this](const QString& path) {
-        UpdatePathMark();
+        if (path.isEmpty())
+            SetPathMissing(false);
+        else
+            fExistence->Check(path);
         Q_EMIT folderOrFileChanged(path);
     });
     // The model reads a folder only when asked for it: ask for the folder
@@ -83,10 +94,10 @@ void TMyOpenFolderDialog::UpdateCompleterFilter()
                                          : QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot);
 }
 
-void TMyOpenFolderDialog::UpdatePathMark()
+bool TMyOpenFolderDialog::PathCheckPending() const { return fExistence->Pending(); }
+
+void TMyOpenFolderDialog::SetPathMissing(bool missing)
 {
-    const QString path = text();
-    const bool missing = !path.isEmpty() && !QFileInfo::exists(path);
     if (missing == fPathMissing)
         return;
     fPathMissing = missing;

@@ -18,6 +18,8 @@ class QFileSystemModel;
 
 namespace qz8 {
 
+class TPathExistence;
+
 // Shows the modern open dialog (a TFileOpenDialog made for the call) and
 // returns the chosen path, or an empty text when nothing was chosen. In
 // folder mode one folder may be picked; in file mode the file types are
@@ -51,8 +53,12 @@ public:
     void SetOnlyFolderAllowed(bool Value);
     // The path of the last successful choice.
     QString FolderOrFileChosen() const { return ffolderOrFile; }
-    // True when the edit holds a path that does not exist.
+    // True when the edit holds a path that does not exist. The path is
+    // checked on a thread of its own (a dead mount never freezes the
+    // window), so the mark follows a change of the text a little later.
     bool PathMissing() const { return fPathMissing; }
+    // True while the check of the current text has not answered.
+    bool PathCheckPending() const;
 
     // Opens the chooser for the current mode at suggested; on a choice keeps
     // the path (FolderOrFileChosen) and answers true. The text stays.
@@ -73,15 +79,16 @@ Q_SIGNALS:
 
 private:
     void UpdateCompleterFilter();
-    void UpdatePathMark();
+    void SetPathMissing(bool missing);
 
     QString ffolderOrFile;
     bool fOnlyFolderAllowed = true;
     QPointer<TAdvOfficeCheckBox> fLinkedCheckbox;
     bool fPathMissing = false;
     QCompleter* fCompleter = nullptr; // child of this control
-    QFileSystemModel* fModel = nullptr; // child of the completer
+    QFileSystemModel* fModel = nullptr; // child of this control
     QAction* fMissingMark = nullptr; // child of this control
+    TPathExistence* fExistence = nullptr; // child of this control
 };
 
 // The same control for file choosing; set OnlyFolderAllowed to false.

@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSet>
 #include <QRadioButton>
 #include <QTextEdit>
 #include <vector>
@@ -212,11 +213,15 @@ bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QStrin
     if (text == SecretStoreMarker()) {
         const TSecretResult r =
             SecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini.FileName(), section), text);
-        if (r != TSecretResult::Ok)
+        // Told once per password and process, not at every read.
+        static QSet<QString> told;
+        if (r != TSecretResult::Ok && !told.contains(PasswordSecretKey(ini.FileName(), section))) {
+            told.insert(PasswordSecretKey(ini.FileName(), section));
             qCWarning(lcQz8,
                       "the password of \"%s\" could not be taken from the secret store (%s); it stays there "
                       "and the file keeps its marker until the password is changed",
                       qPrintable(section), r == TSecretResult::NotFound ? "not found" : "store unavailable");
+        }
         return r == TSecretResult::Ok;
     }
     text = FromNumStr(text);

@@ -230,6 +230,14 @@ TEST(Chooser, FolderModeCutsOnlyRealFilesToTheirFolder)
     EXPECT_EQ(loading->text(), file);
 }
 
+namespace {
+// The chooser checks its path on a thread of its own: waits for the answer.
+bool Answered(const TMyOpenFolderDialog& chooser)
+{
+    return QTest::qWaitFor([&] { return !chooser.PathCheckPending(); }, 5000);
+}
+} // namespace
+
 TEST(Chooser, MissingPathsAreMarkedAndAnnounced)
 {
     QTemporaryDir dir;
@@ -238,14 +246,21 @@ TEST(Chooser, MissingPathsAreMarkedAndAnnounced)
     QObject::connect(&chooser, &TMyOpenFolderDialog::pathMissingChanged, [&](bool) { ++changes; });
     EXPECT_FALSE(chooser.PathMissing());
     chooser.SetText(dir.filePath("nowhere"));
+    ASSERT_TRUE(Answered(chooser));
     EXPECT_TRUE(chooser.PathMissing());
     EXPECT_FALSE(chooser.accessibleDescription().isEmpty());
     chooser.SetText(dir.path());
+    ASSERT_TRUE(Answered(chooser));
     EXPECT_FALSE(chooser.PathMissing());
     EXPECT_TRUE(chooser.accessibleDescription().isEmpty());
     chooser.SetText("");
     EXPECT_FALSE(chooser.PathMissing());
     EXPECT_EQ(changes, 2);
+    // Typed fast, only the last text's answer counts.
+    for (const QString& t : {dir.filePath("a"), dir.path(), dir.filePath("nowhere/b")})
+        chooser.SetText(t);
+    ASSERT_TRUE(Answered(chooser));
+    EXPECT_TRUE(chooser.PathMissing());
 }
 
 TEST(Chooser, CompletesFoldersOfATemporaryTree)

@@ -1,0 +1,114 @@
+// A session bus, or a Secret Service, that never answers: tool windows still
+// open and save in bounded time, and no password is lost. These run in
+// ctest entries of their own (tests/helpers/with-silent-bus.sh).
+#include "external/ElPack.h"
+#include "form/baseTMSStyleable_F.h"
+#include "platform/Broadcast.h"
+#include "platform/SecretStore.h"
+#include "settings/ReadAndSaveIni.h"
+#include "test_util.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace qz8;
+
+namespace {
+
+class PasswordTool : public TTMSStyleableRepositoryForm {
+public:
+    TElEdit* password = new TElEdit(this);
+    explicit PasswordTool(const QString& ini) : fIni(ini)
+    {
+        setObjectName("PasswordTool");
+        password->setObjectName("Password");
+        password->SetPasswordChar("*");
+    }
+    QString TheIniName() override { return fIni; }
+
+private:
+    QString fIni;
+};
+
+struct Longest {
+    qint64 construct = 0, show = 0, save = 0;
+};
+
+// Opens, shows and closes (saves) a tool window over a file holding a marker
+// a few times, and gives the longest time each step held the GUI thread.
+Longest OpenShowAndClose(const QString& ini, int rounds)
+{
+    Longest l;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer t;
+        t.start();
+        auto w = std::make_unique<PasswordTool>(ini);
+        l.construct = std::max(l.construct, t.elapsed());
+        t.restart();
+        w->show();
+        QCoreApplication::processEvents();
+        l.show = std::max(l.show, t.elapsed());
+        EXPECT_EQ(UnresolvedPasswords(w.get()), QStringList{"Password"});
+        t.restart();
+        w.reset(); // saves its form state file
+        l.save = std::max(l.save, t.elapsed());
+        const QString text = qz8test::ReadText(ini);
+        EXPECT_TRUE(text.contains("[Password]\ntext=" + SecretStoreMarker() + "\n")) << text.toStdString();
+    }
+    std::printf("longest GUI-thread block: construction %lld ms, show %lld ms, save %lld ms\n", l.construct, l.show,
+                l.save);
+    std::fflush(stdout);
+    return l;
+}
+
+} // namespace
+
+TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
+{
+    if (qgetenv("QZ8_TEST_SILENT_BUS") != "1")
+        GTEST_SKIP() << "runs under tests/helpers/with-silent-bus.sh socket";
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    const Longest l = OpenShowAndClose(ini, 3);
+    EXPECT_LT(l.construct, 1000);
+    EXPECT_LT(l.show, kSecretStoreTimeoutMs);
+    EXPECT_LT(l.save, kSecretStoreTimeoutMs);
+
+    // A new password cannot reach the store: scrambled into the file, at once.
+    {
+        PasswordTool w(ini);
+        w.show();
+        QCoreApplication::processEvents();
+        w.password->SetText("hunter2");
+        QElapsedTimer t;
+        t.start();
+        SaveIni(&w, ini);
+        EXPECT_LT(t.elapsed(), kSecretStoreTimeoutMs);
+        EXPECT_FALSE(qz8test::ReadText(ini).contains(SecretStoreMarker()));
+        EXPECT_FALSE(qz8test::ReadText(ini).contains("hunter2"));
+    }
+    QElapsedTimer t;
+    t.start();
+    EXPECT_FALSE(BroadcastToRunningTools(kCommandNewStyle, 0, 1));
+    EXPECT_LT(t.elapsed(), 5000);
+}
+
+TEST(SilentSecretService, AMarkerTheStoreDoesNotAnswerIsKept)
+{
+    if (qgetenv("QZ8_TEST_SILENT_SECRETS") != "1")
+        GTEST_SKIP() << "runs under tests/helpers/with-silent-bus.sh secrets";
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    const Longest l = OpenShowAndClose(ini, 2);
+    EXPECT_LT(l.construct, 1000);
+    // The first read waits the store's bound once; nothing waits after it.
+    EXPECT_LT(l.show, kSecretStoreTimeoutMs + 2000);
+    EXPECT_LT(l.save, 1000);
+}
