@@ -36,6 +36,19 @@ QString ChosenFolderOrFile(const QString& title, const QString& okLabel, const Q
     return dialog->FileName();
 }
 
+namespace {
+
+// The folder part of a path being typed ("/" for a path at the root).
+QString FolderBeingTyped(const QString& path)
+{
+    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (slash < 0)
+        return {};
+    return slash == 0 ? path.left(1) : path.left(slash);
+}
+
+} // namespace
+
 QIcon ChooserGlyph()
 {
     static const QIcon glyph = [] {
@@ -78,11 +91,18 @@ TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
         Q_EMIT folderOrFileChanged(path);
     });
     // The model reads a folder only when asked for it: ask for the folder
-    // being typed in, so its entries are there to complete from.
+    // being typed in, so its entries are there to complete from. The model
+    // looks the folder up on this thread, so only a folder that answered on
+    // a thread of its own is asked for.
+    fFolderExistence = new TPathExistence(this);
+    connect(fFolderExistence, &TPathExistence::answered, this, [this](const QString& folder, bool exists) {
+        if (exists && folder == FolderBeingTyped(text()))
+            fModel->index(folder);
+    });
     connect(this, &QLineEdit::textEdited, this, [this](const QString& path) {
-        const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-        if (slash >= 0)
-            fModel->index(slash == 0 ? path.left(1) : path.left(slash));
+        const QString folder = FolderBeingTyped(path);
+        if (!folder.isEmpty())
+            fFolderExistence->Check(folder);
     });
 }
 

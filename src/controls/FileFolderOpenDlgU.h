@@ -89,6 +89,7 @@ private:
     QFileSystemModel* fModel = nullptr; // child of this control
     QAction* fMissingMark = nullptr; // child of this control
     TPathExistence* fExistence = nullptr; // child of this control
+    TPathExistence* fFolderExistence = nullptr; // child of this control
 };
 
 // The same control for file choosing; set OnlyFolderAllowed to false.

@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
 #include <cstring>
@@ -362,4 +364,30 @@ TEST(Chooser, TheRealDialogChoosesAFolderAndCancels)
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(chosen, 1);
     EXPECT_EQ(chooser.text(), "/typed/before");
+}
+
+// A chooser pointed into a mount that never answers (a FUSE file system,
+// tests/helpers/with-dead-mount.sh): typing never freezes the window, and
+// paths elsewhere are still answered.
+TEST(DeadMount, ChooserStaysResponsiveOnAMountThatNeverAnswers)
+{
+    const QString mount = QString::fromLocal8Bit(qgetenv("QZ8_TEST_DEAD_MOUNT"));
+    if (mount.isEmpty())
+        GTEST_SKIP() << "runs under tests/helpers/with-dead-mount.sh";
+    QTemporaryDir dir;
+    TMyOpenFolderDialog chooser;
+    chooser.show();
+    QElapsedTimer t;
+    t.start();
+    QTest::keyClicks(&chooser, mount + "/corpus/texts/novel.txt");
+    QCoreApplication::processEvents();
+    const qint64 typing = t.elapsed();
+    std::printf("typing into the dead mount took %lld ms\n", typing);
+    EXPECT_LT(typing, 2000);
+    EXPECT_EQ(chooser.text(), mount + "/corpus/texts/novel.txt");
+    EXPECT_TRUE(chooser.PathCheckPending()) << "the mount never answers";
+    EXPECT_FALSE(chooser.PathMissing()) << "no answer is no missing path";
+    chooser.SetText(dir.filePath("nowhere"));
+    ASSERT_TRUE(Answered(chooser));
+    EXPECT_TRUE(chooser.PathMissing());
 }
