@@ -18,7 +18,8 @@ cmake --build build-fuzz -j "$(nproc)"
 
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds/icon" "$seeds/imagelist" "$seeds/marked" "$seeds/ini" "$seeds/form_state"
+mkdir -p "$seeds/icon" "$seeds/imagelist" "$seeds/marked" "$seeds/ini" "$seeds/form_state" "$seeds/window_geometry" \
+  "$seeds/filters"
 build/tools/qz8-imagelists draw-icons "$seeds/drawn" > /dev/null
 build/tools/qz8-imagelists build "$seeds/drawn/icons.lst" "$seeds/lists" > /dev/null
 cp "$seeds"/drawn/{open,info}.ico "$seeds/icon/"
@@ -26,9 +27,11 @@ cp "$seeds"/lists/ImageListMain16.res "$seeds/imagelist/"
 cp fuzz/seeds/marked/* "$seeds/marked/"
 cp fuzz/seeds/ini/* "$seeds/ini/"
 cp fuzz/seeds/ini/* "$seeds/form_state/"
+cp fuzz/seeds/window_geometry/* "$seeds/window_geometry/"
+cp fuzz/seeds/filters/* "$seeds/filters/"
 
 status=0
-for target in icon imagelist marked_text ini form_state; do
+for target in icon imagelist marked_text ini form_state window_geometry filters; do
   corpus="$seeds/${target%_text}"
   work="build-fuzz/corpus-$target"
   artifacts="build-fuzz/artifacts-$target/"

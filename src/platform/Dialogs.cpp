@@ -4,7 +4,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+#include <algorithm>
+#include <optional>
 
 namespace qz8 {
 
@@ -21,25 +26,137 @@ const bool registered = [] {
     return true;
 }();
 
-// A name filter from a description and its masks.
-QString NameFilter(QString description, const QString& masks)
+// The characters Qt takes as patterns from a name filter's bracket group
+// (QPlatformFileDialogHelper's filter expression), a blank excepted: it
+// separates patterns.
+bool QtReadsPattern(const QString& pattern)
 {
-    QStringList patterns = masks.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString& p : patterns)
-        p = p.trimmed();
-    patterns.removeAll(QString());
-    if (patterns.isEmpty())
-        return {};
-    const QString joined = patterns.join(QLatin1Char(' '));
-    description = description.trimmed();
-    // The description repeats its masks in brackets: Qt reads the patterns
-    // from the last bracket group, so that group becomes the real masks.
+    static const QString allowed = QStringLiteral("_.,*?+;#-[]@{}/!<>$%&=^~:|");
+    return !pattern.isEmpty() && std::all_of(pattern.begin(), pattern.end(), [](QChar c) {
+        return c.unicode() < 128 && (c.isLetterOrNumber() || allowed.contains(c));
+    });
+}
+
+QStringList SplitMasks(const QString& masks)
+{
+    QStringList patterns;
+    for (const QString& p : masks.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        if (!p.trimmed().isEmpty())
+            patterns << p.trimmed();
+    }
+    return patterns;
+}
+
+// A description's last bracket group when it is nothing but the masks again
+// ("Text files (*.txt)" for "*.txt"), in any order and separation.
+bool EndsWithItsMasks(const QString& description, const QStringList& patterns)
+{
+    if (!description.endsWith(QLatin1Char(')')))
+        return false;
     const qsizetype open = description.lastIndexOf(QLatin1Char('('));
-    if (open >= 0 && description.endsWith(QLatin1Char(')')))
-        description = description.left(open).trimmed();
-    if (description.isEmpty())
-        return joined;
-    return description + QStringLiteral(" (") + joined + QLatin1Char(')');
+    if (open < 0)
+        return false;
+    static const QRegularExpression separators(QStringLiteral("[;,\\s]+"));
+    QStringList inside = description.mid(open + 1, description.size() - open - 2).split(separators, Qt::SkipEmptyParts);
+    QStringList masks = patterns;
+    inside.sort(Qt::CaseInsensitive);
+    masks.sort(Qt::CaseInsensitive);
+    return inside.join(QLatin1Char(' ')).compare(masks.join(QLatin1Char(' ')), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<TNameFilter> NameFilter(QString description, const QString& masks)
+{
+    TNameFilter f;
+    f.Patterns = SplitMasks(masks);
+    if (f.Patterns.isEmpty())
+        return std::nullopt;
+    f.QtReadsPatterns = std::all_of(f.Patterns.begin(), f.Patterns.end(), QtReadsPattern);
+    const QString joined = f.Patterns.join(QLatin1Char(' '));
+    description = description.trimmed();
+    if (EndsWithItsMasks(description, f.Patterns))
+        description = description.left(description.lastIndexOf(QLatin1Char('('))).trimmed();
+    f.Text = description.isEmpty() ? joined : description + QStringLiteral(" (") + joined + QLatin1Char(')');
+    // Without a description a single pattern without blanks is read whole.
+    if (description.isEmpty() && f.Patterns.size() == 1 && !joined.contains(QLatin1Char(' ')) &&
+        !joined.contains(QLatin1Char('(')))
+        f.QtReadsPatterns = true;
+    return f;
+}
+
+// Matches the files of a dialog by the selected entry's own patterns, for
+// dialogs with entries Qt would read otherwise; folders always show. The
+// dialog's model keeps files that fail Qt's reading (disabled, not
+// dropped), so the proxy sees every file.
+class TExactNameFilterProxy : public QSortFilterProxyModel {
+public:
+    TExactNameFilterProxy(QFileDialog* dialog, std::vector<TNameFilter> entries)
+        : QSortFilterProxyModel(dialog), fDialog(dialog), fEntries(std::move(entries))
+    { }
+
+    // After the dialog's selected entry changed.
+    void Refresh()
+    {
+        fPatterns.clear();
+        const QString selected = fDialog->selectedNameFilter();
+        for (const TNameFilter& f : fEntries) {
+            if (f.Text != selected)
+                continue;
+            for (const QString& p : f.Patterns)
+                fPatterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
+                                                QRegularExpression::CaseInsensitiveOption);
+            break;
+        }
+        if (auto* fs = qobject_cast<QFileSystemModel*>(sourceModel()))
+            fs->setNameFilterDisables(true);
+        invalidateFilter();
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        // Qt's reading of the entry disabled the file; its own patterns passed it.
+        return QSortFilterProxyModel::flags(index) | Qt::ItemIsEnabled;
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        auto* fs = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (!fs)
+            return true;
+        const QModelIndex index = fs->index(row, 0, parent);
+        if (fs->isDir(index) || fPatterns.isEmpty())
+            return true;
+        const QString name = fs->fileName(index);
+        return std::any_of(fPatterns.begin(), fPatterns.end(),
+                           [&](const QRegularExpression& r) { return r.match(name).hasMatch(); });
+    }
+
+private:
+    QFileDialog* fDialog; // the parent
+    const std::vector<TNameFilter> fEntries;
+    QList<QRegularExpression> fPatterns;
+};
+
+// Gives a dialog its entries and selects one (1-based; 0 for the first).
+// Where Qt would read an entry's text into other patterns, the dialog
+// matches by the entries' own patterns instead.
+void ApplyNameFilters(QFileDialog& dialog, const std::vector<TNameFilter>& entries, int select)
+{
+    if (entries.empty())
+        return;
+    QStringList texts;
+    for (const TNameFilter& f : entries)
+        texts << f.Text;
+    dialog.setNameFilters(texts);
+    if (select >= 1 && select <= texts.size())
+        dialog.selectNameFilter(texts[select - 1]);
+    if (std::all_of(entries.begin(), entries.end(), [](const TNameFilter& f) { return f.QtReadsPatterns; }))
+        return;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    auto* proxy = new TExactNameFilterProxy(&dialog, entries);
+    dialog.setProxyModel(proxy);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, proxy, [proxy] { proxy->Refresh(); });
+    proxy->Refresh();
 }
 
 // The folder a dialog starts in: the path itself when it is a folder, else
@@ -64,16 +181,23 @@ QStringList RunQtDialog(QFileDialog& dialog, const QPointer<QObject>& owner)
 
 } // namespace
 
-QStringList FileDialogNameFilters(const QString& filter)
+std::vector<TNameFilter> FileDialogFilterEntries(const QString& filter)
 {
     (void)registered;
-    QStringList out;
+    std::vector<TNameFilter> out;
     const QStringList parts = filter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString f = NameFilter(parts[i], parts[i + 1]);
-        if (!f.isEmpty())
-            out.append(f);
+        if (auto f = NameFilter(parts[i], parts[i + 1]))
+            out.push_back(std::move(*f));
     }
+    return out;
+}
+
+QStringList FileDialogNameFilters(const QString& filter)
+{
+    QStringList out;
+    for (const TNameFilter& f : FileDialogFilterEntries(filter))
+        out << f.Text;
     return out;
 }
 
@@ -86,12 +210,7 @@ std::unique_ptr<QFileDialog> TOpenDialog::MakeQtDialog(QWidget* parent) const
     if (!IsSaveDialog())
         dialog->setFileMode((fOptions & OpenOptionBit(ofAllowMultiSelect)) ? QFileDialog::ExistingFiles
                                                                            : QFileDialog::ExistingFile);
-    const QStringList filters = FileDialogNameFilters(fFilter);
-    if (!filters.isEmpty()) {
-        dialog->setNameFilters(filters);
-        if (fFilterIndex >= 1 && fFilterIndex <= filters.size())
-            dialog->selectNameFilter(filters[fFilterIndex - 1]);
-    }
+    ApplyNameFilters(*dialog, FileDialogFilterEntries(fFilter), fFilterIndex);
     if (!fInitialDir.isEmpty())
         dialog->setDirectory(fInitialDir);
     dialog->setDefaultSuffix(fDefaultExt);
@@ -139,14 +258,12 @@ std::unique_ptr<QFileDialog> TCustomFileDialog::MakeQtDialog(QWidget* parent) co
         dialog->setOption(QFileDialog::ShowDirsOnly, true);
     } else {
         dialog->setFileMode(HasOption(fdoAllowMultiSelect) ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-        QStringList filters;
+        std::vector<TNameFilter> entries;
         for (const TFileTypeItem& t : fFileTypes) {
-            const QString f = NameFilter(t.DisplayName, t.FileMask);
-            if (!f.isEmpty())
-                filters.append(f);
+            if (auto f = NameFilter(t.DisplayName, t.FileMask))
+                entries.push_back(std::move(*f));
         }
-        if (!filters.isEmpty())
-            dialog->setNameFilters(filters);
+        ApplyNameFilters(*dialog, entries, 0);
     }
     if (!fOkButtonLabel.isEmpty())
         dialog->setLabelText(QFileDialog::Accept, fOkButtonLabel);

@@ -23,11 +23,26 @@ class QWidget;
 
 namespace qz8 {
 
-// "Text files (*.txt)|*.txt|All files (*.*)|*.*|" as Qt name filters:
-// "Text files (*.txt)", "All files (*.*)". A description that already ends
-// with its masks in brackets is taken as it is; otherwise the masks are
-// appended. Masks separated by ";" become Qt's blank-separated patterns. An
-// entry without a mask list, or empty masks, is dropped.
+// One entry of a filter as a dialog shows and applies it: the text in the
+// dialog's filter list and the patterns files are matched by (exactly the
+// entry's masks).
+struct QZ8_EXPORT TNameFilter {
+    QString Text;
+    QStringList Patterns;
+    // Whether Qt reads Text into exactly Patterns. Qt splits a name filter
+    // at blanks and takes only ASCII patterns from its bracket group, so a
+    // mask with a blank, a bracket or a non-ASCII letter is not; the
+    // library's dialogs then match such entries by Patterns themselves.
+    bool QtReadsPatterns = true;
+};
+
+// "Text files (*.txt)|*.txt|All files (*.*)|*.*|" as dialog entries:
+// "Text files (*.txt)", "All files (*.*)". A description that ends with its
+// own masks in brackets is not repeated; any other bracket group of the
+// description is its own text and stays. Masks separated by ";" become the
+// patterns. An entry without a mask list, or empty masks, is dropped.
+QZ8_EXPORT std::vector<TNameFilter> FileDialogFilterEntries(const QString& filter);
+// The texts of FileDialogFilterEntries: Qt's name filters.
 QZ8_EXPORT QStringList FileDialogNameFilters(const QString& filter);
 
 // Open-dialog options: bit numbers of the option set.

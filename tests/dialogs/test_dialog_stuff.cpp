@@ -5,8 +5,16 @@
 #include "external/ElPack.h"
 #include "platform/Forms.h"
 
+#include "platform/Dialogs.h"
+#include "test_util.h"
+#include <QAbstractProxyModel>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <qpa/qplatformdialoghelper.h>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -123,6 +131,78 @@ TEST(FormatFilter, AQtDialogShowsTheFilterAsNameFilters)
     EXPECT_EQ(FileDialogNameFilters("Plain|*.a;*.b|Empty||Bracketed (*.c)|*.c|"),
               (QStringList{"Plain (*.a *.b)", "Bracketed (*.c)"}));
     EXPECT_TRUE(FileDialogNameFilters("no pairs").isEmpty());
+}
+
+// Every mask reaches the dialog as exactly its patterns, whatever the masks
+// or the description hold.
+TEST(FormatFilter, EveryMaskReachesTheDialogAsItsPatterns)
+{
+    struct Case {
+        const char* filter;
+        const char* text;
+        QStringList patterns;
+        bool qtReads;
+    };
+    const Case cases[] = {
+        {"Bücher|*.bücher", "Bücher (*.bücher)", {"*.bücher"}, false},
+        {"Bücher (*.bücher)|*.bücher", "Bücher (*.bücher)", {"*.bücher"}, false},
+        {"Word lists (one per line)|*.lst", "Word lists (one per line) (*.lst)", {"*.lst"}, true},
+        {"Spaced|my file.txt;*.a", "Spaced (my file.txt *.a)", {"my file.txt", "*.a"}, false},
+        {"Text files (*.txt; *.TXT)|*.txt;*.TXT", "Text files (*.txt *.TXT)", {"*.txt", "*.TXT"}, true},
+        {"Classes|[abc]*.txt", "Classes ([abc]*.txt)", {"[abc]*.txt"}, true},
+        {"Copies|*(1).txt", "Copies (*(1).txt)", {"*(1).txt"}, false},
+        {"|*.bücher", "*.bücher", {"*.bücher"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.filter);
+        const std::vector<TNameFilter> entries = FileDialogFilterEntries(QString::fromUtf8(c.filter));
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].Text, QString::fromUtf8(c.text));
+        EXPECT_EQ(entries[0].Patterns, c.patterns);
+        EXPECT_EQ(entries[0].QtReadsPatterns, c.qtReads);
+        // Qt's own reading of the text, where the library relies on it.
+        if (c.qtReads)
+            EXPECT_EQ(QPlatformFileDialogHelper::cleanFilterList(entries[0].Text), c.patterns);
+        else
+            EXPECT_NE(QPlatformFileDialogHelper::cleanFilterList(entries[0].Text), c.patterns);
+    }
+}
+
+TEST(FormatFilter, ADialogShowsTheFilesOfEachEntryExactly)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"a.bücher", "b.txt", "my file.txt", "c.lst", "Bücher"})
+        ASSERT_TRUE(qz8test::WriteBytes(dir.filePath(QString::fromUtf8(name)), "x"));
+    TOpenDialog open;
+    open.SetFilter(QString::fromUtf8("Bücher|*.bücher|Spaced|my file.txt|Word lists (one per line)|*.lst|"));
+    open.SetInitialDir(dir.path());
+    const auto qt = open.MakeQtDialog();
+    ASSERT_NE(qt->proxyModel(), nullptr);
+    qt->show();
+    auto* combo = qt->findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(combo, nullptr);
+    auto* fs = qobject_cast<QFileSystemModel*>(qt->proxyModel()->sourceModel());
+    ASSERT_NE(fs, nullptr);
+    const auto shown = [&] {
+        QStringList names;
+        const QModelIndex root = qt->proxyModel()->mapFromSource(fs->index(dir.path()));
+        for (int r = 0; r < qt->proxyModel()->rowCount(root); ++r) {
+            const QModelIndex i = qt->proxyModel()->index(r, 0, root);
+            if (qt->proxyModel()->flags(i) & Qt::ItemIsEnabled)
+                names << i.data().toString();
+        }
+        names.sort();
+        return names;
+    };
+    const QList<QStringList> expected = {{QString::fromUtf8("a.bücher")}, {"my file.txt"}, {"c.lst"}};
+    for (int i = 0; i < 3; ++i) {
+        // As the user picks the entry.
+        combo->setCurrentIndex(i);
+        Q_EMIT combo->activated(i);
+        Q_EMIT combo->textActivated(combo->currentText());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == expected[i]; }, 5000))
+            << i << ": " << shown().join(", ").toStdString();
+    }
 }
 
 TEST(CustomFileDialog, FileTypesFromExtensions)
