@@ -1,4 +1,5 @@
 #include "controls/ColourListBoxesAndCombos.h"
+#include "platform/QtBoundary_p.h"
 #include "external/Rtl_and_ltr_painting.h"
 #include "platform/Application.h"
 
@@ -440,9 +441,11 @@ void TColourSharingCombo::UpdateLabelPos()
 
 void TColourSharingCombo::changeEvent(QEvent* event)
 {
-    TCustomColorBox::changeEvent(event);
-    if (event->type() == QEvent::LayoutDirectionChange && FLabel)
-        UpdateLabelPos();
+    AtQtBoundary("TColourSharingCombo::changeEvent", [&] {
+        TCustomColorBox::changeEvent(event);
+        if (event->type() == QEvent::LayoutDirectionChange && FLabel)
+            UpdateLabelPos();
+    });
 }
 
 void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -491,16 +494,20 @@ void TColourSharingCombo::Loaded()
 
 void TColourSharingCombo::moveEvent(QMoveEvent* event)
 {
-    TCustomColorBox::moveEvent(event);
-    if (FLabel)
-        UpdateLabelPos();
+    AtQtBoundary("TColourSharingCombo::moveEvent", [&] {
+        TCustomColorBox::moveEvent(event);
+        if (FLabel)
+            UpdateLabelPos();
+    });
 }
 
 void TColourSharingCombo::resizeEvent(QResizeEvent* event)
 {
-    TCustomColorBox::resizeEvent(event);
-    if (FLabel)
-        UpdateLabelPos();
+    AtQtBoundary("TColourSharingCombo::resizeEvent", [&] {
+        TCustomColorBox::resizeEvent(event);
+        if (FLabel)
+            UpdateLabelPos();
+    });
 }
 
 } // namespace qz8

@@ -94,7 +94,9 @@ QString TStyledListbox::SourceText(int Index) const
         OnGetStringAndInt(const_cast<TStyledListbox*>(this), Index, rec);
         return rec.S;
     }
-    return Items().Get(Index);
+    // A virtual list without its row event has rows of empty text, as the
+    // unassigned event gives: never the items it does not use.
+    return IsVirtual() ? QString() : ItemText(Index);
 }
 
 QString TStyledListbox::RowText(int Index) const

@@ -1,4 +1,5 @@
 // TNotepadGrabPanel of My_StyledTMSComponents.
+#include "platform/QtBoundary_p.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "platform/Application.h"
 #include "platform/Canvas.h"
@@ -249,53 +250,61 @@ void TNotepadGrabPanel::ControlMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardMo
 
 void TNotepadGrabPanel::mousePressEvent(QMouseEvent* event)
 {
-    fCursorPos = ScreenPos(event);
-    if (OnMouseDown) {
-        const QPoint p = event->position().toPoint();
-        OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
-    }
-    event->accept();
+    AtQtBoundary("TNotepadGrabPanel::mousePressEvent", [&] {
+        fCursorPos = ScreenPos(event);
+        if (OnMouseDown) {
+            const QPoint p = event->position().toPoint();
+            OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
+        }
+        event->accept();
+    });
 }
 
 void TNotepadGrabPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    fCursorPos = ScreenPos(event);
-    if (OnMouseMove) {
-        const QPoint p = event->position().toPoint();
-        OnMouseMove(this, event->modifiers(), p.x(), p.y());
-    }
+    AtQtBoundary("TNotepadGrabPanel::mouseMoveEvent", [&] {
+        fCursorPos = ScreenPos(event);
+        if (OnMouseMove) {
+            const QPoint p = event->position().toPoint();
+            OnMouseMove(this, event->modifiers(), p.x(), p.y());
+        }
+    });
 }
 
 void TNotepadGrabPanel::mouseReleaseEvent(QMouseEvent* event)
 {
-    fCursorPos = ScreenPos(event);
-    if (OnMouseUp) {
-        const QPoint p = event->position().toPoint();
-        OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y());
-    }
+    AtQtBoundary("TNotepadGrabPanel::mouseReleaseEvent", [&] {
+        fCursorPos = ScreenPos(event);
+        if (OnMouseUp) {
+            const QPoint p = event->position().toPoint();
+            OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y());
+        }
+    });
 }
 
 void TNotepadGrabPanel::keyPressEvent(QKeyEvent* event)
 {
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
-    const bool horizontal = fFocusedHandle == t_left || fFocusedHandle == t_right;
-    int dx = 0, dy = 0;
-    switch (event->key()) {
-    case Qt::Key_Left: dx = -step; break;
-    case Qt::Key_Right: dx = step; break;
-    case Qt::Key_Up: dy = -step; break;
-    case Qt::Key_Down: dy = step; break;
-    default: TPanel::keyPressEvent(event); return;
-    }
-    // A handle moves along its own axis only.
-    if ((horizontal && dx == 0) || (!horizontal && dy == 0) || !fParentControl) {
-        event->ignore();
-        return;
-    }
-    DragHandle(fFocusedHandle, dx, dy);
-    RecomputeAllMidpoints();
-    update();
-    event->accept();
+    AtQtBoundary("TNotepadGrabPanel::keyPressEvent", [&] {
+        const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+        const bool horizontal = fFocusedHandle == t_left || fFocusedHandle == t_right;
+        int dx = 0, dy = 0;
+        switch (event->key()) {
+        case Qt::Key_Left: dx = -step; break;
+        case Qt::Key_Right: dx = step; break;
+        case Qt::Key_Up: dy = -step; break;
+        case Qt::Key_Down: dy = step; break;
+        default: TPanel::keyPressEvent(event); return;
+        }
+        // A handle moves along its own axis only.
+        if ((horizontal && dx == 0) || (!horizontal && dy == 0) || !fParentControl) {
+            event->ignore();
+            return;
+        }
+        DragHandle(fFocusedHandle, dx, dy);
+        RecomputeAllMidpoints();
+        update();
+        event->accept();
+    });
 }
 
 bool TNotepadGrabPanel::focusNextPrevChild(bool next)
@@ -313,58 +322,62 @@ bool TNotepadGrabPanel::focusNextPrevChild(bool next)
 
 void TNotepadGrabPanel::focusInEvent(QFocusEvent* event)
 {
-    if (event->reason() == Qt::TabFocusReason)
-        fFocusedHandle = t_left;
-    else if (event->reason() == Qt::BacktabFocusReason)
-        fFocusedHandle = t_bottom;
-    TPanel::focusInEvent(event);
-    update();
+    AtQtBoundary("TNotepadGrabPanel::focusInEvent", [&] {
+        if (event->reason() == Qt::TabFocusReason)
+            fFocusedHandle = t_left;
+        else if (event->reason() == Qt::BacktabFocusReason)
+            fFocusedHandle = t_bottom;
+        TPanel::focusInEvent(event);
+        update();
+    });
 }
 
 void TNotepadGrabPanel::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    TCanvas canvas(this);
-    canvas.Attach(&painter);
-    canvas.Font = TFont(font(), GetABaseTMSTextColour(Global_TMSStyle));
-    TRect R = Rect(0, 0, width(), height());
-    const TRect frame = R;
-    canvas.Brush.Color = GetABaseTMSBackgroundColour(Global_TMSStyle);
-    canvas.Brush.Style = bsSolid;
-    canvas.FillRect(R);
-    const int h = canvas.TextHeight(QStringLiteral("x"));
-    R = ShrinkRect(R, 3);
-    // The largest count up to 100 whose dots fit strictly inside R, or 2:
-    // the width grows with the count, so a binary search finds it.
-    const QString hundred(100, QLatin1Char('.'));
-    const auto fits = [&](int count) { return canvas.TextWidth(hundred.left(count)) < R.Width(); };
-    int n = 2;
-    if (fits(100)) {
-        n = 100;
-    } else {
-        int lo = 2, hi = 100; // fits(hi) is false
-        while (hi - lo > 1) {
-            const int mid = (lo + hi) / 2;
-            (fits(mid) ? lo : hi) = mid;
+    AtQtBoundary("TNotepadGrabPanel::paintEvent", [&] {
+        QPainter painter(this);
+        TCanvas canvas(this);
+        canvas.Attach(&painter);
+        canvas.Font = TFont(font(), GetABaseTMSTextColour(Global_TMSStyle));
+        TRect R = Rect(0, 0, width(), height());
+        const TRect frame = R;
+        canvas.Brush.Color = GetABaseTMSBackgroundColour(Global_TMSStyle);
+        canvas.Brush.Style = bsSolid;
+        canvas.FillRect(R);
+        const int h = canvas.TextHeight(QStringLiteral("x"));
+        R = ShrinkRect(R, 3);
+        // The largest count up to 100 whose dots fit strictly inside R, or 2:
+        // the width grows with the count, so a binary search finds it.
+        const QString hundred(100, QLatin1Char('.'));
+        const auto fits = [&](int count) { return canvas.TextWidth(hundred.left(count)) < R.Width(); };
+        int n = 2;
+        if (fits(100)) {
+            n = 100;
+        } else {
+            int lo = 2, hi = 100; // fits(hi) is false
+            while (hi - lo > 1) {
+                const int mid = (lo + hi) / 2;
+                (fits(mid) ? lo : hi) = mid;
+            }
+            n = lo;
         }
-        n = lo;
-    }
-    const QString dots = hundred.left(n);
-    for (int i = 0; i <= 100 && h > 0 && R.Top + i * h < R.Bottom - 3; ++i)
-        canvas.TextOut(R.Left, R.Top + i * h, dots);
-    canvas.Pen.Color = fMonochrome ? clBlack : fHandleColour;
-    canvas.Brush.Style = bsClear;
-    for (int w = t_left; w <= t_bottom; ++w)
-        canvas.Rectangle(midpoints[w]);
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = fMonochrome ? TColor(0x808080) : GetABaseTMSTextColour_SEARCHWORD(Global_TMSStyle);
-    canvas.FrameRect(frame);
-    // The handle that the arrow keys move, while the panel has the focus.
-    if (hasFocus() && !midpoints[fFocusedHandle].IsEmpty()) {
-        canvas.Brush.Color = fMonochrome ? clBlack : fHandleColour;
-        canvas.FillRect(ShrinkRect(midpoints[fFocusedHandle], 1));
-    }
-    canvas.Detach();
+        const QString dots = hundred.left(n);
+        for (int i = 0; i <= 100 && h > 0 && R.Top + i * h < R.Bottom - 3; ++i)
+            canvas.TextOut(R.Left, R.Top + i * h, dots);
+        canvas.Pen.Color = fMonochrome ? clBlack : fHandleColour;
+        canvas.Brush.Style = bsClear;
+        for (int w = t_left; w <= t_bottom; ++w)
+            canvas.Rectangle(midpoints[w]);
+        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Color = fMonochrome ? TColor(0x808080) : GetABaseTMSTextColour_SEARCHWORD(Global_TMSStyle);
+        canvas.FrameRect(frame);
+        // The handle that the arrow keys move, while the panel has the focus.
+        if (hasFocus() && !midpoints[fFocusedHandle].IsEmpty()) {
+            canvas.Brush.Color = fMonochrome ? clBlack : fHandleColour;
+            canvas.FillRect(ShrinkRect(midpoints[fFocusedHandle], 1));
+        }
+        canvas.Detach();
+    });
 }
 
 } // namespace qz8

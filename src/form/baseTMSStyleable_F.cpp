@@ -1,4 +1,5 @@
 #include "form/baseTMSStyleable_F.h"
+#include "platform/QtBoundary_p.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
@@ -59,7 +60,7 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
         if (msg != WM_BROADCAST_BY_SHELL)
             return;
         TMessage m{msg, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam), 0};
-        WMBroadcastByShell(m);
+        AtQtBoundary("TTMSStyleableRepositoryForm::WMBroadcastByShell", [&] { WMBroadcastByShell(m); });
     });
 }
 
@@ -97,7 +98,7 @@ void TTMSStyleableRepositoryForm::BindStepEvents()
 bool TTMSStyleableRepositoryForm::event(QEvent* event)
 {
     if (event->type() == kConstructed) {
-        fIniName = TheIniName();
+        AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { fIniName = TheIniName(); });
         return true;
     }
     return TForm::event(event);
@@ -129,23 +130,27 @@ void TTMSStyleableRepositoryForm::CreateParams(TCreateParams& Params)
 
 void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
 {
-    // A derived window may have bound its own handlers while it was built;
-    // once it is built, the base steps run instead.
-    if (!fStepsBound) {
-        fStepsBound = true;
-        BindStepEvents();
-    }
-    fIniName = TheIniName();
-    TForm::showEvent(event);
+    AtQtBoundary("TTMSStyleableRepositoryForm::showEvent", [&] {
+        // A derived window may have bound its own handlers while it was built;
+        // once it is built, the base steps run instead.
+        if (!fStepsBound) {
+            fStepsBound = true;
+            BindStepEvents();
+        }
+        fIniName = TheIniName();
+        TForm::showEvent(event);
+    });
 }
 
 void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
 {
-    if (!fStepsBound && event->type() == QEvent::ActivationChange) {
-        fStepsBound = true;
-        BindStepEvents();
-    }
-    TForm::changeEvent(event);
+    AtQtBoundary("TTMSStyleableRepositoryForm::changeEvent", [&] {
+        if (!fStepsBound && event->type() == QEvent::ActivationChange) {
+            fStepsBound = true;
+            BindStepEvents();
+        }
+        TForm::changeEvent(event);
+    });
 }
 
 void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)

@@ -1,4 +1,5 @@
 #include "platform/ColorBox.h"
+#include "platform/QtBoundary_p.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
@@ -112,7 +113,7 @@ bool TCustomColorBox::event(QEvent* event)
     fWindow.Before(event);
     const bool result = QComboBox::event(event);
     if (fWindow.After(event))
-        CreateWnd();
+        AtQtBoundary("TCustomColorBox::CreateWnd", [&] { CreateWnd(); });
     return result;
 }
 
@@ -134,20 +135,22 @@ void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Sta
 
 void TCustomColorBox::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
-    QStyleOptionComboBox opt;
-    initStyleOption(&opt);
-    opt.currentText.clear();
-    opt.currentIcon = QIcon();
-    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
-    const QRect edit = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-    fCanvas.Attach(&painter);
-    fCanvas.SetPalette(palette());
-    fCanvas.Font = TFont(font(), clWindowText);
-    const TOwnerDrawState state = odComboBoxEdit | (hasFocus() ? odFocused : 0u);
-    PrepareRow(state);
-    DrawItem(currentIndex(), TRect::FromQRect(edit), state);
-    fCanvas.Detach();
+    AtQtBoundary("TCustomColorBox::paintEvent", [&] {
+        QStylePainter painter(this);
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        opt.currentText.clear();
+        opt.currentIcon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+        const QRect edit = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+        fCanvas.Attach(&painter);
+        fCanvas.SetPalette(palette());
+        fCanvas.Font = TFont(font(), clWindowText);
+        const TOwnerDrawState state = odComboBoxEdit | (hasFocus() ? odFocused : 0u);
+        PrepareRow(state);
+        DrawItem(currentIndex(), TRect::FromQRect(edit), state);
+        fCanvas.Detach();
+    });
 }
 
 } // namespace qz8

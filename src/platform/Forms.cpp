@@ -1,4 +1,5 @@
 #include "platform/Forms.h"
+#include "platform/QtBoundary_p.h"
 #include "platform/Components.h"
 
 #include <QDockWidget>
@@ -130,8 +131,10 @@ void TForm::FollowScreen()
         disconnect(fScreenDensity);
         if (!s)
             return;
-        fScreenDensity = connect(s, &QScreen::logicalDotsPerInchChanged, this, &TForm::ScreenDensityChanged);
-        ScreenDensityChanged(s->logicalDotsPerInch());
+        fScreenDensity = connect(s, &QScreen::logicalDotsPerInchChanged, this, [this](qreal dpi) {
+            AtQtBoundary("TForm::ScreenDensityChanged", [&] { ScreenDensityChanged(dpi); });
+        });
+        AtQtBoundary("TForm::ScreenDensityChanged", [&] { ScreenDensityChanged(s->logicalDotsPerInch()); });
     };
     connect(windowHandle(), &QWindow::screenChanged, this, follow);
     follow(windowHandle()->screen());
@@ -139,17 +142,21 @@ void TForm::FollowScreen()
 
 void TForm::showEvent(QShowEvent* event)
 {
-    FollowScreen();
-    QMainWindow::showEvent(event);
-    if (OnShow)
-        OnShow(this);
+    AtQtBoundary("TForm::showEvent", [&] {
+        FollowScreen();
+        QMainWindow::showEvent(event);
+        if (OnShow)
+            OnShow(this);
+    });
 }
 
 void TForm::changeEvent(QEvent* event)
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && OnActivate)
-        OnActivate(this);
+    AtQtBoundary("TForm::changeEvent", [&] {
+        QMainWindow::changeEvent(event);
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && OnActivate)
+            OnActivate(this);
+    });
 }
 
 TFrame::TFrame(QWidget* parent) : QFrame(parent) { }
@@ -170,11 +177,13 @@ void TPanel::SetCaption(const QString& caption)
 
 void TPanel::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
-    if (fCaption.isEmpty())
-        return;
-    QPainter p(this);
-    p.drawText(contentsRect(), Qt::AlignCenter, fCaption);
+    AtQtBoundary("TPanel::paintEvent", [&] {
+        QFrame::paintEvent(event);
+        if (fCaption.isEmpty())
+            return;
+        QPainter p(this);
+        p.drawText(contentsRect(), Qt::AlignCenter, fCaption);
+    });
 }
 
 } // namespace qz8

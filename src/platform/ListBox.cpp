@@ -1,4 +1,5 @@
 #include "platform/ListBox.h"
+#include "platform/QtBoundary_p.h"
 #include "platform/ListBoxAccessible.h"
 
 #include <QApplication>
@@ -246,7 +247,7 @@ bool TCustomListBox::event(QEvent* event)
     fWindow.Before(event);
     const bool result = QAbstractScrollArea::event(event);
     if (fWindow.After(event))
-        CreateWnd();
+        AtQtBoundary("TCustomListBox::CreateWnd", [&] { CreateWnd(); });
     return result;
 }
 
@@ -274,7 +275,11 @@ void TCustomListBox::paintEvent(QPaintEvent*)
         fCanvas.Brush = TBrush{fColor, bsSolid};
         fCanvas.Pen = TPen{};
         fCanvas.Font = TFont(font(), clWindowText);
-        DrawItem(i, {0, y, w, y + rh}, state);
+        // A row whose drawing raises (a tool's handler, a text it cannot
+        // give) stays empty; the other rows are drawn.
+        const TRect rect{0, y, w, y + rh};
+        if (!AtQtBoundary("TCustomListBox::DrawItem", [&] { DrawItem(i, rect, state); }))
+            painter.fillRect(rect.ToQRect(), fCanvas.Resolve(fColor));
         y += rh;
     }
     fCanvas.Detach();
@@ -298,8 +303,10 @@ void TCustomListBox::scrollContentsBy(int, int)
 
 void TCustomListBox::resizeEvent(QResizeEvent* event)
 {
-    QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBar();
+    AtQtBoundary("TCustomListBox::resizeEvent", [&] {
+        QAbstractScrollArea::resizeEvent(event);
+        UpdateScrollBar();
+    });
 }
 
 QSize TCustomListBox::sizeHint() const
@@ -369,13 +376,15 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
 
 void TCustomListBox::mousePressEvent(QMouseEvent* event)
 {
-    setFocus(Qt::MouseFocusReason);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint pos = event->position().toPoint();
-    const int index = ItemAtPos({pos.x(), pos.y()}, true);
-    if (index >= 0)
-        RowPressed(index, pos, event->modifiers());
+    AtQtBoundary("TCustomListBox::mousePressEvent", [&] {
+        setFocus(Qt::MouseFocusReason);
+        if (event->button() != Qt::LeftButton)
+            return;
+        const QPoint pos = event->position().toPoint();
+        const int index = ItemAtPos({pos.x(), pos.y()}, true);
+        if (index >= 0)
+            RowPressed(index, pos, event->modifiers());
+    });
 }
 
 void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
@@ -390,51 +399,53 @@ void TCustomListBox::SpacePressed()
 
 void TCustomListBox::keyPressEvent(QKeyEvent* event)
 {
-    const int n = Count();
-    const int page = VisibleRowCount();
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    // With Ctrl held the focus moves without changing the selection.
-    auto go = [&](int index) {
-        if (fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
-            fItemIndex = std::clamp(index, 0, std::max(0, n - 1));
-            EnsureVisible(fItemIndex);
-            viewport()->update();
-        } else {
-            QPointer<TCustomListBox> self(this);
-            MoveTo(index, mods);
-            if (!self)
-                return; // freed by a handler of itemIndexChanged
-        }
-        Click();
-    };
-    switch (event->key()) {
-    case Qt::Key_Up: go(fItemIndex < 0 ? 0 : fItemIndex - 1); break;
-    case Qt::Key_Down: go(fItemIndex + 1); break;
-    case Qt::Key_PageUp: go(std::max(0, fItemIndex - page + 1)); break;
-    case Qt::Key_PageDown: go(fItemIndex < 0 ? page - 1 : fItemIndex + page - 1); break;
-    case Qt::Key_Home: go(0); break;
-    case Qt::Key_End: go(n - 1); break;
-    case Qt::Key_Space:
-        if (!fTyped.isEmpty() &&
-            QDateTime::currentMSecsSinceEpoch() - fTypedAt < QApplication::keyboardInputInterval()) {
-            KeyboardSearch(event->text()); // a space inside a typed word
+    AtQtBoundary("TCustomListBox::keyPressEvent", [&] {
+        const int n = Count();
+        const int page = VisibleRowCount();
+        const Qt::KeyboardModifiers mods = event->modifiers();
+        // With Ctrl held the focus moves without changing the selection.
+        auto go = [&](int index) {
+            if (fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
+                fItemIndex = std::clamp(index, 0, std::max(0, n - 1));
+                EnsureVisible(fItemIndex);
+                viewport()->update();
+            } else {
+                QPointer<TCustomListBox> self(this);
+                MoveTo(index, mods);
+                if (!self)
+                    return; // freed by a handler of itemIndexChanged
+            }
+            Click();
+        };
+        switch (event->key()) {
+        case Qt::Key_Up: go(fItemIndex < 0 ? 0 : fItemIndex - 1); break;
+        case Qt::Key_Down: go(fItemIndex + 1); break;
+        case Qt::Key_PageUp: go(std::max(0, fItemIndex - page + 1)); break;
+        case Qt::Key_PageDown: go(fItemIndex < 0 ? page - 1 : fItemIndex + page - 1); break;
+        case Qt::Key_Home: go(0); break;
+        case Qt::Key_End: go(n - 1); break;
+        case Qt::Key_Space:
+            if (!fTyped.isEmpty() &&
+                QDateTime::currentMSecsSinceEpoch() - fTypedAt < QApplication::keyboardInputInterval()) {
+                KeyboardSearch(event->text()); // a space inside a typed word
+                break;
+            }
+            SpacePressed();
             break;
+        default: {
+            const QString text = event->text();
+            if (!text.isEmpty() && text.at(0).isPrint() && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+                QPointer<TCustomListBox> self(this);
+                if (KeyboardSearch(text) >= 0 && self)
+                    Click();
+                break;
+            }
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
         }
-        SpacePressed();
-        break;
-    default: {
-        const QString text = event->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-            QPointer<TCustomListBox> self(this);
-            if (KeyboardSearch(text) >= 0 && self)
-                Click();
-            break;
         }
-        QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
-    }
-    event->accept();
+        event->accept();
+    });
 }
 
 int TCustomListBox::KeyboardSearch(const QString& typed)
@@ -472,12 +483,14 @@ bool TCustomListBox::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const int row = ItemAtPos({help->pos().x(), help->pos().y()}, true);
-        fCanvas.Font = TFont(font(), clWindowText);
-        if (row >= 0 && RowIsShortened(row, ItemRect(row)))
-            QToolTip::showText(help->globalPos(), RowText(row), viewport(), ItemRect(row).ToQRect());
-        else
-            QToolTip::hideText();
+        AtQtBoundary("TCustomListBox::viewportEvent", [&] {
+            const int row = ItemAtPos({help->pos().x(), help->pos().y()}, true);
+            fCanvas.Font = TFont(font(), clWindowText);
+            if (row >= 0 && RowIsShortened(row, ItemRect(row)))
+                QToolTip::showText(help->globalPos(), RowText(row), viewport(), ItemRect(row).ToQRect());
+            else
+                QToolTip::hideText();
+        });
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
@@ -494,16 +507,20 @@ void TCustomListBox::changeEvent(QEvent* event)
 
 void TCustomListBox::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 40;
-    SetTopIndex(fTopIndex - steps);
-    event->accept();
+    AtQtBoundary("TCustomListBox::wheelEvent", [&] {
+        const int steps = event->angleDelta().y() / 40;
+        SetTopIndex(fTopIndex - steps);
+        event->accept();
+    });
 }
 
 void TCustomListBox::focusInEvent(QFocusEvent* event)
 {
-    QAbstractScrollArea::focusInEvent(event);
-    AnnounceListBoxRow(this);
-    viewport()->update();
+    AtQtBoundary("TCustomListBox::focusInEvent", [&] {
+        QAbstractScrollArea::focusInEvent(event);
+        AnnounceListBoxRow(this);
+        viewport()->update();
+    });
 }
 
 void TCustomListBox::focusOutEvent(QFocusEvent* event)

@@ -1,4 +1,5 @@
 #include "platform/StdCtrls.h"
+#include "platform/QtBoundary_p.h"
 
 #include "platform/Components.h"
 #include <QSet>
@@ -197,7 +198,7 @@ TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
             p.drawEllipse(QRect(x, 10, 3, 3));
     }
     fButton = addAction(QIcon(dots), QLineEdit::TrailingPosition);
-    connect(fButton, &QAction::triggered, this, [this] { BtnClick(); });
+    connect(fButton, &QAction::triggered, this, [this] { AtQtBoundary("TAdvEditBtn::BtnClick", [this] { BtnClick(); }); });
 }
 
 QIcon TCustomEditBtn::Glyph() const { return fButton->icon(); }
