@@ -105,11 +105,8 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     for (const auto& [name, language] :
          {std::pair{"English", QLocale::English}, {"Deutsch", QLocale::German}, {"Fran\u00e7ais", QLocale::French}}) {
         const QLocale locale(language);
-        connect(languages->Add(QString::fromUtf8(name)), &QAction::triggered, this, [this, locale] {
-            LoadLibraryTranslation(locale);
-            if (fTabs && fTabs->currentWidget())
-                fTabs->currentWidget()->update();
-        });
+        connect(languages->Add(QString::fromUtf8(name)), &QAction::triggered, this,
+                [this, locale] { SetLanguage(locale); });
     }
     TMenuItem* help = menu->Add(tr("&Help"));
     help->Add(tr("&Contents"), kCmHelp);
@@ -206,20 +203,45 @@ QWidget* GalleryWindow::BuildPlatformPage()
     return page;
 }
 
+// The rows of the styled lists; the decimals as the user's locale writes
+// them, as a tool fills its rows.
+QStringList GalleryWindow::StyledRows()
+{
+    const QLocale& l = UserDefaultFormatSettings.Locale;
+    return {"1234",
+            "-42",
+            l.toString(1234.5, 'f', 1),
+            l.toString(0.125, 'f', 3),
+            "-999998",
+            "-999999",
+            "/home/analyst/corpora/english/novels/nineteenth-century/dickens/bleak_house.txt",
+            "C:\\Corpora\\Parliament\\Debates\\1998\\session_04.txt",
+            "collocation",
+            "a plain row of text that is wider than the list box shows"};
+}
+
+void GalleryWindow::SetLanguage(const QLocale& locale)
+{
+    QLocale::setDefault(locale);
+    UserDefaultFormatSettings = FormatSettingsFor(locale);
+    LoadLibraryTranslation(locale);
+    for (const char* name : {"StyledListbox1", "StyledFixed1"}) {
+        if (auto* list = findChild<TStyledListbox*>(QString::fromLatin1(name))) {
+            const int index = list->ItemIndex();
+            list->Items().Clear();
+            list->Items().AddStrings(StyledRows());
+            list->SetItemIndex(index);
+        }
+    }
+    if (fTabs && fTabs->currentWidget())
+        fTabs->currentWidget()->update();
+}
+
 QWidget* GalleryWindow::BuildStyledListPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    const QStringList rows{"1234",
-                           "-42",
-                           "1234.5",
-                           "0.125",
-                           "-999998",
-                           "-999999",
-                           "/home/analyst/corpora/english/novels/nineteenth-century/dickens/bleak_house.txt",
-                           "C:\\Corpora\\Parliament\\Debates\\1998\\session_04.txt",
-                           "collocation",
-                           "a plain row of text that is wider than the list box shows"};
+    const QStringList rows = StyledRows();
     auto* styled = new TStyledListbox(page);
     styled->setObjectName(QStringLiteral("StyledListbox1"));
     styled->setAccessibleName(tr("Word frequencies"));
@@ -244,7 +266,7 @@ QWidget* GalleryWindow::BuildStyledListPage()
         if (index % 7 == 0)
             rec.S = QStringLiteral("row %1").arg(index);
         else if (index % 5 == 0)
-            rec.S = QString::number(index / 7.0, 'f', 3);
+            rec.S = UserDefaultFormatSettings.Locale.toString(index / 7.0, 'f', 3);
         else
             rec.S = QString::number(index);
         rec.I = index;

@@ -27,6 +27,9 @@ private:
     QWidget* BuildPlatformPage();
     QWidget* BuildPersistedPage();
     QWidget* BuildStyledListPage();
+    static QStringList StyledRows();
+    // The library's and Qt's texts, and the numbers, in a language.
+    void SetLanguage(const QLocale& locale);
     QWidget* BuildColourPage();
     QWidget* BuildIconPage();
     QWidget* BuildFilesPage();

@@ -3,6 +3,7 @@
 #include "GalleryWindow.h"
 #include "form/baseTMSStyleable_F.h"
 #include "imagelists/tool_imagelist_master.h"
+#include "platform/Translations.h"
 #include "settings/ReadAndSaveIni.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gallery"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The library's texts, and Qt's, in the user's language from the start.
+    qz8::LoadLibraryTranslation(QLocale());
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shows every component of QZ8StyledListboxPack."));
     parser.addHelpOption();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCompleter>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QStyle>
@@ -74,8 +75,8 @@ TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
     setCompleter(fCompleter);
     UpdateCompleterFilter();
     fMissingMark = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
-    fMissingMark->setToolTip(tr("This path does not exist."));
     fMissingMark->setVisible(false);
+    TranslateTexts();
     // The path is checked off the GUI thread: a mount that stops answering
     // must not freeze the window at a keystroke. The mark follows the answer.
     fExistence = new TPathExistence(this);
@@ -123,8 +124,21 @@ void TMyOpenFolderDialog::SetPathMissing(bool missing)
     fPathMissing = missing;
     fMissingMark->setVisible(missing);
     // The description changes with it, which assistive technology announces.
-    setAccessibleDescription(missing ? tr("The path does not exist.") : QString());
+    TranslateTexts();
     Q_EMIT pathMissingChanged(missing);
+}
+
+void TMyOpenFolderDialog::TranslateTexts()
+{
+    fMissingMark->setToolTip(tr("This path does not exist."));
+    setAccessibleDescription(fPathMissing ? tr("The path does not exist.") : QString());
+}
+
+void TMyOpenFolderDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        TranslateTexts();
+    TAdvEditBtn::changeEvent(event);
 }
 
 void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)

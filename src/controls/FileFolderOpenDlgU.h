@@ -77,8 +77,13 @@ Q_SIGNALS:
     void pathMissingChanged(bool missing);
     void folderChosen(const QString& path);
 
+protected:
+    // The missing-path mark's texts follow a change of language.
+    void changeEvent(QEvent* event) override;
+
 private:
     void UpdateCompleterFilter();
+    void TranslateTexts();
     void SetPathMissing(bool missing);
 
     QString ffolderOrFile;

@@ -194,6 +194,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Its accessible name and description follow a change of language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void SetGestureCursor(TGestureCursor cursor);

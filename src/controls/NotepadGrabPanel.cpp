@@ -5,6 +5,7 @@
 #include "platform/Canvas.h"
 #include "platform/StdCtrls.h"
 
+#include <QEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,6 +42,15 @@ TNotepadGrabPanel::TNotepadGrabPanel(QWidget* parent) : TPanel(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Page margins"));
     ClearSettings();
+}
+
+void TNotepadGrabPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Page margins"));
+        AnnounceMargins();
+    }
+    TPanel::changeEvent(event);
 }
 
 void TNotepadGrabPanel::ClearSettings()

@@ -1,4 +1,5 @@
 #include "external/ElPack.h"
+#include "external/General_runtime.h"
 
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -69,9 +70,9 @@ QString TElFloatSpinEdit::Text() const { return fSpin->text(); }
 
 void TElFloatSpinEdit::SetText(const QString& text)
 {
-    bool ok = false;
-    const double v = fSpin->locale().toDouble(text.trimmed(), &ok);
-    if (ok)
+    // Read as the spin box's locale writes numbers, nothing looser.
+    double v = 0;
+    if (TryStrToFloat(text, FormatSettingsFor(fSpin->locale()), v))
         fSpin->setValue(v);
 }
 

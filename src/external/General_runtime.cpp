@@ -138,10 +138,75 @@ bool TryStrToInt(const QString& text, int& value)
     return true;
 }
 
-bool TryStrToFloat(const QString& text, double& value)
+bool TryStrToFloat(const QString& text, double& value) { return TryStrToFloat(text, UserDefaultFormatSettings, value); }
+
+bool TryStrToFloat(const QString& text, const TFormatSettings& settings, double& value)
 {
+    // Read as the locale writes numbers: its decimal separator, its group
+    // separator only between groups of three digits after a first group of
+    // one to three that does not start with 0, an optional exponent. Anything
+    // else ("0.714" under German, where the dot groups) is not a number of
+    // the locale. The characters come from the settings, so no locale is
+    // asked per call.
+    const QString t = text.trimmed();
+    const QChar dec = settings.DecimalSeparator;
+    const QChar group = settings.ThousandSeparator;
+    const auto isDigit = [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; };
+    QByteArray plain; // the number in C notation
+    plain.reserve(t.size());
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QChar(0x2212) || t[i] == QLatin1Char('+'))) {
+        if (t[i] != QLatin1Char('+'))
+            plain += '-';
+        ++i;
+    }
+    // The whole part, grouped or not.
+    qsizetype groupDigits = 0, groups = 0;
+    bool firstGroupStartsWithZero = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (isDigit(c)) {
+            if (groups == 0 && groupDigits == 0)
+                firstGroupStartsWithZero = c == QLatin1Char('0');
+            plain += char(c.unicode());
+            ++groupDigits;
+        } else if (c == group && c != dec) {
+            if (groupDigits == 0 || (groups == 0 ? groupDigits > 3 || firstGroupStartsWithZero : groupDigits != 3))
+                return false;
+            ++groups;
+            groupDigits = 0;
+        } else {
+            break;
+        }
+    }
+    if (groups > 0 && groupDigits != 3)
+        return false;
+    bool digits = plain.size() > 0 && plain != "-";
+    if (i < t.size() && t[i] == dec) {
+        plain += '.';
+        ++i;
+        for (; i < t.size() && isDigit(t[i]); ++i) {
+            plain += char(t[i].unicode());
+            digits = true;
+        }
+    }
+    if (!digits)
+        return false;
+    if (i < t.size() && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        plain += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
+            plain += char(t[i++].unicode());
+        const qsizetype start = i;
+        for (; i < t.size() && isDigit(t[i]); ++i)
+            plain += char(t[i].unicode());
+        if (i == start)
+            return false;
+    }
+    if (i != t.size())
+        return false;
     bool ok = false;
-    const double d = UserDefaultFormatSettings.Locale.toDouble(text.trimmed(), &ok);
+    const double d = QLocale::c().toDouble(QLatin1String(plain), &ok);
     if (!ok || !std::isfinite(d))
         return false;
     value = d;

@@ -45,8 +45,12 @@ extern QZ8_EXPORT TFormatSettings UserDefaultFormatSettings;
 // text, an optional sign, decimal digits or a hexadecimal number after "$"
 // or "0x", within 32 bits.
 QZ8_EXPORT bool TryStrToInt(const QString& text, int& value);
-// A decimal number under the current locale settings (grouping allowed).
+// A decimal number as the current locale settings write it: their decimal
+// separator, their group separator only where they would put it, an
+// optional exponent. Under German "0,714" and "1.234,5" are numbers, while
+// "0.714" (a dot the locale would never put there) is not.
 QZ8_EXPORT bool TryStrToFloat(const QString& text, double& value);
+QZ8_EXPORT bool TryStrToFloat(const QString& text, const TFormatSettings& settings, double& value);
 
 // The kind of a text: 0 a whole number (TryStrToInt reads it), 1 a decimal
 // number (TryStrToFloat reads it), 2 nothing to show (empty or blanks),

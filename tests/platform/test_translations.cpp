@@ -1,11 +1,14 @@
 // The library's catalogues: German and French texts where the library shows
 // text, English again when the catalogue is taken away.
 #include "controls/FileFolderOpenDlgU.h"
+#include "controls/My_StyledTMSComponents.h"
 #include "dialogs/dialog_stuff.h"
 #include "external/General_runtime.h"
 #include "external/Tool_tables.h"
 #include "platform/Translations.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -41,4 +44,27 @@ TEST(Translations, GermanAndFrenchCataloguesAndBack)
     EXPECT_EQ(_QZNonApplicable(), "n/a");
     EXPECT_EQ(_QZSelectFolder(), "Select a folder");
     EXPECT_FALSE(LoadLibraryTranslation(QLocale(QLocale::Japanese)));
+}
+
+// Qt's own texts come with the library's, and the controls' texts follow a
+// change of language at once.
+TEST(Translations, QtsOwnCatalogueAndLiveControlsFollow)
+{
+    EnglishAfterwards english;
+    TMyOpenFolderDialog chooser;
+    TNotepadGrabPanel panel;
+    ASSERT_TRUE(LoadLibraryTranslation(QLocale(QLocale::German, QLocale::Germany)));
+    QCoreApplication::processEvents(); // delivers LanguageChange
+    EXPECT_EQ(panel.accessibleName(), QString::fromUtf8("Seitenränder"));
+    QStringList tips;
+    for (const QAction* a : chooser.actions())
+        tips << a->toolTip();
+    EXPECT_TRUE(tips.contains(QString::fromUtf8("Dieser Pfad existiert nicht."))) << tips.join("|").toStdString();
+    if (!QtTranslationInstalled())
+        GTEST_SKIP() << "Qt's German catalogue (qt6-translations-l10n) is not installed";
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Open"), "Open");
+    LoadLibraryTranslation(QLocale(QLocale::English));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel.accessibleName(), "Page margins");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), "Open");
 }
