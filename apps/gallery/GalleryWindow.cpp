@@ -1,4 +1,9 @@
 #include "GalleryWindow.h"
+#include "platform/Dialogs.h"
+#include "external/Tool_tables.h"
+#include <QFileDialog>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/FileFolderOpenDlgU.h"
@@ -753,5 +758,25 @@ bool GalleryWindow::WriteScreenshots(const QString& dir)
     }
     setLayoutDirection(Qt::LeftToRight);
     fTabs->setCurrentIndex(0);
-    return true;
+    // The chooser's file dialog, in the user's language throughout.
+    TFileOpenDialog files;
+    files.SetTitle(_QZSelectFiles());
+    for (const TFileTypeRec& rec : {TXT_FileTypes(), XML_Filetypes(), All_FileTypes()})
+        files.FileTypes().push_back({rec.DisplayName, rec.FileMask});
+    files.SetOkButtonLabel(_QZSelect());
+    // A folder of its own, so the picture shows sample files only.
+    QTemporaryDir sample;
+    for (const char* name : {"bleak_house.txt", "debates_1998.txt", "wordlist.xml"}) {
+        QFile f(sample.filePath(QString::fromLatin1(name)));
+        (void)f.open(QIODevice::WriteOnly);
+    }
+    files.SetDefaultFolder(sample.path());
+    const std::unique_ptr<QFileDialog> dialog = files.MakeQtDialog(this);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->resize(700, 450);
+    dialog->show();
+    QApplication::processEvents();
+    const bool saved = dialog->grab().save(QStringLiteral("%1/gallery-chooser-dialog.png").arg(dir));
+    dialog->close();
+    return saved;
 }
