@@ -116,6 +116,9 @@ class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelev
     Q_PROPERTY(bool LabelTransparent READ LabelTransparent WRITE SetLabelTransparent)
     Q_PROPERTY(QFont LabelFont READ LabelFont WRITE SetLabelFont)
     Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged)
+    // The colour box's Selected, over this combo's own rows: the same as
+    // SelectedColour, which is the one offered in Designer.
+    Q_PROPERTY(int Selected READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged DESIGNABLE false)
     Q_PROPERTY(bool UsesSharedAray READ UsesSharedAray WRITE SetUseSharedArray)
 public:
     explicit TColourSharingCombo(QWidget* parent = nullptr);

@@ -91,7 +91,31 @@ void TAdvOfficePage::SetImageIndex(int index)
     }
 }
 
-TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent) { }
+TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent)
+{
+    // A page the user or the program picks is no longer waited for.
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == fPendingPage)
+            fPendingPage = -1;
+    });
+}
+
+void TAdvOfficePager::SetActivePage(int index)
+{
+    fPendingPage = index >= count() ? index : -1;
+    if (index < count())
+        setCurrentIndex(index);
+}
+
+void TAdvOfficePager::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    if (fPendingPage >= 0 && fPendingPage < count()) {
+        const int page = fPendingPage;
+        fPendingPage = -1;
+        setCurrentIndex(page);
+    }
+}
 
 void TAdvOfficePager::SetImages(TImageList* images)
 {

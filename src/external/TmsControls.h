@@ -155,7 +155,7 @@ class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
-    Q_PROPERTY(int ActivePage READ currentIndex WRITE setCurrentIndex)
+    Q_PROPERTY(int ActivePage READ ActivePage WRITE SetActivePage)
     Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias)
     Q_PROPERTY(bool CloseOnTab READ tabsClosable WRITE setTabsClosable)
     Q_PROPERTY(int FixedTabs MEMBER fFixedTabs)
@@ -179,10 +179,18 @@ public:
     void RefreshIcons();
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
     QString Version() const { return QStringLiteral("1.0.0.0"); }
+    // The current page. A page asked for before it exists (a form file sets
+    // ActivePage before it adds the pages) becomes current when it is added.
+    int ActivePage() const { return fPendingPage >= 0 ? fPendingPage : currentIndex(); }
+    void SetActivePage(int index);
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 
+protected:
+    void tabInserted(int index) override;
+
 private:
+    int fPendingPage = -1;
     TImageLink fImages;
     bool fAntiAlias = true;
     int fFixedTabs = 0;

@@ -42,29 +42,42 @@ int TCustomListBox::Count() const { return IsVirtual() ? fCount : fItems.Count()
 
 void TCustomListBox::SetCount(int count)
 {
-    if (!IsVirtual())
-        return;
+    // Kept in every style: the virtual styles use it, also when they come
+    // after it (as a form file may set them).
     fCount = std::max(0, count);
-    ItemsChanged();
+    if (IsVirtual())
+        RowsChanged(true);
 }
 
-void TCustomListBox::ItemsChanged()
+void TCustomListBox::RowsChanged(bool byProperty)
 {
     const int n = Count();
     // Selection beyond the end goes; nothing is stored per row.
     fSelected.EraseFrom(n);
     if (fItemIndex >= n) {
+        if (byProperty)
+            fPendingItemIndex = fItemIndex;
         fItemIndex = -1;
         Q_EMIT itemIndexChanged(-1);
     }
     if (fAnchor >= n)
         fAnchor = -1;
     UpdateScrollBar();
+    // The top row asked for wins over the scrolling that shows the current.
+    const int top = fPendingTopIndex;
+    if (fPendingItemIndex >= 0 && fPendingItemIndex < n)
+        SetItemIndex(fPendingItemIndex);
+    if (top >= 0 && top < n)
+        SetTopIndex(top);
+    else
+        fPendingTopIndex = top;
     viewport()->update();
 }
 
 void TCustomListBox::SetItemIndex(int index)
 {
+    // A row the list does not have yet is taken when it comes.
+    fPendingItemIndex = index >= Count() ? index : -1;
     if (index < -1 || index >= Count())
         index = -1;
     if (!fMultiSelect) {
@@ -93,6 +106,7 @@ void TCustomListBox::SetItemHeight(int height)
 
 void TCustomListBox::SetTopIndex(int index)
 {
+    fPendingTopIndex = index >= Count() ? index : -1;
     verticalScrollBar()->setValue(std::clamp(index, 0, std::max(0, Count() - 1)));
 }
 
@@ -114,7 +128,7 @@ void TCustomListBox::SetColor(TColor color)
 void TCustomListBox::SetStyle(TListBoxStyle style)
 {
     fStyle = style;
-    ItemsChanged();
+    RowsChanged(true);
 }
 
 bool TCustomListBox::Selected(int index) const { return fSelected.Contains(index); }
@@ -342,6 +356,7 @@ void TCustomListBox::RowPressed(int index, const QPoint&, Qt::KeyboardModifiers 
 
 void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
 {
+    fPendingItemIndex = -1; // the user's choice wins
     const int n = Count();
     if (n == 0)
         return;

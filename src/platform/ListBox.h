@@ -135,7 +135,7 @@ public:
     std::function<void(QObject* Sender)> OnClick;
 
     // Called by the item list after each change.
-    void ItemsChanged();
+    void ItemsChanged() { RowsChanged(false); }
 
 Q_SIGNALS:
     void itemIndexChanged(int index);
@@ -167,6 +167,11 @@ protected:
     TListBoxStrings fItems;
 
 private:
+    // After the rows changed. A current row or top row asked for before the
+    // list had it (a form file may set ItemIndex before Count or Style) is
+    // kept and taken as soon as the row exists; byProperty keeps a current
+    // row that a change of Style or Count took away, for when it returns.
+    void RowsChanged(bool byProperty);
     void UpdateScrollBar();
     void MoveTo(int index, Qt::KeyboardModifiers mods);
     void EnsureVisible(int index);
@@ -177,6 +182,8 @@ private:
     qint64 fTypedAt = -1; // when it was last typed (ms since epoch)
     int fCount = 0;
     int fItemIndex = -1;
+    int fPendingItemIndex = -1; // asked for, not there yet
+    int fPendingTopIndex = -1; // asked for, not there yet
     int fAnchor = -1;
     int fItemHeight = 16;
     int fTopIndex = 0;

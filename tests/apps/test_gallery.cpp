@@ -5,6 +5,7 @@
 #include "platform/ListBox.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -59,5 +60,7 @@ TEST(Gallery, WritesOneScreenshotPerStyle)
     QTemporaryDir dir;
     GalleryWindow window;
     ASSERT_TRUE(window.WriteScreenshots(dir.path()));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), TTMSStyleCount * 8 + 2);
+    // Every page in every style, two right to left, and the chooser's dialog.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), TTMSStyleCount * 8 + 3);
+    EXPECT_TRUE(QFile::exists(dir.filePath("gallery-chooser-dialog.png")));
 }

@@ -20,6 +20,33 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR N
    OR NOT out MATCHES "form ok")
   message(FATAL_ERROR "the consumer did not run: ${rc}\n${out}\n${err}")
 endif()
+# The first tool window of the README, built against the install and run.
+set(example ${BUILD_DIR}/package-check/first-tool)
+foreach(step
+    "${CMAKE_COMMAND};-S;${SOURCE}/../../examples/first-tool;-B;${example};-G;Ninja;-DCMAKE_PREFIX_PATH=${prefix}"
+    "${CMAKE_COMMAND};--build;${example}")
+  execute_process(COMMAND ${step} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "example step failed: ${step}\n${out}\n${err}")
+  endif()
+endforeach()
+set(ENV{XDG_CONFIG_HOME} ${BUILD_DIR}/package-check/config)
+execute_process(COMMAND ${example}/first-tool --smoke RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini)
+  message(FATAL_ERROR "the first tool did not run or kept nothing: ${rc}\n${out}\n${err}")
+endif()
+file(READ ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini kept)
+if(NOT kept MATCHES "\\[CorpusFolder\\]" OR NOT kept MATCHES "\\[Window geometry\\]")
+  message(FATAL_ERROR "the first tool's form state file lacks its controls:\n${kept}")
+endif()
+# The README's snippet is that program, word for word.
+file(READ ${SOURCE}/../../examples/first-tool/main.cpp program)
+file(READ ${SOURCE}/../../README.md readme)
+string(FIND "${readme}" "```cpp\n${program}```" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "README.md does not show examples/first-tool/main.cpp as it is")
+endif()
+
 # The installed developer tools run from the prefix.
 file(WRITE ${work}/marked.txt "{ Master_ImageListNumbers\ncm_open = 1,\n")
 execute_process(COMMAND ${prefix}/bin/qz8-imagelists table ${work}/marked.txt

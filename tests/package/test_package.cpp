@@ -155,6 +155,62 @@ TEST(Package, DesignerPluginSurvivesARegistryThatGrowsOrEmpties)
     RegisterPackageComponents();
 }
 
+// Values a form file gives before the state that makes them meaningful are
+// kept and taken when that state arrives, in the order Designer writes them.
+TEST(Package, UiValuesStickInAnyOrder)
+{
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QFileInfo(QStringLiteral(QZ8_DESIGNER_PLUGIN)).absolutePath());
+    QByteArray ui = R"(<ui version="4.0"><class>Form</class>
+<widget class="QWidget" name="Form">
+ <widget class="qz8::TStyledListbox" name="list">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>150</width><height>120</height></rect></property>
+  <property name="Count"><number>50</number></property>
+  <property name="ItemIndex"><number>7</number></property>
+  <property name="TopIndex"><number>3</number></property>
+  <property name="Style"><enum>lbVirtualOwnerDraw</enum></property>
+ </widget>
+ <widget class="qz8::TColourSharingListbox" name="colours">
+  <property name="SelectedColour"><number>255</number></property>
+  <property name="Style"><enum>lbOwnerDrawFixed</enum></property>
+  <property name="Count"><number>10</number></property>
+ </widget>
+ <widget class="qz8::TColourSharingCombo" name="combo">
+  <property name="SelectedColour"><number>255</number></property>
+ </widget>
+ <widget class="qz8::TQZAdvOfficePager" name="pager">
+  <property name="ActivePage"><number>2</number></property>
+  <widget class="QWidget" name="page1"/>
+  <widget class="QWidget" name="page2"/>
+  <widget class="QWidget" name="page3"/>
+ </widget>
+</widget></ui>)";
+    QBuffer buffer(&ui);
+    std::unique_ptr<QWidget> form(loader.load(&buffer));
+    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+    form->show();
+    QCoreApplication::processEvents();
+    auto* list = form->findChild<TStyledListbox*>("list");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Count(), 50);
+    EXPECT_EQ(list->ItemIndex(), 7);
+    EXPECT_EQ(list->TopIndex(), 3);
+    auto* colours = form->findChild<TColourSharingListbox*>("colours");
+    ASSERT_NE(colours, nullptr);
+    EXPECT_EQ(colours->GetASelected(), 255);
+    auto* combo = form->findChild<TColourSharingCombo*>("combo");
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetSelected(), 255);
+    EXPECT_EQ(combo->property("Selected").toInt(), 255);
+    combo->setProperty("Selected", 0xFF0000);
+    EXPECT_EQ(combo->GetSelected(), 0xFF0000);
+    auto* pager = form->findChild<TQZAdvOfficePager*>("pager");
+    ASSERT_NE(pager, nullptr);
+    EXPECT_EQ(pager->count(), 3);
+    EXPECT_EQ(pager->currentIndex(), 2);
+}
+
 // A form loaded at run time through QUiLoader gets live widgets: the margin
 // panel has its handles.
 TEST(Package, UiLoaderMakesLiveWidgetsThroughThePlugin)

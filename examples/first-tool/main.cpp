@@ -1,0 +1,65 @@
+// A first tool window of the suite: it keeps its controls in a form state
+// file, follows the suite's styles and the screen's density, and uses the
+// library's lists, colour picker and folder chooser.
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "form/baseTMSStyleable_F.h"
+#include "imagelists/tool_imagelist_master.h"
+#include "platform/Translations.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QVBoxLayout>
+
+class WordCounter : public qz8::TTMSStyleableRepositoryForm {
+public:
+    WordCounter()
+    {
+        setObjectName("WordCounter"); // every kept control needs a name
+        auto* page = new QWidget(this);
+        auto* layout = new QVBoxLayout(page);
+        auto* words = new qz8::TStyledListbox(page);
+        words->setObjectName("Words");
+        words->Items().AddStrings({"the", "1234", QLocale().toString(0.714)}); // numbers as the locale writes them
+        auto* counts = new qz8::TStyledListbox(page); // a virtual list: rows come from the event
+        counts->setObjectName("Counts");
+        counts->SetStyle(qz8::TCustomListBox::lbVirtualOwnerDraw);
+        counts->OnGetStringAndInt = [](QObject*, int row, qz8::TStringAndIntegerRec& rec) {
+            rec.S = QString::number(row * 7);
+        };
+        counts->SetCount(1'000'000);
+        auto* colour = new qz8::TColourSharingCombo(page);
+        colour->setObjectName("HighlightColour");
+        auto* corpus = new qz8::TMyOpenFolderDialog(page);
+        corpus->setObjectName("CorpusFolder");
+        for (QWidget* w : std::initializer_list<QWidget*>{words, counts, colour, corpus})
+            layout->addWidget(w);
+        setCentralWidget(page);
+        AddAFormStyler(this); // styles the window's own labels and frames with the suite
+    }
+    // Without this nothing is saved. The default place of the library is
+    // beside the program; a tool may choose the user's configuration folder.
+    QString TheIniName() override
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/word-counter.ini";
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("word-counter");
+    qz8::LoadLibraryTranslation(); // the library's texts (and Qt's) in the user's language
+    try {
+        qz8::LoadupAllTheImageLists(); // the icons, from the image-list files beside the program
+    } catch (const qz8::Exception& e) {
+        qWarning("%s", qPrintable(e.Message()));
+    }
+    WordCounter window;
+    window.show();
+    if (app.arguments().contains("--smoke"))
+        QTimer::singleShot(0, &app, &QApplication::quit);
+    return app.exec();
+}
