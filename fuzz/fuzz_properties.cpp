@@ -30,8 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (properties.empty())
         return 0;
-    static QWidget sheet;
-    std::unique_ptr<QWidget> w(c.Create(&sheet));
+    // Never destroyed: a static widget would outlive the application object.
+    static QWidget* const sheet = new QWidget;
+    std::unique_ptr<QWidget> w(c.Create(sheet));
     for (size_t i = 1; i + 1 < size && i < 2 * 64; i += 2) {
         const QMetaProperty& p = properties[data[i] % properties.size()];
         const QVariantList values = qz8test::EdgeValues(p);

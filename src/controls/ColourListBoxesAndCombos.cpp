@@ -3,6 +3,7 @@
 #include "external/Rtl_and_ltr_painting.h"
 #include "platform/Application.h"
 
+#include <algorithm>
 #include <QMoveEvent>
 #include <cmath>
 
@@ -385,12 +386,13 @@ void TColourSharingCombo::UpdateLabelPos()
     canvas.Font = TFont(FLabel->font());
     TRect box{0, 0, 1000, 255};
     DrawTextW(canvas.Handle(), FLabel->text(), box, DT_CALCRECT | DT_HIDEPREFIX);
-    const int w = box.Width();
-    const int labelWidth = FLabel->width(), labelHeight = FLabel->height();
+    // In 64 bits: a margin or place of any size must not overflow.
+    const qint64 w = box.Width();
+    const qint64 labelWidth = FLabel->width(), labelHeight = FLabel->height();
     const QRect g = geometry();
-    const int left = g.left(), top = g.top(), width = g.width(), height = g.height();
-    const int margin = FLabelMargin;
-    int lt = top, ll = left;
+    const qint64 left = g.left(), top = g.top(), width = g.width(), height = g.height();
+    const qint64 margin = FLabelMargin;
+    qint64 lt = top, ll = left;
     switch (FLabelPosition) {
     case lpLeftTop:
         lt = top;
@@ -436,7 +438,10 @@ void TColourSharingCombo::UpdateLabelPos()
     // A right-to-left layout mirrors the label's place around the combo.
     if (layoutDirection() == Qt::RightToLeft)
         ll = 2 * left + width - ll - labelWidth;
-    FLabel->move(ll, lt);
+    // No widget can stand further out than this.
+    constexpr qint64 kFarthest = 1 << 24;
+    FLabel->move(static_cast<int>(std::clamp(ll, -kFarthest, kFarthest)),
+                 static_cast<int>(std::clamp(lt, -kFarthest, kFarthest)));
 }
 
 void TColourSharingCombo::changeEvent(QEvent* event)

@@ -1,4 +1,5 @@
 #include "platform/ColorBox.h"
+#include <algorithm>
 #include "platform/QtBoundary_p.h"
 
 #include <QAbstractItemView>
@@ -31,7 +32,9 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width() + fBox->fItemHeight + 8, fBox->fItemHeight);
+        // In 64 bits: any item height gives a size in range.
+        const qint64 w = qint64{QStyledItemDelegate::sizeHint(option, index).width()} + fBox->fItemHeight + 8;
+        return QSize(static_cast<int>(std::min<qint64>(w, QWIDGETSIZE_MAX)), fBox->fItemHeight);
     }
 
 private:

@@ -72,6 +72,13 @@ std::optional<TNameFilter> NameFilter(QString description, const QString& masks)
         return std::nullopt;
     f.QtReadsPatterns = std::all_of(f.Patterns.begin(), f.Patterns.end(), QtReadsPattern);
     const QString joined = f.Patterns.join(QLatin1Char(' '));
+    // One line: Qt's reading of a filter stops at a line break, and a
+    // filter list shows one line an entry.
+    for (QChar& c : description) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+    }
     description = description.trimmed();
     if (EndsWithItsMasks(description, f.Patterns))
         description = description.left(description.lastIndexOf(QLatin1Char('('))).trimmed();
