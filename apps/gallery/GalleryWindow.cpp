@@ -439,12 +439,13 @@ QWidget* GalleryWindow::BuildIconPage()
 
 void GalleryWindow::AttachIcons()
 {
-    if (auto* menu = qobject_cast<TMainMenu*>(menuBar()))
+    // Looked up, never made: menuBar() and statusBar() create bars.
+    if (auto* menu = qobject_cast<TMainMenu*>(menuWidget()))
         SetImagesForListOfMenuItems(menu);
     for (TToolBar* bar : findChildren<TToolBar*>())
         for (TToolButton* b : bar->findChildren<TToolButton*>())
             SetImagesAndNumberForToolbarButton(bar, b, b->property("command").toInt());
-    if (auto* status = qobject_cast<TAdvOfficeStatusBar*>(statusBar())) {
+    if (auto* status = findChild<TAdvOfficeStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) {
         SetImagesAndNumberForStatusBarPanel(status, 0, kCmInfo);
         SetImagesAndNumberForStatusBarPanel(status, 1, kCmText);
     }

@@ -53,8 +53,11 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
     design.setPixelSize(11);
     setFont(design);
     SetPixelsPerInch(96);
-    DoCreateStuff(this);
-    QCoreApplication::postEvent(this, new QEvent(kConstructed));
+    // The base step now (a virtual call reaches no override here); the
+    // override once the window is built (FinishConstruction). Ahead of the
+    // events the window's construction posts.
+    TTMSStyleableRepositoryForm::DoCreateStuff(this);
+    QCoreApplication::postEvent(this, new QEvent(kConstructed), Qt::HighEventPriority);
     auto* listener = new TLauncherListener(this, [this] { return static_cast<quintptr>(internalWinId()); });
     connect(listener, &TLauncherListener::received, this, [this](quint32 msg, quint64 wParam, qint64 lParam) {
         if (msg != WM_BROADCAST_BY_SHELL)
@@ -78,6 +81,11 @@ TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
 
 void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
 {
+    // Reached from an override's inherited call once the window is built:
+    // the base step ran in the constructor, and what the derived
+    // constructors did on top of it (a styler, collected components) stays.
+    if (fInDeferredCreate)
+        return;
     has_shown = false;
     done_create_things = true;
     FormStylerPAI = nullptr;
@@ -95,10 +103,33 @@ void TTMSStyleableRepositoryForm::BindStepEvents()
     OnShow = [this](QObject* sender) { DoShowStuff(sender); };
 }
 
+void TTMSStyleableRepositoryForm::FinishConstruction()
+{
+    if (fConstructed)
+        return;
+    fConstructed = true;
+    const QPointer<TTMSStyleableRepositoryForm> self(this);
+    fInDeferredCreate = true;
+    AtQtBoundary("TTMSStyleableRepositoryForm::DoCreateStuff", [&] { DoCreateStuff(this); });
+    if (!self)
+        return;
+    fInDeferredCreate = false;
+    if (OnCreate)
+        AtQtBoundary("TTMSStyleableRepositoryForm::OnCreate", [&] { OnCreate(this); });
+    if (self)
+        AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { fIniName = TheIniName(); });
+}
+
 bool TTMSStyleableRepositoryForm::event(QEvent* event)
 {
     if (event->type() == kConstructed) {
-        AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { fIniName = TheIniName(); });
+        // Events given by a component walk inside a constructor (it processes
+        // the application's messages) come before the window is built: the
+        // end of construction waits for the event loop proper.
+        if (InsideProcessMessages())
+            QCoreApplication::postEvent(this, new QEvent(kConstructed), Qt::HighEventPriority);
+        else
+            FinishConstruction();
         return true;
     }
     return TForm::event(event);
@@ -106,6 +137,12 @@ bool TTMSStyleableRepositoryForm::event(QEvent* event)
 
 void TTMSStyleableRepositoryForm::setVisible(bool visible)
 {
+    if (visible) {
+        const QPointer<TTMSStyleableRepositoryForm> self(this);
+        FinishConstruction();
+        if (!self)
+            return;
+    }
     if (visible && !fWindowCreated) {
         fWindowCreated = true;
         TCreateParams params;

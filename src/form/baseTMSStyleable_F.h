@@ -16,6 +16,16 @@
 // The file name saved to is what TheIniName gave once construction had
 // finished (and at each show): a virtual cannot be asked from a destructor.
 //
+// Construction. The base constructor runs the base create step
+// (DoCreateStuff), so a derived window's constructor already sees its state:
+// has_shown false, ComponentsToResize empty, the show and activate steps
+// bound. C++ cannot reach an override from a base constructor, so once the
+// whole window is built (at its first show, or at the first event the event
+// loop gives it, whichever comes first) DoCreateStuff is called again,
+// virtually, exactly once: a derived window's override runs then; its call
+// of the inherited step changes nothing, the base step having run already.
+// OnCreate runs right after it, and TheIniName is asked then.
+//
 // The form state file also keeps the window's placement per screen
 // arrangement (form/WindowGeometry.h), restored at the first show before the
 // window appears, and saved at destruction; MEMINI_include_geometry off
@@ -30,6 +40,7 @@
 #include "settings/ReadAndSaveIni.h"
 
 #include <QList>
+#include <functional>
 #include <QPointer>
 #include <vector>
 
@@ -84,6 +95,13 @@ public:
     virtual QString TheIniName() { return QString(); }
     virtual void CreateParams(TCreateParams& Params);
 
+    // Runs once construction has finished, after DoCreateStuff (the
+    // window's own, an override included) and before the first show.
+    std::function<void(QObject* Sender)> OnCreate;
+    // Ends construction now: the override of DoCreateStuff and OnCreate run
+    // (once). The first show and the first event do it by themselves.
+    void FinishConstruction();
+
     // The launcher's message (1256): command 703 takes the low byte of the
     // value as the new style. Result is 0 whatever the command.
     void WMBroadcastByShell(TMessage& Message);
@@ -127,6 +145,8 @@ private:
     bool done_create_things = false;
     bool fStepsBound = false;
     bool fWindowCreated = false;
+    bool fConstructed = false; // FinishConstruction ran
+    bool fInDeferredCreate = false; // the virtual DoCreateStuff of FinishConstruction runs
     bool fIniUnreadable = false; // its form state file failed to read
 
     // The placements of every arrangement the file holds, kept so that a

@@ -24,11 +24,20 @@ QString ExeName()
 
 void OverrideExeName(const QString& fileName) { exeOverride = fileName; }
 
+namespace {
+int gProcessingMessages = 0;
+} // namespace
+
 void ProcessMessages()
 {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    if (!QCoreApplication::instance())
+        return;
+    ++gProcessingMessages;
+    QCoreApplication::processEvents();
+    --gProcessingMessages;
 }
+
+bool InsideProcessMessages() { return gProcessingMessages > 0; }
 
 QFont DefaultFont() { return QGuiApplication::font(); }
 

@@ -85,7 +85,9 @@ bool PlacedByLayout(const QWidget* w)
     // A main window's own layout places its central widget, bars and docks,
     // not the controls put on the window by hand.
     if (const auto* main = qobject_cast<const QMainWindow*>(parent)) {
-        if (w == main->centralWidget() || w == main->menuWidget() || w == main->statusBar() ||
+        // Asked of the child itself: QMainWindow::statusBar() would make a
+        // status bar for a window that has none.
+        if (w == main->centralWidget() || w == main->menuWidget() || qobject_cast<const QStatusBar*>(w) ||
             qobject_cast<const QToolBar*>(w) || qobject_cast<const QDockWidget*>(w))
             return true;
     }

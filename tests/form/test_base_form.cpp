@@ -251,3 +251,62 @@ TEST(Broadcast, TravelsBetweenTwoProcessesOverAPrivateSessionBus)
     daemon.kill();
     daemon.waitForFinished(5000);
 }
+
+namespace {
+// A tool window that extends the create step, binds OnCreate and builds a
+// styler in its constructor.
+class OverridingWindow : public TTMSStyleableRepositoryForm {
+public:
+    QStringList& log;
+    int creates = 0;
+    explicit OverridingWindow(QStringList& l) : log(l)
+    {
+        // The base create step has run: its state is there already.
+        log << QStringLiteral("ctor has_shown=%1 resize=%2 onshow=%3")
+                   .arg(HasShown())
+                   .arg(ComponentsToResize.size())
+                   .arg(static_cast<bool>(OnShow));
+        (new TStyledListbox(this))->setObjectName("Words");
+        AddAFormStyler(this);
+        OnCreate = [this](QObject*) { log << "OnCreate"; };
+    }
+    void DoCreateStuff(QObject* sender) override
+    {
+        ++creates;
+        TTMSStyleableRepositoryForm::DoCreateStuff(sender);
+        log << "DoCreateStuff";
+    }
+    void DoShowStuff(QObject* sender) override
+    {
+        log << "show";
+        TTMSStyleableRepositoryForm::DoShowStuff(sender);
+    }
+};
+} // namespace
+
+TEST(BaseForm, ADerivedCreateStepRunsOnceAfterItsConstructorBeforeOnCreateAndTheFirstShow)
+{
+    for (const bool eventLoopFirst : {false, true}) {
+        SCOPED_TRACE(eventLoopFirst ? "event loop first" : "shown at once");
+        QStringList log;
+        OverridingWindow w(log);
+        if (eventLoopFirst) {
+            QCoreApplication::processEvents();
+            EXPECT_EQ(w.creates, 1) << "the first event ends construction";
+        }
+        w.show();
+        QCoreApplication::processEvents();
+        w.hide();
+        w.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.creates, 1);
+        ASSERT_GE(log.size(), 4);
+        EXPECT_EQ(log.mid(0, 4),
+                  (QStringList{"ctor has_shown=0 resize=0 onshow=1", "DoCreateStuff", "OnCreate", "show"}));
+        // The inherited step at the end of construction undid nothing the
+        // constructor did.
+        EXPECT_NE(w.GetFormStyler(), nullptr);
+        EXPECT_EQ(w.ComponentsToResize.size(), 1);
+        EXPECT_TRUE(w.HasShown());
+    }
+}

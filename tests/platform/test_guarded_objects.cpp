@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -122,7 +123,11 @@ TEST(MainWindowScaling, ControlsPlacedOnTheWindowItselfScale)
     auto* onCentral = new TPanel(central);
     onCentral->setGeometry(4, 60, 100, 40);
     form.show();
+    const QObjectList before = form.children();
     form.ChangeScale(120, 96);
+    // The correction adds nothing to the window (no status bar, no menu bar).
+    EXPECT_EQ(form.children(), before);
+    EXPECT_EQ(form.findChild<QStatusBar*>(), nullptr);
     EXPECT_EQ(direct->geometry(), QRect(5, 75, 125, 50));
     EXPECT_EQ(onCentral->geometry(), QRect(5, 75, 125, 50));
     EXPECT_TRUE(PlacedByLayout(central));
