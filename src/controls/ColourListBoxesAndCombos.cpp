@@ -1,4 +1,5 @@
 #include "controls/ColourListBoxesAndCombos.h"
+#include "platform/SizeRelevant.h"
 #include "platform/QtBoundary_p.h"
 #include "external/Rtl_and_ltr_painting.h"
 #include "platform/Application.h"
@@ -10,6 +11,16 @@
 namespace qz8 {
 
 namespace {
+
+// The density table's rows and the window's collected classes of this
+// module (platform/SizeRelevant.h).
+[[maybe_unused]] const bool registered = [] {
+    RegisterDensityRow(TDensityRow::ColourSharingListbox, &TColourSharingListbox::staticMetaObject);
+    RegisterDensityRow(TDensityRow::ColourSharingCombo, &TColourSharingCombo::staticMetaObject);
+    RegisterCollectedClass(7, &TColourSharingCombo::staticMetaObject);
+    RegisterCollectedClass(8, &TColourSharingListbox::staticMetaObject);
+    return true;
+}();
 
 const TColorArray& Active(bool usesShared, const TColorArray& own) { return usesShared ? MyColourArray : own; }
 

@@ -1,4 +1,5 @@
 #include "controls/My_StyledTMSComponents.h"
+#include "platform/SizeRelevant.h"
 #include "external/Rtl_and_ltr_painting.h"
 #include "platform/Components.h"
 
@@ -10,6 +11,8 @@ namespace {
 const bool registered = [] {
     RegisterContainerClass(&TTransparentContainingGroup::staticMetaObject);
     RegisterContainerClass(&TContainBox::staticMetaObject);
+    RegisterDensityRow(TDensityRow::StyledListbox, &TStyledListbox::staticMetaObject);
+    RegisterCollectedClass(11, &TStyledListbox::staticMetaObject);
     return true;
 }();
 } // namespace

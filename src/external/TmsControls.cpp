@@ -1,4 +1,5 @@
 #include "external/TmsControls.h"
+#include "platform/SizeRelevant.h"
 #include "external/Tool_image_basics.h"
 #include "platform/Components.h"
 
@@ -37,6 +38,22 @@ namespace {
 const bool registered = [] {
     // A pager's pages hold controls of the window.
     RegisterContainerClass(&TAdvOfficePager::staticMetaObject);
+    // The density table's rows and the window's collected classes of this
+    // module (platform/SizeRelevant.h).
+    RegisterDensityRow(TDensityRow::CustomAdvOfficeCheckBox, &TCustomAdvOfficeCheckBox::staticMetaObject);
+    RegisterDensityRow(TDensityRow::AdvOfficeTabSet, &TAdvOfficeTabSet::staticMetaObject);
+    RegisterDensityRow(TDensityRow::AdvOfficePager, &TAdvOfficePager::staticMetaObject);
+    RegisterDensityRow(TDensityRow::AdvCustomComboBox, &TAdvCustomComboBox::staticMetaObject);
+    RegisterDensityRow(TDensityRow::CustomAdvMenuStyler, &TCustomAdvMenuStyler::staticMetaObject);
+    RegisterDensityRow(TDensityRow::AdvProgressBar, &TAdvProgressBar::staticMetaObject);
+    RegisterDensityRow(TDensityRow::AdvGlowButton, &TAdvGlowButton::staticMetaObject);
+    RegisterCollectedClass(1, &TCustomAdvOfficeCheckBox::staticMetaObject);
+    RegisterCollectedClass(3, &TAdvOfficePager::staticMetaObject);
+    RegisterCollectedClass(4, &TAdvOfficeTabSet::staticMetaObject);
+    RegisterCollectedClass(5, &TAdvCustomComboBox::staticMetaObject);
+    RegisterCollectedClass(6, &TAdvCustomCombo::staticMetaObject);
+    RegisterCollectedClass(9, &TCustomAdvMenuStyler::staticMetaObject);
+    RegisterCollectedClass(12, &TAdvProgressBar::staticMetaObject);
     return true;
 }();
 } // namespace

@@ -1,4 +1,5 @@
 #include "external/TmsViews.h"
+#include "platform/SizeRelevant.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,6 +9,12 @@
 namespace qz8 {
 
 namespace {
+// The density table's row and the window's collected class of this module.
+[[maybe_unused]] const bool registered = [] {
+    RegisterDensityRow(TDensityRow::AdvListView, &TAdvListView::staticMetaObject);
+    RegisterCollectedClass(13, &TAdvListView::staticMetaObject);
+    return true;
+}();
 // Where a node keeps its unnumbered attribute.
 constexpr int kUnnumberedRole = Qt::UserRole + 0x51;
 } // namespace

@@ -1,9 +1,19 @@
 #include "platform/Grids.h"
+#include "platform/SizeRelevant.h"
 
 #include <QHeaderView>
 #include <algorithm>
 
 namespace qz8 {
+
+namespace {
+// The density table's row and the window's collected class of this module.
+[[maybe_unused]] const bool registered = [] {
+    RegisterDensityRow(TDensityRow::DrawGrid, &TDrawGrid::staticMetaObject);
+    RegisterCollectedClass(10, &TCustomDrawGrid::staticMetaObject);
+    return true;
+}();
+} // namespace
 
 int TDrawGrid::DefaultRowHeight() const { return verticalHeader()->defaultSectionSize(); }
 

@@ -1,4 +1,5 @@
 #include "platform/ListBox.h"
+#include "platform/SizeRelevant.h"
 #include "platform/QtBoundary_p.h"
 #include "platform/ListBoxAccessible.h"
 
@@ -18,6 +19,16 @@
 #include <limits>
 
 namespace qz8 {
+
+namespace {
+// The density table's row and the window's collected class of this module:
+// list and check list boxes.
+[[maybe_unused]] const bool registered = [] {
+    RegisterDensityRow(TDensityRow::CustomListBox, &TCustomListBox::staticMetaObject);
+    RegisterCollectedClass(2, &TCustomListBox::staticMetaObject);
+    return true;
+}();
+} // namespace
 
 void TListBoxStrings::DoChange()
 {

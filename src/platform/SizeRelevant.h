@@ -3,9 +3,12 @@
 //
 // A control that resizes itself for an image height implements ISizeRelevant
 // with the action of its row of the density table. Which row a control takes
-// (and whether the window collects it at all) is decided by the class tables
-// here, by class name along the control's meta-object chain, so the window
-// never lists the concrete control classes.
+// (and whether the window collects it at all) is decided by the tables here,
+// by class along the control's meta-object chain, so the window never lists
+// the concrete control classes. The module that declares a class registers
+// it at its row (RegisterDensityRow) and its place in the window's list
+// (RegisterCollectedClass) when the library loads; TDensityRow is the table's
+// order, and a test checks that every row and place has its class.
 #include "qz8_export.h"
 #include <QList>
 #include <QObject>
@@ -52,10 +55,17 @@ QZ8_EXPORT TDensityRow DensityRowOf(const QObject* object);
 // True when the object is of one of the thirteen classes that a window
 // collects for its density correction (or a descendant).
 QZ8_EXPORT bool IsOfSizeRelevantClass(const QObject* object);
-// The class names of the density table, in row order (row 1 first), and of
-// the collected classes, in the order the window lists them.
-QZ8_EXPORT QList<const char*> DensityRowClassNames();
-QZ8_EXPORT QList<const char*> SizeRelevantClassNames();
+// Gives a row of the density table its class (the class's own module does,
+// as the library loads); nullptr empties the row.
+QZ8_EXPORT void RegisterDensityRow(TDensityRow row, const QMetaObject* cls);
+// Gives a place (1 to 13) of the window's list of collected classes its
+// class; nullptr empties the place.
+QZ8_EXPORT void RegisterCollectedClass(int place, const QMetaObject* cls);
+// The classes of the density table in row order (row 1 first), and of the
+// collected classes in the order the window lists them; nullptr where no
+// class registered.
+QZ8_EXPORT QList<const QMetaObject*> DensityRowClasses();
+QZ8_EXPORT QList<const QMetaObject*> CollectedClasses();
 
 } // namespace qz8
 
