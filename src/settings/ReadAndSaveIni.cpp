@@ -1,4 +1,5 @@
 #include "settings/ReadAndSaveIni.h"
+#include "settings/FormStatePasswords_p.h"
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/General_runtime.h"
@@ -33,26 +34,7 @@
 
 namespace qz8 {
 
-bool MEMINI_include_Listboxes = false;
-bool MEMINI_include_Memos = false;
-bool MEMINI_check_filenames = true;
-bool MEMINI_include_checklistbox_checkeds = true;
-bool MEMINI_include_geometry = true;
-bool MEMINI_passwords_in_secret_store = true;
-
 namespace {
-
-const bool registered = [] {
-    RegisterGlobalReset([] {
-        MEMINI_include_Listboxes = false;
-        MEMINI_include_Memos = false;
-        MEMINI_check_filenames = true;
-        MEMINI_include_checklistbox_checkeds = true;
-        MEMINI_include_geometry = true;
-        MEMINI_passwords_in_secret_store = true;
-    });
-    return true;
-}();
 
 const QString kChecked = QStringLiteral("checked");
 const QString kI = QStringLiteral("i");
@@ -159,133 +141,110 @@ void PersistDatePicker(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
     ini.WriteString(section, kText, fs.Locale.toString(picker->DateTime().date(), fs.ShortDateFormat));
 }
 
-// A password edit whose marker the secret store did not resolve when read
-// (store down, locked, or silent) carries this property until its text
-// changes: until then its save writes the marker back and leaves the secret
-// in the store alone, so a store that is away at show loses nothing.
-const char* const kUnresolvedSecret = "qz8UnresolvedSecret";
-
-bool IsUnresolved(const QObject* edit) { return edit->property(kUnresolvedSecret).toBool(); }
-
-void MarkUnresolved(TElEdit* edit, bool unresolved)
+// An ElPack edit's text as it stands in the file and in the edit.
+void PersistElText(TCustomElEdit* edit, TMyMemIniFile& ini, bool reading, const QString& section)
 {
-    if (!unresolved) {
-        edit->setProperty(kUnresolvedSecret, QVariant());
-        return;
+    if (reading) {
+        // An unchanged text is not set again: no relayout, no change signal.
+        const QString text = ini.ReadString(section, kText, QString());
+        if (edit->Text() != text)
+            edit->SetText(text);
+    } else {
+        ini.WriteString(section, kText, edit->Text());
     }
-    if (IsUnresolved(edit))
-        return;
-    edit->setProperty(kUnresolvedSecret, true);
-    // Any change of the text after the read is the user's (or the tool's)
-    // word on that password.
-    QObject::connect(
-        edit->Editor(), &QLineEdit::textChanged, edit,
-        [edit] { edit->setProperty(kUnresolvedSecret, QVariant()); }, Qt::SingleShotConnection);
 }
 
-// A password's text as the file holds it: the marker when the secret store
-// took it, else scrambled. An emptied password leaves nothing in the store.
-QString StoredPassword(TMyMemIniFile& ini, const QString& section, QString text)
+void PersistElMultiLine(QObject* c, TMyMemIniFile& ini, bool reading, const QString&)
 {
-    if (MEMINI_passwords_in_secret_store) {
-        ISecretStore& store = SecretStore();
-        const QString key = PasswordSecretKey(ini.FileName(), section);
-        if (text.isEmpty()) {
-            store.Remove(PasswordSecretService(), key);
-            return text;
-        }
-        if (store.Write(PasswordSecretService(), key, text) == TSecretResult::Ok) {
-            ini.SetOwnerOnly(true);
-            return SecretStoreMarker();
-        }
-    }
-    if (!text.isEmpty())
-        ini.SetOwnerOnly(true);
-    ScrambleText(text);
-    return ToNumStr(text);
+    PersistMultiLineControl(ini, reading, c);
 }
 
-// The password a file holds: from the secret store for the marker, else
-// unscrambled. False when the store does not give it: the edit keeps its
-// text.
-bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QString& text)
-{
-    if (text == SecretStoreMarker()) {
-        const TSecretResult r =
-            SecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini.FileName(), section), text);
-        // Told once per password and process, not at every read.
-        static QSet<QString> told;
-        if (r != TSecretResult::Ok && !told.contains(PasswordSecretKey(ini.FileName(), section))) {
-            told.insert(PasswordSecretKey(ini.FileName(), section));
-            qCWarning(lcQz8,
-                      "the password of \"%s\" could not be taken from the secret store (%s); it stays there "
-                      "and the file keeps its marker until the password is changed",
-                      qPrintable(section), r == TSecretResult::NotFound ? "not found" : "store unavailable");
-        }
-        return r == TSecretResult::Ok;
-    }
-    text = FromNumStr(text);
-    ScrambleText(text);
-    return true;
-}
-
-void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+// A file or folder name: the application drive as its token in the file.
+void PersistElNameEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* edit = static_cast<TCustomElEdit*>(c);
-    const bool nameEdit = MEMINI_check_filenames && IsFileOrFolderNameEdit(edit);
-    if (qobject_cast<TElMemo*>(edit) || IsMultiFileNameEdit(edit)) {
+    if (IsMultiFileNameEdit(edit)) {
         PersistMultiLineControl(ini, reading, edit);
         return;
     }
-    auto* plain = qobject_cast<TElEdit*>(edit);
-    const bool password = plain && plain->PasswordChar() == QLatin1String("*");
+    if (!MEMINI_check_filenames) {
+        PersistElText(edit, ini, reading, section);
+        return;
+    }
+    if (reading) {
+        const QString text = ExpandAppDrive(ini.ReadString(section, kText, QString()),
+                                            qobject_cast<TElFileNameEdit*>(edit) != nullptr);
+        if (edit->Text() != text)
+            edit->SetText(text);
+    } else {
+        ini.WriteString(section, kText, ContractAppDrive(edit->Text()));
+    }
+}
+
+void PersistElSpinText(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* edit = static_cast<TCustomElEdit*>(c);
+    if (!reading) {
+        ini.WriteString(section, kText, edit->Text());
+        return;
+    }
+    // Longer than the text of 2147483646 cannot be a spin value.
+    const QString text = ini.ReadString(section, kText, QString());
+    if (text.size() <= 10)
+        edit->SetText(text);
+}
+
+// A plain ElPack edit; with "*" for its password character, a password
+// (settings/FormStatePasswords_p.h).
+void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* edit = static_cast<TElEdit*>(c);
+    if (edit->PasswordChar() != QLatin1String("*")) {
+        PersistElText(edit, ini, reading, section);
+        return;
+    }
     if (reading) {
         QString text = ini.ReadString(section, kText, QString());
-        if (password) {
-            const bool resolved = StoredPasswordText(ini, section, text);
-            MarkUnresolved(plain, !resolved);
-            if (!resolved)
-                return;
-        }
-        if (qobject_cast<TElSpinEdit*>(edit) || qobject_cast<TElFloatSpinEdit*>(edit)) {
-            // Longer than the text of 2147483646 cannot be a spin value.
-            if (text.size() <= 10)
-                edit->SetText(text);
-            return;
-        }
-        if (nameEdit)
-            text = ExpandAppDrive(text, qobject_cast<TElFileNameEdit*>(edit) != nullptr);
-        if (edit->Text() != text)
+        const bool resolved = StoredPasswordText(ini, section, text);
+        MarkUnresolved(edit, !resolved);
+        if (resolved && edit->Text() != text)
             edit->SetText(text);
         return;
     }
-    QString text = edit->Text();
-    if (password && IsUnresolved(edit)) {
+    if (IsUnresolved(edit)) {
         ini.SetOwnerOnly(true);
-        text = SecretStoreMarker();
-    } else if (password)
-        text = StoredPassword(ini, section, text);
-    else if (nameEdit)
-        text = ContractAppDrive(text);
-    ini.WriteString(section, kText, text);
+        ini.WriteString(section, kText, SecretStoreMarker());
+    } else {
+        ini.WriteString(section, kText, StoredPassword(ini, section, edit->Text()));
+    }
 }
 
-void PersistEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+void PersistOtherElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
-    if (qobject_cast<QTextEdit*>(c))
-        return; // rich edits are not kept
-    if (qobject_cast<QPlainTextEdit*>(c)) {
-        PersistMultiLineControl(ini, reading, c);
-        return;
-    }
+    PersistElText(static_cast<TCustomElEdit*>(c), ini, reading, section);
+}
+
+void PersistPlainTextEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString&)
+{
+    PersistMultiLineControl(ini, reading, c);
+}
+
+void PersistRichEdit(QObject*, TMyMemIniFile&, bool, const QString&)
+{
+    // Rich edits are not kept.
+}
+
+void PersistLineEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
     auto* edit = static_cast<QLineEdit*>(c);
     if (reading) {
         // An unchanged text is not set again: no relayout, no change signal.
         const QString text = ini.ReadString(section, kText, QString());
         if (edit->text() != text)
             edit->setText(text);
-    } else
+    } else {
         ini.WriteString(section, kText, edit->text());
+    }
 }
 
 void PersistCheckGroup(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
@@ -411,12 +370,16 @@ const std::vector<LayoutRow>& Layout()
         {16, {&TmyAdvFilterCombo::staticMetaObject}, PersistFilterCombo},
         {17, {&TAdvCustomCombo::staticMetaObject}, PersistAdvCombo},
         {18, {&TAdvCustomComboBox::staticMetaObject}, PersistAdvComboBox},
-        {19, {&TCustomElEdit::staticMetaObject}, PersistElEdit},
-        // TCustomEdit: one-line edits, memos (QPlainTextEdit) and rich edits
-        // (QTextEdit, skipped by the handler).
-        {20,
-         {&QLineEdit::staticMetaObject, &QPlainTextEdit::staticMetaObject, &QTextEdit::staticMetaObject},
-         PersistEdit},
+        // Row 19, the ElPack edits, one handler a kind.
+        {19, {&TElMemo::staticMetaObject}, PersistElMultiLine},
+        {19, {&TElFileNameEdit::staticMetaObject, &TElFolderNameEdit::staticMetaObject}, PersistElNameEdit},
+        {19, {&TElSpinEdit::staticMetaObject, &TElFloatSpinEdit::staticMetaObject}, PersistElSpinText},
+        {19, {&TElEdit::staticMetaObject}, PersistElEdit},
+        {19, {&TCustomElEdit::staticMetaObject}, PersistOtherElEdit},
+        // Row 20, TCustomEdit: rich edits (not kept), memos and one-line edits.
+        {20, {&QTextEdit::staticMetaObject}, PersistRichEdit},
+        {20, {&QPlainTextEdit::staticMetaObject}, PersistPlainTextEdit},
+        {20, {&QLineEdit::staticMetaObject}, PersistLineEdit},
     };
     return rows;
 }
@@ -509,45 +472,6 @@ void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control)
         ini.WriteMultiString(section, lines, 50);
 }
 
-QStringList UnresolvedPasswords(const QObject* form)
-{
-    QStringList names;
-    if (!form)
-        return names;
-    for (const TElEdit* edit : form->findChildren<TElEdit*>()) {
-        if (IsUnresolved(edit))
-            names << edit->objectName();
-    }
-    return names;
-}
-
-QString SecretStoreMarker() { return QStringLiteral("<in secret store>"); }
-
-QString PasswordSecretService()
-{
-    const QString app = QCoreApplication::applicationName();
-    return app.isEmpty() ? QFileInfo(ExeName()).completeBaseName() : app;
-}
-
-QString PasswordSecretKey(const QString& fileName, const QString& control)
-{
-    return QFileInfo(fileName).absoluteFilePath() + QLatin1Char('#') + control;
-}
-
-QString DefaultFormStateFileName()
-{
-    (void)registered;
-    const QFileInfo exe(ExeName());
-    return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini");
-}
-
-QString FormStateFileName(bool UseDocumentsFolder)
-{
-    if (!UseDocumentsFolder)
-        return DefaultFormStateFileName();
-    return GetMyDocumentsTarnwickFolder() + QDir::separator() + QFileInfo(DefaultFormStateFileName()).fileName();
-}
-
 void ReadIni(QObject* form, const QString& fileName)
 {
     if (!form || !DriveAndFileExist(fileName))
@@ -569,13 +493,19 @@ void ReadIni(QObject* form, bool UseDocumentsFolder) { ReadIni(form, FormStateFi
 
 void SaveIni(QObject* form, const QString& fileName)
 {
-    // No folder at all, or a bare drive ("C:"), saves nothing; a root folder
-    // ("C:\" or "/") does.
+    // No folder at all saves nothing; nor, on Windows, a bare drive ("C:").
+    // A root folder ("C:\" or "/") does, and so does any folder on Linux,
+    // where "/a/" or "a/" are folders like any other.
     const QString folder = FolderPart(fileName);
-    if (!form || folder.isEmpty() || (folder.size() <= 2 && folder != QLatin1String("/")))
+    if (!form || folder.isEmpty())
         return;
+#ifdef Q_OS_WIN
+    if (folder.size() <= 2 && folder != QLatin1String("/") && folder != QLatin1String("\\"))
+        return;
+#endif
     TMyMemIniFile ini(fileName);
-    QDir().mkpath(folder);
+    if (!QDir().mkpath(folder))
+        throw Exception(QStringLiteral("Cannot create folder \"%1\" for \"%2\".").arg(folder, fileName));
     ini.Clear();
     {
         const TAppDriveScope drive;

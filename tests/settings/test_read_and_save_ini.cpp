@@ -371,6 +371,33 @@ TEST(FormStateFile, ReadingAndSavingFollowTheFileRules)
     EXPECT_EQ(qz8test::ReadText(name), "[OnlyInB]\nchecked=1\n");
 }
 
+// Short folders are folders like any other on Linux: "a/" relative to the
+// working folder, "/a/" at the root.
+TEST(FormStateFile, TwoCharacterFoldersSave)
+{
+    QTemporaryDir dir;
+    TForm form;
+    Named<QCheckBox>(&form, "Check")->setChecked(true);
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    SaveIni(&form, "a/tool.ini");
+    QDir::setCurrent(cwd);
+    EXPECT_TRUE(QFile::exists(dir.filePath("a/tool.ini")));
+#ifndef Q_OS_WIN
+    // At the root, where the test may write there (as root in a container).
+    QString root;
+    for (char c = 'a'; c <= 'z' && root.isEmpty(); ++c) {
+        if (!QFileInfo::exists(QStringLiteral("/%1").arg(QLatin1Char(c))))
+            root = QStringLiteral("/%1").arg(QLatin1Char(c));
+    }
+    if (root.isEmpty() || !QFileInfo(QStringLiteral("/")).isWritable())
+        GTEST_SKIP() << "the root folder is not writable here";
+    SaveIni(&form, root + "/tool.ini");
+    EXPECT_TRUE(qz8test::ReadText(root + "/tool.ini").contains("[Check]\nchecked=1"));
+    QDir(root).removeRecursively();
+#endif
+}
+
 TEST(FormStateFile, DefaultAndDocumentsFileNames)
 {
     OverrideExeName("/opt/tarnwick/viewer");

@@ -1,0 +1,116 @@
+#include "settings/FormStatePasswords_p.h"
+#include "external/ElPack.h"
+#include "external/General_runtime.h"
+#include "external/MemIniFile.h"
+#include "platform/Application.h"
+#include "platform/Logging.h"
+#include "platform/SecretStore.h"
+#include "settings/ReadAndSaveIni.h"
+#include "settings/Scramble.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSet>
+#include <QVariant>
+
+namespace qz8 {
+
+// A password edit whose marker the secret store did not resolve when read
+// (store down, locked, or silent) carries this property until its text
+// changes: until then its save writes the marker back and leaves the secret
+// in the store alone, so a store that is away at show loses nothing.
+namespace {
+const char* const kUnresolvedSecret = "qz8UnresolvedSecret";
+} // namespace
+
+bool IsUnresolved(const QObject* edit) { return edit->property(kUnresolvedSecret).toBool(); }
+
+void MarkUnresolved(TElEdit* edit, bool unresolved)
+{
+    if (!unresolved) {
+        edit->setProperty(kUnresolvedSecret, QVariant());
+        return;
+    }
+    if (IsUnresolved(edit))
+        return;
+    edit->setProperty(kUnresolvedSecret, true);
+    // Any change of the text after the read is the user's (or the tool's)
+    // word on that password.
+    QObject::connect(
+        edit->Editor(), &QLineEdit::textChanged, edit,
+        [edit] { edit->setProperty(kUnresolvedSecret, QVariant()); }, Qt::SingleShotConnection);
+}
+
+// A password's text as the file holds it: the marker when the secret store
+// took it, else scrambled. An emptied password leaves nothing in the store.
+QString StoredPassword(TMyMemIniFile& ini, const QString& section, QString text)
+{
+    if (MEMINI_passwords_in_secret_store) {
+        ISecretStore& store = SecretStore();
+        const QString key = PasswordSecretKey(ini.FileName(), section);
+        if (text.isEmpty()) {
+            store.Remove(PasswordSecretService(), key);
+            return text;
+        }
+        if (store.Write(PasswordSecretService(), key, text) == TSecretResult::Ok) {
+            ini.SetOwnerOnly(true);
+            return SecretStoreMarker();
+        }
+    }
+    if (!text.isEmpty())
+        ini.SetOwnerOnly(true);
+    ScrambleText(text);
+    return ToNumStr(text);
+}
+
+// The password a file holds: from the secret store for the marker, else
+// unscrambled. False when the store does not give it: the edit keeps its
+// text.
+bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QString& text)
+{
+    if (text == SecretStoreMarker()) {
+        const TSecretResult r =
+            SecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini.FileName(), section), text);
+        // Told once per password and process, not at every read.
+        static QSet<QString> told;
+        if (r != TSecretResult::Ok && !told.contains(PasswordSecretKey(ini.FileName(), section))) {
+            told.insert(PasswordSecretKey(ini.FileName(), section));
+            qCWarning(lcQz8,
+                      "the password of \"%s\" could not be taken from the secret store (%s); it stays there "
+                      "and the file keeps its marker until the password is changed",
+                      qPrintable(section), r == TSecretResult::NotFound ? "not found" : "store unavailable");
+        }
+        return r == TSecretResult::Ok;
+    }
+    text = FromNumStr(text);
+    ScrambleText(text);
+    return true;
+}
+
+QStringList UnresolvedPasswords(const QObject* form)
+{
+    QStringList names;
+    if (!form)
+        return names;
+    for (const TElEdit* edit : form->findChildren<TElEdit*>()) {
+        if (IsUnresolved(edit))
+            names << edit->objectName();
+    }
+    return names;
+}
+
+QString SecretStoreMarker() { return QStringLiteral("<in secret store>"); }
+
+QString PasswordSecretService()
+{
+    const QString app = QCoreApplication::applicationName();
+    return app.isEmpty() ? QFileInfo(ExeName()).completeBaseName() : app;
+}
+
+QString PasswordSecretKey(const QString& fileName, const QString& control)
+{
+    return QFileInfo(fileName).absoluteFilePath() + QLatin1Char('#') + control;
+}
+
+} // namespace qz8

@@ -1,0 +1,27 @@
+#pragma once
+// The password policy of the form state files: password edits' texts go to
+// the desktop's secret store, the file holding a marker; without a store
+// they are scrambled into the file. A marker the store cannot resolve when
+// read is kept, with its secret, until the user changes the password.
+#include <QString>
+
+class QObject;
+
+namespace qz8 {
+
+class TElEdit;
+class TMyMemIniFile;
+
+// A password's text as the file holds it: the marker when the secret store
+// took it, else scrambled. An emptied password leaves nothing in the store.
+QString StoredPassword(TMyMemIniFile& ini, const QString& section, QString text);
+// The password a file holds: from the secret store for the marker, else
+// unscrambled. False when the store does not give it: the edit keeps its
+// text.
+bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QString& text);
+// Marks (or clears) an edit whose marker the store did not resolve; a change
+// of its text clears the mark.
+void MarkUnresolved(TElEdit* edit, bool unresolved);
+bool IsUnresolved(const QObject* edit);
+
+} // namespace qz8
