@@ -91,8 +91,11 @@ void ComputeCircleAndDrawit(TCanvas& canvas, TColor colour, int k, int n, const 
 {
     if (n < 1)
         return; // no slots to mark
+    // The slot width is kept in single precision; the product is taken in
+    // full precision from it (R = (0, 0, 7, 10), n = 3, k = 2: 3.49999988,
+    // centre x 3).
     const float s = static_cast<float>(static_cast<double>(R.Right) - R.Left) / static_cast<float>(n);
-    const float offset = (static_cast<float>(k) - 0.5f) * s;
+    const double offset = (static_cast<double>(k) - 0.5) * static_cast<double>(s);
     const int cx = Clamp(std::int64_t{Round(offset)} + R.Left);
     const int cy = Clamp((std::int64_t{R.Bottom} - R.Top) / 2 + R.Top);
     const int r = canvas.TextWidth(QStringLiteral("a")) / 2;

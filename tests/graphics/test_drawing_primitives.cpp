@@ -60,6 +60,18 @@ TEST(Markers, TrianglesAndCirclesInTheirPlaces)
     EXPECT_EQ(FromQColor(img.pixelColor(10 - a / 2, 10)), clBlue); // outlined in the colour
     EXPECT_EQ(FromQColor(img.pixelColor(10 + a / 2 + 2, 10)), clWhite);
     EXPECT_EQ(FromQColor(img.pixelColor(50, 10)), clWhite);
+    // The slot width in single precision, the product in full: 7 / 3 is
+    // 2.33333325 as a float, times 1.5 is 3.49999988, which rounds to 3 (a
+    // float product would be 3.5, giving 4).
+    // Shifted 20 pixels right so the whole circle is on the bitmap.
+    TBitmap narrow(40, 10);
+    narrow.Canvas().Brush.Color = clWhite;
+    narrow.Canvas().FillRect(Rect(0, 0, 40, 10));
+    narrow.Canvas().Brush.Color = clRed;
+    ComputeCircleAndDrawit(narrow.Canvas(), clBlue, 2, 3, Rect(20, 0, 27, 10));
+    const int r = narrow.Canvas().TextWidth("a") / 2;
+    EXPECT_EQ(FromQColor(narrow.Image().pixelColor(23 - r, 5)), clBlue) << "left edge of a circle centred at x 23";
+    EXPECT_EQ(FromQColor(narrow.Image().pixelColor(23 - r - 1, 5)), clWhite);
     // No slots: nothing drawn.
     TBitmap none(20, 20);
     none.Canvas().Brush.Color = clWhite;
