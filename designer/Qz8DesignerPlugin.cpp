@@ -4,8 +4,8 @@
 #include "platform/StdCtrls.h"
 
 #include <QMetaObject>
-#include <QtDesigner/QDesignerFormEditorInterface>
 #include <QWidget>
+#include <QtDesigner/QDesignerFormEditorInterface>
 #include <utility>
 
 Qz8DesignerWidget::Qz8DesignerWidget(qz8::TRegisteredComponent component, QObject* parent)

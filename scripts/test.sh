@@ -13,6 +13,9 @@ export ASAN_OPTIONS=detect_leaks=0
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"; chmod 700 "$XDG_RUNTIME_DIR"
 jobs=$(nproc)
 
+# The tree stays formatted.
+bash scripts/format-check.sh
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"

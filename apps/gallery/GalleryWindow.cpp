@@ -1,8 +1,8 @@
 #include "GalleryWindow.h"
-#include "platform/Dialogs.h"
 #include "external/Tool_tables.h"
-#include <QFileDialog>
+#include "platform/Dialogs.h"
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 
 #include "controls/ColourListBoxesAndCombos.h"

@@ -1,11 +1,11 @@
 #include "controls/ColourListBoxesAndCombos.h"
-#include "platform/SizeRelevant.h"
-#include "platform/QtBoundary_p.h"
 #include "external/Rtl_and_ltr_painting.h"
 #include "platform/Application.h"
+#include "platform/QtBoundary_p.h"
+#include "platform/SizeRelevant.h"
 
-#include <algorithm>
 #include <QMoveEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace qz8 {

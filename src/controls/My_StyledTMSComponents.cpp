@@ -1,7 +1,7 @@
 #include "controls/My_StyledTMSComponents.h"
-#include "platform/SizeRelevant.h"
 #include "external/Rtl_and_ltr_painting.h"
 #include "platform/Components.h"
+#include "platform/SizeRelevant.h"
 
 #include <cmath>
 

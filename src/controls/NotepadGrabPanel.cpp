@@ -1,12 +1,12 @@
 // TNotepadGrabPanel of My_StyledTMSComponents.
-#include "platform/QtBoundary_p.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "platform/Application.h"
 #include "platform/Canvas.h"
+#include "platform/QtBoundary_p.h"
 #include "platform/StdCtrls.h"
 
-#include <QEvent>
 #include <QCursor>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

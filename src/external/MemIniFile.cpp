@@ -1,6 +1,6 @@
 #include "external/MemIniFile.h"
-#include "platform/AtomicFile_p.h"
 #include "external/General_runtime.h"
+#include "platform/AtomicFile_p.h"
 #include "platform/Types.h"
 
 #include <QDateTime>

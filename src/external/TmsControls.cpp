@@ -1,7 +1,7 @@
 #include "external/TmsControls.h"
-#include "platform/SizeRelevant.h"
 #include "external/Tool_image_basics.h"
 #include "platform/Components.h"
+#include "platform/SizeRelevant.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,5 +1,4 @@
 #include "form/baseTMSStyleable_F.h"
-#include "platform/QtBoundary_p.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
@@ -7,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/ImageControls.h"
 #include "platform/Logging.h"
+#include "platform/QtBoundary_p.h"
 #include "platform/SizeRelevant.h"
 
 #include <QCoreApplication>

@@ -40,8 +40,8 @@
 #include "settings/ReadAndSaveIni.h"
 
 #include <QList>
-#include <functional>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 class QToolBar;

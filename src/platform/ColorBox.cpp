@@ -1,6 +1,6 @@
 #include "platform/ColorBox.h"
-#include <algorithm>
 #include "platform/QtBoundary_p.h"
+#include <algorithm>
 
 #include <QAbstractItemView>
 #include <QPainter>

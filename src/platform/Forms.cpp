@@ -1,6 +1,6 @@
 #include "platform/Forms.h"
-#include "platform/QtBoundary_p.h"
 #include "platform/Components.h"
+#include "platform/QtBoundary_p.h"
 
 #include <QDockWidget>
 #include <QEvent>

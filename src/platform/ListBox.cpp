@@ -1,7 +1,7 @@
 #include "platform/ListBox.h"
-#include "platform/SizeRelevant.h"
-#include "platform/QtBoundary_p.h"
 #include "platform/ListBoxAccessible.h"
+#include "platform/QtBoundary_p.h"
+#include "platform/SizeRelevant.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "platform/PathCheck_p.h"
 
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 #include <atomic>
 #include <mutex>

@@ -1,5 +1,5 @@
-#include "platform/QtBoundary_p.h"
 #include "platform/Logging.h"
+#include "platform/QtBoundary_p.h"
 
 #include <QSet>
 #include <QString>

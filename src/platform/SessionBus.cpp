@@ -1,5 +1,5 @@
-#include "platform/SessionBus_p.h"
 #include "platform/Logging.h"
+#include "platform/SessionBus_p.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -105,8 +105,8 @@ TProbe ProbeAddress(const QByteArray& address)
         if (path.isEmpty() || path.size() + 1 >= static_cast<qsizetype>(sizeof addr.sun_path))
             return path.isEmpty() ? TProbe::Unknown : TProbe::Silent;
         std::memcpy(addr.sun_path + (abstract ? 1 : 0), path.constData(), static_cast<size_t>(path.size()));
-        const socklen_t len =
-            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + (abstract ? 1 : 0) + path.size() + (abstract ? 0 : 1));
+        const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + (abstract ? 1 : 0) +
+                                                     path.size() + (abstract ? 0 : 1));
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         if (fd < 0)
             return TProbe::Silent;

@@ -198,7 +198,8 @@ TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
             p.drawEllipse(QRect(x, 10, 3, 3));
     }
     fButton = addAction(QIcon(dots), QLineEdit::TrailingPosition);
-    connect(fButton, &QAction::triggered, this, [this] { AtQtBoundary("TAdvEditBtn::BtnClick", [this] { BtnClick(); }); });
+    connect(fButton, &QAction::triggered, this,
+            [this] { AtQtBoundary("TAdvEditBtn::BtnClick", [this] { BtnClick(); }); });
 }
 
 QIcon TCustomEditBtn::Glyph() const { return fButton->icon(); }

@@ -1,10 +1,10 @@
-#include "settings/FormStatePasswords_p.h"
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "platform/Application.h"
 #include "platform/Logging.h"
 #include "platform/SecretStore.h"
+#include "settings/FormStatePasswords_p.h"
 #include "settings/ReadAndSaveIni.h"
 #include "settings/Scramble.h"
 
@@ -38,8 +38,8 @@ void MarkUnresolved(TElEdit* edit, bool unresolved)
     // Any change of the text after the read is the user's (or the tool's)
     // word on that password.
     QObject::connect(
-        edit->Editor(), &QLineEdit::textChanged, edit,
-        [edit] { edit->setProperty(kUnresolvedSecret, QVariant()); }, Qt::SingleShotConnection);
+        edit->Editor(), &QLineEdit::textChanged, edit, [edit] { edit->setProperty(kUnresolvedSecret, QVariant()); },
+        Qt::SingleShotConnection);
 }
 
 // A password's text as the file holds it: the marker when the secret store

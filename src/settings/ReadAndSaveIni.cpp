@@ -1,5 +1,4 @@
 #include "settings/ReadAndSaveIni.h"
-#include "settings/FormStatePasswords_p.h"
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/General_runtime.h"
@@ -15,6 +14,7 @@
 #include "platform/WidgetStrings.h"
 #include "settings/AppDrive.h"
 #include "settings/Drive_Utils.h"
+#include "settings/FormStatePasswords_p.h"
 #include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
 
@@ -27,8 +27,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QSet>
 #include <QRadioButton>
+#include <QSet>
 #include <QTextEdit>
 #include <vector>
 
@@ -172,8 +172,8 @@ void PersistElNameEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
         return;
     }
     if (reading) {
-        const QString text = ExpandAppDrive(ini.ReadString(section, kText, QString()),
-                                            qobject_cast<TElFileNameEdit*>(edit) != nullptr);
+        const QString text =
+            ExpandAppDrive(ini.ReadString(section, kText, QString()), qobject_cast<TElFileNameEdit*>(edit) != nullptr);
         if (edit->Text() != text)
             edit->SetText(text);
     } else {

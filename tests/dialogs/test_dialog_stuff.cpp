@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <qpa/qplatformdialoghelper.h>
 #include <gtest/gtest.h>
+#include <qpa/qplatformdialoghelper.h>
 
 using namespace qz8;
 

@@ -83,15 +83,15 @@ TEST(WindowPlacement, FitOnScreensNeverKeepsASizeLargerThanItsScreen)
 {
     const QRect left(-1920, 0, 1920, 1080);
     for (const QList<QRect>& screens : {QList<QRect>{kLaptop}, QList<QRect>{left, kLaptop}}) {
-        for (const QRect& saved : {QRect(0, 0, 40000, 40000), QRect(-100, -100, 16777215, 16777215),
-                                   QRect(-16777216, 10, 16777215, 300), QRect(100, 100, 1367, 20),
-                                   QRect(-1920, 0, 3286, 1080)}) {
+        for (const QRect& saved :
+             {QRect(0, 0, 40000, 40000), QRect(-100, -100, 16777215, 16777215), QRect(-16777216, 10, 16777215, 300),
+              QRect(100, 100, 1367, 20), QRect(-1920, 0, 3286, 1080)}) {
             const QRect fitted = FitOnScreens(saved, screens);
             bool within = false;
             for (const QRect& s : screens)
                 within = within || s.contains(fitted);
-            EXPECT_TRUE(within) << saved.x() << "," << saved.width() << " -> " << fitted.x() << "," << fitted.y()
-                                << " " << fitted.width() << "x" << fitted.height();
+            EXPECT_TRUE(within) << saved.x() << "," << saved.width() << " -> " << fitted.x() << "," << fitted.y() << " "
+                                << fitted.width() << "x" << fitted.height();
         }
     }
     // Shrunk to the screen that shows most of it, then placed on it.

@@ -3,8 +3,8 @@
 // and typed into, as Designer, uic and QUiLoader do with a user's form.
 // Nothing may abort; booleans and enumerations read back what was set last.
 #include "controls/My_StyledTMSComponents.h"
-#include "package/QZ8StyledListboxPack.h"
 #include "helpers/property_torture.h"
+#include "package/QZ8StyledListboxPack.h"
 #include "platform/Registration.h"
 
 #include <QMetaEnum>
@@ -12,8 +12,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -77,11 +77,12 @@ TEST(PropertyTorture, EveryDesignablePropertyInRandomOrdersNeverAborts)
 TEST(PropertyTorture, VirtualListsWithACountAndNoRowEventPaintEmptyRows)
 {
     for (const char* cls : {"TStyledListbox", "TStyledListboxOwnerDrawnFixed"}) {
-        for (const TCustomListBox::TListBoxStyle style : {TCustomListBox::lbVirtual, TCustomListBox::lbVirtualOwnerDraw}) {
+        for (const TCustomListBox::TListBoxStyle style :
+             {TCustomListBox::lbVirtual, TCustomListBox::lbVirtualOwnerDraw}) {
             SCOPED_TRACE(cls);
             QWidget form;
             TStyledListbox* list = QByteArray(cls) == "TStyledListbox" ? new TStyledListbox(&form)
-                                                                        : new TStyledListboxOwnerDrawnFixed(&form);
+                                                                       : new TStyledListboxOwnerDrawnFixed(&form);
             list->setObjectName("styledListbox");
             list->setGeometry(0, 0, 200, 200);
             list->setProperty("Style", static_cast<int>(style));

@@ -15,8 +15,8 @@
 #include <QMetaProperty>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QStatusBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace qz8;

@@ -38,22 +38,32 @@ std::vector<std::unique_ptr<QObject>> OneOfEach()
 // The density table and the collected classes, row by row and place by
 // place, as meta-objects: a renamed or moved class fails to compile here, and
 // one whose module stops registering it fails below.
-const QList<const QMetaObject*> kExpectedRows{
-    &TColourSharingListbox::staticMetaObject, &TStyledListbox::staticMetaObject,
-    &TAdvListView::staticMetaObject,          &TCustomListBox::staticMetaObject,
-    &TCustomAdvOfficeCheckBox::staticMetaObject, &TAdvOfficeTabSet::staticMetaObject,
-    &TAdvOfficePager::staticMetaObject,       &TAdvCustomComboBox::staticMetaObject,
-    &TCustomAdvMenuStyler::staticMetaObject,  &TAdvProgressBar::staticMetaObject,
-    &TAdvGlowButton::staticMetaObject,        &TColourSharingCombo::staticMetaObject,
-    &TDrawGrid::staticMetaObject};
-const QList<const QMetaObject*> kExpectedCollected{
-    &TCustomAdvOfficeCheckBox::staticMetaObject, &TCustomListBox::staticMetaObject,
-    &TAdvOfficePager::staticMetaObject,          &TAdvOfficeTabSet::staticMetaObject,
-    &TAdvCustomComboBox::staticMetaObject,       &TAdvCustomCombo::staticMetaObject,
-    &TColourSharingCombo::staticMetaObject,      &TColourSharingListbox::staticMetaObject,
-    &TCustomAdvMenuStyler::staticMetaObject,     &TCustomDrawGrid::staticMetaObject,
-    &TStyledListbox::staticMetaObject,           &TAdvProgressBar::staticMetaObject,
-    &TAdvListView::staticMetaObject};
+const QList<const QMetaObject*> kExpectedRows{&TColourSharingListbox::staticMetaObject,
+                                              &TStyledListbox::staticMetaObject,
+                                              &TAdvListView::staticMetaObject,
+                                              &TCustomListBox::staticMetaObject,
+                                              &TCustomAdvOfficeCheckBox::staticMetaObject,
+                                              &TAdvOfficeTabSet::staticMetaObject,
+                                              &TAdvOfficePager::staticMetaObject,
+                                              &TAdvCustomComboBox::staticMetaObject,
+                                              &TCustomAdvMenuStyler::staticMetaObject,
+                                              &TAdvProgressBar::staticMetaObject,
+                                              &TAdvGlowButton::staticMetaObject,
+                                              &TColourSharingCombo::staticMetaObject,
+                                              &TDrawGrid::staticMetaObject};
+const QList<const QMetaObject*> kExpectedCollected{&TCustomAdvOfficeCheckBox::staticMetaObject,
+                                                   &TCustomListBox::staticMetaObject,
+                                                   &TAdvOfficePager::staticMetaObject,
+                                                   &TAdvOfficeTabSet::staticMetaObject,
+                                                   &TAdvCustomComboBox::staticMetaObject,
+                                                   &TAdvCustomCombo::staticMetaObject,
+                                                   &TColourSharingCombo::staticMetaObject,
+                                                   &TColourSharingListbox::staticMetaObject,
+                                                   &TCustomAdvMenuStyler::staticMetaObject,
+                                                   &TCustomDrawGrid::staticMetaObject,
+                                                   &TStyledListbox::staticMetaObject,
+                                                   &TAdvProgressBar::staticMetaObject,
+                                                   &TAdvListView::staticMetaObject};
 
 TEST(DensityTable, EveryRowAndPlaceHoldsItsClassInTheLibrarysOrder)
 {

@@ -169,16 +169,16 @@ TEST(HostileFormState, OnlyOwnSaveDebrisIsRemovedAtTheNextSave)
     QTemporaryDir dir;
     const QString name = dir.filePath("tool.ini");
     const QString stale = name + ".qz8-save-Ab12Cd", fresh = name + ".qz8-save-Zz99Yy";
-    const QStringList users = {name + ".backup", name + ".orig01", name + ".2024v1", name + ".Ab12Cd",
-                               name + ".qz8-save-Ab12Cd.txt", name + ".qz8-save-Ab1"};
+    const QStringList users = {
+        name + ".backup",      name + ".orig01", name + ".2024v1", name + ".Ab12Cd", name + ".qz8-save-Ab12Cd.txt",
+        name + ".qz8-save-Ab1"};
     for (const QString& f : QStringList{stale, fresh} + users) {
         ASSERT_TRUE(qz8test::WriteBytes(f, QByteArray(1000, 'x')));
         if (f == fresh)
             continue;
         QFile old(f);
         ASSERT_TRUE(old.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(
-            old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
     }
     TForm form;
     SaveIni(&form, name);
