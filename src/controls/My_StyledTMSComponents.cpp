@@ -3,6 +3,7 @@
 #include "platform/Components.h"
 #include "platform/SizeRelevant.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qz8 {
@@ -70,6 +71,17 @@ int TStyledListbox::RowValue(int Index) const
 }
 
 namespace {
+// "-?[1-9][0-9]*" or "0": the text QString::number gives for its value.
+bool IsPlainDecimal(const QString& text)
+{
+    const qsizetype sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (text.size() == sign || (text.size() > sign + 1 && text[sign] == QLatin1Char('0')) ||
+        (sign && text == QLatin1String("-0")))
+        return false;
+    return std::all_of(text.begin() + sign, text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
 // What a row's text shows as: numbers as they are drawn, other texts whole.
 QString ShownText(const QString& text)
 {
@@ -78,7 +90,10 @@ QString ShownText(const QString& text)
         int value = 0;
         if (!TryStrToInt(text, value) || value == kNoValue)
             return {};
-        return value == kNotApplicable ? _QZNonApplicable() : QString::number(value);
+        if (value == kNotApplicable)
+            return _QZNonApplicable();
+        // A number written as it is shown is its own text: no new string.
+        return IsPlainDecimal(text) ? text : QString::number(value);
     }
     case 1: {
         double value = 0;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -213,10 +214,21 @@ bool TryStrToFloat(const QString& text, const TFormatSettings& settings, double&
     return true;
 }
 
+bool CanStartANumber(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || u == u'-' || u == u'+' || u == 0x2212 || u == u'$' ||
+           c == UserDefaultFormatSettings.DecimalSeparator;
+}
+
 int IsANumber(const QString& text)
 {
-    if (text.trimmed().isEmpty())
+    // Most rows of words are told by their first character, unparsed.
+    const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+    if (first == text.end())
         return 2;
+    if (!CanStartANumber(*first))
+        return 3;
     int i = 0;
     if (TryStrToInt(text, i))
         return 0;

@@ -56,6 +56,9 @@ QZ8_EXPORT bool TryStrToFloat(const QString& text, const TFormatSettings& settin
 // number (TryStrToFloat reads it), 2 nothing to show (empty or blanks),
 // 3 any other text.
 QZ8_EXPORT int IsANumber(const QString& text);
+// Whether a number can start with the character (a digit, a sign, "$" or
+// the decimal separator): a text starting otherwise is text.
+QZ8_EXPORT bool CanStartANumber(QChar c);
 
 // "n/a": the text shown where a value does not apply.
 QZ8_EXPORT QString _QZNonApplicable();

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -73,7 +74,12 @@ void TCustomListBox::RowsChanged(bool byProperty)
     }
     if (fAnchor >= n)
         fAnchor = -1;
-    UpdateScrollBar();
+    // Rows added: the range follows once per turn. Rows gone from under the
+    // top row: at once, so TopIndex is never past the end.
+    if (fTopIndex > std::max(0, n - VisibleRowCount()))
+        UpdateScrollBar();
+    else
+        ScrollRangeChanged();
     // The top row asked for wins over the scrolling that shows the current.
     const int top = fPendingTopIndex;
     if (fPendingItemIndex >= 0 && fPendingItemIndex < n)
@@ -117,6 +123,7 @@ void TCustomListBox::SetItemHeight(int height)
 
 void TCustomListBox::SetTopIndex(int index)
 {
+    FlushScrollRange(); // the range the position is clamped to
     fPendingTopIndex = index >= Count() ? index : -1;
     verticalScrollBar()->setValue(std::clamp(index, 0, std::max(0, Count() - 1)));
 }
@@ -166,10 +173,25 @@ int TCustomListBox::SelCount() const
 
 void TCustomListBox::ClearSelection()
 {
+    const bool had = fSelected.Count() > 0;
     fSelected.Clear();
     if (!fMultiSelect)
         SetItemIndex(-1);
     viewport()->update();
+    if (had && fMultiSelect)
+        Q_EMIT selectionChanged();
+}
+
+void TCustomListBox::SelectAll()
+{
+    const int n = Count();
+    if (!fMultiSelect || n == 0 || fSelected.Count() == n)
+        return;
+    fSelected.Clear();
+    fSelected.Insert(0, n - 1);
+    viewport()->update();
+    AnnounceListBoxSelection(this);
+    Q_EMIT selectionChanged();
 }
 
 void TCustomListBox::Clear()
@@ -278,6 +300,7 @@ bool TCustomListBox::event(QEvent* event)
 
 void TCustomListBox::paintEvent(QPaintEvent*)
 {
+    FlushScrollRange();
     QPainter painter(viewport());
     fCanvas.Attach(&painter);
     fCanvas.SetPalette(palette());
@@ -310,8 +333,30 @@ void TCustomListBox::paintEvent(QPaintEvent*)
     fCanvas.Detach();
 }
 
+void TCustomListBox::ScrollRangeChanged()
+{
+    fScrollRangeDirty = true;
+    if (fScrollRangeQueued)
+        return;
+    fScrollRangeQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            fScrollRangeQueued = false;
+            FlushScrollRange();
+        },
+        Qt::QueuedConnection);
+}
+
+void TCustomListBox::FlushScrollRange()
+{
+    if (fScrollRangeDirty)
+        UpdateScrollBar();
+}
+
 void TCustomListBox::UpdateScrollBar()
 {
+    fScrollRangeDirty = false;
     const int n = Count();
     const int visible = VisibleRowCount();
     QScrollBar* bar = verticalScrollBar();
@@ -443,6 +488,12 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
             }
             Click();
         };
+        // Ctrl+A (the platform's select-all keys) on a multi-select list.
+        if (fMultiSelect && event->matches(QKeySequence::SelectAll)) {
+            SelectAll();
+            event->accept();
+            return;
+        }
         switch (event->key()) {
         case Qt::Key_Up: go(fItemIndex < 0 ? 0 : fItemIndex - 1); break;
         case Qt::Key_Down: go(fItemIndex + 1); break;

@@ -97,6 +97,9 @@ public:
     void SetSelected(int index, bool selected);
     int SelCount() const;
     void ClearSelection();
+    // Selects every row of a multi-select list (Ctrl+A does it too): one
+    // range whatever the number of rows. Nothing for a single-select list.
+    void SelectAll();
     void Clear();
     // The row's rectangle in viewport coordinates (empty when not shown).
     TRect ItemRect(int index) const;
@@ -139,6 +142,8 @@ public:
 
 Q_SIGNALS:
     void itemIndexChanged(int index);
+    // The selection changed as a whole (SelectAll, ClearSelection).
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -173,6 +178,10 @@ private:
     // row that a change of Style or Count took away, for when it returns.
     void RowsChanged(bool byProperty);
     void UpdateScrollBar();
+    // The scroll range follows the row count once per event-loop turn (or
+    // at the next paint or scroll), not once per added row.
+    void ScrollRangeChanged();
+    void FlushScrollRange();
     void MoveTo(int index, Qt::KeyboardModifiers mods);
     void EnsureVisible(int index);
     void Click();
@@ -184,6 +193,8 @@ private:
     int fItemIndex = -1;
     int fPendingItemIndex = -1; // asked for, not there yet
     int fPendingTopIndex = -1; // asked for, not there yet
+    bool fScrollRangeDirty = false;
+    bool fScrollRangeQueued = false;
     int fAnchor = -1;
     int fItemHeight = 16;
     int fTopIndex = 0;

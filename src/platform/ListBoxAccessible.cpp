@@ -180,6 +180,17 @@ void AnnounceListBoxRow(TCustomListBox* list)
     send(&selection);
 }
 
+void AnnounceListBoxSelection(TCustomListBox* list)
+{
+    if (!list || (!AccessibilityUpdate && !QAccessible::isActive()))
+        return;
+    QAccessibleEvent changed(list, QAccessible::Selection);
+    if (AccessibilityUpdate)
+        AccessibilityUpdate(&changed);
+    else
+        QAccessible::updateAccessibility(&changed);
+}
+
 namespace {
 const bool installed = [] {
     QAccessible::installFactory(ListBoxAccessibleFactory);
