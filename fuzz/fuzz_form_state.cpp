@@ -2,7 +2,8 @@
 // persisted kind, every switch on, then saved; and the round trip: the saved
 // file read into a fresh window and saved again is byte-identical. Passwords
 // go to a secret store in memory, so markers are read and written too; the
-// window's placements are read and written as well.
+// window's placements are read and written as well, and the plain Qt
+// widgets' rows (the seeds hold damaged splitter and header states).
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/General_runtime.h"
@@ -15,6 +16,16 @@
 #include "settings/ReadAndSaveIni.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QKeySequenceEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,6 +80,24 @@ std::unique_ptr<qz8::TTMSStyleableRepositoryForm> MakeWindow()
     Named<qz8::TElFolderNameEdit>(f, "FolderEdit");
     Named<QLineEdit>(f, "Line");
     Named<QPlainTextEdit>(f, "Memo");
+    // Plain Qt widgets, rows of their own.
+    Named<QSpinBox>(f, "QtSpin");
+    Named<QDoubleSpinBox>(f, "QtDSpin");
+    Named<QComboBox>(f, "QtFixed")->addItems({"a", "b", "c"});
+    auto* editable = Named<QComboBox>(f, "QtEditable");
+    editable->setEditable(true);
+    Named<QSlider>(f, "QtSlider");
+    Named<QDateTimeEdit>(f, "QtStamp");
+    Named<QDateEdit>(f, "QtDate");
+    Named<QKeySequenceEdit>(f, "QtKeys");
+    auto* tabs = Named<QTabWidget>(f, "QtTabs");
+    tabs->addTab(new QWidget, QStringLiteral("one"));
+    tabs->addTab(new QWidget, QStringLiteral("two"));
+    auto* splitter = Named<QSplitter>(f, "QtSplitter");
+    splitter->addWidget(new QWidget);
+    splitter->addWidget(new QWidget);
+    Named<QTreeWidget>(f, "QtTree")->setColumnCount(3);
+    Named<QGroupBox>(f, "QtGroup")->setCheckable(true);
     return form;
 }
 

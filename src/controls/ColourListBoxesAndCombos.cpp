@@ -120,6 +120,49 @@ void TColourSharingListbox::SetASelected(TColor Value)
     SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value));
 }
 
+namespace {
+// A colour of the picker's array as the file keeps it; false for one the
+// array does not hold (or no number).
+template <class Select>
+bool TakeColourText(bool usesShared, const TColorArray& own, const QString& text, Select select)
+{
+    bool ok = false;
+    const int colour = text.trimmed().toInt(&ok);
+    if (!ok)
+        return false;
+    // Exactly that colour: a colour the array no longer holds is no nearest
+    // colour's.
+    const TColorArray& a = Active(usesShared, own);
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].Value == colour) {
+            select(static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+QString TColourSharingListbox::FormStateText() const
+{
+    return ItemIndex() >= 0 ? QString::number(GetASelected()) : QString();
+}
+
+bool TColourSharingListbox::TakeFormStateText(const QString& text)
+{
+    return TakeColourText(fUsesSharedArray, fOwnArray, text, [this](int i) { SetItemIndex(i); });
+}
+
+QString TColourSharingCombo::FormStateText() const
+{
+    return ItemIndex() >= 0 ? QString::number(GetSelected()) : QString();
+}
+
+bool TColourSharingCombo::TakeFormStateText(const QString& text)
+{
+    return TakeColourText(fUsesSharedArray, fOwnArray, text, [this](int i) { SetItemIndex(i); });
+}
+
 QString TColourSharingListbox::SelectedColourName() const
 {
     return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex());

@@ -9,6 +9,7 @@
 #include "platform/ColorBox.h"
 #include "platform/ListBox.h"
 #include "platform/StdCtrls.h"
+#include "platform/FormStateValue.h"
 #include "qz8_export.h"
 
 #include <QPointer>
@@ -33,9 +34,12 @@ QZ8_EXPORT QString ColourNameAndHex(const QString& name, TColor colour);
 // Switches modes; leaving shared mode copies the shared array as it is.
 QZ8_EXPORT void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
 
-class QZ8_EXPORT TColourSharingListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
+class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
+                                         public ITMSStyle,
+                                         public ISizeRelevant,
+                                         public IFormStateValue {
     Q_OBJECT
-    Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
+    Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant qz8::IFormStateValue)
     Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
     Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
     Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged)
@@ -55,6 +59,10 @@ public:
     const TColorArray& ActiveArray() const;
 
     QString SelectedColourName() const;
+    // A form state file keeps the selected colour (key "colour").
+    QString FormStateKey() const override { return QStringLiteral("colour"); }
+    QString FormStateText() const override;
+    bool TakeFormStateText(const QString& text) override;
     // True when the shared array is not in the web-colour table's order
     // (its first entry differs from the table's first), whatever the mode.
     bool Sorted() const;
@@ -106,9 +114,9 @@ enum TLabelPosition : std::uint8_t {
     lpBottomCenter
 };
 
-class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant {
+class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant, public IFormStateValue {
     Q_OBJECT
-    Q_INTERFACES(qz8::ISizeRelevant)
+    Q_INTERFACES(qz8::ISizeRelevant qz8::IFormStateValue)
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE SetLabelAlwaysEnabled)
     Q_PROPERTY(QString LabelCaption READ GetLabelCaption WRITE SetLabelCaption)
     Q_PROPERTY(int LabelPosition READ LabelPosition WRITE SetLabelPositionOrdinal)
@@ -145,6 +153,10 @@ public:
     void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
     QString SelectedColourName() const { return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex()); }
+    // A form state file keeps the selected colour (key "colour").
+    QString FormStateKey() const override { return QStringLiteral("colour"); }
+    QString FormStateText() const override;
+    bool TakeFormStateText(const QString& text) override;
     void SortTheColours(TColorArraySortType method);
     void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
 

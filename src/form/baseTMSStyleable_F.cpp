@@ -13,6 +13,8 @@
 #include <QEvent>
 #include <QScreen>
 #include <QWindow>
+#include <QDockWidget>
+#include <QToolBar>
 #include <cmath>
 
 namespace qz8 {
@@ -315,10 +317,31 @@ void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Cr
         ComponentsToResize.append(c);
 }
 
+namespace {
+const QString kLayoutSection = QStringLiteral("Window layout");
+const QString kLayoutState = QStringLiteral("state");
+
+// Tool bars and docks of the window itself: only a window that has them
+// keeps their layout.
+bool HasBarsOrDocks(const QMainWindow* w)
+{
+    return !w->findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly).isEmpty() ||
+           !w->findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
+}
+} // namespace
+
 void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
 {
     if (!MEMINI_include_geometry)
         return;
+    // Tool bars and docks as the user left them; a state of another version
+    // or a damaged one leaves them as they are.
+    const QString layout = ini.ReadString(kLayoutSection, kLayoutState, QString());
+    if (!layout.isEmpty() && HasBarsOrDocks(this)) {
+        const auto state = QByteArray::fromBase64Encoding(layout.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (state)
+            (void)restoreState(*state);
+    }
     fPlacements = ReadPlacements(ini);
     fPlacementsKnown = true;
     // A window placed inside another is placed by that one.
@@ -360,6 +383,8 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
             PutPlacementFirst(fPlacements, ScreenArrangementKey(ScreenGeometries()), now);
     }
     WritePlacements(ini, fPlacements);
+    if (HasBarsOrDocks(this))
+        ini.WriteString(kLayoutSection, kLayoutState, QString::fromLatin1(saveState().toBase64()));
 }
 
 TAdvFormStyler* TTMSStyleableRepositoryForm::GetFormStyler() const { return FormStylerPAI; }

@@ -15,6 +15,8 @@
 #include "settings/AppDrive.h"
 #include "settings/Drive_Utils.h"
 #include "settings/FormStatePasswords_p.h"
+#include "settings/FormStateRows_p.h"
+#include "platform/FormStateValue.h"
 #include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
 
@@ -25,6 +27,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -40,6 +43,10 @@ const QString kChecked = QStringLiteral("checked");
 const QString kI = QStringLiteral("i");
 const QString kText = QStringLiteral("text");
 const QString kValue = QStringLiteral("value");
+// Row numbers of the kinds beyond the layout table's rows.
+constexpr int kValueRow = 40; // a control that says how it is kept
+constexpr int kRegisteredRow = 41; // a tool's registered kind
+constexpr int kUserRow = 42; // the general rule: a USER property
 
 // Sets the selection only for an index inside the list.
 template <class Select>
@@ -60,6 +67,19 @@ void PersistListBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString&
     TStrings& items = list ? list->Items() : static_cast<TStrings&>(widgetItems);
     auto* checks = qobject_cast<TCheckListBox*>(c);
     const bool carryChecks = MEMINI_include_checklistbox_checkeds && checks;
+    if (list && list->IsVirtual()) {
+        // A virtual list's rows are the tool's: only the current row is kept.
+        // It may come back before the tool has set the row count; the list
+        // takes it once the row exists.
+        if (reading) {
+            const int i = ini.ReadInteger(section, kI, -1);
+            if (i >= 0)
+                list->SetItemIndex(i);
+        } else {
+            ini.WriteInteger(section, kI, list->ItemIndex());
+        }
+        return;
+    }
     if (reading) {
         ini.ReadMultiString(section, items);
         if (carryChecks) {
@@ -337,15 +357,6 @@ void PersistAdvComboBox(QObject* c, TMyMemIniFile& ini, bool reading, const QStr
     PersistComboItems(combo, combo->Items(), ini, reading, section);
 }
 
-// A row of the layout: the classes it is tested with (plain Qt classes
-// count as their kind) and the handler that reads or writes the state.
-using PersistHandler = void (*)(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section);
-struct LayoutRow {
-    int row;
-    std::vector<TClass> classes;
-    PersistHandler persist;
-};
-
 // The layout of the form state file in dispatch order: the first row whose
 // class the control is of (or descends from) decides. Order matters where a
 // class descends from a later row's (the TMS check box is a check box).
@@ -384,38 +395,142 @@ const std::vector<LayoutRow>& Layout()
     return rows;
 }
 
-// The row of a class is found once and remembered.
-const LayoutRow* RowOf(const QObject* c)
+// A tool's own kinds, by class; they come after the layout's rows and
+// before the Qt rows and the general rule.
+struct TRegisteredKind {
+    const QMetaObject* cls;
+    TFormStateHandler handler;
+};
+std::vector<TRegisteredKind>& RegisteredKinds()
 {
-    static QHash<const QMetaObject*, const LayoutRow*> known;
+    static std::vector<TRegisteredKind> kinds;
+    return kinds;
+}
+
+// How a control is kept: a row of the layout (the Part's, then the Qt
+// widgets'), a registered kind, the general rule (a USER property), or
+// nothing (its owned controls are walked).
+struct TKind {
+    const LayoutRow* row = nullptr;
+    const TRegisteredKind* registered = nullptr;
+    QMetaProperty user;
+    int Row() const { return row ? row->row : (registered ? kRegisteredRow : (user.isValid() ? kUserRow : 0)); }
+    bool Keeps() const { return row || registered || user.isValid(); }
+};
+
+QHash<const QMetaObject*, TKind>& KindCache()
+{
+    static QHash<const QMetaObject*, TKind> known;
+    // Registrations are a process's; tests start each case without them.
+    static const bool resets = [] {
+        RegisterGlobalReset([] {
+            RegisteredKinds().clear();
+            known.clear();
+        });
+        return true;
+    }();
+    (void)resets;
+    return known;
+}
+
+// The kind of a class is found once and remembered.
+TKind KindOf(const QObject* c)
+{
+    QHash<const QMetaObject*, TKind>& known = KindCache();
     const QMetaObject* mo = c->metaObject();
-    auto it = known.constFind(mo);
+    const auto it = known.constFind(mo);
     if (it != known.constEnd())
         return it.value();
-    const LayoutRow* found = nullptr;
+    TKind kind;
     for (const LayoutRow& r : Layout()) {
         if (MatchesClassList(c, r.classes)) {
-            found = &r;
+            kind.row = &r;
             break;
         }
     }
-    known.insert(mo, found);
-    return found;
+    if (!kind.row) {
+        for (const TRegisteredKind& k : RegisteredKinds()) {
+            if (mo->inherits(k.cls)) {
+                kind.registered = &k;
+                break;
+            }
+        }
+    }
+    if (!kind.row && !kind.registered) {
+        for (const LayoutRow& r : QtWidgetRows()) {
+            if (MatchesClassList(c, r.classes)) {
+                kind.row = &r;
+                break;
+            }
+        }
+    }
+    if (!kind.Keeps()) {
+        // Declared by a class of the tool's (or the library's), not Qt's:
+        // Qt's own widgets are kept by the rows, or not at all (a push
+        // button's "checked" is no state of the user's).
+        const QMetaProperty user = mo->userProperty();
+        const QMetaObject* declaring = mo;
+        while (declaring && user.isValid() && user.propertyIndex() < declaring->propertyOffset())
+            declaring = declaring->superClass();
+        const bool qts = declaring && declaring->className()[0] == 'Q';
+        if (user.isValid() && user.isReadable() && user.isWritable() && !qts)
+            kind.user = user;
+    }
+    known.insert(mo, kind);
+    return kind;
 }
 
-void PersistRow(const LayoutRow& row, QObject* c, TMyMemIniFile& ini, bool reading)
+// The general rule: a USER property as text, through QVariant. A text that
+// does not convert back leaves the widget as it was.
+void PersistUserProperty(const QMetaProperty& user, QObject* c, TMyMemIniFile& ini, bool reading,
+                         const QString& section)
 {
-    const QString section = c->objectName();
-    if (!section.isEmpty())
-        row.persist(c, ini, reading, section);
+    if (!reading) {
+        ini.WriteString(section, kValue, user.read(c).toString());
+        return;
+    }
+    if (!ini.ValueExists(section, kValue))
+        return;
+    QVariant v(ini.ReadString(section, kValue, QString()));
+    if (v.convert(user.metaType()))
+        user.write(c, v);
+}
+
+// A control that says how it is kept (platform/FormStateValue.h).
+void PersistFormStateValue(IFormStateValue* value, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    const QString key = value->FormStateKey();
+    if (!reading)
+        ini.WriteString(section, key, value->FormStateText());
+    else if (ini.ValueExists(section, key))
+        (void)value->TakeFormStateText(ini.ReadString(section, key, QString()));
 }
 
 } // namespace
 
 int PersistRowOf(const QObject* component)
 {
-    const LayoutRow* r = component ? RowOf(component) : nullptr;
-    return r ? r->row : 0;
+    if (!component)
+        return 0;
+    if (qobject_cast<const IFormStateValue*>(component))
+        return kValueRow;
+    return KindOf(component).Row();
+}
+
+void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandler handler)
+{
+    if (!cls)
+        return;
+    std::vector<TRegisteredKind>& kinds = RegisteredKinds();
+    std::erase_if(kinds, [cls](const TRegisteredKind& k) { return k.cls == cls; });
+    if (handler) {
+        // Nearer descendants first: a class registered after its base is
+        // still found before it.
+        const auto at = std::find_if(kinds.begin(), kinds.end(),
+                                     [cls](const TRegisteredKind& k) { return cls->inherits(k.cls); });
+        kinds.insert(at, {cls, std::move(handler)});
+    }
+    KindCache().clear();
 }
 
 void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading)
@@ -430,10 +545,27 @@ void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading
     for (const QPointer<QObject>& c : owned) {
         if (!c)
             continue;
-        if (const LayoutRow* row = RowOf(c))
-            PersistRow(*row, c, ini, Reading);
-        else
+        const QString section = c->objectName();
+        if (auto* value = qobject_cast<IFormStateValue*>(c.data())) {
+            if (!section.isEmpty())
+                PersistFormStateValue(value, ini, Reading, section);
+            continue;
+        }
+        const TKind kind = KindOf(c);
+        if (kind.row) {
+            if (!section.isEmpty())
+                kind.row->persist(c, ini, Reading, section);
+            if (c && kind.row->walkInside)
+                PersistComponentStates(c, ini, Reading);
+        } else if (kind.registered) {
+            if (!section.isEmpty())
+                kind.registered->handler(c, ini, Reading, section);
+        } else if (kind.user.isValid()) {
+            if (!section.isEmpty())
+                PersistUserProperty(kind.user, c, ini, Reading, section);
+        } else {
             PersistComponentStates(c, ini, Reading);
+        }
     }
 }
 

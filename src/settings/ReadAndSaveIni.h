@@ -21,6 +21,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace qz8 {
 
@@ -82,8 +83,22 @@ QZ8_EXPORT QString FormStateFileName(bool UseDocumentsFolder);
 
 // The walk over what a component owns; Reading true restores, false stores.
 QZ8_EXPORT void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading);
-// The row of the layout table that handles a component, 0 for none.
+// The row of the layout table that handles a component, 0 for none. Rows 1
+// to 20 are the layout's own; 21 to 33 plain Qt widgets (spin boxes,
+// combos, sliders, date and time edits, key sequences, tab widgets, stacked
+// widgets, tool boxes, splitters, tree and table headers, checkable group
+// boxes); 40 a control that says how it is kept (IFormStateValue), 41 a
+// registered kind, 42 the general rule: a widget whose class no row names
+// keeps its USER property as text.
 QZ8_EXPORT int PersistRowOf(const QObject* component);
+
+// How a form state file keeps a tool's own kind of control: reading true
+// restores from the control's section, false stores into it.
+using TFormStateHandler =
+    std::function<void(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section)>;
+// Registers the handler of a class (and its descendants), before the Qt
+// rows and the general rule; an empty handler removes the registration.
+QZ8_EXPORT void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandler handler);
 // Memos and multi-selection file-name edits.
 QZ8_EXPORT void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control);
 

@@ -1,0 +1,270 @@
+// Plain Qt input widgets in the form state file. A value read back that does
+// not fit (an index past the end, a date out of range, a state blob of
+// another version) leaves the widget as it was; the next save writes its
+// real state.
+#include "external/MemIniFile.h"
+#include "platform/WidgetStrings.h"
+#include "settings/FormStateRows_p.h"
+
+#include <QComboBox>
+#include <QDataStream>
+#include <QDateTimeEdit>
+#include <QDial>
+#include <QDoubleSpinBox>
+#include <QFontComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeySequenceEdit>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBox>
+#include <QTreeView>
+
+namespace qz8 {
+
+namespace {
+
+const QString kValue = QStringLiteral("value");
+const QString kI = QStringLiteral("i");
+const QString kText = QStringLiteral("text");
+const QString kState = QStringLiteral("state");
+const QString kChecked = QStringLiteral("checked");
+
+void PersistSpinBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* spin = static_cast<QSpinBox*>(c);
+    if (!reading) {
+        ini.WriteInteger(section, kValue, spin->value());
+        return;
+    }
+    const int v = ini.ReadInteger(section, kValue, spin->value());
+    if (v >= spin->minimum() && v <= spin->maximum())
+        spin->setValue(v);
+}
+
+void PersistDoubleSpinBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* spin = static_cast<QDoubleSpinBox*>(c);
+    if (!reading) {
+        ini.WriteFloat(section, kValue, spin->value());
+        return;
+    }
+    const double v = ini.ReadFloat(section, kValue, spin->value());
+    if (v >= spin->minimum() && v <= spin->maximum())
+        spin->setValue(v);
+}
+
+// The font family of a font combo.
+void PersistFontComboBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* combo = static_cast<QFontComboBox*>(c);
+    const QString key = QStringLiteral("family");
+    if (!reading) {
+        ini.WriteString(section, key, combo->currentFont().family());
+        return;
+    }
+    const QString family = ini.ReadString(section, key, QString());
+    if (!family.isEmpty() && combo->findText(family) >= 0)
+        combo->setCurrentFont(QFont(family));
+}
+
+// An editable combo keeps its items and text, as the library's combos do; a
+// fixed one its current item, by text (which survives a reordering) and by
+// index.
+void PersistComboBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* combo = static_cast<QComboBox*>(c);
+    if (combo->isEditable()) {
+        TComboBoxStrings items(combo);
+        if (reading) {
+            TStringList stored;
+            ini.ReadMultiString(section, stored);
+            if (stored.Count() > 0) {
+                combo->clear();
+                for (int i = 0; i < stored.Count(); ++i)
+                    combo->addItem(stored[i]);
+            }
+            const QString text = ini.ReadString(section, kText, combo->currentText());
+            combo->setCurrentText(text);
+            return;
+        }
+        ini.WriteMultiString(section, items);
+        ini.WriteString(section, kText, combo->currentText());
+        return;
+    }
+    if (!reading) {
+        ini.WriteInteger(section, kI, combo->currentIndex());
+        ini.WriteString(section, kText, combo->currentText());
+        return;
+    }
+    const int byText = combo->findText(ini.ReadString(section, kText, QString()));
+    const int byIndex = ini.ReadInteger(section, kI, -1);
+    if (byText >= 0)
+        combo->setCurrentIndex(byText);
+    else if (byIndex >= 0 && byIndex < combo->count())
+        combo->setCurrentIndex(byIndex);
+}
+
+void PersistSlider(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* slider = static_cast<QAbstractSlider*>(c);
+    if (!reading) {
+        ini.WriteInteger(section, kValue, slider->value());
+        return;
+    }
+    const int v = ini.ReadInteger(section, kValue, slider->value());
+    if (v >= slider->minimum() && v <= slider->maximum())
+        slider->setValue(v);
+}
+
+// Dates and times in ISO form, whatever the locale: a file read under
+// another locale still gives them back.
+void PersistDateTimeEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* edit = static_cast<QDateTimeEdit*>(c);
+    const bool dateOnly = qobject_cast<QDateEdit*>(edit) != nullptr;
+    const bool timeOnly = qobject_cast<QTimeEdit*>(edit) != nullptr;
+    if (!reading) {
+        const QString text = dateOnly   ? edit->date().toString(Qt::ISODate)
+                             : timeOnly ? edit->time().toString(Qt::ISODateWithMs)
+                                        : edit->dateTime().toString(Qt::ISODateWithMs);
+        ini.WriteString(section, kValue, text);
+        return;
+    }
+    const QString text = ini.ReadString(section, kValue, QString());
+    if (dateOnly) {
+        const QDate d = QDate::fromString(text, Qt::ISODate);
+        if (d.isValid() && d >= edit->minimumDate() && d <= edit->maximumDate())
+            edit->setDate(d);
+    } else if (timeOnly) {
+        const QTime t = QTime::fromString(text, Qt::ISODateWithMs);
+        if (t.isValid() && t >= edit->minimumTime() && t <= edit->maximumTime())
+            edit->setTime(t);
+    } else {
+        const QDateTime dt = QDateTime::fromString(text, Qt::ISODateWithMs);
+        if (dt.isValid() && dt >= edit->minimumDateTime() && dt <= edit->maximumDateTime())
+            edit->setDateTime(dt);
+    }
+}
+
+void PersistKeySequenceEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* edit = static_cast<QKeySequenceEdit*>(c);
+    const QString key = QStringLiteral("keys");
+    if (!reading) {
+        ini.WriteString(section, key, edit->keySequence().toString(QKeySequence::PortableText));
+        return;
+    }
+    if (ini.ValueExists(section, key))
+        edit->setKeySequence(QKeySequence::fromString(ini.ReadString(section, key, QString()), QKeySequence::PortableText));
+}
+
+// The current page of a tab widget, stacked widget or tool box.
+template <class Pages>
+void PersistCurrentPage(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* pages = static_cast<Pages*>(c);
+    if (!reading) {
+        ini.WriteInteger(section, kI, pages->currentIndex());
+        return;
+    }
+    const int i = ini.ReadInteger(section, kI, -1);
+    if (i >= 0 && i < pages->count())
+        pages->setCurrentIndex(i);
+}
+
+// A state blob of Qt's own (splitters, headers) as base64; one that Qt does
+// not take back leaves the widget as it was.
+template <class Keeper>
+void PersistStateBlob(Keeper* keeper, TMyMemIniFile& ini, bool reading, const QString& section, const QString& key)
+{
+    if (!reading) {
+        ini.WriteString(section, key, QString::fromLatin1(keeper->saveState().toBase64()));
+        return;
+    }
+    const QString text = ini.ReadString(section, key, QString());
+    if (text.isEmpty())
+        return;
+    const auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (decoded)
+        (void)keeper->restoreState(*decoded);
+}
+
+// A splitter's state names the size of each of its panes: one of another
+// splitter, or cut short, is not taken (Qt would take its sizes as empty).
+bool FitsSplitter(const QSplitter* splitter, const QByteArray& state)
+{
+    QDataStream in(state);
+    in.setVersion(QDataStream::Qt_5_0);
+    qint32 marker = 0, version = 0;
+    QList<int> sizes;
+    bool collapsible = false;
+    qint32 handleWidth = 0;
+    in >> marker >> version >> sizes >> collapsible >> handleWidth;
+    return in.status() == QDataStream::Ok && marker == 0xff && sizes.size() == splitter->count();
+}
+
+void PersistSplitter(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* splitter = static_cast<QSplitter*>(c);
+    if (!reading) {
+        PersistStateBlob(splitter, ini, false, section, kState);
+        return;
+    }
+    const auto state = QByteArray::fromBase64Encoding(ini.ReadString(section, kState, QString()).toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+    if (state && FitsSplitter(splitter, *state))
+        (void)splitter->restoreState(*state);
+}
+
+// The columns of a tree or table view: widths, order, sorting.
+void PersistViewHeader(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    QHeaderView* header = nullptr;
+    if (auto* tree = qobject_cast<QTreeView*>(c))
+        header = tree->header();
+    else if (auto* table = qobject_cast<QTableView*>(c))
+        header = table->horizontalHeader();
+    if (header)
+        PersistStateBlob(header, ini, reading, section, QStringLiteral("header"));
+}
+
+void PersistGroupBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+{
+    auto* group = static_cast<QGroupBox*>(c);
+    if (!group->isCheckable())
+        return;
+    if (reading)
+        group->setChecked(ini.ReadBool(section, kChecked, group->isChecked()));
+    else
+        ini.WriteBool(section, kChecked, group->isChecked());
+}
+
+} // namespace
+
+const std::vector<LayoutRow>& QtWidgetRows()
+{
+    static const std::vector<LayoutRow> rows = {
+        {21, {&QSpinBox::staticMetaObject}, PersistSpinBox},
+        {22, {&QDoubleSpinBox::staticMetaObject}, PersistDoubleSpinBox},
+        {23, {&QFontComboBox::staticMetaObject}, PersistFontComboBox},
+        {24, {&QComboBox::staticMetaObject}, PersistComboBox},
+        {25, {&QSlider::staticMetaObject, &QDial::staticMetaObject, &QScrollBar::staticMetaObject}, PersistSlider},
+        {26, {&QDateTimeEdit::staticMetaObject}, PersistDateTimeEdit},
+        {27, {&QKeySequenceEdit::staticMetaObject}, PersistKeySequenceEdit},
+        {28, {&QTabWidget::staticMetaObject}, PersistCurrentPage<QTabWidget>, true},
+        {29, {&QStackedWidget::staticMetaObject}, PersistCurrentPage<QStackedWidget>, true},
+        {30, {&QToolBox::staticMetaObject}, PersistCurrentPage<QToolBox>, true},
+        {31, {&QSplitter::staticMetaObject}, PersistSplitter, true},
+        {32, {&QTreeView::staticMetaObject, &QTableView::staticMetaObject}, PersistViewHeader},
+        {33, {&QGroupBox::staticMetaObject}, PersistGroupBox, true},
+    };
+    return rows;
+}
+
+} // namespace qz8

@@ -1,0 +1,30 @@
+#pragma once
+// The kinds of control a form state file keeps, beyond the layout table's
+// twenty rows: plain Qt input widgets and containers, each a row of its own.
+#include "platform/Components.h"
+
+#include <QString>
+#include <vector>
+
+class QObject;
+
+namespace qz8 {
+
+class TMyMemIniFile;
+
+using PersistHandler = void (*)(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section);
+
+// A row of the layout: the classes it is tested with (plain Qt classes
+// count as their kind) and the handler that reads or writes the state. A
+// container's own controls are walked after it (walkInside).
+struct LayoutRow {
+    int row;
+    std::vector<TClass> classes;
+    PersistHandler persist;
+    bool walkInside = false;
+};
+
+// The rows of plain Qt widgets, numbered from 21, in dispatch order.
+const std::vector<LayoutRow>& QtWidgetRows();
+
+} // namespace qz8
