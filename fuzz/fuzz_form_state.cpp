@@ -19,19 +19,19 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeySequenceEdit>
-#include <QSlider>
-#include <QSpinBox>
-#include <QSplitter>
-#include <QTabWidget>
-#include <QTreeWidget>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <cstdio>
 #include <memory>
 

@@ -7,9 +7,9 @@
 #include "external/Colour_utils.h"
 #include "external/Tms_utils.h"
 #include "platform/ColorBox.h"
+#include "platform/FormStateValue.h"
 #include "platform/ListBox.h"
 #include "platform/StdCtrls.h"
-#include "platform/FormStateValue.h"
 #include "qz8_export.h"
 
 #include <QPointer>

@@ -3,6 +3,7 @@
 #include "platform/Components.h"
 #include "platform/SizeRelevant.h"
 
+#include <QEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -83,25 +84,28 @@ bool IsPlainDecimal(const QString& text)
 }
 
 // What a row's text shows as: numbers as they are drawn, other texts whole.
+// Each text is parsed at most once, and a text whose first character can
+// start no number not at all (type-ahead asks this of every row).
 QString ShownText(const QString& text)
 {
-    switch (IsANumber(text)) {
-    case 0: {
-        int value = 0;
-        if (!TryStrToInt(text, value) || value == kNoValue)
+    const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+    if (first == text.end())
+        return {};
+    if (!CanStartANumber(*first))
+        return text;
+    int value = 0;
+    if (TryStrToInt(text, value)) {
+        if (value == kNoValue)
             return {};
         if (value == kNotApplicable)
             return _QZNonApplicable();
         // A number written as it is shown is its own text: no new string.
         return IsPlainDecimal(text) ? text : QString::number(value);
     }
-    case 1: {
-        double value = 0;
-        return TryStrToFloat(text, value) ? UserDefaultFormatSettings.Locale.toString(value, 'f', 2) : QString();
-    }
-    case 3: return text;
-    default: return {};
-    }
+    double d = 0;
+    if (TryStrToFloat(text, d))
+        return UserDefaultFormatSettings.Locale.toString(d, 'f', 2);
+    return text;
 }
 } // namespace
 
@@ -122,6 +126,32 @@ QString TStyledListbox::RowText(int Index) const
     if (Index < 0 || Index >= Count())
         return {};
     return ShownText(SourceText(Index));
+}
+
+void TStyledListbox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        fNotApplicable = QString();
+    TCustomListBox::changeEvent(event);
+}
+
+bool TStyledListbox::RowStartsWith(int Index, const QString& typed) const
+{
+    if (Index < 0 || Index >= Count() || typed.isEmpty())
+        return false;
+    const QString text = SourceText(Index);
+    const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+    if (first == text.end())
+        return false; // shows nothing
+    if (!CanStartANumber(*first))
+        return text.startsWith(typed, Qt::CaseInsensitive); // shown whole
+    const QChar t = typed.front();
+    if (fNotApplicable.isNull())
+        fNotApplicable = _QZNonApplicable();
+    if (first == text.begin() && !CanStartANumber(t) && !t.isSpace() &&
+        !fNotApplicable.startsWith(t, Qt::CaseInsensitive))
+        return false;
+    return ShownText(text).startsWith(typed, Qt::CaseInsensitive);
 }
 
 void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)

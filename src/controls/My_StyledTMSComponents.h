@@ -70,8 +70,14 @@ public:
     // "n/a" for the not-applicable value, nothing for no value, any other
     // text in full (also a path that is shown shortened).
     QString RowText(int Index) const override;
+    // Type-ahead: a row whose source can start no number is compared as it
+    // is; one that can shows a number, "n/a" or itself, so a typed text that
+    // starts as none of those is no match, and nothing is parsed.
+    bool RowStartsWith(int Index, const QString& typed) const override;
 
 protected:
+    // A change of language drops the remembered "n/a".
+    void changeEvent(QEvent* event) override;
     void DrawAnInteger(int value, const TRect& Rect);
     void DrawAFloat(double value, const TRect& Rect);
 
@@ -86,6 +92,7 @@ private:
     TColor fSelectionTextColour = clHighlightText;
     TColor fNormalBack = clWindow;
     TColor fTextColour = clWindowText;
+    mutable QString fNotApplicable; // "n/a" in the current language, once asked
 };
 
 // The fixed variant: the standard painter runs even with OnDrawItem cleared,

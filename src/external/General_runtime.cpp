@@ -96,7 +96,8 @@ namespace qz8 {
 
 bool TryStrToInt(const QString& text, int& value)
 {
-    const QString t = text.trimmed();
+    // A view, never a copy: this runs for every row a list shows or searches.
+    const QStringView t = QStringView(text).trimmed();
     if (t.isEmpty())
         return false;
     qsizetype i = 0;
@@ -106,10 +107,11 @@ bool TryStrToInt(const QString& text, int& value)
         ++i;
     }
     int base = 10;
-    if (t.mid(i, 1) == QLatin1String("$")) {
+    if (i < t.size() && t[i] == QLatin1Char('$')) {
         base = 16;
         ++i;
-    } else if (t.mid(i, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0) {
+    } else if (i + 1 < t.size() && t[i] == QLatin1Char('0') &&
+               (t[i + 1] == QLatin1Char('x') || t[i + 1] == QLatin1Char('X'))) {
         base = 16;
         i += 2;
     }

@@ -10,11 +10,11 @@
 #include "platform/SizeRelevant.h"
 
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QEvent>
 #include <QScreen>
-#include <QWindow>
-#include <QDockWidget>
 #include <QToolBar>
+#include <QWindow>
 #include <cmath>
 
 namespace qz8 {

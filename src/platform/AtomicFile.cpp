@@ -122,12 +122,10 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
         ::unlink(tempPath.constData());
         return false;
     }
-    // The rename itself reaches the disk with its folder.
-    const int dirFd = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        (void)::fsync(dirFd);
-        ::close(dirFd);
-    }
+    // As QSaveFile: the data is on disk before the rename; the folder is not
+    // synced (a sync of the folder would cost every save a few milliseconds,
+    // and a crash right after the rename leaves the old file or the new one
+    // whole, either way).
     return true;
 #else
     QString tempName;

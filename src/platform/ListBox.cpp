@@ -543,7 +543,7 @@ int TCustomListBox::KeyboardSearch(const QString& typed)
         start = fItemIndex < 0 ? 0 : fItemIndex + 1;
     for (int k = 0; k < n; ++k) {
         const int row = static_cast<int>((qint64{start} + k) % n);
-        if (RowText(row).startsWith(search, Qt::CaseInsensitive)) {
+        if (RowStartsWith(row, search)) {
             MoveTo(row, Qt::NoModifier);
             return row;
         }

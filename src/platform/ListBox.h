@@ -121,6 +121,13 @@ public:
     // another text than ItemText); type-ahead, tool tips and assistive
     // technology read it.
     virtual QString RowText(int index) const { return ItemText(index); }
+    // Whether a row's shown text starts with what was typed (in any case);
+    // a descendant that knows its rows' shapes may answer without making
+    // the shown text.
+    virtual bool RowStartsWith(int index, const QString& typed) const
+    {
+        return RowText(index).startsWith(typed, Qt::CaseInsensitive);
+    }
     // Moves to the next row whose shown text starts with what was typed
     // within the keyboard-search interval (QAbstractItemView's rule); each
     // row is looked at once at the most. The row found, or -1.

@@ -161,7 +161,8 @@ void PersistKeySequenceEdit(QObject* c, TMyMemIniFile& ini, bool reading, const 
         return;
     }
     if (ini.ValueExists(section, key))
-        edit->setKeySequence(QKeySequence::fromString(ini.ReadString(section, key, QString()), QKeySequence::PortableText));
+        edit->setKeySequence(
+            QKeySequence::fromString(ini.ReadString(section, key, QString()), QKeySequence::PortableText));
 }
 
 // The current page of a tab widget, stacked widget or tool box.

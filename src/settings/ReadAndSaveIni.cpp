@@ -6,6 +6,7 @@
 #include "external/TmsControls.h"
 #include "platform/Application.h"
 #include "platform/Components.h"
+#include "platform/FormStateValue.h"
 #include "platform/ListBox.h"
 #include "platform/Logging.h"
 #include "platform/SecretStore.h"
@@ -16,7 +17,6 @@
 #include "settings/Drive_Utils.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/FormStateRows_p.h"
-#include "platform/FormStateValue.h"
 #include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
 
@@ -411,11 +411,15 @@ std::vector<TRegisteredKind>& RegisteredKinds()
 // widgets'), a registered kind, the general rule (a USER property), or
 // nothing (its owned controls are walked).
 struct TKind {
+    bool value = false; // says how it is kept (IFormStateValue)
     const LayoutRow* row = nullptr;
     const TRegisteredKind* registered = nullptr;
     QMetaProperty user;
-    int Row() const { return row ? row->row : (registered ? kRegisteredRow : (user.isValid() ? kUserRow : 0)); }
-    bool Keeps() const { return row || registered || user.isValid(); }
+    int Row() const
+    {
+        return value ? kValueRow : row ? row->row : (registered ? kRegisteredRow : (user.isValid() ? kUserRow : 0));
+    }
+    bool Keeps() const { return value || row || registered || user.isValid(); }
 };
 
 QHash<const QMetaObject*, TKind>& KindCache()
@@ -442,13 +446,17 @@ TKind KindOf(const QObject* c)
     if (it != known.constEnd())
         return it.value();
     TKind kind;
+    // Asked once per class: an interface cast compares names.
+    kind.value = qobject_cast<const IFormStateValue*>(c) != nullptr;
     for (const LayoutRow& r : Layout()) {
+        if (kind.value)
+            break;
         if (MatchesClassList(c, r.classes)) {
             kind.row = &r;
             break;
         }
     }
-    if (!kind.row) {
+    if (!kind.row && !kind.value) {
         for (const TRegisteredKind& k : RegisteredKinds()) {
             if (mo->inherits(k.cls)) {
                 kind.registered = &k;
@@ -456,7 +464,7 @@ TKind KindOf(const QObject* c)
             }
         }
     }
-    if (!kind.row && !kind.registered) {
+    if (!kind.row && !kind.registered && !kind.value) {
         for (const LayoutRow& r : QtWidgetRows()) {
             if (MatchesClassList(c, r.classes)) {
                 kind.row = &r;
@@ -508,14 +516,7 @@ void PersistFormStateValue(IFormStateValue* value, TMyMemIniFile& ini, bool read
 
 } // namespace
 
-int PersistRowOf(const QObject* component)
-{
-    if (!component)
-        return 0;
-    if (qobject_cast<const IFormStateValue*>(component))
-        return kValueRow;
-    return KindOf(component).Row();
-}
+int PersistRowOf(const QObject* component) { return component ? KindOf(component).Row() : 0; }
 
 void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandler handler)
 {
@@ -526,8 +527,8 @@ void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandler handler)
     if (handler) {
         // Nearer descendants first: a class registered after its base is
         // still found before it.
-        const auto at = std::find_if(kinds.begin(), kinds.end(),
-                                     [cls](const TRegisteredKind& k) { return cls->inherits(k.cls); });
+        const auto at =
+            std::find_if(kinds.begin(), kinds.end(), [cls](const TRegisteredKind& k) { return cls->inherits(k.cls); });
         kinds.insert(at, {cls, std::move(handler)});
     }
     KindCache().clear();
@@ -546,13 +547,11 @@ void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading
         if (!c)
             continue;
         const QString section = c->objectName();
-        if (auto* value = qobject_cast<IFormStateValue*>(c.data())) {
-            if (!section.isEmpty())
-                PersistFormStateValue(value, ini, Reading, section);
-            continue;
-        }
         const TKind kind = KindOf(c);
-        if (kind.row) {
+        if (kind.value) {
+            if (!section.isEmpty())
+                PersistFormStateValue(qobject_cast<IFormStateValue*>(c.data()), ini, Reading, section);
+        } else if (kind.row) {
             if (!section.isEmpty())
                 kind.row->persist(c, ini, Reading, section);
             if (c && kind.row->walkInside)

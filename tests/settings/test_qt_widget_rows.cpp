@@ -10,7 +10,6 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QLabel>
 #include <QDateTimeEdit>
 #include <QDial>
 #include <QDoubleSpinBox>
@@ -18,6 +17,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeySequenceEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
@@ -157,10 +157,10 @@ TEST(QtWidgetRows, EveryKindIsSavedChangedAndReadBack)
         SaveIni(&w.form, ini);
     }
     const QString text = qz8test::ReadText(ini);
-    for (const char* expected : {"[Spin]\nvalue=42", "[Date]\nvalue=2024-02-29", "[Time]\nvalue=13:14:15.160",
-                                 "[Keys]\nkeys=Ctrl+Shift+K", "[Tabs]\ni=1", "[OnPage]\ntext=inside a page",
-                                 "[Rating]\nvalue=4", "[Bookmark]\nplace=chapter 9", "[Virtual]\ni=86", "[Group]\nchecked=0",
-                                 "[Fixed]\ni=2\ntext=three"})
+    for (const char* expected :
+         {"[Spin]\nvalue=42", "[Date]\nvalue=2024-02-29", "[Time]\nvalue=13:14:15.160", "[Keys]\nkeys=Ctrl+Shift+K",
+          "[Tabs]\ni=1", "[OnPage]\ntext=inside a page", "[Rating]\nvalue=4", "[Bookmark]\nplace=chapter 9",
+          "[Virtual]\ni=86", "[Group]\nchecked=0", "[Fixed]\ni=2\ntext=three"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
 
     EveryKind back;
@@ -245,4 +245,3 @@ TEST(QtWidgetRows, AFileOfEarlierVersionsLeavesTheNewKindsAlone)
     EXPECT_EQ(w.tabs->currentIndex(), 2);
     EXPECT_EQ(w.fixed->currentIndex(), 1);
 }
-
