@@ -2,6 +2,7 @@
 // type-ahead that finds nothing (every row asked once), Shift+End and
 // Ctrl+A on 10,000,000 rows, filling 1,000,000 rows one by one up to the
 // first paint, and scrolling page by page so new rows come on screen.
+#include "bench_util.h"
 #include "controls/My_StyledTMSComponents.h"
 
 #include <QAbstractListModel>
@@ -36,22 +37,23 @@ private:
     int fRows;
 };
 
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QKeyEvent press(QEvent::KeyPress, key, mods);
     QCoreApplication::sendEvent(w, &press);
+}
+
+// A shown QListView over the model, multi-selecting where asked.
+std::unique_ptr<QListView> ViewOf(RowModel& model, bool multi)
+{
+    auto view = std::make_unique<QListView>();
+    view->setUniformItemSizes(true);
+    if (multi)
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setModel(&model);
+    view->resize(300, 400);
+    view->show();
+    return view;
 }
 
 qz8::TStyledListbox* VirtualStyled(int rows)
@@ -105,16 +107,11 @@ BENCHMARK(BM_ShiftEnd_StyledListbox)->Unit(benchmark::kMillisecond);
 void BM_ShiftEnd_QListView(benchmark::State& state)
 {
     RowModel model(kTenMillion);
-    QListView view;
-    view.setUniformItemSizes(true);
-    view.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view.setModel(&model);
-    view.resize(300, 400);
-    view.show();
+    const auto view = ViewOf(model, true);
     for (auto _ : state) {
-        view.setCurrentIndex(model.index(0));
-        Key(&view, Qt::Key_End, Qt::ShiftModifier);
-        benchmark::DoNotOptimize(view.selectionModel()->hasSelection());
+        view->setCurrentIndex(model.index(0));
+        Key(view.get(), Qt::Key_End, Qt::ShiftModifier);
+        benchmark::DoNotOptimize(view->selectionModel()->hasSelection());
     }
 }
 BENCHMARK(BM_ShiftEnd_QListView)->Unit(benchmark::kMillisecond);
@@ -124,30 +121,25 @@ void BM_SelectAll_StyledListbox(benchmark::State& state)
     std::unique_ptr<qz8::TStyledListbox> list(VirtualStyled(kTenMillion));
     list->SetMultiSelect(true);
     list->show();
-    const long before = ResidentKiB();
+    const long before = qz8bench::ResidentKiB();
     for (auto _ : state) {
         list->ClearSelection();
         Key(list.get(), Qt::Key_A, Qt::ControlModifier);
         benchmark::DoNotOptimize(list->SelCount());
     }
     state.counters["rows_selected"] = list->SelCount();
-    state.counters["rss_growth_KiB"] = static_cast<double>(ResidentKiB() - before);
+    state.counters["rss_growth_KiB"] = static_cast<double>(qz8bench::ResidentKiB() - before);
 }
 BENCHMARK(BM_SelectAll_StyledListbox)->Unit(benchmark::kMicrosecond);
 
 void BM_SelectAll_QListView(benchmark::State& state)
 {
     RowModel model(kTenMillion);
-    QListView view;
-    view.setUniformItemSizes(true);
-    view.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view.setModel(&model);
-    view.resize(300, 400);
-    view.show();
+    const auto view = ViewOf(model, true);
     for (auto _ : state) {
-        view.clearSelection();
-        Key(&view, Qt::Key_A, Qt::ControlModifier);
-        benchmark::DoNotOptimize(view.selectionModel()->hasSelection());
+        view->clearSelection();
+        Key(view.get(), Qt::Key_A, Qt::ControlModifier);
+        benchmark::DoNotOptimize(view->selectionModel()->hasSelection());
     }
 }
 BENCHMARK(BM_SelectAll_QListView)->Unit(benchmark::kMicrosecond);
@@ -156,7 +148,7 @@ BENCHMARK(BM_SelectAll_QListView)->Unit(benchmark::kMicrosecond);
 void BM_FillRowByRow_StyledListbox(benchmark::State& state)
 {
     for (auto _ : state) {
-        const long before = ResidentKiB();
+        const long before = qz8bench::ResidentKiB();
         auto list = std::make_unique<qz8::TStyledListbox>();
         list->resize(300, 400);
         for (int i = 0; i < kMillion; ++i)
@@ -165,7 +157,7 @@ void BM_FillRowByRow_StyledListbox(benchmark::State& state)
         QCoreApplication::processEvents();
         QImage target(list->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
         list->viewport()->render(&target);
-        state.counters["bytes_per_row"] = (ResidentKiB() - before) * 1024.0 / kMillion;
+        state.counters["bytes_per_row"] = (qz8bench::ResidentKiB() - before) * 1024.0 / kMillion;
     }
 }
 BENCHMARK(BM_FillRowByRow_StyledListbox)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -173,7 +165,7 @@ BENCHMARK(BM_FillRowByRow_StyledListbox)->Unit(benchmark::kMillisecond)->Iterati
 void BM_FillRowByRow_QListWidget(benchmark::State& state)
 {
     for (auto _ : state) {
-        const long before = ResidentKiB();
+        const long before = qz8bench::ResidentKiB();
         auto list = std::make_unique<QListWidget>();
         list->resize(300, 400);
         list->setUniformItemSizes(true);
@@ -183,7 +175,7 @@ void BM_FillRowByRow_QListWidget(benchmark::State& state)
         QCoreApplication::processEvents();
         QImage target(list->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
         list->viewport()->render(&target);
-        state.counters["bytes_per_row"] = (ResidentKiB() - before) * 1024.0 / kMillion;
+        state.counters["bytes_per_row"] = (qz8bench::ResidentKiB() - before) * 1024.0 / kMillion;
     }
 }
 BENCHMARK(BM_FillRowByRow_QListWidget)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -207,17 +199,13 @@ BENCHMARK(BM_ScrollPages_StyledListbox)->Unit(benchmark::kMillisecond);
 void BM_ScrollPages_QListView(benchmark::State& state)
 {
     RowModel model(kTenMillion);
-    QListView view;
-    view.setUniformItemSizes(true);
-    view.setModel(&model);
-    view.resize(300, 400);
-    view.show();
-    QImage target(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    const auto view = ViewOf(model, false);
+    QImage target(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        view.setCurrentIndex(model.index(0));
+        view->setCurrentIndex(model.index(0));
         for (int page = 0; page < 200; ++page) {
-            Key(&view, Qt::Key_PageDown);
-            view.viewport()->render(&target);
+            Key(view.get(), Qt::Key_PageDown);
+            view->viewport()->render(&target);
         }
     }
 }

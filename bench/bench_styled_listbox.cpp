@@ -1,6 +1,7 @@
 // Painting a viewport of 40 rows: the styled list box against a plain
 // QListWidget with its default delegate painting the same texts; and a
 // 10,000,000-row virtual list against a 100-row list painting one screen.
+#include "bench_util.h"
 #include "controls/My_StyledTMSComponents.h"
 
 #include <QCoreApplication>
@@ -88,19 +89,6 @@ BENCHMARK(BM_PaintScreen_Virtual)->Arg(100)->Arg(10'000'000)->Unit(benchmark::kM
 
 namespace {
 
-// The process's resident memory in KiB (Linux; 0 elsewhere).
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 // Shift+End on a virtual list of 10,000,000 rows: the selection is one
 // range, so the time and the memory do not grow with the rows.
 void BM_ShiftEndOn10MillionRows(benchmark::State& state)
@@ -112,7 +100,7 @@ void BM_ShiftEndOn10MillionRows(benchmark::State& state)
     list.SetMultiSelect(true);
     list.resize(300, 400);
     list.show();
-    const long before = ResidentKiB();
+    const long before = qz8bench::ResidentKiB();
     for (auto _ : state) {
         list.SetItemIndex(0);
         QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ShiftModifier);
@@ -120,7 +108,7 @@ void BM_ShiftEndOn10MillionRows(benchmark::State& state)
         benchmark::DoNotOptimize(list.SelCount());
     }
     state.counters["rows_selected"] = list.SelCount();
-    state.counters["rss_growth_KiB"] = static_cast<double>(ResidentKiB() - before);
+    state.counters["rss_growth_KiB"] = static_cast<double>(qz8bench::ResidentKiB() - before);
 }
 BENCHMARK(BM_ShiftEndOn10MillionRows)->Unit(benchmark::kMicrosecond);
 

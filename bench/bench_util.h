@@ -1,5 +1,6 @@
 #pragma once
 // Shared pieces of the benchmarks.
+#include <QFile>
 #include <benchmark/benchmark.h>
 #include <vector>
 
@@ -30,6 +31,19 @@ Window& KeptWindow(int size)
             return *w;
     windows->emplace_back(size, new Window(size));
     return *windows->back().second;
+}
+
+// The process's resident memory in KiB (Linux; 0 elsewhere).
+inline long ResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
 }
 
 } // namespace qz8bench

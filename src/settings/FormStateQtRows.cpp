@@ -29,22 +29,21 @@ namespace qz8 {
 
 namespace {
 
-const QString kValue = QStringLiteral("value");
-const QString kI = QStringLiteral("i");
-const QString kText = QStringLiteral("text");
 const QString kState = QStringLiteral("state");
-const QString kChecked = QStringLiteral("checked");
 
-void PersistSpinBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
+// A whole-number value within the widget's range (spin boxes, sliders,
+// dials, scroll bars); one outside it is not taken.
+template <class Ranged>
+void PersistRangedValue(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
-    auto* spin = static_cast<QSpinBox*>(c);
+    auto* w = static_cast<Ranged*>(c);
     if (!reading) {
-        ini.WriteInteger(section, kValue, spin->value());
+        ini.WriteInteger(section, kValue, w->value());
         return;
     }
-    const int v = ini.ReadInteger(section, kValue, spin->value());
-    if (v >= spin->minimum() && v <= spin->maximum())
-        spin->setValue(v);
+    const int v = ini.ReadInteger(section, kValue, w->value());
+    if (v >= w->minimum() && v <= w->maximum())
+        w->setValue(v);
 }
 
 void PersistDoubleSpinBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
@@ -108,18 +107,6 @@ void PersistComboBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString
         combo->setCurrentIndex(byText);
     else if (byIndex >= 0 && byIndex < combo->count())
         combo->setCurrentIndex(byIndex);
-}
-
-void PersistSlider(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
-{
-    auto* slider = static_cast<QAbstractSlider*>(c);
-    if (!reading) {
-        ini.WriteInteger(section, kValue, slider->value());
-        return;
-    }
-    const int v = ini.ReadInteger(section, kValue, slider->value());
-    if (v >= slider->minimum() && v <= slider->maximum())
-        slider->setValue(v);
 }
 
 // Dates and times in ISO form, whatever the locale: a file read under
@@ -251,11 +238,13 @@ void PersistGroupBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString
 const std::vector<LayoutRow>& QtWidgetRows()
 {
     static const std::vector<LayoutRow> rows = {
-        {21, {&QSpinBox::staticMetaObject}, PersistSpinBox},
+        {21, {&QSpinBox::staticMetaObject}, PersistRangedValue<QSpinBox>},
         {22, {&QDoubleSpinBox::staticMetaObject}, PersistDoubleSpinBox},
         {23, {&QFontComboBox::staticMetaObject}, PersistFontComboBox},
         {24, {&QComboBox::staticMetaObject}, PersistComboBox},
-        {25, {&QSlider::staticMetaObject, &QDial::staticMetaObject, &QScrollBar::staticMetaObject}, PersistSlider},
+        {25,
+         {&QSlider::staticMetaObject, &QDial::staticMetaObject, &QScrollBar::staticMetaObject},
+         PersistRangedValue<QAbstractSlider>},
         {26, {&QDateTimeEdit::staticMetaObject}, PersistDateTimeEdit},
         {27, {&QKeySequenceEdit::staticMetaObject}, PersistKeySequenceEdit},
         {28, {&QTabWidget::staticMetaObject}, PersistCurrentPage<QTabWidget>, true},

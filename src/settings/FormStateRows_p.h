@@ -1,6 +1,7 @@
 #pragma once
 // The kinds of control a form state file keeps, beyond the layout table's
 // twenty rows: plain Qt input widgets and containers, each a row of its own.
+#include "external/MemIniFile.h"
 #include "platform/Components.h"
 
 #include <QString>
@@ -10,7 +11,11 @@ class QObject;
 
 namespace qz8 {
 
-class TMyMemIniFile;
+// The keys the rows share, in the file's style.
+inline const QString kChecked = QStringLiteral("checked");
+inline const QString kI = QStringLiteral("i");
+inline const QString kText = QStringLiteral("text");
+inline const QString kValue = QStringLiteral("value");
 
 using PersistHandler = void (*)(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section);
 
@@ -26,5 +31,19 @@ struct LayoutRow {
 
 // The rows of plain Qt widgets, numbered from 21, in dispatch order.
 const std::vector<LayoutRow>& QtWidgetRows();
+
+// A text as it stands in the file and in the control; an unchanged text is
+// not set again (no relayout, no change signal).
+template <class Get, class Set>
+void PersistText(TMyMemIniFile& ini, bool reading, const QString& section, Get get, Set set)
+{
+    if (!reading) {
+        ini.WriteString(section, kText, get());
+        return;
+    }
+    const QString text = ini.ReadString(section, kText, QString());
+    if (get() != text)
+        set(text);
+}
 
 } // namespace qz8

@@ -39,10 +39,6 @@ namespace qz8 {
 
 namespace {
 
-const QString kChecked = QStringLiteral("checked");
-const QString kI = QStringLiteral("i");
-const QString kText = QStringLiteral("text");
-const QString kValue = QStringLiteral("value");
 // Row numbers of the kinds beyond the layout table's rows.
 constexpr int kValueRow = 40; // a control that says how it is kept
 constexpr int kRegisteredRow = 41; // a tool's registered kind
@@ -164,14 +160,8 @@ void PersistDatePicker(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
 // An ElPack edit's text as it stands in the file and in the edit.
 void PersistElText(TCustomElEdit* edit, TMyMemIniFile& ini, bool reading, const QString& section)
 {
-    if (reading) {
-        // An unchanged text is not set again: no relayout, no change signal.
-        const QString text = ini.ReadString(section, kText, QString());
-        if (edit->Text() != text)
-            edit->SetText(text);
-    } else {
-        ini.WriteString(section, kText, edit->Text());
-    }
+    PersistText(
+        ini, reading, section, [edit] { return edit->Text(); }, [edit](const QString& t) { edit->SetText(t); });
 }
 
 void PersistElMultiLine(QObject* c, TMyMemIniFile& ini, bool reading, const QString&)
@@ -257,14 +247,8 @@ void PersistRichEdit(QObject*, TMyMemIniFile&, bool, const QString&)
 void PersistLineEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* edit = static_cast<QLineEdit*>(c);
-    if (reading) {
-        // An unchanged text is not set again: no relayout, no change signal.
-        const QString text = ini.ReadString(section, kText, QString());
-        if (edit->text() != text)
-            edit->setText(text);
-    } else {
-        ini.WriteString(section, kText, edit->text());
-    }
+    PersistText(
+        ini, reading, section, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
 }
 
 void PersistCheckGroup(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
