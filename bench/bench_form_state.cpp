@@ -10,9 +10,13 @@
 #include "settings/ReadAndSaveIni.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -59,6 +63,39 @@ struct StateForm {
     }
 };
 
+// The same window with plain Qt input widgets mixed in: every eighth
+// control each a QSpinBox, a QComboBox, a QSlider and a QDateEdit.
+struct MixedForm {
+    qz8::TForm form;
+    explicit MixedForm(int controls)
+    {
+        for (int i = 0; i < controls; ++i) {
+            QWidget* w = nullptr;
+            switch (i % 8) {
+            case 0: w = new qz8::TElCheckBox(&form); break;
+            case 1: w = new QLineEdit(QStringLiteral("text of control %1").arg(i), &form); break;
+            case 2: w = new qz8::TElSpinEdit(&form); break;
+            case 3: {
+                auto* g = new qz8::TRadioGroup(&form);
+                g->SetItems({"a", "b", "c"});
+                w = g;
+                break;
+            }
+            case 4: w = new QSpinBox(&form); break;
+            case 5: {
+                auto* c = new QComboBox(&form);
+                c->addItems({"a", "b", "c"});
+                w = c;
+                break;
+            }
+            case 6: w = new QSlider(&form); break;
+            default: w = new QDateEdit(&form); break;
+            }
+            w->setObjectName(QStringLiteral("Control%1").arg(i));
+        }
+    }
+};
+
 StateForm& FormOf(int controls)
 {
     StateForm& f = qz8bench::KeptWindow<StateForm>(controls);
@@ -84,6 +121,19 @@ void BM_FormState_SaveAndRead(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_FormState_SaveAndRead)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_FormState_SaveAndRead_QtKindsMixedIn(benchmark::State& state)
+{
+    MixedForm& f = qz8bench::KeptWindow<MixedForm>(static_cast<int>(state.range(0)));
+    QCoreApplication::processEvents();
+    const QString name = Dir().filePath(QStringLiteral("mixed%1.ini").arg(state.range(0)));
+    for (auto _ : state) {
+        qz8bench::FlushCaches(state);
+        qz8::SaveIni(&f.form, name);
+        qz8::ReadIni(&f.form, name);
+    }
+}
+BENCHMARK(BM_FormState_SaveAndRead_QtKindsMixedIn)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_QSettings_SaveAndRead(benchmark::State& state)
 {
