@@ -25,6 +25,8 @@
 #include <QToolBox>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace qz8 {
 
 namespace {
@@ -194,7 +196,10 @@ bool FitsSplitter(const QSplitter* splitter, const QByteArray& state)
     bool collapsible = false;
     qint32 handleWidth = 0;
     in >> marker >> version >> sizes >> collapsible >> handleWidth;
-    return in.status() == QDataStream::Ok && marker == 0xff && sizes.size() == splitter->count();
+    // Sizes of -1 come from a splitter that was never laid out: nothing of
+    // the user's to take.
+    return in.status() == QDataStream::Ok && marker == 0xff && sizes.size() == splitter->count() &&
+           std::all_of(sizes.begin(), sizes.end(), [](int size) { return size >= 0; });
 }
 
 void PersistSplitter(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
