@@ -339,7 +339,8 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     const QString layout = ini.ReadString(kLayoutSection, kLayoutState, QString());
     if (!layout.isEmpty() && HasBarsOrDocks(this)) {
         const auto state = QByteArray::fromBase64Encoding(layout.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-        if (state)
+        // As they are already (the common case): nothing to lay out again.
+        if (state && *state != saveState())
             (void)restoreState(*state);
     }
     fPlacements = ReadPlacements(ini);

@@ -44,7 +44,7 @@ void PersistRangedValue(QObject* c, TMyMemIniFile& ini, bool reading, const QStr
         return;
     }
     const int v = ini.ReadInteger(section, kValue, w->value());
-    if (v >= w->minimum() && v <= w->maximum())
+    if (v != w->value() && v >= w->minimum() && v <= w->maximum())
         w->setValue(v);
 }
 
@@ -103,7 +103,10 @@ void PersistComboBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString
         ini.WriteString(section, kText, combo->currentText());
         return;
     }
-    const int byText = combo->findText(ini.ReadString(section, kText, QString()));
+    const QString text = ini.ReadString(section, kText, QString());
+    if (!text.isEmpty() && combo->currentText() == text)
+        return; // already so: no search through the items
+    const int byText = combo->findText(text);
     const int byIndex = ini.ReadInteger(section, kI, -1);
     if (byText >= 0)
         combo->setCurrentIndex(byText);
@@ -128,15 +131,15 @@ void PersistDateTimeEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QSt
     const QString text = ini.ReadString(section, kValue, QString());
     if (dateOnly) {
         const QDate d = QDate::fromString(text, Qt::ISODate);
-        if (d.isValid() && d >= edit->minimumDate() && d <= edit->maximumDate())
+        if (d.isValid() && d != edit->date() && d >= edit->minimumDate() && d <= edit->maximumDate())
             edit->setDate(d);
     } else if (timeOnly) {
         const QTime t = QTime::fromString(text, Qt::ISODateWithMs);
-        if (t.isValid() && t >= edit->minimumTime() && t <= edit->maximumTime())
+        if (t.isValid() && t != edit->time() && t >= edit->minimumTime() && t <= edit->maximumTime())
             edit->setTime(t);
     } else {
         const QDateTime dt = QDateTime::fromString(text, Qt::ISODateWithMs);
-        if (dt.isValid() && dt >= edit->minimumDateTime() && dt <= edit->maximumDateTime())
+        if (dt.isValid() && dt != edit->dateTime() && dt >= edit->minimumDateTime() && dt <= edit->maximumDateTime())
             edit->setDateTime(dt);
     }
 }
