@@ -391,7 +391,7 @@ std::vector<TRegisteredKind>& RegisteredKinds()
     return kinds;
 }
 
-// How a control is kept: a row of the layout (the Part's, then the Qt
+// How a control is kept: a row of the layout (its own twenty, then the Qt
 // widgets'), a registered kind, the general rule (a USER property), or
 // nothing (its owned controls are walked).
 struct TKind {
