@@ -391,9 +391,10 @@ std::vector<TRegisteredKind>& RegisteredKinds()
     return kinds;
 }
 
-// How a control is kept: a row of the layout (its own twenty, then the Qt
-// widgets'), a registered kind, the general rule (a USER property), or
-// nothing (its owned controls are walked).
+// How a control is kept, asked in this order: it says so itself
+// (IFormStateValue), one of the layout's twenty rows, a registered kind, a
+// row of the Qt widgets, the general rule (a USER property); else nothing
+// (its owned controls are walked).
 struct TKind {
     bool value = false; // says how it is kept (IFormStateValue)
     const LayoutRow* row = nullptr;
