@@ -10,6 +10,7 @@
 #include "platform/SizeRelevant.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDockWidget>
 #include <QEvent>
 #include <QScreen>
@@ -320,6 +321,12 @@ void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Cr
 namespace {
 const QString kLayoutSection = QStringLiteral("Window layout");
 const QString kLayoutState = QStringLiteral("state");
+const QString kLayoutDigest = QStringLiteral("digest");
+
+QString LayoutDigest(const QByteArray& state)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(state, QCryptographicHash::Sha256).toHex().left(32));
+}
 
 // Tool bars and docks of the window itself: only a window that has them
 // keeps their layout.
@@ -339,8 +346,11 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     const QString layout = ini.ReadString(kLayoutSection, kLayoutState, QString());
     if (!layout.isEmpty() && HasBarsOrDocks(this)) {
         const auto state = QByteArray::fromBase64Encoding(layout.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-        // As they are already (the common case): nothing to lay out again.
-        if (state && *state != saveState())
+        // Qt's reading of a layout trusts its counts: only a state this
+        // window wrote, unchanged (its digest matches), is given to it. As
+        // it is already (the common case), nothing is laid out again.
+        if (state && ini.ReadString(kLayoutSection, kLayoutDigest, QString()) == LayoutDigest(*state) &&
+            *state != saveState())
             (void)restoreState(*state);
     }
     fPlacements = ReadPlacements(ini);
@@ -384,8 +394,11 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
             PutPlacementFirst(fPlacements, ScreenArrangementKey(ScreenGeometries()), now);
     }
     WritePlacements(ini, fPlacements);
-    if (HasBarsOrDocks(this))
-        ini.WriteString(kLayoutSection, kLayoutState, QString::fromLatin1(saveState().toBase64()));
+    if (HasBarsOrDocks(this)) {
+        const QByteArray state = saveState();
+        ini.WriteString(kLayoutSection, kLayoutState, QString::fromLatin1(state.toBase64()));
+        ini.WriteString(kLayoutSection, kLayoutDigest, LayoutDigest(state));
+    }
 }
 
 TAdvFormStyler* TTMSStyleableRepositoryForm::GetFormStyler() const { return FormStylerPAI; }

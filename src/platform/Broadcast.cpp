@@ -78,12 +78,16 @@ TLauncherListener::TLauncherListener(QObject* owner, std::function<quintptr()> n
 #ifdef Q_OS_WIN
     fFilter = std::make_unique<NativeFilter>(this);
     QCoreApplication::instance()->installNativeEventFilter(fFilter.get());
+    fListening = true;
 #else
     // Connected once the bus has answered, off the GUI thread: a window never
     // waits for the bus.
     WhenSessionBusAnswers(this, [this] {
-        QDBusConnection::sessionBus().connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
-                                              SLOT(OnBusSignal(uint, qulonglong, qlonglong)));
+        if (!QDBusConnection::sessionBus().connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
+                                                   SLOT(OnBusSignal(uint, qulonglong, qlonglong))))
+            return;
+        fListening = true;
+        Q_EMIT listening();
     });
 #endif
 }

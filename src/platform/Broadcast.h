@@ -30,9 +30,15 @@ class QZ8_EXPORT TLauncherListener : public QObject {
 public:
     TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow);
     ~TLauncherListener() override;
+    // True once the listener hears the launcher: at once on Windows; on
+    // Linux once the session bus has answered (it is asked off the GUI
+    // thread, so a window never waits for it).
+    bool IsListening() const { return fListening; }
 
 Q_SIGNALS:
     void received(quint32 msg, quint64 wParam, qint64 lParam);
+    // The listener hears the launcher from now on.
+    void listening();
 
 private Q_SLOTS:
     void OnBusSignal(uint msg, qulonglong wParam, qlonglong lParam);
@@ -40,6 +46,7 @@ private Q_SLOTS:
 private:
     class NativeFilter;
     std::function<quintptr()> fNativeWindow;
+    bool fListening = false;
     std::unique_ptr<NativeFilter> fFilter; // Windows only
 };
 

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDataStream>
+#include <QIODevice>
 #include <QDateTimeEdit>
 #include <QDial>
 #include <QDoubleSpinBox>
@@ -218,6 +219,46 @@ void PersistSplitter(QObject* c, TMyMemIniFile& ini, bool reading, const QString
         (void)splitter->restoreState(*state);
 }
 
+// A header state as QHeaderView writes it (version 0), read field by field
+// with every count checked against what the blob holds: Qt's own reading
+// trusts the counts, and a damaged or hostile blob can make it read past
+// its end (seen: a bit array's length). Only a blob whose lists fit whole,
+// for as many sections as the header has, is given to restoreState.
+bool FitsHeader(const QHeaderView* header, const QByteArray& state)
+{
+    QDataStream in(state);
+    in.setVersion(QDataStream::Qt_5_0);
+    const auto left = [&] { return state.size() - in.device()->pos(); };
+    // A count of items of itemBytes each that the rest of the blob holds.
+    const auto countFits = [&](qint64 itemBytes, quint32& n) {
+        in >> n;
+        return in.status() == QDataStream::Ok && qint64{n} * itemBytes <= left();
+    };
+    qint32 marker = 0, version = 0, orientation = 0, order = 0, sortSection = 0;
+    bool shown = false;
+    in >> marker >> version >> orientation >> order >> sortSection >> shown;
+    if (in.status() != QDataStream::Ok || marker != 0xff || version != 0)
+        return false;
+    quint32 n = 0;
+    // Visual and logical indices: one int each per section.
+    for (int list = 0; list < 2; ++list) {
+        if (!countFits(4, n) || (n != 0 && n != static_cast<quint32>(header->count())))
+            return false;
+        in.skipRawData(static_cast<int>(n) * 4);
+    }
+    // Hidden sections: a bit array of its length in bits.
+    if (!countFits(0, n) || n > static_cast<quint32>(header->count()) || (qint64{n} + 7) / 8 > left())
+        return false;
+    in.skipRawData(static_cast<int>((n + 7) / 8));
+    // Sizes of hidden sections: int pairs.
+    if (!countFits(8, n))
+        return false;
+    in.skipRawData(static_cast<int>(n) * 8);
+    qint32 length = 0, sectionCount = 0;
+    in >> length >> sectionCount;
+    return in.status() == QDataStream::Ok && sectionCount >= 0 && sectionCount <= header->count() && length >= 0;
+}
+
 // The columns of a tree or table view: widths, order, sorting.
 void PersistViewHeader(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
@@ -226,8 +267,17 @@ void PersistViewHeader(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
         header = tree->header();
     else if (auto* table = qobject_cast<QTableView*>(c))
         header = table->horizontalHeader();
-    if (header)
-        PersistStateBlob(header, ini, reading, section, QStringLiteral("header"));
+    if (!header)
+        return;
+    const QString key = QStringLiteral("header");
+    if (!reading) {
+        PersistStateBlob(header, ini, false, section, key);
+        return;
+    }
+    const auto state = QByteArray::fromBase64Encoding(ini.ReadString(section, key, QString()).toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+    if (state && FitsHeader(header, *state))
+        (void)header->restoreState(*state);
 }
 
 void PersistGroupBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)

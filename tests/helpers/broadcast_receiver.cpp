@@ -2,6 +2,7 @@
 // "ready" once it listens, then "style N" when it restyled, and exits.
 #include "external/Tms_utils.h"
 #include "form/baseTMSStyleable_F.h"
+#include "platform/Broadcast.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -25,10 +26,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Receiver window;
     window.show();
-    QTimer::singleShot(0, [] {
+    // Ready once the window hears the launcher (the bus is asked off the
+    // GUI thread, a moment after the window opens).
+    const auto ready = [] {
         std::printf("ready\n");
         std::fflush(stdout);
-    });
+    };
+    auto* listener = window.findChild<qz8::TLauncherListener*>();
+    if (!listener || listener->IsListening())
+        QTimer::singleShot(0, ready);
+    else
+        QObject::connect(listener, &qz8::TLauncherListener::listening, ready);
     QTimer::singleShot(20000, [] { QCoreApplication::exit(3); }); // never hang a test
     return app.exec();
 }

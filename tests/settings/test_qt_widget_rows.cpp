@@ -200,10 +200,12 @@ TEST(QtWidgetRows, BadValuesLeaveTheWidgetsAsTheyWere)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath("tool.ini");
-    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Spin]\nvalue=1000\n[Fixed]\ni=9\ntext=nine\n[Date]\nvalue=2024-13-45\n"
-                                         "[Time]\nvalue=25:61\n[Tabs]\ni=7\n[Splitter]\nstate=AAAA/w==\n"
-                                         "[Tree]\nheader=!!not base64!!\n[Colours]\ncolour=123456789\n"
-                                         "[Rating]\nvalue=many\n[Stack]\ni=-4\n"));
+    ASSERT_TRUE(qz8test::WriteBytes(ini,
+                                    "[Spin]\nvalue=1000\n[Fixed]\ni=9\ntext=nine\n[Date]\nvalue=2024-13-45\n"
+                                    "[Time]\nvalue=25:61\n[Tabs]\ni=7\n[Splitter]\nstate=AAAA/w==\n"
+                                    "[Tree]\nheader=AAAA/wAAAAAAAAABAAAAAQAAAAAAAAAAAAAAAACAAAAAAAAAAAAAAUMAAAADAQ==\n"
+                                    "[Tree2]\nheader=!!not base64!!\n[Colours]\ncolour=123456789\n"
+                                    "[Rating]\nvalue=many\n[Stack]\ni=-4\n"));
     EveryKind w;
     w.spin->setValue(7);
     w.fixed->setCurrentIndex(1);
