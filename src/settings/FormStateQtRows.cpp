@@ -8,13 +8,13 @@
 
 #include <QComboBox>
 #include <QDataStream>
-#include <QIODevice>
 #include <QDateTimeEdit>
 #include <QDial>
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIODevice>
 #include <QKeySequenceEdit>
 #include <QScrollBar>
 #include <QSlider>
