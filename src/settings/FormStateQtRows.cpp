@@ -27,6 +27,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace qz8 {
 
@@ -34,31 +35,24 @@ namespace {
 
 const QString kState = QStringLiteral("state");
 
-// A whole-number value within the widget's range (spin boxes, sliders,
-// dials, scroll bars); one outside it is not taken.
+// A value within the widget's range (spin boxes, sliders, dials, scroll
+// bars; whole numbers, or decimals for QDoubleSpinBox); one outside it is
+// not taken, an unchanged one not set again.
 template <class Ranged>
 void PersistRangedValue(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* w = static_cast<Ranged*>(c);
+    constexpr bool decimal = std::is_same_v<decltype(w->value()), double>;
     if (!reading) {
-        ini.WriteInteger(section, kValue, w->value());
+        if constexpr (decimal)
+            ini.WriteFloat(section, kValue, w->value());
+        else
+            ini.WriteInteger(section, kValue, w->value());
         return;
     }
-    const int v = ini.ReadInteger(section, kValue, w->value());
+    const auto v = decimal ? ini.ReadFloat(section, kValue, w->value()) : ini.ReadInteger(section, kValue, w->value());
     if (v != w->value() && v >= w->minimum() && v <= w->maximum())
         w->setValue(v);
-}
-
-void PersistDoubleSpinBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
-{
-    auto* spin = static_cast<QDoubleSpinBox*>(c);
-    if (!reading) {
-        ini.WriteFloat(section, kValue, spin->value());
-        return;
-    }
-    const double v = ini.ReadFloat(section, kValue, spin->value());
-    if (v >= spin->minimum() && v <= spin->maximum())
-        spin->setValue(v);
 }
 
 // The font family of a font combo.
@@ -297,7 +291,7 @@ const std::vector<LayoutRow>& QtWidgetRows()
 {
     static const std::vector<LayoutRow> rows = {
         {21, {&QSpinBox::staticMetaObject}, PersistRangedValue<QSpinBox>},
-        {22, {&QDoubleSpinBox::staticMetaObject}, PersistDoubleSpinBox},
+        {22, {&QDoubleSpinBox::staticMetaObject}, PersistRangedValue<QDoubleSpinBox>},
         {23, {&QFontComboBox::staticMetaObject}, PersistFontComboBox},
         {24, {&QComboBox::staticMetaObject}, PersistComboBox},
         {25,

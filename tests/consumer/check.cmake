@@ -1,17 +1,24 @@
 # Installs the library into a temporary prefix, then configures, builds and
 # runs a tool that finds it with find_package.
+# Runs each step (a ;-list of a command and its arguments); the first that
+# fails ends the check, naming it.
+function(run_steps)
+  foreach(step IN LISTS ARGN)
+    string(REPLACE "|" ";" command "${step}")
+    execute_process(COMMAND ${command} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "step failed: ${command}\n${out}\n${err}")
+    endif()
+  endforeach()
+endfunction()
+
 set(prefix ${BUILD_DIR}/package-check/prefix)
 set(work ${BUILD_DIR}/package-check/consumer)
 file(REMOVE_RECURSE ${BUILD_DIR}/package-check)
-foreach(step
-    "${CMAKE_COMMAND};--install;${BUILD_DIR};--prefix;${prefix}"
-    "${CMAKE_COMMAND};-S;${SOURCE};-B;${work};-G;Ninja;-DCMAKE_PREFIX_PATH=${prefix}"
-    "${CMAKE_COMMAND};--build;${work}")
-  execute_process(COMMAND ${step} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "step failed: ${step}\n${out}\n${err}")
-  endif()
-endforeach()
+run_steps(
+  "${CMAKE_COMMAND}|--install|${BUILD_DIR}|--prefix|${prefix}"
+  "${CMAKE_COMMAND}|-S|${SOURCE}|-B|${work}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${work}")
 # Nothing on the loader path: the programs find the library by their run
 # paths alone.
 unset(ENV{LD_LIBRARY_PATH})
@@ -22,14 +29,9 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR N
 endif()
 # The first tool window of the README, built against the install and run.
 set(example ${BUILD_DIR}/package-check/first-tool)
-foreach(step
-    "${CMAKE_COMMAND};-S;${SOURCE}/../../examples/first-tool;-B;${example};-G;Ninja;-DCMAKE_PREFIX_PATH=${prefix}"
-    "${CMAKE_COMMAND};--build;${example}")
-  execute_process(COMMAND ${step} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "example step failed: ${step}\n${out}\n${err}")
-  endif()
-endforeach()
+run_steps(
+  "${CMAKE_COMMAND}|-S|${SOURCE}/../../examples/first-tool|-B|${example}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${example}")
 set(ENV{XDG_CONFIG_HOME} ${BUILD_DIR}/package-check/config)
 execute_process(COMMAND ${example}/first-tool --smoke RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT EXISTS ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini)
