@@ -4,6 +4,7 @@
 // before (each name contracted outside a scope).
 #include "external/ElPack.h"
 #include "platform/Application.h"
+#include "platform/Drives_p.h"
 #include "platform/Forms.h"
 #include "settings/Drive_Utils.h"
 #include "settings/ReadAndSaveIni.h"

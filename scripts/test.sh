@@ -24,7 +24,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 bash scripts/windows-check.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_SANITIZE=ON \
-  -DQZ8_BUILD_BENCH=OFF
+  -DQZ8_BUILD_BENCH=OFF -DQZ8_BUILD_DOCS=OFF
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1 \

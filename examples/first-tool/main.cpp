@@ -1,12 +1,12 @@
 // A first tool window of the suite: it keeps its controls in a form state
 // file, follows the suite's styles and the screen's density, and uses the
 // library's lists, colour picker and folder chooser.
-#include "controls/ColourListBoxesAndCombos.h"
-#include "controls/FileFolderOpenDlgU.h"
-#include "controls/My_StyledTMSComponents.h"
-#include "form/baseTMSStyleable_F.h"
-#include "imagelists/tool_imagelist_master.h"
-#include "platform/Translations.h"
+#include <QZ8StyledListboxPack/controls/ColourListBoxesAndCombos.h>
+#include <QZ8StyledListboxPack/controls/FileFolderOpenDlgU.h>
+#include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>
+#include <QZ8StyledListboxPack/form/baseTMSStyleable_F.h>
+#include <QZ8StyledListboxPack/imagelists/tool_imagelist_master.h>
+#include <QZ8StyledListboxPack/platform/Translations.h>
 
 #include <QApplication>
 #include <QStandardPaths>

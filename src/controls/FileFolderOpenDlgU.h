@@ -5,9 +5,9 @@
 // Beyond the button, the edit completes paths as the user types (folders
 // only in folder mode) and marks a path that does not exist, for the eye and
 // for assistive technology.
-#include "external/TmsControls.h"
-#include "platform/Dialogs.h"
-#include "qz8_export.h"
+#include "../external/TmsControls.h"
+#include "../platform/Dialogs.h"
+#include "../qz8_export.h"
 
 #include <QIcon>
 #include <QPointer>
@@ -20,16 +20,16 @@ namespace qz8 {
 
 class TPathExistence;
 
-// Shows the modern open dialog (a TFileOpenDialog made for the call) and
-// returns the chosen path, or an empty text when nothing was chosen. In
-// folder mode one folder may be picked; in file mode the file types are
-// text, XML and all files, in that order, and several files may be chosen
-// (the first is returned). TCustomFileDialog::ExecuteHook answers it
-// without a modal loop.
+/// Shows the modern open dialog (a TFileOpenDialog made for the call) and
+/// returns the chosen path, or an empty text when nothing was chosen. In
+/// folder mode one folder may be picked; in file mode the file types are
+/// text, XML and all files, in that order, and several files may be chosen
+/// (the first is returned). TCustomFileDialog::ExecuteHook answers it
+/// without a modal loop.
 QZ8_EXPORT QString ChosenFolderOrFile(const QString& title, const QString& okLabel, const QString& suggested,
                                       bool folderOnly, QWidget* parent = nullptr);
 
-// The button's glyph: the "IMG_1" bitmap with its olive made transparent.
+/// The button's glyph: the "IMG_1" bitmap with its olive made transparent.
 QZ8_EXPORT QIcon ChooserGlyph();
 
 class QZ8_EXPORT TMyOpenFolderDialog : public TAdvEditBtn, public IInitialFolder {
@@ -48,20 +48,20 @@ public:
     QString GetText() const { return text(); }
     void SetText(const QString& Value) { setText(Value); }
     bool OnlyFolderAllowed() const { return fOnlyFolderAllowed; }
-    // Folder mode on cuts the path of an existing file to its folder (not
-    // while the window is loading); file mode leaves the text alone.
+    /// Folder mode on cuts the path of an existing file to its folder (not
+    /// while the window is loading); file mode leaves the text alone.
     void SetOnlyFolderAllowed(bool Value);
-    // The path of the last successful choice.
+    /// The path of the last successful choice.
     QString FolderOrFileChosen() const { return ffolderOrFile; }
-    // True when the edit holds a path that does not exist. The path is
-    // checked on a thread of its own (a dead mount never freezes the
-    // window), so the mark follows a change of the text a little later.
+    /// True when the edit holds a path that does not exist. The path is
+    /// checked on a thread of its own (a dead mount never freezes the
+    /// window), so the mark follows a change of the text a little later.
     bool PathMissing() const { return fPathMissing; }
-    // True while the check of the current text has not answered.
+    /// True while the check of the current text has not answered.
     bool PathCheckPending() const;
 
-    // Opens the chooser for the current mode at suggested; on a choice keeps
-    // the path (FolderOrFileChosen) and answers true. The text stays.
+    /// Opens the chooser for the current mode at suggested; on a choice keeps
+    /// the path (FolderOrFileChosen) and answers true. The text stays.
     bool ChosenExistingFileOrFolder(const QString& suggested);
     void BtnClick() override;
     void TakeInitialFolder(const QString& folder) override { SetText(folder); }
@@ -78,7 +78,7 @@ Q_SIGNALS:
     void folderChosen(const QString& path);
 
 protected:
-    // The missing-path mark's texts follow a change of language.
+    /// The missing-path mark's texts follow a change of language.
     void changeEvent(QEvent* event) override;
 
 private:
@@ -90,14 +90,14 @@ private:
     bool fOnlyFolderAllowed = true;
     QPointer<TAdvOfficeCheckBox> fLinkedCheckbox;
     bool fPathMissing = false;
-    QCompleter* fCompleter = nullptr; // child of this control
-    QFileSystemModel* fModel = nullptr; // child of this control
-    QAction* fMissingMark = nullptr; // child of this control
-    TPathExistence* fExistence = nullptr; // child of this control
-    TPathExistence* fFolderExistence = nullptr; // child of this control
+    QCompleter* fCompleter = nullptr; ///< child of this control
+    QFileSystemModel* fModel = nullptr; ///< child of this control
+    QAction* fMissingMark = nullptr; ///< child of this control
+    TPathExistence* fExistence = nullptr; ///< child of this control
+    TPathExistence* fFolderExistence = nullptr; ///< child of this control
 };
 
-// The same control for file choosing; set OnlyFolderAllowed to false.
+/// The same control for file choosing; set OnlyFolderAllowed to false.
 class QZ8_EXPORT TMyOpenFileDialog : public TMyOpenFolderDialog {
     Q_OBJECT
 public:

@@ -9,18 +9,18 @@
 // widest text met while painting is offered as MaxWidthOfStrings. Rows come
 // from Items or, row by row, from OnGetStringAndInt (a virtual list of any
 // length costs only its visible rows).
-#include "external/General_runtime.h"
-#include "external/TmsViews.h"
-#include "external/Tms_utils.h"
-#include "platform/Forms.h"
-#include "platform/ListBox.h"
-#include "qz8_export.h"
+#include "../external/General_runtime.h"
+#include "../external/TmsViews.h"
+#include "../external/Tms_utils.h"
+#include "../platform/Forms.h"
+#include "../platform/ListBox.h"
+#include "../qz8_export.h"
 
 #include <QPointer>
 
 namespace qz8 {
 
-// Row values with a fixed meaning: nothing drawn, and "not applicable".
+/// Row values with a fixed meaning: nothing drawn, and "not applicable".
 constexpr int kNoValue = -999998;
 constexpr int kNotApplicable = -999999;
 
@@ -38,8 +38,8 @@ public:
 
     void SetComponentStyle(TTMSStyle AStyle) override;
 
-    // The colour properties write their fields only: a new value shows at the
-    // next repaint, and the next SetComponentStyle overwrites it.
+    /// The colour properties write their fields only: a new value shows at the
+    /// next repaint, and the next SetComponentStyle overwrites it.
     TColor _SelectedColour() const { return fSelectionColour; }
     void Set_SelectedColour(TColor c) { fSelectionColour = c; }
     TColor _SelectedTextColour() const { return fSelectionTextColour; }
@@ -55,34 +55,34 @@ public:
 
     TOnGetStringAndInt OnGetStringAndInt;
 
-    // ItemHeight = (height of "gh" * 5) div 4 in the list's font.
+    /// ItemHeight = (height of "gh" * 5) div 4 in the list's font.
     void MySetItemHeight();
-    // Takes the window's font, then MySetItemHeight; the scale is not used.
+    /// Takes the window's font, then MySetItemHeight; the scale is not used.
     void CorrectForScreenResolucao(float aFontScale);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
-    // The row painter, bound to OnDrawItem by the constructor.
+    /// The row painter, bound to OnDrawItem by the constructor.
     void StandardDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
-    // A row's integer value: the handler's, else with Show_Values the item's
-    // object; kNoValue when there is none. The standard painter draws the
-    // text only.
+    /// A row's integer value: the handler's, else with Show_Values the item's
+    /// object; kNoValue when there is none. The standard painter draws the
+    /// text only.
     int RowValue(int Index) const;
-    // The row as painted: a whole number or a decimal formatted as shown,
-    // "n/a" for the not-applicable value, nothing for no value, any other
-    // text in full (also a path that is shown shortened).
+    /// The row as painted: a whole number or a decimal formatted as shown,
+    /// "n/a" for the not-applicable value, nothing for no value, any other
+    /// text in full (also a path that is shown shortened).
     QString RowText(int Index) const override;
-    // Type-ahead: a row whose source can start no number is compared as it
-    // is; one that can shows a number, "n/a" or itself, so a typed text that
-    // starts as none of those is no match, and nothing is parsed.
+    /// Type-ahead: a row whose source can start no number is compared as it
+    /// is; one that can shows a number, "n/a" or itself, so a typed text that
+    /// starts as none of those is no match, and nothing is parsed.
     bool RowStartsWith(int Index, const QString& typed) const override;
 
 protected:
-    // A change of language drops the remembered "n/a".
+    /// A change of language drops the remembered "n/a".
     void changeEvent(QEvent* event) override;
     void DrawAnInteger(int value, const TRect& Rect);
     void DrawAFloat(double value, const TRect& Rect);
 
 private:
-    // The row's text as its source gives it (the handler, else Items).
+    /// The row's text as its source gives it (the handler, else Items).
     QString SourceText(int Index) const;
     void DrawRightAligned(const QString& text, const TRect& Rect);
 
@@ -92,31 +92,31 @@ private:
     TColor fSelectionTextColour = clHighlightText;
     TColor fNormalBack = clWindow;
     TColor fTextColour = clWindowText;
-    mutable QString fNotApplicable; // "n/a" in the current language, once asked
+    mutable QString fNotApplicable; ///< "n/a" in the current language, once asked
 };
 
-// The fixed variant: the standard painter runs even with OnDrawItem cleared,
-// and the row height follows the font whenever the window is created.
+/// The fixed variant: the standard painter runs even with OnDrawItem cleared,
+/// and the row height follows the font whenever the window is created.
 class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
     Q_OBJECT
 public:
     explicit TStyledListboxOwnerDrawnFixed(QWidget* parent = nullptr);
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
-    // Height = "Yg" height * 1.2, rounded half to even; the same for all rows.
+    /// Height = "Yg" height * 1.2, rounded half to even; the same for all rows.
     void MyMeasureItem(QWidget* Control, int Index, int& Height);
 
 protected:
     void CreateWnd() override;
 };
 
-// A transparent control that holds other controls.
+/// A transparent control that holds other controls.
 class QZ8_EXPORT TTransparentContainingGroup : public QWidget {
     Q_OBJECT
 public:
     explicit TTransparentContainingGroup(QWidget* parent = nullptr);
 };
 
-// A plain control that holds other controls and shows its parent's colour.
+/// A plain control that holds other controls and shows its parent's colour.
 class QZ8_EXPORT TContainBox : public QWidget {
     Q_OBJECT
 public:
@@ -125,16 +125,16 @@ public:
 
 // ---- Margin grab panel ----
 
-// The four handles; 4 (one past t_bottom) is "no handle".
+/// The four handles; 4 (one past t_bottom) is "no handle".
 enum TWhere : std::uint8_t { t_left, t_top, t_right, t_bottom };
 constexpr int kNoHandle = 4;
 
-// The printable area of a page on a page preview (its ParentControl, which
-// stands for the sheet): a notepad face with four handles at the midpoints
-// of its edges. Dragging a handle moves that margin; every step reports the
-// panel's bounds through OnStateMargins. The handles are reachable from the
-// keyboard too: Tab moves between them, the arrow keys move the focused one
-// a pixel (ten with Shift).
+/// The printable area of a page on a page preview (its ParentControl, which
+/// stands for the sheet): a notepad face with four handles at the midpoints
+/// of its edges. Dragging a handle moves that margin; every step reports the
+/// panel's bounds through OnStateMargins. The handles are reachable from the
+/// keyboard too: Tab moves between them, the arrow keys move the focused one
+/// a pixel (ten with Shift).
 class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
@@ -142,7 +142,7 @@ class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_PROPERTY(bool Monochrome READ Monochrome WRITE SetMonochrome)
     Q_PROPERTY(QWidget* ParentControl READ ParentControl WRITE SetParentControl)
 public:
-    // Screen cursor states of the gesture.
+    /// Screen cursor states of the gesture.
     enum TGestureCursor { crDefault, crSizeWE, crSizeNS };
 
     explicit TNotepadGrabPanel(QWidget* parent = nullptr);
@@ -152,27 +152,27 @@ public:
     bool Monochrome() const { return fMonochrome; }
     void SetMonochrome(bool Value);
     QWidget* ParentControl() const { return fParentControl; }
-    // Takes the sheet's size, places the handles and binds the mouse
-    // gesture; none clears the settings.
+    /// Takes the sheet's size, places the handles and binds the mouse
+    /// gesture; none clears the settings.
     void SetParentControl(QWidget* Value);
 
-    // The global style's background and handle colours (the argument is not
-    // used).
+    /// The global style's background and handle colours (the argument is not
+    /// used).
     void SetComponentStyle(TTMSStyle AStyle) override;
     void ClearSettings();
     void RecomputeAllMidpoints();
-    // Places the panel from margins in inches on a sheet of the size given
-    // in millimetres, shown over the parent control. A sheet or paper of no
-    // size changes nothing.
+    /// Places the panel from margins in inches on a sheet of the size given
+    /// in millimetres, shown over the parent control. A sheet or paper of no
+    /// size changes nothing.
     void SetToMargins(const TPrintMarginInches& pmi, int papersize_MM_Width, int papersize_MM_Height);
-    // Reports the panel's bounds in its parent's coordinates.
+    /// Reports the panel's bounds in its parent's coordinates.
     void ShowMargins();
 
     void ControlMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void ControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void ControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
-    // The panel's mouse events; SetParentControl binds them to the gesture.
+    /// The panel's mouse events; SetParentControl binds them to the gesture.
     std::function<void(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseDown;
     std::function<void(QObject*, Qt::KeyboardModifiers, int X, int Y)> OnMouseMove;
     std::function<void(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseUp;
@@ -185,15 +185,17 @@ public:
     int XWidth() const { return x_width; }
     int OuterWidth() const { return outer_width; }
     int OuterHeight() const { return outer_height; }
-    // The handle that the arrow keys move.
+    /// The handle that the arrow keys move.
     int FocusedHandle() const { return fFocusedHandle; }
-    // The margins in pixels: left, top, right, bottom of the sheet.
+    /// The margins in pixels: left, top, right, bottom of the sheet.
     TRect MarginsInPixels() const;
 
 Q_SIGNALS:
     void stateMargins(const QRect& bounds);
 
 protected:
+    ///@{
+    /// Reimplemented from the Qt base class for this control's behaviour.
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -201,12 +203,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;
-    // Its accessible name and description follow a change of language.
+    ///@}
+    /// Its accessible name and description follow a change of language.
     void changeEvent(QEvent* event) override;
 
 private:
     void SetGestureCursor(TGestureCursor cursor);
-    // Moves a handle by (dx, dy) under the drag rules, then reports.
+    /// Moves a handle by (dx, dy) under the drag rules, then reports.
     void DragHandle(int where, int dx, int dy);
     void AnnounceMargins();
 
@@ -222,33 +225,33 @@ private:
     QPointer<QWidget> fParentControl;
     TColor fHandleColour = clBlack;
     TGestureCursor fCursor = crDefault;
-    TPoint fCursorPos; // the screen position of the event being handled
+    TPoint fCursorPos; ///< the screen position of the event being handled
     int fFocusedHandle = t_left;
 };
 
 // ---- Styled tree and list views ----
 
-// A tree view in the global style's colours, with an export of its contents
-// as tab-separated text.
+/// A tree view in the global style's colours, with an export of its contents
+/// as tab-separated text.
 class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
 public:
     explicit TMyAdvTreeView(QWidget* parent = nullptr);
-    // Takes the global style's colours (the argument is not used).
+    /// Takes the global style's colours (the argument is not used).
     void SetComponentStyle(TTMSStyle AStyle) override;
-    // The tree a as text: a header line of the column texts, then one line
-    // per node (in tree order) starting with the node's number (numbered
-    // nodes) or a blank, followed by a tab and each cell's text as
-    // aOnGetText gives it; lines end with CR LF.
+    /// The tree a as text: a header line of the column texts, then one line
+    /// per node (in tree order) starting with the node's number (numbered
+    /// nodes) or a blank, followed by a tab and each cell's text as
+    /// aOnGetText gives it; lines end with CR LF.
     QString AllStringsOfTreeview(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
-    // The same export put on the clipboard as tab-separated values and
-    // plain text, for pasting into a spreadsheet; false without a clipboard.
+    /// The same export put on the clipboard as tab-separated values and
+    /// plain text, for pasting into a spreadsheet; false without a clipboard.
     bool CopyTreeToClipboard(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
 };
 
-// A list view in the global style's colours; its rows take 0.9 of the image
-// height.
+/// A list view in the global style's colours; its rows take 0.9 of the image
+/// height.
 class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
@@ -259,7 +262,7 @@ public:
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-// One column of a tabular display, for the suite's tools.
+/// One column of a tabular display, for the suite's tools.
 struct QZ8_EXPORT TColumnInfoRec {
     TAlignment Alignment = taLeftJustify;
     int Left = 0;

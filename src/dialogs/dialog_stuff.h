@@ -5,9 +5,9 @@
 // A filter string is a sequence of "description|masks|" entries, every
 // description repeating its masks in round brackets; the platform's dialogs
 // show each entry as a Qt name filter (FileDialogNameFilters).
-#include "external/Tool_tables.h"
-#include "platform/Dialogs.h"
-#include "qz8_export.h"
+#include "../external/Tool_tables.h"
+#include "../platform/Dialogs.h"
+#include "../qz8_export.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,12 +16,12 @@ class QWidget;
 
 namespace qz8 {
 
-// Empties the dialog's file types, then adds one per known extension
-// (".txt", ".*", ".mth", ".vmr", ".zip", ".rtf", ".htm", compared exactly);
-// the first extension becomes the default extension.
+/// Empties the dialog's file types, then adds one per known extension
+/// (".txt", ".*", ".mth", ".vmr", ".zip", ".rtf", ".htm", compared exactly);
+/// the first extension becomes the default extension.
 QZ8_EXPORT void AddFiltersToCustomFileDialog(TCustomFileDialog* dialog, const QStringList& extensions);
-// Every path edit of the window starts at the folder: folder edits and
-// choosers show it, file edits open their dialog there.
+/// Every path edit of the window starts at the folder: folder edits and
+/// choosers show it, file edits open their dialog there.
 QZ8_EXPORT void SetInitialDirs(QWidget* window, const QString& folder);
 
 QZ8_EXPORT QString LimitedDefaultFilter(tool_type tool, TTarnwickList list);
@@ -29,17 +29,17 @@ QZ8_EXPORT QString LimitedDefaultFilter(tool_type tool);
 QZ8_EXPORT QString SuitableFilterForTool(tool_type tool);
 QZ8_EXPORT QString SuitableBatchTopFilterForTool(tool_type tool);
 
-// The 1-based number of the first bracket group of the filter that holds
-// ext; one past the complete groups when none does (an empty ext never
-// matches).
+/// The 1-based number of the first bracket group of the filter that holds
+/// ext; one past the complete groups when none does (an empty ext never
+/// matches).
 QZ8_EXPORT int FilterIndexFor(const QString& ext, const QString& filter);
 
-// Gives the dialog the filter, the initial folder (an empty one keeps the
-// dialog's), the default extension without its dot and the filter index of
-// that extension; a dialog with a folder-display option takes the option.
+/// Gives the dialog the filter, the initial folder (an empty one keeps the
+/// dialog's), the default extension without its dot and the filter index of
+/// that extension; a dialog with a folder-display option takes the option.
 QZ8_EXPORT void FormatFilterFor(TOpenDialog* dialog, const QString& initialFolder, const QString& defaultExt,
                                 const QString& filter, TDisplayFolderOption option);
-// The same with the running tool's full filter.
+/// The same with the running tool's full filter.
 QZ8_EXPORT void FormatFilterFor(TOpenDialog* dialog, const QString& initialFolder, const QString& defaultExt,
                                 TDisplayFolderOption option);
 

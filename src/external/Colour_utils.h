@@ -1,8 +1,8 @@
 #pragma once
 // Colour arrays: the platform's table of web-named colours, the suite's
 // shared colour array, finding the nearest colour, sorting, and shades.
-#include "platform/Types.h"
-#include "qz8_export.h"
+#include "../platform/Types.h"
+#include "../qz8_export.h"
 
 #include <QObject>
 #include <QString>
@@ -17,16 +17,16 @@ struct QZ8_EXPORT TIdentMapEntry {
 };
 using TColorArray = std::vector<TIdentMapEntry>;
 
-// The platform's table of web-named colours: the CSS named colours as Qt
-// knows them, in Qt's order, with Qt's (lower-case) names.
+/// The platform's table of web-named colours: the CSS named colours as Qt
+/// knows them, in Qt's order, with Qt's (lower-case) names.
 QZ8_EXPORT const TColorArray& WebNamedColors();
 
-// The shared colour array of the suite: filled with WebNamedColors at start;
-// a shared-mode control sorts it in place for every control.
+/// The shared colour array of the suite: filled with WebNamedColors at start;
+/// a shared-mode control sorts it in place for every control.
 extern QZ8_EXPORT TColorArray MyColourArray;
 
-// Tells the shared-mode colour controls that MyColourArray was reordered or
-// refilled, so they repaint at once.
+/// Tells the shared-mode colour controls that MyColourArray was reordered or
+/// refilled, so they repaint at once.
 class QZ8_EXPORT TSharedColourArrayNotifier : public QObject {
     Q_OBJECT
 public:
@@ -36,23 +36,23 @@ Q_SIGNALS:
     void changed();
 };
 
-// The index of the entry nearest to colour, by the CIE76 distance in CIELAB
-// (plain Euclidean distance of L*, a*, b* under D65): close to how far apart
-// people see two colours, cheap enough for long arrays. -1 for an empty
-// array. System colours are resolved first.
+/// The index of the entry nearest to colour, by the CIE76 distance in CIELAB
+/// (plain Euclidean distance of L*, a*, b* under D65): close to how far apart
+/// people see two colours, cheap enough for long arrays. -1 for an empty
+/// array. System colours are resolved first.
 QZ8_EXPORT int NearestColourIndex(TColor colour, const TColorArray& array);
 
 enum TColorArraySortType { csByName, csByValue, csByHue, csByLuminance, csBySaturation };
-// Sorts entries lo..hi (inclusive, clamped to the array) in place, stably;
-// reverse turns the order round. Names compare without case; hue sorts the
-// greys (no saturation) first, then by hue, luminance.
+/// Sorts entries lo..hi (inclusive, clamped to the array) in place, stably;
+/// reverse turns the order round. Names compare without case; hue sorts the
+/// greys (no saturation) first, then by hue, luminance.
 QZ8_EXPORT void SortColorArray(TColorArray& array, int lo, int hi, TColorArraySortType sortType, bool reverse);
 
-// A lighter shade: the colour's luminance on the 0..240 scale raised by
-// step (a negative step darkens), hue and saturation kept.
+/// A lighter shade: the colour's luminance on the 0..240 scale raised by
+/// step (a negative step darkens), hue and saturation kept.
 QZ8_EXPORT TColor GetHighLightColor(TColor colour, int step);
 
-// A base height scaled by a font scale, as a float.
+/// A base height scaled by a font scale, as a float.
 QZ8_EXPORT double ScreenScaled(int base, double fontScale);
 
 } // namespace qz8

@@ -1,11 +1,11 @@
 #pragma once
 // Stand-ins for the ElPack controls that form state persistence recognises:
 // thin Qt widgets with the properties and methods the library uses.
-#include "platform/Dialogs.h"
-#include "platform/StdCtrls.h"
-#include "platform/Strings.h"
-#include "platform/WidgetStrings.h"
-#include "qz8_export.h"
+#include "../platform/Dialogs.h"
+#include "../platform/StdCtrls.h"
+#include "../platform/Strings.h"
+#include "../platform/WidgetStrings.h"
+#include "../qz8_export.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,8 +54,8 @@ public:
     using TCustomRadioGroup::TCustomRadioGroup;
 };
 
-// The ElPack edits share this base: a widget around an inner editor, with
-// the editor's text as Text.
+/// The ElPack edits share this base: a widget around an inner editor, with
+/// the editor's text as Text.
 class QZ8_EXPORT TCustomElEdit : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE SetText)
@@ -75,9 +75,11 @@ public:
     explicit TElEdit(QWidget* parent = nullptr);
     QString Text() const override;
     void SetText(const QString& text) override;
-    // Empty for a plain edit; any character hides the text.
+    ///@{
+    /// Empty for a plain edit; any character hides the text.
     QString PasswordChar() const { return fPasswordChar; }
     void SetPasswordChar(const QString& ch);
+    ///@}
     QLineEdit* Editor() const { return fEdit; }
 
 private:
@@ -128,8 +130,8 @@ private:
     TMemoLines fLines;
 };
 
-// An edit with a button that chooses a file (or, with ofAllowMultiSelect,
-// files: Files holds them with an object each).
+/// An edit with a button that chooses a file (or, with ofAllowMultiSelect,
+/// files: Files holds them with an object each).
 class QZ8_EXPORT TElFileNameEdit : public TCustomElEdit, public IInitialFolder {
     Q_OBJECT
     Q_INTERFACES(qz8::IInitialFolder)
@@ -147,9 +149,9 @@ public:
     TStringList& Files() { return fFiles; }
     QString Text() const override;
     void SetText(const QString& text) override;
-    // A window's starting folder is where its dialog opens.
+    /// A window's starting folder is where its dialog opens.
     void TakeInitialFolder(const QString& folder) override { SetInitialDir(folder); }
-    // Where the button's dialog is shown; replaceable so tests need none.
+    /// Where the button's dialog is shown; replaceable so tests need none.
     std::function<QStringList(TElFileNameEdit*)> ChooseFiles;
 
 private:
@@ -176,7 +178,7 @@ private:
     TCustomEditBtn* fEdit;
 };
 
-// An editable combo; with AutoHistory the current text joins the list.
+/// An editable combo; with AutoHistory the current text joins the list.
 class QZ8_EXPORT TElComboBox : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
@@ -190,9 +192,9 @@ public:
     bool AutoHistory() const { return fAutoHistory; }
     void SetAutoHistory(bool on) { fAutoHistory = on; }
     int HistoryMaxCount = 30;
-    // The history rule: a non-empty current text moves to the top (added
-    // when new, moved when already there, ignoring case); the list keeps at
-    // most HistoryMaxCount entries.
+    /// The history rule: a non-empty current text moves to the top (added
+    /// when new, moved when already there, ignoring case); the list keeps at
+    /// most HistoryMaxCount entries.
     void AutoHistoryUpdate();
 
 private:

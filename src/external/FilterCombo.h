@@ -2,8 +2,8 @@
 // The suite's filter combo: an editable combo of file types built from a
 // filter text ("description|mask|description|mask..."). Each entry carries
 // its mask; a typed mask can be added.
-#include "platform/WidgetStrings.h"
-#include "qz8_export.h"
+#include "../platform/WidgetStrings.h"
+#include "../qz8_export.h"
 
 #include <QComboBox>
 
@@ -18,12 +18,12 @@ public:
     TStrings& Items() { return fItems; }
     QString Filter() const { return fFilter; }
     void SetFilter(const QString& filter) { fFilter = filter; }
-    // Rebuilds the entries from the filter: one per description and mask.
+    /// Rebuilds the entries from the filter: one per description and mask.
     void BuildList();
-    // The mask of an entry: the one it was built with, else the text in its
-    // last parentheses, else its whole text. Empty outside the list.
+    /// The mask of an entry: the one it was built with, else the text in its
+    /// last parentheses, else its whole text. Empty outside the list.
     QString GetAFileMask(int index) const;
-    // Adds a typed mask as the last entry and selects it.
+    /// Adds a typed mask as the last entry and selects it.
     void InsertLastText(const QString& text);
 
 private:

@@ -15,8 +15,8 @@
 // The bound of WriteMultiString is the number of entries per line (G): it
 // keeps lines of long lists, such as memo texts, to a readable size. It
 // never drops an entry: every line a user typed into a memo is kept.
-#include "platform/Strings.h"
-#include "qz8_export.h"
+#include "../platform/Strings.h"
+#include "../qz8_export.h"
 
 #include <QHash>
 #include <QString>
@@ -27,34 +27,36 @@ namespace qz8 {
 
 class QZ8_EXPORT TMyMemIniFile {
 public:
-    // Bound to fileName; holds its content when the file exists and can be
-    // read. A damaged file keeps every line that parses. The file is read at
-    // the first access, so one that is cleared first is never parsed.
+    /// Bound to fileName; holds its content when the file exists and can be
+    /// read. A damaged file keeps every line that parses. The file is read at
+    /// the first access, so one that is cleared first is never parsed.
     explicit TMyMemIniFile(const QString& fileName);
 
     QString FileName() const { return fFileName; }
-    // Reads the bound file now, if it has not been read. A missing file (or
-    // a folder) is empty content; a file that is not a regular file (a FIFO, a device, a
-    // socket), that cannot be opened, or that is larger than
-    // kMaxIniFileBytes raises Exception naming it, and the content stays
-    // empty. Reads call it too.
+    /// Reads the bound file now, if it has not been read. A missing file (or
+    /// a folder) is empty content; a file that is not a regular file (a FIFO, a device, a
+    /// socket), that cannot be opened, or that is larger than
+    /// kMaxIniFileBytes raises Exception naming it, and the content stays
+    /// empty. Reads call it too.
     void Load() const;
-    // 16 MiB: a form state file of 10,000 controls with long memos is a few
-    // MiB, so four times that is still a sound file; a larger one is damaged
-    // (or something endless), and reading it whole would only exhaust memory.
+    /// 16 MiB: a form state file of 10,000 controls with long memos is a few
+    /// MiB, so four times that is still a sound file; a larger one is damaged
+    /// (or something endless), and reading it whole would only exhaust memory.
     static constexpr qint64 kMaxIniFileBytes = 16 * 1024 * 1024;
     void Clear();
-    // Writes the whole content to the bound file, atomically, through a
-    // temporary "<file>.qz8-save-XXXXXX" beside it. On failure raises
-    // Exception naming the file; the previous file stays whole. Temporaries
-    // that killed saves left are removed once ten minutes old; no other file
-    // beside it is touched.
+    /// Writes the whole content to the bound file, atomically, through a
+    /// temporary "<file>.qz8-save-XXXXXX" beside it. On failure raises
+    /// Exception naming the file; the previous file stays whole. Temporaries
+    /// that killed saves left are removed once ten minutes old; no other file
+    /// beside it is touched.
     void UpdateFile() const;
-    // A file that holds a secret is written readable and writable by its
-    // owner only (0600 on Linux); otherwise a new file gets the user's umask
-    // and a replaced one keeps its permissions.
+    ///@{
+    /// A file that holds a secret is written readable and writable by its
+    /// owner only (0600 on Linux); otherwise a new file gets the user's umask
+    /// and a replaced one keeps its permissions.
     void SetOwnerOnly(bool ownerOnly) { fOwnerOnly = ownerOnly; }
     bool OwnerOnly() const { return fOwnerOnly; }
+    ///@}
 
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
     int ReadInteger(const QString& section, const QString& key, int def) const;
@@ -65,8 +67,8 @@ public:
     void WriteBool(const QString& section, const QString& key, bool value);
     void WriteFloat(const QString& section, const QString& key, double value);
 
-    // Replaces the list's contents with the stored list; a section without
-    // a stored list leaves the list unchanged.
+    /// Replaces the list's contents with the stored list; a section without
+    /// a stored list leaves the list unchanged.
     void ReadMultiString(const QString& section, TStrings& list) const;
     void WriteMultiString(const QString& section, const TStrings& list, int bound = 0);
 
@@ -77,13 +79,13 @@ public:
     void EraseSection(const QString& section);
     void DeleteKey(const QString& section, const QString& key);
 
-    // The content as file text, and parsing of file text.
+    /// The content as file text, and parsing of file text.
     QString ToText() const;
     void SetText(const QString& text);
 
 private:
 public:
-    // A key that hashes and compares without case, without folded copies.
+    /// A key that hashes and compares without case, without folded copies.
     struct Name {
         QString text;
         friend bool operator==(const Name& a, const Name& b) noexcept;
@@ -94,12 +96,12 @@ private:
     struct Section {
         QString name;
         std::vector<std::pair<QString, QString>> entries;
-        // key -> position in entries; built only for sections of many keys,
-        // a few keys are found faster by a scan.
+        /// key -> position in entries; built only for sections of many keys,
+        /// a few keys are found faster by a scan.
         Index index;
     };
     static int FindKey(const Section& s, const QString& key);
-    // Parses file text into the (still empty) content.
+    /// Parses file text into the (still empty) content.
     void Parse(const QString& text) const;
     const Section* Find(const QString& section) const;
     Section& Ensure(const QString& section) const;
@@ -107,16 +109,16 @@ private:
     static void Put(Section& s, const QString& key, const QString& value, bool replace);
     static void Reindex(Section& s);
 
-    // Text read from a file stays here: parsed keys and values refer into it
-    // without copies, and are copied only when handed out (Owned).
+    /// Text read from a file stays here: parsed keys and values refer into it
+    /// without copies, and are copied only when handed out (Owned).
     QString Owned(const QString& s) const;
-    // The content is read from the file at the first access, also through a
-    // const object: it is state of the object's own, hence mutable.
+    /// The content is read from the file at the first access, also through a
+    /// const object: it is state of the object's own, hence mutable.
     mutable QString fText;
     QString fFileName;
     mutable std::vector<Section> fSections;
     mutable Index fSectionIndex;
-    mutable int fLastRead = -1; // reads come section by section
+    mutable int fLastRead = -1; ///< reads come section by section
     mutable bool fLoaded = false;
     bool fOwnerOnly = false;
 };

@@ -1,14 +1,14 @@
 #pragma once
 // Stand-ins for the TMS controls that the library recognises by class and
 // whose state it keeps: thin Qt widgets with the properties it uses.
-#include "platform/StdCtrls.h"
-#include "platform/WidgetStrings.h"
-#include "qz8_export.h"
+#include "../platform/StdCtrls.h"
+#include "../platform/WidgetStrings.h"
+#include "../qz8_export.h"
 
-#include "external/TmsViews.h"
-#include "external/Tms_utils.h"
-#include "platform/ImageControls.h"
-#include "platform/SizeRelevant.h"
+#include "../platform/ImageControls.h"
+#include "../platform/SizeRelevant.h"
+#include "TmsViews.h"
+#include "Tms_utils.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +22,8 @@
 
 namespace qz8 {
 
-// Controls of the set fit their fonts to a font scale (1.0: the
-// application's font) and their images to an image height.
+/// Controls of the set fit their fonts to a font scale (1.0: the
+/// application's font) and their images to an image height.
 QZ8_EXPORT void FitFontToScale(QWidget* control, float fontScale);
 
 class QZ8_EXPORT TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeRelevant {
@@ -32,7 +32,7 @@ class QZ8_EXPORT TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeReleva
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 public:
     using QCheckBox::QCheckBox;
-    // The check mark and image follow the image height.
+    /// The check mark and image follow the image height.
     void CorrectForScreenResImageHeight(int& imageHeight);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResImageHeight(step.ImageHeight); }
 };
@@ -55,8 +55,8 @@ public:
     using TCustomRadioGroup::TCustomRadioGroup;
 };
 
-// A spin edit whose SpinType chooses whole numbers (Value) or floats
-// (FloatValue, in sptFloat).
+/// A spin edit whose SpinType chooses whole numbers (Value) or floats
+/// (FloatValue, in sptFloat).
 class QZ8_EXPORT TAdvSpinEdit : public QDoubleSpinBox {
     Q_OBJECT
     Q_PROPERTY(TAdvSpinType SpinType READ SpinType WRITE SetSpinType)
@@ -78,7 +78,7 @@ private:
     TAdvSpinType fSpinType = sptNormal;
 };
 
-// The TMS combo family whose text is the whole window text.
+/// The TMS combo family whose text is the whole window text.
 class QZ8_EXPORT TAdvCustomCombo : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
@@ -93,7 +93,7 @@ private:
     TComboBoxStrings fItems;
 };
 
-// The TMS combo-box family; its text is read with GetTextEx.
+/// The TMS combo-box family; its text is read with GetTextEx.
 class QZ8_EXPORT TAdvCustomComboBox : public QComboBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
@@ -116,17 +116,17 @@ public:
     using TCustomEditBtn::TCustomEditBtn;
 };
 
-// The form styler: owned by the window it is created with. SetStyle gives
-// every control of that window that implements ITMSStyle the style, and the
-// window's plain Qt widgets the style's palette; when the style changes it
-// announces it through OnNotify (with itself as sender).
+/// The form styler: owned by the window it is created with. SetStyle gives
+/// every control of that window that implements ITMSStyle the style, and the
+/// window's plain Qt widgets the style's palette; when the style changes it
+/// announces it through OnNotify (with itself as sender).
 class QZ8_EXPORT TAdvFormStyler : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Style READ Style)
 public:
     explicit TAdvFormStyler(QObject* owner);
     TTMSStyle Style() const { return fStyle; }
-    // A value outside the enumeration is ignored.
+    /// A value outside the enumeration is ignored.
     void SetStyle(TTMSStyle style);
     std::function<void(QObject* Sender)> OnNotify;
 
@@ -135,7 +135,7 @@ private:
     bool fApplied = false;
 };
 
-// A page of a pager; its image is the pager's image of ImageIndex.
+/// A page of a pager; its image is the pager's image of ImageIndex.
 class QZ8_EXPORT TAdvOfficePage : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
@@ -148,9 +148,9 @@ private:
     int fImageIndex = -1;
 };
 
-// The pager: pages on tabs. Its design-time properties carry the set's
-// defaults; those with a Qt counterpart act through it (CloseOnTab: closable
-// tabs; TabReorder: movable tabs; ActivePage: the current page).
+/// The pager: pages on tabs. Its design-time properties carry the set's
+/// defaults; those with a Qt counterpart act through it (CloseOnTab: closable
+/// tabs; TabReorder: movable tabs; ActivePage: the current page).
 class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
@@ -179,10 +179,12 @@ public:
     void RefreshIcons();
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
     QString Version() const { return QStringLiteral("1.0.0.0"); }
-    // The current page. A page asked for before it exists (a form file sets
-    // ActivePage before it adds the pages) becomes current when it is added.
+    ///@{
+    /// The current page. A page asked for before it exists (a form file sets
+    /// ActivePage before it adds the pages) becomes current when it is added.
     int ActivePage() const { return fPendingPage >= 0 ? fPendingPage : currentIndex(); }
     void SetActivePage(int index);
+    ///@}
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 
@@ -216,7 +218,7 @@ public:
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
 
-// Styles a window's menus; its font follows the font scale.
+/// Styles a window's menus; its font follows the font scale.
 class QZ8_EXPORT TCustomAdvMenuStyler : public QObject, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
@@ -240,7 +242,7 @@ public:
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
 
-// A status-bar panel: text with an image of the status bar's list.
+/// A status-bar panel: text with an image of the status bar's list.
 class QZ8_EXPORT TStatusPanel : public QToolButton {
     Q_OBJECT
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
@@ -270,7 +272,7 @@ private:
     std::vector<TStatusPanel*> fPanels;
 };
 
-// Buttons of the set with an image list of their own.
+/// Buttons of the set with an image list of their own.
 class QZ8_EXPORT TAdvCustomGlowButton : public TImageButton<QToolButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
@@ -285,11 +287,11 @@ class QZ8_EXPORT TAdvGlowButton : public TAdvCustomGlowButton, public ISizeRelev
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
     using TAdvCustomGlowButton::TAdvCustomGlowButton;
-    // A button that shows an image takes the current main list.
+    /// A button that shows an image takes the current main list.
     void ResizeForImageHeight(TDensityStep& step) override;
 };
 
-// The tool button of the set calls its list ImageList.
+/// The tool button of the set calls its list ImageList.
 class QZ8_EXPORT TAdvToolButton : public TImageButton<QToolButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
@@ -301,7 +303,7 @@ public:
     void SetImageList(TImageList* images) { SetImages(images); }
 };
 
-// Keeps the list it was given when the window's image size changes.
+/// Keeps the list it was given when the window's image size changes.
 class QZ8_EXPORT TAdvSmoothButton : public TImageButton<QPushButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)

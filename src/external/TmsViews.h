@@ -4,9 +4,9 @@
 // header colours, node and selection colours, item height), a header that
 // paints its sections in a fill of its own, and the tree view's virtual-node
 // walk and node-text event.
-#include "platform/SizeRelevant.h"
-#include "platform/Types.h"
-#include "qz8_export.h"
+#include "../platform/SizeRelevant.h"
+#include "../platform/Types.h"
+#include "../qz8_export.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>
@@ -15,8 +15,8 @@
 
 namespace qz8 {
 
-// A header whose sections are a gradient (Color at the top to ColorTo at the
-// bottom; equal colours give a plain fill) with text in TextColor.
+/// A header whose sections are a gradient (Color at the top to ColorTo at the
+/// bottom; equal colours give a plain fill) with text in TextColor.
 class QZ8_EXPORT TStyledHeaderView : public QHeaderView {
     Q_OBJECT
 public:
@@ -35,20 +35,23 @@ private:
     TColor fText = clWindowText;
 };
 
-// Rows of one height (0: the style's).
+/// Rows of one height (0: the style's).
 class QZ8_EXPORT TRowHeightDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     int RowHeight() const { return fHeight; }
     void SetRowHeight(int height) { fHeight = height; }
+    ///@{
+    /// Reimplemented from the Qt base class for this control's behaviour.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    ///@}
 
 private:
     int fHeight = 0;
 };
 
-// The appearance groups of the tree view.
+/// The appearance groups of the tree view.
 struct QZ8_EXPORT TAdvTreeViewGradient {
     TColor Color = clBtnFace;
     TColor ColorTo = clBtnFace;
@@ -65,14 +68,14 @@ struct QZ8_EXPORT TAdvTreeViewNodesAppearance {
     TColor FontColor = clWindowText;
     TColor SelectedFontColor = clHighlightText;
     TAdvTreeViewFill SelectedFill{clHighlight, {clHighlight, clHighlight}};
-    TColor StrokeColor = clBtnShadow; // the pen of the node lines
+    TColor StrokeColor = clBtnShadow; ///< the pen of the node lines
 };
 
-// How a node's text is asked for.
+/// How a node's text is asked for.
 enum TAdvTreeViewNodeTextMode : std::uint8_t { tntmDrawing, tntmEditing };
 
-// A node of the tree: an item of the view. A node is a numbered node when
-// its unnumbered attribute (SetNodeUnnumbered) is zero.
+/// A node of the tree: an item of the view. A node is a numbered node when
+/// its unnumbered attribute (SetNodeUnnumbered) is zero.
 using TAdvTreeViewVirtualNode = QTreeWidgetItem*;
 using TAdvTreeViewGetNodeTextEvent = std::function<void(QObject* Sender, TAdvTreeViewVirtualNode ANode, int AColumn,
                                                         TAdvTreeViewNodeTextMode AMode, QString& AText)>;
@@ -88,28 +91,30 @@ public:
     void SetBorderColor(TColor c);
     TColor Color() const { return fColor; }
     void SetColor(TColor c);
-    // The view's own pen (its frame lines).
+    ///@{
+    /// The view's own pen (its frame lines).
     TColor StrokeColor() const { return fStrokeColor; }
     void SetStrokeColor(TColor c) { fStrokeColor = c; }
+    ///@}
     TAdvTreeViewColumnsAppearance& ColumnsAppearance() { return fColumns; }
     const TAdvTreeViewColumnsAppearance& ColumnsAppearance() const { return fColumns; }
     TAdvTreeViewNodesAppearance& NodesAppearance() { return fNodes; }
     const TAdvTreeViewNodesAppearance& NodesAppearance() const { return fNodes; }
-    // Shows the appearance properties as set.
+    /// Shows the appearance properties as set.
     void ApplyAppearance();
 
-    // The column headers' texts, in order.
+    /// The column headers' texts, in order.
     QStringList Columns() const;
     int ColumnCount() const { return columnCount(); }
-    // Every node, parents before their children, in tree order.
+    /// Every node, parents before their children, in tree order.
     TAdvTreeViewVirtualNode GetFirstRootVirtualNode() const;
     TAdvTreeViewVirtualNode GetNextVirtualNode(TAdvTreeViewVirtualNode node) const;
     static void SetNodeUnnumbered(TAdvTreeViewVirtualNode node, int attribute);
     static int NodeUnnumbered(TAdvTreeViewVirtualNode node);
     static bool IsNumberedNode(TAdvTreeViewVirtualNode node) { return NodeUnnumbered(node) == 0; }
 
-    // Supplies node texts to those who ask (an export); the default gives
-    // the item's text of the column.
+    /// Supplies node texts to those who ask (an export); the default gives
+    /// the item's text of the column.
     TAdvTreeViewGetNodeTextEvent OnGetNodeText;
 
 private:
@@ -118,10 +123,10 @@ private:
     TColor fStrokeColor = clBtnShadow;
     TAdvTreeViewColumnsAppearance fColumns;
     TAdvTreeViewNodesAppearance fNodes;
-    TStyledHeaderView* fHeader; // owned by the view
+    TStyledHeaderView* fHeader; ///< owned by the view
 };
 
-// The list view: rows of one ItemHeight, and colours of its own.
+/// The list view: rows of one ItemHeight, and colours of its own.
 class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
@@ -142,9 +147,11 @@ public:
 
     bool OwnerDraw() const { return fOwnerDraw; }
     void SetOwnerDraw(bool on) { fOwnerDraw = on; }
-    // The header paints in HeaderColor only when it is drawn by the view.
+    ///@{
+    /// The header paints in HeaderColor only when it is drawn by the view.
     bool HeaderOwnerDraw() const { return fHeaderOwnerDraw; }
     void SetHeaderOwnerDraw(bool on);
+    ///@}
     TColor HeaderColor() const { return fHeaderColor; }
     void SetHeaderColor(TColor c);
     TColor HeaderFontColor() const { return fHeaderFontColor; }
@@ -159,7 +166,7 @@ public:
     void SetSelectionTextColor(TColor c);
 
 private:
-    // Sets an appearance field and shows it.
+    /// Sets an appearance field and shows it.
     template <class T>
     void Apply(T& field, T value);
     void ApplyColours();
@@ -172,8 +179,8 @@ private:
     TColor fColor = clWindow;
     TColor fSelectionColor = clHighlight;
     TColor fSelectionTextColor = clHighlightText;
-    TStyledHeaderView* fHeader; // owned by the view
-    TRowHeightDelegate* fDelegate; // owned by the view
+    TStyledHeaderView* fHeader; ///< owned by the view
+    TRowHeightDelegate* fDelegate; ///< owned by the view
 };
 
 } // namespace qz8

@@ -1,4 +1,5 @@
 #include "external/Tool_image_basics.h"
+#include "external/Tool_image_basics_p.h"
 #include "platform/ImgList.h"
 #include "platform/Types.h"
 

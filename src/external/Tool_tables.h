@@ -3,8 +3,8 @@
 // extensions, owners and the saveable set; the resource strings and file
 // type records of the file dialogs; the suite's own dialog classes that
 // carry a folder-display option.
-#include "platform/Dialogs.h"
-#include "qz8_export.h"
+#include "../platform/Dialogs.h"
+#include "../qz8_export.h"
 
 #include <QString>
 #include <bitset>
@@ -12,21 +12,21 @@
 
 namespace qz8 {
 
-// The tools of the suite. Ordinal 4 (the viewer) also opens the plot lists
-// (list type 23); ordinal 5 (the aligner) has a fixed filter of its own.
+/// The tools of the suite. Ordinal 4 (the viewer) also opens the plot lists
+/// (list type 23); ordinal 5 (the aligner) has a fixed filter of its own.
 enum tool_type : std::uint8_t {
-    tt_Controller, // 0
-    tt_WordLister, // 1
-    tt_Concordancer, // 2
-    tt_KeyWords, // 3
-    tt_Viewer, // 4
-    tt_Aligner, // 5
-    tt_Splitter, // 6
+    tt_Controller, ///< 0
+    tt_WordLister, ///< 1
+    tt_Concordancer, ///< 2
+    tt_KeyWords, ///< 3
+    tt_Viewer, ///< 4
+    tt_Aligner, ///< 5
+    tt_Splitter, ///< 6
     tt_Utilities // 7
 };
 constexpr int ToolTypeCount = 8;
 
-// The list types (ordinals 0 to 42), one per kind of saved list.
+/// The list types (ordinals 0 to 42), one per kind of saved list.
 enum TTarnwickList : std::uint8_t {
     tl_WordList,
     tl_WordListIndex,
@@ -76,29 +76,29 @@ constexpr int TarnwickListCount = 43;
 
 using TTarnwickListSet = std::bitset<TarnwickListCount>;
 
-// The running tool.
+/// The running tool.
 extern QZ8_EXPORT tool_type current_tool_var;
 
-// Names and extensions. An ordinal outside the enumeration gives an empty
-// text (and the controller for the owner of a list type).
+/// Names and extensions. An ordinal outside the enumeration gives an empty
+/// text (and the controller for the owner of a list type).
 QZ8_EXPORT QString Tool_Name(tool_type tool);
 QZ8_EXPORT QString DefaultExtFromToolType(tool_type tool);
 QZ8_EXPORT QString DefaultExtFromListType(TTarnwickList list);
 QZ8_EXPORT tool_type ToolTypeFromListType(TTarnwickList list);
 QZ8_EXPORT QString ListTypeAsString(TTarnwickList list);
 QZ8_EXPORT const TTarnwickListSet& SaveableListTypes();
-// ".txt" gives "txt"; a text without a leading dot is returned as it is.
+/// ".txt" gives "txt"; a text without a leading dot is returned as it is.
 QZ8_EXPORT QString WithoutDotDefaultExt(const QString& ext);
 
-// Description templates of the filters, "%1" the tool's or list's name.
+/// Description templates of the filters, "%1" the tool's or list's name.
 QZ8_EXPORT QString _QZMainFiles();
 QZ8_EXPORT QString _QZXFiles();
-// Texts of the folder and file chooser.
+/// Texts of the folder and file chooser.
 QZ8_EXPORT QString _QZSelectFolder();
 QZ8_EXPORT QString _QZSelectFiles();
 QZ8_EXPORT QString _QZSelect();
 
-// A file type of a modern file dialog: display name and mask.
+/// A file type of a modern file dialog: display name and mask.
 struct TFileTypeRec {
     QString DisplayName;
     QString FileMask;
@@ -112,10 +112,10 @@ QZ8_EXPORT TFileTypeRec RTF_Filetypes();
 QZ8_EXPORT TFileTypeRec WebText_Filetypes();
 QZ8_EXPORT TFileTypeRec XML_Filetypes();
 
-// How the suite's dialogs show the folder's files.
+/// How the suite's dialogs show the folder's files.
 enum TDisplayFolderOption : std::uint8_t { dfo_Default, dfo_List, dfo_Details, dfo_Thumbnails };
 
-// A dialog that shows its folder in a chosen view.
+/// A dialog that shows its folder in a chosen view.
 class IDisplayFolderOption {
 public:
     virtual ~IDisplayFolderOption() = default;
@@ -129,7 +129,7 @@ Q_DECLARE_INTERFACE(qz8::IDisplayFolderOption, IDisplayFolderOption_iid)
 
 namespace qz8 {
 
-// A dialog of the suite's own that keeps a folder-display option.
+/// A dialog of the suite's own that keeps a folder-display option.
 template <class Dialog>
 class TForceViewDialog : public Dialog, public IDisplayFolderOption {
 public:

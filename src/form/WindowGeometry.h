@@ -8,7 +8,7 @@
 // arrangement, the most recent first:
 //   [Window geometry]
 //   1366x768+0+0 1920x1080+1366+0=1500,100,640,300,maximized
-#include "qz8_export.h"
+#include "../qz8_export.h"
 
 #include <QList>
 #include <QRect>
@@ -22,41 +22,41 @@ namespace qz8 {
 class TMyMemIniFile;
 
 struct QZ8_EXPORT TWindowPlacement {
-    QRect Normal; // the geometry when neither maximised nor full screen
-    Qt::WindowStates State = Qt::WindowNoState; // WindowMaximized and/or WindowFullScreen only
+    QRect Normal; ///< the geometry when neither maximised nor full screen
+    Qt::WindowStates State = Qt::WindowNoState; ///< WindowMaximized and/or WindowFullScreen only
 
-    // "x,y,width,height,state" with state "normal", "maximized" or
-    // "fullscreen".
+    /// "x,y,width,height,state" with state "normal", "maximized" or
+    /// "fullscreen".
     QString ToText() const;
-    // Nothing for a damaged text or an absurd geometry.
+    /// Nothing for a damaged text or an absurd geometry.
     static std::optional<TWindowPlacement> FromText(const QString& text);
     friend bool operator==(const TWindowPlacement&, const TWindowPlacement&) = default;
 };
 
-// An arrangement's key: each screen as "WxH+X+Y", sorted, joined by spaces.
+/// An arrangement's key: each screen as "WxH+X+Y", sorted, joined by spaces.
 QZ8_EXPORT QString ScreenArrangementKey(const QList<QRect>& screens);
-// The geometries, and the available geometries (without panels), of the
-// screens there are now.
+/// The geometries, and the available geometries (without panels), of the
+/// screens there are now.
 QZ8_EXPORT QList<QRect> ScreenGeometries();
 QZ8_EXPORT QList<QRect> AvailableScreenGeometries();
 
-// A saved geometry made to fit the screens there are. The screen it goes to
-// is the one showing the largest part of it (at least 32 x 32 pixels, or all
-// of it if smaller), else the one nearest to its centre. It is never larger
-// than that screen's area: a larger one is shrunk to it and moved onto it.
-// One that fits and shows on a screen is left unchanged; one that shows on
-// none is moved whole onto the nearest.
+/// A saved geometry made to fit the screens there are. The screen it goes to
+/// is the one showing the largest part of it (at least 32 x 32 pixels, or all
+/// of it if smaller), else the one nearest to its centre. It is never larger
+/// than that screen's area: a larger one is shrunk to it and moved onto it.
+/// One that fits and shows on a screen is left unchanged; one that shows on
+/// none is moved whole onto the nearest.
 QZ8_EXPORT QRect FitOnScreens(const QRect& saved, const QList<QRect>& available);
 
-// The placements per arrangement key, most recent first.
+/// The placements per arrangement key, most recent first.
 using TPlacements = std::vector<std::pair<QString, TWindowPlacement>>;
 constexpr int kMaxKeptArrangements = 8;
 QZ8_EXPORT QString WindowGeometrySection();
-// The valid entries of the section, at most kMaxKeptArrangements.
+/// The valid entries of the section, at most kMaxKeptArrangements.
 QZ8_EXPORT TPlacements ReadPlacements(const TMyMemIniFile& ini);
-// Replaces the section with the placements, at most kMaxKeptArrangements.
+/// Replaces the section with the placements, at most kMaxKeptArrangements.
 QZ8_EXPORT void WritePlacements(TMyMemIniFile& ini, const TPlacements& placements);
-// Puts the arrangement's placement first, dropping its older one.
+/// Puts the arrangement's placement first, dropping its older one.
 QZ8_EXPORT void PutPlacementFirst(TPlacements& placements, const QString& arrangement, const TWindowPlacement& p);
 
 } // namespace qz8

@@ -5,7 +5,7 @@
 #include "form/components_and_ControlsU_base.h"
 #include "platform/Application.h"
 #include "platform/ImageControls.h"
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 #include "platform/QtBoundary_p.h"
 #include "platform/SizeRelevant.h"
 

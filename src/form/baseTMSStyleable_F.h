@@ -30,14 +30,14 @@
 // arrangement (form/WindowGeometry.h), restored at the first show before the
 // window appears, and saved at destruction; MEMINI_include_geometry off
 // leaves it out.
-#include "external/Tms_utils.h"
-#include "external/Tool_image_basics.h"
-#include "form/WindowGeometry.h"
-#include "platform/Broadcast.h"
-#include "platform/Components.h"
-#include "platform/Forms.h"
-#include "qz8_export.h"
-#include "settings/ReadAndSaveIni.h"
+#include "../external/Tms_utils.h"
+#include "../external/Tool_image_basics.h"
+#include "../platform/Broadcast.h"
+#include "../platform/Components.h"
+#include "../platform/Forms.h"
+#include "../qz8_export.h"
+#include "../settings/ReadAndSaveIni.h"
+#include "WindowGeometry.h"
 
 #include <QList>
 #include <QPointer>
@@ -55,13 +55,13 @@ constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
 
 enum TEnableDisable { ed_enable, ed_disable };
 
-// What a window is created with: extended style bits and Qt window flags.
+/// What a window is created with: extended style bits and Qt window flags.
 struct QZ8_EXPORT TCreateParams {
     unsigned ExStyle = 0;
     Qt::WindowFlags Flags;
 };
 
-// Tells every running tool "new style".
+/// Tells every running tool "new style".
 QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
 class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSections {
@@ -71,17 +71,17 @@ public:
     explicit TTMSStyleableRepositoryForm(QWidget* parent = nullptr);
     ~TTMSStyleableRepositoryForm() override;
 
-    // The size-relevant components collected by AddAFormStyler.
+    /// The size-relevant components collected by AddAFormStyler.
     QList<QPointer<QObject>> ComponentsToResize;
     QPointer<TAdvFormStyler> FormStylerPAI;
     std::vector<QPointer<QWidget>> buttons;
 
-    // Creates the styler (owned by Crianca) once, styles it, and collects
-    // Crianca's size-relevant components.
+    /// Creates the styler (owned by Crianca) once, styles it, and collects
+    /// Crianca's size-relevant components.
     void AddAFormStyler(TTMSStyleableRepositoryForm* Crianca);
     TAdvFormStyler* GetFormStyler() const;
     static void EnableOrDisableButtons(const std::vector<QWidget*>& controls, TEnableDisable how);
-    // The centre of GetChildForm, or of this window without one.
+    /// The centre of GetChildForm, or of this window without one.
     TPoint GetCentreofMainForm();
 
     virtual void CorrigeFormScreenRes();
@@ -95,48 +95,54 @@ public:
     virtual QString TheIniName() { return QString(); }
     virtual void CreateParams(TCreateParams& Params);
 
-    // Runs once construction has finished, after DoCreateStuff (the
-    // window's own, an override included) and before the first show.
+    /// Runs once construction has finished, after DoCreateStuff (the
+    /// window's own, an override included) and before the first show.
     std::function<void(QObject* Sender)> OnCreate;
-    // Ends construction now: the override of DoCreateStuff and OnCreate run
-    // (once). The first show and the first event do it by themselves.
+    /// Ends construction now: the override of DoCreateStuff and OnCreate run
+    /// (once). The first show and the first event do it by themselves.
     void FinishConstruction();
 
-    // The launcher's message (1256): command 703 takes the low byte of the
-    // value as the new style. Result is 0 whatever the command.
+    /// The launcher's message (1256): command 703 takes the low byte of the
+    /// value as the new style. Result is 0 whatever the command.
     void WMBroadcastByShell(TMessage& Message);
-    // Gives every collected component the image list, item height or font
-    // scale of the current image height; logs the walk when logging is on.
+    /// Gives every collected component the image list, item height or font
+    /// scale of the current image height; logs the walk when logging is on.
     void ReadjustSizeRelevantComponents(TImageDimensions adimension);
-    // The density-changed message: WParam's low 16 bits the new density,
-    // LParam a pointer to the suggested window rectangle (a TRect).
+    /// The density-changed message: WParam's low 16 bits the new density,
+    /// LParam a pointer to the suggested window rectangle (a TRect).
     void WMDpiChanged(TMessage& Msg);
     TRect RecommendedSize() const { return Win_recommended_size; }
 
     bool HasShown() const { return has_shown; }
-    // True when the form state file existed but could not be read: the
-    // window then keeps its controls and does not save over the file.
+    /// True when the form state file existed but could not be read: the
+    /// window then keeps its controls and does not save over the file.
     bool FormStateUnreadable() const { return fIniUnreadable; }
     bool DoneCreateThings() const { return done_create_things; }
     bool NeedsSizeAdjust() const { return needs_size_adjust; }
     unsigned CreatedExStyle() const { return fCreatedExStyle; }
 
+    ///@{
+    /// Reimplemented from the Qt base class for this control's behaviour.
     void setVisible(bool visible) override;
+    ///@}
 
-    // The window's placement in its form state file.
+    /// The window's placement in its form state file.
     void ReadFormSections(const TMyMemIniFile& ini) override;
     void SaveFormSections(TMyMemIniFile& ini) override;
 
 protected:
+    ///@{
+    /// Reimplemented from the Qt base class for this control's behaviour.
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    ///@}
 
     TRect Win_recommended_size;
     bool needs_size_adjust = false;
 
-    // The window's screen, or that screen's density, changed: a
-    // density-changed message with the new density.
+    /// The window's screen, or that screen's density, changed: a
+    /// density-changed message with the new density.
     void ScreenDensityChanged(qreal logicalDpi) override;
 
 private:
@@ -145,12 +151,12 @@ private:
     bool done_create_things = false;
     bool fStepsBound = false;
     bool fWindowCreated = false;
-    bool fConstructed = false; // FinishConstruction ran
-    bool fInDeferredCreate = false; // the virtual DoCreateStuff of FinishConstruction runs
-    bool fIniUnreadable = false; // its form state file failed to read
+    bool fConstructed = false; ///< FinishConstruction ran
+    bool fInDeferredCreate = false; ///< the virtual DoCreateStuff of FinishConstruction runs
+    bool fIniUnreadable = false; ///< its form state file failed to read
 
-    // The placements of every arrangement the file holds, kept so that a
-    // save keeps those of the other arrangements.
+    /// The placements of every arrangement the file holds, kept so that a
+    /// save keeps those of the other arrangements.
     TPlacements fPlacements;
     bool fPlacementsKnown = false;
 

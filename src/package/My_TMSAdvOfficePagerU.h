@@ -1,8 +1,8 @@
 #pragma once
 // The pager under a name of the package's own, so that tool windows can
 // place it from the form designer; it adds and changes nothing.
-#include "external/TmsControls.h"
-#include "qz8_export.h"
+#include "../external/TmsControls.h"
+#include "../qz8_export.h"
 
 namespace qz8 {
 

@@ -67,7 +67,7 @@ const TPackageInfo& PackageInfoTable()
 
 void My_StyledTMSComponents_Register()
 {
-    const char* h = "controls/My_StyledTMSComponents.h";
+    const char* h = "QZ8StyledListboxPack/controls/My_StyledTMSComponents.h";
     Register<TTransparentContainingGroup>(h, QT_TRANSLATE_NOOP("qz8", "A transparent group that holds controls"), "TG",
                                           true);
     Register<TContainBox>(h, QT_TRANSLATE_NOOP("qz8", "A box that holds controls in its parent's colour"), "CB", true);
@@ -80,7 +80,7 @@ void My_StyledTMSComponents_Register()
 
 void ColourListBoxesAndCombos_Register()
 {
-    const char* h = "controls/ColourListBoxesAndCombos.h";
+    const char* h = "QZ8StyledListboxPack/controls/ColourListBoxesAndCombos.h";
     Register<TColourSharingListbox>(h, QT_TRANSLATE_NOOP("qz8", "A list of colours, shared or its own"), "CL");
     Register<TColourSharingCombo>(h, QT_TRANSLATE_NOOP("qz8", "A colour combo with a label"), "CC");
 }
@@ -88,7 +88,7 @@ void ColourListBoxesAndCombos_Register()
 void FileFolderOpenDlgU_Register()
 {
     TRegisteredComponent c =
-        ComponentOf<TMyOpenFolderDialog>(kPage, QStringLiteral("controls/FileFolderOpenDlgU.h"),
+        ComponentOf<TMyOpenFolderDialog>(kPage, QStringLiteral("QZ8StyledListboxPack/controls/FileFolderOpenDlgU.h"),
                                          Tip(QT_TRANSLATE_NOOP("qz8", "A folder or file chooser")));
     // Its palette image is the "TMYOPENFOLDERDIALOG" bitmap.
     QPixmap pix(QStringLiteral(":/qz8/TMYOPENFOLDERDIALOG.bmp"));
@@ -100,7 +100,8 @@ void FileFolderOpenDlgU_Register()
 
 void My_TMSAdvOfficePagerU_Register()
 {
-    Register<TQZAdvOfficePager>("package/My_TMSAdvOfficePagerU.h", QT_TRANSLATE_NOOP("qz8", "Pages on tabs"), "PG");
+    Register<TQZAdvOfficePager>("QZ8StyledListboxPack/package/My_TMSAdvOfficePagerU.h",
+                                QT_TRANSLATE_NOOP("qz8", "Pages on tabs"), "PG");
 }
 
 void RegisterPackageComponents()

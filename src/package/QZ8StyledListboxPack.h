@@ -5,30 +5,30 @@
 // Loading the library loads the package; a tool may also unload and load it
 // again. Of the package's modules only the master image lists do work then:
 // loading creates the nine empty lists, unloading frees them.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 
 #include <QStringList>
 
 namespace qz8 {
 
-// The package's modules and the packages it requires.
+/// The package's modules and the packages it requires.
 struct QZ8_EXPORT TPackageInfo {
     QStringList Contains;
     QStringList Requires;
 };
 
 QZ8_EXPORT void InitializePackage();
-// Every control that shows one of the master lists must be gone before.
+/// Every control that shows one of the master lists must be gone before.
 QZ8_EXPORT void FinalizePackage();
 QZ8_EXPORT bool PackageLoaded();
 QZ8_EXPORT const TPackageInfo& PackageInfoTable();
 
-// The four modules' registration procedures, on the page "Samples".
+/// The four modules' registration procedures, on the page "Samples".
 QZ8_EXPORT void My_StyledTMSComponents_Register();
 QZ8_EXPORT void ColourListBoxesAndCombos_Register();
 QZ8_EXPORT void FileFolderOpenDlgU_Register();
 QZ8_EXPORT void My_TMSAdvOfficePagerU_Register();
-// All four, in that order.
+/// All four, in that order.
 QZ8_EXPORT void RegisterPackageComponents();
 
 } // namespace qz8

@@ -1,24 +1,24 @@
 #pragma once
 // Application helpers of the platform.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 #include <QFont>
 #include <QString>
 
 namespace qz8 {
 
-// The running program's full file name.
+/// The running program's full file name.
 QZ8_EXPORT QString ExeName();
-// Makes ExeName answer another name (a launcher running a tool, or a test
-// placing the program on another drive); empty restores the real one.
+/// Makes ExeName answer another name (a launcher running a tool, or a test
+/// placing the program on another drive); empty restores the real one.
 QZ8_EXPORT void OverrideExeName(const QString& fileName);
-// Lets pending events run (timers, posted events, repaints).
+/// Lets pending events run (timers, posted events, repaints).
 QZ8_EXPORT void ProcessMessages();
-// True while ProcessMessages runs: the events it gives may reach an object
-// whose construction has not finished (a walk inside a constructor).
+/// True while ProcessMessages runs: the events it gives may reach an object
+/// whose construction has not finished (a walk inside a constructor).
 QZ8_EXPORT bool InsideProcessMessages();
-// The font new windows start with.
+/// The font new windows start with.
 QZ8_EXPORT QFont DefaultFont();
-// The primary screen's logical density (96 without a screen).
+/// The primary screen's logical density (96 without a screen).
 QZ8_EXPORT int ScreenPixelsPerInch();
 
 } // namespace qz8

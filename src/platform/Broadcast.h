@@ -6,7 +6,7 @@
 //
 // This module depends on Qt Core and D-Bus only, so that a small sender such
 // as qz8-broadcast can be built from it alone.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -14,30 +14,30 @@
 
 namespace qz8 {
 
-constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232; // 1256
+constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232; ///< 1256
 constexpr std::uint16_t kCommandNewStyle = 703;
 
-// Sends the launcher's message to every running tool; false when it could
-// not be sent (no session bus).
+/// Sends the launcher's message to every running tool; false when it could
+/// not be sent (no session bus).
 QZ8_EXPORT bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
 
-// Hears the launcher's message for one window, for as long as its owner
-// lives. nativeWindow gives the window's native handle (0 while it has
-// none): on Windows only the copy addressed to it is taken. Without a
-// session bus (Linux) it hears nothing.
+/// Hears the launcher's message for one window, for as long as its owner
+/// lives. nativeWindow gives the window's native handle (0 while it has
+/// none): on Windows only the copy addressed to it is taken. Without a
+/// session bus (Linux) it hears nothing.
 class QZ8_EXPORT TLauncherListener : public QObject {
     Q_OBJECT
 public:
     TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow);
     ~TLauncherListener() override;
-    // True once the listener hears the launcher: at once on Windows; on
-    // Linux once the session bus has answered (it is asked off the GUI
-    // thread, so a window never waits for it).
+    /// True once the listener hears the launcher: at once on Windows; on
+    /// Linux once the session bus has answered (it is asked off the GUI
+    /// thread, so a window never waits for it).
     bool IsListening() const { return fListening; }
 
 Q_SIGNALS:
     void received(quint32 msg, quint64 wParam, qint64 lParam);
-    // The listener hears the launcher from now on.
+    /// The listener hears the launcher from now on.
     void listening();
 
 private Q_SLOTS:
@@ -47,7 +47,7 @@ private:
     class NativeFilter;
     std::function<quintptr()> fNativeWindow;
     bool fListening = false;
-    std::unique_ptr<NativeFilter> fFilter; // Windows only
+    std::unique_ptr<NativeFilter> fFilter; ///< Windows only
 };
 
 } // namespace qz8

@@ -1,8 +1,9 @@
 #include "platform/Canvas.h"
-#include "platform/FontCoverage.h"
+#include "platform/FontCoverage_p.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QRawFont>
 #include <QStaticText>
@@ -11,55 +12,82 @@
 
 namespace qz8 {
 
-TCanvas::TCanvas(QPaintDevice* device) : fDevice(device), fPalette(QGuiApplication::palette())
+// The canvas's device, painter and palette, and the texts it shaped for the
+// font and direction they were shaped for (kept through const measuring too).
+class TCanvasPrivate {
+public:
+    explicit TCanvasPrivate(QPaintDevice* device) : fDevice(device), fPalette(QGuiApplication::palette()) { }
+    struct ShapedText {
+        int advance = -1;
+        QStaticText text; // laid out at the first drawing
+        bool laidOut = false;
+    };
+    ShapedText& Shaped(const QString& text, const TFont& font, Qt::LayoutDirection direction);
+
+    QPaintDevice* fDevice = nullptr;
+    QHash<QString, ShapedText> fShaped;
+    QFont fShapedFont;
+    Qt::LayoutDirection fShapedDirection = Qt::LeftToRight;
+    QPalette fPalette;
+    QPainter* fPainter = nullptr;
+    std::unique_ptr<QPainter> fOwnPainter;
+};
+
+TCanvas::TCanvas(QPaintDevice* device) : d(std::make_unique<TCanvasPrivate>(device))
 {
     Font = TFont(QGuiApplication::font());
 }
 
 TCanvas::~TCanvas() { End(); }
 
+QPaintDevice* TCanvas::Device() const { return d->fDevice; }
+
+void TCanvas::SetPalette(const QPalette& palette) { d->fPalette = palette; }
+
+QColor TCanvas::Resolve(TColor color) const { return ToQColor(color, d->fPalette); }
+
 void TCanvas::SetDevice(QPaintDevice* device)
 {
     End();
-    fDevice = device;
+    d->fDevice = device;
     ClearTextCache(); // another device may measure the same font otherwise
 }
 
 void TCanvas::Attach(QPainter* painter)
 {
     End();
-    fPainter = painter;
+    d->fPainter = painter;
 }
 
 void TCanvas::Detach()
 {
-    if (!fOwnPainter)
-        fPainter = nullptr;
+    if (!d->fOwnPainter)
+        d->fPainter = nullptr;
 }
 
 void TCanvas::End()
 {
-    if (fOwnPainter) {
-        fOwnPainter->end();
-        fOwnPainter.reset();
+    if (d->fOwnPainter) {
+        d->fOwnPainter->end();
+        d->fOwnPainter.reset();
     }
-    fPainter = nullptr;
+    d->fPainter = nullptr;
 }
 
 QPainter* TCanvas::Painter()
 {
-    if (fPainter)
-        return fPainter;
+    if (d->fPainter)
+        return d->fPainter;
     // Widgets are painted only inside their paint event (through Attach).
-    if (!fDevice || fDevice->devType() == QInternal::Widget)
+    if (!d->fDevice || d->fDevice->devType() == QInternal::Widget)
         return nullptr;
-    fOwnPainter = std::make_unique<QPainter>(fDevice);
-    if (!fOwnPainter->isActive()) {
-        fOwnPainter.reset();
+    d->fOwnPainter = std::make_unique<QPainter>(d->fDevice);
+    if (!d->fOwnPainter->isActive()) {
+        d->fOwnPainter.reset();
         return nullptr;
     }
-    fPainter = fOwnPainter.get();
-    return fPainter;
+    d->fPainter = d->fOwnPainter.get();
+    return d->fPainter;
 }
 
 void TCanvas::FillRect(const TRect& r)
@@ -153,33 +181,32 @@ void TCanvas::LineTo(int x, int y)
 
 Qt::LayoutDirection TCanvas::Direction() const
 {
-    const auto* widget = dynamic_cast<const QWidget*>(fDevice);
+    const auto* widget = dynamic_cast<const QWidget*>(d->fDevice);
     return widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
 }
 
-TCanvas::ShapedText& TCanvas::Shaped(const QString& text) const
+TCanvasPrivate::ShapedText& TCanvasPrivate::Shaped(const QString& text, const TFont& font,
+                                                   Qt::LayoutDirection direction)
 {
-    const Qt::LayoutDirection direction = Direction();
-    const QFont& font = Font;
-    if (fShapedDirection != direction || !(fShapedFont == font) || fShaped.size() >= kShapedTextLimit) {
+    if (fShapedDirection != direction || !(fShapedFont == font) || fShaped.size() >= TCanvas::kShapedTextLimit) {
         fShaped.clear();
         fShapedFont = font;
         fShapedDirection = direction;
     }
     ShapedText& shaped = fShaped[text];
     if (shaped.advance < 0)
-        shaped.advance = QFontMetrics(Font, fDevice).horizontalAdvance(text);
+        shaped.advance = QFontMetrics(font, fDevice).horizontalAdvance(text);
     return shaped;
 }
 
-void TCanvas::ClearTextCache() { fShaped.clear(); }
+void TCanvas::ClearTextCache() { d->fShaped.clear(); }
 
 void TCanvas::DrawText(int x, int y, const QString& text)
 {
     QPainter* p = Painter();
     if (!p || text.isEmpty())
         return;
-    ShapedText& shaped = Shaped(text);
+    TCanvasPrivate::ShapedText& shaped = d->Shaped(text, Font, Direction());
     p->save();
     p->setFont(Font);
     p->setPen(Resolve(Font.Color));
@@ -221,13 +248,13 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
         p->fillRect(r.ToQRect(), Resolve(Brush.Color));
     p->setFont(Font);
     p->setPen(Resolve(Font.Color));
-    p->drawText(x, y + QFontMetrics(Font, fDevice).ascent(), text);
+    p->drawText(x, y + QFontMetrics(Font, d->fDevice).ascent(), text);
     p->restore();
 }
 
-int TCanvas::TextWidth(const QString& text) const { return Shaped(text).advance; }
+int TCanvas::TextWidth(const QString& text) const { return d->Shaped(text, Font, Direction()).advance; }
 
-int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font, fDevice).height(); }
+int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font, d->fDevice).height(); }
 
 void TCanvas::Draw(int x, int y, const QImage& image)
 {

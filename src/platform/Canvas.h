@@ -4,14 +4,12 @@
 // drawn inside the bounds, TextOut places the top of the text cell).
 // TBitmap is a QImage with a canvas, so painters can be checked in pixels.
 // The Win32 drawing calls are free functions over a canvas (HDC).
-#include "platform/Types.h"
-#include "qz8_export.h"
+#include "../qz8_export.h"
+#include "Types.h"
 
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPolygon>
-#include <QStaticText>
 #include <memory>
 #include <vector>
 
@@ -20,123 +18,154 @@ class QPaintDevice;
 
 namespace qz8 {
 
+class TCanvasPrivate;
+
+/// How a canvas fills: with its brush's colour, or not at all.
 enum TBrushStyle { bsSolid, bsClear };
+/// How a canvas outlines: with its pen's colour, or not at all.
 enum TPenStyle { psSolid, psClear };
 
+/// The fill of a canvas's shapes and text cells.
 struct QZ8_EXPORT TBrush {
-    TColor Color = clWhite;
-    TBrushStyle Style = bsSolid;
+    TColor Color = clWhite; ///< The fill colour.
+    TBrushStyle Style = bsSolid; ///< Solid, or no fill (bsClear).
 };
 
+/// The outline of a canvas's shapes and lines.
 struct QZ8_EXPORT TPen {
-    TColor Color = clBlack;
-    int Width = 1;
-    TPenStyle Style = psSolid;
+    TColor Color = clBlack; ///< The line colour.
+    int Width = 1; ///< The line width in pixels.
+    TPenStyle Style = psSolid; ///< Solid, or no outline (psClear).
 };
 
+/// A font with a text colour.
 class QZ8_EXPORT TFont : public QFont {
 public:
     TFont() = default;
+    /// A font with a text colour.
     TFont(const QFont& f, TColor color = clWindowText) : QFont(f), Color(color) { }
-    TColor Color = clWindowText;
+    TColor Color = clWindowText; ///< The text colour (system colours resolve through the canvas's palette).
 };
 
+/// A painter with the brush, pen and font state of the platform and GDI's coordinate rules: rectangles exclude their
+/// right and bottom edges, outlines are drawn inside the bounds, TextOut places the top of the text cell.
 class QZ8_EXPORT TCanvas {
 public:
-    // A canvas over a device; a painter is opened on first drawing and closed
-    // by End() (TBitmap does that before its pixels are read). A widget can
-    // only be painted through Attach() during its paint event; outside of it
-    // the canvas measures text and ignores drawing.
+    /// A canvas over a device; a painter is opened on first drawing and closed
+    /// by End() (TBitmap does that before its pixels are read). A widget can
+    /// only be painted through Attach() during its paint event; outside of it
+    /// the canvas measures text and ignores drawing.
     explicit TCanvas(QPaintDevice* device = nullptr);
     ~TCanvas();
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
+    /// Paints on another device from now on (ends any drawing and forgets the shaped texts).
     void SetDevice(QPaintDevice* device);
-    QPaintDevice* Device() const { return fDevice; }
-    // Paints through an open painter (a paint event's); Detach gives it back.
+    /// The device painted on.
+    QPaintDevice* Device() const;
+    /// Paints through an open painter (a paint event's); Detach gives it back.
     void Attach(QPainter* painter);
+    /// Gives back the painter taken by Attach.
     void Detach();
+    /// Ends the canvas's own painter, if it opened one.
     void End();
+    /// The painter drawing goes through: the attached one, else one the canvas opens on its device (none for a widget
+    /// outside its paint event).
     QPainter* Painter();
 
-    TBrush Brush;
-    TPen Pen;
-    TFont Font;
-    TPoint PenPos;
+    TBrush Brush; ///< The fill of shapes and text cells.
+    TPen Pen; ///< The outline of shapes and lines.
+    TFont Font; ///< The text font and colour.
+    TPoint PenPos; ///< The current pen position (MoveTo, LineTo, TextOut).
 
+    /// Fills the rectangle with the brush.
     void FillRect(const TRect& r);
+    /// Draws a one-pixel frame just inside the rectangle in the brush's colour.
     void FrameRect(const TRect& r);
+    ///@{
+    /// Draws a rectangle filled with the brush and outlined with the pen, inside its bounds.
     void Rectangle(int left, int top, int right, int bottom);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    ///@}
+    ///@{
+    /// Draws an ellipse filled with the brush and outlined with the pen, inside its bounds.
     void Ellipse(int left, int top, int right, int bottom);
     void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    ///@}
+    /// Draws a closed polygon filled with the brush and outlined with the pen.
     void Polygon(const std::vector<TPoint>& points);
+    /// Moves the pen position without drawing.
     void MoveTo(int x, int y) { PenPos = {x, y}; }
-    // Draws to (x, y) excluding the end point, as GDI does.
+    /// Draws to (x, y) excluding the end point, as GDI does.
     void LineTo(int x, int y);
+    /// Draws text with its cell's top-left at (x, y) over the brush (unless bsClear), and moves the pen position past
+    /// it.
     void TextOut(int x, int y, const QString& text);
+    /// Draws text at (x, y), clipped to r, over r filled with the brush (unless bsClear).
     void TextRect(const TRect& r, int x, int y, const QString& text);
+    /// The advance width of text in the font, in pixels.
     int TextWidth(const QString& text) const;
+    /// The height of the font's text cell, in pixels.
     int TextHeight(const QString& text) const;
-    // Draws text with its cell's top at y, in the font and its colour, with
-    // no background.
+    /// Draws text with its cell's top at y, in the font and its colour, with
+    /// no background.
     void DrawText(int x, int y, const QString& text);
-    // Texts are shaped once per font and layout direction and kept (up to
-    // kShapedTextLimit) for measuring and drawing alike; a change of font or
-    // direction starts afresh, and a control drops them on a style change.
+    /// Texts are shaped once per font and layout direction and kept (up to
+    /// kShapedTextLimit) for measuring and drawing alike; a change of font or
+    /// direction starts afresh, and a control drops them on a style change.
     void ClearTextCache();
+    /// The most texts kept shaped at once; more start the cache afresh.
     static constexpr int kShapedTextLimit = 4096;
+    /// Draws an image with its top-left at (x, y).
     void Draw(int x, int y, const QImage& image);
+    /// Draws an image scaled to the rectangle.
     void StretchDraw(const TRect& r, const QImage& image);
 
-    // The layout direction of the control painted on (the application's for
-    // an image).
+    /// The layout direction of the control painted on (the application's for
+    /// an image).
     Qt::LayoutDirection Direction() const;
-    // The "device context" of the Win32 calls.
+    /// The "device context" of the Win32 calls.
     TCanvas* Handle() { return this; }
-    // System colours resolve against this palette (a control's own, so that
-    // a style's palette shows), else the application's.
-    void SetPalette(const QPalette& palette) { fPalette = palette; }
-    QColor Resolve(TColor color) const { return ToQColor(color, fPalette); }
+    /// System colours resolve against this palette (a control's own, so that
+    /// a style's palette shows), else the application's.
+    void SetPalette(const QPalette& palette);
+    /// The QColor of a colour, system colours resolved through the canvas's palette.
+    QColor Resolve(TColor color) const;
 
 private:
-    struct ShapedText {
-        int advance = -1;
-        QStaticText text; // laid out at the first drawing
-        bool laidOut = false;
-    };
-    ShapedText& Shaped(const QString& text) const;
     void DrawTextCell(int x, int y, const QString& text);
-    QPaintDevice* fDevice = nullptr;
-    // The shaped texts of the font and direction they were shaped for: the
-    // canvas's own state, kept through const measuring too.
-    mutable QHash<QString, ShapedText> fShaped;
-    mutable QFont fShapedFont;
-    mutable Qt::LayoutDirection fShapedDirection = Qt::LeftToRight;
-    QPalette fPalette;
-    QPainter* fPainter = nullptr;
-    std::unique_ptr<QPainter> fOwnPainter;
+    std::unique_ptr<TCanvasPrivate> const d;
 };
 
+/// An image in memory with a canvas, so that painters can be checked in pixels.
 class QZ8_EXPORT TBitmap {
 public:
+    /// An empty bitmap.
     TBitmap();
+    /// A white bitmap of the given size.
     TBitmap(int width, int height);
     ~TBitmap();
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
+    /// The width in pixels.
     int Width() const { return fImage.width(); }
+    /// The height in pixels.
     int Height() const { return fImage.height(); }
-    // A new size starts white.
+    /// A new size starts white.
     void SetSize(int width, int height);
+    /// The canvas that draws on the bitmap.
     TCanvas& Canvas() { return fCanvas; }
-    // The pixels, with any drawing finished first.
+    /// The pixels, with any drawing finished first.
     const QImage& Image();
+    /// Takes a copy of an image (any drawing is finished first).
     void Assign(const QImage& image);
+    /// The colour of a pixel (any drawing is finished first).
     TColor Pixel(int x, int y);
+    /// Loads an image file; false when it cannot be read.
     bool LoadFromFile(const QString& fileName);
+    /// Saves to an image file (its format from the suffix); false when it cannot be written.
     bool SaveToFile(const QString& fileName);
 
 private:
@@ -144,9 +173,10 @@ private:
     TCanvas fCanvas;
 };
 
+/// A canvas as the Win32 drawing calls name it (a device context).
 using HDC = TCanvas*;
 
-// DrawTextW format flags.
+/// DrawTextW format flags.
 enum : unsigned {
     DT_LEFT = 0x0,
     DT_CENTER = 0x1,
@@ -164,28 +194,31 @@ enum : unsigned {
 };
 enum : unsigned { SRCCOPY = 0x00CC0020 };
 
+/// Draws text with its cell's top-left at (x, y) on the canvas; true.
 QZ8_EXPORT bool TextOutW(HDC dc, int x, int y, const QString& text);
-// Draws text in r, or with DT_CALCRECT only measures it and widens or
-// narrows r to the text. "&" marks a mnemonic ("&&" is a literal "&") unless
-// DT_NOPREFIX is given; a mnemonic marker takes no room. Returns the height.
+/// Draws text in r, or with DT_CALCRECT only measures it and widens or
+/// narrows r to the text. "&" marks a mnemonic ("&&" is a literal "&") unless
+/// DT_NOPREFIX is given; a mnemonic marker takes no room. Returns the height.
 QZ8_EXPORT int DrawTextW(HDC dc, const QString& text, TRect& r, unsigned format);
-// Copies a w x h block from src at (sx, sy) to dst at (x, y).
+/// Copies a w x h block from src at (sx, sy) to dst at (x, y).
 QZ8_EXPORT bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, unsigned rop = SRCCOPY);
 
+/// A run of characters a font covers.
 struct QZ8_EXPORT TWCRange {
-    char16_t wcLow = 0;
-    int cGlyphs = 0;
+    char16_t wcLow = 0; ///< The first character of the run.
+    int cGlyphs = 0; ///< How many characters follow from it.
 };
+/// The characters a font covers: GetFontUnicodeRanges's answer.
 struct QZ8_EXPORT TGlyphSet {
-    int cGlyphsSupported = 0;
-    std::vector<TWCRange> ranges;
+    int cGlyphsSupported = 0; ///< The number of characters in all ranges.
+    std::vector<TWCRange> ranges; ///< The runs, ascending.
 };
-// The 16-bit characters the canvas's font really covers, as ranges.
+/// The 16-bit characters the canvas's font really covers, as ranges.
 QZ8_EXPORT TGlyphSet GetFontUnicodeRanges(HDC dc);
 
-// A path wider than maxWidth pixels on the canvas gets its leading folders
-// replaced by "..." until it fits (or only its name is left); "/" and "\"
-// paths alike. Texts without a folder are returned unchanged.
+/// A path wider than maxWidth pixels on the canvas gets its leading folders
+/// replaced by "..." until it fits (or only its name is left); "/" and "\"
+/// paths alike. Texts without a folder are returned unchanged.
 QZ8_EXPORT QString MinimizeName(const QString& fileName, const TCanvas& canvas, int maxWidth);
 
 } // namespace qz8

@@ -1,4 +1,4 @@
-#include "platform/Drives.h"
+#include "platform/Drives_p.h"
 #include "platform/Types.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/FontCoverage.h"
+#include "platform/FontCoverage_p.h"
 
 #ifdef Q_OS_WIN
 #include <string>

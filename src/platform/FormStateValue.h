@@ -4,7 +4,7 @@
 // control for it before any row of its layout, so a control of the library
 // that is also a list box or a combo (the colour pickers) keeps what it is
 // about (its colour), not its rows.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 
 #include <QObject>
 #include <QString>
@@ -14,11 +14,11 @@ namespace qz8 {
 class QZ8_EXPORT IFormStateValue {
 public:
     virtual ~IFormStateValue() = default;
-    // The key in the control's section ("colour").
+    /// The key in the control's section ("colour").
     virtual QString FormStateKey() const = 0;
     virtual QString FormStateText() const = 0;
-    // Takes a value read back; false, and the control as it was, for a value
-    // that does not fit.
+    /// Takes a value read back; false, and the control as it was, for a value
+    /// that does not fit.
     virtual bool TakeFormStateText(const QString& text) = 0;
 };
 

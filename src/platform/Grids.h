@@ -1,7 +1,7 @@
 #pragma once
 // The platform's grid: a table of cells.
-#include "platform/SizeRelevant.h"
-#include "qz8_export.h"
+#include "../qz8_export.h"
+#include "SizeRelevant.h"
 
 #include <QTableWidget>
 

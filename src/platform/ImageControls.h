@@ -3,8 +3,8 @@
 // bars and tool buttons, and buttons. A container's Images is the list its
 // elements' ImageIndex refers to; a negative index shows no image. Controls
 // hold a reference to the list, never a copy: a reloaded list shows at once.
-#include "platform/ImgList.h"
-#include "qz8_export.h"
+#include "../qz8_export.h"
+#include "ImgList.h"
 
 #include <QAction>
 #include <QIcon>
@@ -19,11 +19,11 @@
 
 namespace qz8 {
 
-// Image index of a list as an icon; none for a missing list or index.
+/// Image index of a list as an icon; none for a missing list or index.
 QZ8_EXPORT QIcon ImageListIcon(const TImageList* list, int index);
 
-// A reference to an image list that repaints its holder when the list
-// changes.
+/// A reference to an image list that repaints its holder when the list
+/// changes.
 class QZ8_EXPORT TImageLink {
 public:
     TImageList* List() const { return fList; }
@@ -35,8 +35,8 @@ private:
     QMetaObject::Connection fConnection;
 };
 
-// A control that shows one image of a list of its own: Images is the list,
-// ImageIndex the image (negative: none).
+/// A control that shows one image of a list of its own: Images is the list,
+/// ImageIndex the image (negative: none).
 class QZ8_EXPORT IImageShower {
 public:
     virtual ~IImageShower() = default;
@@ -44,8 +44,8 @@ public:
     virtual void SetImages(TImageList* images) = 0;
     virtual int ImageIndex() const = 0;
     virtual void SetImageIndex(int index) = 0;
-    // False for a control that keeps the list it was given when the window
-    // changes its image size.
+    /// False for a control that keeps the list it was given when the window
+    /// changes its image size.
     virtual bool FollowsImageDimension() const { return true; }
 };
 
@@ -56,10 +56,10 @@ Q_DECLARE_INTERFACE(qz8::IImageShower, IImageShower_iid)
 
 namespace qz8 {
 
-// The image list and index of a button that shows one image of its own
-// list: the one implementation of IImageShower for every such button. Each
-// button class still declares its Q_PROPERTYs and Q_INTERFACES (moc needs
-// them in the Q_OBJECT class itself).
+/// The image list and index of a button that shows one image of its own
+/// list: the one implementation of IImageShower for every such button. Each
+/// button class still declares its Q_PROPERTYs and Q_INTERFACES (moc needs
+/// them in the Q_OBJECT class itself).
 template <class Button>
 class TImageButton : public Button, public IImageShower {
 public:
@@ -83,8 +83,8 @@ private:
 
 class TMainMenu;
 
-// A menu item; Tag carries the suite's command number. A separator line is
-// an item too (IsLine).
+/// A menu item; Tag carries the suite's command number. A separator line is
+/// an item too (IsLine).
 class QZ8_EXPORT TMenuItem : public QAction {
     Q_OBJECT
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
@@ -96,7 +96,7 @@ public:
     int ImageIndex() const { return fImageIndex; }
     void SetImageIndex(int index);
     bool IsLine() const { return isSeparator(); }
-    // Sub-items, made on demand.
+    /// Sub-items, made on demand.
     TMenuItem* Add(const QString& caption, int tag = 0);
     TMenuItem* AddSeparator();
     QList<TMenuItem*> Items() const;
@@ -106,8 +106,8 @@ private:
     int fTag = 0;
     int fImageIndex = -1;
     QPointer<QWidget> fRoot;
-    // The sub-items' menu belongs to its item: it takes the window's look as
-    // the window's child, and goes with the item (or with the window, first).
+    /// The sub-items' menu belongs to its item: it takes the window's look as
+    /// the window's child, and goes with the item (or with the window, first).
     struct OwnedMenu {
         QPointer<QMenu> menu;
         OwnedMenu() = default;
@@ -158,7 +158,7 @@ private:
     int fImageIndex = -1;
 };
 
-// A push button with an image of its own list.
+/// A push button with an image of its own list.
 class QZ8_EXPORT TCustomButton : public TImageButton<QPushButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)

@@ -13,8 +13,8 @@
 //                32-bit ARGB (not premultiplied), rows top to bottom
 // Lossless, alpha included. A damaged file raises Exception naming it and
 // leaves the list as it was.
-#include "platform/Types.h"
-#include "qz8_export.h"
+#include "../qz8_export.h"
+#include "Types.h"
 
 #include <QImage>
 #include <QObject>
@@ -45,16 +45,16 @@ public:
     const QImage& Image(int index) const;
     int Add(const QImage& image);
     void Clear();
-    // Copies image index into the bitmap; false outside the list.
+    /// Copies image index into the bitmap; false outside the list.
     bool GetBitmap(int index, TBitmap& bitmap) const;
-    // Replaces name, size, style and images with the file's.
+    /// Replaces name, size, style and images with the file's.
     void LoadFromFile(const QString& fileName);
-    // The same from any device; sourceName names it in errors.
+    /// The same from any device; sourceName names it in errors.
     void LoadFromDevice(QIODevice& device, const QString& sourceName);
     void SaveToFile(const QString& fileName) const;
 
 Q_SIGNALS:
-    // The list's images or settings changed: controls showing it repaint.
+    /// The list's images or settings changed: controls showing it repaint.
     void changed();
 
 private:

@@ -1,6 +1,7 @@
 #include "platform/ListBox.h"
-#include "platform/ListBoxAccessible.h"
+#include "platform/ListBoxAccessible_p.h"
 #include "platform/QtBoundary_p.h"
+#include "platform/RowSelection_p.h"
 #include "platform/SizeRelevant.h"
 
 #include <QApplication>
@@ -31,13 +32,38 @@ namespace {
 }();
 } // namespace
 
+// The list box's own state, kept out of its public header.
+class TCustomListBoxPrivate {
+public:
+    explicit TCustomListBoxPrivate(QWidget* viewport) : fCanvas(viewport) { }
+    TCanvas fCanvas;
+    QString fTyped; // the type-ahead text
+    qint64 fTypedAt = -1; // when it was last typed (ms since epoch)
+    int fCount = 0;
+    int fItemIndex = -1;
+    int fPendingItemIndex = -1; // asked for, not there yet
+    int fPendingTopIndex = -1; // asked for, not there yet
+    bool fScrollRangeDirty = false;
+    bool fScrollRangeQueued = false;
+    int fAnchor = -1;
+    int fItemHeight = 16;
+    int fTopIndex = 0;
+    bool fMultiSelect = false;
+    bool fExtendedSelect = true;
+    TColor fColor = clWindow;
+    TCustomListBox::TListBoxStyle fStyle = TCustomListBox::lbStandard;
+    TWindowCreation fWindow;
+    TRowSelection fSelected;
+};
+
 void TListBoxStrings::DoChange()
 {
     TStringList::DoChange();
     fOwner->ItemsChanged();
 }
 
-TCustomListBox::TCustomListBox(QWidget* parent) : QAbstractScrollArea(parent), fItems(this), fCanvas(viewport())
+TCustomListBox::TCustomListBox(QWidget* parent)
+    : QAbstractScrollArea(parent), fItems(this), d(std::make_unique<TCustomListBoxPrivate>(viewport()))
 {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -50,13 +76,35 @@ TCustomListBox::TCustomListBox(QWidget* parent) : QAbstractScrollArea(parent), f
 
 TCustomListBox::~TCustomListBox() = default;
 
-int TCustomListBox::Count() const { return IsVirtual() ? fCount : fItems.Count(); }
+int TCustomListBox::ItemIndex() const { return d->fItemIndex; }
+
+int TCustomListBox::ItemHeight() const { return d->fItemHeight; }
+
+int TCustomListBox::TopIndex() const { return d->fTopIndex; }
+
+bool TCustomListBox::MultiSelect() const { return d->fMultiSelect; }
+
+bool TCustomListBox::ExtendedSelect() const { return d->fExtendedSelect; }
+
+void TCustomListBox::SetExtendedSelect(bool on) { d->fExtendedSelect = on; }
+
+TColor TCustomListBox::Color() const { return d->fColor; }
+
+TCustomListBox::TListBoxStyle TCustomListBox::Style() const { return d->fStyle; }
+
+bool TCustomListBox::IsVirtual() const { return d->fStyle == lbVirtual || d->fStyle == lbVirtualOwnerDraw; }
+
+bool TCustomListBox::IsOwnerDraw() const { return d->fStyle != lbStandard && d->fStyle != lbVirtual; }
+
+TCanvas& TCustomListBox::Canvas() { return d->fCanvas; }
+
+int TCustomListBox::Count() const { return IsVirtual() ? d->fCount : fItems.Count(); }
 
 void TCustomListBox::SetCount(int count)
 {
     // Kept in every style: the virtual styles use it, also when they come
     // after it (as a form file may set them).
-    fCount = std::max(0, count);
+    d->fCount = std::max(0, count);
     if (IsVirtual())
         RowsChanged(true);
 }
@@ -65,46 +113,46 @@ void TCustomListBox::RowsChanged(bool byProperty)
 {
     const int n = Count();
     // Selection beyond the end goes; nothing is stored per row.
-    fSelected.EraseFrom(n);
-    if (fItemIndex >= n) {
+    d->fSelected.EraseFrom(n);
+    if (d->fItemIndex >= n) {
         if (byProperty)
-            fPendingItemIndex = fItemIndex;
-        fItemIndex = -1;
+            d->fPendingItemIndex = d->fItemIndex;
+        d->fItemIndex = -1;
         Q_EMIT itemIndexChanged(-1);
     }
-    if (fAnchor >= n)
-        fAnchor = -1;
+    if (d->fAnchor >= n)
+        d->fAnchor = -1;
     // Rows added: the range follows once per turn. Rows gone from under the
     // top row: at once, so TopIndex is never past the end.
-    if (fTopIndex > std::max(0, n - VisibleRowCount()))
+    if (d->fTopIndex > std::max(0, n - VisibleRowCount()))
         UpdateScrollBar();
     else
         ScrollRangeChanged();
     // The top row asked for wins over the scrolling that shows the current.
-    const int top = fPendingTopIndex;
-    if (fPendingItemIndex >= 0 && fPendingItemIndex < n)
-        SetItemIndex(fPendingItemIndex);
+    const int top = d->fPendingTopIndex;
+    if (d->fPendingItemIndex >= 0 && d->fPendingItemIndex < n)
+        SetItemIndex(d->fPendingItemIndex);
     if (top >= 0 && top < n)
         SetTopIndex(top);
     else
-        fPendingTopIndex = top;
+        d->fPendingTopIndex = top;
     viewport()->update();
 }
 
 void TCustomListBox::SetItemIndex(int index)
 {
     // A row the list does not have yet is taken when it comes.
-    fPendingItemIndex = index >= Count() ? index : -1;
+    d->fPendingItemIndex = index >= Count() ? index : -1;
     if (index < -1 || index >= Count())
         index = -1;
-    if (!fMultiSelect) {
-        fSelected.Clear();
+    if (!d->fMultiSelect) {
+        d->fSelected.Clear();
         if (index >= 0)
-            fSelected.Insert(index);
+            d->fSelected.Insert(index);
     }
-    const bool changed = index != fItemIndex;
-    fItemIndex = index;
-    fAnchor = index;
+    const bool changed = index != d->fItemIndex;
+    d->fItemIndex = index;
+    d->fAnchor = index;
     if (index >= 0)
         EnsureVisible(index);
     viewport()->update();
@@ -116,7 +164,7 @@ void TCustomListBox::SetItemHeight(int height)
 {
     if (height <= 0)
         return;
-    fItemHeight = height;
+    d->fItemHeight = height;
     UpdateScrollBar();
     viewport()->update();
 }
@@ -124,71 +172,72 @@ void TCustomListBox::SetItemHeight(int height)
 void TCustomListBox::SetTopIndex(int index)
 {
     FlushScrollRange(); // the range the position is clamped to
-    fPendingTopIndex = index >= Count() ? index : -1;
+    d->fPendingTopIndex = index >= Count() ? index : -1;
     verticalScrollBar()->setValue(std::clamp(index, 0, std::max(0, Count() - 1)));
 }
 
 void TCustomListBox::SetMultiSelect(bool on)
 {
-    fMultiSelect = on;
-    fSelected.Clear();
-    if (!on && fItemIndex >= 0)
-        fSelected.Insert(fItemIndex);
+    d->fMultiSelect = on;
+    d->fSelected.Clear();
+    if (!on && d->fItemIndex >= 0)
+        d->fSelected.Insert(d->fItemIndex);
     viewport()->update();
 }
 
 void TCustomListBox::SetColor(TColor color)
 {
-    fColor = color;
+    d->fColor = color;
     viewport()->update();
 }
 
 void TCustomListBox::SetStyle(TListBoxStyle style)
 {
-    fStyle = style;
+    d->fStyle = style;
     RowsChanged(true);
 }
 
-bool TCustomListBox::Selected(int index) const { return fSelected.Contains(index); }
+bool TCustomListBox::Selected(int index) const { return d->fSelected.Contains(index); }
 
 void TCustomListBox::SetSelected(int index, bool selected)
 {
     if (index < 0 || index >= Count())
         return;
-    if (!fMultiSelect) {
-        SetItemIndex(selected ? index : (index == fItemIndex ? -1 : fItemIndex));
+    if (!d->fMultiSelect) {
+        SetItemIndex(selected ? index : (index == d->fItemIndex ? -1 : d->fItemIndex));
         return;
     }
     if (selected)
-        fSelected.Insert(index);
+        d->fSelected.Insert(index);
     else
-        fSelected.Erase(index);
+        d->fSelected.Erase(index);
     viewport()->update();
 }
 
 int TCustomListBox::SelCount() const
 {
-    return fMultiSelect ? static_cast<int>(std::min<qint64>(fSelected.Count(), std::numeric_limits<int>::max())) : -1;
+    return d->fMultiSelect ? static_cast<int>(std::min<qint64>(d->fSelected.Count(), std::numeric_limits<int>::max()))
+                           : -1;
 }
 
 void TCustomListBox::ClearSelection()
 {
-    const bool had = fSelected.Count() > 0;
-    fSelected.Clear();
-    if (!fMultiSelect)
+    const bool had = d->fSelected.Count() > 0;
+    d->fSelected.Clear();
+    if (!d->fMultiSelect)
         SetItemIndex(-1);
     viewport()->update();
-    if (had && fMultiSelect)
+    if (had && d->fMultiSelect)
         Q_EMIT selectionChanged();
 }
 
 void TCustomListBox::SelectAll()
 {
     const int n = Count();
-    if (!fMultiSelect || n == 0 || fSelected.Count() == n)
+    if (!d->fMultiSelect || n == 0 || d->fSelected.Count() == n)
         return;
-    fSelected.Clear();
-    fSelected.Insert(0, n - 1);
+    d->fSelected.Clear();
+    d->fSelected.Insert(0, n - 1);
     viewport()->update();
     AnnounceListBoxSelection(this);
     Q_EMIT selectionChanged();
@@ -204,21 +253,21 @@ void TCustomListBox::Clear()
 
 int TCustomListBox::RowHeight(int index) const
 {
-    int h = fItemHeight;
-    if (fStyle == lbOwnerDrawVariable && OnMeasureItem)
+    int h = d->fItemHeight;
+    if (d->fStyle == lbOwnerDrawVariable && OnMeasureItem)
         OnMeasureItem(const_cast<TCustomListBox*>(this), index, h);
     return std::max(1, h);
 }
 
-int TCustomListBox::VisibleRowCount() const { return std::max(1, viewport()->height() / std::max(1, fItemHeight)); }
+int TCustomListBox::VisibleRowCount() const { return std::max(1, viewport()->height() / std::max(1, d->fItemHeight)); }
 
 TRect TCustomListBox::ItemRect(int index) const
 {
-    if (index < fTopIndex || index >= Count())
+    if (index < d->fTopIndex || index >= Count())
         return {};
     int y = 0;
     const int bottom = viewport()->height();
-    for (int i = fTopIndex; i < index; ++i) {
+    for (int i = d->fTopIndex; i < index; ++i) {
         y += RowHeight(i);
         if (y >= bottom)
             return {};
@@ -232,7 +281,7 @@ int TCustomListBox::ItemAtPos(TPoint pos, bool existing) const
         return existing ? -1 : Count();
     const int n = Count();
     int y = 0;
-    for (int i = fTopIndex; i < n; ++i) {
+    for (int i = d->fTopIndex; i < n; ++i) {
         const int h = RowHeight(i);
         if (pos.Y < y + h)
             return i;
@@ -267,12 +316,12 @@ void TCustomListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Stat
 void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawState State)
 {
     const bool sel = State & odSelected;
-    fCanvas.Brush.Color = sel ? clHighlight : fColor;
-    fCanvas.Brush.Style = bsSolid;
-    fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
-    fCanvas.FillRect(Rect);
+    d->fCanvas.Brush.Color = sel ? clHighlight : d->fColor;
+    d->fCanvas.Brush.Style = bsSolid;
+    d->fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
+    d->fCanvas.FillRect(Rect);
     const QString text = ItemText(Index);
-    fCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - fCanvas.TextHeight(text)) / 2, text);
+    d->fCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - d->fCanvas.TextHeight(text)) / 2, text);
 }
 
 void TWindowCreation::Before(const QEvent* event)
@@ -291,9 +340,9 @@ bool TWindowCreation::After(const QEvent* event)
 
 bool TCustomListBox::event(QEvent* event)
 {
-    fWindow.Before(event);
+    d->fWindow.Before(event);
     const bool result = QAbstractScrollArea::event(event);
-    if (fWindow.After(event))
+    if (d->fWindow.After(event))
         AtQtBoundary("TCustomListBox::CreateWnd", [&] { CreateWnd(); });
     return result;
 }
@@ -302,47 +351,47 @@ void TCustomListBox::paintEvent(QPaintEvent*)
 {
     FlushScrollRange();
     QPainter painter(viewport());
-    fCanvas.Attach(&painter);
-    fCanvas.SetPalette(palette());
-    fCanvas.Font = TFont(font(), clWindowText);
+    d->fCanvas.Attach(&painter);
+    d->fCanvas.SetPalette(palette());
+    d->fCanvas.Font = TFont(font(), clWindowText);
     const int w = viewport()->width();
     const int h = viewport()->height();
-    painter.fillRect(QRect(0, 0, w, h), fCanvas.Resolve(fColor));
+    painter.fillRect(QRect(0, 0, w, h), d->fCanvas.Resolve(d->fColor));
     const int n = Count();
     int y = 0;
-    for (int i = fTopIndex; i < n && y < h; ++i) {
+    for (int i = d->fTopIndex; i < n && y < h; ++i) {
         const int rh = RowHeight(i);
         TOwnerDrawState state = 0;
         if (Selected(i))
             state |= odSelected;
-        if (i == fItemIndex && hasFocus())
+        if (i == d->fItemIndex && hasFocus())
             state |= odFocused;
         if (!isEnabled())
             state |= odDisabled;
         // Each row starts from the list's font and a solid brush.
-        fCanvas.Brush = TBrush{fColor, bsSolid};
-        fCanvas.Pen = TPen{};
-        fCanvas.Font = TFont(font(), clWindowText);
+        d->fCanvas.Brush = TBrush{d->fColor, bsSolid};
+        d->fCanvas.Pen = TPen{};
+        d->fCanvas.Font = TFont(font(), clWindowText);
         // A row whose drawing raises (a tool's handler, a text it cannot
         // give) stays empty; the other rows are drawn.
         const TRect rect{0, y, w, y + rh};
         if (!AtQtBoundary("TCustomListBox::DrawItem", [&] { DrawItem(i, rect, state); }))
-            painter.fillRect(rect.ToQRect(), fCanvas.Resolve(fColor));
+            painter.fillRect(rect.ToQRect(), d->fCanvas.Resolve(d->fColor));
         y += rh;
     }
-    fCanvas.Detach();
+    d->fCanvas.Detach();
 }
 
 void TCustomListBox::ScrollRangeChanged()
 {
-    fScrollRangeDirty = true;
-    if (fScrollRangeQueued)
+    d->fScrollRangeDirty = true;
+    if (d->fScrollRangeQueued)
         return;
-    fScrollRangeQueued = true;
+    d->fScrollRangeQueued = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            fScrollRangeQueued = false;
+            d->fScrollRangeQueued = false;
             FlushScrollRange();
         },
         Qt::QueuedConnection);
@@ -350,24 +399,24 @@ void TCustomListBox::ScrollRangeChanged()
 
 void TCustomListBox::FlushScrollRange()
 {
-    if (fScrollRangeDirty)
+    if (d->fScrollRangeDirty)
         UpdateScrollBar();
 }
 
 void TCustomListBox::UpdateScrollBar()
 {
-    fScrollRangeDirty = false;
+    d->fScrollRangeDirty = false;
     const int n = Count();
     const int visible = VisibleRowCount();
     QScrollBar* bar = verticalScrollBar();
     bar->setPageStep(visible);
     bar->setRange(0, std::max(0, n - visible));
-    fTopIndex = bar->value();
+    d->fTopIndex = bar->value();
 }
 
 void TCustomListBox::scrollContentsBy(int, int)
 {
-    fTopIndex = verticalScrollBar()->value();
+    d->fTopIndex = verticalScrollBar()->value();
     viewport()->update();
 }
 
@@ -382,16 +431,16 @@ void TCustomListBox::resizeEvent(QResizeEvent* event)
 QSize TCustomListBox::sizeHint() const
 {
     // Eight rows, in 64 bits: a huge item height must not overflow.
-    const qint64 h = qint64{fItemHeight} * 8 + 2 * qint64{frameWidth()};
+    const qint64 h = qint64{d->fItemHeight} * 8 + 2 * qint64{frameWidth()};
     return QSize(160, static_cast<int>(std::clamp<qint64>(h, 0, QWIDGETSIZE_MAX)));
 }
 
 void TCustomListBox::EnsureVisible(int index)
 {
     const int visible = VisibleRowCount();
-    if (index < fTopIndex)
+    if (index < d->fTopIndex)
         SetTopIndex(index);
-    else if (index >= fTopIndex + visible)
+    else if (index >= d->fTopIndex + visible)
         SetTopIndex(index - visible + 1);
 }
 
@@ -412,33 +461,33 @@ void TCustomListBox::RowPressed(int index, const QPoint&, Qt::KeyboardModifiers 
 
 void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
 {
-    fPendingItemIndex = -1; // the user's choice wins
+    d->fPendingItemIndex = -1; // the user's choice wins
     const int n = Count();
     if (n == 0)
         return;
     index = std::clamp(index, 0, n - 1);
-    if (!fMultiSelect) {
+    if (!d->fMultiSelect) {
         SetItemIndex(index);
         return;
     }
-    const int anchor = fAnchor;
-    if (fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
+    const int anchor = d->fAnchor;
+    if (d->fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
         if (!(mods & Qt::ControlModifier))
-            fSelected.Clear();
-        fSelected.Insert(anchor, index);
-    } else if (fExtendedSelect && (mods & Qt::ControlModifier)) {
-        fSelected.Toggle(index);
-    } else if (fExtendedSelect) {
-        fSelected.Clear();
-        fSelected.Insert(index);
+            d->fSelected.Clear();
+        d->fSelected.Insert(anchor, index);
+    } else if (d->fExtendedSelect && (mods & Qt::ControlModifier)) {
+        d->fSelected.Toggle(index);
+    } else if (d->fExtendedSelect) {
+        d->fSelected.Clear();
+        d->fSelected.Insert(index);
     } else {
         // Simple multi-selection: a click toggles the row.
-        fSelected.Toggle(index);
+        d->fSelected.Toggle(index);
     }
-    const bool changed = fItemIndex != index;
-    fItemIndex = index;
+    const bool changed = d->fItemIndex != index;
+    d->fItemIndex = index;
     if (!(mods & Qt::ShiftModifier))
-        fAnchor = index;
+        d->fAnchor = index;
     EnsureVisible(index);
     viewport()->update();
     if (changed)
@@ -462,8 +511,8 @@ void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent
 
 void TCustomListBox::SpacePressed()
 {
-    if (fMultiSelect && fItemIndex >= 0) {
-        fSelected.Toggle(fItemIndex);
+    if (d->fMultiSelect && d->fItemIndex >= 0) {
+        d->fSelected.Toggle(d->fItemIndex);
         viewport()->update();
     }
 }
@@ -476,9 +525,9 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
         const Qt::KeyboardModifiers mods = event->modifiers();
         // With Ctrl held the focus moves without changing the selection.
         auto go = [&](int index) {
-            if (fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
-                fItemIndex = std::clamp(index, 0, std::max(0, n - 1));
-                EnsureVisible(fItemIndex);
+            if (d->fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
+                d->fItemIndex = std::clamp(index, 0, std::max(0, n - 1));
+                EnsureVisible(d->fItemIndex);
                 viewport()->update();
             } else {
                 QPointer<TCustomListBox> self(this);
@@ -489,21 +538,21 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
             Click();
         };
         // Ctrl+A (the platform's select-all keys) on a multi-select list.
-        if (fMultiSelect && event->matches(QKeySequence::SelectAll)) {
+        if (d->fMultiSelect && event->matches(QKeySequence::SelectAll)) {
             SelectAll();
             event->accept();
             return;
         }
         switch (event->key()) {
-        case Qt::Key_Up: go(fItemIndex < 0 ? 0 : fItemIndex - 1); break;
-        case Qt::Key_Down: go(fItemIndex + 1); break;
-        case Qt::Key_PageUp: go(std::max(0, fItemIndex - page + 1)); break;
-        case Qt::Key_PageDown: go(fItemIndex < 0 ? page - 1 : fItemIndex + page - 1); break;
+        case Qt::Key_Up: go(d->fItemIndex < 0 ? 0 : d->fItemIndex - 1); break;
+        case Qt::Key_Down: go(d->fItemIndex + 1); break;
+        case Qt::Key_PageUp: go(std::max(0, d->fItemIndex - page + 1)); break;
+        case Qt::Key_PageDown: go(d->fItemIndex < 0 ? page - 1 : d->fItemIndex + page - 1); break;
         case Qt::Key_Home: go(0); break;
         case Qt::Key_End: go(n - 1); break;
         case Qt::Key_Space:
-            if (!fTyped.isEmpty() &&
-                QDateTime::currentMSecsSinceEpoch() - fTypedAt < QApplication::keyboardInputInterval()) {
+            if (!d->fTyped.isEmpty() &&
+                QDateTime::currentMSecsSinceEpoch() - d->fTypedAt < QApplication::keyboardInputInterval()) {
                 KeyboardSearch(event->text()); // a space inside a typed word
                 break;
             }
@@ -531,16 +580,16 @@ int TCustomListBox::KeyboardSearch(const QString& typed)
     if (n == 0 || typed.isEmpty())
         return -1;
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    const bool goOn = fTypedAt >= 0 && now - fTypedAt < QApplication::keyboardInputInterval();
-    fTypedAt = now;
-    fTyped = goOn ? fTyped + typed : typed;
+    const bool goOn = d->fTypedAt >= 0 && now - d->fTypedAt < QApplication::keyboardInputInterval();
+    d->fTypedAt = now;
+    d->fTyped = goOn ? d->fTyped + typed : typed;
     // The same letter typed again walks the rows that start with it; a
     // longer text keeps the current row when it still matches.
-    const bool sameLetter = fTyped.size() > 1 && fTyped.count(fTyped.at(0)) == fTyped.size();
-    const QString search = sameLetter ? QString(fTyped.at(0)) : fTyped;
-    int start = fItemIndex < 0 ? 0 : fItemIndex;
-    if (fTyped.size() == 1 || sameLetter)
-        start = fItemIndex < 0 ? 0 : fItemIndex + 1;
+    const bool sameLetter = d->fTyped.size() > 1 && d->fTyped.count(d->fTyped.at(0)) == d->fTyped.size();
+    const QString search = sameLetter ? QString(d->fTyped.at(0)) : d->fTyped;
+    int start = d->fItemIndex < 0 ? 0 : d->fItemIndex;
+    if (d->fTyped.size() == 1 || sameLetter)
+        start = d->fItemIndex < 0 ? 0 : d->fItemIndex + 1;
     for (int k = 0; k < n; ++k) {
         const int row = static_cast<int>((qint64{start} + k) % n);
         if (RowStartsWith(row, search)) {
@@ -562,7 +611,7 @@ bool TCustomListBox::viewportEvent(QEvent* event)
         const auto* help = static_cast<QHelpEvent*>(event);
         AtQtBoundary("TCustomListBox::viewportEvent", [&] {
             const int row = ItemAtPos({help->pos().x(), help->pos().y()}, true);
-            fCanvas.Font = TFont(font(), clWindowText);
+            d->fCanvas.Font = TFont(font(), clWindowText);
             if (row >= 0 && RowIsShortened(row, ItemRect(row)))
                 QToolTip::showText(help->globalPos(), RowText(row), viewport(), ItemRect(row).ToQRect());
             else
@@ -578,7 +627,7 @@ void TCustomListBox::changeEvent(QEvent* event)
     // Shaped texts belong to a font and a style: drop them with those.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
         event->type() == QEvent::LayoutDirectionChange)
-        fCanvas.ClearTextCache();
+        d->fCanvas.ClearTextCache();
     QAbstractScrollArea::changeEvent(event);
 }
 
@@ -586,7 +635,7 @@ void TCustomListBox::wheelEvent(QWheelEvent* event)
 {
     AtQtBoundary("TCustomListBox::wheelEvent", [&] {
         const int steps = event->angleDelta().y() / 40;
-        SetTopIndex(fTopIndex - steps);
+        SetTopIndex(d->fTopIndex - steps);
         event->accept();
     });
 }

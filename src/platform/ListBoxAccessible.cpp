@@ -1,5 +1,5 @@
-#include "platform/ListBoxAccessible.h"
 #include "platform/ListBox.h"
+#include "platform/ListBoxAccessible_p.h"
 #include "platform/Types.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 
 namespace qz8 {
 Q_LOGGING_CATEGORY(lcQz8, "qz8")

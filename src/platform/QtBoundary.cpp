@@ -1,4 +1,4 @@
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 #include "platform/QtBoundary_p.h"
 
 #include <QSet>

@@ -2,7 +2,7 @@
 // Components offered to a form designer: each with its palette page, a
 // factory, the header that declares it, a tool tip and whether it holds
 // other controls. The designer plugin lists them in registration order.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 
 #include <QIcon>
 #include <QString>
@@ -21,17 +21,17 @@ struct QZ8_EXPORT TRegisteredComponent {
     QString IncludeFile;
     QString ToolTip;
     bool IsContainer = false;
-    QIcon Icon; // the palette image; none: the designer draws its own
+    QIcon Icon; ///< the palette image; none: the designer draws its own
 };
 
-// Registers a component on a page; a class registered before keeps its
-// first registration.
+/// Registers a component on a page; a class registered before keeps its
+/// first registration.
 QZ8_EXPORT void RegisterComponent(TRegisteredComponent component);
 QZ8_EXPORT const std::vector<TRegisteredComponent>& RegisteredComponents();
-// Forgets every registration (the package's unload).
+/// Forgets every registration (the package's unload).
 QZ8_EXPORT void UnregisterAllComponents();
 
-// A registration of class T made through its parent-taking constructor.
+/// A registration of class T made through its parent-taking constructor.
 template <class T>
 TRegisteredComponent ComponentOf(const QString& page, const QString& includeFile, const QString& toolTip,
                                  bool isContainer = false)

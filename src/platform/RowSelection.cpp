@@ -1,4 +1,4 @@
-#include "platform/RowSelection.h"
+#include "platform/RowSelection_p.h"
 
 #include <algorithm>
 #include <iterator>

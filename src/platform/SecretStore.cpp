@@ -1,5 +1,5 @@
 #include "platform/SecretStore.h"
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 #include "platform/SessionBus_p.h"
 #include "platform/Types.h"
 

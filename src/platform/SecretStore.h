@@ -15,7 +15,7 @@
 // thread, which these calls block (until the timeout): make one call
 // through DesktopSecretStore() first (a Read of any key), or run the tool's
 // own jobs off the GUI thread.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 
 #include <QString>
 
@@ -28,21 +28,21 @@ public:
     virtual ~ISecretStore() = default;
     virtual TSecretResult Write(const QString& service, const QString& key, const QString& secret) = 0;
     virtual TSecretResult Read(const QString& service, const QString& key, QString& secret) = 0;
-    // Removing what is not there is NotFound, not a failure.
+    /// Removing what is not there is NotFound, not a failure.
     virtual TSecretResult Remove(const QString& service, const QString& key) = 0;
 };
 
 constexpr int kSecretStoreTimeoutMs = 10000;
 
-// The store in use: the one put in place by SetSecretStore, else the
-// desktop's.
+/// The store in use: the one put in place by SetSecretStore, else the
+/// desktop's.
 QZ8_EXPORT ISecretStore& SecretStore();
-// Puts a store in place of the desktop's (a tool with a store of its own, a
-// test); nullptr puts the desktop's back. The caller owns the store and keeps
-// it alive while it is in place.
+/// Puts a store in place of the desktop's (a tool with a store of its own, a
+/// test); nullptr puts the desktop's back. The caller owns the store and keeps
+/// it alive while it is in place.
 QZ8_EXPORT void SetSecretStore(ISecretStore* store);
-// The desktop's store itself. Without QtKeychain in the build every call
-// answers Unavailable.
+/// The desktop's store itself. Without QtKeychain in the build every call
+/// answers Unavailable.
 QZ8_EXPORT ISecretStore& DesktopSecretStore();
 
 } // namespace qz8

@@ -1,4 +1,4 @@
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 #include "platform/SessionBus_p.h"
 
 #include <QCoreApplication>

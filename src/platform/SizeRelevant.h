@@ -9,29 +9,29 @@
 // it at its row (RegisterDensityRow) and its place in the window's list
 // (RegisterCollectedClass) when the library loads; TDensityRow is the table's
 // order, and a test checks that every row and place has its class.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 #include <QList>
 #include <QObject>
 
 namespace qz8 {
 
-// The process-wide values of one correction, by reference as the styled
-// controls' own correction methods take them.
+/// The process-wide values of one correction, by reference as the styled
+/// controls' own correction methods take them.
 struct QZ8_EXPORT TDensityStep {
     int& ImageHeight;
     float& FontScale;
-    // The image height times 0.8, rounded half to even.
+    /// The image height times 0.8, rounded half to even.
     int ItemHeight() const;
 };
 
 class QZ8_EXPORT ISizeRelevant {
 public:
     virtual ~ISizeRelevant() = default;
-    // The action of this control's row of the density table.
+    /// The action of this control's row of the density table.
     virtual void ResizeForImageHeight(TDensityStep& step) = 0;
 };
 
-// The rows of the density table, in the order they are tried.
+/// The rows of the density table, in the order they are tried.
 enum class TDensityRow : int {
     None = 0,
     ColourSharingListbox,
@@ -49,21 +49,21 @@ enum class TDensityRow : int {
     DrawGrid,
 };
 
-// The first row of the table that the object's class (or an ancestor)
-// matches; None when it matches no row.
+/// The first row of the table that the object's class (or an ancestor)
+/// matches; None when it matches no row.
 QZ8_EXPORT TDensityRow DensityRowOf(const QObject* object);
-// True when the object is of one of the thirteen classes that a window
-// collects for its density correction (or a descendant).
+/// True when the object is of one of the thirteen classes that a window
+/// collects for its density correction (or a descendant).
 QZ8_EXPORT bool IsOfSizeRelevantClass(const QObject* object);
-// Gives a row of the density table its class (the class's own module does,
-// as the library loads); nullptr empties the row.
+/// Gives a row of the density table its class (the class's own module does,
+/// as the library loads); nullptr empties the row.
 QZ8_EXPORT void RegisterDensityRow(TDensityRow row, const QMetaObject* cls);
-// Gives a place (1 to 13) of the window's list of collected classes its
-// class; nullptr empties the place.
+/// Gives a place (1 to 13) of the window's list of collected classes its
+/// class; nullptr empties the place.
 QZ8_EXPORT void RegisterCollectedClass(int place, const QMetaObject* cls);
-// The classes of the density table in row order (row 1 first), and of the
-// collected classes in the order the window lists them; nullptr where no
-// class registered.
+/// The classes of the density table in row order (row 1 first), and of the
+/// collected classes in the order the window lists them; nullptr where no
+/// class registered.
 QZ8_EXPORT QList<const QMetaObject*> DensityRowClasses();
 QZ8_EXPORT QList<const QMetaObject*> CollectedClasses();
 

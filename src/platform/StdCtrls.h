@@ -2,7 +2,7 @@
 // Standard controls of the platform that Qt has no direct match for: radio
 // groups and check groups (a group box of buttons that owns its buttons), a
 // radio button that can be unchecked, and an edit with a button.
-#include "qz8_export.h"
+#include "../qz8_export.h"
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -16,7 +16,7 @@ class QAction;
 
 namespace qz8 {
 
-// A group box of radio buttons, one per item; ItemIndex -1 selects none.
+/// A group box of radio buttons, one per item; ItemIndex -1 selects none.
 class QZ8_EXPORT TCustomRadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
@@ -27,7 +27,7 @@ public:
     void SetItems(const QStringList& items);
     int ItemCount() const { return static_cast<int>(fItems.size()); }
     int ItemIndex() const { return fItemIndex; }
-    // An index outside the items selects none.
+    /// An index outside the items selects none.
     void SetItemIndex(int index);
 
 Q_SIGNALS:
@@ -45,7 +45,7 @@ public:
     using TCustomRadioGroup::TCustomRadioGroup;
 };
 
-// A group box of check boxes, one per item.
+/// A group box of check boxes, one per item.
 class QZ8_EXPORT TCustomCheckGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
@@ -61,8 +61,8 @@ private:
     QStringList fItems;
 };
 
-// A radio button whose check mark can also be taken away in code, as the
-// platform's radio buttons allow (Qt refuses to uncheck an exclusive one).
+/// A radio button whose check mark can also be taken away in code, as the
+/// platform's radio buttons allow (Qt refuses to uncheck an exclusive one).
 class QZ8_EXPORT TCheckableRadioButton : public QRadioButton {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ isChecked WRITE SetChecked)
@@ -70,11 +70,11 @@ public:
     using QRadioButton::QRadioButton;
     void SetChecked(bool checked);
 };
-// The same for any radio button.
+/// The same for any radio button.
 QZ8_EXPORT void SetRadioChecked(QRadioButton* button, bool checked);
 
-// A caption. FocusControl is the control its accelerator key focuses; a
-// transparent label paints no background.
+/// A caption. FocusControl is the control its accelerator key focuses; a
+/// transparent label paints no background.
 class QZ8_EXPORT TLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setText)
@@ -86,23 +86,25 @@ public:
     void SetFocusControl(QWidget* control) { setBuddy(control); }
 };
 
-// Alignment of a control in its parent, as the platform's Align property.
+/// Alignment of a control in its parent, as the platform's Align property.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-// A window is loading while its stored description is applied: from
-// BeginLoading to EndLoading. EndLoading runs Loaded() on every component
-// that has it (a Q_INVOKABLE "Loaded"), frames included; a window built in
-// code needs only the EndLoading call.
+/// A window is loading while its stored description is applied: from
+/// BeginLoading to EndLoading. EndLoading runs Loaded() on every component
+/// that has it (a Q_INVOKABLE "Loaded"), frames included; a window built in
+/// code needs only the EndLoading call.
 QZ8_EXPORT void BeginLoading(QObject* root);
 QZ8_EXPORT void EndLoading(QObject* root);
-// True while the object or one of its ancestors is loading.
+/// True while the object or one of its ancestors is loading.
 QZ8_EXPORT bool IsLoading(const QObject* object);
-// Components made by the form designer are designing (csDesigning), and so
-// are the controls placed on them.
+///@{
+/// Components made by the form designer are designing (csDesigning), and so
+/// are the controls placed on them.
 QZ8_EXPORT void SetDesigning(QObject* component);
 QZ8_EXPORT bool IsDesigning(const QObject* object);
+///@}
 
-// A one-line edit with a button at its right end.
+/// A one-line edit with a button at its right end.
 class QZ8_EXPORT TCustomEditBtn : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(QIcon Glyph READ Glyph WRITE SetGlyph)
@@ -110,7 +112,7 @@ public:
     explicit TCustomEditBtn(QWidget* parent = nullptr);
     QIcon Glyph() const;
     void SetGlyph(const QIcon& glyph);
-    // Acts as a press of the button.
+    /// Acts as a press of the button.
     virtual void BtnClick();
     QAction* ButtonAction() const { return fButton; }
     std::function<void(QObject* Sender)> OnClickBtn;

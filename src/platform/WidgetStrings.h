@@ -1,8 +1,8 @@
 #pragma once
 // TStrings over the storage of Qt widgets, so that a combo's items, a memo's
 // lines and a QListWidget's rows are string lists with integer objects.
-#include "platform/Strings.h"
-#include "qz8_export.h"
+#include "../qz8_export.h"
+#include "Strings.h"
 
 #include <QPointer>
 
@@ -12,7 +12,7 @@ class QListWidget;
 
 namespace qz8 {
 
-// Items of a combo box; an item's object is kept in its user data.
+/// Items of a combo box; an item's object is kept in its user data.
 class QZ8_EXPORT TComboBoxStrings : public TStrings {
 public:
     explicit TComboBoxStrings(QComboBox* combo);
@@ -29,7 +29,7 @@ private:
     QPointer<QComboBox> fCombo;
 };
 
-// Lines of a plain-text memo. Objects are not kept (always 0).
+/// Lines of a plain-text memo. Objects are not kept (always 0).
 class QZ8_EXPORT TMemoLines : public TStrings {
 public:
     explicit TMemoLines(QPlainTextEdit* memo);
@@ -41,7 +41,7 @@ public:
     void InsertObject(int index, const QString& s, TObjectValue obj) override;
     void Delete(int index) override;
     void Clear() override;
-    // One change of the memo's text, not one per line.
+    /// One change of the memo's text, not one per line.
     void Assign(const TStrings& other) override;
 
 private:
@@ -50,7 +50,7 @@ private:
     QPointer<QPlainTextEdit> fMemo;
 };
 
-// Rows of a QListWidget; an item's object is kept in its user data.
+/// Rows of a QListWidget; an item's object is kept in its user data.
 class QZ8_EXPORT TListWidgetStrings : public TStrings {
 public:
     explicit TListWidgetStrings(QListWidget* list);

@@ -1,5 +1,5 @@
 #include "settings/Drive_Utils.h"
-#include "platform/Drives.h"
+#include "platform/Drives_p.h"
 
 #include <QDir>
 #include <QFileInfo>

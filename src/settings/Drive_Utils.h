@@ -5,11 +5,10 @@
 // On Linux a drive is a mount point: its bus is 7 (USB) when the block
 // device mounted there hangs off a USB bus in sysfs, 0 when it cannot be
 // told; a network or virtual mount is never USB. The sysfs root and the
-// mount table are injectable (platform/Drives.h) so that tests can build a
+// mount table are injectable so that tests can build a
 // fake stick.
-#include "platform/Drives.h"
-#include "platform/Strings.h"
-#include "qz8_export.h"
+#include "../platform/Strings.h"
+#include "../qz8_export.h"
 
 #include <QString>
 #include <cstdint>
@@ -19,14 +18,14 @@ namespace qz8 {
 constexpr std::uint8_t BusTypeUnknown = 0;
 constexpr std::uint8_t BusTypeUsb = 7;
 
-// The bus type of a drive: a letter on Windows, a mount point on Linux.
+/// The bus type of a drive: a letter on Windows, a mount point on Linux.
 QZ8_EXPORT std::uint8_t GetBusType(const QString& drive);
-// Appends one entry per USB drive: the lower-case letter on Windows, the
-// mount point on Linux. Entries already in the list stay first.
+/// Appends one entry per USB drive: the lower-case letter on Windows, the
+/// mount point on Linux. Entries already in the list stay first.
 QZ8_EXPORT void GetUsbDrives(TStrings& list);
 
-// The mount point that holds a path (Linux; the path's drive elsewhere),
-// with no trailing delimiter except for "/". Empty when there is none.
+/// The mount point that holds a path (Linux; the path's drive elsewhere),
+/// with no trailing delimiter except for "/". Empty when there is none.
 QZ8_EXPORT QString MountPointOf(const QString& path);
 
 } // namespace qz8

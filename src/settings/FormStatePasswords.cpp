@@ -2,7 +2,7 @@
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "platform/Application.h"
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 #include "platform/SecretStore.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/ReadAndSaveIni.h"

@@ -8,7 +8,7 @@
 #include "platform/Components.h"
 #include "platform/FormStateValue.h"
 #include "platform/ListBox.h"
-#include "platform/Logging.h"
+#include "platform/Logging_p.h"
 #include "platform/SecretStore.h"
 #include "platform/StdCtrls.h"
 #include "platform/Types.h"

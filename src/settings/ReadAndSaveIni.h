@@ -14,9 +14,9 @@
 // A window with state of its own beside its controls' (its geometry)
 // implements IFormStateSections; ReadIni and SaveIni call it after the
 // controls.
-#include "qz8_export.h"
-#include "settings/AppDrive.h"
-#include "settings/Scramble.h"
+#include "../qz8_export.h"
+#include "AppDrive.h"
+#include "Scramble.h"
 
 #include <QObject>
 #include <QString>
@@ -27,79 +27,81 @@ namespace qz8 {
 
 class TMyMemIniFile;
 
-// Switches, read at every save and read.
-extern QZ8_EXPORT bool MEMINI_include_Listboxes; // default false
-extern QZ8_EXPORT bool MEMINI_include_Memos; // default false
-extern QZ8_EXPORT bool MEMINI_check_filenames; // default true
-// Whether the check marks of check list boxes travel with their items (as
-// object values 1 and 0); default true.
+/// Switches, read at every save and read.
+extern QZ8_EXPORT bool MEMINI_include_Listboxes; ///< default false
+extern QZ8_EXPORT bool MEMINI_include_Memos; ///< default false
+extern QZ8_EXPORT bool MEMINI_check_filenames; ///< default true
+/// Whether the check marks of check list boxes travel with their items (as
+/// object values 1 and 0); default true.
 extern QZ8_EXPORT bool MEMINI_include_checklistbox_checkeds;
-// Whether a window keeps its size, position and state (per screen
-// arrangement); default true. Off, the file holds no geometry section.
+/// Whether a window keeps its size, position and state (per screen
+/// arrangement); default true. Off, the file holds no geometry section.
 extern QZ8_EXPORT bool MEMINI_include_geometry;
-// Whether password texts go to the desktop's secret store; default true.
-// Off, they are scrambled into the file and the store is not touched; a
-// marker already in a file is still resolved when read.
+/// Whether password texts go to the desktop's secret store; default true.
+/// Off, they are scrambled into the file and the store is not touched; a
+/// marker already in a file is still resolved when read.
 extern QZ8_EXPORT bool MEMINI_passwords_in_secret_store;
 
-// What a file holds in place of a password kept in the secret store.
+/// What a file holds in place of a password kept in the secret store.
 QZ8_EXPORT QString SecretStoreMarker();
-// Where a password edit's text is kept in the secret store: the service is
-// the tool's name (the application's), the key the form state file's
-// absolute name and the control's name.
+/// Where a password edit's text is kept in the secret store: the service is
+/// the tool's name (the application's), the key the form state file's
+/// absolute name and the control's name.
 QZ8_EXPORT QString PasswordSecretService();
 QZ8_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& control);
-// The password edits of a form (by name) whose marker the secret store could
-// not resolve at the last read: the store was down, locked or silent, or
-// lost the secret. Each keeps its marker in the file, and its secret in the
-// store, until its text is changed; a tool may tell the user or read again.
+/// The password edits of a form (by name) whose marker the secret store could
+/// not resolve at the last read: the store was down, locked or silent, or
+/// lost the secret. Each keeps its marker in the file, and its secret in the
+/// store, until its text is changed; a tool may tell the user or read again.
 QZ8_EXPORT QStringList UnresolvedPasswords(const QObject* form);
 
 class QZ8_EXPORT IFormStateSections {
 public:
     virtual ~IFormStateSections() = default;
-    // After the controls were read from ini.
+    /// After the controls were read from ini.
     virtual void ReadFormSections(const TMyMemIniFile& ini) = 0;
-    // After the controls were written into ini, before it is saved.
+    /// After the controls were written into ini, before it is saved.
     virtual void SaveFormSections(TMyMemIniFile& ini) = 0;
 };
 
-// Reading does nothing when the file does not exist. Saving rewrites the
-// whole file; a name without a folder part saves nothing. A file that
-// cannot be written raises Exception naming it; the previous file stays.
+///@{
+/// Reading does nothing when the file does not exist. Saving rewrites the
+/// whole file; a name without a folder part saves nothing. A file that
+/// cannot be written raises Exception naming it; the previous file stays.
 QZ8_EXPORT void ReadIni(QObject* form, const QString& fileName);
 QZ8_EXPORT void ReadIni(QObject* form, const char* fileName);
 QZ8_EXPORT void ReadIni(QObject* form);
 QZ8_EXPORT void ReadIni(QObject* form, bool UseDocumentsFolder);
+///@}
 QZ8_EXPORT void SaveIni(QObject* form, const QString& fileName);
 QZ8_EXPORT void SaveIni(QObject* form, const char* fileName);
 QZ8_EXPORT void SaveIni(QObject* form);
 QZ8_EXPORT void SaveIni(QObject* form, bool UseDocumentsFolder);
 
-// The executable's name with ".ini" for its extension, or with
-// UseDocumentsFolder its name part in the product documents folder.
+/// The executable's name with ".ini" for its extension, or with
+/// UseDocumentsFolder its name part in the product documents folder.
 QZ8_EXPORT QString DefaultFormStateFileName();
 QZ8_EXPORT QString FormStateFileName(bool UseDocumentsFolder);
 
-// The walk over what a component owns; Reading true restores, false stores.
+/// The walk over what a component owns; Reading true restores, false stores.
 QZ8_EXPORT void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading);
-// The row of the layout table that handles a component, 0 for none. Rows 1
-// to 20 are the layout's own; 21 to 33 plain Qt widgets (spin boxes,
-// combos, sliders, date and time edits, key sequences, tab widgets, stacked
-// widgets, tool boxes, splitters, tree and table headers, checkable group
-// boxes); 40 a control that says how it is kept (IFormStateValue), 41 a
-// registered kind, 42 the general rule: a widget whose class no row names
-// keeps its USER property as text.
+/// The row of the layout table that handles a component, 0 for none. Rows 1
+/// to 20 are the layout's own; 21 to 33 plain Qt widgets (spin boxes,
+/// combos, sliders, date and time edits, key sequences, tab widgets, stacked
+/// widgets, tool boxes, splitters, tree and table headers, checkable group
+/// boxes); 40 a control that says how it is kept (IFormStateValue), 41 a
+/// registered kind, 42 the general rule: a widget whose class no row names
+/// keeps its USER property as text.
 QZ8_EXPORT int PersistRowOf(const QObject* component);
 
-// How a form state file keeps a tool's own kind of control: reading true
-// restores from the control's section, false stores into it.
+/// How a form state file keeps a tool's own kind of control: reading true
+/// restores from the control's section, false stores into it.
 using TFormStateHandler =
     std::function<void(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section)>;
-// Registers the handler of a class (and its descendants), before the Qt
-// rows and the general rule; an empty handler removes the registration.
+/// Registers the handler of a class (and its descendants), before the Qt
+/// rows and the general rule; an empty handler removes the registration.
 QZ8_EXPORT void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandler handler);
-// Memos and multi-selection file-name edits.
+/// Memos and multi-selection file-name edits.
 QZ8_EXPORT void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control);
 
 QZ8_EXPORT bool IsFileOrFolderNameEdit(const QObject* component);

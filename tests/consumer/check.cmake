@@ -1,5 +1,6 @@
 # Installs the library into a temporary prefix, then configures, builds and
 # runs a tool that finds it with find_package.
+cmake_policy(SET CMP0007 NEW)
 # Runs each step (a ;-list of a command and its arguments); the first that
 # fails ends the check, naming it.
 function(run_steps)
@@ -27,15 +28,65 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR N
    OR NOT out MATCHES "form ok")
   message(FATAL_ERROR "the consumer did not run: ${rc}\n${out}\n${err}")
 endif()
-# The first tool window of the README, built against the install and run.
-set(example ${BUILD_DIR}/package-check/first-tool)
+# The installed headers: under the prefixed folder only, none private, and
+# each compiles on its own, with Qt's keywords off, in a tool of its own.
+set(include_root ${prefix}/include/QZ8StyledListboxPack)
+file(GLOB_RECURSE installed RELATIVE ${include_root} ${include_root}/*.h)
+file(GLOB top_level RELATIVE ${prefix}/include ${prefix}/include/*)
+if(NOT top_level STREQUAL "QZ8StyledListboxPack")
+  message(FATAL_ERROR "headers installed beside the prefixed folder: ${top_level}")
+endif()
+set(headers_project ${BUILD_DIR}/package-check/headers)
+set(units)
+foreach(header IN LISTS installed)
+  if(header MATCHES "_p\\.h$")
+    message(FATAL_ERROR "a private header is installed: ${header}")
+  endif()
+  file(STRINGS ${include_root}/${header} private_includes REGEX "#include .*_p\\.h")
+  if(private_includes)
+    message(FATAL_ERROR "${header} includes a private header: ${private_includes}")
+  endif()
+  string(MAKE_C_IDENTIFIER ${header} unit)
+  file(WRITE ${headers_project}/${unit}.cpp "#include <QZ8StyledListboxPack/${header}>\n")
+  list(APPEND units ${unit}.cpp)
+endforeach()
+list(LENGTH installed count)
+message(STATUS "${count} installed headers")
+file(WRITE ${headers_project}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
+project(headers CXX)
+set(CMAKE_CXX_STANDARD 20)
+find_package(QZ8StyledListboxPack REQUIRED)
+add_library(headers OBJECT ${units})
+set_target_properties(headers PROPERTIES NO_SYSTEM_FROM_IMPORTED ON)
+target_compile_definitions(headers PRIVATE QT_NO_KEYWORDS)
+target_compile_options(headers PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(headers PRIVATE QZ8StyledListboxPack::QZ8StyledListboxPack)
+")
 run_steps(
-  "${CMAKE_COMMAND}|-S|${SOURCE}/../../examples/first-tool|-B|${example}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
-  "${CMAKE_COMMAND}|--build|${example}")
+  "${CMAKE_COMMAND}|-S|${headers_project}|-B|${headers_project}/build|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${headers_project}/build")
+
+# The examples, built against the install and run.
+set(examples ${BUILD_DIR}/package-check/examples)
+run_steps(
+  "${CMAKE_COMMAND}|-S|${SOURCE}/../../examples|-B|${examples}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${examples}")
 set(ENV{XDG_CONFIG_HOME} ${BUILD_DIR}/package-check/config)
-execute_process(COMMAND ${example}/first-tool --smoke RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 0 OR NOT EXISTS ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini)
-  message(FATAL_ERROR "the first tool did not run or kept nothing: ${rc}\n${out}\n${err}")
+# Each example with what its run must print.
+foreach(run IN ITEMS "list-boxes|selected 4 of 4" "colour-pickers|combo shows" "chooser-and-filters|\\(\\*"
+                     "margins-and-views|river bank" "image-lists|icons of" "ui-form|2 words, [1-9][0-9]* colours, corpus /tmp"
+                     "first-tool|")
+  string(REPLACE "|" ";" run "${run}")
+  list(GET run 0 name)
+  list(GET run 1 expected)
+  execute_process(COMMAND ${examples}/${name}/${name} --smoke WORKING_DIRECTORY ${examples}/${name}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "${expected}")
+    message(FATAL_ERROR "the example ${name} did not run as it should: ${rc}\n${out}\n${err}")
+  endif()
+endforeach()
+if(NOT EXISTS ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini)
+  message(FATAL_ERROR "the first tool kept nothing")
 endif()
 file(READ ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini kept)
 if(NOT kept MATCHES "\\[CorpusFolder\\]" OR NOT kept MATCHES "\\[Window geometry\\]")

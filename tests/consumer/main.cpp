@@ -1,12 +1,12 @@
 // A tool outside the repository: finds the installed package and uses it
 // as a tool of the suite does, built with QT_NO_KEYWORDS.
-#include "controls/ColourListBoxesAndCombos.h"
-#include "controls/FileFolderOpenDlgU.h"
-#include "controls/My_StyledTMSComponents.h"
-#include "external/Colour_utils.h"
-#include "external/Tms_utils.h"
-#include "external/Tool_image_basics.h"
 #include "ui_ToolForm.h"
+#include <QZ8StyledListboxPack/controls/ColourListBoxesAndCombos.h>
+#include <QZ8StyledListboxPack/controls/FileFolderOpenDlgU.h>
+#include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>
+#include <QZ8StyledListboxPack/external/Colour_utils.h>
+#include <QZ8StyledListboxPack/external/Tms_utils.h>
+#include <QZ8StyledListboxPack/external/Tool_image_basics.h>
 
 #include <QApplication>
 #include <cstdio>

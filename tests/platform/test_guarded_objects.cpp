@@ -6,10 +6,12 @@
 #include "controls/ColourListBoxesAndCombos.h"
 #include "external/ElPack.h"
 #include "external/Tool_image_basics.h"
+#include "external/Tool_image_basics_p.h"
 #include "form/baseTMSStyleable_F.h"
 #include "graphics/graphics_utilities.h"
 #include "platform/Forms.h"
 #include "platform/ListBox.h"
+#include "platform/RowSelection_p.h"
 #include "platform/StdCtrls.h"
 
 #include <QMetaProperty>

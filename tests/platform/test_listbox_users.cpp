@@ -6,7 +6,7 @@
 #include "external/Colour_utils.h"
 #include "external/General_runtime.h"
 #include "platform/ListBox.h"
-#include "platform/ListBoxAccessible.h"
+#include "platform/ListBoxAccessible_p.h"
 
 #include <QAccessible>
 #include <QApplication>

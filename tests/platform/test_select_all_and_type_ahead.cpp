@@ -3,7 +3,7 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "external/General_runtime.h"
 #include "platform/ListBox.h"
-#include "platform/ListBoxAccessible.h"
+#include "platform/ListBoxAccessible_p.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,6 +3,7 @@
 // standard locations.
 #include "external/MemIniFile.h"
 #include "platform/Application.h"
+#include "platform/Drives_p.h"
 #include "platform/Types.h"
 #include "settings/Drive_Utils.h"
 #include "settings/user_and_system_utils.h"

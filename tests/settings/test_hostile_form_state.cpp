@@ -6,6 +6,7 @@
 #include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
 #include "platform/Application.h"
+#include "platform/Drives_p.h"
 #include "platform/ImageControls.h"
 #include "platform/ListBox.h"
 #include "settings/Drive_Utils.h"

@@ -7,6 +7,7 @@
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
 #include "platform/Application.h"
+#include "platform/Drives_p.h"
 #include "platform/Forms.h"
 #include "platform/ListBox.h"
 #include "settings/Drive_Utils.h"

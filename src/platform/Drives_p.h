@@ -12,11 +12,11 @@
 namespace qz8 {
 
 // Where the drive facts come from (Linux): "/sys" and "/proc/self/mounts".
-extern QZ8_EXPORT QString DriveUtilsSysRoot;
-extern QZ8_EXPORT QString DriveUtilsMountTable;
+extern QZ8_AUTOTEST_EXPORT QString DriveUtilsSysRoot;
+extern QZ8_AUTOTEST_EXPORT QString DriveUtilsMountTable;
 
 // One line of the mount table, unescaped.
-struct QZ8_EXPORT TMountEntry {
+struct QZ8_AUTOTEST_EXPORT TMountEntry {
     QString device;
     QString point;
     QString type;
@@ -24,16 +24,16 @@ struct QZ8_EXPORT TMountEntry {
 
 // The mount table in its order (empty when it cannot be read; a hostile one
 // is cut at 4 MiB).
-QZ8_EXPORT std::vector<TMountEntry> ReadMountTable();
+QZ8_AUTOTEST_EXPORT std::vector<TMountEntry> ReadMountTable();
 // True for a network file system type (never a USB drive).
-QZ8_EXPORT bool IsNetworkFileSystem(const QString& type);
+QZ8_AUTOTEST_EXPORT bool IsNetworkFileSystem(const QString& type);
 // True when the sysfs device path of a block device passes a USB bus.
-QZ8_EXPORT bool BlockDeviceOnUsb(const QString& device);
+QZ8_AUTOTEST_EXPORT bool BlockDeviceOnUsb(const QString& device);
 
 // Windows: the letters of the logical drives, lower case; empty elsewhere.
-QZ8_EXPORT QStringList LogicalDriveLetters();
+QZ8_AUTOTEST_EXPORT QStringList LogicalDriveLetters();
 // Windows: the STORAGE_BUS_TYPE of a drive letter from the storage property
 // query, 0 when it cannot be asked; 0 elsewhere.
-QZ8_EXPORT std::uint8_t QueryStorageBusType(QChar letter);
+QZ8_AUTOTEST_EXPORT std::uint8_t QueryStorageBusType(QChar letter);
 
 } // namespace qz8

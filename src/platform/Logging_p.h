@@ -6,5 +6,5 @@
 #include <QLoggingCategory>
 
 namespace qz8 {
-QZ8_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcQz8)
+QZ8_AUTOTEST_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcQz8)
 } // namespace qz8

@@ -13,6 +13,6 @@ namespace qz8 {
 
 // Ascending, disjoint runs (first character, count) of the 16-bit
 // characters in the font's character map; none when the font is unknown.
-QZ8_EXPORT std::vector<std::pair<char16_t, int>> FontCharacterRuns16(const QFont& font);
+QZ8_AUTOTEST_EXPORT std::vector<std::pair<char16_t, int>> FontCharacterRuns16(const QFont& font);
 
 } // namespace qz8

@@ -17,14 +17,14 @@ namespace qz8 {
 
 class TCustomListBox;
 
-QZ8_EXPORT QAccessibleInterface* ListBoxAccessibleFactory(const QString& className, QObject* object);
+QZ8_AUTOTEST_EXPORT QAccessibleInterface* ListBoxAccessibleFactory(const QString& className, QObject* object);
 // Announces the list's current row as focused and its selection as changed.
-QZ8_EXPORT void AnnounceListBoxRow(TCustomListBox* list);
+QZ8_AUTOTEST_EXPORT void AnnounceListBoxRow(TCustomListBox* list);
 // Announces that the selection changed as a whole (select all): one event,
 // whatever the number of rows.
-QZ8_EXPORT void AnnounceListBoxSelection(TCustomListBox* list);
+QZ8_AUTOTEST_EXPORT void AnnounceListBoxSelection(TCustomListBox* list);
 // Where the announcements go: QAccessible::updateAccessibility unless
 // replaced (a test listens here; the offscreen platform has no bridge).
-QZ8_EXPORT extern std::function<void(QAccessibleEvent*)> AccessibilityUpdate;
+QZ8_AUTOTEST_EXPORT extern std::function<void(QAccessibleEvent*)> AccessibilityUpdate;
 
 } // namespace qz8

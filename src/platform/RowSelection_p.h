@@ -9,7 +9,7 @@
 
 namespace qz8 {
 
-class QZ8_EXPORT TRowSelection {
+class QZ8_AUTOTEST_EXPORT TRowSelection {
 public:
     void Clear();
     bool Contains(int row) const;

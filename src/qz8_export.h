@@ -1,0 +1,19 @@
+#pragma once
+// The library's export macros. QZ8_EXPORT marks the public API: only what
+// carries it is visible outside the shared library, on every platform alike.
+// QZ8_AUTOTEST_EXPORT marks the hooks of private headers that the library's
+// own tests reach (as Qt's Q_AUTOTEST_EXPORT does): exported only from a
+// build made with its tests, never part of the installed API.
+#include <QtCore/qcompilerdetection.h>
+
+#if defined(QZ8StyledListboxPack_EXPORTS)
+#define QZ8_EXPORT Q_DECL_EXPORT
+#else
+#define QZ8_EXPORT Q_DECL_IMPORT
+#endif
+
+#if defined(QZ8_BUILD_AUTOTESTS)
+#define QZ8_AUTOTEST_EXPORT QZ8_EXPORT
+#else
+#define QZ8_AUTOTEST_EXPORT
+#endif

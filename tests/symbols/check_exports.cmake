@@ -1,0 +1,37 @@
+# The shared library exports its own namespace and nothing else: the public
+# API and, in a build with tests, the hooks of private headers marked
+# QZ8_AUTOTEST_EXPORT. No private header uses QZ8_EXPORT, and no d-pointer
+# class or anonymous namespace is visible.
+execute_process(COMMAND nm -D --defined-only -C ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REPLACE "\n" ";" lines "${listing}")
+set(count 0)
+set(strays)
+foreach(line IN LISTS lines)
+  if(line STREQUAL "")
+    continue()
+  endif()
+  string(REGEX REPLACE "^[0-9a-f]* *[A-Za-z] " "" name "${line}")
+  if(line MATCHES " A ") # the version node
+    continue()
+  endif()
+  math(EXPR count "${count} + 1")
+  if(NOT name MATCHES "^((typeinfo|typeinfo name|vtable|VTT|non-virtual thunk|virtual thunk) (for |to ))?qz8::"
+     OR name MATCHES "Private::|anonymous namespace")
+    list(APPEND strays "${name}")
+  endif()
+endforeach()
+if(strays)
+  list(JOIN strays "\n  " shown)
+  message(FATAL_ERROR "exported outside the library's API:\n  ${shown}")
+endif()
+file(GLOB_RECURSE private_headers ${SOURCE}/*_p.h)
+foreach(header IN LISTS private_headers)
+  file(STRINGS ${header} exports REGEX "QZ8_EXPORT")
+  if(exports)
+    message(FATAL_ERROR "${header} exports through QZ8_EXPORT (a private header's hooks take QZ8_AUTOTEST_EXPORT)")
+  endif()
+endforeach()
+message(STATUS "${count} exported symbols, all in namespace qz8")
