@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     corpus->SetText(QDir::homePath());
     form->addRow(QObject::tr("Corpus folder:"), corpus);
 
-    auto* stopList = new qz8::TMyOpenFileDialog(&window); // files
+    auto* stopList = new qz8::TMyOpenFileDialog(&window);
+    stopList->SetOnlyFolderAllowed(false); // files
     form->addRow(QObject::tr("Stop list:"), stopList);
     QObject::connect(stopList, &qz8::TMyOpenFolderDialog::folderChosen,
                      [](const QString& path) { std::printf("chosen %s\n", qPrintable(path)); });

@@ -26,7 +26,8 @@ int main(int argc, char** argv)
     };
     counts->SetCount(10'000'000);
     layout->addWidget(counts);
-    QObject::connect(counts, &qz8::TCustomListBox::itemIndexChanged, [](int row) { std::printf("current row %d\n", row); });
+    QObject::connect(counts, &qz8::TCustomListBox::itemIndexChanged,
+                     [](int row) { std::printf("current row %d\n", row); });
 
     window.resize(480, 320);
     window.show();

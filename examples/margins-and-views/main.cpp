@@ -39,10 +39,9 @@ int main(int argc, char** argv)
 
     window.show();
     if (app.arguments().contains("--smoke")) {
-        const QString text = tree->AllStringsOfTreeview(
-            tree, [](QObject*, qz8::TAdvTreeViewVirtualNode n, int column, qz8::TAdvTreeViewNodeTextMode, QString& t) {
-                t = n->text(column);
-            });
+        const QString text =
+            tree->AllStringsOfTreeview(tree, [](QObject*, qz8::TAdvTreeViewVirtualNode n, int column,
+                                                qz8::TAdvTreeViewNodeTextMode, QString& t) { t = n->text(column); });
         std::printf("%s", qPrintable(text));
         const qz8::TRect m = margins->MarginsInPixels();
         std::printf("margins %d %d %d %d\n", m.Left, m.Top, m.Right, m.Bottom);

@@ -16,66 +16,102 @@
 
 namespace qz8 {
 
+/// What a colour row shows: its index, its hex value, its name.
 enum TShowHexOrDescription { ts_index, ts_hex, ts_description };
 /// A set of TShowHexOrDescription in one byte: bit 0 index, 1 hex, 2 name.
 using TShowHexOrDescriptionSet = std::uint8_t;
+/// The bit of one TShowHexOrDescription in a set.
 constexpr TShowHexOrDescriptionSet ShowBit(TShowHexOrDescription v) { return std::uint8_t(1u << v); }
 
 /// The shared colour-array operations: each works on the active array, the
 /// shared one while usesShared is true, else own.
+///@{
+/// The position of a colour in the active array, -1 when it is not there.
 QZ8_EXPORT int IndexOfColour(bool usesShared, const TColorArray& own, TColor colour);
+/// The colour at a position of the active array.
 QZ8_EXPORT TColor ColourAtIndex(bool usesShared, const TColorArray& own, int index);
+/// The name of the colour at a position of the active array.
 QZ8_EXPORT QString ColourNameAtIndex(bool usesShared, const TColorArray& own, int index);
+///@}
 /// Sorts the active array in place; a sort of the shared array is announced
 /// to every shared-mode control.
 QZ8_EXPORT void SortActiveColours(bool usesShared, TColorArray& own, TColorArraySortType method);
-/// A colour's name and its value as #RRGGBB ("red #FF0000").
+/// A colour's name and its value as \#RRGGBB ("red \#FF0000").
 QZ8_EXPORT QString ColourNameAndHex(const QString& name, TColor colour);
 /// Switches modes; leaving shared mode copies the shared array as it is.
 QZ8_EXPORT void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
 
+/// The colour list box: one row per colour of the suite's shared colour array (or of a private copy), with a swatch and
+/// the index, hex value or name; its selected colour is kept in form state files.
 class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
                                          public ITMSStyle,
                                          public ISizeRelevant,
                                          public IFormStateValue {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant qz8::IFormStateValue)
+    /// What the rows show: TShowHexOrDescriptionSet bits (see ShowText()).
     Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
+    /// The colour chosen when a given colour is not in the array (see DefaultColour()).
     Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
+    /// The colour of the current row (see GetASelected()).
     Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged)
+    /// Whether the rows are the shared array or a private copy (see UsesSharedArray()).
     Q_PROPERTY(bool UsesSharedArray READ UsesSharedArray WRITE SetUseSharedArray)
 public:
+    /// A colour list box over the shared array; a parent takes ownership.
     explicit TColourSharingListbox(QWidget* parent = nullptr);
     ~TColourSharingListbox() override;
 
+    ///@{
+    /// What the rows show: TShowHexOrDescriptionSet bits (ShowBit).
     TShowHexOrDescriptionSet ShowText() const { return fShowText; }
     void SetShowText(int Value);
+    ///@}
+    ///@{
+    /// The colour chosen by SetASelected when the colour asked for is not in the array (clNone: none).
     TColor DefaultColour() const { return fDefaultColour; }
     void SetDefaultColour(TColor Value) { fDefaultColour = Value; }
+    ///@}
+    ///@{
+    /// The colour of the current row; setting it makes that colour's row current.
     TColor GetASelected() const { return GetAColour(ItemIndex()); }
     void SetASelected(TColor Value);
+    ///@}
+    ///@{
+    /// Whether the rows are the shared array (true) or a private copy, which leaving shared mode takes as the shared
+    /// array is.
     bool UsesSharedArray() const { return fUsesSharedArray; }
     void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
+    ///@}
+    /// The array the rows show: the shared one or the private copy.
     const TColorArray& ActiveArray() const;
 
+    /// The name of the current row's colour.
     QString SelectedColourName() const;
     /// A form state file keeps the selected colour (key "colour").
     QString FormStateKey() const override { return QStringLiteral("colour"); }
+    ///@{
+    /// The selected colour as text, and taking it back from a form state file.
     QString FormStateText() const override;
     bool TakeFormStateText(const QString& text) override;
+    ///@}
     /// True when the shared array is not in the web-colour table's order
     /// (its first entry differs from the table's first), whatever the mode.
     bool Sorted() const;
+    /// Sorts the active array (a sort of the shared array reorders every shared-mode control).
     void SortTheColours(TColorArraySortType method);
     /// Row height from the font scale; nothing when scale and density are
     /// as at the last call.
     void CorrectForScreenResolucao(float aFontScale);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
+    /// Takes the global style's colours (the argument is not used).
     void SetComponentStyle(TTMSStyle AStyle) override;
     /// A colour row for type-ahead and assistive technology: the colour's
     /// name and its hex value.
     QString RowText(int Index) const override;
+    /// Paints a colour row: its swatch and the texts ShowText asks for.
     void MyDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
+    /// The colour at a row.
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
 
 Q_SIGNALS:
@@ -101,6 +137,7 @@ private:
     float currentFontScale = 0.0f;
 };
 
+/// Where a combo's caption label stands beside it.
 enum TLabelPosition : std::uint8_t {
     lpLeftTop,
     lpLeftCenter,
@@ -114,59 +151,104 @@ enum TLabelPosition : std::uint8_t {
     lpBottomCenter
 };
 
+/// The colour combo: the shared colour array (or a private copy) as a drop-down list with a swatch and the name, and an
+/// optional caption label; its selected colour is kept in form state files.
 class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant, public IFormStateValue {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant qz8::IFormStateValue)
+    /// Whether the label stays enabled while the combo is disabled (see LabelAlwaysEnabled()).
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE SetLabelAlwaysEnabled)
+    /// The label's text (see GetLabelCaption()).
     Q_PROPERTY(QString LabelCaption READ GetLabelCaption WRITE SetLabelCaption)
+    /// Where the label stands, a TLabelPosition value (see LabelPosition()).
     Q_PROPERTY(int LabelPosition READ LabelPosition WRITE SetLabelPositionOrdinal)
+    /// The gap between label and combo in pixels (see LabelMargin()).
     Q_PROPERTY(int LabelMargin READ LabelMargin WRITE SetLabelMargin)
+    /// Whether the label shows its parent's background (see LabelTransparent()).
     Q_PROPERTY(bool LabelTransparent READ LabelTransparent WRITE SetLabelTransparent)
+    /// The label's font (see LabelFont()).
     Q_PROPERTY(QFont LabelFont READ LabelFont WRITE SetLabelFont)
+    /// The colour of the current row (see GetSelected()).
     Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged)
-    ///@{
     /// The colour box's Selected, over this combo's own rows: the same as
     /// SelectedColour, which is the one offered in Designer.
     Q_PROPERTY(int Selected READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged DESIGNABLE false)
+    /// Whether the rows are the shared array or a private copy (see UsesSharedAray()).
     Q_PROPERTY(bool UsesSharedAray READ UsesSharedAray WRITE SetUseSharedArray)
-    ///@}
 public:
+    /// A colour combo over the shared array; a parent takes ownership.
     explicit TColourSharingCombo(QWidget* parent = nullptr);
     ~TColourSharingCombo() override;
 
+    ///@{
+    /// Whether the label stays enabled while the combo is disabled.
     bool LabelAlwaysEnabled() const { return FlabelAlwaysEnabled; }
     void SetLabelAlwaysEnabled(bool Value);
+    ///@}
+    ///@{
+    /// The label's text; an empty text removes the label.
     QString GetLabelCaption() const;
     void SetLabelCaption(const QString& Value);
+    ///@}
+    ///@{
+    /// Where the label stands beside the combo.
     TLabelPosition LabelPosition() const { return FLabelPosition; }
     void SetLabelPosition(TLabelPosition Value);
+    ///@}
+    /// The same with the position's number (a form file's or Designer's value).
     void SetLabelPositionOrdinal(int Value);
+    ///@{
+    /// The gap between label and combo in pixels.
     int LabelMargin() const { return FLabelMargin; }
     void SetLabelMargin(int Value);
+    ///@}
+    ///@{
+    /// Whether the label shows its parent's background.
     bool LabelTransparent() const { return FLabelTransparent; }
     void SetLabelTransparent(bool Value);
+    ///@}
+    ///@{
+    /// The label's font.
     QFont LabelFont() const { return FLabelFont; }
     void SetLabelFont(const QFont& Value);
+    ///@}
+    /// The caption label, nullptr while there is none.
     TLabel* Label() const { return FLabel; }
 
+    ///@{
+    /// The colour of the current row; setting it makes that colour's row current.
     TColor GetSelected() const { return GetAColour(ItemIndex()); }
     void SetSelected(TColor Value);
+    ///@}
+    ///@{
+    /// Whether the rows are the shared array (true) or a private copy.
     bool UsesSharedAray() const { return fUsesSharedArray; }
     void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
+    ///@}
+    /// The colour at a row.
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
+    /// The name of the current row's colour.
     QString SelectedColourName() const { return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex()); }
     /// A form state file keeps the selected colour (key "colour").
     QString FormStateKey() const override { return QStringLiteral("colour"); }
+    ///@{
+    /// The selected colour as text, and taking it back from a form state file.
     QString FormStateText() const override;
     bool TakeFormStateText(const QString& text) override;
+    ///@}
+    /// Sorts the active array (a sort of the shared array reorders every shared-mode control).
     void SortTheColours(TColorArraySortType method);
     void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
 
+    ///@{
+    /// The alignment of the combo within its parent.
     TAlign Align() const { return fAlign; }
     void SetAlign(TAlign align) { fAlign = align; }
+    ///@}
     /// Sets the bounds, first making room for the label where the alignment
     /// asks for it.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    /// Places the label once the form is loaded.
     Q_INVOKABLE void Loaded();
 
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
@@ -175,6 +257,7 @@ public:
     static TColor SwatchBorderColour(TColor rgb, TOwnerDrawState State);
 
 Q_SIGNALS:
+    /// The colour of the current row changed.
     void selectedColourChanged(int colour);
 
 protected:

@@ -32,21 +32,36 @@ QZ8_EXPORT QString ChosenFolderOrFile(const QString& title, const QString& okLab
 /// The button's glyph: the "IMG_1" bitmap with its olive made transparent.
 QZ8_EXPORT QIcon ChooserGlyph();
 
+/// The folder and file chooser: a one-line edit with a button that opens the file dialog at the path in the edit and
+/// puts the chosen path into it. The edit completes paths as the user types (folders only in folder mode) and marks a
+/// path that does not exist, for the eye and for assistive technology.
 class QZ8_EXPORT TMyOpenFolderDialog : public TAdvEditBtn, public IInitialFolder {
     Q_OBJECT
     Q_INTERFACES(qz8::IInitialFolder)
+    /// A check box that the chooser's state goes with (see LinkedCheckbox()).
     Q_PROPERTY(qz8::TAdvOfficeCheckBox* LinkedCheckbox READ LinkedCheckbox WRITE SetLinkedCheckbox)
+    /// The path in the edit (see GetText()).
     Q_PROPERTY(QString FolderOrFile READ GetText WRITE SetText NOTIFY folderOrFileChanged)
+    /// Whether only folders can be chosen (see OnlyFolderAllowed()).
     Q_PROPERTY(bool OnlyFolderAllowed READ OnlyFolderAllowed WRITE SetOnlyFolderAllowed NOTIFY onlyFolderAllowedChanged)
+    /// Whether the path in the edit does not exist (see PathMissing()).
     Q_PROPERTY(bool PathMissing READ PathMissing NOTIFY pathMissingChanged)
 public:
+    /// A chooser in folder mode; a parent takes ownership.
     explicit TMyOpenFolderDialog(QWidget* parent = nullptr);
     ~TMyOpenFolderDialog() override;
 
+    ///@{
+    /// A check box that the chooser's state goes with, kept for the tool.
     TAdvOfficeCheckBox* LinkedCheckbox() const { return fLinkedCheckbox; }
     void SetLinkedCheckbox(TAdvOfficeCheckBox* Value) { fLinkedCheckbox = Value; }
+    ///@}
+    ///@{
+    /// The path in the edit.
     QString GetText() const { return text(); }
     void SetText(const QString& Value) { setText(Value); }
+    ///@}
+    /// Whether only folders can be chosen (true by default).
     bool OnlyFolderAllowed() const { return fOnlyFolderAllowed; }
     /// Folder mode on cuts the path of an existing file to its folder (not
     /// while the window is loading); file mode leaves the text alone.
@@ -66,15 +81,22 @@ public:
     void BtnClick() override;
     void TakeInitialFolder(const QString& folder) override { SetText(folder); }
 
+    /// The completer of paths that the edit uses.
     QCompleter* PathCompleter() const { return fCompleter; }
 
+    /// Called when the button is pressed, before the dialog opens.
     std::function<void(QObject* Sender)> OnButtonPressing;
+    /// Called after a choice was put into the edit.
     std::function<void(QObject* Sender)> OnFolderChosen;
 
 Q_SIGNALS:
+    /// The path in the edit changed.
     void folderOrFileChanged(const QString& path);
+    /// The mode changed.
     void onlyFolderAllowedChanged(bool onlyFolders);
+    /// The missing-path mark came or went.
     void pathMissingChanged(bool missing);
+    /// A path was chosen with the dialog.
     void folderChosen(const QString& path);
 
 protected:
@@ -101,6 +123,7 @@ private:
 class QZ8_EXPORT TMyOpenFileDialog : public TMyOpenFolderDialog {
     Q_OBJECT
 public:
+    /// The constructors of TMyOpenFolderDialog.
     using TMyOpenFolderDialog::TMyOpenFolderDialog;
 };
 

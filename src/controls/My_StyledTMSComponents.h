@@ -21,38 +21,74 @@
 namespace qz8 {
 
 /// Row values with a fixed meaning: nothing drawn, and "not applicable".
+///@{
 constexpr int kNoValue = -999998;
 constexpr int kNotApplicable = -999999;
+///@}
 
+/// The styled list box of the suite: rows of text in the global style's
+/// colours, numbers right-aligned as the locale writes them, an optional
+/// value column (Show_Values), and virtual rows from OnGetStringAndInt.
 class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
+    /// The fill of selected rows (see _SelectedColour()).
     Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour)
+    /// The text colour of selected rows (see _SelectedTextColour()).
     Q_PROPERTY(int _SelectedTextColour READ _SelectedTextColour WRITE Set_SelectedTextColour)
+    /// Whether values are drawn beside the texts (see Show_Values()).
     Q_PROPERTY(bool Show_Values READ Show_Values WRITE SetShowValues)
+    /// The widest row text so far (see MaxWidthOfStrings()).
     Q_PROPERTY(int MaxWidthOfStrings READ MaxWidthOfStrings WRITE SetMaxWidthOfStrings)
+    /// The fill of the other rows (see _BackgroundColour()).
     Q_PROPERTY(int _BackgroundColour READ _BackgroundColour WRITE Set_BackgroundColour)
+    /// The text colour of the other rows (see _TextColour()).
     Q_PROPERTY(int _TextColour READ _TextColour WRITE Set_TextColour)
 public:
+    /// A styled list box; a parent takes ownership.
     explicit TStyledListbox(QWidget* parent = nullptr);
 
+    /// Takes the global style's colours (the argument is not used).
     void SetComponentStyle(TTMSStyle AStyle) override;
 
-    /// The colour properties write their fields only: a new value shows at the
-    /// next repaint, and the next SetComponentStyle overwrites it.
+    // The colour properties write their fields only: a new value shows at the
+    // next repaint, and the next SetComponentStyle overwrites it.
+    ///@{
+    /// The fill of selected rows (shown at the next repaint; the next
+    /// SetComponentStyle overwrites it).
     TColor _SelectedColour() const { return fSelectionColour; }
     void Set_SelectedColour(TColor c) { fSelectionColour = c; }
+    ///@}
+    ///@{
+    /// The text colour of selected rows (shown at the next repaint; the next
+    /// SetComponentStyle overwrites it).
     TColor _SelectedTextColour() const { return fSelectionTextColour; }
     void Set_SelectedTextColour(TColor c) { fSelectionTextColour = c; }
+    ///@}
+    ///@{
+    /// The fill of the other rows (shown at the next repaint; the next
+    /// SetComponentStyle overwrites it).
     TColor _BackgroundColour() const { return fNormalBack; }
     void Set_BackgroundColour(TColor c) { fNormalBack = c; }
+    ///@}
+    ///@{
+    /// The text colour of the other rows (shown at the next repaint; the next
+    /// SetComponentStyle overwrites it).
     TColor _TextColour() const { return fTextColour; }
     void Set_TextColour(TColor c) { fTextColour = c; }
+    ///@}
+    ///@{
+    /// Whether each row's integer object is drawn right-aligned beside its text.
     bool Show_Values() const { return fShowValues; }
     void SetShowValues(bool Value);
+    ///@}
+    ///@{
+    /// The widest row text measured so far, in pixels (where values start).
     int MaxWidthOfStrings() const { return max_width_of_strings; }
     void SetMaxWidthOfStrings(int w) { max_width_of_strings = w; }
+    ///@}
 
+    /// Gives a row's text and integer value (a virtual list's rows).
     TOnGetStringAndInt OnGetStringAndInt;
 
     /// ItemHeight = (height of "gh" * 5) div 4 in the list's font.
@@ -78,7 +114,9 @@ public:
 protected:
     /// A change of language drops the remembered "n/a".
     void changeEvent(QEvent* event) override;
+    /// Draws a whole number right-aligned in the row, as the locale writes it.
     void DrawAnInteger(int value, const TRect& Rect);
+    /// Draws a decimal right-aligned in the row, as the locale writes it.
     void DrawAFloat(double value, const TRect& Rect);
 
 private:
@@ -100,6 +138,7 @@ private:
 class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
     Q_OBJECT
 public:
+    /// A fixed styled list box; a parent takes ownership.
     explicit TStyledListboxOwnerDrawnFixed(QWidget* parent = nullptr);
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
     /// Height = "Yg" height * 1.2, rounded half to even; the same for all rows.
@@ -113,6 +152,7 @@ protected:
 class QZ8_EXPORT TTransparentContainingGroup : public QWidget {
     Q_OBJECT
 public:
+    /// A group; a parent takes ownership.
     explicit TTransparentContainingGroup(QWidget* parent = nullptr);
 };
 
@@ -120,6 +160,7 @@ public:
 class QZ8_EXPORT TContainBox : public QWidget {
     Q_OBJECT
 public:
+    /// A box; a parent takes ownership.
     explicit TContainBox(QWidget* parent = nullptr);
 };
 
@@ -127,7 +168,7 @@ public:
 
 /// The four handles; 4 (one past t_bottom) is "no handle".
 enum TWhere : std::uint8_t { t_left, t_top, t_right, t_bottom };
-constexpr int kNoHandle = 4;
+constexpr int kNoHandle = 4; ///< The GrabbedMidpoint of no handle.
 
 /// The printable area of a page on a page preview (its ParentControl, which
 /// stands for the sheet): a notepad face with four handles at the midpoints
@@ -138,19 +179,30 @@ constexpr int kNoHandle = 4;
 class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
+    /// The colour of the handles (see HandleColour()).
     Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour)
+    /// Whether the panel is drawn in black and white (see Monochrome()).
     Q_PROPERTY(bool Monochrome READ Monochrome WRITE SetMonochrome)
+    /// The control that stands for the sheet (see ParentControl()).
     Q_PROPERTY(QWidget* ParentControl READ ParentControl WRITE SetParentControl)
 public:
     /// Screen cursor states of the gesture.
     enum TGestureCursor { crDefault, crSizeWE, crSizeNS };
 
+    /// A margin panel; a parent takes ownership (SetParentControl binds it to its sheet).
     explicit TNotepadGrabPanel(QWidget* parent = nullptr);
 
+    ///@{
+    /// The colour of the handles.
     TColor HandleColour() const { return fHandleColour; }
     void SetHandleColour(TColor colour) { fHandleColour = colour; }
+    ///@}
+    ///@{
+    /// Whether the panel is drawn in black and white (for a monochrome preview).
     bool Monochrome() const { return fMonochrome; }
     void SetMonochrome(bool Value);
+    ///@}
+    /// The control that stands for the sheet.
     QWidget* ParentControl() const { return fParentControl; }
     /// Takes the sheet's size, places the handles and binds the mouse
     /// gesture; none clears the settings.
@@ -159,7 +211,9 @@ public:
     /// The global style's background and handle colours (the argument is not
     /// used).
     void SetComponentStyle(TTMSStyle AStyle) override;
+    /// Unbinds the sheet and forgets the handles.
     void ClearSettings();
+    /// Places the four handles at the midpoints of the panel's edges again.
     void RecomputeAllMidpoints();
     /// Places the panel from margins in inches on a sheet of the size given
     /// in millimetres, shown over the parent control. A sheet or paper of no
@@ -168,22 +222,35 @@ public:
     /// Reports the panel's bounds in its parent's coordinates.
     void ShowMargins();
 
+    /// The mouse gesture on the sheet: a press on a handle starts a drag.
     void ControlMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    /// The mouse gesture on the sheet: a move drags the grabbed handle.
     void ControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    /// The mouse gesture on the sheet: a release ends the drag and reports.
     void ControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
+    ///@{
     /// The panel's mouse events; SetParentControl binds them to the gesture.
     std::function<void(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseDown;
     std::function<void(QObject*, Qt::KeyboardModifiers, int X, int Y)> OnMouseMove;
     std::function<void(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseUp;
+    ///@}
+    /// Called with the panel's bounds after every step of a drag.
     std::function<void(QObject* Sender, TRect Margs)> OnStateMargins;
 
+    /// The rectangle of a handle.
     TRect Midpoint(TWhere w) const { return midpoints[w]; }
+    /// The handle being dragged, kNoHandle for none.
     int GrabbedMidpoint() const { return grabbed_midpoint; }
+    /// True while a handle is being dragged.
     bool Altering() const { return altering; }
+    /// The cursor the gesture shows.
     TGestureCursor GestureCursor() const { return fCursor; }
+    /// The width of a handle in pixels.
     int XWidth() const { return x_width; }
+    /// The width of the sheet in pixels.
     int OuterWidth() const { return outer_width; }
+    /// The height of the sheet in pixels.
     int OuterHeight() const { return outer_height; }
     /// The handle that the arrow keys move.
     int FocusedHandle() const { return fFocusedHandle; }
@@ -191,6 +258,7 @@ public:
     TRect MarginsInPixels() const;
 
 Q_SIGNALS:
+    /// The panel's bounds after a step of a drag (as OnStateMargins).
     void stateMargins(const QRect& bounds);
 
 protected:
@@ -237,6 +305,7 @@ class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
 public:
+    /// A styled tree view; a parent takes ownership.
     explicit TMyAdvTreeView(QWidget* parent = nullptr);
     /// Takes the global style's colours (the argument is not used).
     void SetComponentStyle(TTMSStyle AStyle) override;
@@ -256,17 +325,20 @@ class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
 public:
+    /// A styled list view; a parent takes ownership.
     explicit TMyAdvListView(QWidget* parent = nullptr);
+    /// Takes the global style's colours (the argument is not used).
     void SetComponentStyle(TTMSStyle AStyle) override;
 };
 
+/// How a column's text is aligned.
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 /// One column of a tabular display, for the suite's tools.
 struct QZ8_EXPORT TColumnInfoRec {
-    TAlignment Alignment = taLeftJustify;
-    int Left = 0;
-    int Width = 0;
+    TAlignment Alignment = taLeftJustify; ///< How the column's text is aligned.
+    int Left = 0; ///< The column's left edge in pixels.
+    int Width = 0; ///< The column's width in pixels.
 };
 
 } // namespace qz8

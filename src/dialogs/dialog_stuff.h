@@ -24,9 +24,15 @@ QZ8_EXPORT void AddFiltersToCustomFileDialog(TCustomFileDialog* dialog, const QS
 /// choosers show it, file edits open their dialog there.
 QZ8_EXPORT void SetInitialDirs(QWidget* window, const QString& folder);
 
+/// The filter of a tool's lists of one type (or of the tool's own files),
+/// then text and all files.
 QZ8_EXPORT QString LimitedDefaultFilter(tool_type tool, TTarnwickList list);
+/// The filter of the tool's own files, then text and all files.
 QZ8_EXPORT QString LimitedDefaultFilter(tool_type tool);
+/// The full filter of a tool: every list type it saves, then text and all
+/// files.
 QZ8_EXPORT QString SuitableFilterForTool(tool_type tool);
+/// The filter of a tool's batch files first, then its full filter.
 QZ8_EXPORT QString SuitableBatchTopFilterForTool(tool_type tool);
 
 /// The 1-based number of the first bracket group of the filter that holds

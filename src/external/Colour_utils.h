@@ -10,11 +10,14 @@
 
 namespace qz8 {
 
+/// A named colour.
 struct QZ8_EXPORT TIdentMapEntry {
-    TColor Value = 0;
-    QString Name;
+    TColor Value = 0; ///< the colour
+    QString Name; ///< its name
+    /// Entries are equal when colour and name are.
     friend bool operator==(const TIdentMapEntry&, const TIdentMapEntry&) = default;
 };
+/// An array of named colours.
 using TColorArray = std::vector<TIdentMapEntry>;
 
 /// The platform's table of web-named colours: the CSS named colours as Qt
@@ -30,9 +33,12 @@ extern QZ8_EXPORT TColorArray MyColourArray;
 class QZ8_EXPORT TSharedColourArrayNotifier : public QObject {
     Q_OBJECT
 public:
+    /// The one notifier of the process.
     static TSharedColourArrayNotifier& Instance();
+    /// Announces a change of MyColourArray.
     void NotifyChanged() { Q_EMIT changed(); }
 Q_SIGNALS:
+    /// MyColourArray was reordered or refilled.
     void changed();
 };
 
@@ -42,6 +48,7 @@ Q_SIGNALS:
 /// array. System colours are resolved first.
 QZ8_EXPORT int NearestColourIndex(TColor colour, const TColorArray& array);
 
+/// The orders a colour array can be sorted in.
 enum TColorArraySortType { csByName, csByValue, csByHue, csByLuminance, csBySaturation };
 /// Sorts entries lo..hi (inclusive, clamped to the array) in place, stably;
 /// reverse turns the order round. Names compare without case; hue sorts the

@@ -9,15 +9,24 @@
 
 namespace qz8 {
 
+/// A combo of file masks built from a dialog filter, one entry per
+/// description and mask; a typed mask joins as the last entry.
 class QZ8_EXPORT TmyAdvFilterCombo : public QComboBox {
     Q_OBJECT
+    /// The filter the entries are built from (see Filter()).
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
+    /// The current entry, -1 for none (QComboBox::currentIndex).
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
 public:
+    /// A filter combo; a parent takes ownership.
     explicit TmyAdvFilterCombo(QWidget* parent = nullptr);
+    /// The entries, as a string list over the combo's own.
     TStrings& Items() { return fItems; }
+    ///@{
+    /// The filter ("description|masks|" pairs) that BuildList builds from.
     QString Filter() const { return fFilter; }
     void SetFilter(const QString& filter) { fFilter = filter; }
+    ///@}
     /// Rebuilds the entries from the filter: one per description and mask.
     void BuildList();
     /// The mask of an entry: the one it was built with, else the text in its

@@ -16,27 +16,37 @@ namespace qz8 {
 /// Logging is optional and global: when global_keeping_log is on, lines are
 /// appended to LogFileName (by default log.txt in the application's local
 /// data folder). A failure to write is ignored: logging never breaks a tool.
+///@{
 extern QZ8_EXPORT bool global_keeping_log;
 extern QZ8_EXPORT QString LogFileName;
+///@}
+/// log.txt in the application's local data folder.
 QZ8_EXPORT QString DefaultLogFileName();
+/// Appends a line to the log file when global_keeping_log is on.
 QZ8_EXPORT void AddToLogFile(const QString& line);
 
 /// True only when the file (or folder) exists on a ready drive; never raises.
+///@{
 QZ8_EXPORT bool DriveAndFileExist(const QString& fileName);
 QZ8_EXPORT bool DriveAndFolderExist(const QString& folderName);
+///@}
 
 /// An INI-safe encoding of any text: each 16-bit code as four hex digits.
 /// FromNumStr(ToNumStr(s)) == s for every s; a damaged encoding decodes up to
 /// its first bad group.
+///@{
 QZ8_EXPORT QString ToNumStr(const QString& text);
 QZ8_EXPORT QString FromNumStr(const QString& encoded);
+///@}
 
+/// A locale's number and date settings.
 struct QZ8_EXPORT TFormatSettings {
-    QLocale Locale;
-    QChar DecimalSeparator;
-    QChar ThousandSeparator;
+    QLocale Locale; ///< the locale
+    QChar DecimalSeparator; ///< its decimal separator
+    QChar ThousandSeparator; ///< its group separator
     QString ShortDateFormat; ///< in QDate's notation
 };
+/// The settings of a locale.
 QZ8_EXPORT TFormatSettings FormatSettingsFor(const QLocale& locale);
 /// The user's locale settings; tests and tools may replace them.
 extern QZ8_EXPORT TFormatSettings UserDefaultFormatSettings;
@@ -67,10 +77,10 @@ QZ8_EXPORT QString _QZNonApplicable();
 
 /// Page margins in inches: left, right, top, bottom.
 struct QZ8_EXPORT TPrintMarginInches {
-    float Left = 0;
-    float Right = 0;
-    float Top = 0;
-    float Bottom = 0;
+    float Left = 0; ///< the left margin
+    float Right = 0; ///< the right margin
+    float Top = 0; ///< the top margin
+    float Bottom = 0; ///< the bottom margin
 };
 /// Millimetres in an inch.
 constexpr float inch_to_mm = 25.4f;
@@ -81,9 +91,10 @@ QZ8_EXPORT void AddToListWithSeparatorIfNeeded(QString& line, const QString& tex
 
 /// A row's text and value, filled by a list's OnGetStringAndInt handler.
 struct QZ8_EXPORT TStringAndIntegerRec {
-    QString S;
-    std::int32_t I = 0;
+    QString S; ///< the text
+    std::int32_t I = 0; ///< the value
 };
+/// Fills a row's text and value: the list, the row, the record to fill.
 using TOnGetStringAndInt = std::function<void(QObject* Sender, int Index, TStringAndIntegerRec& Rec)>;
 
 } // namespace qz8

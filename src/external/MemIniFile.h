@@ -25,6 +25,8 @@
 
 namespace qz8 {
 
+/// The suite's in-memory ini file: sections of keys and values, read from a bound file at the first access and written
+/// back whole (atomically) by UpdateFile. Section and key names compare without case.
 class QZ8_EXPORT TMyMemIniFile {
 public:
     /// Bound to fileName; holds its content when the file exists and can be
@@ -32,6 +34,7 @@ public:
     /// the first access, so one that is cleared first is never parsed.
     explicit TMyMemIniFile(const QString& fileName);
 
+    /// The bound file.
     QString FileName() const { return fFileName; }
     /// Reads the bound file now, if it has not been read. A missing file (or
     /// a folder) is empty content; a file that is not a regular file (a FIFO, a device, a
@@ -43,6 +46,7 @@ public:
     /// MiB, so four times that is still a sound file; a larger one is damaged
     /// (or something endless), and reading it whole would only exhaust memory.
     static constexpr qint64 kMaxIniFileBytes = 16 * 1024 * 1024;
+    /// Empties the content (the file is not touched until UpdateFile).
     void Clear();
     /// Writes the whole content to the bound file, atomically, through a
     /// temporary "<file>.qz8-save-XXXXXX" beside it. On failure raises
@@ -58,36 +62,53 @@ public:
     bool OwnerOnly() const { return fOwnerOnly; }
     ///@}
 
+    ///@{
+    /// The value of a key, def when the section or key is missing (or, for numbers and truth values, when the text is
+    /// not one).
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
     int ReadInteger(const QString& section, const QString& key, int def) const;
     bool ReadBool(const QString& section, const QString& key, bool def) const;
     double ReadFloat(const QString& section, const QString& key, double def) const;
+    ///@}
+    ///@{
+    /// Sets the value of a key, adding the section and key when they are new.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
     void WriteFloat(const QString& section, const QString& key, double value);
+    ///@}
 
     /// Replaces the list's contents with the stored list; a section without
     /// a stored list leaves the list unchanged.
     void ReadMultiString(const QString& section, TStrings& list) const;
+    /// Stores the list as the section's contents (at most bound entries when bound is positive).
     void WriteMultiString(const QString& section, const TStrings& list, int bound = 0);
 
+    /// True when the section exists.
     bool SectionExists(const QString& section) const;
+    /// True when the key exists in the section.
     bool ValueExists(const QString& section, const QString& key) const;
+    /// The names of the sections, in file order.
     QStringList ReadSections() const;
+    /// The keys of a section, in file order.
     QStringList ReadSection(const QString& section) const;
+    /// Removes a section with its keys.
     void EraseSection(const QString& section);
+    /// Removes a key.
     void DeleteKey(const QString& section, const QString& key);
 
+    ///@{
     /// The content as file text, and parsing of file text.
     QString ToText() const;
     void SetText(const QString& text);
+    ///@}
 
 private:
 public:
     /// A key that hashes and compares without case, without folded copies.
     struct Name {
-        QString text;
+        QString text; ///< the name as written
+        /// Names are equal when they are equal without case.
         friend bool operator==(const Name& a, const Name& b) noexcept;
     };
 
@@ -123,6 +144,7 @@ private:
     bool fOwnerOnly = false;
 };
 
+/// The hash of a name, without case.
 QZ8_EXPORT size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;
 
 } // namespace qz8

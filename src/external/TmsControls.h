@@ -26,32 +26,41 @@ namespace qz8 {
 /// application's font) and their images to an image height.
 QZ8_EXPORT void FitFontToScale(QWidget* control, float fontScale);
 
+/// The office check box of the set: a check box whose mark and image follow the density's image height.
 class QZ8_EXPORT TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
+    /// Whether the box is checked (QCheckBox::isChecked).
     Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 public:
+    /// The constructors of QCheckBox.
     using QCheckBox::QCheckBox;
     /// The check mark and image follow the image height.
     void CorrectForScreenResImageHeight(int& imageHeight);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResImageHeight(step.ImageHeight); }
 };
 
+/// The office check box.
 class QZ8_EXPORT TAdvOfficeCheckBox : public TCustomAdvOfficeCheckBox {
     Q_OBJECT
 public:
+    /// The constructors of TCustomAdvOfficeCheckBox.
     using TCustomAdvOfficeCheckBox::TCustomAdvOfficeCheckBox;
 };
 
+/// The office radio button: a radio button that can be unchecked again.
 class QZ8_EXPORT TAdvOfficeRadioButton : public TCheckableRadioButton {
     Q_OBJECT
 public:
+    /// The constructors of TCheckableRadioButton.
     using TCheckableRadioButton::TCheckableRadioButton;
 };
 
+/// The office radio group: radio buttons in a titled group with one ItemIndex.
 class QZ8_EXPORT TAdvOfficeRadioGroup : public TCustomRadioGroup {
     Q_OBJECT
 public:
+    /// The constructors of TCustomRadioGroup.
     using TCustomRadioGroup::TCustomRadioGroup;
 };
 
@@ -59,49 +68,77 @@ public:
 /// (FloatValue, in sptFloat).
 class QZ8_EXPORT TAdvSpinEdit : public QDoubleSpinBox {
     Q_OBJECT
+    /// How the value is shown and stepped (see SpinType()).
     Q_PROPERTY(TAdvSpinType SpinType READ SpinType WRITE SetSpinType)
+    /// The value as a whole number (see Value()).
     Q_PROPERTY(int Value READ Value WRITE SetValue)
+    /// The value as a float (see FloatValue()).
     Q_PROPERTY(double FloatValue READ FloatValue WRITE SetFloatValue)
 public:
+    /// How a spin edit shows and steps its value.
     enum TAdvSpinType { sptNormal, sptFloat, sptHex, sptDate, sptTime };
     Q_ENUM(TAdvSpinType)
 
+    /// A spin edit of whole numbers; a parent takes ownership.
     explicit TAdvSpinEdit(QWidget* parent = nullptr);
+    ///@{
+    /// How the value is shown and stepped: whole numbers (sptNormal) or floats (sptFloat) and the rest.
     TAdvSpinType SpinType() const { return fSpinType; }
     void SetSpinType(TAdvSpinType type);
+    ///@}
+    ///@{
+    /// The value as a whole number (rounded).
     int Value() const;
     void SetValue(int value) { setValue(value); }
+    ///@}
+    ///@{
+    /// The value as a float.
     double FloatValue() const { return value(); }
     void SetFloatValue(double value) { setValue(value); }
+    ///@}
 
 private:
     TAdvSpinType fSpinType = sptNormal;
 };
 
 /// The TMS combo family whose text is the whole window text.
+/// The combo of the set whose text is the whole window text.
 class QZ8_EXPORT TAdvCustomCombo : public QComboBox {
     Q_OBJECT
+    /// The current item, -1 for none (QComboBox::currentIndex).
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
+    /// The text of the edit (see Text()).
     Q_PROPERTY(QString Text READ Text WRITE SetText)
 public:
+    /// A combo; a parent takes ownership.
     explicit TAdvCustomCombo(QWidget* parent = nullptr);
+    /// The items, as a string list over the combo's own.
     TStrings& Items() { return fItems; }
+    ///@{
+    /// The text of the edit.
     QString Text() const { return currentText(); }
     void SetText(const QString& text) { setEditText(text); }
+    ///@}
 
 private:
     TComboBoxStrings fItems;
 };
 
 /// The TMS combo-box family; its text is read with GetTextEx.
+/// The combo box of the set: its font follows the density's font scale; its text is read with GetTextEx.
 class QZ8_EXPORT TAdvCustomComboBox : public QComboBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
+    /// The current item, -1 for none (QComboBox::currentIndex).
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
 public:
+    /// A combo box; a parent takes ownership.
     explicit TAdvCustomComboBox(QWidget* parent = nullptr);
+    /// Density correction: fits the font to the font scale (1.0: the application's font).
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
+    /// The items, as a string list over the combo's own.
     TStrings& Items() { return fItems; }
+    /// The shown text.
     QString GetTextEx() const { return currentText(); }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
@@ -110,9 +147,11 @@ private:
     TComboBoxStrings fItems;
 };
 
+/// The edit with a button of the set (see TCustomEditBtn).
 class QZ8_EXPORT TAdvEditBtn : public TCustomEditBtn {
     Q_OBJECT
 public:
+    /// The constructors of TCustomEditBtn.
     using TCustomEditBtn::TCustomEditBtn;
 };
 
@@ -122,12 +161,16 @@ public:
 /// announces it through OnNotify (with itself as sender).
 class QZ8_EXPORT TAdvFormStyler : public QObject {
     Q_OBJECT
+    /// The style applied last (see Style()).
     Q_PROPERTY(int Style READ Style)
 public:
+    /// A styler for the window owner; the owner takes ownership.
     explicit TAdvFormStyler(QObject* owner);
+    /// The style applied last (tsClassicLight before any).
     TTMSStyle Style() const { return fStyle; }
     /// A value outside the enumeration is ignored.
     void SetStyle(TTMSStyle style);
+    /// Called after a change of style, with the styler as sender.
     std::function<void(QObject* Sender)> OnNotify;
 
 private:
@@ -138,11 +181,16 @@ private:
 /// A page of a pager; its image is the pager's image of ImageIndex.
 class QZ8_EXPORT TAdvOfficePage : public QWidget {
     Q_OBJECT
+    /// The image of the page in its pager's list (see ImageIndex()).
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
+    /// The constructors of QWidget.
     using QWidget::QWidget;
+    ///@{
+    /// The image of the page in its pager's list, -1 for none.
     int ImageIndex() const { return fImageIndex; }
     void SetImageIndex(int index);
+    ///@}
 
 private:
     int fImageIndex = -1;
@@ -154,30 +202,55 @@ private:
 class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
+    /// The list the tabs' images come from (see Images()).
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    /// The current page (see ActivePage()).
     Q_PROPERTY(int ActivePage READ ActivePage WRITE SetActivePage)
+    /// Design-time property of the set: whether tabs are drawn anti-aliased.
     Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias)
+    /// Whether tabs have a close button (QTabWidget::tabsClosable).
     Q_PROPERTY(bool CloseOnTab READ tabsClosable WRITE setTabsClosable)
+    /// Design-time property of the set: the number of tabs that do not scroll.
     Q_PROPERTY(int FixedTabs MEMBER fFixedTabs)
+    /// Design-time property of the set: whether a closed page is deleted.
     Q_PROPERTY(bool FreeOnClose MEMBER fFreeOnClose)
+    /// Design-time property of the set: whether the hovered tab glows.
     Q_PROPERTY(bool Glow MEMBER fGlow)
+    /// Design-time property of the set: whether tabs wrap onto several rows.
     Q_PROPERTY(bool MultiLine MEMBER fMultiLine)
+    /// Design-time property of the set: the margin around the pages, in pixels.
     Q_PROPERTY(int PageMargin MEMBER fPageMargin)
+    /// Design-time property of the set: whether tabs on the left and right are rotated.
     Q_PROPERTY(bool RotateTabLeftRight MEMBER fRotateTabLeftRight)
+    /// Design-time property of the set: whether tabs that are not current show a close button.
     Q_PROPERTY(bool ShowCloseOnNonSelectedTabs MEMBER fShowCloseOnNonSelectedTabs)
+    /// Design-time property of the set: whether tabs that are not current are shown.
     Q_PROPERTY(bool ShowNonSelectedTabs MEMBER fShowNonSelectedTabs)
+    /// Design-time property of the set: whether a tab shows its hint.
     Q_PROPERTY(bool ShowTabHint MEMBER fShowTabHint)
+    /// Design-time property of the set: whether shortcut hints are shown.
     Q_PROPERTY(bool ShowShortCutHints MEMBER fShowShortCutHints)
+    /// Whether the user can drag tabs to reorder them (QTabWidget::isMovable).
     Q_PROPERTY(bool TabReorder READ isMovable WRITE setMovable)
+    /// Design-time property of the set: the colour of the reorder marker (TColor).
     Q_PROPERTY(int TabReorderIndicatorColor MEMBER fTabReorderIndicatorColor)
+    /// Design-time property of the set: whether the pager shows its parent's background.
     Q_PROPERTY(bool Transparent MEMBER fTransparent)
+    /// The version of the pager (see Version()).
     Q_PROPERTY(QString Version READ Version)
 public:
+    /// A pager; a parent takes ownership.
     explicit TAdvOfficePager(QWidget* parent = nullptr);
+    ///@{
+    /// The list the tabs' images come from; each page's ImageIndex picks its image.
     TImageList* Images() const { return fImages.List(); }
     void SetImages(TImageList* images);
+    ///@}
+    /// Gives every tab its page's image again.
     void RefreshIcons();
+    /// Density correction: fits the font to the font scale (1.0: the application's font).
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
+    /// The version of the set's pager this pager stands for ("1.0.0.0").
     QString Version() const { return QStringLiteral("1.0.0.0"); }
     ///@{
     /// The current page. A page asked for before it exists (a form file sets
@@ -189,6 +262,7 @@ public:
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 
 protected:
+    /// Makes a page asked for by ActivePage current when it arrives.
     void tabInserted(int index) override;
 
 private:
@@ -209,11 +283,14 @@ private:
     bool fTransparent = false;
 };
 
+/// The tab set of the set: tabs without pages; its font follows the font scale.
 class QZ8_EXPORT TAdvOfficeTabSet : public QTabBar, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
+    /// The constructors of QTabBar.
     using QTabBar::QTabBar;
+    /// Density correction: fits the font to the font scale (1.0: the application's font).
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
@@ -223,8 +300,11 @@ class QZ8_EXPORT TCustomAdvMenuStyler : public QObject, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
+    /// The constructors of QObject.
     using QObject::QObject;
+    /// Density correction: keeps the font scale for the menus.
     void CorrectForScreenResolucao(float& fontScale) { fFontScale = fontScale; }
+    /// The font scale of the menus (1.0: the application's font).
     float FontScale() const { return fFontScale; }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
@@ -233,11 +313,14 @@ private:
     float fFontScale = 1.0f;
 };
 
+/// The progress bar of the set; its font follows the font scale.
 class QZ8_EXPORT TAdvProgressBar : public QProgressBar, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
+    /// The constructors of QProgressBar.
     using QProgressBar::QProgressBar;
+    /// Density correction: fits the font to the font scale (1.0: the application's font).
     void CorrectForScreenResolucao(float& fontScale) { FitFontToScale(this, fontScale); }
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
 };
@@ -245,26 +328,41 @@ public:
 /// A status-bar panel: text with an image of the status bar's list.
 class QZ8_EXPORT TStatusPanel : public QToolButton {
     Q_OBJECT
+    /// The image of the panel in its status bar's list (see ImageIndex()).
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
+    /// A panel; a parent takes ownership.
     explicit TStatusPanel(QWidget* parent = nullptr);
+    ///@{
+    /// The image of the panel in its status bar's list, -1 for none.
     int ImageIndex() const { return fImageIndex; }
     void SetImageIndex(int index);
+    ///@}
+    /// Shows the image of ImageIndex again (after a change of list).
     void RefreshIcon();
 
 private:
     int fImageIndex = -1;
 };
 
+/// The status bar of the set: panels with images of its list.
 class QZ8_EXPORT TAdvOfficeStatusBar : public QStatusBar {
     Q_OBJECT
+    /// The list the panels' images come from (see Images()).
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
 public:
+    /// A status bar; a parent takes ownership.
     explicit TAdvOfficeStatusBar(QWidget* parent = nullptr);
+    ///@{
+    /// The list the panels' images come from.
     TImageList* Images() const { return fImages.List(); }
     void SetImages(TImageList* images);
+    ///@}
+    /// Appends a panel with the text; the status bar owns it.
     TStatusPanel* AddPanel(const QString& text);
+    /// The number of panels.
     int PanelCount() const { return static_cast<int>(fPanels.size()); }
+    /// The panel at index, nullptr outside the panels.
     TStatusPanel* Panel(int index) const;
 
 private:
@@ -276,16 +374,21 @@ private:
 class QZ8_EXPORT TAdvCustomGlowButton : public TImageButton<QToolButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
+    /// The list the button's image comes from (see TImageButton::Images()).
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    /// The button's image in the list (see TImageButton::ImageIndex()).
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
+    /// A button; a parent takes ownership.
     explicit TAdvCustomGlowButton(QWidget* parent = nullptr);
 };
 
+/// The glow button of the set; with an image it follows the density's image size.
 class QZ8_EXPORT TAdvGlowButton : public TAdvCustomGlowButton, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
 public:
+    /// The constructors of TAdvCustomGlowButton.
     using TAdvCustomGlowButton::TAdvCustomGlowButton;
     /// A button that shows an image takes the current main list.
     void ResizeForImageHeight(TDensityStep& step) override;
@@ -295,22 +398,32 @@ public:
 class QZ8_EXPORT TAdvToolButton : public TImageButton<QToolButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
+    /// The list the button's image comes from (see ImageList()).
     Q_PROPERTY(qz8::TImageList* ImageList READ ImageList WRITE SetImageList)
+    /// The button's image in the list (see TImageButton::ImageIndex()).
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
+    /// The constructors of TImageButton<QToolButton>.
     using TImageButton<QToolButton>::TImageButton;
+    ///@{
+    /// The list the button's image comes from (Images under the set's name).
     TImageList* ImageList() const { return Images(); }
     void SetImageList(TImageList* images) { SetImages(images); }
+    ///@}
 };
 
 /// Keeps the list it was given when the window's image size changes.
 class QZ8_EXPORT TAdvSmoothButton : public TImageButton<QPushButton> {
     Q_OBJECT
     Q_INTERFACES(qz8::IImageShower)
+    /// The list the button's image comes from (see TImageButton::Images()).
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    /// The button's image in the list (see TImageButton::ImageIndex()).
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
 public:
+    /// The constructors of TImageButton<QPushButton>.
     using TImageButton<QPushButton>::TImageButton;
+    /// False: the button keeps its list when the image size changes.
     bool FollowsImageDimension() const override { return false; }
 };
 

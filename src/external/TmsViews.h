@@ -20,13 +20,19 @@ namespace qz8 {
 class QZ8_EXPORT TStyledHeaderView : public QHeaderView {
     Q_OBJECT
 public:
+    /// A header; a parent takes ownership.
     explicit TStyledHeaderView(QWidget* parent = nullptr);
+    /// Sets the gradient's top and bottom colours and the text colour, and repaints.
     void SetFill(TColor top, TColor bottom, TColor text);
+    /// The gradient's top colour.
     TColor FillTop() const { return fTop; }
+    /// The gradient's bottom colour.
     TColor FillBottom() const { return fBottom; }
+    /// The sections' text colour.
     TColor TextColor() const { return fText; }
 
 protected:
+    /// Paints a section as a gradient with its text.
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
@@ -39,9 +45,13 @@ private:
 class QZ8_EXPORT TRowHeightDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
+    /// The constructors of QStyledItemDelegate.
     using QStyledItemDelegate::QStyledItemDelegate;
+    ///@{
+    /// The height of every row in pixels (0: the style's).
     int RowHeight() const { return fHeight; }
     void SetRowHeight(int height) { fHeight = height; }
+    ///@}
     ///@{
     /// Reimplemented from the Qt base class for this control's behaviour.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -53,21 +63,24 @@ private:
 
 /// The appearance groups of the tree view.
 struct QZ8_EXPORT TAdvTreeViewGradient {
-    TColor Color = clBtnFace;
-    TColor ColorTo = clBtnFace;
+    TColor Color = clBtnFace; ///< The top colour.
+    TColor ColorTo = clBtnFace; ///< The bottom colour.
 };
+/// A fill: a plain colour and a gradient.
 struct QZ8_EXPORT TAdvTreeViewFill {
-    TColor Color = clBtnFace;
-    TAdvTreeViewGradient Gradient;
+    TColor Color = clBtnFace; ///< The plain colour.
+    TAdvTreeViewGradient Gradient; ///< The gradient.
 };
+/// The look of the column headers.
 struct QZ8_EXPORT TAdvTreeViewColumnsAppearance {
-    TAdvTreeViewFill TopFill;
-    TColor TopFontColor = clWindowText;
+    TAdvTreeViewFill TopFill; ///< The headers' fill.
+    TColor TopFontColor = clWindowText; ///< The headers' text colour.
 };
+/// The look of the nodes.
 struct QZ8_EXPORT TAdvTreeViewNodesAppearance {
-    TColor FontColor = clWindowText;
-    TColor SelectedFontColor = clHighlightText;
-    TAdvTreeViewFill SelectedFill{clHighlight, {clHighlight, clHighlight}};
+    TColor FontColor = clWindowText; ///< The text colour.
+    TColor SelectedFontColor = clHighlightText; ///< The text colour of selected nodes.
+    TAdvTreeViewFill SelectedFill{clHighlight, {clHighlight, clHighlight}}; ///< The fill of selected nodes.
     TColor StrokeColor = clBtnShadow; ///< the pen of the node lines
 };
 
@@ -77,40 +90,63 @@ enum TAdvTreeViewNodeTextMode : std::uint8_t { tntmDrawing, tntmEditing };
 /// A node of the tree: an item of the view. A node is a numbered node when
 /// its unnumbered attribute (SetNodeUnnumbered) is zero.
 using TAdvTreeViewVirtualNode = QTreeWidgetItem*;
+/// Supplies the text of a node's column: the view, the node, the column, what the text is for, and the text to fill in.
 using TAdvTreeViewGetNodeTextEvent = std::function<void(QObject* Sender, TAdvTreeViewVirtualNode ANode, int AColumn,
                                                         TAdvTreeViewNodeTextMode AMode, QString& AText)>;
 
+/// The tree view of the set: nodes in columns, colours and appearance groups of its own, and its nodes walked in tree
+/// order.
 class QZ8_EXPORT TAdvTreeView : public QTreeWidget {
     Q_OBJECT
+    /// The colour of the frame (see BorderColor()).
     Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
+    /// The background colour (see Color()).
     Q_PROPERTY(int Color READ Color WRITE SetColor)
 public:
+    /// A tree view; a parent takes ownership.
     explicit TAdvTreeView(QWidget* parent = nullptr);
 
+    ///@{
+    /// The colour of the frame.
     TColor BorderColor() const { return fBorderColor; }
     void SetBorderColor(TColor c);
+    ///@}
+    ///@{
+    /// The background colour.
     TColor Color() const { return fColor; }
     void SetColor(TColor c);
+    ///@}
     ///@{
     /// The view's own pen (its frame lines).
     TColor StrokeColor() const { return fStrokeColor; }
     void SetStrokeColor(TColor c) { fStrokeColor = c; }
     ///@}
+    ///@{
+    /// The look of the column headers (ApplyAppearance shows a change).
     TAdvTreeViewColumnsAppearance& ColumnsAppearance() { return fColumns; }
     const TAdvTreeViewColumnsAppearance& ColumnsAppearance() const { return fColumns; }
+    ///@}
+    ///@{
+    /// The look of the nodes (ApplyAppearance shows a change).
     TAdvTreeViewNodesAppearance& NodesAppearance() { return fNodes; }
     const TAdvTreeViewNodesAppearance& NodesAppearance() const { return fNodes; }
+    ///@}
     /// Shows the appearance properties as set.
     void ApplyAppearance();
 
     /// The column headers' texts, in order.
     QStringList Columns() const;
+    /// The number of columns.
     int ColumnCount() const { return columnCount(); }
     /// Every node, parents before their children, in tree order.
     TAdvTreeViewVirtualNode GetFirstRootVirtualNode() const;
+    /// The node after node in tree order, nullptr after the last.
     TAdvTreeViewVirtualNode GetNextVirtualNode(TAdvTreeViewVirtualNode node) const;
+    /// Sets a node's unnumbered attribute: zero makes it a numbered node.
     static void SetNodeUnnumbered(TAdvTreeViewVirtualNode node, int attribute);
+    /// A node's unnumbered attribute (zero for a numbered node).
     static int NodeUnnumbered(TAdvTreeViewVirtualNode node);
+    /// True when the node's unnumbered attribute is zero.
     static bool IsNumberedNode(TAdvTreeViewVirtualNode node) { return NodeUnnumbered(node) == 0; }
 
     /// Supplies node texts to those who ask (an export); the default gives
@@ -130,40 +166,74 @@ private:
 class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
+    /// The height of every row (see ItemHeight()).
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    /// Whether rows are drawn by the view (see OwnerDraw()).
     Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE SetOwnerDraw)
+    /// Whether the header is drawn by the view (see HeaderOwnerDraw()).
     Q_PROPERTY(bool HeaderOwnerDraw READ HeaderOwnerDraw WRITE SetHeaderOwnerDraw)
+    /// The header's colour (see HeaderColor()).
     Q_PROPERTY(int HeaderColor READ HeaderColor WRITE SetHeaderColor)
+    /// The header's text colour (see HeaderFontColor()).
     Q_PROPERTY(int HeaderFontColor READ HeaderFontColor WRITE SetHeaderFontColor)
+    /// The rows' text colour (see FontColor()).
     Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
+    /// The background colour (see Color()).
     Q_PROPERTY(int Color READ Color WRITE SetColor)
+    /// The colour of selected rows (see SelectionColor()).
     Q_PROPERTY(int SelectionColor READ SelectionColor WRITE SetSelectionColor)
+    /// The text colour of selected rows (see SelectionTextColor()).
     Q_PROPERTY(int SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor)
 public:
+    /// A list view; a parent takes ownership.
     explicit TAdvListView(QWidget* parent = nullptr);
+    ///@{
+    /// The height of every row in pixels (0: the style's); follows the density's image height.
     int ItemHeight() const { return fItemHeight; }
     void SetItemHeight(int height);
+    ///@}
     void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
 
+    ///@{
+    /// Whether the rows are drawn by the view.
     bool OwnerDraw() const { return fOwnerDraw; }
     void SetOwnerDraw(bool on) { fOwnerDraw = on; }
+    ///@}
     ///@{
     /// The header paints in HeaderColor only when it is drawn by the view.
     bool HeaderOwnerDraw() const { return fHeaderOwnerDraw; }
     void SetHeaderOwnerDraw(bool on);
     ///@}
+    ///@{
+    /// The header's colour (shown when HeaderOwnerDraw is on).
     TColor HeaderColor() const { return fHeaderColor; }
     void SetHeaderColor(TColor c);
+    ///@}
+    ///@{
+    /// The header's text colour.
     TColor HeaderFontColor() const { return fHeaderFontColor; }
     void SetHeaderFontColor(TColor c);
+    ///@}
+    ///@{
+    /// The rows' text colour.
     TColor FontColor() const { return fFontColor; }
     void SetFontColor(TColor c);
+    ///@}
+    ///@{
+    /// The background colour.
     TColor Color() const { return fColor; }
     void SetColor(TColor c);
+    ///@}
+    ///@{
+    /// The colour of selected rows.
     TColor SelectionColor() const { return fSelectionColor; }
     void SetSelectionColor(TColor c);
+    ///@}
+    ///@{
+    /// The text colour of selected rows.
     TColor SelectionTextColor() const { return fSelectionTextColor; }
     void SetSelectionTextColor(TColor c);
+    ///@}
 
 private:
     /// Sets an appearance field and shows it.

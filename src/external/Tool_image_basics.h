@@ -14,15 +14,20 @@ namespace qz8 {
 
 class TImageList;
 
+/// The nine standard image sizes of the suite's icons, 16 to 128 pixels.
 enum TImageDimensions : std::uint8_t { id16, id20, id24, id32, id40, id48, id64, id96, id128 };
+/// The number of standard sizes.
 constexpr int ImageDimensionCount = 9;
+/// The pixel size of each standard size, in order.
 constexpr std::array<int, ImageDimensionCount> ImageDimensionSizes{16, 20, 24, 32, 40, 48, 64, 96, 128};
 
+///@{
 /// The current image height in pixels, its dimension, and the monitor font
 /// scale (1.0 without font scaling). Process-wide; the last writer wins.
 extern QZ8_EXPORT int GlobalImageHeight;
 extern QZ8_EXPORT TImageDimensions GlobalImageDimension;
 extern QZ8_EXPORT float GlobalMonitorFontScale;
+///@}
 
 /// The largest standard size that is not larger than pixels (ordinal 0 for
 /// anything smaller than 16).
@@ -36,15 +41,19 @@ extern QZ8_EXPORT const std::array<TImageList*, ImageDimensionCount>& ImageLists
 /// Creates the nine empty lists (those that exist stay), and frees them: the
 /// package's load and unload. While they are freed ImageLists holds nulls.
 QZ8_EXPORT void CreateMasterImageLists();
+/// Frees the nine lists (ImageLists then holds nulls).
 QZ8_EXPORT void FreeMasterImageLists();
+/// True while the nine lists exist.
 QZ8_EXPORT bool MasterImageListsExist();
 /// The list of GlobalImageHeight's dimension (which it stores in
 /// GlobalImageDimension).
 QZ8_EXPORT TImageList* ImageListMain();
+///@{
 /// The standard size nearest to a pixel height (bands between the sizes; a
-/// negative or larger height than 111 gives 20).
+/// negative or larger height than 111 gives 20), as a dimension or in pixels.
 QZ8_EXPORT TImageDimensions IntegerToNearestImageDimension(int pixels);
 QZ8_EXPORT int IntegerToNearestImageHeight(int pixels);
+///@}
 /// The list for GlobalImageHeight times factor; GlobalImageDimension stays.
 QZ8_EXPORT TImageList* ImageListMain_Times(float factor);
 
@@ -56,9 +65,9 @@ QZ8_EXPORT float CurrentDPIScale(int pixelsPerInch);
 /// sizes it is drawn for. Its position in the list of a size is the number
 /// of catalogue icons before it that are drawn for that size.
 struct QZ8_EXPORT TToolIcon {
-    int command;
-    QString name;
-    std::vector<int> validSizes;
+    int command; ///< the command number
+    QString name; ///< the icon's name
+    std::vector<int> validSizes; ///< the sizes it is drawn for
 };
 /// The catalogue of the project's own icon set, in list order.
 QZ8_EXPORT const std::vector<TToolIcon>& ToolIconCatalogue();

@@ -22,11 +22,13 @@ enum tool_type : std::uint8_t {
     tt_Viewer, ///< 4
     tt_Aligner, ///< 5
     tt_Splitter, ///< 6
-    tt_Utilities // 7
+    tt_Utilities ///< 7
 };
+/// The number of tools.
 constexpr int ToolTypeCount = 8;
 
 /// The list types (ordinals 0 to 42), one per kind of saved list.
+///@{
 enum TTarnwickList : std::uint8_t {
     tl_WordList,
     tl_WordListIndex,
@@ -72,8 +74,11 @@ enum TTarnwickList : std::uint8_t {
     tl_Batch,
     tl_Scratch
 };
+/// The number of list types.
+///@}
 constexpr int TarnwickListCount = 43;
 
+/// A set of list types, one bit per ordinal.
 using TTarnwickListSet = std::bitset<TarnwickListCount>;
 
 /// The running tool.
@@ -81,28 +86,40 @@ extern QZ8_EXPORT tool_type current_tool_var;
 
 /// Names and extensions. An ordinal outside the enumeration gives an empty
 /// text (and the controller for the owner of a list type).
+/// The tool's name ("WordLister").
 QZ8_EXPORT QString Tool_Name(tool_type tool);
+/// The extension of the tool's own files, with its dot.
 QZ8_EXPORT QString DefaultExtFromToolType(tool_type tool);
+/// The extension of a list type's files, with its dot.
 QZ8_EXPORT QString DefaultExtFromListType(TTarnwickList list);
+/// The tool that owns a list type.
 QZ8_EXPORT tool_type ToolTypeFromListType(TTarnwickList list);
+/// The name of a list type.
 QZ8_EXPORT QString ListTypeAsString(TTarnwickList list);
+/// The list types that can be saved.
 QZ8_EXPORT const TTarnwickListSet& SaveableListTypes();
 /// ".txt" gives "txt"; a text without a leading dot is returned as it is.
 QZ8_EXPORT QString WithoutDotDefaultExt(const QString& ext);
 
 /// Description templates of the filters, "%1" the tool's or list's name.
+///@{
 QZ8_EXPORT QString _QZMainFiles();
 QZ8_EXPORT QString _QZXFiles();
+///@}
 /// Texts of the folder and file chooser.
+///@{
 QZ8_EXPORT QString _QZSelectFolder();
 QZ8_EXPORT QString _QZSelectFiles();
 QZ8_EXPORT QString _QZSelect();
+///@}
 
 /// A file type of a modern file dialog: display name and mask.
 struct TFileTypeRec {
-    QString DisplayName;
-    QString FileMask;
+    QString DisplayName; ///< the name the dialog shows
+    QString FileMask; ///< the masks, separated by ";"
 };
+///@{
+/// The file types of the suite's dialogs: text, all files, the suite's own kinds, batch, rich text, web text and XML.
 QZ8_EXPORT TFileTypeRec TXT_FileTypes();
 QZ8_EXPORT TFileTypeRec All_FileTypes();
 QZ8_EXPORT TFileTypeRec Mirthel_Filetypes();
@@ -111,6 +128,7 @@ QZ8_EXPORT TFileTypeRec Batch_Filetypes();
 QZ8_EXPORT TFileTypeRec RTF_Filetypes();
 QZ8_EXPORT TFileTypeRec WebText_Filetypes();
 QZ8_EXPORT TFileTypeRec XML_Filetypes();
+///@}
 
 /// How the suite's dialogs show the folder's files.
 enum TDisplayFolderOption : std::uint8_t { dfo_Default, dfo_List, dfo_Details, dfo_Thumbnails };
@@ -119,6 +137,7 @@ enum TDisplayFolderOption : std::uint8_t { dfo_Default, dfo_List, dfo_Details, d
 class IDisplayFolderOption {
 public:
     virtual ~IDisplayFolderOption() = default;
+    /// Shows the folder in the given view.
     virtual void SetDisplayFolderOption(TDisplayFolderOption option) = 0;
 };
 
@@ -133,25 +152,34 @@ namespace qz8 {
 template <class Dialog>
 class TForceViewDialog : public Dialog, public IDisplayFolderOption {
 public:
+    /// The constructors of Dialog.
     using Dialog::Dialog;
+    ///@{
+    /// The view the dialog shows its folder in.
     TDisplayFolderOption DisplayFolderOption() const { return fOption; }
+    /// Sets the view the dialog shows its folder in.
     void SetDisplayFolderOption(TDisplayFolderOption option) override { fOption = option; }
+    ///@}
 
 private:
     TDisplayFolderOption fOption = dfo_Default;
 };
 
+/// The open dialog of the suite with a folder-display option.
 class QZ8_EXPORT TForceViewOpenFileDialog : public TForceViewDialog<TOpenDialog> {
     Q_OBJECT
     Q_INTERFACES(qz8::IDisplayFolderOption)
 public:
+    /// The constructors of TForceViewDialog<TOpenDialog>.
     using TForceViewDialog<TOpenDialog>::TForceViewDialog;
 };
 
+/// The save dialog of the suite with a folder-display option.
 class QZ8_EXPORT TForceViewSaveFileDialog : public TForceViewDialog<TSaveDialog> {
     Q_OBJECT
     Q_INTERFACES(qz8::IDisplayFolderOption)
 public:
+    /// The constructors of TForceViewDialog<TSaveDialog>.
     using TForceViewDialog<TSaveDialog>::TForceViewDialog;
 };
 

@@ -21,6 +21,8 @@ namespace qz8 {
 
 class TMyMemIniFile;
 
+/// Where a window was: its normal geometry and its maximised or full-screen
+/// state.
 struct QZ8_EXPORT TWindowPlacement {
     QRect Normal; ///< the geometry when neither maximised nor full screen
     Qt::WindowStates State = Qt::WindowNoState; ///< WindowMaximized and/or WindowFullScreen only
@@ -30,15 +32,18 @@ struct QZ8_EXPORT TWindowPlacement {
     QString ToText() const;
     /// Nothing for a damaged text or an absurd geometry.
     static std::optional<TWindowPlacement> FromText(const QString& text);
+    /// Placements are equal when geometry and state are.
     friend bool operator==(const TWindowPlacement&, const TWindowPlacement&) = default;
 };
 
 /// An arrangement's key: each screen as "WxH+X+Y", sorted, joined by spaces.
 QZ8_EXPORT QString ScreenArrangementKey(const QList<QRect>& screens);
+///@{
 /// The geometries, and the available geometries (without panels), of the
 /// screens there are now.
 QZ8_EXPORT QList<QRect> ScreenGeometries();
 QZ8_EXPORT QList<QRect> AvailableScreenGeometries();
+///@}
 
 /// A saved geometry made to fit the screens there are. The screen it goes to
 /// is the one showing the largest part of it (at least 32 x 32 pixels, or all
@@ -50,7 +55,9 @@ QZ8_EXPORT QRect FitOnScreens(const QRect& saved, const QList<QRect>& available)
 
 /// The placements per arrangement key, most recent first.
 using TPlacements = std::vector<std::pair<QString, TWindowPlacement>>;
+/// The most screen arrangements a file keeps a placement for.
 constexpr int kMaxKeptArrangements = 8;
+/// The name of the placements' section: "Window geometry".
 QZ8_EXPORT QString WindowGeometrySection();
 /// The valid entries of the section, at most kMaxKeptArrangements.
 QZ8_EXPORT TPlacements ReadPlacements(const TMyMemIniFile& ini);

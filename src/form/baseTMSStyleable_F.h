@@ -50,49 +50,76 @@ namespace qz8 {
 
 class TAdvFormStyler;
 
+/// The density-changed window message.
 constexpr unsigned WM_DPICHANGED = 0x02E0;
+/// The extended window style of a window with its own task-bar entry.
 constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
 
+/// Whether EnableOrDisableButtons enables or disables.
 enum TEnableDisable { ed_enable, ed_disable };
 
 /// What a window is created with: extended style bits and Qt window flags.
 struct QZ8_EXPORT TCreateParams {
-    unsigned ExStyle = 0;
-    Qt::WindowFlags Flags;
+    unsigned ExStyle = 0; ///< extended window style bits (WS_EX_APPWINDOW)
+    Qt::WindowFlags Flags; ///< Qt's window flags
 };
 
 /// Tells every running tool "new style".
 QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
+/// The styleable base window of every tool of the suite: it reads its form state file (TheIniName) at the first show
+/// and writes it at destruction, applies the process-wide style on show and activation and when the launcher broadcasts
+/// a new one ("style switching", MudancaDeEstilo), and corrects its size-relevant components for the screen's density
+/// ("density correction", CorrigeFormScreenRes).
 class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSections {
     Q_OBJECT
     Q_INTERFACES(qz8::IFormStateSections)
 public:
+    /// A base window; a parent takes ownership. A derived window's DoCreateStuff runs once construction has finished
+    /// (FinishConstruction).
     explicit TTMSStyleableRepositoryForm(QWidget* parent = nullptr);
     ~TTMSStyleableRepositoryForm() override;
 
     /// The size-relevant components collected by AddAFormStyler.
     QList<QPointer<QObject>> ComponentsToResize;
-    QPointer<TAdvFormStyler> FormStylerPAI;
-    std::vector<QPointer<QWidget>> buttons;
+    QPointer<TAdvFormStyler> FormStylerPAI; ///< The styler that AddAFormStyler made ("PAI": the styler of the window).
+    std::vector<QPointer<QWidget>> buttons; ///< Buttons that EnableOrDisableButtons may act on, kept by the tool.
 
     /// Creates the styler (owned by Crianca) once, styles it, and collects
     /// Crianca's size-relevant components.
     void AddAFormStyler(TTMSStyleableRepositoryForm* Crianca);
+    /// The styler AddAFormStyler made, nullptr before.
     TAdvFormStyler* GetFormStyler() const;
+    /// Enables or disables every control of the list.
     static void EnableOrDisableButtons(const std::vector<QWidget*>& controls, TEnableDisable how);
     /// The centre of GetChildForm, or of this window without one.
     TPoint GetCentreofMainForm();
 
+    /// Density correction (the original suite's "correct the form for the screen resolution"): sets the global font
+    /// scale and image height from the window's screen density, and gives every collected size-relevant component its
+    /// image list, item height or font scale when they differ from 96 dpi.
     virtual void CorrigeFormScreenRes();
+    /// Runs at each activation: gives the styler and the window the process-wide style.
     virtual void DoActivateStuff(QObject* Sender);
+    /// Runs once when construction has finished (before the first show): the window's set-up; the base resets its
+    /// bookkeeping and takes its parent's font.
     virtual void DoCreateStuff(QObject* Sender);
+    /// Runs at each show: the first reads the form state file; each gives the styler the process-wide style and
+    /// corrects for the density.
     virtual void DoShowStuff(QObject* Sender);
+    /// The window whose centre GetCentreofMainForm gives (none: this window).
     virtual QWidget* GetChildForm() { return nullptr; }
+    /// A tool bar of the window's child form, for the tool to style (none by default).
     virtual QToolBar* GetChildToolbar() { return nullptr; }
+    /// Style switching (the original suite's "change of style"): after the pending events, gives the window and its
+    /// styler the process-wide style and repaints. Runs when the launcher broadcasts a new style.
     virtual void MudancaDeEstilo(QObject* Sender);
+    /// Whether the window has a task-bar entry of its own (false by default).
     virtual bool ShowOnTaskbar() { return false; }
+    /// The full path of the window's form state file; empty (the default) keeps nothing. A tool overrides it, for
+    /// example with a file in QStandardPaths::AppConfigLocation.
     virtual QString TheIniName() { return QString(); }
+    /// Adds what the window is created with: its own task-bar entry when ShowOnTaskbar.
     virtual void CreateParams(TCreateParams& Params);
 
     /// Runs once construction has finished, after DoCreateStuff (the
@@ -111,14 +138,19 @@ public:
     /// The density-changed message: WParam's low 16 bits the new density,
     /// LParam a pointer to the suggested window rectangle (a TRect).
     void WMDpiChanged(TMessage& Msg);
+    /// The window rectangle the last density change suggested.
     TRect RecommendedSize() const { return Win_recommended_size; }
 
+    /// True once the window was shown.
     bool HasShown() const { return has_shown; }
     /// True when the form state file existed but could not be read: the
     /// window then keeps its controls and does not save over the file.
     bool FormStateUnreadable() const { return fIniUnreadable; }
+    /// True once DoCreateStuff ran.
     bool DoneCreateThings() const { return done_create_things; }
+    /// True when the density differs from 96 dpi, so that components are corrected.
     bool NeedsSizeAdjust() const { return needs_size_adjust; }
+    /// The extended style the window was created with.
     unsigned CreatedExStyle() const { return fCreatedExStyle; }
 
     ///@{
@@ -138,8 +170,8 @@ protected:
     void changeEvent(QEvent* event) override;
     ///@}
 
-    TRect Win_recommended_size;
-    bool needs_size_adjust = false;
+    TRect Win_recommended_size; ///< the window rectangle the last density change suggested
+    bool needs_size_adjust = false; ///< whether components are corrected for the density
 
     /// The window's screen, or that screen's density, changed: a
     /// density-changed message with the new density.

@@ -24,27 +24,35 @@ namespace qz8 {
 
 /// The launching program's message: command, extra byte and value.
 struct QZ8_EXPORT TCallerMessage {
-    std::uint16_t command = 0;
-    std::uint8_t extra = 0;
-    std::int32_t value = 0;
+    std::uint16_t command = 0; ///< the command (bits 0-15 of WParam)
+    std::uint8_t extra = 0; ///< the extra byte (bits 16-23 of WParam)
+    std::int32_t value = 0; ///< the value (LParam)
 };
 
+/// How a menu item's caption matches a text: exactly, at its start, anywhere.
 enum TMenuMatch { mmExact, mmStartsWith, mmContains };
 
+/// Does something to a control.
 using TDoThisProc = std::function<void(QWidget* AControl)>;
+/// Does something to a control with a value.
 using TDoThisIntegerProc = std::function<void(QWidget* AControl, int Value)>;
+/// Does something to a menu item.
 using TDoThisMenuitemProc = std::function<void(QObject* AMenuItem)>;
+/// Does something to a menu item found by a match.
 using TDoThisMenuitemHowProc = std::function<void(QObject* AMenuItem, TMenuMatch how)>;
 
+/// A component with its class, as a TMyComponentList keeps it.
 struct QZ8_EXPORT TMyComponentRec {
-    TClass classe = nullptr;
-    QObject* obj = nullptr;
+    TClass classe = nullptr; ///< the component's class
+    QObject* obj = nullptr; ///< the component
 };
 
+/// The holder of one TMyComponentRec, owned by a TMyComponentList.
 class QZ8_EXPORT TMyComponentHolder {
 public:
+    /// Holds a copy of the record.
     explicit TMyComponentHolder(const TMyComponentRec& e) : data(e) { }
-    TMyComponentRec data;
+    TMyComponentRec data; ///< the record held
 };
 
 /// A string list that owns one holder as the object of each string. The
@@ -57,6 +65,7 @@ public:
     TMyComponentList(const TMyComponentList&) = delete;
     TMyComponentList& operator=(const TMyComponentList&) = delete;
     ~TMyComponentList() override;
+    /// Appends a string with a new holder of the record; returns its index.
     int AddHolder(const QString& s, const TMyComponentRec& e);
     /// The holder of a string; none for an object value it does not own.
     TMyComponentHolder* Holder(int index) const;
@@ -102,7 +111,9 @@ QZ8_EXPORT bool TrySetPropValue(QObject* obj, const char* propertyName, QObject*
 /// bits 16-23, value LParam as 32 bits; the message's Result becomes 0.
 /// MessageFromCallingProgram gives the value's absolute value (the most
 /// negative value stays as it is), MessageExtraFromCallingProgram as sent.
+///@{
 QZ8_EXPORT TCallerMessage MessageFromCallingProgram(TMessage& message);
 QZ8_EXPORT TCallerMessage MessageExtraFromCallingProgram(TMessage& message);
+///@}
 
 } // namespace qz8

@@ -15,29 +15,34 @@ namespace qz8 {
 /// One entry of an icon file's directory (16 bytes, little-endian).
 struct QZ8_EXPORT TIconDirEntry {
     std::uint8_t w = 0; ///< width; 0 stands for 256
-    std::uint8_t h = 0;
-    std::uint8_t colours = 0;
-    std::uint8_t reserved = 0;
-    std::uint16_t planes = 0;
-    std::uint16_t bitcount = 0;
-    std::uint32_t bytes = 0;
-    std::uint32_t offset = 0;
+    std::uint8_t h = 0; ///< height; 0 stands for 256
+    std::uint8_t colours = 0; ///< colours of a palette image, 0 for none
+    std::uint8_t reserved = 0; ///< 0
+    std::uint16_t planes = 0; ///< colour planes
+    std::uint16_t bitcount = 0; ///< bits per pixel
+    std::uint32_t bytes = 0; ///< bytes of the image data
+    std::uint32_t offset = 0; ///< where the image data starts in the file
 };
 
 /// A candidate icon for an image list.
 struct QZ8_EXPORT T2StringAndIntArray {
-    QString icon_fname;
-    QString description;
-    std::vector<int> valid_icon_sizes;
+    QString icon_fname; ///< the icon file
+    QString description; ///< what the icon stands for
+    std::vector<int> valid_icon_sizes; ///< the sizes it is drawn for
 };
 
 /// A list of unsigned 32-bit values.
 class QZ8_EXPORT TCardinalList {
 public:
+    /// Appends a value.
     void AddOne(std::uint32_t value) { fValues.push_back(value); }
+    /// Sorts the values ascending.
     void SortAscendingDefault();
+    /// The number of values.
     int Count() const { return static_cast<int>(fValues.size()); }
+    /// The value at i.
     std::uint32_t operator[](int i) const { return fValues[static_cast<size_t>(i)]; }
+    /// The values, in order.
     const std::vector<std::uint32_t>& Values() const { return fValues; }
 
 private:
@@ -47,9 +52,9 @@ private:
 /// A recorded picture: an SVG document with the bitmap embedded.
 class QZ8_EXPORT TMetafile {
 public:
-    int Width = 0;
-    int Height = 0;
-    QByteArray Svg;
+    int Width = 0; ///< width in pixels
+    int Height = 0; ///< height in pixels
+    QByteArray Svg; ///< the SVG document
     /// Writes the document; raises Exception naming the file on failure.
     void SaveToFile(const QString& fileName) const;
 };
@@ -58,9 +63,13 @@ public:
 class QZ8_EXPORT TImage : public QLabel {
     Q_OBJECT
 public:
+    /// An image control; a parent takes ownership.
     explicit TImage(QWidget* parent = nullptr);
+    ///@{
+    /// The picture shown.
     const QImage& Picture() const { return fPicture; }
     void SetPicture(const QImage& picture);
+    ///@}
 
 private:
     QImage fPicture;
@@ -78,6 +87,7 @@ QZ8_EXPORT std::vector<TIconDirEntry> ReadIconDirectoryOfFile(const QString& fil
 /// matches any entry with image data); one size per matching entry.
 QZ8_EXPORT std::vector<int> IconsizesInAnIconfile(const QString& fileName, std::uint16_t bitcount,
                                                   const std::vector<int>& sizes);
+/// True when n is one of sizes.
 QZ8_EXPORT bool DimensionIsInArrayOfValidIconSizes(int n, const std::vector<int>& sizes);
 /// Builds the list "ImageList<size>" of the usable icons at size x size and
 /// writes it to resFile when it holds any; returns the positions used.
@@ -94,13 +104,19 @@ QZ8_EXPORT QImage LoadIconAtSize(const QByteArray& data, int size);
 /// image, as the platform's icon format has them.
 QZ8_EXPORT void WriteIconFile(const QString& fileName, const std::vector<QImage>& images);
 
+///@{
+/// The picture as a metafile: an SVG document embedding it.
 QZ8_EXPORT TMetafile ConvertBitmapToWindowsMetafile(TBitmap& bitmap);
 QZ8_EXPORT TMetafile ConvertBitmapToWindowsMetafile(const TImage& image);
+///@}
+/// The picture as a metafile, written to fileName; raises Exception naming the file on failure.
 QZ8_EXPORT void ConvertBitmapToWindowsMetafileAndSave(const TImage& image, const QString& fileName);
 
+///@{
 /// Points to tenths of a millimetre (negative: a character height), and back.
 QZ8_EXPORT int MapFontHeight(int points);
 QZ8_EXPORT int MapFontSize(int tenthsOfMillimetre);
+///@}
 
 // ---- Drawing primitives ----
 
@@ -111,17 +127,19 @@ struct QZ8_EXPORT TOneTimePeriodRec {
     int Width = 0; ///< the nominal width, rounded
 };
 
+/// Font style bits of a TCanvasSettings.
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = std::uint8_t; ///< bits of TFontStyle
+/// The bit of a font style.
 constexpr TFontStyles FontStyleBit(TFontStyle s) { return static_cast<TFontStyles>(1u << static_cast<unsigned>(s)); }
 
 /// A snapshot of a canvas's font and brush.
 struct QZ8_EXPORT TCanvasSettings {
-    QString fontname;
+    QString fontname; ///< the font's family
     int fontsize = 0; ///< points
-    TFontStyles fontstyle = 0;
-    TColor brushcolour = clWhite;
-    TColor fontcolour = clBlack;
+    TFontStyles fontstyle = 0; ///< TFontStyle bits
+    TColor brushcolour = clWhite; ///< the brush colour
+    TColor fontcolour = clBlack; ///< the font colour
 };
 
 /// Width of one of count periods across the rectangle (a count below 1
@@ -130,6 +148,7 @@ QZ8_EXPORT double PeriodPxWidth(const TRect& r, int count);
 /// Period i of width w: pixels round(i w) + 1 to round((i + 1) w), halves to
 /// even. A width that is no finite number gives an empty period at 0.
 QZ8_EXPORT TOneTimePeriodRec PeriodRec(int i, double w);
+/// The canvas's font and brush.
 QZ8_EXPORT TCanvasSettings GetCanvasSettings(const TCanvas& canvas);
 /// The text's height plus an eighth of it (integer division).
 QZ8_EXPORT int HeightOfAStringPlusOneEighth(const TCanvas& canvas, const QString& text);

@@ -31,17 +31,25 @@ QZ8_EXPORT void LoadupAllTheImageLists();
 /// Every item of the menu that is not a separator line, once each, parents
 /// before their sub-items, in menu order (the caller owns the list).
 QZ8_EXPORT QList<TMenuItem*> AllMenuItemsAsList(const QWidget* menu);
+///@{
 /// Gives the menu the current list and each item the icon of its command
-/// (its Tag; a negative tag is the same command).
+/// (its Tag; a negative tag is the same command); the first also answers
+/// the items.
 QZ8_EXPORT QList<TMenuItem*> GetImagesListOfMenuItems(TMainMenu* menu);
 QZ8_EXPORT void SetImagesForListOfMenuItems(TMainMenu* menu);
+///@}
 /// Copies image index (a position, not a command) of the current list.
 QZ8_EXPORT bool GetABitmap(int index, TBitmap& bitmap);
 
+///@{
+/// Gives a tool-bar button, a status-bar panel, a pager's page or a button
+/// the current list and the icon of its command; a command without an icon
+/// at the current size shows none.
 QZ8_EXPORT void SetImagesAndNumberForToolbarButton(TToolBar* toolbar, QWidget* control, int command);
 QZ8_EXPORT void SetImagesAndNumberForStatusBarPanel(TAdvOfficeStatusBar* statusbar, int panelIndex, int command);
 QZ8_EXPORT void SetImagesAndNumberForAdvOfficePager(TAdvOfficePager* pager, TAdvOfficePage* page, int command);
 QZ8_EXPORT void SetImagesAndNumberForButton(QWidget* control, int command);
+///@}
 
 /// The table of command names and image numbers of a marked source text:
 /// each entry's object is its image number. A missing file raises Exception.

@@ -9,6 +9,7 @@ namespace qz8 {
 class QZ8_EXPORT TQZAdvOfficePager : public TAdvOfficePager {
     Q_OBJECT
 public:
+    /// The constructors of TAdvOfficePager.
     using TAdvOfficePager::TAdvOfficePager;
 };
 

@@ -13,21 +13,27 @@ namespace qz8 {
 
 /// The package's modules and the packages it requires.
 struct QZ8_EXPORT TPackageInfo {
-    QStringList Contains;
-    QStringList Requires;
+    QStringList Contains; ///< the modules of the package
+    QStringList Requires; ///< the packages it requires
 };
 
+/// The package's load: creates the master image lists and registers the
+/// components (done when the library loads; again after FinalizePackage).
 QZ8_EXPORT void InitializePackage();
 /// Every control that shows one of the master lists must be gone before.
 QZ8_EXPORT void FinalizePackage();
+/// True between InitializePackage and FinalizePackage.
 QZ8_EXPORT bool PackageLoaded();
+/// The package's modules and requirements.
 QZ8_EXPORT const TPackageInfo& PackageInfoTable();
 
+///@{
 /// The four modules' registration procedures, on the page "Samples".
 QZ8_EXPORT void My_StyledTMSComponents_Register();
 QZ8_EXPORT void ColourListBoxesAndCombos_Register();
 QZ8_EXPORT void FileFolderOpenDlgU_Register();
 QZ8_EXPORT void My_TMSAdvOfficePagerU_Register();
+///@}
 /// All four, in that order.
 QZ8_EXPORT void RegisterPackageComponents();
 

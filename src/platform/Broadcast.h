@@ -15,6 +15,7 @@
 namespace qz8 {
 
 constexpr unsigned WM_BROADCAST_BY_SHELL = 1024 + 232; ///< 1256
+/// The launcher's command "new style": the value's low byte is the style.
 constexpr std::uint16_t kCommandNewStyle = 703;
 
 /// Sends the launcher's message to every running tool; false when it could
@@ -28,6 +29,7 @@ QZ8_EXPORT bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extr
 class QZ8_EXPORT TLauncherListener : public QObject {
     Q_OBJECT
 public:
+    /// A listener for the window owner, which takes ownership.
     TLauncherListener(QObject* owner, std::function<quintptr()> nativeWindow);
     ~TLauncherListener() override;
     /// True once the listener hears the launcher: at once on Windows; on
@@ -36,6 +38,7 @@ public:
     bool IsListening() const { return fListening; }
 
 Q_SIGNALS:
+    /// The launcher's message arrived: its number and parameters.
     void received(quint32 msg, quint64 wParam, qint64 lParam);
     /// The listener hears the launcher from now on.
     void listening();

@@ -14,41 +14,65 @@ namespace qz8 {
 
 /// Where the rows come from: with cbCustomColors, from OnGetColors.
 enum TColorBoxStyleFlag : unsigned {
-    cbStandardColors = 1,
-    cbExtendedColors = 2,
-    cbSystemColors = 4,
-    cbCustomColors = 8
+    cbStandardColors = 1, ///< the standard colours
+    cbExtendedColors = 2, ///< the extended colours
+    cbSystemColors = 4, ///< the system colours
+    cbCustomColors = 8 ///< the rows from OnGetColors
 };
 
+/// The colour box of the platform: a combo of colours, each row a swatch and the colour's name, painted through
+/// DrawItem on a canvas.
 class QZ8_EXPORT TCustomColorBox : public QComboBox {
     Q_OBJECT
+    /// The height of every row (see ItemHeight()).
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    /// The current row, -1 for none (see ItemIndex()).
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    /// The colour of the current row (see Selected()).
     Q_PROPERTY(int Selected READ Selected WRITE SetSelected)
 public:
+    /// A colour box; a parent takes ownership.
     explicit TCustomColorBox(QWidget* parent = nullptr);
     ~TCustomColorBox() override;
 
+    /// The rows' names with their colours as objects.
     TStrings& Items() { return fItems; }
+    /// The colour of a row.
     TColor Colors(int index) const;
+    /// The name of a row.
     QString ColorNames(int index) const;
+    /// Appends a row.
     void AddColor(const QString& name, TColor color);
+    ///@{
+    /// The colour of the current row; setting it makes that colour's row current.
     TColor Selected() const;
     void SetSelected(TColor color);
+    ///@}
+    ///@{
+    /// The current row, -1 for none.
     int ItemIndex() const { return currentIndex(); }
     void SetItemIndex(int index);
+    ///@}
+    ///@{
+    /// The height of every row in pixels.
     int ItemHeight() const { return fItemHeight; }
     void SetItemHeight(int height);
+    ///@}
+    /// The canvas rows are painted on.
     TCanvas& Canvas() { return fCanvas; }
 
     /// Paints one row: a swatch and the colour's name by default. The brush
     /// and font colour are prepared for the row's state before the call.
     virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
 
+    ///@{
+    /// Where the rows come from: TColorBoxStyleFlag bits.
     unsigned ColorBoxStyle() const { return fStyle; }
     void SetColorBoxStyle(unsigned style);
+    ///@}
     /// Refills the rows from OnGetColors (with cbCustomColors).
     void PopulateList();
+    /// Fills the rows (with cbCustomColors): the sender and the list to fill.
     std::function<void(TCustomColorBox* Sender, TStrings& Items)> OnGetColors;
 
 protected:

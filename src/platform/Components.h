@@ -20,8 +20,11 @@ class QWidget;
 
 namespace qz8 {
 
+/// A component is a QObject; its Name is objectName().
 using TComponent = QObject;
+/// A class reference: the class's meta-object.
 using TClass = const QMetaObject*;
+/// A list of class references.
 using TClassList = std::vector<TClass>;
 
 /// True when obj is of class cls or of a descendant.
@@ -37,17 +40,22 @@ QZ8_EXPORT void RegisterOwnerRootClass(TClass cls);
 /// Controls that keep controls of their own as internal parts (a radio group
 /// and its buttons): they own them, and the parts are not components.
 QZ8_EXPORT void RegisterCompositeClass(TClass cls);
+/// True for an object of a registered container class.
 QZ8_EXPORT bool IsContainer(const QObject* obj);
+/// True for an object of a registered owner-root class.
 QZ8_EXPORT bool IsOwnerRoot(const QObject* obj);
 /// Forms, frames, top-level windows and non-visual objects: the owners whose
 /// object tree holds components. A control's children are internal parts.
 QZ8_EXPORT bool HoldsComponents(const QObject* obj);
 
+/// The component's owner: the explicit one of SetOwner, else the nearest
+/// ancestor that holds components.
 QZ8_EXPORT QObject* Owner(const QObject* obj);
 /// What owner owns: its object tree in depth-first pre-order (the order of
 /// construction), descending through containers only, followed by the
 /// objects given to it with SetOwner.
 QZ8_EXPORT QList<QObject*> Components(const QObject* owner);
+/// The number of Components of owner.
 QZ8_EXPORT int ComponentCount(const QObject* owner);
 /// The child controls of a windowed control, in child order. Qt's internal
 /// holders (a scroll area's viewport, a tab widget's page stack) are looked
@@ -57,11 +65,13 @@ QZ8_EXPORT QList<QWidget*> Controls(const QWidget* control);
 /// Gives obj an explicit owner; nullptr returns it to its derived owner.
 QZ8_EXPORT void SetOwner(QObject* obj, QObject* owner);
 
+///@{
 /// Published properties (Q_PROPERTY) by name. Reading an unknown property
 /// gives an invalid QVariant; writing never creates a dynamic property and
 /// answers false for an unknown, read-only or unconvertible value.
 QZ8_EXPORT bool HasPublishedProperty(const QObject* obj, const char* name);
 QZ8_EXPORT QVariant GetPublishedProperty(const QObject* obj, const char* name);
 QZ8_EXPORT bool SetPublishedProperty(QObject* obj, const char* name, const QVariant& value);
+///@}
 
 } // namespace qz8

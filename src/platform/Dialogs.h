@@ -151,6 +151,7 @@ private:
 class QZ8_EXPORT TSaveDialog : public TOpenDialog {
     Q_OBJECT
 public:
+    /// The constructors of TOpenDialog.
     using TOpenDialog::TOpenDialog;
     bool IsSaveDialog() const override { return true; }
 };
@@ -248,6 +249,7 @@ private:
 class QZ8_EXPORT TFileOpenDialog : public TCustomFileDialog {
     Q_OBJECT
 public:
+    /// The constructors of TCustomFileDialog.
     using TCustomFileDialog::TCustomFileDialog;
 };
 

@@ -11,11 +11,15 @@
 
 namespace qz8 {
 
+/// A control that says how a form state file keeps it: one value as text
+/// under a key of its section. It comes before the general rule of the
+/// USER property.
 class QZ8_EXPORT IFormStateValue {
 public:
     virtual ~IFormStateValue() = default;
     /// The key in the control's section ("colour").
     virtual QString FormStateKey() const = 0;
+    /// The value to keep, as text.
     virtual QString FormStateText() const = 0;
     /// Takes a value read back; false, and the control as it was, for a value
     /// that does not fit.

@@ -13,20 +13,35 @@ namespace qz8 {
 /// show and OnActivate whenever the window becomes the active one.
 class QZ8_EXPORT TForm : public QMainWindow {
     Q_OBJECT
+    /// The window's background colour (see Color()).
     Q_PROPERTY(int Color READ Color WRITE SetColor)
+    /// The density the window was designed for (see PixelsPerInch()).
     Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE SetPixelsPerInch)
+    /// Whether the window scales with the density (see Scaled()).
     Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
 public:
+    /// A window; a parent takes ownership.
     explicit TForm(QWidget* parent = nullptr);
 
+    ///@{
+    /// The window's background colour.
     TColor Color() const { return fColor; }
     void SetColor(TColor color);
+    ///@}
+    ///@{
+    /// The density the window was designed for, in dots per inch (96 by default).
     int PixelsPerInch() const { return fPixelsPerInch; }
     void SetPixelsPerInch(int ppi) { fPixelsPerInch = ppi; }
+    ///@}
+    ///@{
+    /// Whether the window scales with the density (true by default).
     bool Scaled() const { return fScaled; }
     void SetScaled(bool scaled) { fScaled = scaled; }
+    ///@}
 
+    /// Called at every show.
     std::function<void(QObject* Sender)> OnShow;
+    /// Called whenever the window becomes the active one.
     std::function<void(QObject* Sender)> OnActivate;
 
     /// Multiplies the positions, sizes and fonts of the window and its
@@ -60,18 +75,25 @@ QZ8_EXPORT bool PlacedByLayout(const QWidget* w);
 class QZ8_EXPORT TFrame : public QFrame {
     Q_OBJECT
 public:
+    /// A frame; a parent takes ownership.
     explicit TFrame(QWidget* parent = nullptr);
 };
 
 /// A panel passes ownership of its controls through to its owner.
 class QZ8_EXPORT TPanel : public QFrame {
     Q_OBJECT
+    /// The text painted in the middle (see Caption()).
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    /// The background colour (see Color()).
     Q_PROPERTY(int Color READ Color WRITE SetColor)
 public:
+    /// A panel; a parent takes ownership.
     explicit TPanel(QWidget* parent = nullptr);
+    ///@{
+    /// The text painted in the middle of the panel.
     QString Caption() const { return fCaption; }
     void SetCaption(const QString& caption);
+    ///@}
     ///@{
     /// The panel's background; clBtnFace until set.
     TColor Color() const { return fColor; }

@@ -26,24 +26,41 @@ namespace qz8 {
 
 class TBitmap;
 
+/// How an image list draws its images (kept with the list).
 enum TDrawingStyle : std::uint8_t { dsFocus, dsSelected, dsNormal, dsTransparent };
 
+/// A list of images of one size: the icons of one size of the suite, loaded from and saved to the library's image-list
+/// files. Controls that show an image of it repaint when it changes.
 class QZ8_EXPORT TImageList : public QObject {
     Q_OBJECT
+    /// The images' width (see Width()).
     Q_PROPERTY(int Width READ Width)
+    /// The images' height (see Height()).
     Q_PROPERTY(int Height READ Height)
+    /// The number of images (see Count()).
     Q_PROPERTY(int Count READ Count)
 public:
+    /// An empty list of 16 x 16 images; a parent takes ownership.
     explicit TImageList(QObject* parent = nullptr);
 
+    /// The images' width in pixels.
     int Width() const { return fWidth; }
+    /// The images' height in pixels.
     int Height() const { return fHeight; }
+    /// Sets the images' size (the images already added stay as they are).
     void SetSize(int width, int height);
+    ///@{
+    /// How the list draws its images.
     TDrawingStyle DrawingStyle() const { return fDrawingStyle; }
     void SetDrawingStyle(TDrawingStyle style) { fDrawingStyle = style; }
+    ///@}
+    /// The number of images.
     int Count() const { return static_cast<int>(fImages.size()); }
+    /// The image at index; a null image outside the list.
     const QImage& Image(int index) const;
+    /// Appends an image (as 32-bit ARGB); returns its index.
     int Add(const QImage& image);
+    /// Removes every image.
     void Clear();
     /// Copies image index into the bitmap; false outside the list.
     bool GetBitmap(int index, TBitmap& bitmap) const;
@@ -51,6 +68,7 @@ public:
     void LoadFromFile(const QString& fileName);
     /// The same from any device; sourceName names it in errors.
     void LoadFromDevice(QIODevice& device, const QString& sourceName);
+    /// Writes the list to a file in the format above; raises Exception naming the file on failure.
     void SaveToFile(const QString& fileName) const;
 
 Q_SIGNALS:

@@ -14,19 +14,21 @@ struct QMetaObject;
 
 namespace qz8 {
 
+/// A component offered by the form designer on a page of its palette.
 struct QZ8_EXPORT TRegisteredComponent {
-    QString Page;
-    const QMetaObject* Class = nullptr;
-    std::function<QWidget*(QWidget* parent)> Create;
-    QString IncludeFile;
-    QString ToolTip;
-    bool IsContainer = false;
+    QString Page; ///< the palette page ("Samples")
+    const QMetaObject* Class = nullptr; ///< the component's class
+    std::function<QWidget*(QWidget* parent)> Create; ///< makes one on a parent
+    QString IncludeFile; ///< the header uic includes for it
+    QString ToolTip; ///< the palette's tool tip (translatable source text)
+    bool IsContainer = false; ///< whether other controls can be dropped on it
     QIcon Icon; ///< the palette image; none: the designer draws its own
 };
 
 /// Registers a component on a page; a class registered before keeps its
 /// first registration.
 QZ8_EXPORT void RegisterComponent(TRegisteredComponent component);
+/// Every registration, in the order they were made.
 QZ8_EXPORT const std::vector<TRegisteredComponent>& RegisteredComponents();
 /// Forgets every registration (the package's unload).
 QZ8_EXPORT void UnregisterAllComponents();

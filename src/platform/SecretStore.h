@@ -21,17 +21,25 @@
 
 namespace qz8 {
 
+/// The answer of a secret store: done, no such secret, or the store could
+/// not be reached (down, locked, silent past the timeout).
 enum class TSecretResult { Ok, NotFound, Unavailable };
 
+/// A store of secrets by service and key: the desktop's secret store, or a
+/// tool's own.
 class QZ8_EXPORT ISecretStore {
 public:
     virtual ~ISecretStore() = default;
+    /// Stores a secret, replacing one under the same service and key.
     virtual TSecretResult Write(const QString& service, const QString& key, const QString& secret) = 0;
+    /// Reads a secret into secret.
     virtual TSecretResult Read(const QString& service, const QString& key, QString& secret) = 0;
     /// Removing what is not there is NotFound, not a failure.
     virtual TSecretResult Remove(const QString& service, const QString& key) = 0;
 };
 
+/// How long the desktop's store is waited for, in milliseconds, before it
+/// counts as Unavailable.
 constexpr int kSecretStoreTimeoutMs = 10000;
 
 /// The store in use: the one put in place by SetSecretStore, else the

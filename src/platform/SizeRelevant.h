@@ -18,12 +18,14 @@ namespace qz8 {
 /// The process-wide values of one correction, by reference as the styled
 /// controls' own correction methods take them.
 struct QZ8_EXPORT TDensityStep {
-    int& ImageHeight;
-    float& FontScale;
+    int& ImageHeight; ///< the image height in pixels
+    float& FontScale; ///< the font scale (1.0: the application's font)
     /// The image height times 0.8, rounded half to even.
     int ItemHeight() const;
 };
 
+/// A control that density correction resizes: its row of the density table
+/// says what it takes (an image list, an item height, a font scale).
 class QZ8_EXPORT ISizeRelevant {
 public:
     virtual ~ISizeRelevant() = default;
@@ -61,11 +63,13 @@ QZ8_EXPORT void RegisterDensityRow(TDensityRow row, const QMetaObject* cls);
 /// Gives a place (1 to 13) of the window's list of collected classes its
 /// class; nullptr empties the place.
 QZ8_EXPORT void RegisterCollectedClass(int place, const QMetaObject* cls);
+///@{
 /// The classes of the density table in row order (row 1 first), and of the
 /// collected classes in the order the window lists them; nullptr where no
 /// class registered.
 QZ8_EXPORT QList<const QMetaObject*> DensityRowClasses();
 QZ8_EXPORT QList<const QMetaObject*> CollectedClasses();
+///@}
 
 } // namespace qz8
 

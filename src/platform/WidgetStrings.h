@@ -15,6 +15,7 @@ namespace qz8 {
 /// Items of a combo box; an item's object is kept in its user data.
 class QZ8_EXPORT TComboBoxStrings : public TStrings {
 public:
+    /// The items of combo (which must outlive the list).
     explicit TComboBoxStrings(QComboBox* combo);
     int Count() const override;
     QString Get(int index) const override;
@@ -32,6 +33,7 @@ private:
 /// Lines of a plain-text memo. Objects are not kept (always 0).
 class QZ8_EXPORT TMemoLines : public TStrings {
 public:
+    /// The lines of memo (which must outlive the list).
     explicit TMemoLines(QPlainTextEdit* memo);
     int Count() const override;
     QString Get(int index) const override;
@@ -53,6 +55,7 @@ private:
 /// Rows of a QListWidget; an item's object is kept in its user data.
 class QZ8_EXPORT TListWidgetStrings : public TStrings {
 public:
+    /// The rows of list (which must outlive the string list).
     explicit TListWidgetStrings(QListWidget* list);
     int Count() const override;
     QString Get(int index) const override;

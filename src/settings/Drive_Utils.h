@@ -15,7 +15,9 @@
 
 namespace qz8 {
 
+/// The bus of a drive that cannot be told.
 constexpr std::uint8_t BusTypeUnknown = 0;
+/// The bus of a USB drive.
 constexpr std::uint8_t BusTypeUsb = 7;
 
 /// The bus type of a drive: a letter on Windows, a mount point on Linux.

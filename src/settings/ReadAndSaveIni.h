@@ -48,6 +48,7 @@ QZ8_EXPORT QString SecretStoreMarker();
 /// the tool's name (the application's), the key the form state file's
 /// absolute name and the control's name.
 QZ8_EXPORT QString PasswordSecretService();
+/// The key of a password edit's text in the secret store.
 QZ8_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& control);
 /// The password edits of a form (by name) whose marker the secret store could
 /// not resolve at the last read: the store was down, locked or silent, or
@@ -55,6 +56,8 @@ QZ8_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& con
 /// store, until its text is changed; a tool may tell the user or read again.
 QZ8_EXPORT QStringList UnresolvedPasswords(const QObject* form);
 
+/// A window that keeps sections of its own in its form state file (the base
+/// window keeps its placement).
 class QZ8_EXPORT IFormStateSections {
 public:
     virtual ~IFormStateSections() = default;
@@ -65,23 +68,33 @@ public:
 };
 
 ///@{
-/// Reading does nothing when the file does not exist. Saving rewrites the
-/// whole file; a name without a folder part saves nothing. A file that
-/// cannot be written raises Exception naming it; the previous file stays.
+/// Reads the state of every control of the form from the file, and the
+/// form's own sections (IFormStateSections); without a name, from
+/// DefaultFormStateFileName or FormStateFileName. Reading does nothing when
+/// the file does not exist. Saving rewrites the whole file; a name without a
+/// folder part saves nothing. A file that cannot be written raises Exception
+/// naming it; the previous file stays.
 QZ8_EXPORT void ReadIni(QObject* form, const QString& fileName);
 QZ8_EXPORT void ReadIni(QObject* form, const char* fileName);
 QZ8_EXPORT void ReadIni(QObject* form);
 QZ8_EXPORT void ReadIni(QObject* form, bool UseDocumentsFolder);
 ///@}
+///@{
+/// Stores the state of every control of the form into the file, and the
+/// form's own sections (IFormStateSections); without a name, into
+/// DefaultFormStateFileName or FormStateFileName.
 QZ8_EXPORT void SaveIni(QObject* form, const QString& fileName);
 QZ8_EXPORT void SaveIni(QObject* form, const char* fileName);
 QZ8_EXPORT void SaveIni(QObject* form);
 QZ8_EXPORT void SaveIni(QObject* form, bool UseDocumentsFolder);
+///@}
 
 /// The executable's name with ".ini" for its extension, or with
 /// UseDocumentsFolder its name part in the product documents folder.
+///@{
 QZ8_EXPORT QString DefaultFormStateFileName();
 QZ8_EXPORT QString FormStateFileName(bool UseDocumentsFolder);
+///@}
 
 /// The walk over what a component owns; Reading true restores, false stores.
 QZ8_EXPORT void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading);
@@ -104,7 +117,9 @@ QZ8_EXPORT void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandl
 /// Memos and multi-selection file-name edits.
 QZ8_EXPORT void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control);
 
+/// True for the file-name and folder-name edits (their paths are kept).
 QZ8_EXPORT bool IsFileOrFolderNameEdit(const QObject* component);
+/// True for a file-name edit that takes several files.
 QZ8_EXPORT bool IsMultiFileNameEdit(const QObject* component);
 
 } // namespace qz8
