@@ -21,7 +21,7 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 # The Windows branches, checked by a cross compiler (syntax only).
-bash scripts/windows-check.sh build
+bash scripts/windows-check.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_SANITIZE=ON \
   -DQZ8_BUILD_BENCH=OFF -DQZ8_BUILD_DOCS=OFF
