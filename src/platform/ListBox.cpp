@@ -341,8 +341,11 @@ bool TWindowCreation::After(const QEvent* event)
 bool TCustomListBox::event(QEvent* event)
 {
     d->fWindow.Before(event);
+    if (event->type() != QEvent::Show)
+        return QAbstractScrollArea::event(event); // its handlers may delete the list
+    const QPointer<TCustomListBox> self(this);
     const bool result = QAbstractScrollArea::event(event);
-    if (d->fWindow.After(event))
+    if (self && d->fWindow.After(event))
         AtQtBoundary("TCustomListBox::CreateWnd", [&] { CreateWnd(); });
     return result;
 }
