@@ -1,12 +1,54 @@
 #include "Qz8DesignerPlugin.h"
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "package/My_TMSAdvOfficePagerU.h"
 #include "package/QZ8StyledListboxPack.h"
 #include "platform/Registration.h"
 #include "platform/StdCtrls.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
+#include <QTabWidget>
 #include <QWidget>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QExtensionManager>
 #include <utility>
+
+namespace {
+
+// How a component is dropped on a form: its size, and whether it holds
+// pages. The first row whose class the component is or derives from holds.
+struct TDropShape {
+    const QMetaObject* cls;
+    int width;
+    int height;
+    bool pages;
+    const char* extraXml; // properties set at the drop
+};
+const TDropShape kDropShapes[] = {
+    {&qz8::TAdvOfficePager::staticMetaObject, 320, 200, true, ""},
+    {&qz8::TMyOpenFileDialog::staticMetaObject, 240, 24, false,
+     "<property name=\"OnlyFolderAllowed\"><bool>false</bool></property>"},
+    {&qz8::TMyOpenFolderDialog::staticMetaObject, 240, 24, false, ""},
+    {&qz8::TColourSharingCombo::staticMetaObject, 180, 24, false, ""},
+    {&qz8::TNotepadGrabPanel::staticMetaObject, 120, 160, false, ""},
+    {&qz8::TAdvTreeView::staticMetaObject, 240, 160, false, ""},
+    {&qz8::TAdvListView::staticMetaObject, 240, 160, false, ""},
+    {&qz8::TCustomListBox::staticMetaObject, 160, 120, false, ""},
+    {&QWidget::staticMetaObject, 160, 100, false, ""},
+};
+
+const TDropShape& DropShapeOf(const QMetaObject* cls)
+{
+    for (const TDropShape& shape : kDropShapes) {
+        if (cls->inherits(shape.cls))
+            return shape;
+    }
+    return kDropShapes[std::size(kDropShapes) - 1];
+}
+
+} // namespace
 
 Qz8DesignerWidget::Qz8DesignerWidget(qz8::TRegisteredComponent component, QObject* parent)
     : QObject(parent), fComponent(std::move(component))
@@ -18,13 +60,21 @@ QString Qz8DesignerWidget::toolTip() const { return fComponent.ToolTip; }
 QString Qz8DesignerWidget::whatsThis() const { return fComponent.ToolTip; }
 QString Qz8DesignerWidget::includeFile() const { return fComponent.IncludeFile; }
 QIcon Qz8DesignerWidget::icon() const { return fComponent.Icon; }
-bool Qz8DesignerWidget::isContainer() const { return fComponent.IsContainer; }
+bool Qz8DesignerWidget::isContainer() const { return fComponent.IsContainer || DropShapeOf(fComponent.Class).pages; }
 
 void Qz8DesignerWidget::initialize(QDesignerFormEditorInterface* core)
 {
     fInitialized = true;
-    if (core)
-        fFormEditor = core;
+    if (!core)
+        return;
+    fFormEditor = core;
+    // The pager's pages, for Designer's page commands: once per extension
+    // manager, by the pager.
+    QExtensionManager* manager = core->extensionManager();
+    if (DropShapeOf(fComponent.Class).pages && manager && manager != fExtendedManager) {
+        fExtendedManager = manager;
+        manager->registerExtensions(new Qz8PagerContainerFactory(manager), Q_TYPEID(QDesignerContainerExtension));
+    }
 }
 
 QWidget* Qz8DesignerWidget::createWidget(QWidget* parent)
@@ -45,12 +95,77 @@ QString Qz8DesignerWidget::domXml() const
         base.remove(0, 1);
     if (!base.isEmpty())
         base[0] = base[0].toLower();
-    return QStringLiteral("<ui language=\"c++\"><widget class=\"%1\" name=\"%2\"/></ui>").arg(name(), base);
+    const TDropShape& shape = DropShapeOf(fComponent.Class);
+    QString inner = QStringLiteral("<property name=\"geometry\"><rect><x>0</x><y>0</y><width>%1</width>"
+                                   "<height>%2</height></rect></property>")
+                        .arg(shape.width)
+                        .arg(shape.height);
+    inner += QString::fromLatin1(shape.extraXml);
+    if (shape.pages) {
+        inner += QStringLiteral("<widget class=\"QWidget\" name=\"page\"><attribute name=\"title\">"
+                                "<string>%1</string></attribute></widget>")
+                     .arg(QCoreApplication::translate("qz8", "Page 1"));
+    }
+    return QStringLiteral("<ui language=\"c++\"><widget class=\"%1\" name=\"%2\">%3</widget></ui>")
+        .arg(name(), base, inner);
+}
+
+Qz8PagerContainer::Qz8PagerContainer(QTabWidget* pager, QObject* parent) : QObject(parent), fPager(pager) { }
+
+bool Qz8PagerContainer::canRemove(int index) const { return fPager && index >= 0 && index < fPager->count(); }
+
+int Qz8PagerContainer::count() const { return fPager ? fPager->count() : 0; }
+
+int Qz8PagerContainer::currentIndex() const { return fPager ? fPager->currentIndex() : -1; }
+
+void Qz8PagerContainer::setCurrentIndex(int index)
+{
+    if (fPager)
+        fPager->setCurrentIndex(index);
+}
+
+QWidget* Qz8PagerContainer::widget(int index) const { return fPager ? fPager->widget(index) : nullptr; }
+
+void Qz8PagerContainer::addWidget(QWidget* page)
+{
+    if (fPager)
+        fPager->addTab(page, page->windowTitle());
+}
+
+void Qz8PagerContainer::insertWidget(int index, QWidget* page)
+{
+    if (fPager)
+        fPager->insertTab(index, page, page->windowTitle());
+}
+
+void Qz8PagerContainer::remove(int index)
+{
+    if (fPager)
+        fPager->removeTab(index);
+}
+
+Qz8PagerContainerFactory::Qz8PagerContainerFactory(QExtensionManager* parent) : QExtensionFactory(parent) { }
+
+QObject* Qz8PagerContainerFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const
+{
+    if (iid != Q_TYPEID(QDesignerContainerExtension) ||
+        !object->metaObject()->inherits(&qz8::TAdvOfficePager::staticMetaObject))
+        return nullptr;
+    return new Qz8PagerContainer(static_cast<QTabWidget*>(object), parent);
 }
 
 Qz8DesignerPlugin::Qz8DesignerPlugin(QObject* parent) : QObject(parent)
 {
     qz8::RegisterPackageComponents();
-    for (const qz8::TRegisteredComponent& c : qz8::RegisteredComponents())
+    for (const qz8::TRegisteredComponent& c : qz8::RegisteredComponents()) {
         fWidgets.append(new Qz8DesignerWidget(c, this));
+        // The file chooser is offered beside the folder chooser it derives
+        // from (the package registers the folder chooser only).
+        if (c.Class == &qz8::TMyOpenFolderDialog::staticMetaObject) {
+            qz8::TRegisteredComponent file = qz8::ComponentOf<qz8::TMyOpenFileDialog>(
+                c.Page, c.IncludeFile, QCoreApplication::translate("qz8", "A file chooser"));
+            file.Icon = c.Icon;
+            fWidgets.append(new Qz8DesignerWidget(std::move(file), this));
+        }
+    }
 }

@@ -1,14 +1,18 @@
 #pragma once
 // The Qt Designer plugin of the package: every registered component on the
-// widget box page "Samples", in registration order.
+// widget box page "Samples", in registration order, and the file chooser
+// beside the folder chooser. The pager is a container as QTabWidget is:
+// Designer inserts, deletes and switches its pages.
 #include <QObject>
 #include <QPointer>
+#include <QtDesigner/QDesignerContainerExtension>
+#include <QtDesigner/QExtensionFactory>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
-#include <memory>
-#include <vector>
 
 #include "platform/Registration.h"
+
+class QTabWidget;
 
 // One component as Designer sees it.
 class Qz8DesignerWidget : public QObject, public QDesignerCustomWidgetInterface {
@@ -29,12 +33,44 @@ public:
     // Designer's form editor calls this with itself; QUiLoader never does, so
     // its widgets are live ones.
     void initialize(QDesignerFormEditorInterface* core) override;
+    // The widget as it is dropped on a form: a usable size, and the pager
+    // with its first page.
     QString domXml() const override;
 
 private:
     const qz8::TRegisteredComponent fComponent;
     bool fInitialized = false;
     QPointer<QObject> fFormEditor; // Designer's, while it lives
+    QPointer<QObject> fExtendedManager; // the manager that knows the pager's pages
+};
+
+// The pages of a pager for Designer: its QTabWidget's pages.
+class Qz8PagerContainer : public QObject, public QDesignerContainerExtension {
+    Q_OBJECT
+    Q_INTERFACES(QDesignerContainerExtension)
+public:
+    Qz8PagerContainer(QTabWidget* pager, QObject* parent);
+    bool canAddWidget() const override { return true; }
+    bool canRemove(int index) const override;
+    int count() const override;
+    int currentIndex() const override;
+    void setCurrentIndex(int index) override;
+    QWidget* widget(int index) const override;
+    void addWidget(QWidget* page) override;
+    void insertWidget(int index, QWidget* page) override;
+    void remove(int index) override;
+
+private:
+    QPointer<QTabWidget> fPager;
+};
+
+class Qz8PagerContainerFactory : public QExtensionFactory {
+    Q_OBJECT
+public:
+    explicit Qz8PagerContainerFactory(QExtensionManager* parent);
+
+protected:
+    QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override;
 };
 
 class Qz8DesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface {

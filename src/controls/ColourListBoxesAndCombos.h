@@ -49,12 +49,16 @@ class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
                                          public IFormStateValue {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant qz8::IFormStateValue)
+    /// The rows are the colour array's: their number and style are the list's own.
+    Q_PROPERTY(int Count READ Count WRITE SetCount DESIGNABLE false)
+    /// How the rows are painted: the list's own.
+    Q_PROPERTY(qz8::TCustomListBox::TListBoxStyle Style READ Style WRITE SetStyle DESIGNABLE false)
     /// What the rows show: TShowHexOrDescriptionSet bits (see ShowText()).
     Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
     /// The colour chosen when a given colour is not in the array (see DefaultColour()).
     Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
     /// The colour of the current row (see GetASelected()).
-    Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged)
+    Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged USER true)
     /// Whether the rows are the shared array or a private copy (see UsesSharedArray()).
     Q_PROPERTY(bool UsesSharedArray READ UsesSharedArray WRITE SetUseSharedArray)
 public:
@@ -66,22 +70,30 @@ public:
     /// What the rows show: TShowHexOrDescriptionSet bits (ShowBit).
     TShowHexOrDescriptionSet ShowText() const { return fShowText; }
     void SetShowText(int Value);
+    /// SetShowText under the name uic calls.
+    void setShowText(int Value) { SetShowText(Value); }
     ///@}
     ///@{
     /// The colour chosen by SetASelected when the colour asked for is not in the array (clNone: none).
     TColor DefaultColour() const { return fDefaultColour; }
     void SetDefaultColour(TColor Value) { fDefaultColour = Value; }
+    /// SetDefaultColour under the name uic calls.
+    void setDefaultColour(TColor Value) { SetDefaultColour(Value); }
     ///@}
     ///@{
     /// The colour of the current row; setting it makes that colour's row current.
     TColor GetASelected() const { return GetAColour(ItemIndex()); }
     void SetASelected(TColor Value);
+    /// SetASelected under the name uic calls.
+    void setSelectedColour(TColor Value) { SetASelected(Value); }
     ///@}
     ///@{
     /// Whether the rows are the shared array (true) or a private copy, which leaving shared mode takes as the shared
     /// array is.
     bool UsesSharedArray() const { return fUsesSharedArray; }
     void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
+    /// SetUseSharedArray under the name uic calls.
+    void setUsesSharedArray(bool Value) { SetUseSharedArray(Value); }
     ///@}
     /// The array the rows show: the shared one or the private copy.
     const TColorArray& ActiveArray() const;
@@ -169,7 +181,7 @@ class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelev
     /// The label's font (see LabelFont()).
     Q_PROPERTY(QFont LabelFont READ LabelFont WRITE SetLabelFont)
     /// The colour of the current row (see GetSelected()).
-    Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged)
+    Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged USER true)
     /// The colour box's Selected, over this combo's own rows: the same as
     /// SelectedColour, which is the one offered in Designer.
     Q_PROPERTY(int Selected READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged DESIGNABLE false)
@@ -184,11 +196,15 @@ public:
     /// Whether the label stays enabled while the combo is disabled.
     bool LabelAlwaysEnabled() const { return FlabelAlwaysEnabled; }
     void SetLabelAlwaysEnabled(bool Value);
+    /// SetLabelAlwaysEnabled under the name uic calls.
+    void setLabelAlwaysEnabled(bool Value) { SetLabelAlwaysEnabled(Value); }
     ///@}
     ///@{
     /// The label's text; an empty text removes the label.
     QString GetLabelCaption() const;
     void SetLabelCaption(const QString& Value);
+    /// SetLabelCaption under the name uic calls.
+    void setLabelCaption(const QString& Value) { SetLabelCaption(Value); }
     ///@}
     ///@{
     /// Where the label stands beside the combo.
@@ -197,20 +213,28 @@ public:
     ///@}
     /// The same with the position's number (a form file's or Designer's value).
     void SetLabelPositionOrdinal(int Value);
+    /// SetLabelPositionOrdinal under the name uic calls.
+    void setLabelPosition(int Value) { SetLabelPositionOrdinal(Value); }
     ///@{
     /// The gap between label and combo in pixels.
     int LabelMargin() const { return FLabelMargin; }
     void SetLabelMargin(int Value);
+    /// SetLabelMargin under the name uic calls.
+    void setLabelMargin(int Value) { SetLabelMargin(Value); }
     ///@}
     ///@{
     /// Whether the label shows its parent's background.
     bool LabelTransparent() const { return FLabelTransparent; }
     void SetLabelTransparent(bool Value);
+    /// SetLabelTransparent under the name uic calls.
+    void setLabelTransparent(bool Value) { SetLabelTransparent(Value); }
     ///@}
     ///@{
     /// The label's font.
     QFont LabelFont() const { return FLabelFont; }
     void SetLabelFont(const QFont& Value);
+    /// SetLabelFont under the name uic calls.
+    void setLabelFont(const QFont& Value) { SetLabelFont(Value); }
     ///@}
     /// The caption label, nullptr while there is none.
     TLabel* Label() const { return FLabel; }
@@ -219,11 +243,15 @@ public:
     /// The colour of the current row; setting it makes that colour's row current.
     TColor GetSelected() const { return GetAColour(ItemIndex()); }
     void SetSelected(TColor Value);
+    /// SetSelected under the name uic calls.
+    void setSelectedColour(TColor Value) { SetSelected(Value); }
     ///@}
     ///@{
     /// Whether the rows are the shared array (true) or a private copy.
     bool UsesSharedAray() const { return fUsesSharedArray; }
     void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
+    /// SetUseSharedArray under the name uic calls.
+    void setUsesSharedAray(bool Value) { SetUseSharedArray(Value); }
     ///@}
     /// The colour at a row.
     TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }

@@ -39,9 +39,9 @@ class QZ8_EXPORT TMyOpenFolderDialog : public TAdvEditBtn, public IInitialFolder
     Q_OBJECT
     Q_INTERFACES(qz8::IInitialFolder)
     /// A check box that the chooser's state goes with (see LinkedCheckbox()).
-    Q_PROPERTY(qz8::TAdvOfficeCheckBox* LinkedCheckbox READ LinkedCheckbox WRITE SetLinkedCheckbox)
+    Q_PROPERTY(qz8::TAdvOfficeCheckBox* LinkedCheckbox READ LinkedCheckbox WRITE SetLinkedCheckbox DESIGNABLE false)
     /// The path in the edit (see GetText()).
-    Q_PROPERTY(QString FolderOrFile READ GetText WRITE SetText NOTIFY folderOrFileChanged)
+    Q_PROPERTY(QString FolderOrFile READ GetText WRITE SetText NOTIFY folderOrFileChanged USER true)
     /// Whether only folders can be chosen (see OnlyFolderAllowed()).
     Q_PROPERTY(bool OnlyFolderAllowed READ OnlyFolderAllowed WRITE SetOnlyFolderAllowed NOTIFY onlyFolderAllowedChanged)
     /// Whether the path in the edit does not exist (see PathMissing()).
@@ -60,12 +60,16 @@ public:
     /// The path in the edit.
     QString GetText() const { return text(); }
     void SetText(const QString& Value) { setText(Value); }
+    /// SetText under the name uic calls.
+    void setFolderOrFile(const QString& Value) { SetText(Value); }
     ///@}
     /// Whether only folders can be chosen (true by default).
     bool OnlyFolderAllowed() const { return fOnlyFolderAllowed; }
     /// Folder mode on cuts the path of an existing file to its folder (not
     /// while the window is loading); file mode leaves the text alone.
     void SetOnlyFolderAllowed(bool Value);
+    /// SetOnlyFolderAllowed under the name uic calls.
+    void setOnlyFolderAllowed(bool Value) { SetOnlyFolderAllowed(Value); }
     /// The path of the last successful choice.
     QString FolderOrFileChosen() const { return ffolderOrFile; }
     /// True when the edit holds a path that does not exist. The path is

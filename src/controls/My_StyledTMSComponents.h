@@ -58,34 +58,46 @@ public:
     /// SetComponentStyle overwrites it).
     TColor _SelectedColour() const { return fSelectionColour; }
     void Set_SelectedColour(TColor c) { fSelectionColour = c; }
+    /// Set_SelectedColour under the name uic calls.
+    void set_SelectedColour(TColor c) { Set_SelectedColour(c); }
     ///@}
     ///@{
     /// The text colour of selected rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _SelectedTextColour() const { return fSelectionTextColour; }
     void Set_SelectedTextColour(TColor c) { fSelectionTextColour = c; }
+    /// Set_SelectedTextColour under the name uic calls.
+    void set_SelectedTextColour(TColor c) { Set_SelectedTextColour(c); }
     ///@}
     ///@{
     /// The fill of the other rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _BackgroundColour() const { return fNormalBack; }
     void Set_BackgroundColour(TColor c) { fNormalBack = c; }
+    /// Set_BackgroundColour under the name uic calls.
+    void set_BackgroundColour(TColor c) { Set_BackgroundColour(c); }
     ///@}
     ///@{
     /// The text colour of the other rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _TextColour() const { return fTextColour; }
     void Set_TextColour(TColor c) { fTextColour = c; }
+    /// Set_TextColour under the name uic calls.
+    void set_TextColour(TColor c) { Set_TextColour(c); }
     ///@}
     ///@{
     /// Whether each row's integer object is drawn right-aligned beside its text.
     bool Show_Values() const { return fShowValues; }
     void SetShowValues(bool Value);
+    /// SetShowValues under the name uic calls.
+    void setShow_Values(bool Value) { SetShowValues(Value); }
     ///@}
     ///@{
     /// The widest row text measured so far, in pixels (where values start).
     int MaxWidthOfStrings() const { return max_width_of_strings; }
     void SetMaxWidthOfStrings(int w) { max_width_of_strings = w; }
+    /// SetMaxWidthOfStrings under the name uic calls.
+    void setMaxWidthOfStrings(int w) { SetMaxWidthOfStrings(w); }
     ///@}
 
     /// Gives a row's text and integer value (a virtual list's rows).
@@ -137,6 +149,8 @@ private:
 /// and the row height follows the font whenever the window is created.
 class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
     Q_OBJECT
+    /// The row height follows the font: the list's own.
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight DESIGNABLE false)
 public:
     /// A fixed styled list box; a parent takes ownership.
     explicit TStyledListboxOwnerDrawnFixed(QWidget* parent = nullptr);
@@ -184,7 +198,7 @@ class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     /// Whether the panel is drawn in black and white (see Monochrome()).
     Q_PROPERTY(bool Monochrome READ Monochrome WRITE SetMonochrome)
     /// The control that stands for the sheet (see ParentControl()).
-    Q_PROPERTY(QWidget* ParentControl READ ParentControl WRITE SetParentControl)
+    Q_PROPERTY(QWidget* ParentControl READ ParentControl WRITE SetParentControl DESIGNABLE false)
 public:
     /// Screen cursor states of the gesture.
     enum TGestureCursor { crDefault, crSizeWE, crSizeNS };
@@ -196,11 +210,15 @@ public:
     /// The colour of the handles.
     TColor HandleColour() const { return fHandleColour; }
     void SetHandleColour(TColor colour) { fHandleColour = colour; }
+    /// SetHandleColour under the name uic calls.
+    void setHandleColour(TColor colour) { SetHandleColour(colour); }
     ///@}
     ///@{
     /// Whether the panel is drawn in black and white (for a monochrome preview).
     bool Monochrome() const { return fMonochrome; }
     void SetMonochrome(bool Value);
+    /// SetMonochrome under the name uic calls.
+    void setMonochrome(bool Value) { SetMonochrome(Value); }
     ///@}
     /// The control that stands for the sheet.
     QWidget* ParentControl() const { return fParentControl; }

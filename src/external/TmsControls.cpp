@@ -114,6 +114,7 @@ TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent)
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == fPendingPage)
             fPendingPage = -1;
+        Q_EMIT activePageChanged(index);
     });
 }
 

@@ -203,9 +203,9 @@ class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     /// The list the tabs' images come from (see Images()).
-    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages DESIGNABLE false)
     /// The current page (see ActivePage()).
-    Q_PROPERTY(int ActivePage READ ActivePage WRITE SetActivePage)
+    Q_PROPERTY(int ActivePage READ ActivePage WRITE SetActivePage NOTIFY activePageChanged)
     /// Design-time property of the set: whether tabs are drawn anti-aliased.
     Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias)
     /// Whether tabs have a close button (QTabWidget::tabsClosable).
@@ -257,9 +257,46 @@ public:
     /// ActivePage before it adds the pages) becomes current when it is added.
     int ActivePage() const { return fPendingPage >= 0 ? fPendingPage : currentIndex(); }
     void SetActivePage(int index);
+    /// SetActivePage under the name uic calls.
+    void setActivePage(int index) { SetActivePage(index); }
     ///@}
 
+    /// Sets AntiAlias (the name uic calls).
+    void setAntiAlias(bool value) { fAntiAlias = value; }
+    /// Sets FixedTabs (the name uic calls).
+    void setFixedTabs(int value) { fFixedTabs = value; }
+    /// Sets FreeOnClose (the name uic calls).
+    void setFreeOnClose(bool value) { fFreeOnClose = value; }
+    /// Sets Glow (the name uic calls).
+    void setGlow(bool value) { fGlow = value; }
+    /// Sets MultiLine (the name uic calls).
+    void setMultiLine(bool value) { fMultiLine = value; }
+    /// Sets PageMargin (the name uic calls).
+    void setPageMargin(int value) { fPageMargin = value; }
+    /// Sets RotateTabLeftRight (the name uic calls).
+    void setRotateTabLeftRight(bool value) { fRotateTabLeftRight = value; }
+    /// Sets ShowCloseOnNonSelectedTabs (the name uic calls).
+    void setShowCloseOnNonSelectedTabs(bool value) { fShowCloseOnNonSelectedTabs = value; }
+    /// Sets ShowNonSelectedTabs (the name uic calls).
+    void setShowNonSelectedTabs(bool value) { fShowNonSelectedTabs = value; }
+    /// Sets ShowTabHint (the name uic calls).
+    void setShowTabHint(bool value) { fShowTabHint = value; }
+    /// Sets ShowShortCutHints (the name uic calls).
+    void setShowShortCutHints(bool value) { fShowShortCutHints = value; }
+    /// Sets TabReorderIndicatorColor (the name uic calls).
+    void setTabReorderIndicatorColor(int value) { fTabReorderIndicatorColor = value; }
+    /// Sets Transparent (the name uic calls).
+    void setTransparent(bool value) { fTransparent = value; }
+    /// Sets CloseOnTab (the name uic calls).
+    void setCloseOnTab(bool on) { setTabsClosable(on); }
+    /// Sets TabReorder (the name uic calls).
+    void setTabReorder(bool on) { setMovable(on); }
+
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
+
+Q_SIGNALS:
+    /// The current page changed.
+    void activePageChanged(int index);
 
 protected:
     /// Makes a page asked for by ActivePage current when it arrives.

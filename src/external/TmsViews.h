@@ -110,11 +110,15 @@ public:
     /// The colour of the frame.
     TColor BorderColor() const { return fBorderColor; }
     void SetBorderColor(TColor c);
+    /// SetBorderColor under the name uic calls.
+    void setBorderColor(TColor c) { SetBorderColor(c); }
     ///@}
     ///@{
     /// The background colour.
     TColor Color() const { return fColor; }
     void SetColor(TColor c);
+    /// SetColor under the name uic calls.
+    void setColor(TColor c) { SetColor(c); }
     ///@}
     ///@{
     /// The view's own pen (its frame lines).
@@ -191,6 +195,8 @@ public:
     /// The height of every row in pixels (0: the style's); follows the density's image height.
     int ItemHeight() const { return fItemHeight; }
     void SetItemHeight(int height);
+    /// SetItemHeight under the name uic calls.
+    void setItemHeight(int height) { SetItemHeight(height); }
     ///@}
     void ResizeForImageHeight(TDensityStep& step) override { SetItemHeight(step.ItemHeight()); }
 
@@ -198,41 +204,57 @@ public:
     /// Whether the rows are drawn by the view.
     bool OwnerDraw() const { return fOwnerDraw; }
     void SetOwnerDraw(bool on) { fOwnerDraw = on; }
+    /// SetOwnerDraw under the name uic calls.
+    void setOwnerDraw(bool on) { SetOwnerDraw(on); }
     ///@}
     ///@{
     /// The header paints in HeaderColor only when it is drawn by the view.
     bool HeaderOwnerDraw() const { return fHeaderOwnerDraw; }
     void SetHeaderOwnerDraw(bool on);
+    /// SetHeaderOwnerDraw under the name uic calls.
+    void setHeaderOwnerDraw(bool on) { SetHeaderOwnerDraw(on); }
     ///@}
     ///@{
     /// The header's colour (shown when HeaderOwnerDraw is on).
     TColor HeaderColor() const { return fHeaderColor; }
     void SetHeaderColor(TColor c);
+    /// SetHeaderColor under the name uic calls.
+    void setHeaderColor(TColor c) { SetHeaderColor(c); }
     ///@}
     ///@{
     /// The header's text colour.
     TColor HeaderFontColor() const { return fHeaderFontColor; }
     void SetHeaderFontColor(TColor c);
+    /// SetHeaderFontColor under the name uic calls.
+    void setHeaderFontColor(TColor c) { SetHeaderFontColor(c); }
     ///@}
     ///@{
     /// The rows' text colour.
     TColor FontColor() const { return fFontColor; }
     void SetFontColor(TColor c);
+    /// SetFontColor under the name uic calls.
+    void setFontColor(TColor c) { SetFontColor(c); }
     ///@}
     ///@{
     /// The background colour.
     TColor Color() const { return fColor; }
     void SetColor(TColor c);
+    /// SetColor under the name uic calls.
+    void setColor(TColor c) { SetColor(c); }
     ///@}
     ///@{
     /// The colour of selected rows.
     TColor SelectionColor() const { return fSelectionColor; }
     void SetSelectionColor(TColor c);
+    /// SetSelectionColor under the name uic calls.
+    void setSelectionColor(TColor c) { SetSelectionColor(c); }
     ///@}
     ///@{
     /// The text colour of selected rows.
     TColor SelectionTextColor() const { return fSelectionTextColor; }
     void SetSelectionTextColor(TColor c);
+    /// SetSelectionTextColor under the name uic calls.
+    void setSelectionTextColor(TColor c) { SetSelectionTextColor(c); }
     ///@}
 
 private:

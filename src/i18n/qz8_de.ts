@@ -316,6 +316,14 @@
         <translation>Eine Ordner- oder Dateiauswahl</translation>
     </message>
     <message>
+        <source>A file chooser</source>
+        <translation>Eine Dateiauswahl</translation>
+    </message>
+    <message>
+        <source>Page 1</source>
+        <translation>Seite 1</translation>
+    </message>
+    <message>
         <source>Pages on tabs</source>
         <translation>Seiten auf Registerkarten</translation>
     </message>

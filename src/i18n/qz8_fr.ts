@@ -316,6 +316,14 @@
         <translation>Un sélecteur de dossier ou de fichier</translation>
     </message>
     <message>
+        <source>A file chooser</source>
+        <translation>Un sélecteur de fichier</translation>
+    </message>
+    <message>
+        <source>Page 1</source>
+        <translation>Page 1</translation>
+    </message>
+    <message>
         <source>Pages on tabs</source>
         <translation>Pages à onglets</translation>
     </message>

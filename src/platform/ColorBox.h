@@ -47,16 +47,22 @@ public:
     /// The colour of the current row; setting it makes that colour's row current.
     TColor Selected() const;
     void SetSelected(TColor color);
+    /// SetSelected under the name uic calls.
+    void setSelected(TColor color) { SetSelected(color); }
     ///@}
     ///@{
     /// The current row, -1 for none.
     int ItemIndex() const { return currentIndex(); }
     void SetItemIndex(int index);
+    /// SetItemIndex under the name uic calls.
+    void setItemIndex(int index) { SetItemIndex(index); }
     ///@}
     ///@{
     /// The height of every row in pixels.
     int ItemHeight() const { return fItemHeight; }
     void SetItemHeight(int height);
+    /// SetItemHeight under the name uic calls.
+    void setItemHeight(int height) { SetItemHeight(height); }
     ///@}
     /// The canvas rows are painted on.
     TCanvas& Canvas() { return fCanvas; }

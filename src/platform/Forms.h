@@ -27,6 +27,8 @@ public:
     /// The window's background colour.
     TColor Color() const { return fColor; }
     void SetColor(TColor color);
+    /// SetColor under the name uic calls.
+    void setColor(TColor color) { SetColor(color); }
     ///@}
     ///@{
     /// The density the window was designed for, in dots per inch (96 by default).
@@ -93,11 +95,15 @@ public:
     /// The text painted in the middle of the panel.
     QString Caption() const { return fCaption; }
     void SetCaption(const QString& caption);
+    /// SetCaption under the name uic calls.
+    void setCaption(const QString& caption) { SetCaption(caption); }
     ///@}
     ///@{
     /// The panel's background; clBtnFace until set.
     TColor Color() const { return fColor; }
     void SetColor(TColor color);
+    /// SetColor under the name uic calls.
+    void setColor(TColor color) { SetColor(color); }
     ///@}
 
 protected:

@@ -40,6 +40,7 @@ public:
     QString fTyped; // the type-ahead text
     qint64 fTypedAt = -1; // when it was last typed (ms since epoch)
     int fCount = 0;
+    int fNotifiedCount = 0; // the row count last announced
     int fItemIndex = -1;
     int fPendingItemIndex = -1; // asked for, not there yet
     int fPendingTopIndex = -1; // asked for, not there yet
@@ -137,6 +138,10 @@ void TCustomListBox::RowsChanged(bool byProperty)
     else
         d->fPendingTopIndex = top;
     viewport()->update();
+    if (n != d->fNotifiedCount) {
+        d->fNotifiedCount = n;
+        Q_EMIT countChanged(n); // last: a receiver may delete the list
+    }
 }
 
 void TCustomListBox::SetItemIndex(int index)
@@ -419,8 +424,10 @@ void TCustomListBox::UpdateScrollBar()
 
 void TCustomListBox::scrollContentsBy(int, int)
 {
+    // Qt calls it once per change of the scroll bar's value.
     d->fTopIndex = verticalScrollBar()->value();
     viewport()->update();
+    Q_EMIT topIndexChanged(d->fTopIndex);
 }
 
 void TCustomListBox::resizeEvent(QResizeEvent* event)

@@ -68,13 +68,13 @@ private:
 class QZ8_EXPORT TCustomListBox : public QAbstractScrollArea {
     Q_OBJECT
     /// The current row, -1 for none (see ItemIndex()).
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged USER true)
     /// The height of every row in pixels (see ItemHeight()).
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     /// The number of rows (see Count()).
-    Q_PROPERTY(int Count READ Count WRITE SetCount)
+    Q_PROPERTY(int Count READ Count WRITE SetCount NOTIFY countChanged)
     /// The first row shown (see TopIndex()).
-    Q_PROPERTY(int TopIndex READ TopIndex WRITE SetTopIndex)
+    Q_PROPERTY(int TopIndex READ TopIndex WRITE SetTopIndex NOTIFY topIndexChanged)
     /// Whether several rows can be selected (see MultiSelect()).
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
     /// Whether Shift and Ctrl extend a multiple selection (see ExtendedSelect()).
@@ -101,17 +101,23 @@ public:
     /// Rows: the virtual count in the virtual styles, else the item count.
     int Count() const;
     void SetCount(int count);
+    /// SetCount under the name uic calls.
+    void setCount(int count) { SetCount(count); }
     ///@}
     ///@{
     /// The current row, -1 for none. Setting it selects that row alone and scrolls it into view; a row that does not
     /// exist yet (a form file may set ItemIndex before Count) is kept and taken when it comes.
     int ItemIndex() const;
     void SetItemIndex(int index);
+    /// SetItemIndex under the name uic calls.
+    void setItemIndex(int index) { SetItemIndex(index); }
     ///@}
     ///@{
     /// The height of every row in pixels.
     int ItemHeight() const;
     void SetItemHeight(int height);
+    /// SetItemHeight under the name uic calls.
+    void setItemHeight(int height) { SetItemHeight(height); }
     ///@}
     /// ItemHeight from a density step's image height, and the parent's font.
     void TakeImageItemHeight(const TDensityStep& step);
@@ -119,27 +125,39 @@ public:
     /// The first row shown; kept for when the rows come, as ItemIndex.
     int TopIndex() const;
     void SetTopIndex(int index);
+    /// SetTopIndex under the name uic calls.
+    void setTopIndex(int index) { SetTopIndex(index); }
     ///@}
     ///@{
     /// Whether several rows can be selected at once.
     bool MultiSelect() const;
     void SetMultiSelect(bool on);
+    /// SetMultiSelect under the name uic calls.
+    void setMultiSelect(bool on) { SetMultiSelect(on); }
     ///@}
     ///@{
     /// Whether Shift extends and Ctrl toggles the selection of a multi-select list (true by default).
     bool ExtendedSelect() const;
     void SetExtendedSelect(bool on);
+    /// SetExtendedSelect under the name uic calls.
+    void setExtendedSelect(bool on) { SetExtendedSelect(on); }
     ///@}
     ///@{
     /// The background colour of the rows.
     TColor Color() const;
     void SetColor(TColor color);
+    /// SetColor under the name uic calls.
+    void setColor(TColor color) { SetColor(color); }
     ///@}
     ///@{
     /// How rows are kept and painted: standard, owner-drawn (fixed or variable height), or virtual (rows from OnData,
     /// nothing stored).
     TListBoxStyle Style() const;
     void SetStyle(TListBoxStyle style);
+    /// SetStyle under the name uic calls.
+    void setStyle(TListBoxStyle style) { SetStyle(style); }
+    /// QWidget's setStyle(QStyle*) stays callable beside it.
+    using QWidget::setStyle;
     ///@}
     /// True in the virtual styles.
     bool IsVirtual() const;
@@ -215,6 +233,10 @@ public:
 Q_SIGNALS:
     /// The current row changed (by the user or through SetItemIndex).
     void itemIndexChanged(int index);
+    /// The number of rows changed.
+    void countChanged(int count);
+    /// The first row shown changed (scrolling, or SetTopIndex).
+    void topIndexChanged(int index);
     /// The selection changed as a whole (SelectAll, ClearSelection).
     void selectionChanged();
 

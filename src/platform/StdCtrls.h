@@ -148,6 +148,8 @@ public:
     /// The button's image.
     QIcon Glyph() const;
     void SetGlyph(const QIcon& glyph);
+    /// SetGlyph under the name uic calls.
+    void setGlyph(const QIcon& glyph) { SetGlyph(glyph); }
     ///@}
     /// Acts as a press of the button.
     virtual void BtnClick();

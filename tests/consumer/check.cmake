@@ -112,6 +112,20 @@ file(GLOB_RECURSE plugin ${prefix}/*libqz8designer.so)
 if(NOT plugin)
   message(FATAL_ERROR "the Designer plugin was not installed under ${prefix}")
 endif()
+# A form with every designable property of the plugin's components, compiled
+# by uic (without stdset) and loaded by QUiLoader through the installed
+# plugin: every value reads back.
+get_filename_component(plugin_dir ${plugin} DIRECTORY)
+set(designer_form ${BUILD_DIR}/package-check/designer-form)
+run_steps(
+  "${CMAKE_COMMAND}|-S|${SOURCE}/../designer|-B|${designer_form}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${designer_form}")
+execute_process(COMMAND ${designer_form}/designer-form ${SOURCE}/../designer/DesignerForm.ui ${plugin_dir}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the Designer form did not read back: ${rc}\n${out}\n${err}")
+endif()
+message(STATUS "${out}")
 execute_process(COMMAND ${prefix}/bin/qz8-broadcast --help
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "launcher")

@@ -1,0 +1,201 @@
+// What Qt's tools see of the components: every designable property is set
+// by the Designer form of tests/designer (which the package check compiles
+// with uic and loads with QUiLoader), enumerations are registered, input
+// controls have one USER property, and the pager is a container in
+// Designer with one page to start with.
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "package/My_TMSAdvOfficePagerU.h"
+#include "package/QZ8StyledListboxPack.h"
+#include "platform/Registration.h"
+
+#include <QFile>
+#include <QMap>
+#include <QMetaProperty>
+#include <QSet>
+#include <QSignalSpy>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#ifdef QZ8_DESIGNER_PLUGIN
+#include <QPluginLoader>
+#include <QtDesigner/QDesignerContainerExtension>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QExtensionManager>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#endif
+
+using namespace qz8;
+
+namespace {
+
+// The classes Designer offers: the registered ones and the file chooser.
+QList<const QMetaObject*> OfferedClasses()
+{
+    RegisterPackageComponents();
+    QList<const QMetaObject*> classes;
+    for (const TRegisteredComponent& c : RegisteredComponents())
+        classes << c.Class;
+    classes << &TMyOpenFileDialog::staticMetaObject;
+    return classes;
+}
+
+// The library's own designable, writable properties of a class (the most
+// derived declaration of each name).
+QStringList DesignableProperties(const QMetaObject* mo)
+{
+    QStringList names;
+    for (int i = 0; i < mo->propertyCount(); ++i) {
+        const QMetaProperty p = mo->property(i);
+        if (mo->indexOfProperty(p.name()) != i || !p.isDesignable() || !p.isWritable())
+            continue;
+        const QMetaObject* declaring = mo;
+        while (declaring->superClass() && i < declaring->superClass()->propertyCount())
+            declaring = declaring->superClass();
+        if (QByteArray(declaring->className()).startsWith("qz8::"))
+            names << QString::fromLatin1(p.name());
+    }
+    return names;
+}
+
+// Class name -> the properties the form's widgets of that class set, in order.
+QMap<QString, QStringList> PropertiesInTheForm()
+{
+    QMap<QString, QStringList> set;
+    QFile file(QStringLiteral(QZ8_DESIGNER_FORM_UI));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList classes;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("widget"))
+            classes.removeLast();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("widget")) {
+            classes << xml.attributes().value(QLatin1String("class")).toString();
+        } else if (xml.name() == QLatin1String("property") && !classes.isEmpty()) {
+            const QString name = xml.attributes().value(QLatin1String("name")).toString();
+            if (name != QLatin1String("geometry"))
+                set[classes.last()] << name;
+            xml.skipCurrentElement();
+        }
+    }
+    return set;
+}
+
+} // namespace
+
+TEST(DesignerFace, TheFormSetsEveryDesignablePropertyInDesignersOrder)
+{
+    const QMap<QString, QStringList> form = PropertiesInTheForm();
+    int total = 0;
+    for (const QMetaObject* mo : OfferedClasses()) {
+        const QString cls = QString::fromLatin1(mo->className());
+        const QStringList designable = DesignableProperties(mo);
+        // Designer writes them in the meta-object's order.
+        EXPECT_EQ(form.value(cls), designable) << cls.toStdString();
+        total += int(designable.size());
+    }
+    EXPECT_GE(total, 80);
+}
+
+TEST(DesignerFace, EnumerationsAreRegisteredAndInputControlsHaveOneUserProperty)
+{
+    for (const QMetaObject* mo : OfferedClasses()) {
+        for (int i = 0; i < mo->propertyCount(); ++i) {
+            const QMetaProperty p = mo->property(i);
+            if (p.metaType().flags() & QMetaType::IsEnumeration) {
+                EXPECT_TRUE(p.isEnumType() && p.enumerator().isValid()) << mo->className() << "." << p.name();
+            }
+        }
+    }
+    const std::pair<const QMetaObject*, const char*> inputs[] = {
+        {&TStyledListbox::staticMetaObject, "ItemIndex"},
+        {&TStyledListboxOwnerDrawnFixed::staticMetaObject, "ItemIndex"},
+        {&TColourSharingListbox::staticMetaObject, "SelectedColour"},
+        {&TColourSharingCombo::staticMetaObject, "SelectedColour"},
+        {&TMyOpenFolderDialog::staticMetaObject, "FolderOrFile"},
+        {&TMyOpenFileDialog::staticMetaObject, "FolderOrFile"},
+    };
+    for (const auto& [mo, name] : inputs)
+        EXPECT_STREQ(mo->userProperty().name(), name) << mo->className();
+}
+
+TEST(DesignerFace, ChangeSignalsComeOncePerRealChange)
+{
+    TStyledListbox list;
+    list.resize(120, 100);
+    list.SetStyle(TCustomListBox::lbVirtual);
+    QSignalSpy counts(&list, &TCustomListBox::countChanged);
+    QSignalSpy tops(&list, &TCustomListBox::topIndexChanged);
+    list.setCount(1000);
+    list.setCount(1000);
+    EXPECT_EQ(counts.count(), 1);
+    EXPECT_EQ(counts.first().first().toInt(), 1000);
+    list.show();
+    list.setTopIndex(10);
+    list.setTopIndex(10);
+    EXPECT_EQ(tops.count(), 1);
+    EXPECT_EQ(list.TopIndex(), 10);
+
+    TQZAdvOfficePager pager;
+    QSignalSpy pages(&pager, &TAdvOfficePager::activePageChanged);
+    pager.addTab(new QWidget, QStringLiteral("one"));
+    pager.addTab(new QWidget, QStringLiteral("two"));
+    pages.clear();
+    pager.setActivePage(1);
+    pager.setActivePage(1);
+    EXPECT_EQ(pages.count(), 1);
+    EXPECT_EQ(pager.property("ActivePage").toInt(), 1);
+}
+
+#ifdef QZ8_DESIGNER_PLUGIN
+TEST(DesignerFace, ThePagerIsAContainerWithItsFirstPage)
+{
+    QPluginLoader loader(QZ8_DESIGNER_PLUGIN);
+    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    ASSERT_NE(collection, nullptr);
+    QDesignerCustomWidgetInterface* pagerFace = nullptr;
+    for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) {
+        if (w->name() == QLatin1String("qz8::TQZAdvOfficePager"))
+            pagerFace = w;
+        // Every component drops with a usable size.
+        EXPECT_TRUE(w->domXml().contains(QLatin1String("<width>"))) << w->name().toStdString();
+    }
+    ASSERT_NE(pagerFace, nullptr);
+    EXPECT_TRUE(pagerFace->isContainer());
+    EXPECT_TRUE(pagerFace->domXml().contains(QLatin1String("<widget class=\"QWidget\" name=\"page\">")));
+
+    // A form editor with an extension manager, as Designer's own.
+    struct FormEditor : QDesignerFormEditorInterface {
+        explicit FormEditor(QExtensionManager* manager) { setExtensionManager(manager); }
+    };
+    QExtensionManager manager;
+    FormEditor core(&manager);
+    pagerFace->initialize(&core);
+    QWidget parent;
+    QWidget* pager = pagerFace->createWidget(&parent);
+    auto* pages = qt_extension<QDesignerContainerExtension*>(&manager, pager);
+    ASSERT_NE(pages, nullptr);
+    auto* first = new QWidget;
+    auto* second = new QWidget;
+    pages->addWidget(first);
+    pages->insertWidget(0, second);
+    EXPECT_EQ(pages->count(), 2);
+    EXPECT_EQ(pages->widget(0), second);
+    pages->setCurrentIndex(1);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    EXPECT_EQ(pager->property("ActivePage").toInt(), 1);
+    pages->remove(0);
+    EXPECT_EQ(pages->count(), 1);
+    EXPECT_EQ(pages->widget(0), first);
+    delete second;
+    // Another kind of widget gets no pages from the plugin.
+    QWidget plain;
+    EXPECT_EQ(qt_extension<QDesignerContainerExtension*>(&manager, &plain), nullptr);
+}
+#endif
