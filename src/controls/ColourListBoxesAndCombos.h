@@ -149,20 +149,6 @@ private:
     float currentFontScale = 0.0f;
 };
 
-/// Where a combo's caption label stands beside it.
-enum TLabelPosition : std::uint8_t {
-    lpLeftTop,
-    lpLeftCenter,
-    lpLeftBottom,
-    lpTopLeft,
-    lpBottomLeft,
-    lpLeftTopLeft,
-    lpLeftCenterLeft,
-    lpLeftBottomLeft,
-    lpTopCenter,
-    lpBottomCenter
-};
-
 /// The colour combo: the shared colour array (or a private copy) as a drop-down list with a swatch and the name, and an
 /// optional caption label; its selected colour is kept in form state files.
 class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant, public IFormStateValue {
@@ -172,8 +158,8 @@ class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelev
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE SetLabelAlwaysEnabled)
     /// The label's text (see GetLabelCaption()).
     Q_PROPERTY(QString LabelCaption READ GetLabelCaption WRITE SetLabelCaption)
-    /// Where the label stands, a TLabelPosition value (see LabelPosition()).
-    Q_PROPERTY(int LabelPosition READ LabelPosition WRITE SetLabelPositionOrdinal)
+    /// Where the label stands (see LabelPosition()).
+    Q_PROPERTY(qz8::TLabelPosition LabelPosition READ LabelPosition WRITE setLabelPosition)
     /// The gap between label and combo in pixels (see LabelMargin()).
     Q_PROPERTY(int LabelMargin READ LabelMargin WRITE SetLabelMargin)
     /// Whether the label shows its parent's background (see LabelTransparent()).
@@ -215,6 +201,9 @@ public:
     void SetLabelPositionOrdinal(int Value);
     /// SetLabelPositionOrdinal under the name uic calls.
     void setLabelPosition(int Value) { SetLabelPositionOrdinal(Value); }
+    /// SetLabelPosition under the name uic calls (a value outside the
+    /// enumeration is ignored).
+    void setLabelPosition(TLabelPosition Value) { SetLabelPositionOrdinal(Value); }
     ///@{
     /// The gap between label and combo in pixels.
     int LabelMargin() const { return FLabelMargin; }

@@ -24,6 +24,21 @@ enum TTMSStyle : std::uint8_t {
 };
 Q_ENUM_NS(TTMSStyle)
 
+/// Where a combo's caption label stands beside it.
+enum TLabelPosition : std::uint8_t {
+    lpLeftTop,
+    lpLeftCenter,
+    lpLeftBottom,
+    lpTopLeft,
+    lpBottomLeft,
+    lpLeftTopLeft,
+    lpLeftCenterLeft,
+    lpLeftBottomLeft,
+    lpTopCenter,
+    lpBottomCenter
+};
+Q_ENUM_NS(TLabelPosition)
+
 /// The number of styles.
 constexpr int TTMSStyleCount = 6;
 /// True for an ordinal that names a style.
