@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSpinBox>
@@ -15,6 +16,7 @@ namespace qz8 {
 TElDateTimePicker::TElDateTimePicker(QWidget* parent) : QDateTimeEdit(QDateTime::currentDateTime(), parent)
 {
     setCalendarPopup(true);
+    connect(this, &QDateTimeEdit::dateTimeChanged, this, &TElDateTimePicker::dateTimeValueChanged);
 }
 
 TCustomElEdit::TCustomElEdit(QWidget* parent) : QWidget(parent) { }
@@ -25,7 +27,13 @@ void TCustomElEdit::Hold(QWidget* editor)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);
     setFocusProxy(editor);
+    const QMetaProperty value = editor->metaObject()->userProperty();
+    const int slot = metaObject()->indexOfSlot("EditorChanged()");
+    if (value.hasNotifySignal())
+        connect(editor, value.notifySignal(), this, metaObject()->method(slot));
 }
+
+void TCustomElEdit::EditorChanged() { Q_EMIT textChanged(Text()); }
 
 TElEdit::TElEdit(QWidget* parent) : TCustomElEdit(parent), fEdit(new QLineEdit(this)) { Hold(fEdit); }
 
@@ -42,6 +50,7 @@ TElSpinEdit::TElSpinEdit(QWidget* parent) : TCustomElEdit(parent), fSpin(new QSp
 {
     fSpin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     Hold(fSpin);
+    connect(fSpin, &QSpinBox::valueChanged, this, &TElSpinEdit::valueChanged);
 }
 
 int TElSpinEdit::Value() const { return fSpin->value(); }
@@ -62,6 +71,7 @@ TElFloatSpinEdit::TElFloatSpinEdit(QWidget* parent) : TCustomElEdit(parent), fSp
     fSpin->setRange(-1e9, 1e9);
     fSpin->setDecimals(3);
     Hold(fSpin);
+    connect(fSpin, &QDoubleSpinBox::valueChanged, this, &TElFloatSpinEdit::valueChanged);
 }
 
 double TElFloatSpinEdit::Value() const { return fSpin->value(); }
@@ -82,7 +92,13 @@ TElMemo::TElMemo(QWidget* parent) : TCustomElEdit(parent), fMemo(new QPlainTextE
 }
 
 QString TElMemo::Text() const { return fMemo->toPlainText(); }
-void TElMemo::SetText(const QString& text) { fMemo->setPlainText(text); }
+void TElMemo::SetText(const QString& text)
+{
+    // The same text again is no change (QPlainTextEdit would announce one,
+    // and lose the cursor and undo history).
+    if (text != fMemo->toPlainText())
+        fMemo->setPlainText(text);
+}
 
 TElFileNameEdit::TElFileNameEdit(QWidget* parent) : TCustomElEdit(parent), fEdit(new TCustomEditBtn(this))
 {
@@ -140,6 +156,7 @@ TElComboBox::TElComboBox(QWidget* parent) : QComboBox(parent), fItems(this)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::currentIndexChanged, this, &TElComboBox::itemIndexChanged);
 }
 
 void TElComboBox::SetSorted(bool sorted)

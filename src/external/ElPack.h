@@ -32,7 +32,7 @@ public:
 class QZ8_EXPORT TElDateTimePicker : public QDateTimeEdit {
     Q_OBJECT
     /// The date and time shown (see DateTime()).
-    Q_PROPERTY(QDateTime DateTime READ DateTime WRITE SetDateTime)
+    Q_PROPERTY(QDateTime DateTime READ DateTime WRITE SetDateTime NOTIFY dateTimeValueChanged USER true)
 public:
     /// A picker; a parent takes ownership.
     explicit TElDateTimePicker(QWidget* parent = nullptr);
@@ -41,16 +41,29 @@ public:
     QDateTime DateTime() const { return dateTime(); }
     void SetDateTime(const QDateTime& value) { setDateTime(value); }
     ///@}
+
+Q_SIGNALS:
+    /// The date and time shown changed.
+    void dateTimeValueChanged(const QDateTime& value);
 };
 
 /// The check box of the ElPack set.
 class QZ8_EXPORT TElCheckBox : public QCheckBox {
     Q_OBJECT
     /// Whether the box is checked (QCheckBox::isChecked).
-    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
+    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked NOTIFY checkedChanged USER true)
 public:
-    /// The constructors of QCheckBox.
-    using QCheckBox::QCheckBox;
+    /// A box; a parent takes ownership.
+    explicit TElCheckBox(QWidget* parent = nullptr) : QCheckBox(parent) { AnnounceChecks(); }
+    /// A box with its text; a parent takes ownership.
+    explicit TElCheckBox(const QString& text, QWidget* parent = nullptr) : QCheckBox(text, parent) { AnnounceChecks(); }
+
+Q_SIGNALS:
+    /// The box was checked or unchecked.
+    void checkedChanged(bool checked);
+
+private:
+    void AnnounceChecks() { connect(this, &QCheckBox::toggled, this, &TElCheckBox::checkedChanged); }
 };
 
 /// The radio button of the ElPack set: one that can be unchecked again.
@@ -74,7 +87,7 @@ public:
 class QZ8_EXPORT TCustomElEdit : public QWidget {
     Q_OBJECT
     /// The editor's text (see Text()).
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY textChanged USER true)
 public:
     /// An edit; a parent takes ownership.
     explicit TCustomElEdit(QWidget* parent = nullptr);
@@ -84,9 +97,17 @@ public:
     virtual void SetText(const QString& text) = 0;
     ///@}
 
+Q_SIGNALS:
+    /// The editor's text changed.
+    void textChanged(const QString& text);
+
 protected:
-    /// Lays the inner editor out to fill the control.
+    /// Lays the inner editor out to fill the control, and announces its
+    /// changes (through the editor's USER property) as textChanged.
     void Hold(QWidget* editor);
+
+private Q_SLOTS:
+    void EditorChanged();
 };
 
 /// The one-line edit of the ElPack set.
@@ -116,7 +137,7 @@ private:
 class QZ8_EXPORT TElSpinEdit : public TCustomElEdit {
     Q_OBJECT
     /// The value (see Value()).
-    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY valueChanged USER true)
 public:
     /// A spin edit; a parent takes ownership.
     explicit TElSpinEdit(QWidget* parent = nullptr);
@@ -130,6 +151,10 @@ public:
     QString Text() const override;
     void SetText(const QString& text) override;
 
+Q_SIGNALS:
+    /// The value changed.
+    void valueChanged(int value);
+
 private:
     QSpinBox* fSpin;
 };
@@ -138,7 +163,7 @@ private:
 class QZ8_EXPORT TElFloatSpinEdit : public TCustomElEdit {
     Q_OBJECT
     /// The value (see Value()).
-    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(double Value READ Value WRITE SetValue NOTIFY valueChanged USER true)
 public:
     /// A spin edit; a parent takes ownership.
     explicit TElFloatSpinEdit(QWidget* parent = nullptr);
@@ -149,6 +174,10 @@ public:
     ///@}
     QString Text() const override;
     void SetText(const QString& text) override;
+
+Q_SIGNALS:
+    /// The value changed.
+    void valueChanged(double value);
 
 private:
     QDoubleSpinBox* fSpin;
@@ -245,7 +274,7 @@ class QZ8_EXPORT TElComboBox : public QComboBox {
     /// Whether the current text joins the list (see AutoHistory()).
     Q_PROPERTY(bool AutoHistory READ AutoHistory WRITE SetAutoHistory)
     /// The current item, -1 for none (QComboBox::currentIndex).
-    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
+    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex NOTIFY itemIndexChanged)
 public:
     /// A combo; a parent takes ownership.
     explicit TElComboBox(QWidget* parent = nullptr);
@@ -266,6 +295,10 @@ public:
     /// when new, moved when already there, ignoring case); the list keeps at
     /// most HistoryMaxCount entries.
     void AutoHistoryUpdate();
+
+Q_SIGNALS:
+    /// The current item changed.
+    void itemIndexChanged(int index);
 
 private:
     TComboBoxStrings fItems;

@@ -10,6 +10,7 @@ TmyAdvFilterCombo::TmyAdvFilterCombo(QWidget* parent) : QComboBox(parent), fItem
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::currentIndexChanged, this, &TmyAdvFilterCombo::itemIndexChanged);
 }
 
 void TmyAdvFilterCombo::BuildList()

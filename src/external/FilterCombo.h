@@ -16,7 +16,7 @@ class QZ8_EXPORT TmyAdvFilterCombo : public QComboBox {
     /// The filter the entries are built from (see Filter()).
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     /// The current entry, -1 for none (QComboBox::currentIndex).
-    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
+    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex NOTIFY itemIndexChanged)
 public:
     /// A filter combo; a parent takes ownership.
     explicit TmyAdvFilterCombo(QWidget* parent = nullptr);
@@ -34,6 +34,10 @@ public:
     QString GetAFileMask(int index) const;
     /// Adds a typed mask as the last entry and selects it.
     void InsertLastText(const QString& text);
+
+Q_SIGNALS:
+    /// The current entry changed.
+    void itemIndexChanged(int index);
 
 private:
     TComboBoxStrings fItems;

@@ -17,6 +17,10 @@ TAdvSpinEdit::TAdvSpinEdit(QWidget* parent) : QDoubleSpinBox(parent)
 {
     setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     SetSpinType(sptNormal);
+    connect(this, &QDoubleSpinBox::valueChanged, this, [this](double value) {
+        Q_EMIT floatValueChanged(value);
+        Q_EMIT intValueChanged(Value());
+    });
 }
 
 void TAdvSpinEdit::SetSpinType(TAdvSpinType type)
@@ -204,12 +208,15 @@ TAdvCustomCombo::TAdvCustomCombo(QWidget* parent) : QComboBox(parent), fItems(th
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::currentIndexChanged, this, &TAdvCustomCombo::itemIndexChanged);
+    connect(this, &QComboBox::currentTextChanged, this, &TAdvCustomCombo::textChanged);
 }
 
 TAdvCustomComboBox::TAdvCustomComboBox(QWidget* parent) : QComboBox(parent), fItems(this)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::currentIndexChanged, this, &TAdvCustomComboBox::itemIndexChanged);
 }
 
 void TAdvGlowButton::ResizeForImageHeight(TDensityStep&)

@@ -31,13 +31,25 @@ class QZ8_EXPORT TCustomAdvOfficeCheckBox : public QCheckBox, public ISizeReleva
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     /// Whether the box is checked (QCheckBox::isChecked).
-    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
+    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked NOTIFY checkedChanged USER true)
 public:
-    /// The constructors of QCheckBox.
-    using QCheckBox::QCheckBox;
+    /// A box; a parent takes ownership.
+    explicit TCustomAdvOfficeCheckBox(QWidget* parent = nullptr) : QCheckBox(parent) { AnnounceChecks(); }
+    /// A box with its text; a parent takes ownership.
+    explicit TCustomAdvOfficeCheckBox(const QString& text, QWidget* parent = nullptr) : QCheckBox(text, parent)
+    {
+        AnnounceChecks();
+    }
     /// The check mark and image follow the image height.
     void CorrectForScreenResImageHeight(int& imageHeight);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResImageHeight(step.ImageHeight); }
+
+Q_SIGNALS:
+    /// The box was checked or unchecked.
+    void checkedChanged(bool checked);
+
+private:
+    void AnnounceChecks() { connect(this, &QCheckBox::toggled, this, &TCustomAdvOfficeCheckBox::checkedChanged); }
 };
 
 /// The office check box.
@@ -71,9 +83,9 @@ class QZ8_EXPORT TAdvSpinEdit : public QDoubleSpinBox {
     /// How the value is shown and stepped (see SpinType()).
     Q_PROPERTY(TAdvSpinType SpinType READ SpinType WRITE SetSpinType)
     /// The value as a whole number (see Value()).
-    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY intValueChanged USER true)
     /// The value as a float (see FloatValue()).
-    Q_PROPERTY(double FloatValue READ FloatValue WRITE SetFloatValue)
+    Q_PROPERTY(double FloatValue READ FloatValue WRITE SetFloatValue NOTIFY floatValueChanged)
 public:
     /// How a spin edit shows and steps its value.
     enum TAdvSpinType { sptNormal, sptFloat, sptHex, sptDate, sptTime };
@@ -97,6 +109,12 @@ public:
     void SetFloatValue(double value) { setValue(value); }
     ///@}
 
+Q_SIGNALS:
+    /// The value changed (as a whole number).
+    void intValueChanged(int value);
+    /// The value changed (as a float).
+    void floatValueChanged(double value);
+
 private:
     TAdvSpinType fSpinType = sptNormal;
 };
@@ -106,9 +124,9 @@ private:
 class QZ8_EXPORT TAdvCustomCombo : public QComboBox {
     Q_OBJECT
     /// The current item, -1 for none (QComboBox::currentIndex).
-    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
+    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex NOTIFY itemIndexChanged)
     /// The text of the edit (see Text()).
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY textChanged USER true)
 public:
     /// A combo; a parent takes ownership.
     explicit TAdvCustomCombo(QWidget* parent = nullptr);
@@ -120,6 +138,12 @@ public:
     void SetText(const QString& text) { setEditText(text); }
     ///@}
 
+Q_SIGNALS:
+    /// The current item changed.
+    void itemIndexChanged(int index);
+    /// The text of the edit changed.
+    void textChanged(const QString& text);
+
 private:
     TComboBoxStrings fItems;
 };
@@ -130,7 +154,7 @@ class QZ8_EXPORT TAdvCustomComboBox : public QComboBox, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
     /// The current item, -1 for none (QComboBox::currentIndex).
-    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
+    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex NOTIFY itemIndexChanged)
 public:
     /// A combo box; a parent takes ownership.
     explicit TAdvCustomComboBox(QWidget* parent = nullptr);
@@ -142,6 +166,10 @@ public:
     QString GetTextEx() const { return currentText(); }
 
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
+
+Q_SIGNALS:
+    /// The current item changed.
+    void itemIndexChanged(int index);
 
 private:
     TComboBoxStrings fItems;

@@ -44,6 +44,10 @@ private:
 TCustomColorBox::TCustomColorBox(QWidget* parent) : QComboBox(parent), fItems(this), fCanvas(this)
 {
     setItemDelegate(new TColorBoxDelegate(this));
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        Q_EMIT itemIndexChanged(index);
+        Q_EMIT selectedChanged(Selected());
+    });
 }
 
 TCustomColorBox::~TCustomColorBox() = default;

@@ -27,9 +27,9 @@ class QZ8_EXPORT TCustomColorBox : public QComboBox {
     /// The height of every row (see ItemHeight()).
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     /// The current row, -1 for none (see ItemIndex()).
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged)
     /// The colour of the current row (see Selected()).
-    Q_PROPERTY(int Selected READ Selected WRITE SetSelected)
+    Q_PROPERTY(int Selected READ Selected WRITE SetSelected NOTIFY selectedChanged USER true)
 public:
     /// A colour box; a parent takes ownership.
     explicit TCustomColorBox(QWidget* parent = nullptr);
@@ -80,6 +80,12 @@ public:
     void PopulateList();
     /// Fills the rows (with cbCustomColors): the sender and the list to fill.
     std::function<void(TCustomColorBox* Sender, TStrings& Items)> OnGetColors;
+
+Q_SIGNALS:
+    /// The current row changed.
+    void itemIndexChanged(int index);
+    /// The colour of the current row changed (with the row).
+    void selectedChanged(int colour);
 
 protected:
     ///@{

@@ -86,12 +86,24 @@ private:
 class QZ8_EXPORT TCheckableRadioButton : public QRadioButton {
     Q_OBJECT
     /// Whether the button is checked (see SetChecked()).
-    Q_PROPERTY(bool Checked READ isChecked WRITE SetChecked)
+    Q_PROPERTY(bool Checked READ isChecked WRITE SetChecked NOTIFY checkedChanged USER true)
 public:
-    /// The constructors of QRadioButton.
-    using QRadioButton::QRadioButton;
+    /// A button; a parent takes ownership.
+    explicit TCheckableRadioButton(QWidget* parent = nullptr) : QRadioButton(parent) { AnnounceChecks(); }
+    /// A button with its text; a parent takes ownership.
+    explicit TCheckableRadioButton(const QString& text, QWidget* parent = nullptr) : QRadioButton(text, parent)
+    {
+        AnnounceChecks();
+    }
     /// Checks or unchecks the button (unchecking works for an exclusive one too).
     void SetChecked(bool checked);
+
+Q_SIGNALS:
+    /// The button was checked or unchecked.
+    void checkedChanged(bool checked);
+
+private:
+    void AnnounceChecks() { connect(this, &QRadioButton::toggled, this, &TCheckableRadioButton::checkedChanged); }
 };
 /// The same for any radio button.
 QZ8_EXPORT void SetRadioChecked(QRadioButton* button, bool checked);

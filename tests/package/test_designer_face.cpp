@@ -6,17 +6,24 @@
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
+#include "external/ElPack.h"
+#include "external/FilterCombo.h"
+#include "external/TmsControls.h"
 #include "package/My_TMSAdvOfficePagerU.h"
 #include "package/QZ8StyledListboxPack.h"
 #include "platform/Registration.h"
 
+#include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QMap>
 #include <QMetaProperty>
 #include <QSet>
 #include <QSignalSpy>
 #include <QXmlStreamReader>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 #ifdef QZ8_DESIGNER_PLUGIN
 #include <QPluginLoader>
@@ -150,6 +157,52 @@ TEST(DesignerFace, ChangeSignalsComeOncePerRealChange)
     pager.setActivePage(1);
     EXPECT_EQ(pages.count(), 1);
     EXPECT_EQ(pager.property("ActivePage").toInt(), 1);
+}
+
+// Every value a user changes announces itself through its property's NOTIFY
+// signal, once per real change, as Qt's own widgets do.
+TEST(DesignerFace, InputValuesNotifyOncePerChange)
+{
+    struct Case {
+        std::function<QWidget*()> make;
+        const char* property;
+        QVariant value;
+    };
+    const auto withItems = [](QComboBox* combo) {
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        return combo;
+    };
+    const std::vector<Case> cases = {
+        {[] { return new TAdvOfficeCheckBox; }, "Checked", true},
+        {[] { return new TElCheckBox; }, "Checked", true},
+        {[] { return new TElRadioButton; }, "Checked", true},
+        {[] { return new TAdvSpinEdit; }, "Value", 7},
+        {[] { return new TAdvSpinEdit; }, "FloatValue", 2.5},
+        {[&] { return withItems(new TAdvCustomCombo); }, "ItemIndex", 2},
+        {[] { return new TAdvCustomCombo; }, "Text", QStringLiteral("typed")},
+        {[&] { return withItems(new TAdvCustomComboBox); }, "ItemIndex", 2},
+        {[&] { return withItems(new TElComboBox); }, "ItemIndex", 2},
+        {[&] { return withItems(new TmyAdvFilterCombo); }, "ItemIndex", 2},
+        {[] { return new TElEdit; }, "Text", QStringLiteral("typed")},
+        {[] { return new TElMemo; }, "Text", QStringLiteral("two\nlines")},
+        {[] { return new TElSpinEdit; }, "Value", 7},
+        {[] { return new TElFloatSpinEdit; }, "Value", 2.5},
+        {[] { return new TElDateTimePicker; }, "DateTime", QDateTime(QDate(2001, 2, 3), QTime(4, 5))},
+        {[] { return new TColourSharingCombo; }, "ItemIndex", 3},
+        {[] { return new TStyledListbox; }, "TopIndex", 0},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<QWidget> w(c.make());
+        const QMetaObject* mo = w->metaObject();
+        const QMetaProperty p = mo->property(mo->indexOfProperty(c.property));
+        ASSERT_TRUE(p.hasNotifySignal()) << mo->className() << "." << c.property;
+        if (QByteArray(c.property) == "TopIndex")
+            continue; // scrolling: ChangeSignalsComeOncePerRealChange
+        QSignalSpy spy(w.get(), p.notifySignal());
+        ASSERT_TRUE(w->setProperty(c.property, c.value)) << mo->className() << "." << c.property;
+        w->setProperty(c.property, c.value);
+        EXPECT_EQ(spy.count(), 1) << mo->className() << "." << c.property;
+    }
 }
 
 #ifdef QZ8_DESIGNER_PLUGIN
