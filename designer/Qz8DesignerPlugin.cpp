@@ -1,4 +1,5 @@
 #include "Qz8DesignerPlugin.h"
+#include "Qz8ColourEditor.h"
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
@@ -74,6 +75,14 @@ void Qz8DesignerWidget::initialize(QDesignerFormEditorInterface* core)
     if (DropShapeOf(fComponent.Class).pages && manager && manager != fExtendedManager) {
         fExtendedManager = manager;
         manager->registerExtensions(new Qz8PagerContainerFactory(manager), Q_TYPEID(QDesignerContainerExtension));
+    }
+    // The colour editor of every component with colour properties: once per
+    // extension manager, whichever component Designer initialises first.
+    static QList<QPointer<QObject>> coloured;
+    coloured.removeAll(nullptr);
+    if (manager && !coloured.contains(manager)) {
+        coloured.append(manager);
+        manager->registerExtensions(new Qz8ColourTaskMenuFactory(manager), Q_TYPEID(QDesignerTaskMenuExtension));
     }
 }
 

@@ -320,6 +320,26 @@
         <translation>Eine Dateiauswahl</translation>
     </message>
     <message>
+        <source>Edit Colours...</source>
+        <translation>Farben bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edit Colours</source>
+        <translation>Farben bearbeiten</translation>
+    </message>
+    <message>
+        <source>Custom colour</source>
+        <translation>Eigene Farbe</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Pick a colour</source>
+        <translation>Eine Farbe wählen</translation>
+    </message>
+    <message>
         <source>Page 1</source>
         <translation>Seite 1</translation>
     </message>

@@ -320,6 +320,26 @@
         <translation>Un sélecteur de fichier</translation>
     </message>
     <message>
+        <source>Edit Colours...</source>
+        <translation>Modifier les couleurs...</translation>
+    </message>
+    <message>
+        <source>Edit Colours</source>
+        <translation>Modifier les couleurs</translation>
+    </message>
+    <message>
+        <source>Custom colour</source>
+        <translation>Couleur personnalisée</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Pick a colour</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
         <source>Page 1</source>
         <translation>Page 1</translation>
     </message>

@@ -26,9 +26,13 @@
 #include <memory>
 
 #ifdef QZ8_DESIGNER_PLUGIN
+#include <QAbstractButton>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QPluginLoader>
 #include <QtDesigner/QDesignerContainerExtension>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionManager>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -250,5 +254,65 @@ TEST(DesignerFace, ThePagerIsAContainerWithItsFirstPage)
     // Another kind of widget gets no pages from the plugin.
     QWidget plain;
     EXPECT_EQ(qt_extension<QDesignerContainerExtension*>(&manager, &plain), nullptr);
+}
+#endif
+
+#ifdef QZ8_DESIGNER_PLUGIN
+// Colour properties keep the library's colours (system colours included);
+// Designer edits them through the plugin's "Edit Colours..." task, a colour
+// picker and the system colours for each.
+TEST(DesignerFace, EveryColourPropertyHasAColourEditor)
+{
+    QPluginLoader loader(QZ8_DESIGNER_PLUGIN);
+    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    ASSERT_NE(collection, nullptr);
+    struct FormEditor : QDesignerFormEditorInterface {
+        explicit FormEditor(QExtensionManager* manager) { setExtensionManager(manager); }
+    };
+    QExtensionManager manager;
+    FormEditor core(&manager);
+    for (QDesignerCustomWidgetInterface* w : collection->customWidgets())
+        w->initialize(&core);
+
+    const QMap<QString, QStringList> form = PropertiesInTheForm();
+    int colours = 0;
+    for (QDesignerCustomWidgetInterface* face : collection->customWidgets()) {
+        QWidget window;
+        QWidget* component = face->createWidget(&window);
+        QStringList expected;
+        for (const QString& name : form.value(face->name())) {
+            if (name.endsWith(QLatin1String("Colour")) || name.endsWith(QLatin1String("Color")))
+                expected << name;
+        }
+        auto* task = qt_extension<QDesignerTaskMenuExtension*>(&manager, component);
+        if (expected.isEmpty()) {
+            EXPECT_EQ(task, nullptr) << face->name().toStdString();
+            continue;
+        }
+        ASSERT_NE(task, nullptr) << face->name().toStdString();
+        ASSERT_NE(task->preferredEditAction(), nullptr);
+        task->preferredEditAction()->trigger();
+        auto* dialog = window.findChild<QDialog*>();
+        ASSERT_NE(dialog, nullptr) << face->name().toStdString();
+        for (const QString& name : expected) {
+            auto* choice = dialog->findChild<QComboBox*>(name);
+            ASSERT_NE(choice, nullptr) << face->name().toStdString() << "." << name.toStdString();
+            // A system colour is chosen by name and kept as the system colour.
+            const int face3D = choice->findText(QStringLiteral("clBtnFace"));
+            ASSERT_GE(face3D, 0);
+            Q_EMIT choice->activated(face3D);
+            ++colours;
+        }
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        for (const QString& name : expected) {
+            // A colour picker's own value becomes its nearest colour of the array.
+            if (name == QLatin1String(component->metaObject()->userProperty().name()))
+                continue;
+            EXPECT_EQ(component->property(name.toLatin1().constData()).toInt(), clBtnFace)
+                << face->name().toStdString() << "." << name.toStdString();
+        }
+    }
+    EXPECT_GE(colours, 25);
 }
 #endif
