@@ -164,13 +164,10 @@ Qz8ColourTaskMenu::Qz8ColourTaskMenu(QWidget* component, QObject* parent)
     });
 }
 
-Qz8ColourTaskMenuFactory::Qz8ColourTaskMenuFactory(QExtensionManager* parent) : QExtensionFactory(parent) { }
-
-QObject* Qz8ColourTaskMenuFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const
+QObject* Qz8MakeColourTaskMenu(QObject* object, QObject* parent)
 {
     auto* component = qobject_cast<QWidget*>(object);
-    if (iid != Q_TYPEID(QDesignerTaskMenuExtension) || !component ||
-        Qz8ColourProperties(component->metaObject()).isEmpty())
+    if (!component || Qz8ColourProperties(component->metaObject()).isEmpty())
         return nullptr;
     return new Qz8ColourTaskMenu(component, parent);
 }

@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QPointer>
 #include <QtDesigner/QDesignerTaskMenuExtension>
-#include <QtDesigner/QExtensionFactory>
 
 class QComboBox;
 class QToolButton;
@@ -52,11 +51,5 @@ private:
     QAction* fEdit;
 };
 
-class Qz8ColourTaskMenuFactory : public QExtensionFactory {
-    Q_OBJECT
-public:
-    explicit Qz8ColourTaskMenuFactory(QExtensionManager* parent);
-
-protected:
-    QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override;
-};
+// The colour editor for a component with colour properties, else nullptr.
+QObject* Qz8MakeColourTaskMenu(QObject* object, QObject* parent);

@@ -74,7 +74,13 @@ void Qz8DesignerWidget::initialize(QDesignerFormEditorInterface* core)
     QExtensionManager* manager = core->extensionManager();
     if (DropShapeOf(fComponent.Class).pages && manager && manager != fExtendedManager) {
         fExtendedManager = manager;
-        manager->registerExtensions(new Qz8PagerContainerFactory(manager), Q_TYPEID(QDesignerContainerExtension));
+        const auto pages = [](QObject* object, QObject* parent) -> QObject* {
+            if (!object->metaObject()->inherits(&qz8::TAdvOfficePager::staticMetaObject))
+                return nullptr;
+            return new Qz8PagerContainer(static_cast<QTabWidget*>(object), parent);
+        };
+        manager->registerExtensions(new Qz8ExtensionFactory(manager, Q_TYPEID(QDesignerContainerExtension), pages),
+                                    Q_TYPEID(QDesignerContainerExtension));
     }
     // The colour editor of every component with colour properties: once per
     // extension manager, whichever component Designer initialises first.
@@ -82,7 +88,9 @@ void Qz8DesignerWidget::initialize(QDesignerFormEditorInterface* core)
     coloured.removeAll(nullptr);
     if (manager && !coloured.contains(manager)) {
         coloured.append(manager);
-        manager->registerExtensions(new Qz8ColourTaskMenuFactory(manager), Q_TYPEID(QDesignerTaskMenuExtension));
+        manager->registerExtensions(
+            new Qz8ExtensionFactory(manager, Q_TYPEID(QDesignerTaskMenuExtension), Qz8MakeColourTaskMenu),
+            Q_TYPEID(QDesignerTaskMenuExtension));
     }
 }
 
@@ -153,14 +161,13 @@ void Qz8PagerContainer::remove(int index)
         fPager->removeTab(index);
 }
 
-Qz8PagerContainerFactory::Qz8PagerContainerFactory(QExtensionManager* parent) : QExtensionFactory(parent) { }
+Qz8ExtensionFactory::Qz8ExtensionFactory(QExtensionManager* parent, QString iid, Make make)
+    : QExtensionFactory(parent), fIid(std::move(iid)), fMake(std::move(make))
+{ }
 
-QObject* Qz8PagerContainerFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const
+QObject* Qz8ExtensionFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const
 {
-    if (iid != Q_TYPEID(QDesignerContainerExtension) ||
-        !object->metaObject()->inherits(&qz8::TAdvOfficePager::staticMetaObject))
-        return nullptr;
-    return new Qz8PagerContainer(static_cast<QTabWidget*>(object), parent);
+    return iid == fIid ? fMake(object, parent) : nullptr;
 }
 
 Qz8DesignerPlugin::Qz8DesignerPlugin(QObject* parent) : QObject(parent)

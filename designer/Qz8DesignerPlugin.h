@@ -9,6 +9,7 @@
 #include <QtDesigner/QExtensionFactory>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <functional>
 
 #include "platform/Registration.h"
 
@@ -64,13 +65,20 @@ private:
     QPointer<QTabWidget> fPager;
 };
 
-class Qz8PagerContainerFactory : public QExtensionFactory {
+// Makes the plugin's extension of one interface (a container, a task menu)
+// for the objects that make() accepts: it answers nullptr for the others.
+class Qz8ExtensionFactory : public QExtensionFactory {
     Q_OBJECT
 public:
-    explicit Qz8PagerContainerFactory(QExtensionManager* parent);
+    using Make = std::function<QObject*(QObject* object, QObject* parent)>;
+    Qz8ExtensionFactory(QExtensionManager* parent, QString iid, Make make);
 
 protected:
     QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override;
+
+private:
+    const QString fIid;
+    const Make fMake;
 };
 
 class Qz8DesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface {
