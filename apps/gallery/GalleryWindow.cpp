@@ -119,10 +119,14 @@ GalleryWindow::GalleryWindow(QWidget* parent, const QString& stateFile)
     auto* tools = new TToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar1"));
     addToolBar(tools);
-    for (int command : {kCmOpen, kCmSave, kCmSearch, kCmSort, kCmChart, kCmConcordance}) {
+    const std::pair<int, QString> toolCommands[] = {{kCmOpen, tr("Open")},     {kCmSave, tr("Save")},
+                                                    {kCmSearch, tr("Search")}, {kCmSort, tr("Sort")},
+                                                    {kCmChart, tr("Chart")},   {kCmConcordance, tr("Concordance")}};
+    for (const auto& [command, purpose] : toolCommands) {
         auto* b = new TToolButton(tools);
         b->setObjectName(QStringLiteral("ToolButton%1").arg(command));
         b->setProperty("command", command);
+        b->setToolTip(purpose); // also its name for screen readers
     }
 
     auto* central = new QWidget(this);
@@ -170,6 +174,7 @@ QWidget* GalleryWindow::BuildPlatformPage()
 
     auto* list = new TListBox(page);
     list->setObjectName(QStringLiteral("ListBox1"));
+    list->setAccessibleName(tr("Fruit"));
     for (const char* s : {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig", "Grape"})
         list->Items().Add(QString::fromLatin1(s));
     list->SetItemIndex(2);
@@ -178,6 +183,7 @@ QWidget* GalleryWindow::BuildPlatformPage()
 
     auto* checks = new TCheckListBox(page);
     checks->setObjectName(QStringLiteral("CheckListBox1"));
+    checks->setAccessibleName(tr("Analyses"));
     for (const char* s : {"Word counts", "Collocations", "Concordance", "Key words"})
         checks->Items().Add(QString::fromLatin1(s));
     checks->SetChecked(0, true);
@@ -187,6 +193,7 @@ QWidget* GalleryWindow::BuildPlatformPage()
 
     auto* virt = new TListBox(page);
     virt->setObjectName(QStringLiteral("VirtualList"));
+    virt->setAccessibleName(tr("Virtual rows"));
     virt->SetStyle(TCustomListBox::lbVirtual);
     virt->OnData = [](QWidget*, int index, QString& text) { text = QStringLiteral("Virtual row %1").arg(index); };
     virt->SetCount(10'000'000);
@@ -265,6 +272,7 @@ QWidget* GalleryWindow::BuildStyledListPage()
 
     auto* virt = new TStyledListbox(page);
     virt->setObjectName(QStringLiteral("StyledVirtual"));
+    virt->setAccessibleName(tr("Frequencies, virtual"));
     virt->SetStyle(TCustomListBox::lbVirtualOwnerDraw);
     virt->OnGetStringAndInt = [](QObject*, int index, TStringAndIntegerRec& rec) {
         // Every seventh row is text, every fifth a decimal, the rest counts.
@@ -358,6 +366,7 @@ QWidget* GalleryWindow::BuildIconPage()
     glow->setProperty("command", kCmSearch);
     auto* tool = new TAdvToolButton(page);
     tool->setObjectName(QStringLiteral("AdvToolButton"));
+    tool->setToolTip(tr("Sort"));
     tool->setProperty("command", kCmSort);
     auto* smooth = new TAdvSmoothButton(page);
     smooth->setText(tr("Chart"));
@@ -370,6 +379,7 @@ QWidget* GalleryWindow::BuildIconPage()
 
     auto* pager = new TAdvOfficePager(page);
     pager->setObjectName(QStringLiteral("Pager1"));
+    pager->setAccessibleName(tr("Result pages"));
     const std::pair<int, QString> pages[] = {
         {kCmChart, tr("Frequencies")}, {kCmConcordance, tr("Concordance")}, {kCmText, tr("Texts")}};
     for (const auto& [command, title] : pages) {
@@ -385,11 +395,13 @@ QWidget* GalleryWindow::BuildIconPage()
     auto* more = new QHBoxLayout;
     auto* gridCtl = new TDrawGrid(3, 3, page);
     gridCtl->setObjectName(QStringLiteral("DrawGrid1"));
+    gridCtl->setAccessibleName(tr("Products"));
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             gridCtl->setItem(r, c, new QTableWidgetItem(QString::number((r + 1) * (c + 2))));
     auto* view = new TAdvListView(page);
     view->setObjectName(QStringLiteral("ListView1"));
+    view->setAccessibleName(tr("Word counts"));
     view->setHeaderLabels({tr("Word"), tr("Count")});
     for (const auto& [word, count] : {std::pair{"the", "6402"}, {"of", "3311"}, {"river", "97"}})
         new QTreeWidgetItem(view, {QString::fromLatin1(word), QString::fromLatin1(count)});
@@ -707,6 +719,7 @@ QWidget* GalleryWindow::BuildPersistedPage()
     auto* memo = new TElMemo(page);
     memo->SetText(tr("An ElPack memo.\nIts lines are kept when memos are persisted."));
     named(memo, "ElMemo1");
+    memo->setAccessibleName(tr("Notes"));
 
     grid->addLayout(form, 0, 0, 3, 1);
     grid->addWidget(checkGroup, 0, 1);

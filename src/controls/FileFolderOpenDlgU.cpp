@@ -77,6 +77,7 @@ TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
     fMissingMark = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
     fMissingMark->setVisible(false);
     TranslateTexts();
+    NameButton(); // this class's purpose (the base's constructor named it "Browse")
     // The path is checked off the GUI thread: a mount that stops answering
     // must not freeze the window at a keystroke. The mark follows the answer.
     fExistence = new TPathExistence(this);
@@ -157,9 +158,12 @@ void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
     const bool changed = fOnlyFolderAllowed != Value;
     fOnlyFolderAllowed = Value;
     UpdateCompleterFilter();
+    NameButton();
     if (changed)
         Q_EMIT onlyFolderAllowedChanged(Value);
 }
+
+QString TMyOpenFolderDialog::ButtonPurpose() const { return fOnlyFolderAllowed ? _QZSelectFolder() : _QZSelectFiles(); }
 
 bool TMyOpenFolderDialog::ChosenExistingFileOrFolder(const QString& suggested)
 {

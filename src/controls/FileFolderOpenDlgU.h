@@ -83,6 +83,8 @@ public:
     /// the path (FolderOrFileChosen) and answers true. The text stays.
     bool ChosenExistingFileOrFolder(const QString& suggested);
     void BtnClick() override;
+    /// The button chooses a folder or a file, as the mode says.
+    QString ButtonPurpose() const override;
     void TakeInitialFolder(const QString& folder) override { SetText(folder); }
 
     /// The completer of paths that the edit uses.

@@ -1,13 +1,16 @@
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
+#include "platform/AccessibleNames_p.h"
 
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <limits>
 
@@ -27,6 +30,8 @@ void TCustomElEdit::Hold(QWidget* editor)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);
     setFocusProxy(editor);
+    // The editor takes the focus: it carries the control's name.
+    NameInnerEditorAfter(this, editor);
     const QMetaProperty value = editor->metaObject()->userProperty();
     const int slot = metaObject()->indexOfSlot("EditorChanged()");
     if (value.hasNotifySignal())
@@ -157,6 +162,7 @@ TElComboBox::TElComboBox(QWidget* parent) : QComboBox(parent), fItems(this)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, &TElComboBox::itemIndexChanged);
+    NameInnerEditorAfter(this, lineEdit());
 }
 
 void TElComboBox::SetSorted(bool sorted)

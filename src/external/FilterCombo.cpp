@@ -1,4 +1,7 @@
 #include "external/FilterCombo.h"
+#include "platform/AccessibleNames_p.h"
+
+#include <QLineEdit>
 
 namespace qz8 {
 
@@ -11,6 +14,7 @@ TmyAdvFilterCombo::TmyAdvFilterCombo(QWidget* parent) : QComboBox(parent), fItem
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, &TmyAdvFilterCombo::itemIndexChanged);
+    NameInnerEditorAfter(this, lineEdit());
 }
 
 void TmyAdvFilterCombo::BuildList()

@@ -1,8 +1,11 @@
 #include "external/TmsControls.h"
 #include "external/Tool_image_basics.h"
+#include "platform/AccessibleNames_p.h"
 #include "platform/Components.h"
 #include "platform/SizeRelevant.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
@@ -39,7 +42,29 @@ int TAdvSpinEdit::Value() const
 }
 
 namespace {
+// A status-bar panel reads as a label holding its text (or its tool tip
+// when it shows an image only), not as a push button.
+class StatusPanelAccessible : public QAccessibleWidget {
+public:
+    explicit StatusPanelAccessible(TStatusPanel* panel) : QAccessibleWidget(panel, QAccessible::StaticText) { }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* panel = static_cast<const TStatusPanel*>(widget());
+        if (t == QAccessible::Name && panel->accessibleName().isEmpty())
+            return panel->text().isEmpty() ? panel->toolTip() : panel->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* StatusPanelFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("qz8::TStatusPanel"))
+        return new StatusPanelAccessible(static_cast<TStatusPanel*>(object));
+    return nullptr;
+}
+
 const bool registered = [] {
+    QAccessible::installFactory(StatusPanelFactory);
     // A pager's pages hold controls of the window.
     RegisterContainerClass(&TAdvOfficePager::staticMetaObject);
     // The density table's rows and the window's collected classes of this
@@ -209,6 +234,7 @@ TAdvCustomCombo::TAdvCustomCombo(QWidget* parent) : QComboBox(parent), fItems(th
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, &TAdvCustomCombo::itemIndexChanged);
+    NameInnerEditorAfter(this, lineEdit());
     connect(this, &QComboBox::currentTextChanged, this, &TAdvCustomCombo::textChanged);
 }
 
@@ -217,6 +243,7 @@ TAdvCustomComboBox::TAdvCustomComboBox(QWidget* parent) : QComboBox(parent), fIt
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, &TAdvCustomComboBox::itemIndexChanged);
+    NameInnerEditorAfter(this, lineEdit());
 }
 
 void TAdvGlowButton::ResizeForImageHeight(TDensityStep&)

@@ -17,10 +17,17 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
+
 namespace qz8 {
 
 /// Image index of a list as an icon; none for a missing list or index.
 QZ8_EXPORT QIcon ImageListIcon(const TImageList* list, int index);
+
+/// A button that shows an image and no text is named for screen readers by
+/// its tool tip, and follows a change of it; a name given by the program
+/// stays. Image buttons of the library call it themselves.
+QZ8_EXPORT void NameImageButton(QAbstractButton* button);
 
 /// A reference to an image list that repaints its holder when the list
 /// changes.
@@ -91,6 +98,7 @@ public:
     {
         fIndex = index;
         this->setIcon(fLink.Icon(index));
+        NameImageButton(this);
     }
     ///@}
 

@@ -47,6 +47,7 @@ public:
     bool fScrollRangeDirty = false;
     bool fScrollRangeQueued = false;
     int fAnchor = -1;
+    int fAnnouncedRow = -1; // the current row assistive technology was told of
     int fItemHeight = 16;
     int fTopIndex = 0;
     bool fMultiSelect = false;
@@ -72,7 +73,10 @@ TCustomListBox::TCustomListBox(QWidget* parent)
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // The row that becomes current is announced to assistive technology.
-    connect(this, &TCustomListBox::itemIndexChanged, this, [this] { AnnounceListBoxRow(this); });
+    connect(this, &TCustomListBox::itemIndexChanged, this, [this](int row) {
+        AnnounceListBoxRow(this, d->fAnnouncedRow);
+        d->fAnnouncedRow = row;
+    });
 }
 
 TCustomListBox::~TCustomListBox() = default;

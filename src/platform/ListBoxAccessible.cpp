@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QWidget>
+#include <deque>
 
 namespace qz8 {
 
@@ -14,7 +15,9 @@ namespace {
 
 class RowAccessible;
 
-// The list: its children are the rows on the screen.
+// The list: its children are all its rows (as QListView's table reports
+// them), each made when asked for; a bounded cache keeps the rows asked for
+// last, so a list of ten million rows costs no object per row.
 class ListAccessible : public QAccessibleWidget {
 public:
     explicit ListAccessible(TCustomListBox* list) : QAccessibleWidget(list, QAccessible::List) { }
@@ -29,8 +32,6 @@ public:
         s.multiSelectable = List()->MultiSelect();
         return s;
     }
-    // The first row shown and how many are shown.
-    int FirstRow() const { return List()->TopIndex(); }
 };
 
 // One row, made on demand; it holds the list weakly and its row number.
@@ -87,56 +88,69 @@ private:
 };
 
 // Row interfaces are registered once per list and row, so a screen reader
-// meets the same object for the same row.
+// meets the same object for the same row while it is cached; at most
+// kRowInterfaceLimit rows of a list are, the first made going first.
+constexpr int kRowInterfaceLimit = 512;
+
+struct TRowCache {
+    QHash<int, QAccessible::Id> ids;
+    std::deque<int> made; // rows in the order they were made
+};
+
+QHash<const QObject*, TRowCache>& RowCaches()
+{
+    static QHash<const QObject*, TRowCache> caches;
+    return caches;
+}
+
 QAccessibleInterface* RowInterface(TCustomListBox* list, int row)
 {
-    static QHash<QPair<const QObject*, int>, QAccessible::Id> ids;
-    const auto key = qMakePair(static_cast<const QObject*>(list), row);
-    if (auto it = ids.constFind(key); it != ids.constEnd()) {
+    QHash<const QObject*, TRowCache>& caches = RowCaches();
+    const bool tracked = caches.contains(list);
+    TRowCache& cache = caches[list];
+    if (auto it = cache.ids.constFind(row); it != cache.ids.constEnd()) {
         if (QAccessibleInterface* known = QAccessible::accessibleInterface(it.value()))
             return known;
     }
     auto* iface = new RowAccessible(list, row);
-    ids.insert(key, QAccessible::registerAccessibleInterface(iface));
-    static QSet<const QObject*> tracked;
-    if (!tracked.contains(list)) {
-        tracked.insert(list);
+    cache.ids.insert(row, QAccessible::registerAccessibleInterface(iface));
+    cache.made.push_back(row);
+    while (cache.ids.size() > kRowInterfaceLimit && !cache.made.empty()) {
+        const int oldest = cache.made.front();
+        cache.made.pop_front();
+        if (oldest == row)
+            continue;
+        if (auto it = cache.ids.find(oldest); it != cache.ids.end()) {
+            QAccessible::deleteAccessibleInterface(it.value());
+            cache.ids.erase(it);
+        }
+    }
+    if (!tracked) {
         // The rows of a list go with it.
         QObject::connect(list, &QObject::destroyed, [list] {
-            tracked.remove(list);
-            for (auto it = ids.begin(); it != ids.end();) {
-                if (it.key().first == list) {
-                    QAccessible::deleteAccessibleInterface(it.value());
-                    it = ids.erase(it);
-                } else {
-                    ++it;
-                }
-            }
+            const TRowCache gone = RowCaches().take(list);
+            for (const QAccessible::Id id : gone.ids)
+                QAccessible::deleteAccessibleInterface(id);
         });
     }
     return iface;
 }
 
-int ListAccessible::childCount() const
-{
-    const TCustomListBox* l = List();
-    return std::max(0, std::min(l->VisibleRowCount() + 1, l->Count() - l->TopIndex()));
-}
+int ListAccessible::childCount() const { return List()->Count(); }
 
 QAccessibleInterface* ListAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    return RowInterface(List(), FirstRow() + index);
+    return RowInterface(List(), index);
 }
 
 int ListAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     const auto* row = dynamic_cast<const RowAccessible*>(child);
-    if (!row || row->parent() == nullptr)
+    if (!row || row->parent() != this || !row->isValid())
         return -1;
-    const int index = row->Row() - FirstRow();
-    return index >= 0 && index < childCount() ? index : -1;
+    return row->Row();
 }
 
 QAccessibleInterface* ListAccessible::childAt(int x, int y) const
@@ -157,27 +171,34 @@ QAccessibleInterface* ListBoxAccessibleFactory(const QString&, QObject* object)
     return nullptr;
 }
 
-void AnnounceListBoxRow(TCustomListBox* list)
+void AnnounceListBoxRow(TCustomListBox* list, int previousRow)
 {
     // Nobody listens: nothing to build (an index change is a hot path).
     if (!list || (!AccessibilityUpdate && !QAccessible::isActive()))
         return;
     const int row = list->ItemIndex();
-    if (row < 0)
-        return;
-    const int child = row - list->TopIndex();
-    const auto send = [](QAccessibleEvent* e) {
+    const auto send = [list](QAccessible::Event type, int child) {
+        QAccessibleEvent e(list, type);
+        e.setChild(child);
         if (AccessibilityUpdate)
-            AccessibilityUpdate(e);
+            AccessibilityUpdate(&e);
         else
-            QAccessible::updateAccessibility(e);
+            QAccessible::updateAccessibility(&e);
     };
-    QAccessibleEvent focus(list, QAccessible::Focus);
-    focus.setChild(child);
-    send(&focus);
-    QAccessibleEvent selection(list, QAccessible::SelectionAdd);
-    selection.setChild(child);
-    send(&selection);
+    // As QListView: the focus, the row selected, and the row left when it
+    // is no longer selected.
+    if (row >= 0) {
+        send(QAccessible::Focus, row);
+        send(QAccessible::SelectionAdd, row);
+    }
+    if (previousRow >= 0 && previousRow != row && previousRow < list->Count() && !list->Selected(previousRow))
+        send(QAccessible::SelectionRemove, previousRow);
+}
+
+int CachedRowInterfaces(const TCustomListBox* list)
+{
+    const auto it = RowCaches().constFind(list);
+    return it == RowCaches().constEnd() ? 0 : int(it->ids.size());
 }
 
 void AnnounceListBoxSelection(TCustomListBox* list)

@@ -1,9 +1,10 @@
 #pragma once
 // What assistive technology sees of the owner-drawn list boxes: a List with
-// one ListItem per visible row (a virtual list of ten million rows exposes
-// the rows on the screen only), each named by the text it shows, with its
-// selected, focused and checked states; focus and selection changes are
-// announced. Installed as a QAccessible factory when the library loads.
+// one ListItem per row (made when asked for, a bounded number kept, so a
+// virtual list of ten million rows has ten million children and no object
+// per row), each named by the text it shows, with its selected, focused and
+// checked states; focus and selection changes are announced as QListView
+// announces them. Installed as a QAccessible factory when the library loads.
 #include "qz8_export.h"
 
 #include <functional>
@@ -18,8 +19,11 @@ namespace qz8 {
 class TCustomListBox;
 
 QZ8_AUTOTEST_EXPORT QAccessibleInterface* ListBoxAccessibleFactory(const QString& className, QObject* object);
-// Announces the list's current row as focused and its selection as changed.
-QZ8_AUTOTEST_EXPORT void AnnounceListBoxRow(TCustomListBox* list);
+// Announces the list's current row as focused and selected, and the row it
+// left (previousRow, -1 for none) as no longer selected.
+QZ8_AUTOTEST_EXPORT void AnnounceListBoxRow(TCustomListBox* list, int previousRow = -1);
+// How many row objects of the list are kept for assistive technology.
+QZ8_AUTOTEST_EXPORT int CachedRowInterfaces(const TCustomListBox* list);
 // Announces that the selection changed as a whole (select all): one event,
 // whatever the number of rows.
 QZ8_AUTOTEST_EXPORT void AnnounceListBoxSelection(TCustomListBox* list);

@@ -1,4 +1,5 @@
 #include "platform/StdCtrls.h"
+#include "platform/AccessibleNames_p.h"
 #include "platform/QtBoundary_p.h"
 
 #include "platform/Components.h"
@@ -7,8 +8,12 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QVBoxLayout>
 
 namespace qz8 {
@@ -198,6 +203,7 @@ TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
             p.drawEllipse(QRect(x, 10, 3, 3));
     }
     fButton = addAction(QIcon(dots), QLineEdit::TrailingPosition);
+    NameButton();
     connect(fButton, &QAction::triggered, this,
             [this] { AtQtBoundary("TAdvEditBtn::BtnClick", [this] { BtnClick(); }); });
 }
@@ -205,6 +211,66 @@ TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
 QIcon TCustomEditBtn::Glyph() const { return fButton->icon(); }
 
 void TCustomEditBtn::SetGlyph(const QIcon& glyph) { fButton->setIcon(glyph); }
+
+namespace {
+
+// Gives the inner editor its control's name when the control is shown.
+class InnerEditorNamer : public QObject {
+public:
+    InnerEditorNamer(QWidget* control, QWidget* editor) : QObject(control), fEditor(editor) { }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (fEditor && (event->type() == QEvent::Show || event->type() == QEvent::Polish))
+            Name(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    void Name(const QWidget* control)
+    {
+        QString name = control->accessibleName();
+        if (name.isEmpty() && control->parentWidget()) {
+            for (const QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+                if (label->buddy() == control)
+                    name = label->text().remove(QLatin1Char('&')).trimmed();
+            }
+            if (name.endsWith(QLatin1Char(':')))
+                name.chop(1);
+        }
+        if (fEditor->accessibleName().isEmpty() || fEditor->accessibleName() == fGiven) {
+            fGiven = name;
+            fEditor->setAccessibleName(name);
+        }
+        if (fEditor->accessibleDescription().isEmpty())
+            fEditor->setAccessibleDescription(control->accessibleDescription());
+    }
+    QPointer<QWidget> fEditor;
+    QString fGiven; // the name this namer gave
+};
+
+} // namespace
+
+void NameInnerEditorAfter(QWidget* control, QWidget* editor)
+{
+    if (control && editor)
+        control->installEventFilter(new InnerEditorNamer(control, editor));
+}
+
+QString TCustomEditBtn::ButtonPurpose() const { return QCoreApplication::translate("qz8", "Browse"); }
+
+void TCustomEditBtn::NameButton()
+{
+    const QString purpose = ButtonPurpose();
+    fButton->setText(purpose);
+    fButton->setToolTip(purpose);
+}
+
+void TCustomEditBtn::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        NameButton();
+    QLineEdit::changeEvent(event);
+}
 
 void TCustomEditBtn::BtnClick()
 {

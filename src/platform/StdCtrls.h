@@ -169,6 +169,16 @@ public:
     QAction* ButtonAction() const { return fButton; }
     /// Called when the button is pressed (BtnClick).
     std::function<void(QObject* Sender)> OnClickBtn;
+    /// What the button does, in the user's language: its text for screen
+    /// readers and its tool tip ("Browse" unless a descendant says more).
+    virtual QString ButtonPurpose() const;
+    /// Gives the button its purpose again (after a change of language or of
+    /// what the button does).
+    void NameButton();
+
+protected:
+    /// Renames the button after a change of language.
+    void changeEvent(QEvent* event) override;
 
 private:
     QAction* fButton;

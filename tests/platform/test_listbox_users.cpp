@@ -94,8 +94,9 @@ TEST(ListBoxAccessibility, RowsNamedAsShownWithTheirStates)
     EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::SelectionAdd, 1}), log.end());
 }
 
-TEST(ListBoxAccessibility, VirtualListsExposeTheRowsOnTheScreen)
+TEST(ListBoxAccessibility, EveryRowIsAChildWithoutAnObjectPerRow)
 {
+    Events events;
     TListBox list;
     list.SetStyle(TCustomListBox::lbVirtual);
     list.OnData = [](QWidget*, int i, QString& s) { s = QStringLiteral("row %1").arg(i); };
@@ -105,9 +106,33 @@ TEST(ListBoxAccessibility, VirtualListsExposeTheRowsOnTheScreen)
     list.show();
     QAccessibleInterface* tree = Tree(&list);
     ASSERT_NE(tree, nullptr);
-    EXPECT_LE(tree->childCount(), 12);
-    list.SetTopIndex(5'000'000);
-    EXPECT_EQ(tree->child(0)->text(QAccessible::Name), "row 5000000");
+    // Row count and position in set are true: the last row is row 10,000,000
+    // of 10,000,000, wherever the list is scrolled.
+    EXPECT_EQ(tree->childCount(), 10'000'000);
+    list.setFocus();
+    QApplication::setActiveWindow(&list);
+    list.SetItemIndex(0);
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(list.ItemIndex(), 9'999'999);
+    QAccessibleInterface* last = tree->child(9'999'999);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(QAccessible::Name), "row 9999999");
+    EXPECT_EQ(tree->indexOfChild(last), 9'999'999);
+    EXPECT_TRUE(last->state().focused || last->state().active);
+    EXPECT_EQ(tree->child(5'000'000)->text(QAccessible::Name), "row 5000000");
+    EXPECT_EQ(tree->child(10'000'000), nullptr);
+    // The move left row 0 and announced it, as QListView does.
+    const auto& log = Events::Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::SelectionAdd, 9'999'999}), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::SelectionRemove, 0}), log.end());
+    // A screen reader walking many rows leaves a bounded number of objects.
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_NE(tree->child(i * 1999), nullptr);
+    EXPECT_LE(CachedRowInterfaces(&list), 512);
+    EXPECT_GT(CachedRowInterfaces(&list), 0);
+    // An evicted row comes back when asked for again, with its name.
+    EXPECT_EQ(tree->child(1999)->text(QAccessible::Name), "row 1999");
+
     TCheckListBox checks;
     checks.Items().AddStrings({"a", "b"});
     checks.SetChecked(1, true);
