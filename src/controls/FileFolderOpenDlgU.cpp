@@ -132,6 +132,7 @@ void TMyOpenFolderDialog::SetPathMissing(bool missing)
 void TMyOpenFolderDialog::TranslateTexts()
 {
     fMissingMark->setToolTip(tr("This path does not exist."));
+    fMissingMark->setText(tr("The path does not exist.")); // its name for screen readers
     setAccessibleDescription(fPathMissing ? tr("The path does not exist.") : QString());
 }
 

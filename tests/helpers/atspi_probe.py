@@ -1,0 +1,75 @@
+"""Reads the gallery's accessible tree as a screen reader does (pyatspi over
+the AT-SPI bus) and checks what a listener meets: every row of a list is a
+child with its true position, the tool-bar image buttons and the browse
+buttons have names, the status-bar panels are labels holding their text."""
+import sys
+import time
+
+import pyatspi
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+desktop = pyatspi.Registry.getDesktop(0)
+app = None
+for _ in range(60):
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    app = next((a for a in apps if a and a.name == "gallery"), None)
+    if app:
+        break
+    time.sleep(0.5)
+if app is None:
+    print("the gallery did not appear on the accessibility bus")
+    sys.exit(1)
+
+found = {}
+
+
+def walk(node, depth=0):
+    if depth > 14:
+        return
+    try:
+        role, name, count = node.getRoleName(), node.name, node.childCount
+    except Exception:
+        return
+    found.setdefault(role, []).append((name, node))
+    if role in ("list", "table", "tree table"):
+        return  # rows are checked below, by index
+    for i in range(min(count, 80)):
+        child = node.getChildAtIndex(i)
+        if child:
+            walk(child, depth + 1)
+
+
+walk(app)
+lists = dict((name, node) for name, node in found.get("list", []))
+virtual = lists.get("Frequencies, virtual")
+check(virtual is not None, "the virtual styled list is not in the tree")
+if virtual is not None:
+    check(virtual.childCount == 10_000_000, "the virtual list reports %d rows" % virtual.childCount)
+    last = virtual.getChildAtIndex(9_999_999)
+    check(last is not None and last.getIndexInParent() == 9_999_999, "the last row is not row 10,000,000")
+    check(last is not None and last.getRoleName() == "list item", "a row is not a list item")
+buttons = [name for name, _ in found.get("push button", [])]
+for purpose in ("Open", "Save", "Search", "Sort", "Chart", "Concordance"):
+    check(purpose in buttons, "the tool button %s has no name" % purpose)
+check(any(name for name in buttons if name == "Browse" or name.startswith("Select")), "no named browse button")
+check(all(name for name in buttons), "an unnamed push button: %s" % buttons)
+bars = [node for _, node in found.get("status bar", [])]
+panels = []
+for bar in bars:
+    for i in range(bar.childCount):
+        child = bar.getChildAtIndex(i)
+        if child.getRoleName() != "unknown":  # the size grip
+            panels.append((child.getRoleName(), child.name))
+check(panels and all(role == "label" and name for role, name in panels), "status-bar panels: %s" % panels)
+
+for f in failures:
+    print("FAILED:", f)
+print("%d checks failed" % len(failures))
+sys.exit(1 if failures else 0)
