@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace qz8 {
@@ -31,12 +32,23 @@ TStyledListbox::TStyledListbox(QWidget* parent) : TCustomListBox(parent)
 
 void TStyledListbox::SetComponentStyle(TTMSStyle AStyle)
 {
+    const std::array<TColor, 4> before{fTextColour, fNormalBack, fSelectionColour, fSelectionTextColour};
     fTextColour = GetABaseTMSTextColour(AStyle);
     fNormalBack = GetABaseTMSBackgroundColour(AStyle);
     SetColor(fNormalBack);
     fSelectionColour = GetABaseTMSHighlightBackgroundColour(AStyle);
     fSelectionTextColour = GetABaseTMSHighlightedTextColour(AStyle);
     viewport()->update();
+    if (before != std::array<TColor, 4>{fTextColour, fNormalBack, fSelectionColour, fSelectionTextColour})
+        Q_EMIT coloursChanged();
+}
+
+void TStyledListbox::SetRowColour(TColor& field, TColor value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Q_EMIT coloursChanged();
 }
 
 void TStyledListbox::SetShowValues(bool Value)

@@ -16,6 +16,7 @@
 #include "../platform/ListBox.h"
 #include "../qz8_export.h"
 
+#include <QMargins>
 #include <QPointer>
 
 namespace qz8 {
@@ -33,17 +34,17 @@ class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, publi
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     /// The fill of selected rows (see _SelectedColour()).
-    Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour)
+    Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour NOTIFY coloursChanged)
     /// The text colour of selected rows (see _SelectedTextColour()).
-    Q_PROPERTY(int _SelectedTextColour READ _SelectedTextColour WRITE Set_SelectedTextColour)
+    Q_PROPERTY(int _SelectedTextColour READ _SelectedTextColour WRITE Set_SelectedTextColour NOTIFY coloursChanged)
     /// Whether values are drawn beside the texts (see Show_Values()).
     Q_PROPERTY(bool Show_Values READ Show_Values WRITE SetShowValues)
     /// The widest row text so far (see MaxWidthOfStrings()).
     Q_PROPERTY(int MaxWidthOfStrings READ MaxWidthOfStrings WRITE SetMaxWidthOfStrings)
     /// The fill of the other rows (see _BackgroundColour()).
-    Q_PROPERTY(int _BackgroundColour READ _BackgroundColour WRITE Set_BackgroundColour)
+    Q_PROPERTY(int _BackgroundColour READ _BackgroundColour WRITE Set_BackgroundColour NOTIFY coloursChanged)
     /// The text colour of the other rows (see _TextColour()).
-    Q_PROPERTY(int _TextColour READ _TextColour WRITE Set_TextColour)
+    Q_PROPERTY(int _TextColour READ _TextColour WRITE Set_TextColour NOTIFY coloursChanged)
 public:
     /// A styled list box; a parent takes ownership.
     explicit TStyledListbox(QWidget* parent = nullptr);
@@ -57,7 +58,7 @@ public:
     /// The fill of selected rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _SelectedColour() const { return fSelectionColour; }
-    void Set_SelectedColour(TColor c) { fSelectionColour = c; }
+    void Set_SelectedColour(TColor c) { SetRowColour(fSelectionColour, c); }
     /// Set_SelectedColour under the name uic calls.
     void set_SelectedColour(TColor c) { Set_SelectedColour(c); }
     ///@}
@@ -65,7 +66,7 @@ public:
     /// The text colour of selected rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _SelectedTextColour() const { return fSelectionTextColour; }
-    void Set_SelectedTextColour(TColor c) { fSelectionTextColour = c; }
+    void Set_SelectedTextColour(TColor c) { SetRowColour(fSelectionTextColour, c); }
     /// Set_SelectedTextColour under the name uic calls.
     void set_SelectedTextColour(TColor c) { Set_SelectedTextColour(c); }
     ///@}
@@ -73,7 +74,7 @@ public:
     /// The fill of the other rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _BackgroundColour() const { return fNormalBack; }
-    void Set_BackgroundColour(TColor c) { fNormalBack = c; }
+    void Set_BackgroundColour(TColor c) { SetRowColour(fNormalBack, c); }
     /// Set_BackgroundColour under the name uic calls.
     void set_BackgroundColour(TColor c) { Set_BackgroundColour(c); }
     ///@}
@@ -81,7 +82,7 @@ public:
     /// The text colour of the other rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
     TColor _TextColour() const { return fTextColour; }
-    void Set_TextColour(TColor c) { fTextColour = c; }
+    void Set_TextColour(TColor c) { SetRowColour(fTextColour, c); }
     /// Set_TextColour under the name uic calls.
     void set_TextColour(TColor c) { Set_TextColour(c); }
     ///@}
@@ -131,9 +132,15 @@ protected:
     /// Draws a decimal right-aligned in the row, as the locale writes it.
     void DrawAFloat(double value, const TRect& Rect);
 
+Q_SIGNALS:
+    /// A colour of the rows changed (by a property, or by a style).
+    void coloursChanged();
+
 private:
     /// The row's text as its source gives it (the handler, else Items).
     QString SourceText(int Index) const;
+    /// Sets a colour field; a real change is announced (coloursChanged).
+    void SetRowColour(TColor& field, TColor value);
     void DrawRightAligned(const QString& text, const TRect& Rect);
 
     int max_width_of_strings = 0;
@@ -194,11 +201,13 @@ class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
     /// The colour of the handles (see HandleColour()).
-    Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour)
+    Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour NOTIFY handleColourChanged)
     /// Whether the panel is drawn in black and white (see Monochrome()).
     Q_PROPERTY(bool Monochrome READ Monochrome WRITE SetMonochrome)
     /// The control that stands for the sheet (see ParentControl()).
     Q_PROPERTY(QWidget* ParentControl READ ParentControl WRITE SetParentControl DESIGNABLE false)
+    /// The margins in pixels, changed by every step of a drag (see Margins()).
+    Q_PROPERTY(QMargins Margins READ Margins NOTIFY stateMargins)
 public:
     /// Screen cursor states of the gesture.
     enum TGestureCursor { crDefault, crSizeWE, crSizeNS };
@@ -209,7 +218,7 @@ public:
     ///@{
     /// The colour of the handles.
     TColor HandleColour() const { return fHandleColour; }
-    void SetHandleColour(TColor colour) { fHandleColour = colour; }
+    void SetHandleColour(TColor colour);
     /// SetHandleColour under the name uic calls.
     void setHandleColour(TColor colour) { SetHandleColour(colour); }
     ///@}
@@ -274,10 +283,14 @@ public:
     int FocusedHandle() const { return fFocusedHandle; }
     /// The margins in pixels: left, top, right, bottom of the sheet.
     TRect MarginsInPixels() const;
+    /// The same as QMargins (the Margins property).
+    QMargins Margins() const;
 
 Q_SIGNALS:
     /// The panel's bounds after a step of a drag (as OnStateMargins).
     void stateMargins(const QRect& bounds);
+    /// The colour of the handles changed (by the property, or by a style).
+    void handleColourChanged(int colour);
 
 protected:
     ///@{

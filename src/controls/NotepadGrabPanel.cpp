@@ -64,8 +64,22 @@ void TNotepadGrabPanel::ClearSettings()
 void TNotepadGrabPanel::SetComponentStyle(TTMSStyle)
 {
     SetColor(GetABaseTMSBackgroundColour(Global_TMSStyle));
-    fHandleColour = GetABaseTMSTextColour_MOSTFREQUENT(Global_TMSStyle);
+    SetHandleColour(GetABaseTMSTextColour_MOSTFREQUENT(Global_TMSStyle));
+}
+
+void TNotepadGrabPanel::SetHandleColour(TColor colour)
+{
     update();
+    if (fHandleColour == colour)
+        return;
+    fHandleColour = colour;
+    Q_EMIT handleColourChanged(colour);
+}
+
+QMargins TNotepadGrabPanel::Margins() const
+{
+    const TRect m = MarginsInPixels();
+    return QMargins(m.Left, m.Top, m.Right, m.Bottom);
 }
 
 void TNotepadGrabPanel::SetMonochrome(bool Value)

@@ -152,6 +152,22 @@ TEST(DesignerFace, ChangeSignalsComeOncePerRealChange)
     EXPECT_EQ(tops.count(), 1);
     EXPECT_EQ(list.TopIndex(), 10);
 
+    // Colours change by their properties and by a style: once each.
+    QSignalSpy colours(&list, &TStyledListbox::coloursChanged);
+    list.set_TextColour(clRed);
+    list.set_TextColour(clRed);
+    EXPECT_EQ(colours.count(), 1);
+    list.SetComponentStyle(tsGraphite);
+    list.SetComponentStyle(tsGraphite);
+    EXPECT_EQ(colours.count(), 2);
+    TNotepadGrabPanel panel;
+    QSignalSpy handles(&panel, &TNotepadGrabPanel::handleColourChanged);
+    panel.setHandleColour(clRed);
+    panel.setHandleColour(clRed);
+    EXPECT_EQ(handles.count(), 1);
+    EXPECT_EQ(panel.metaObject()->property(panel.metaObject()->indexOfProperty("Margins")).notifySignal().name(),
+              QByteArray("stateMargins"));
+
     TQZAdvOfficePager pager;
     QSignalSpy pages(&pager, &TAdvOfficePager::activePageChanged);
     pager.addTab(new QWidget, QStringLiteral("one"));
