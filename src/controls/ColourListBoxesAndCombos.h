@@ -53,8 +53,8 @@ class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
     Q_PROPERTY(int Count READ Count WRITE SetCount DESIGNABLE false)
     /// How the rows are painted: the list's own.
     Q_PROPERTY(qz8::TCustomListBox::TListBoxStyle Style READ Style WRITE SetStyle DESIGNABLE false)
-    /// What the rows show: TShowHexOrDescriptionSet bits (see ShowText()).
-    Q_PROPERTY(int ShowText READ ShowText WRITE SetShowText)
+    /// What the rows show (see ShowText()).
+    Q_PROPERTY(qz8::TShowTextFlags ShowText READ ShowTextFlags WRITE setShowText)
     /// The colour chosen when a given colour is not in the array (see DefaultColour()).
     Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
     /// The colour of the current row (see GetASelected()).
@@ -72,6 +72,10 @@ public:
     void SetShowText(int Value);
     /// SetShowText under the name uic calls.
     void setShowText(int Value) { SetShowText(Value); }
+    /// The same with flags (the ShowText property).
+    void setShowText(TShowTextFlags Value) { SetShowText(int(Value.toInt())); }
+    /// What the rows show, as flags.
+    TShowTextFlags ShowTextFlags() const { return TShowTextFlags::fromInt(fShowText); }
     ///@}
     ///@{
     /// The colour chosen by SetASelected when the colour asked for is not in the array (clNone: none).

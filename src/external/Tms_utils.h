@@ -39,6 +39,16 @@ enum TLabelPosition : std::uint8_t {
 };
 Q_ENUM_NS(TLabelPosition)
 
+/// What a colour row shows, as flags (check boxes in Designer, names in .ui
+/// files): the same bits as a TShowHexOrDescriptionSet.
+enum TShowTextFlag : unsigned {
+    stIndex = 1, ///< the row's index
+    stHex = 2, ///< the colour's hex value
+    stDescription = 4 ///< the colour's name
+};
+Q_DECLARE_FLAGS(TShowTextFlags, TShowTextFlag)
+Q_FLAG_NS(TShowTextFlags)
+
 /// The number of styles.
 constexpr int TTMSStyleCount = 6;
 /// True for an ordinal that names a style.
@@ -87,3 +97,5 @@ public:
 
 #define ITMSStyle_iid "qz8.ITMSStyle"
 Q_DECLARE_INTERFACE(qz8::ITMSStyle, ITMSStyle_iid)
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(qz8::TShowTextFlags)

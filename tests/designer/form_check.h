@@ -75,6 +75,14 @@ inline QStringList MismatchedProperties(const QWidget* form, const QString& uiFi
             const QMetaProperty p = mo->property(mo->indexOfProperty(property.toLatin1().constData()));
             const QString key = xml.readElementText().section(QStringLiteral("::"), -1);
             same = p.isEnumType() && p.enumerator().keyToValue(key.toLatin1().constData()) == value.toInt();
+        } else if (tag == QLatin1String("set")) {
+            const QMetaObject* mo = w->metaObject();
+            const QMetaProperty p = mo->property(mo->indexOfProperty(property.toLatin1().constData()));
+            QStringList keys = xml.readElementText().split(QLatin1Char('|'));
+            for (QString& key : keys)
+                key = key.section(QStringLiteral("::"), -1);
+            same = p.isFlagType() &&
+                   p.enumerator().keysToValue(keys.join(QLatin1Char('|')).toLatin1().constData()) == value.toInt();
         } else if (tag == QLatin1String("font")) {
             int points = -1;
             bool bold = false;
