@@ -1,8 +1,5 @@
 #include "platform/ImageControls.h"
 
-#include <QAbstractButton>
-#include <QEvent>
-
 #include <QMenu>
 #include <QPixmap>
 
@@ -15,39 +12,6 @@ void TImageLink::Set(TImageList* list, QObject* holder, std::function<void()> re
     if (list)
         fConnection = QObject::connect(list, &TImageList::changed, holder, refresh);
     refresh();
-}
-
-namespace {
-
-// Names an image button by its tool tip while the program has not named it.
-class ImageButtonNamer : public QObject {
-public:
-    explicit ImageButtonNamer(QAbstractButton* button) : QObject(button) { Name(button); }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::ToolTipChange || event->type() == QEvent::LanguageChange)
-            Name(static_cast<QAbstractButton*>(watched));
-        return false;
-    }
-    void Name(QAbstractButton* button)
-    {
-        if (!button->text().isEmpty() || button->accessibleName() != fGiven)
-            return; // its own text, or a name of the program's, speaks
-        fGiven = button->toolTip();
-        button->setAccessibleName(fGiven);
-    }
-
-private:
-    QString fGiven; // the name this namer gave
-};
-
-} // namespace
-
-void NameImageButton(QAbstractButton* button)
-{
-    if (!button || button->findChild<ImageButtonNamer*>(QString(), Qt::FindDirectChildrenOnly))
-        return;
-    button->installEventFilter(new ImageButtonNamer(button));
 }
 
 QIcon ImageListIcon(const TImageList* list, int index)

@@ -1,5 +1,4 @@
 #include "platform/StdCtrls.h"
-#include "platform/AccessibleNames_p.h"
 #include "platform/QtBoundary_p.h"
 
 #include "platform/Components.h"
@@ -211,50 +210,6 @@ TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
 QIcon TCustomEditBtn::Glyph() const { return fButton->icon(); }
 
 void TCustomEditBtn::SetGlyph(const QIcon& glyph) { fButton->setIcon(glyph); }
-
-namespace {
-
-// Gives the inner editor its control's name when the control is shown.
-class InnerEditorNamer : public QObject {
-public:
-    InnerEditorNamer(QWidget* control, QWidget* editor) : QObject(control), fEditor(editor) { }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (fEditor && (event->type() == QEvent::Show || event->type() == QEvent::Polish))
-            Name(static_cast<QWidget*>(watched));
-        return false;
-    }
-
-private:
-    void Name(const QWidget* control)
-    {
-        QString name = control->accessibleName();
-        if (name.isEmpty() && control->parentWidget()) {
-            for (const QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-                if (label->buddy() == control)
-                    name = label->text().remove(QLatin1Char('&')).trimmed();
-            }
-            if (name.endsWith(QLatin1Char(':')))
-                name.chop(1);
-        }
-        if (fEditor->accessibleName().isEmpty() || fEditor->accessibleName() == fGiven) {
-            fGiven = name;
-            fEditor->setAccessibleName(name);
-        }
-        if (fEditor->accessibleDescription().isEmpty())
-            fEditor->setAccessibleDescription(control->accessibleDescription());
-    }
-    QPointer<QWidget> fEditor;
-    QString fGiven; // the name this namer gave
-};
-
-} // namespace
-
-void NameInnerEditorAfter(QWidget* control, QWidget* editor)
-{
-    if (control && editor)
-        control->installEventFilter(new InnerEditorNamer(control, editor));
-}
 
 QString TCustomEditBtn::ButtonPurpose() const { return QCoreApplication::translate("qz8", "Browse"); }
 
