@@ -135,6 +135,31 @@ void BM_FormState_SaveAndRead_QtKindsMixedIn(benchmark::State& state)
 }
 BENCHMARK(BM_FormState_SaveAndRead_QtKindsMixedIn)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// Both windows of 10,000 controls in turn, round by round, so drift of the
+// machine falls on both alike; reports the ratio mixed / original.
+void BM_FormState_QtKindsMixedIn_RoundByRound(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    StateForm& plain = FormOf(n);
+    MixedForm& mixed = qz8bench::KeptWindow<MixedForm>(n);
+    QCoreApplication::processEvents();
+    const QString plainName = Dir().filePath(QStringLiteral("rr-plain%1.ini").arg(n));
+    const QString mixedName = Dir().filePath(QStringLiteral("rr-mixed%1.ini").arg(n));
+    qz8bench::RoundByRound rounds;
+    for (auto _ : state) {
+        rounds.Time(state, 0, [&] {
+            qz8::SaveIni(&plain.form, plainName);
+            qz8::ReadIni(&plain.form, plainName);
+        });
+        rounds.Time(state, 1, [&] {
+            qz8::SaveIni(&mixed.form, mixedName);
+            qz8::ReadIni(&mixed.form, mixedName);
+        });
+    }
+    rounds.Report(state, "mixed/original");
+}
+BENCHMARK(BM_FormState_QtKindsMixedIn_RoundByRound)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 void BM_QSettings_SaveAndRead(benchmark::State& state)
 {
     StateForm& f = FormOf(static_cast<int>(state.range(0)));

@@ -1,6 +1,8 @@
 #pragma once
 // Shared pieces of the benchmarks.
+#include <QElapsedTimer>
 #include <QFile>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <vector>
 
@@ -45,5 +47,39 @@ inline long ResidentKiB()
     }
     return 0;
 }
+
+// Ours and the peer timed in turn within each iteration, each from flushed
+// caches; Report gives the median of the per-round ratios ours / peer and
+// the ratio of the sums, so a slow patch of the machine falls on both.
+class RoundByRound {
+public:
+    template <class Work>
+    void Time(benchmark::State& state, int side, const Work& work)
+    {
+        FlushCaches(state);
+        QElapsedTimer t;
+        t.start();
+        work();
+        fNs[side].push_back(static_cast<double>(t.nsecsElapsed()));
+    }
+    void Report(benchmark::State& state, const char* name) const
+    {
+        std::vector<double> ratios;
+        double sum[2] = {0, 0};
+        for (size_t i = 0; i < fNs[0].size() && i < fNs[1].size(); ++i) {
+            ratios.push_back(fNs[0][i] / fNs[1][i]);
+            sum[0] += fNs[0][i];
+            sum[1] += fNs[1][i];
+        }
+        if (ratios.empty())
+            return;
+        std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+        state.counters[std::string(name) + " median"] = ratios[ratios.size() / 2];
+        state.counters[std::string(name) + " of sums"] = sum[0] / sum[1];
+    }
+
+private:
+    std::vector<double> fNs[2];
+};
 
 } // namespace qz8bench

@@ -2,11 +2,12 @@
 #include "platform/FontCoverage_p.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QRawFont>
-#include <QStaticText>
+#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -17,10 +18,11 @@ namespace qz8 {
 class TCanvasPrivate {
 public:
     explicit TCanvasPrivate(QPaintDevice* device) : fDevice(device), fPalette(QGuiApplication::palette()) { }
+    // A text shaped once, for measuring and drawing alike: its advance and
+    // its positioned glyphs, relative to the text's top left.
     struct ShapedText {
         int advance = -1;
-        QStaticText text; // laid out at the first drawing
-        bool laidOut = false;
+        QList<QGlyphRun> runs;
     };
     ShapedText& Shaped(const QString& text, const TFont& font, Qt::LayoutDirection direction);
 
@@ -194,8 +196,27 @@ TCanvasPrivate::ShapedText& TCanvasPrivate::Shaped(const QString& text, const TF
         fShapedDirection = direction;
     }
     ShapedText& shaped = fShaped[text];
-    if (shaped.advance < 0)
-        shaped.advance = QFontMetrics(font, fDevice).horizontalAdvance(text);
+    if (shaped.advance >= 0)
+        return shaped;
+    // Line breaks as QStaticText reads them in plain text; each line below
+    // the one before, the advance the widest line's.
+    QString plain = text;
+    plain.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(plain, font, fDevice);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    qreal y = 0, widest = 0;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        QTextLine line = layout.lineAt(i);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+        widest = std::max(widest, line.horizontalAdvance());
+    }
+    shaped.runs = layout.glyphRuns();
+    shaped.advance = qRound(widest);
     return shaped;
 }
 
@@ -208,16 +229,9 @@ void TCanvas::DrawText(int x, int y, const QString& text)
         return;
     TCanvasPrivate::ShapedText& shaped = d->Shaped(text, Font, Direction());
     p->save();
-    p->setFont(Font);
     p->setPen(Resolve(Font.Color));
-    if (!shaped.laidOut) {
-        shaped.text = QStaticText(text);
-        shaped.text.setTextFormat(Qt::PlainText);
-        shaped.text.setPerformanceHint(QStaticText::AggressiveCaching);
-        shaped.text.prepare(p->transform(), Font);
-        shaped.laidOut = true;
-    }
-    p->drawStaticText(QPointF(x, y), shaped.text);
+    for (const QGlyphRun& run : std::as_const(shaped.runs))
+        p->drawGlyphRun(QPointF(x, y), run);
     p->restore();
 }
 

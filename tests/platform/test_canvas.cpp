@@ -108,6 +108,38 @@ TEST(Canvas, TextOutPlacesTheTopOfTheCellAndFillsItWithASolidBrush)
     EXPECT_EQ(p.At(20, 4), clWhite);
 }
 
+TEST(Canvas, TextIsMeasuredAsQtMeasuresItAndALineBreakDrawsTheNextLineBelow)
+{
+    TBitmap bmp(200, 60);
+    TCanvas& c = bmp.Canvas();
+    c.Brush = TBrush{clWhite, bsSolid};
+    c.FillRect(Rect(0, 0, 200, 60));
+    c.Font.setPixelSize(13);
+    c.Font.Color = clBlack;
+    const QFontMetrics fm(c.Font, &bmp.Image());
+    for (const QString& text : {QStringLiteral("1,234.50"), QStringLiteral("Wörter"), QStringLiteral("فارسی")})
+        EXPECT_EQ(c.TextWidth(text), fm.horizontalAdvance(text)) << text.toStdString();
+    // Drawn first, measured after: the same figure from the same shaping.
+    c.DrawText(0, 0, QStringLiteral("kept 42"));
+    EXPECT_EQ(c.TextWidth(QStringLiteral("kept 42")), fm.horizontalAdvance(QStringLiteral("kept 42")));
+
+    c.FillRect(Rect(0, 0, 200, 60));
+    c.Brush.Style = bsClear;
+    c.DrawText(2, 2, QStringLiteral("WWWW\nW"));
+    EXPECT_EQ(c.TextWidth(QStringLiteral("WWWW\nW")), fm.horizontalAdvance(QStringLiteral("WWWW")));
+    const auto inkIn = [&](int left, int top, int right, int bottom) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (GetRValue(bmp.Pixel(x, y)) < 100)
+                    return true;
+        return false;
+    };
+    const int line = fm.height(), w = fm.horizontalAdvance(QLatin1Char('W'));
+    EXPECT_TRUE(inkIn(2, 2, 200, 2 + line));
+    EXPECT_TRUE(inkIn(2, 2 + line, 2 + w, 2 + 2 * line)) << "the second line is not below the first";
+    EXPECT_FALSE(inkIn(2 + w + 1, 2 + line, 200, 2 + 2 * line)) << "the second line holds one W";
+}
+
 TEST(Canvas, EllipseAndPolygonStayInsideTheirBounds)
 {
     Paper p;
