@@ -216,11 +216,14 @@ void TCustomListBox::SetSelected(int index, bool selected)
         SetItemIndex(selected ? index : (index == d->fItemIndex ? -1 : d->fItemIndex));
         return;
     }
+    if (selected == Selected(index))
+        return;
     if (selected)
         d->fSelected.Insert(index);
     else
         d->fSelected.Erase(index);
     viewport()->update();
+    AnnounceListBoxRowSelection(this, index);
 }
 
 int TCustomListBox::SelCount() const
@@ -485,6 +488,7 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
         return;
     }
     const int anchor = d->fAnchor;
+    const qint64 before = d->fSelected.Count();
     if (d->fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
         if (!(mods & Qt::ControlModifier))
             d->fSelected.Clear();
@@ -504,6 +508,13 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
         d->fAnchor = index;
     EnsureVisible(index);
     viewport()->update();
+    // Assistive technology hears of the row reached and the row left (on the
+    // index change below), of a row toggled in place, and of a change of
+    // more rows than those two as one event, whatever their number.
+    if (!changed)
+        AnnounceListBoxRowSelection(this, index);
+    if (std::abs(d->fSelected.Count() - before) > 1 || (before > 1 && d->fSelected.Count() <= 1))
+        AnnounceListBoxSelection(this);
     if (changed)
         Q_EMIT itemIndexChanged(index);
 }
@@ -528,6 +539,7 @@ void TCustomListBox::SpacePressed()
     if (d->fMultiSelect && d->fItemIndex >= 0) {
         d->fSelected.Toggle(d->fItemIndex);
         viewport()->update();
+        AnnounceListBoxRowSelection(this, d->fItemIndex);
     }
 }
 

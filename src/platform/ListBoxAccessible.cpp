@@ -195,6 +195,18 @@ void AnnounceListBoxRow(TCustomListBox* list, int previousRow)
         send(QAccessible::SelectionRemove, previousRow);
 }
 
+void AnnounceListBoxRowSelection(TCustomListBox* list, int row)
+{
+    if (!list || row < 0 || row >= list->Count() || (!AccessibilityUpdate && !QAccessible::isActive()))
+        return;
+    QAccessibleEvent e(list, list->Selected(row) ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
+    e.setChild(row);
+    if (AccessibilityUpdate)
+        AccessibilityUpdate(&e);
+    else
+        QAccessible::updateAccessibility(&e);
+}
+
 int CachedRowInterfaces(const TCustomListBox* list)
 {
     const auto it = RowCaches().constFind(list);

@@ -22,6 +22,9 @@ QZ8_AUTOTEST_EXPORT QAccessibleInterface* ListBoxAccessibleFactory(const QString
 // Announces the list's current row as focused and selected, and the row it
 // left (previousRow, -1 for none) as no longer selected.
 QZ8_AUTOTEST_EXPORT void AnnounceListBoxRow(TCustomListBox* list, int previousRow = -1);
+// Announces one row's selection as it now is (selected or not), for a row
+// toggled in place.
+QZ8_AUTOTEST_EXPORT void AnnounceListBoxRowSelection(TCustomListBox* list, int row);
 // How many row objects of the list are kept for assistive technology.
 QZ8_AUTOTEST_EXPORT int CachedRowInterfaces(const TCustomListBox* list);
 // Announces that the selection changed as a whole (select all): one event,

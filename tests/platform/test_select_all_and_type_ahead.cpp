@@ -84,3 +84,51 @@ TEST(TypeAhead, StyledListOfNumbersAndWordsMatchesTheShownText)
     QApplication::setKeyboardInputInterval(400);
     UserDefaultFormatSettings = FormatSettingsFor(QLocale::system());
 }
+
+TEST(SelectionAnnouncements, RowsToggledInPlaceAndRangesLeftAreHeard)
+{
+    std::vector<std::pair<QAccessible::Event, int>> heard;
+    AccessibilityUpdate = [&](QAccessibleEvent* e) {
+        if (e->type() != QAccessible::Focus)
+            heard.emplace_back(e->type(), e->child());
+    };
+    TListBox list;
+    list.SetStyle(TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
+    list.SetCount(10'000'000);
+    list.SetMultiSelect(true);
+    list.SetExtendedSelect(true);
+    list.resize(200, 200);
+    list.show();
+    list.SetItemIndex(5);
+    heard.clear();
+
+    // Space toggles the current row in place: one event naming that row.
+    QTest::keyClick(&list, Qt::Key_Space);
+    ASSERT_TRUE(list.Selected(5));
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::SelectionAdd, 5}}));
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::SelectionRemove, 5}}));
+
+    // A call changes a row: heard; the same state again: nothing.
+    heard.clear();
+    list.SetSelected(9'000'000, true);
+    list.SetSelected(9'000'000, true);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::SelectionAdd, 9'000'000}}));
+
+    // Shift+End selects millions of rows: the row reached and one event for
+    // the range, not one per row; a plain move leaves them all the same way.
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(list.SelCount(), 10'000'000 - 5);
+    EXPECT_LE(heard.size(), 3u);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::Selection, -1}) == 1);
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(list.SelCount(), 1);
+    EXPECT_LE(heard.size(), 3u);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::Selection, -1}) == 1);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::SelectionAdd, 0}) == 1);
+    AccessibilityUpdate = nullptr;
+}

@@ -1,0 +1,182 @@
+"""Listens on the AT-SPI bus while keys move the selection in four lists
+(the library's styled list and Qt's QListWidget, each with one row and with
+several rows selectable) and checks that a screen reader hears of the library's
+lists every kind of event it hears of Qt's: focus and selection of the row
+reached, deselection of the row left, a row toggled in place, and positions
+that are the rows'. Given any argument, prints every event it hears."""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+DEBUG = len(sys.argv) > 1
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+desktop = pyatspi.Registry.getDesktop(0)
+app = None
+for _ in range(60):
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    app = next((a for a in apps if a and a.name == "atspi_lists"), None)
+    if app:
+        break
+    time.sleep(0.5)
+if app is None:
+    print("the test window did not appear on the accessibility bus")
+    sys.exit(1)
+
+lists = {}
+
+
+def walk(node, depth=0):
+    if depth > 10 or node is None:
+        return
+    if node.getRoleName() in ("list", "table"):
+        lists[node.name] = node
+        return
+    for i in range(node.childCount):
+        walk(node.getChildAtIndex(i), depth + 1)
+
+
+walk(app)
+names = ["Ours, one row", "Qt's, one row", "Ours, several rows", "Qt's, several rows"]
+missing = [n for n in names if n not in lists]
+if missing:
+    print("lists not found:", missing, "found:", list(lists))
+    sys.exit(1)
+
+heard = {}  # list name -> list of (event kind, row index or -1)
+current = [None]
+
+
+def owner(source):
+    """The list an event's source is, or is a row of."""
+    for name, node in lists.items():
+        if source == node:
+            return name
+        try:
+            if source.parent == node:
+                return name
+        except Exception:
+            pass
+    return None
+
+
+def on_event(event):
+    if DEBUG:
+        print("event", event.type, event.detail1, event.source.getRoleName(), event.source.name, current[0])
+    name = current[0]
+    if name is None or owner(event.source) != name:
+        return
+    kind = event.type if not event.type.startswith("object:state-changed") else "%s=%d" % (event.type, event.detail1)
+    row = -1
+    try:
+        if event.source != lists[name]:
+            row = event.source.getIndexInParent()
+    except Exception:
+        pass
+    heard.setdefault(name, []).append((kind, row))
+
+
+for kind in ("object:state-changed:selected", "object:state-changed:focused", "object:selection-changed",
+             "object:active-descendant-changed"):
+    pyatspi.Registry.registerEventListener(on_event, kind)
+
+DOWN = 0xFF54
+SHIFT, CONTROL = 1, 4  # X modifier masks
+
+
+def press(key, modifiers=0):
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+    pyatspi.Registry.generateKeyboardEvent(key, None, pyatspi.KEY_SYM)
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
+
+
+def click(name, row, modifiers=0):
+    box = lists[name].getChildAtIndex(row).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+    pyatspi.Registry.generateMouseEvent(box.x + 5, box.y + box.height // 2, "b1c")
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
+
+
+# Per list: give it the keyboard, then Down, Down; for the lists of several rows also
+# Shift+Down (extends to a second row) and Down (leaves both).
+steps = []
+for name in names:
+    steps.append(("focus", name))
+    steps += [("key", DOWN, 0), ("key", DOWN, 0)]
+    if "several" in name:
+        # Shift+Down extends to rows 3 and 4; Ctrl+click on row 4 takes it
+        # out of the selection in place.
+        steps += [("key", DOWN, SHIFT), ("key", DOWN, SHIFT), ("ctrlclick", 4)]
+    steps.append(("done", name))
+
+
+def run_step():
+    if not steps:
+        pyatspi.Registry.stop()
+        return False
+    what, arg, *modifiers = steps.pop(0)
+    if DEBUG:
+        print("step", what, arg)
+    if what == "focus":
+        current[0] = None
+        # A click on the first row, already the current one, gives the list
+        # the keyboard and changes nothing else.
+        click(arg, 0)
+        steps.insert(0, ("listen", arg))
+    elif what == "listen":
+        current[0] = arg
+    elif what == "key":
+        press(arg, modifiers[0])
+    elif what == "ctrlclick":
+        click(current[0], arg, CONTROL)
+    elif what == "done":
+        current[0] = None
+    return True
+
+
+GLib.timeout_add(400, run_step)
+GLib.timeout_add(60_000, lambda: (failures.append("timed out"), pyatspi.Registry.stop()))
+pyatspi.Registry.start()
+
+
+def kinds(name):
+    return sorted(set(k for k, _ in heard.get(name, [])))
+
+
+for ours, theirs in (("Ours, one row", "Qt's, one row"), ("Ours, several rows", "Qt's, several rows")):
+    print("%s: %s" % (theirs, kinds(theirs)))
+    print("%s: %s" % (ours, kinds(ours)))
+    check(kinds(theirs), "nothing heard of %s: the keys did not reach it" % theirs)
+    for kind in kinds(theirs):
+        check(kind in kinds(ours), "%s sends %s, %s does not" % (theirs, kind, ours))
+    # The rows reached are rows 1 and 2 (and 3, 4 with several): a selection
+    # event names the row by its true index.
+    selected = [row for k, row in heard.get(ours, []) if k == "object:state-changed:selected=1"]
+    check(selected[:2] == [1, 2], "%s: rows announced as selected %s, not rows 1 and 2" % (ours, selected))
+    left = [row for k, row in heard.get(ours, []) if k == "object:state-changed:selected=0"]
+    check(0 in left and 1 in left, "%s: the rows left (0, 1) not announced as deselected: %s" % (ours, left))
+    if "several" in ours:
+        # Shift+Down adds rows 3 and 4 to row 2; the Ctrl+click takes row 4
+        # out: the last thing heard of the selection, as from Qt's list.
+        last = [(k, row) for k, row in heard.get(ours, []) if "selected" in k][-1:]
+        theirs_last = [(k, row) for k, row in heard.get(theirs, []) if "selected" in k][-1:]
+        check(selected[2:4] == [3, 4], "%s: rows added by Shift+Down announced as %s" % (ours, selected[2:]))
+        check(last == [("object:state-changed:selected=0", 4)] and last == theirs_last,
+              "%s: the row toggled off in place was heard as %s, Qt's as %s" % (ours, last, theirs_last))
+
+for f in failures:
+    print("FAILED:", f)
+print("%d checks failed" % len(failures))
+sys.exit(1 if failures else 0)
