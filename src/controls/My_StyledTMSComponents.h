@@ -346,7 +346,8 @@ public:
     /// aOnGetText gives it; lines end with CR LF.
     QString AllStringsOfTreeview(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
     /// The same export put on the clipboard as tab-separated values and
-    /// plain text, for pasting into a spreadsheet; false without a clipboard.
+    /// plain text, for pasting into a spreadsheet; false when there is no
+    /// clipboard or the window system did not take the text.
     bool CopyTreeToClipboard(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
 };
 

@@ -70,7 +70,10 @@ bool TMyAdvTreeView::CopyTreeToClipboard(TAdvTreeView* a, const TAdvTreeViewGetN
     mime->setData(QStringLiteral("text/tab-separated-values"), text.toUtf8());
     mime->setText(text);
     clipboard->setMimeData(mime);
-    return true;
+    // A window system may refuse (a Wayland session without a seat): the
+    // copy succeeded only when the clipboard holds it.
+    const QMimeData* held = clipboard->mimeData();
+    return held && held->text() == text;
 }
 
 TMyAdvListView::TMyAdvListView(QWidget* parent) : TAdvListView(parent) { SetComponentStyle(Global_TMSStyle); }

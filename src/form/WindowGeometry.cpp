@@ -170,6 +170,17 @@ void WritePlacements(TMyMemIniFile& ini, const TPlacements& placements)
     }
 }
 
+std::optional<TWindowPlacement> PlacementFor(const TPlacements& placements, const QString& arrangement)
+{
+    for (const auto& [key, placement] : placements) {
+        if (key.compare(arrangement, Qt::CaseInsensitive) == 0)
+            return placement;
+    }
+    if (placements.empty())
+        return std::nullopt;
+    return placements.front().second;
+}
+
 void PutPlacementFirst(TPlacements& placements, const QString& arrangement, const TWindowPlacement& p)
 {
     std::erase_if(placements, [&](const auto& e) { return e.first.compare(arrangement, Qt::CaseInsensitive) == 0; });

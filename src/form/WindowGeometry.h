@@ -63,6 +63,9 @@ QZ8_EXPORT QString WindowGeometrySection();
 QZ8_EXPORT TPlacements ReadPlacements(const TMyMemIniFile& ini);
 /// Replaces the section with the placements, at most kMaxKeptArrangements.
 QZ8_EXPORT void WritePlacements(TMyMemIniFile& ini, const TPlacements& placements);
+/// The arrangement's placement, else the most recent one; nothing when there
+/// are none.
+QZ8_EXPORT std::optional<TWindowPlacement> PlacementFor(const TPlacements& placements, const QString& arrangement);
 /// Puts the arrangement's placement first, dropping its older one.
 QZ8_EXPORT void PutPlacementFirst(TPlacements& placements, const QString& arrangement, const TWindowPlacement& p);
 

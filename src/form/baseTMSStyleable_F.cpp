@@ -8,6 +8,7 @@
 #include "platform/Logging_p.h"
 #include "platform/QtBoundary_p.h"
 #include "platform/SizeRelevant.h"
+#include "platform/WindowSystem_p.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -359,16 +360,16 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     if (fPlacements.empty() || !isWindow())
         return;
     // The placement of this arrangement, else the most recent one (made to
-    // fit): a new set-up starts where the user last had the window.
-    const QString here = ScreenArrangementKey(ScreenGeometries());
-    // A copy: the resize below may run a derived window's code that saves.
-    TWindowPlacement p = fPlacements.front().second;
-    for (const auto& [key, placement] : fPlacements) {
-        if (key.compare(here, Qt::CaseInsensitive) == 0)
-            p = placement;
-    }
+    // fit): a new set-up starts where the user last had the window. A copy:
+    // the resize below may run a derived window's code that saves.
+    const TWindowPlacement p = *PlacementFor(fPlacements, ScreenArrangementKey(ScreenGeometries()));
     const QPointer<TTMSStyleableRepositoryForm> self(this);
-    setGeometry(FitOnScreens(p.Normal, AvailableScreenGeometries()));
+    const QRect fitted = FitOnScreens(p.Normal, AvailableScreenGeometries());
+    // Where the compositor places windows, the window takes its size only.
+    if (WindowsPlaceThemselves())
+        setGeometry(fitted);
+    else
+        resize(fitted.size());
     if (self && p.State != Qt::WindowNoState)
         setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | p.State);
 }
@@ -390,8 +391,15 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
         TWindowPlacement now;
         now.Normal = normalGeometry();
         now.State = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+        const QString here = ScreenArrangementKey(ScreenGeometries());
+        // Where the compositor places windows, the window's own position
+        // means nothing: the one a platform with positions wrote is kept.
+        if (!WindowsPlaceThemselves()) {
+            if (const auto earlier = PlacementFor(fPlacements, here))
+                now.Normal.moveTopLeft(earlier->Normal.topLeft());
+        }
         if (now.Normal.isValid())
-            PutPlacementFirst(fPlacements, ScreenArrangementKey(ScreenGeometries()), now);
+            PutPlacementFirst(fPlacements, here, now);
     }
     WritePlacements(ini, fPlacements);
     if (HasBarsOrDocks(this)) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -186,7 +187,8 @@ TEST(ColourListbox, SelectionPropertiesAndRepaints)
     MyColourArray = kColours;
     TColourSharingListbox list;
     list.show();
-    QApplication::processEvents();
+    // Painted only once exposed (on Wayland, when the compositor says so).
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     EXPECT_EQ(list.ItemIndex(), -1);
     EXPECT_EQ(list.GetASelected(), 0);
     EXPECT_EQ(list.SelectedColourName(), "");

@@ -113,7 +113,11 @@ TEST(StyledTreeView, ExportOfNodesAndColumns)
 TEST(StyledTreeView, ExportGoesToTheClipboardAsTabSeparatedValues)
 {
     Tree t;
-    ASSERT_TRUE(t.view.CopyTreeToClipboard(&t.view, ItemText));
+    const bool copied = t.view.CopyTreeToClipboard(&t.view, ItemText);
+    // A compositor without a seat has no clipboard: the copy says so.
+    if (!copied && QGuiApplication::platformName().startsWith("wayland"))
+        GTEST_SKIP() << "this Wayland compositor offers no clipboard";
+    ASSERT_TRUE(copied);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     const QString expected = t.view.AllStringsOfTreeview(&t.view, ItemText);

@@ -1,5 +1,5 @@
 // A tool window that waits for the launcher's style broadcast: it prints
-// "ready" once it listens, then "style N" when it restyled, and exits.
+// "ready on <platform>" once it listens, then "style N" when it restyled, and exits.
 #include "external/Tms_utils.h"
 #include "form/baseTMSStyleable_F.h"
 #include "platform/Broadcast.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     // Ready once the window hears the launcher (the bus is asked off the
     // GUI thread, a moment after the window opens).
     const auto ready = [] {
-        std::printf("ready\n");
+        std::printf("ready on %s\n", qPrintable(QGuiApplication::platformName()));
         std::fflush(stdout);
     };
     auto* listener = window.findChild<qz8::TLauncherListener*>();
