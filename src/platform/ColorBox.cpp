@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -41,10 +43,81 @@ private:
     TCustomColorBox* fBox;
 };
 
+namespace {
+
+// What a colour box shows in words: the current row's text, or for a row
+// that is only painted (its text blank) the words it carries for assistive
+// technology.
+QString ShownInWords(const QComboBox* box)
+{
+    const int i = box->currentIndex();
+    if (i < 0)
+        return QString();
+    const QString text = box->itemText(i);
+    return text.trimmed().isEmpty() ? box->itemData(i, Qt::AccessibleTextRole).toString() : text;
+}
+
+// A colour box as assistive technology reads a combo box: its value is the
+// colour shown, in words, and so is its name where Qt names a combo box by
+// its value (Linux, whose screen readers take the label from the relation);
+// its one child is the popup list.
+class ColorBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ColorBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) { }
+    QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return ShownInWords(Box());
+#ifdef Q_OS_UNIX
+        if (t == QAccessible::Name)
+            return ShownInWords(Box());
+#endif
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Box()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == Box()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction(), setFocusAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            Box()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* ColorBoxAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* box = qobject_cast<TCustomColorBox*>(object))
+        return new ColorBoxAccessible(box);
+    return nullptr;
+}
+
+const bool installed = [] {
+    QAccessible::installFactory(ColorBoxAccessibleFactory);
+    return true;
+}();
+
+} // namespace
+
 TCustomColorBox::TCustomColorBox(QWidget* parent) : QComboBox(parent), fItems(this), fCanvas(this)
 {
     setItemDelegate(new TColorBoxDelegate(this));
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // The colour reached, in words (Qt's own announcement carries the
+        // row's text, a blank for a painted row).
+        if (QAccessible::isActive()) {
+            QAccessibleValueChangeEvent changed(this, ShownInWords(this));
+            QAccessible::updateAccessibility(&changed);
+        }
         Q_EMIT itemIndexChanged(index);
         Q_EMIT selectedChanged(Selected());
     });

@@ -1,5 +1,5 @@
-#include "platform/WindowSystem_p.h"
 #include "platform/Types.h"
+#include "platform/WindowSystem_p.h"
 
 #include <QGuiApplication>
 

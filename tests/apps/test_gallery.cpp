@@ -81,11 +81,8 @@ void CollectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth
         return o && QByteArray(o->metaObject()->className()).startsWith("qz8::");
     };
     const QAccessible::State state = iface->state();
-    // A combo box on Linux is named by its current text: the colour combo's
-    // rows are painted (their texts are blanks), a known gap.
     if ((ofLibrary(object) || (object && ofLibrary(object->parent()))) && state.focusable && !state.invisible &&
-        iface->role() != QAccessible::ListItem && iface->role() != QAccessible::ComboBox &&
-        iface->text(QAccessible::Name).trimmed().isEmpty())
+        iface->role() != QAccessible::ListItem && iface->text(QAccessible::Name).trimmed().isEmpty())
         unnamed << QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') + object->objectName() +
                        QStringLiteral(" in ") + QString::fromLatin1(object->parent()->metaObject()->className());
     if (iface->role() == QAccessible::List)

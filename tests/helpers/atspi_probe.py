@@ -1,7 +1,8 @@
 """Reads the gallery's accessible tree as a screen reader does (pyatspi over
 the AT-SPI bus) and checks what a listener meets: every row of a list is a
 child with its true position, the tool-bar image buttons and the browse
-buttons have names, the status-bar panels are labels holding their text."""
+buttons have names, combo boxes (the colour combo too) say what they show, the
+status-bar panels are labels holding their text."""
 import sys
 import time
 
@@ -60,6 +61,10 @@ for purpose in ("Open", "Save", "Search", "Sort", "Chart", "Concordance"):
     check(purpose in buttons, "the tool button %s has no name" % purpose)
 check(any(name for name in buttons if name == "Browse" or name.startswith("Select")), "no named browse button")
 check(all(name for name in buttons), "an unnamed push button: %s" % buttons)
+# Combo boxes are named by the value they show (Qt's way on Linux): the
+# colour combo, whose rows are only painted, by its colour in words.
+combos = [name for name, _ in found.get("combo box", [])]
+check(combos and all(name.strip() for name in combos), "combo boxes without a name: %s" % combos)
 bars = [node for _, node in found.get("status bar", [])]
 panels = []
 for bar in bars:
