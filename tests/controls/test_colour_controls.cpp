@@ -229,6 +229,7 @@ TEST(SharedColours, ASharedSortReordersEveryControlAndCopiesStayApart)
     auto* b = new TColourSharingListbox(&form);
     auto* combo = new TColourSharingCombo(&form);
     form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form)); // painted only once exposed
     EXPECT_FALSE(a->Sorted());
     const TColor firstBefore = a->GetAColour(0);
     PaintCounter counterB, counterCombo;
