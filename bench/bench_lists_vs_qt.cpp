@@ -180,14 +180,14 @@ void BM_FillRowByRow_QListWidget(benchmark::State& state)
 }
 BENCHMARK(BM_FillRowByRow_QListWidget)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Page Down and a repaint, 200 times from the top: new rows every page.
+// Page Down and a repaint, 200 times, each iteration going on from where
+// the last one stopped: rows never seen before on every page.
 void BM_ScrollPages_StyledListbox(benchmark::State& state)
 {
     std::unique_ptr<qz8::TStyledListbox> list(VirtualStyled(kTenMillion));
     list->show();
     QImage target(list->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        list->SetItemIndex(0);
         for (int page = 0; page < 200; ++page) {
             Key(list.get(), Qt::Key_PageDown);
             list->viewport()->render(&target);
@@ -201,8 +201,8 @@ void BM_ScrollPages_QListView(benchmark::State& state)
     RowModel model(kTenMillion);
     const auto view = ViewOf(model, false);
     QImage target(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    view->setCurrentIndex(model.index(0));
     for (auto _ : state) {
-        view->setCurrentIndex(model.index(0));
         for (int page = 0; page < 200; ++page) {
             Key(view.get(), Qt::Key_PageDown);
             view->viewport()->render(&target);
@@ -210,5 +210,58 @@ void BM_ScrollPages_QListView(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ScrollPages_QListView)->Unit(benchmark::kMillisecond);
+
+// The goals' ratios, ours and Qt's in turn within each iteration.
+void BM_TypeAheadMiss_RoundByRound(benchmark::State& state)
+{
+    std::unique_ptr<qz8::TStyledListbox> list(VirtualStyled(kTenMillion));
+    RowModel model(kTenMillion);
+    QListView view;
+    view.setUniformItemSizes(true);
+    view.setModel(&model);
+    view.setCurrentIndex(model.index(0));
+    qz8bench::RoundByRound rounds;
+    for (auto _ : state) {
+        rounds.Time(state, 0, [&] {
+            QApplication::setKeyboardInputInterval(0);
+            benchmark::DoNotOptimize(list->KeyboardSearch(QStringLiteral("x")));
+        });
+        rounds.Time(state, 1, [&] {
+            view.keyboardSearch(QString());
+            view.keyboardSearch(QStringLiteral("x"));
+            benchmark::DoNotOptimize(view.currentIndex());
+        });
+    }
+    rounds.Report(state, "ours/Qt");
+}
+BENCHMARK(BM_TypeAheadMiss_RoundByRound)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+void BM_ScrollPages_RoundByRound(benchmark::State& state)
+{
+    std::unique_ptr<qz8::TStyledListbox> list(VirtualStyled(kTenMillion));
+    list->show();
+    RowModel model(kTenMillion);
+    const auto view = ViewOf(model, false);
+    view->setCurrentIndex(model.index(0));
+    QImage ours(list->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage theirs(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    qz8bench::RoundByRound rounds;
+    for (auto _ : state) {
+        rounds.Time(state, 0, [&] {
+            for (int page = 0; page < 200; ++page) {
+                Key(list.get(), Qt::Key_PageDown);
+                list->viewport()->render(&ours);
+            }
+        });
+        rounds.Time(state, 1, [&] {
+            for (int page = 0; page < 200; ++page) {
+                Key(view.get(), Qt::Key_PageDown);
+                view->viewport()->render(&theirs);
+            }
+        });
+    }
+    rounds.Report(state, "ours/Qt");
+}
+BENCHMARK(BM_ScrollPages_RoundByRound)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace

@@ -157,13 +157,25 @@ bool TStyledListbox::RowStartsWith(int Index, const QString& typed) const
         return false; // shows nothing
     if (!CanStartANumber(*first))
         return text.startsWith(typed, Qt::CaseInsensitive); // shown whole
-    const QChar t = typed.front();
-    if (fNotApplicable.isNull())
-        fNotApplicable = _QZNonApplicable();
-    if (first == text.begin() && !CanStartANumber(t) && !t.isSpace() &&
-        !fNotApplicable.startsWith(t, Qt::CaseInsensitive))
+    if (first == text.begin() && !NumberRowsMayStartWith(typed.front()))
         return false;
     return ShownText(text).startsWith(typed, Qt::CaseInsensitive);
+}
+
+bool TStyledListbox::NumberRowsMayStartWith(QChar typed) const
+{
+    const QChar separator = UserDefaultFormatSettings.DecimalSeparator;
+    if (fNotApplicable.isNull()) {
+        fNotApplicable = _QZNonApplicable();
+        fRuledChar = QChar(); // asked afresh in the new language
+    }
+    if (typed != fRuledChar || separator != fRuledSeparator || fRuledChar.isNull()) {
+        fRuledChar = typed;
+        fRuledSeparator = separator;
+        fRuledMayStart =
+            CanStartANumber(typed) || typed.isSpace() || fNotApplicable.startsWith(typed, Qt::CaseInsensitive);
+    }
+    return fRuledMayStart;
 }
 
 void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)

@@ -150,6 +150,12 @@ private:
     TColor fNormalBack = clWindow;
     TColor fTextColour = clWindowText;
     mutable QString fNotApplicable; ///< "n/a" in the current language, once asked
+    /// Whether a row showing a number (or "n/a") can start with the character
+    /// typed, answered once per character and decimal separator, not per row.
+    bool NumberRowsMayStartWith(QChar typed) const;
+    mutable QChar fRuledChar; ///< the character last asked of NumberRowsMayStartWith
+    mutable QChar fRuledSeparator; ///< the decimal separator it was asked under
+    mutable bool fRuledMayStart = true; ///< its answer
 };
 
 /// The fixed variant: the standard painter runs even with OnDrawItem cleared,
