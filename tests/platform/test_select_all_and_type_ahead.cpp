@@ -79,6 +79,13 @@ TEST(TypeAhead, StyledListOfNumbersAndWordsMatchesTheShownText)
     EXPECT_EQ(typed("-"), 5);
     EXPECT_EQ(typed("7"), 6); // "007" is shown as 7
     EXPECT_EQ(typed("x"), -1);
+    // A row of the "not applicable" value reads "n/a": typed "n" finds it,
+    // whatever character was asked of the number rows before.
+    list.Items().Add(QString::number(kNotApplicable));
+    EXPECT_EQ(typed("n"), 7);
+    EXPECT_EQ(typed("x"), -1);
+    list.SetItemIndex(0);
+    EXPECT_EQ(typed("N"), 7);
     EXPECT_EQ(list.RowText(0), "1234");
     EXPECT_EQ(list.RowText(6), "7");
     QApplication::setKeyboardInputInterval(400);
