@@ -59,8 +59,8 @@ QString ShownInWords(const QComboBox* box)
 
 // A colour box as assistive technology reads a combo box: its value is the
 // colour shown, in words, and so is its name where Qt names a combo box by
-// its value (Linux, whose screen readers take the label from the relation);
-// its one child is the popup list.
+// its value (Linux, whose screen readers take the label from the relation),
+// else by the name the program gave; its one child is the popup list.
 class ColorBoxAccessible : public QAccessibleWidget {
 public:
     explicit ColorBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) { }
@@ -70,7 +70,8 @@ public:
         if (t == QAccessible::Value)
             return ShownInWords(Box());
 #ifdef Q_OS_UNIX
-        if (t == QAccessible::Name)
+        // With no colour shown, the name the program gave.
+        if (t == QAccessible::Name && !ShownInWords(Box()).isEmpty())
             return ShownInWords(Box());
 #endif
         return QAccessibleWidget::text(t);

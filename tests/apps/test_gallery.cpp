@@ -2,6 +2,7 @@
 #include "GalleryWindow.h"
 #include "external/ElPack.h"
 #include "external/TmsControls.h"
+#include "helpers/unnamed_objects.h"
 #include "platform/ListBox.h"
 
 #include <QAccessible>
@@ -68,30 +69,6 @@ TEST(Gallery, WritesOneScreenshotPerStyle)
     EXPECT_TRUE(QFile::exists(dir.filePath("gallery-chooser-dialog.png")));
 }
 
-namespace {
-// The library's focusable objects in an accessible tree that have no name:
-// controls of the library and the parts they make (a chooser's browse
-// button), rows aside (a row is named by the text it shows).
-void CollectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth)
-{
-    if (!iface || depth > 40)
-        return;
-    const QObject* object = iface->object();
-    const auto ofLibrary = [](const QObject* o) {
-        return o && QByteArray(o->metaObject()->className()).startsWith("qz8::");
-    };
-    const QAccessible::State state = iface->state();
-    if ((ofLibrary(object) || (object && ofLibrary(object->parent()))) && state.focusable && !state.invisible &&
-        iface->role() != QAccessible::ListItem && iface->text(QAccessible::Name).trimmed().isEmpty())
-        unnamed << QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') + object->objectName() +
-                       QStringLiteral(" in ") + QString::fromLatin1(object->parent()->metaObject()->className());
-    if (iface->role() == QAccessible::List)
-        return; // rows: named as shown
-    for (int i = 0; i < iface->childCount(); ++i)
-        CollectUnnamed(iface->child(i), unnamed, depth + 1);
-}
-} // namespace
-
 TEST(Gallery, EveryFocusableControlOfTheLibraryHasAName)
 {
     QTemporaryDir dir;
@@ -103,7 +80,7 @@ TEST(Gallery, EveryFocusableControlOfTheLibraryHasAName)
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         QApplication::processEvents();
-        CollectUnnamed(QAccessible::queryAccessibleInterface(&window), unnamed, 0);
+        qz8test::CollectUnnamed(QAccessible::queryAccessibleInterface(&window), unnamed);
     }
     unnamed.removeDuplicates();
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();

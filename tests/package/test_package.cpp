@@ -4,11 +4,16 @@
 #include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Tool_image_basics.h"
+#include "helpers/unnamed_objects.h"
 #include "imagelists/tool_imagelist_master.h"
 #include "package/My_TMSAdvOfficePagerU.h"
 #include "package/QZ8StyledListboxPack.h"
 #include "platform/Registration.h"
 #include "platform/StdCtrls.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTabWidget>
 
 #ifdef QZ8_DESIGNER_PLUGIN
 #include <QBuffer>
@@ -107,6 +112,32 @@ TEST(Package, RegistrationTableOnSamples)
     }
     EXPECT_EQ(names, kSamples);
     EXPECT_FALSE(names.contains("qz8::TMyOpenFileDialog"));
+}
+
+// Every registered class, made as Designer makes it and given a name as a
+// form gives it: each focusable part the library makes inside it (an inner
+// editor, a browse button) has a name a screen reader can speak. A combo box
+// is named by what it shows (Qt's way on Linux), the colour combo with no
+// colour shown by the name it was given.
+TEST(Package, EveryRegisteredClassNamesTheFocusablePartsItMakes)
+{
+    UnregisterAllComponents();
+    RegisterPackageComponents();
+    for (const TRegisteredComponent& c : RegisteredComponents()) {
+        QWidget form;
+        QWidget* w = c.Create(&form);
+        ASSERT_NE(w, nullptr) << c.Class->className();
+        w->setAccessibleName(QStringLiteral("A %1").arg(QString::fromLatin1(c.Class->className())));
+        // A pager's tab bar is named by its current tab (Qt's way): a form's
+        // pager has pages, as Designer drops it with one.
+        if (auto* pages = qobject_cast<QTabWidget*>(w))
+            pages->addTab(new QWidget, QStringLiteral("Results"));
+        form.show();
+        QApplication::processEvents();
+        QStringList unnamed;
+        qz8test::CollectUnnamed(QAccessible::queryAccessibleInterface(&form), unnamed);
+        EXPECT_TRUE(unnamed.isEmpty()) << c.Class->className() << ": " << unnamed.join(", ").toStdString();
+    }
 }
 
 #ifdef QZ8_DESIGNER_PLUGIN
