@@ -203,7 +203,7 @@ TCanvasPrivate::ShapedText& TCanvasPrivate::Shaped(const QString& text, const TF
     QString plain = text;
     plain.replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(plain, font, fDevice);
-    layout.setCacheEnabled(true);
+    layout.setCacheEnabled(true); // the glyphs stay shaped for glyphRuns() after endLayout()
     layout.beginLayout();
     while (layout.createLine().isValid()) {
     }

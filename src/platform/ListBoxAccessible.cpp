@@ -171,40 +171,44 @@ QAccessibleInterface* ListBoxAccessibleFactory(const QString&, QObject* object)
     return nullptr;
 }
 
-void AnnounceListBoxRow(TCustomListBox* list, int previousRow)
-{
-    // Nobody listens: nothing to build (an index change is a hot path).
-    if (!list || (!AccessibilityUpdate && !QAccessible::isActive()))
-        return;
-    const int row = list->ItemIndex();
-    const auto send = [list](QAccessible::Event type, int child) {
-        QAccessibleEvent e(list, type);
-        e.setChild(child);
-        if (AccessibilityUpdate)
-            AccessibilityUpdate(&e);
-        else
-            QAccessible::updateAccessibility(&e);
-    };
-    // As QListView: the focus, the row selected, and the row left when it
-    // is no longer selected.
-    if (row >= 0) {
-        send(QAccessible::Focus, row);
-        send(QAccessible::SelectionAdd, row);
-    }
-    if (previousRow >= 0 && previousRow != row && previousRow < list->Count() && !list->Selected(previousRow))
-        send(QAccessible::SelectionRemove, previousRow);
-}
+namespace {
 
-void AnnounceListBoxRowSelection(TCustomListBox* list, int row)
+// Whether anyone listens: nothing is built otherwise (an index change is a
+// hot path).
+bool Listening() { return AccessibilityUpdate || QAccessible::isActive(); }
+
+// Sends an event about the list, or about one of its rows (child >= 0).
+void Send(TCustomListBox* list, QAccessible::Event type, int child = -1)
 {
-    if (!list || row < 0 || row >= list->Count() || (!AccessibilityUpdate && !QAccessible::isActive()))
-        return;
-    QAccessibleEvent e(list, list->Selected(row) ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
-    e.setChild(row);
+    QAccessibleEvent e(list, type);
+    e.setChild(child);
     if (AccessibilityUpdate)
         AccessibilityUpdate(&e);
     else
         QAccessible::updateAccessibility(&e);
+}
+
+} // namespace
+
+void AnnounceListBoxRow(TCustomListBox* list, int previousRow)
+{
+    if (!list || !Listening())
+        return;
+    const int row = list->ItemIndex();
+    // As QListView: the focus, the row selected, and the row left when it
+    // is no longer selected.
+    if (row >= 0) {
+        Send(list, QAccessible::Focus, row);
+        Send(list, QAccessible::SelectionAdd, row);
+    }
+    if (previousRow >= 0 && previousRow != row && previousRow < list->Count() && !list->Selected(previousRow))
+        Send(list, QAccessible::SelectionRemove, previousRow);
+}
+
+void AnnounceListBoxRowSelection(TCustomListBox* list, int row)
+{
+    if (list && row >= 0 && row < list->Count() && Listening())
+        Send(list, list->Selected(row) ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, row);
 }
 
 int CachedRowInterfaces(const TCustomListBox* list)
@@ -215,13 +219,8 @@ int CachedRowInterfaces(const TCustomListBox* list)
 
 void AnnounceListBoxSelection(TCustomListBox* list)
 {
-    if (!list || (!AccessibilityUpdate && !QAccessible::isActive()))
-        return;
-    QAccessibleEvent changed(list, QAccessible::Selection);
-    if (AccessibilityUpdate)
-        AccessibilityUpdate(&changed);
-    else
-        QAccessible::updateAccessibility(&changed);
+    if (list && Listening())
+        Send(list, QAccessible::Selection);
 }
 
 namespace {
