@@ -52,7 +52,8 @@ if missing:
     sys.exit(1)
 
 heard = {}  # list name -> list of (event kind, row index or -1)
-current = [None]
+current = [None]  # the list the keys go to
+listening = set()  # lists whose events count: from their first key on, late ones too
 
 
 def owner(source):
@@ -71,8 +72,8 @@ def owner(source):
 def on_event(event):
     if DEBUG:
         print("event", event.type, event.detail1, event.source.getRoleName(), event.source.name, current[0])
-    name = current[0]
-    if name is None or owner(event.source) != name:
+    name = owner(event.source)
+    if name not in listening:
         return
     kind = event.type if not event.type.startswith("object:state-changed") else "%s=%d" % (event.type, event.detail1)
     row = -1
@@ -119,34 +120,32 @@ for name in names:
         # Shift+Down extends to rows 3 and 4; Ctrl+click on row 4 takes it
         # out of the selection in place.
         steps += [("key", DOWN, SHIFT), ("key", DOWN, SHIFT), ("ctrlclick", 4)]
-    steps.append(("done", name))
 
 
 def run_step():
     if not steps:
-        pyatspi.Registry.stop()
+        # A moment more for events still on their way, then stop.
+        GLib.timeout_add(1000, lambda: pyatspi.Registry.stop())
         return False
     what, arg, *modifiers = steps.pop(0)
     if DEBUG:
         print("step", what, arg)
     if what == "focus":
-        current[0] = None
         # A click on the first row, already the current one, gives the list
         # the keyboard and changes nothing else.
         click(arg, 0)
         steps.insert(0, ("listen", arg))
     elif what == "listen":
         current[0] = arg
+        listening.add(arg)
     elif what == "key":
         press(arg, modifiers[0])
     elif what == "ctrlclick":
         click(current[0], arg, CONTROL)
-    elif what == "done":
-        current[0] = None
     return True
 
 
-GLib.timeout_add(400, run_step)
+GLib.timeout_add(500, run_step)
 GLib.timeout_add(60_000, lambda: (failures.append("timed out"), pyatspi.Registry.stop()))
 pyatspi.Registry.start()
 
