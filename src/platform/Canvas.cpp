@@ -2,6 +2,7 @@
 #include "platform/FontCoverage_p.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
@@ -9,7 +10,6 @@
 #include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
-#include <memory>
 
 namespace qz8 {
 
@@ -19,10 +19,10 @@ class TCanvasPrivate {
 public:
     explicit TCanvasPrivate(QPaintDevice* device) : fDevice(device), fPalette(QGuiApplication::palette()) { }
     // A text shaped once, for measuring and drawing alike: its advance and
-    // its laid-out lines, the first line's top at the layout's origin.
+    // its positioned glyphs, relative to the text's top left.
     struct ShapedText {
         int advance = -1;
-        std::shared_ptr<QTextLayout> layout;
+        QList<QGlyphRun> runs;
     };
     ShapedText& Shaped(const QString& text, const TFont& font, Qt::LayoutDirection direction);
 
@@ -202,20 +202,20 @@ TCanvasPrivate::ShapedText& TCanvasPrivate::Shaped(const QString& text, const TF
     // the one before, the advance the widest line's.
     QString plain = text;
     plain.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    auto layout = std::make_shared<QTextLayout>(plain, font, fDevice);
-    layout->setCacheEnabled(true); // the glyphs stay shaped for drawing after endLayout()
-    layout->beginLayout();
-    while (layout->createLine().isValid()) {
+    QTextLayout layout(plain, font, fDevice);
+    layout.setCacheEnabled(true); // the glyphs stay shaped for glyphRuns() after endLayout()
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
     }
-    layout->endLayout();
+    layout.endLayout();
     qreal y = 0, widest = 0;
-    for (int i = 0; i < layout->lineCount(); ++i) {
-        QTextLine line = layout->lineAt(i);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        QTextLine line = layout.lineAt(i);
         line.setPosition(QPointF(0, y));
         y += line.height();
         widest = std::max(widest, line.horizontalAdvance());
     }
-    shaped.layout = std::move(layout);
+    shaped.runs = layout.glyphRuns();
     shaped.advance = qRound(widest);
     return shaped;
 }
@@ -230,7 +230,8 @@ void TCanvas::DrawText(int x, int y, const QString& text)
     TCanvasPrivate::ShapedText& shaped = d->Shaped(text, Font, Direction());
     p->save();
     p->setPen(Resolve(Font.Color));
-    shaped.layout->draw(p, QPointF(x, y));
+    for (const QGlyphRun& run : std::as_const(shaped.runs))
+        p->drawGlyphRun(QPointF(x, y), run);
     p->restore();
 }
 
