@@ -181,18 +181,44 @@ void Prepare(const QString& ini, const QString& qsettings)
     s.sync();
 }
 
+// What each benchmark times: a window made, shown (ours reads its form
+// state file, styles and corrects) and painted for the first time.
+std::unique_ptr<ToolWindow> OpenToolWindow(const QString& ini, QImage& target)
+{
+    auto w = std::make_unique<ToolWindow>(ini);
+    w->show();
+    FirstPaint(*w, target);
+    return w;
+}
+
+std::unique_ptr<PlainWindow> OpenPlainWindow(const QString& qsettings, QImage& target)
+{
+    auto w = std::make_unique<PlainWindow>();
+    QSettings s(qsettings, QSettings::IniFormat);
+    w->Restore(s);
+    w->show();
+    FirstPaint(*w, target);
+    return w;
+}
+
+// Closes a window outside the timing: the save at destruction is not part
+// of the first paint.
+template <class Window>
+void CloseUntimed(benchmark::State& state, std::unique_ptr<Window>& w)
+{
+    state.PauseTiming();
+    w.reset();
+    state.ResumeTiming();
+}
+
 void BM_FirstPaint_ToolWindow(benchmark::State& state)
 {
     const QString ini = Dir().filePath("tool.ini"), qs = Dir().filePath("plain.ini");
     Prepare(ini, qs);
     QImage target(1200, 900, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        auto w = std::make_unique<ToolWindow>(ini);
-        w->show(); // reads the form state file, styles, corrects
-        FirstPaint(*w, target);
-        state.PauseTiming();
-        w.reset(); // the save at destruction is not part of the first paint
-        state.ResumeTiming();
+        auto w = OpenToolWindow(ini, target);
+        CloseUntimed(state, w);
     }
 }
 BENCHMARK(BM_FirstPaint_ToolWindow)->Unit(benchmark::kMillisecond);
@@ -203,14 +229,8 @@ void BM_FirstPaint_PlainQtWithQSettings(benchmark::State& state)
     Prepare(ini, qs);
     QImage target(1200, 900, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        auto w = std::make_unique<PlainWindow>();
-        QSettings s(qs, QSettings::IniFormat);
-        w->Restore(s);
-        w->show();
-        FirstPaint(*w, target);
-        state.PauseTiming();
-        w.reset();
-        state.ResumeTiming();
+        auto w = OpenPlainWindow(qs, target);
+        CloseUntimed(state, w);
     }
 }
 BENCHMARK(BM_FirstPaint_PlainQtWithQSettings)->Unit(benchmark::kMillisecond);
@@ -225,25 +245,11 @@ void BM_FirstPaint_RoundByRound(benchmark::State& state)
     qz8bench::RoundByRound rounds;
     for (auto _ : state) {
         std::unique_ptr<ToolWindow> ours;
-        rounds.Time(state, 0, [&] {
-            ours = std::make_unique<ToolWindow>(ini);
-            ours->show();
-            FirstPaint(*ours, target);
-        });
-        state.PauseTiming();
-        ours.reset();
-        state.ResumeTiming();
+        rounds.Time(state, 0, [&] { ours = OpenToolWindow(ini, target); });
+        CloseUntimed(state, ours);
         std::unique_ptr<PlainWindow> plain;
-        rounds.Time(state, 1, [&] {
-            plain = std::make_unique<PlainWindow>();
-            QSettings s(qs, QSettings::IniFormat);
-            plain->Restore(s);
-            plain->show();
-            FirstPaint(*plain, target);
-        });
-        state.PauseTiming();
-        plain.reset();
-        state.ResumeTiming();
+        rounds.Time(state, 1, [&] { plain = OpenPlainWindow(qs, target); });
+        CloseUntimed(state, plain);
     }
     rounds.Report(state, "ours/Qt");
 }

@@ -103,6 +103,13 @@ StateForm& FormOf(int controls)
     return f;
 }
 
+// What is timed: the window's state saved to its file and read back.
+void SaveAndRead(qz8::TForm& form, const QString& name)
+{
+    qz8::SaveIni(&form, name);
+    qz8::ReadIni(&form, name);
+}
+
 QTemporaryDir& Dir()
 {
     static QTemporaryDir dir;
@@ -115,8 +122,7 @@ void BM_FormState_SaveAndRead(benchmark::State& state)
     const QString name = Dir().filePath(QStringLiteral("form%1.ini").arg(state.range(0)));
     for (auto _ : state) {
         qz8bench::FlushCaches(state);
-        qz8::SaveIni(&f.form, name);
-        qz8::ReadIni(&f.form, name);
+        SaveAndRead(f.form, name);
     }
     state.SetComplexityN(state.range(0));
 }
@@ -129,8 +135,7 @@ void BM_FormState_SaveAndRead_QtKindsMixedIn(benchmark::State& state)
     const QString name = Dir().filePath(QStringLiteral("mixed%1.ini").arg(state.range(0)));
     for (auto _ : state) {
         qz8bench::FlushCaches(state);
-        qz8::SaveIni(&f.form, name);
-        qz8::ReadIni(&f.form, name);
+        SaveAndRead(f.form, name);
     }
 }
 BENCHMARK(BM_FormState_SaveAndRead_QtKindsMixedIn)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -147,14 +152,8 @@ void BM_FormState_QtKindsMixedIn_RoundByRound(benchmark::State& state)
     const QString mixedName = Dir().filePath(QStringLiteral("rr-mixed%1.ini").arg(n));
     qz8bench::RoundByRound rounds;
     for (auto _ : state) {
-        rounds.Time(state, 0, [&] {
-            qz8::SaveIni(&plain.form, plainName);
-            qz8::ReadIni(&plain.form, plainName);
-        });
-        rounds.Time(state, 1, [&] {
-            qz8::SaveIni(&mixed.form, mixedName);
-            qz8::ReadIni(&mixed.form, mixedName);
-        });
+        rounds.Time(state, 0, [&] { SaveAndRead(plain.form, plainName); });
+        rounds.Time(state, 1, [&] { SaveAndRead(mixed.form, mixedName); });
     }
     rounds.Report(state, "mixed/original");
 }

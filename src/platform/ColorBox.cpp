@@ -71,8 +71,11 @@ public:
             return ShownInWords(Box());
 #ifdef Q_OS_UNIX
         // With no colour shown, the name the program gave.
-        if (t == QAccessible::Name && !ShownInWords(Box()).isEmpty())
-            return ShownInWords(Box());
+        if (t == QAccessible::Name) {
+            const QString shown = ShownInWords(Box());
+            if (!shown.isEmpty())
+                return shown;
+        }
 #endif
         return QAccessibleWidget::text(t);
     }

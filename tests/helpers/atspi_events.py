@@ -5,31 +5,13 @@ lists every kind of event it hears of Qt's: focus and selection of the row
 reached, deselection of the row left, a row toggled in place, and positions
 that are the rows'. Given any argument, prints every event it hears."""
 import sys
-import time
 
 import pyatspi
+from atspi_common import check, failures, find_app, finish
 from gi.repository import GLib
 
-failures = []
 DEBUG = len(sys.argv) > 1
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-
-
-desktop = pyatspi.Registry.getDesktop(0)
-app = None
-for _ in range(60):
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    app = next((a for a in apps if a and a.name == "atspi_lists"), None)
-    if app:
-        break
-    time.sleep(0.5)
-if app is None:
-    print("the test window did not appear on the accessibility bus")
-    sys.exit(1)
+app = find_app("atspi_lists", "the test window")
 
 lists = {}
 
@@ -175,7 +157,4 @@ for ours, theirs in (("Ours, one row", "Qt's, one row"), ("Ours, several rows", 
         check(last == [("object:state-changed:selected=0", 4)] and last == theirs_last,
               "%s: the row toggled off in place was heard as %s, Qt's as %s" % (ours, last, theirs_last))
 
-for f in failures:
-    print("FAILED:", f)
-print("%d checks failed" % len(failures))
-sys.exit(1 if failures else 0)
+finish()

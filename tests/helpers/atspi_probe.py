@@ -3,30 +3,10 @@ the AT-SPI bus) and checks what a listener meets: every row of a list is a
 child with its true position, the tool-bar image buttons and the browse
 buttons have names, combo boxes (the colour combo too) say what they show, the
 status-bar panels are labels holding their text."""
-import sys
-import time
-
 import pyatspi
+from atspi_common import check, find_app, finish
 
-failures = []
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-
-
-desktop = pyatspi.Registry.getDesktop(0)
-app = None
-for _ in range(60):
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    app = next((a for a in apps if a and a.name == "gallery"), None)
-    if app:
-        break
-    time.sleep(0.5)
-if app is None:
-    print("the gallery did not appear on the accessibility bus")
-    sys.exit(1)
+app = find_app("gallery", "the gallery")
 
 found = {}
 
@@ -74,7 +54,4 @@ for bar in bars:
             panels.append((child.getRoleName(), child.name))
 check(panels and all(role == "label" and name for role, name in panels), "status-bar panels: %s" % panels)
 
-for f in failures:
-    print("FAILED:", f)
-print("%d checks failed" % len(failures))
-sys.exit(1 if failures else 0)
+finish()
