@@ -4,6 +4,7 @@
 #include <QZ8StyledListboxPack/controls/ColourListBoxesAndCombos.h>
 #include <QZ8StyledListboxPack/controls/FileFolderOpenDlgU.h>
 #include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>
+#include <QZ8StyledListboxPack/external/MemIniFile.h>
 #include <QZ8StyledListboxPack/form/baseTMSStyleable_F.h>
 #include <QZ8StyledListboxPack/imagelists/tool_imagelist_master.h>
 #include <QZ8StyledListboxPack/platform/Translations.h>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cstdio>
 
 class WordCounter : public qz8::TTMSStyleableRepositoryForm {
 public:
@@ -45,6 +47,20 @@ public:
     {
         return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/word-counter.ini";
     }
+    // The window's own state beside its controls', in a section of its own:
+    // read at the first show, saved when the window is closed or the
+    // program quits (a window deleted directly: call SaveFormState first).
+    int opened = 0;
+    void ReadFormSections(const qz8::TMyMemIniFile& ini) override
+    {
+        TTMSStyleableRepositoryForm::ReadFormSections(ini); // its size and place
+        opened = ini.ReadInteger("WordCounter own", "opened", 0);
+    }
+    void SaveFormSections(qz8::TMyMemIniFile& ini) override
+    {
+        TTMSStyleableRepositoryForm::SaveFormSections(ini);
+        ini.WriteInteger("WordCounter own", "opened", opened + 1);
+    }
 };
 
 int main(int argc, char** argv)
@@ -59,6 +75,7 @@ int main(int argc, char** argv)
     }
     WordCounter window;
     window.show();
+    std::printf("opened %d times before\n", window.opened);
     if (app.arguments().contains("--smoke"))
         QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();

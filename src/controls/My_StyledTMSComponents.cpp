@@ -116,7 +116,7 @@ QString ShownText(const QString& text)
     }
     double d = 0;
     if (TryStrToFloat(text, d))
-        return UserDefaultFormatSettings.Locale.toString(d, 'f', 2);
+        return CurrentFormatSettings().Locale.toString(d, 'f', 2);
     return text;
 }
 } // namespace
@@ -164,7 +164,7 @@ bool TStyledListbox::RowStartsWith(int Index, const QString& typed) const
 
 bool TStyledListbox::NumberRowsMayStartWith(QChar typed) const
 {
-    const QChar separator = UserDefaultFormatSettings.DecimalSeparator;
+    const QChar separator = CurrentFormatSettings().DecimalSeparator;
     if (fNotApplicable.isNull()) {
         fNotApplicable = _QZNonApplicable();
         fRuledChar = QChar(); // asked afresh in the new language
@@ -240,7 +240,7 @@ void TStyledListbox::DrawAnInteger(int value, const TRect& Rect)
 void TStyledListbox::DrawAFloat(double value, const TRect& Rect)
 {
     // "%.2n": two decimals with the locale's separators and grouping.
-    DrawRightAligned(UserDefaultFormatSettings.Locale.toString(value, 'f', 2), Rect);
+    DrawRightAligned(CurrentFormatSettings().Locale.toString(value, 'f', 2), Rect);
 }
 
 TStyledListboxOwnerDrawnFixed::TStyledListboxOwnerDrawnFixed(QWidget* parent) : TStyledListbox(parent)

@@ -14,18 +14,33 @@ namespace qz8 {
 
 bool global_keeping_log = false;
 QString LogFileName;
-TFormatSettings UserDefaultFormatSettings = FormatSettingsFor(QLocale::system());
+TFormatSettings UserDefaultFormatSettings = FormatSettingsFor(QLocale());
 
 namespace {
+// The default locale UserDefaultFormatSettings were last made from.
+QLocale followedLocale;
 const bool registered = [] {
     RegisterGlobalReset([] {
         global_keeping_log = false;
         LogFileName.clear();
-        UserDefaultFormatSettings = FormatSettingsFor(QLocale::system());
+        followedLocale = QLocale();
+        UserDefaultFormatSettings = FormatSettingsFor(followedLocale);
     });
     return true;
 }();
 } // namespace
+
+const TFormatSettings& CurrentFormatSettings()
+{
+    const QLocale now;
+    // Comparing locales compares shared data: cheap enough for every row.
+    if (now != followedLocale) {
+        if (UserDefaultFormatSettings.Locale == followedLocale)
+            UserDefaultFormatSettings = FormatSettingsFor(now);
+        followedLocale = now;
+    }
+    return UserDefaultFormatSettings;
+}
 
 QString DefaultLogFileName()
 {
@@ -141,7 +156,7 @@ bool TryStrToInt(const QString& text, int& value)
     return true;
 }
 
-bool TryStrToFloat(const QString& text, double& value) { return TryStrToFloat(text, UserDefaultFormatSettings, value); }
+bool TryStrToFloat(const QString& text, double& value) { return TryStrToFloat(text, CurrentFormatSettings(), value); }
 
 bool TryStrToFloat(const QString& text, const TFormatSettings& settings, double& value)
 {
@@ -220,7 +235,7 @@ bool CanStartANumber(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= u'0' && u <= u'9') || u == u'-' || u == u'+' || u == 0x2212 || u == u'$' ||
-           c == UserDefaultFormatSettings.DecimalSeparator;
+           c == CurrentFormatSettings().DecimalSeparator;
 }
 
 int IsANumber(const QString& text)

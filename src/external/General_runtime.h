@@ -48,8 +48,14 @@ struct QZ8_EXPORT TFormatSettings {
 };
 /// The settings of a locale.
 QZ8_EXPORT TFormatSettings FormatSettingsFor(const QLocale& locale);
-/// The user's locale settings; tests and tools may replace them.
+/// The user's locale settings: those of QLocale(), the default locale (the
+/// system's unless a tool set its own with QLocale::setDefault). Tests and
+/// tools may replace them; replaced, they no longer follow QLocale().
 extern QZ8_EXPORT TFormatSettings UserDefaultFormatSettings;
+/// UserDefaultFormatSettings, made anew first when QLocale() changed since
+/// they were made from it (and they were not replaced). Every number and
+/// date the library reads or writes for the user goes through it.
+QZ8_EXPORT const TFormatSettings& CurrentFormatSettings();
 
 /// Whole numbers as the platform's TryStrToInt reads them: blanks around the
 /// text, an optional sign, decimal digits or a hexadecimal number after "$"

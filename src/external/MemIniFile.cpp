@@ -345,7 +345,7 @@ double TMyMemIniFile::ReadFloat(const QString& section, const QString& key, doub
     if (!v)
         return def;
     QString text = v->trimmed();
-    const QChar sep = UserDefaultFormatSettings.DecimalSeparator;
+    const QChar sep = CurrentFormatSettings().DecimalSeparator;
     if (sep != QLatin1Char('.')) {
         if (text.contains(QLatin1Char('.')))
             return def;
@@ -374,7 +374,7 @@ void TMyMemIniFile::WriteBool(const QString& section, const QString& key, bool v
 void TMyMemIniFile::WriteFloat(const QString& section, const QString& key, double value)
 {
     QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
-    text.replace(QLatin1Char('.'), UserDefaultFormatSettings.DecimalSeparator);
+    text.replace(QLatin1Char('.'), CurrentFormatSettings().DecimalSeparator);
     WriteString(section, key, text);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/QtBoundary_p.h"
 #include "platform/SizeRelevant.h"
 #include "platform/WindowSystem_p.h"
+#include "settings/ReadAndSaveIni_p.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -23,8 +24,9 @@ namespace qz8 {
 
 namespace {
 
-// Posted at construction: when it arrives, construction has finished.
-const QEvent::Type kConstructed = static_cast<QEvent::Type>(QEvent::registerEventType());
+const QString kLayoutSection = QStringLiteral("Window layout");
+const QString kLayoutState = QStringLiteral("state");
+const QString kLayoutDigest = QStringLiteral("digest");
 
 // Errors of the form state file do not stop the window; false after one.
 template <class Step>
@@ -58,10 +60,12 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
     setFont(design);
     SetPixelsPerInch(96);
     // The base step now (a virtual call reaches no override here); the
-    // override once the window is built (FinishConstruction). Ahead of the
-    // events the window's construction posts.
+    // override once the window is built (FinishConstruction). No posted
+    // event can tell when that is: a constructor in the chain may run events.
     TTMSStyleableRepositoryForm::DoCreateStuff(this);
-    QCoreApplication::postEvent(this, new QEvent(kConstructed), Qt::HighEventPriority);
+    if (auto* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { SaveAtEndMoment(); });
+    WatchParent();
     auto* listener = new TLauncherListener(this, [this] { return static_cast<quintptr>(internalWinId()); });
     connect(listener, &TLauncherListener::received, this, [this](quint32 msg, quint64 wParam, qint64 lParam) {
         if (msg != WM_BROADCAST_BY_SHELL)
@@ -73,14 +77,78 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
 
 TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
 {
-    // The controls are still children of the window here. A file that could
-    // not be read is the user's, not this window's: it is not replaced.
-    if (fIniUnreadable)
-        qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(fIniName));
-    else
-        CarryOn("SaveIni", [this] { SaveIni(this, fIniName); });
+    disconnect(fParentWatch);
+    // Deleted directly, with no end moment before: the derived part is gone
+    // already, so the base saves what it reaches (the controls are still its
+    // children) and keeps the file's sections a derived window wrote.
+    if (!fFormStateSaved && !fSaving) {
+        static bool told = false;
+        const bool tell = !told && (!fConstructed || !fIniName.isEmpty());
+        if (tell) {
+            told = true;
+            qCWarning(lcQz8,
+                      "Window \"%s\" was deleted without being closed: its own sections are not saved. Call "
+                      "SaveFormState() before deleting a window, or close it or use deleteLater().",
+                      qPrintable(objectName()));
+        }
+        if (fConstructed)
+            WriteFormState(true);
+    }
     ComponentsToResize.clear();
     delete FormStylerPAI.data();
+}
+
+bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
+{
+    // A file that could not be read is the user's, not this window's: it
+    // is not replaced.
+    if (fIniUnreadable) {
+        qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(fIniName));
+        return false;
+    }
+    if (fIniName.isEmpty())
+        return false;
+    return CarryOn("SaveIni", [this, keepOtherSections] {
+        if (keepOtherSections)
+            SaveIniKeepingOtherSections(this, fIniName, {WindowGeometrySection(), kLayoutSection});
+        else
+            SaveIni(this, fIniName);
+    });
+}
+
+bool TTMSStyleableRepositoryForm::SaveFormState()
+{
+    if (fSaving)
+        return false;
+    const QPointer<TTMSStyleableRepositoryForm> self(this);
+    FinishConstruction();
+    if (!self)
+        return false;
+    // Asked now: the whole window exists.
+    if (!AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { fIniName = TheIniName(); }) || !self)
+        return false;
+    fSaving = true;
+    const bool saved = WriteFormState(false);
+    if (self) {
+        fSaving = false;
+        fFormStateSaved = true;
+    }
+    return saved;
+}
+
+void TTMSStyleableRepositoryForm::SaveAtEndMoment()
+{
+    if (!fFormStateSaved)
+        SaveFormState();
+}
+
+void TTMSStyleableRepositoryForm::WatchParent()
+{
+    disconnect(fParentWatch);
+    // A parent deletes its children after it announced its own deletion:
+    // this window is whole then, and saves.
+    if (QWidget* parent = parentWidget())
+        fParentWatch = connect(parent, &QObject::destroyed, this, [this] { SaveAtEndMoment(); });
 }
 
 void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
@@ -126,15 +194,22 @@ void TTMSStyleableRepositoryForm::FinishConstruction()
 
 bool TTMSStyleableRepositoryForm::event(QEvent* event)
 {
-    if (event->type() == kConstructed) {
-        // Events given by a component walk inside a constructor (it processes
-        // the application's messages) come before the window is built: the
-        // end of construction waits for the event loop proper.
-        if (InsideProcessMessages())
-            QCoreApplication::postEvent(this, new QEvent(kConstructed), Qt::HighEventPriority);
-        else
-            FinishConstruction();
-        return true;
+    switch (event->type()) {
+    case QEvent::Close: {
+        // The derived window's closeEvent decides; a close it accepts saves.
+        const QPointer<TTMSStyleableRepositoryForm> self(this);
+        const bool handled = TForm::event(event);
+        if (self && event->isAccepted())
+            AtQtBoundary("TTMSStyleableRepositoryForm::close", [this] { SaveAtEndMoment(); });
+        return handled;
+    }
+    case QEvent::DeferredDelete: {
+        const QPointer<TTMSStyleableRepositoryForm> self(this);
+        AtQtBoundary("TTMSStyleableRepositoryForm::deleteLater", [this] { SaveAtEndMoment(); });
+        return self ? TForm::event(event) : true;
+    }
+    case QEvent::ParentChange: WatchParent(); break;
+    default: break;
     }
     return TForm::event(event);
 }
@@ -146,6 +221,9 @@ void TTMSStyleableRepositoryForm::setVisible(bool visible)
         FinishConstruction();
         if (!self)
             return;
+        // Shown again after a close: its next end moment saves again.
+        if (!isVisible())
+            fFormStateSaved = false;
     }
     if (visible && !fWindowCreated) {
         fWindowCreated = true;
@@ -320,10 +398,6 @@ void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Cr
 }
 
 namespace {
-const QString kLayoutSection = QStringLiteral("Window layout");
-const QString kLayoutState = QStringLiteral("state");
-const QString kLayoutDigest = QStringLiteral("digest");
-
 QString LayoutDigest(const QByteArray& state)
 {
     return QString::fromLatin1(QCryptographicHash::hash(state, QCryptographicHash::Sha256).toHex().left(32));

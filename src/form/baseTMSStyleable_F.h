@@ -12,23 +12,32 @@
 // before.
 //
 // Derived windows keep their controls as children (as Designer-made forms
-// do), so they still exist when the base class saves them on destruction.
-// The file name saved to is what TheIniName gave once construction had
-// finished (and at each show): a virtual cannot be asked from a destructor.
+// do), so they still exist when the base class saves them.
 //
-// Construction. The base constructor runs the base create step
-// (DoCreateStuff), so a derived window's constructor already sees its state:
-// has_shown false, ComponentsToResize empty, the show and activate steps
-// bound. C++ cannot reach an override from a base constructor, so once the
-// whole window is built (at its first show, or at the first event the event
-// loop gives it, whichever comes first) DoCreateStuff is called again,
-// virtually, exactly once: a derived window's override runs then; its call
-// of the inherited step changes nothing, the base step having run already.
-// OnCreate runs right after it, and TheIniName is asked then.
+// The whole window's life. C++ reaches no override of a virtual from a
+// constructor or a destructor, so every step that must reach the derived
+// window runs while the whole object exists, never at a guessed moment:
+// - the create step (the most-derived DoCreateStuff, then OnCreate, then
+//   TheIniName) runs once, at the first of: MakeWindow or an explicit
+//   FinishConstruction, the first show, and the first of the end moments
+//   below. The base constructor runs only the base step, so a derived
+//   window's constructor already sees its state (has_shown false,
+//   ComponentsToResize empty, the show and activate steps bound); the
+//   override's inherited call later changes nothing.
+// - the form state file is written once, with the most-derived TheIniName
+//   and SaveFormSections, at the first of: a close that is accepted,
+//   deleteLater (WA_DeleteOnClose included), the application quitting with
+//   the window open, its parent being deleted, and SaveFormState. Showing the
+//   window again after a close makes the next of them save again.
+// - a window deleted directly (delete, a scope's end) without any of these
+//   has no such moment: its base saves what it can reach (its controls, its
+//   placement, under the name asked last) and keeps the file's sections it
+//   does not write, and says so once through the "qz8" category. A tool
+//   that deletes its windows directly calls SaveFormState first.
 //
 // The form state file also keeps the window's placement per screen
 // arrangement (form/WindowGeometry.h), restored at the first show before the
-// window appears, and saved at destruction; MEMINI_include_geometry off
+// window appears, and saved with the form state; MEMINI_include_geometry off
 // leaves it out.
 #include "../external/Tms_utils.h"
 #include "../external/Tool_image_basics.h"
@@ -42,6 +51,8 @@
 #include <QList>
 #include <QPointer>
 #include <functional>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 class QToolBar;
@@ -76,7 +87,7 @@ class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSe
     Q_INTERFACES(qz8::IFormStateSections)
 public:
     /// A base window; a parent takes ownership. A derived window's DoCreateStuff runs once construction has finished
-    /// (FinishConstruction).
+    /// (FinishConstruction, MakeWindow, the first show, or the first end moment).
     explicit TTMSStyleableRepositoryForm(QWidget* parent = nullptr);
     ~TTMSStyleableRepositoryForm() override;
 
@@ -126,8 +137,20 @@ public:
     /// window's own, an override included) and before the first show.
     std::function<void(QObject* Sender)> OnCreate;
     /// Ends construction now: the override of DoCreateStuff and OnCreate run
-    /// (once). The first show and the first event do it by themselves.
+    /// (once) and TheIniName is asked. The first show, and the first moment
+    /// the form state is saved, do it by themselves; MakeWindow does it at
+    /// once. Call it after the last constructor only.
     void FinishConstruction();
+    /// Writes the form state file now, while the whole window exists: the
+    /// most-derived TheIniName and SaveFormSections are used. Ends
+    /// construction first when it had not ended. Saved once: the window's
+    /// later close, deletion or the application's quit save nothing more,
+    /// unless the window is shown again. False (logged through "qz8") when
+    /// nothing was written: no name, an unreadable file kept, or an error.
+    bool SaveFormState();
+    /// True once the form state was saved at one of the window's end moments
+    /// (or by SaveFormState), and not shown since.
+    bool FormStateSaved() const { return fFormStateSaved; }
 
     /// The launcher's message (1256): command 703 takes the low byte of the
     /// value as the new style. Result is 0 whatever the command.
@@ -179,12 +202,18 @@ protected:
 
 private:
     void BindStepEvents();
+    void SaveAtEndMoment();
+    bool WriteFormState(bool keepOtherSections);
+    void WatchParent();
     bool has_shown = false;
     bool done_create_things = false;
     bool fStepsBound = false;
     bool fWindowCreated = false;
     bool fConstructed = false; ///< FinishConstruction ran
     bool fInDeferredCreate = false; ///< the virtual DoCreateStuff of FinishConstruction runs
+    bool fFormStateSaved = false; ///< saved at an end moment, not shown since
+    bool fSaving = false; ///< a save runs (it may run events)
+    QMetaObject::Connection fParentWatch; ///< the parent's deletion saves this window first
     bool fIniUnreadable = false; ///< its form state file failed to read
 
     /// The placements of every arrangement the file holds, kept so that a
@@ -195,5 +224,18 @@ private:
     unsigned fCreatedExStyle = 0;
     QString fIniName;
 };
+
+/// Creates a window of class T (derived from TTMSStyleableRepositoryForm)
+/// and ends its construction at once: the most-derived create step runs
+/// before the caller sees the window, whatever T's constructors did. Null
+/// when the create step deleted the window.
+template <class T, class... Args>
+T* MakeWindow(Args&&... args)
+{
+    static_assert(std::is_base_of_v<TTMSStyleableRepositoryForm, T>, "MakeWindow makes tool windows");
+    QPointer<T> w(new T(std::forward<Args>(args)...));
+    w->FinishConstruction();
+    return w.data();
+}
 
 } // namespace qz8

@@ -17,6 +17,7 @@
 #include "settings/Drive_Utils.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/FormStateRows_p.h"
+#include "settings/ReadAndSaveIni_p.h"
 #include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
 
@@ -146,7 +147,7 @@ void PersistFilterCombo(QObject* c, TMyMemIniFile& ini, bool reading, const QStr
 void PersistDatePicker(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* picker = static_cast<TElDateTimePicker*>(c);
-    const TFormatSettings& fs = UserDefaultFormatSettings;
+    const TFormatSettings& fs = CurrentFormatSettings();
     if (reading) {
         const QString text = ini.ReadString(section, kText, QString());
         const QDate date = fs.Locale.toDate(text.trimmed(), fs.ShortDateFormat);
@@ -607,10 +608,11 @@ void ReadIni(QObject* form, const char* fileName) { ReadIni(form, QString::fromU
 void ReadIni(QObject* form) { ReadIni(form, DefaultFormStateFileName()); }
 void ReadIni(QObject* form, bool UseDocumentsFolder) { ReadIni(form, FormStateFileName(UseDocumentsFolder)); }
 
-void SaveIni(QObject* form, const QString& fileName)
+namespace {
+void WriteFormStateFile(QObject* form, const QString& fileName, bool keepOtherSections, const QStringList& notKept = {})
 {
     // No folder at all saves nothing; nor, on Windows, a bare drive ("C:").
-    // A root folder ("C:\" or "/") does, and so does any folder on Linux,
+    // A root folder ("C:\\" or "/") does, and so does any folder on Linux,
     // where "/a/" or "a/" are folders like any other.
     const QString folder = FolderPart(fileName);
     if (!form || folder.isEmpty())
@@ -630,7 +632,25 @@ void SaveIni(QObject* form, const QString& fileName)
         if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
             sections->SaveFormSections(ini);
     }
+    if (keepOtherSections && DriveAndFileExist(fileName)) {
+        TMyMemIniFile previous(fileName);
+        previous.Load();
+        for (const QString& section : previous.ReadSections()) {
+            if (ini.SectionExists(section) || notKept.contains(section, Qt::CaseInsensitive))
+                continue;
+            for (const QString& key : previous.ReadSection(section))
+                ini.WriteString(section, key, previous.ReadString(section, key, QString()));
+        }
+    }
     ini.UpdateFile();
+}
+} // namespace
+
+void SaveIni(QObject* form, const QString& fileName) { WriteFormStateFile(form, fileName, false); }
+
+void SaveIniKeepingOtherSections(QObject* form, const QString& fileName, const QStringList& notKept)
+{
+    WriteFormStateFile(form, fileName, true, notKept);
 }
 
 void SaveIni(QObject* form, const char* fileName) { SaveIni(form, QString::fromUtf8(fileName)); }

@@ -5,9 +5,14 @@
 #include "platform/Components.h"
 #include "platform/Forms.h"
 
+#include "external/General_runtime.h"
+#include "external/MemIniFile.h"
+
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -380,4 +385,60 @@ TEST(Containers, ChildrenAndParentColour)
     EXPECT_EQ(Owner(inGroup), &form);
     TColumnInfoRec column;
     EXPECT_EQ(column.Alignment, taLeftJustify);
+}
+
+namespace {
+// The leftmost column a row paints in other than its background.
+int LeftmostInk(const QImage& img, int top, int height, TColor background)
+{
+    for (int x = 0; x < img.width(); ++x)
+        for (int y = top; y < top + height; ++y)
+            if (FromQColor(img.pixelColor(x, y)) != background)
+                return x;
+    return -1;
+}
+
+struct DefaultLocale {
+    QLocale saved;
+    explicit DefaultLocale(const QLocale& l) { QLocale::setDefault(l); }
+    ~DefaultLocale() { QLocale::setDefault(saved); }
+};
+} // namespace
+
+TEST(StyledListbox, NumbersFollowTheLocaleAToolSetsInPaintedRowsAndInFormStateFiles)
+{
+    // A tool that follows a language setting of its own sets the default
+    // locale; its numbers, written with QLocale().toString, are numbers.
+    DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    const QString written = QLocale().toString(0.714, 'f', 3);
+    ASSERT_EQ(written, "0,714");
+    EXPECT_EQ(IsANumber(written), 1);
+    EXPECT_EQ(IsANumber("0.714"), 3);
+
+    TStyledListbox list;
+    list.setFrameShape(QFrame::NoFrame);
+    list.resize(300, 80);
+    list.Items().AddStrings({written, "0.714"});
+    list.show();
+    const QImage img = list.viewport()->grab().toImage();
+    const int h = list.ItemHeight();
+    // A number is drawn at the right end of its row, a text from the left.
+    EXPECT_GT(LeftmostInk(img, 0, h, list._BackgroundColour()), img.width() / 2);
+    const int text = LeftmostInk(img, h, h, list._BackgroundColour());
+    EXPECT_GE(text, 0);
+    EXPECT_LT(text, img.width() / 4);
+
+    // The form state file reads and writes its decimals the same way.
+    QTemporaryDir dir;
+    TMyMemIniFile ini(dir.filePath("state.ini"));
+    ini.WriteFloat("Spin", "value", 0.714);
+    EXPECT_EQ(ini.ReadString("Spin", "value", ""), "0,714");
+    ini.WriteString("Spin", "dotted", "0.714");
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("Spin", "value", -1), 0.714);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("Spin", "dotted", -1), -1);
+
+    // A locale with a dot: the dot is the separator again.
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(IsANumber("0.714"), 1);
+    EXPECT_EQ(IsANumber(written), 3);
 }

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace qz8;
 
@@ -97,13 +98,19 @@ TEST(BaseForm, DestructionSavesToTheNamedFileAndTheEmptyNameToNone)
         w.check->setChecked(true);
     }
     EXPECT_TRUE(qz8test::ReadText(ini).contains("[Check1]\nchecked=1\n"));
-    // Saved also when never shown, once construction had finished.
+    // Saved also when never shown, at its end moment (here deleteLater).
     const QString never = dir.filePath("never.ini");
-    {
-        ToolWindow w(never);
-        QCoreApplication::processEvents();
-    }
+    (new ToolWindow(never))->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(QFile::exists(never));
+    // Deleted directly, never shown nor finished: its name was never asked,
+    // nothing is written (and the user's file, had there been one, stays).
+    const QString unknown = dir.filePath("unknown.ini");
+    {
+        ToolWindow w(unknown);
+        ProcessMessages();
+    }
+    EXPECT_FALSE(QFile::exists(unknown));
     // The base class's empty name reads and writes nothing.
     const QString cwd = QDir::currentPath();
     QDir::setCurrent(dir.path());
@@ -287,27 +294,27 @@ public:
 
 TEST(BaseForm, ADerivedCreateStepRunsOnceAfterItsConstructorBeforeOnCreateAndTheFirstShow)
 {
-    for (const bool eventLoopFirst : {false, true}) {
-        SCOPED_TRACE(eventLoopFirst ? "event loop first" : "shown at once");
+    for (const bool finishedFirst : {false, true}) {
+        SCOPED_TRACE(finishedFirst ? "made by MakeWindow" : "shown at once");
         QStringList log;
-        OverridingWindow w(log);
-        if (eventLoopFirst) {
-            QCoreApplication::processEvents();
-            EXPECT_EQ(w.creates, 1) << "the first event ends construction";
-        }
-        w.show();
+        std::unique_ptr<OverridingWindow> w(finishedFirst ? MakeWindow<OverridingWindow>(log)
+                                                          : new OverridingWindow(log));
+        // Events alone never end construction: a constructor may run them.
         QCoreApplication::processEvents();
-        w.hide();
-        w.show();
+        EXPECT_EQ(w->creates, finishedFirst ? 1 : 0);
+        w->show();
         QCoreApplication::processEvents();
-        EXPECT_EQ(w.creates, 1);
+        w->hide();
+        w->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w->creates, 1);
         ASSERT_GE(log.size(), 4);
         EXPECT_EQ(log.mid(0, 4),
                   (QStringList{"ctor has_shown=0 resize=0 onshow=1", "DoCreateStuff", "OnCreate", "show"}));
         // The inherited step at the end of construction undid nothing the
         // constructor did.
-        EXPECT_NE(w.GetFormStyler(), nullptr);
-        EXPECT_EQ(w.ComponentsToResize.size(), 1);
-        EXPECT_TRUE(w.HasShown());
+        EXPECT_NE(w->GetFormStyler(), nullptr);
+        EXPECT_EQ(w->ComponentsToResize.size(), 1);
+        EXPECT_TRUE(w->HasShown());
     }
 }
