@@ -2,6 +2,7 @@
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
+#include "form/BarsAndDocks_p.h"
 #include "form/components_and_ControlsU_base.h"
 #include "platform/Application.h"
 #include "platform/ImageControls.h"
@@ -12,8 +13,6 @@
 #include "settings/ReadAndSaveIni_p.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
-#include <QDockWidget>
 #include <QEvent>
 #include <QScreen>
 #include <QToolBar>
@@ -25,8 +24,6 @@ namespace qz8 {
 namespace {
 
 const QString kLayoutSection = QStringLiteral("Window layout");
-const QString kLayoutState = QStringLiteral("state");
-const QString kLayoutDigest = QStringLiteral("digest");
 
 // Errors of the form state file do not stop the window; false after one.
 template <class Step>
@@ -397,37 +394,15 @@ void TTMSStyleableRepositoryForm::AddAFormStyler(TTMSStyleableRepositoryForm* Cr
         ComponentsToResize.append(c);
 }
 
-namespace {
-QString LayoutDigest(const QByteArray& state)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(state, QCryptographicHash::Sha256).toHex().left(32));
-}
-
-// Tool bars and docks of the window itself: only a window that has them
-// keeps their layout.
-bool HasBarsOrDocks(const QMainWindow* w)
-{
-    return !w->findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly).isEmpty() ||
-           !w->findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
-}
-} // namespace
-
 void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
 {
     if (!MEMINI_include_geometry)
         return;
-    // Tool bars and docks as the user left them; a state of another version
-    // or a damaged one leaves them as they are.
-    const QString layout = ini.ReadString(kLayoutSection, kLayoutState, QString());
-    if (!layout.isEmpty() && HasBarsOrDocks(this)) {
-        const auto state = QByteArray::fromBase64Encoding(layout.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-        // Qt's reading of a layout trusts its counts: only a state this
-        // window wrote, unchanged (its digest matches), is given to it. As
-        // it is already (the common case), nothing is laid out again.
-        if (state && ini.ReadString(kLayoutSection, kLayoutDigest, QString()) == LayoutDigest(*state) &&
-            *state != saveState())
-            (void)restoreState(*state);
-    }
+    // Tool bars and docks as the user left them, from plain values checked
+    // against what the window has. A layout blob of an earlier release
+    // ("state") is passed over: Qt's reading of one trusts it.
+    if (HasBarsOrDocks(this))
+        ReadBarsAndDocks(this, ini, kLayoutSection);
     fPlacements = ReadPlacements(ini);
     fPlacementsKnown = true;
     // A window placed inside another is placed by that one.
@@ -476,11 +451,8 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
             PutPlacementFirst(fPlacements, here, now);
     }
     WritePlacements(ini, fPlacements);
-    if (HasBarsOrDocks(this)) {
-        const QByteArray state = saveState();
-        ini.WriteString(kLayoutSection, kLayoutState, QString::fromLatin1(state.toBase64()));
-        ini.WriteString(kLayoutSection, kLayoutDigest, LayoutDigest(state));
-    }
+    if (HasBarsOrDocks(this))
+        WriteBarsAndDocks(this, ini, kLayoutSection);
 }
 
 TAdvFormStyler* TTMSStyleableRepositoryForm::GetFormStyler() const { return FormStylerPAI; }

@@ -39,10 +39,56 @@ bool IsDebrisTail(QStringView tail)
            std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
 }
 
-// The file a save really writes: a symbolic link's target, as an editor
-// saving through the link would.
+#ifndef Q_OS_WIN
+// The longest name of a folder entry, in bytes.
+constexpr qsizetype kNameMax = 255;
+#endif
+
+// The start of a temporary's name for the file named name: the name and
+// the infix, the name cut short (at a character) where the whole would
+// pass the file system's limit on a name.
+QString DebrisPrefix(const QString& name)
+{
+    QString head = name;
+#ifndef Q_OS_WIN
+    const qsizetype room = kNameMax - qsizetype(sizeof kSaveDebrisInfix - 1) - kTailLength;
+    while (!head.isEmpty() && QFile::encodeName(head).size() > room)
+        head.chop(head.back().isLowSurrogate() && head.size() > 1 ? 2 : 1);
+#endif
+    return head + QLatin1String(kSaveDebrisInfix);
+}
+
+// The file a save really writes: the one the kernel reaches through every
+// symbolic link on the way (links to links, relative links inside linked
+// folders), as an editor saving through the link would. A dangling link is
+// followed step by step from the link's real folder. Empty when the links
+// go round in a loop.
 QString ResolvedTarget(const QString& fileName)
 {
+#ifndef Q_OS_WIN
+    QString path = QFileInfo(fileName).absoluteFilePath();
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(path);
+        // The real folder: a relative link is read from there, not from the
+        // folder its name was given in.
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        if (folder.isEmpty())
+            return path; // no such folder: the save reports it
+        path = QDir(folder).filePath(info.fileName());
+        const QByteArray encoded = QFile::encodeName(path);
+        struct stat st { };
+        if (::lstat(encoded.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        QByteArray link(4096, Qt::Uninitialized);
+        const ssize_t n = ::readlink(encoded.constData(), link.data(), static_cast<size_t>(link.size()));
+        if (n <= 0 || n >= link.size())
+            return path;
+        link.truncate(n);
+        const QString raw = QFile::decodeName(link);
+        path = QDir::isAbsolutePath(raw) ? QDir::cleanPath(raw) : QDir::cleanPath(folder + QLatin1Char('/') + raw);
+    }
+    return QString();
+#else
     const QFileInfo info(fileName);
     if (info.isSymLink()) {
         const QString target = info.symLinkTarget();
@@ -50,6 +96,7 @@ QString ResolvedTarget(const QString& fileName)
             return target;
     }
     return info.absoluteFilePath();
+#endif
 }
 
 #ifndef Q_OS_WIN
@@ -83,14 +130,38 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
         return false;
     }
     const QString target = ResolvedTarget(fileName);
+    if (target.isEmpty()) {
+        error = QStringLiteral("Too many levels of symbolic links");
+        return false;
+    }
 #ifndef Q_OS_WIN
     const QByteArray targetPath = QFile::encodeName(target);
     struct stat existing { };
     const bool exists = ::stat(targetPath.constData(), &existing) == 0;
+    // A file the user made read-only is not replaced (a rename would, even
+    // where the folder may be written; root too may write any file).
+    if (exists && ((existing.st_mode & 0222) == 0 || ::access(targetPath.constData(), W_OK) != 0)) {
+        error = QStringLiteral("The file is read-only");
+        return false;
+    }
+    const mode_t mode = ownerOnly ? 0600 : (exists ? (existing.st_mode & 07777) : 0);
+    const QFileInfo targetInfo(target);
+    const QByteArray folderPath = QFile::encodeName(targetInfo.absolutePath());
+    const QString prefix = targetInfo.absolutePath() + QLatin1Char('/') + DebrisPrefix(targetInfo.fileName());
     QByteArray tempPath;
+    // An unnamed file first (Linux): a save killed before its rename leaves
+    // nothing behind. It gets a name only for the moment of the rename.
     int fd = -1;
+    bool unnamed = false;
+#ifdef O_TMPFILE
+    // It is named through /proc; without /proc, a named temporary serves.
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        fd = ::open(folderPath.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, ownerOnly ? 0600 : 0666);
+        unnamed = fd >= 0;
+    }
+#endif
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempPath = QFile::encodeName(target + QLatin1String(kSaveDebrisInfix) + RandomTail());
+        tempPath = QFile::encodeName(prefix + RandomTail());
         // The kernel applies the user's umask to a new file; an owner-only
         // one is narrowed from its first byte.
         fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, ownerOnly ? 0600 : 0666);
@@ -104,14 +175,30 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
     const auto fail = [&] {
         error = ErrnoText();
         ::close(fd);
-        ::unlink(tempPath.constData());
+        if (!tempPath.isEmpty())
+            ::unlink(tempPath.constData());
         return false;
     };
-    const mode_t mode = ownerOnly ? 0600 : (exists ? (existing.st_mode & 07777) : 0);
     if ((ownerOnly || exists) && ::fchmod(fd, mode) != 0)
         return fail();
     if (!WriteAll(fd, data) || ::fsync(fd) != 0)
         return fail();
+    if (unnamed) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            tempPath = QFile::encodeName(prefix + RandomTail());
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, tempPath.constData(), AT_SYMLINK_FOLLOW) == 0)
+                break;
+            const int e = errno;
+            tempPath.clear();
+            if (e != EEXIST) {
+                errno = e;
+                return fail();
+            }
+        }
+        if (tempPath.isEmpty())
+            return fail();
+    }
     if (::close(fd) != 0) {
         error = ErrnoText();
         ::unlink(tempPath.constData());
@@ -128,6 +215,10 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
     // whole, either way).
     return true;
 #else
+    if (QFileInfo::exists(target) && !QFileInfo(target).isWritable()) {
+        error = QStringLiteral("The file is read-only");
+        return false;
+    }
     QString tempName;
     QFile temp;
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -167,12 +258,15 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
 
 void RemoveSaveDebris(const QString& fileName, int maxAgeSecs)
 {
-    const QFileInfo target(ResolvedTarget(fileName));
+    const QString resolved = ResolvedTarget(fileName);
+    if (resolved.isEmpty())
+        return;
+    const QFileInfo target(resolved);
     const QDir dir = target.absoluteDir();
-    const QString prefix = target.fileName() + QLatin1String(kSaveDebrisInfix);
+    const QString prefix = DebrisPrefix(target.fileName());
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-maxAgeSecs);
-    QStringList patterns{prefix + QStringLiteral("??????")};
-    const QStringList names = dir.entryList(patterns, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    // No wildcard pattern: the name may hold "[", "]", "*" or "?".
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString& name : names) {
         if (!name.startsWith(prefix) || !IsDebrisTail(QStringView(name).mid(prefix.size())))
             continue;

@@ -5,16 +5,15 @@
 #include "external/MemIniFile.h"
 #include "platform/WidgetStrings.h"
 #include "settings/FormStateRows_p.h"
+#include "settings/LayoutValues_p.h"
 
 #include <QComboBox>
-#include <QDataStream>
 #include <QDateTimeEdit>
 #include <QDial>
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QIODevice>
 #include <QKeySequenceEdit>
 #include <QScrollBar>
 #include <QSlider>
@@ -27,6 +26,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <optional>
 #include <type_traits>
 
 namespace qz8 {
@@ -166,94 +166,37 @@ void PersistCurrentPage(QObject* c, TMyMemIniFile& ini, bool reading, const QStr
         pages->setCurrentIndex(i);
 }
 
-// A state blob of Qt's own (splitters, headers) as base64; one that Qt does
-// not take back leaves the widget as it was.
-template <class Keeper>
-void PersistStateBlob(Keeper* keeper, TMyMemIniFile& ini, bool reading, const QString& section, const QString& key)
+// Layouts are plain values (settings/LayoutValues_p.h); a state blob that
+// an earlier release wrote in their place is read by the library's own
+// reader, never by Qt's.
+std::optional<QByteArray> LegacyBlob(const TMyMemIniFile& ini, const QString& section, const QString& key)
 {
-    if (!reading) {
-        ini.WriteString(section, key, QString::fromLatin1(keeper->saveState().toBase64()));
-        return;
-    }
     const QString text = ini.ReadString(section, key, QString());
     if (text.isEmpty())
-        return;
-    const auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (decoded)
-        (void)keeper->restoreState(*decoded);
+        return std::nullopt;
+    auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? std::optional<QByteArray>(std::move(*decoded)) : std::nullopt;
 }
 
-// A splitter's state names the size of each of its panes: one of another
-// splitter, or cut short, is not taken (Qt would take its sizes as empty).
-bool FitsSplitter(const QSplitter* splitter, const QByteArray& state)
-{
-    QDataStream in(state);
-    in.setVersion(QDataStream::Qt_5_0);
-    qint32 marker = 0, version = 0;
-    QList<int> sizes;
-    bool collapsible = false;
-    qint32 handleWidth = 0;
-    in >> marker >> version >> sizes >> collapsible >> handleWidth;
-    // Sizes of -1 come from a splitter that was never laid out: nothing of
-    // the user's to take.
-    return in.status() == QDataStream::Ok && marker == 0xff && sizes.size() == splitter->count() &&
-           std::all_of(sizes.begin(), sizes.end(), [](int size) { return size >= 0; });
-}
+const QString kSizes = QStringLiteral("sizes");
 
 void PersistSplitter(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* splitter = static_cast<QSplitter*>(c);
     if (!reading) {
-        PersistStateBlob(splitter, ini, false, section, kState);
+        ini.WriteString(section, kSizes, IntListText(splitter->sizes()));
         return;
     }
-    const auto state = QByteArray::fromBase64Encoding(ini.ReadString(section, kState, QString()).toLatin1(),
-                                                      QByteArray::AbortOnBase64DecodingErrors);
-    if (state && FitsSplitter(splitter, *state))
-        (void)splitter->restoreState(*state);
+    std::optional<QList<int>> sizes;
+    if (ini.ValueExists(section, kSizes))
+        sizes = ReadIntList(ini.ReadString(section, kSizes, QString()));
+    else if (const auto blob = LegacyBlob(ini, section, kState))
+        sizes = ReadSplitterStateBlob(*blob);
+    if (sizes && SplitterSizesFit(*sizes, splitter->count()) && *sizes != splitter->sizes())
+        splitter->setSizes(*sizes);
 }
 
-// A header state as QHeaderView writes it (version 0), read field by field
-// with every count checked against what the blob holds: Qt's own reading
-// trusts the counts, and a damaged or hostile blob can make it read past
-// its end (seen: a bit array's length). Only a blob whose lists fit whole,
-// for as many sections as the header has, is given to restoreState.
-bool FitsHeader(const QHeaderView* header, const QByteArray& state)
-{
-    QDataStream in(state);
-    in.setVersion(QDataStream::Qt_5_0);
-    const auto left = [&] { return state.size() - in.device()->pos(); };
-    // A count of items of itemBytes each that the rest of the blob holds.
-    const auto countFits = [&](qint64 itemBytes, quint32& n) {
-        in >> n;
-        return in.status() == QDataStream::Ok && qint64{n} * itemBytes <= left();
-    };
-    qint32 marker = 0, version = 0, orientation = 0, order = 0, sortSection = 0;
-    bool shown = false;
-    in >> marker >> version >> orientation >> order >> sortSection >> shown;
-    if (in.status() != QDataStream::Ok || marker != 0xff || version != 0)
-        return false;
-    quint32 n = 0;
-    // Visual and logical indices: one int each per section.
-    for (int list = 0; list < 2; ++list) {
-        if (!countFits(4, n) || (n != 0 && n != static_cast<quint32>(header->count())))
-            return false;
-        in.skipRawData(static_cast<int>(n) * 4);
-    }
-    // Hidden sections: a bit array of its length in bits.
-    if (!countFits(0, n) || n > static_cast<quint32>(header->count()) || (qint64{n} + 7) / 8 > left())
-        return false;
-    in.skipRawData(static_cast<int>((n + 7) / 8));
-    // Sizes of hidden sections: int pairs.
-    if (!countFits(8, n))
-        return false;
-    in.skipRawData(static_cast<int>(n) * 8);
-    qint32 length = 0, sectionCount = 0;
-    in >> length >> sectionCount;
-    return in.status() == QDataStream::Ok && sectionCount >= 0 && sectionCount <= header->count() && length >= 0;
-}
-
-// The columns of a tree or table view: widths, order, sorting.
+// The columns of a tree or table view: widths, order, hidden ones, sorting.
 void PersistViewHeader(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     QHeaderView* header = nullptr;
@@ -263,15 +206,17 @@ void PersistViewHeader(QObject* c, TMyMemIniFile& ini, bool reading, const QStri
         header = table->horizontalHeader();
     if (!header)
         return;
-    const QString key = QStringLiteral("header");
     if (!reading) {
-        PersistStateBlob(header, ini, false, section, key);
+        WriteHeaderLayout(ini, section, HeaderLayoutOf(header));
         return;
     }
-    const auto state = QByteArray::fromBase64Encoding(ini.ReadString(section, key, QString()).toLatin1(),
-                                                      QByteArray::AbortOnBase64DecodingErrors);
-    if (state && FitsHeader(header, *state))
-        (void)header->restoreState(*state);
+    auto layout = ReadHeaderLayout(ini, section);
+    if (!layout) {
+        if (const auto blob = LegacyBlob(ini, section, QStringLiteral("header")))
+            layout = ReadHeaderStateBlob(*blob);
+    }
+    if (layout)
+        ApplyHeaderLayout(header, *layout);
 }
 
 void PersistGroupBox(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)

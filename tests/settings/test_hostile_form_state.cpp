@@ -14,9 +14,11 @@
 
 #include "test_util.h"
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -220,4 +222,100 @@ TEST(HostileFormState, HugeItemHeightsGiveASizeHintInRange)
     const QWidget& widget = list;
     EXPECT_GT(widget.sizeHint().height(), 0);
     EXPECT_LE(widget.sizeHint().height(), QWIDGETSIZE_MAX);
+}
+
+namespace {
+// Saves a form whose box is checked or not through name; false with the
+// error's text when the save was refused.
+bool SaveBox(const QString& name, bool checked, QString* error = nullptr)
+{
+    TForm form;
+    auto* box = new QCheckBox(&form);
+    box->setObjectName("Box");
+    box->setChecked(checked);
+    try {
+        SaveIni(&form, name);
+        return true;
+    } catch (const Exception& e) {
+        if (error)
+            *error = e.Message();
+        return false;
+    }
+}
+} // namespace
+
+TEST(HostileFormState, LinksAreFollowedToTheFileTheKernelReaches)
+{
+    QTemporaryDir dir;
+    QDir d(dir.path());
+    ASSERT_TRUE(d.mkpath("data") && d.mkpath("a/b"));
+    const QString real = dir.filePath("data/tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(real, "[Box]\nchecked=0\n"));
+    // A chain: link1 -> link2 -> the file. Both links stay links.
+    ASSERT_EQ(::symlink(real.toLocal8Bit().constData(), dir.filePath("link2").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(::symlink("link2", dir.filePath("link1").toLocal8Bit().constData()), 0);
+    ASSERT_TRUE(SaveBox(dir.filePath("link1"), true));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link2")).isSymLink());
+    EXPECT_TRUE(qz8test::ReadText(real).contains("checked=1"));
+    // A relative link inside a linked folder is read from its real folder:
+    // alias -> a/b, and a/b/state.ini -> ../../data/tool.ini.
+    ASSERT_EQ(::symlink(dir.filePath("a/b").toLocal8Bit().constData(), dir.filePath("alias").toLocal8Bit().constData()),
+              0);
+    ASSERT_EQ(::symlink("../../data/tool.ini", dir.filePath("a/b/state.ini").toLocal8Bit().constData()), 0);
+    ASSERT_TRUE(SaveBox(dir.filePath("alias/state.ini"), false));
+    EXPECT_TRUE(qz8test::ReadText(real).contains("checked=0"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("a/b/state.ini")).isSymLink());
+    // A dangling relative link in the linked folder makes its target there.
+    ASSERT_EQ(::symlink("../../data/new.ini", dir.filePath("a/b/new.ini").toLocal8Bit().constData()), 0);
+    ASSERT_TRUE(SaveBox(dir.filePath("alias/new.ini"), true));
+    EXPECT_TRUE(qz8test::ReadText(dir.filePath("data/new.ini")).contains("checked=1"));
+    // A loop of links is refused, with a reason.
+    ASSERT_EQ(::symlink("loop2", dir.filePath("loop1").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(::symlink("loop1", dir.filePath("loop2").toLocal8Bit().constData()), 0);
+    QString error;
+    EXPECT_FALSE(SaveBox(dir.filePath("loop1"), true, &error));
+    EXPECT_TRUE(error.contains("loop1")) << error.toStdString();
+}
+
+TEST(HostileFormState, AReadOnlyFileIsRefusedAndLeftAsItWas)
+{
+    QTemporaryDir dir;
+    for (const mode_t mode : {mode_t(0444), mode_t(0)}) {
+        const QString name = dir.filePath(QStringLiteral("ro%1.ini").arg(mode, 0, 8));
+        ASSERT_TRUE(qz8test::WriteBytes(name, "[Box]\nchecked=0\n"));
+        ASSERT_EQ(::chmod(name.toLocal8Bit().constData(), mode), 0);
+        QString error;
+        EXPECT_FALSE(SaveBox(name, true, &error));
+        EXPECT_TRUE(error.contains(name) && error.contains("read-only")) << error.toStdString();
+        struct stat st { };
+        ASSERT_EQ(::stat(name.toLocal8Bit().constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        ::chmod(name.toLocal8Bit().constData(), 0644);
+        EXPECT_EQ(qz8test::ReadText(name), "[Box]\nchecked=0\n");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(HostileFormState, OddAndLongNamesSaveAndLeaveNoDebris)
+{
+    QTemporaryDir dir;
+    // Names with wildcard characters: their old debris is found and removed.
+    const QString odd = dir.filePath("tool [v2] *?.ini");
+    const QString debris = odd + ".qz8-save-Ab12Cd";
+    ASSERT_TRUE(qz8test::WriteBytes(debris, "x"));
+    {
+        QFile old(debris);
+        ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(SaveBox(odd, true));
+    EXPECT_FALSE(QFile::exists(debris));
+    // Names up to the file system's limit save, whatever their length.
+    for (const int length : {240, 244, 248, 255}) {
+        const QString name = dir.filePath(QString(length - 4, QLatin1Char('n')) + ".ini");
+        QString error;
+        EXPECT_TRUE(SaveBox(name, true, &error)) << length << ": " << error.toStdString();
+        EXPECT_TRUE(qz8test::ReadText(name).contains("checked=1")) << length;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
 }

@@ -124,7 +124,6 @@ TEST(QtWidgetRows, EveryKindIsSavedChangedAndReadBack)
     MEMINI_include_Listboxes = true;
     QTemporaryDir dir;
     const QString ini = dir.filePath("tool.ini");
-    QByteArray splitterState, headerState;
     {
         EveryKind w;
         w.spin->setValue(42);
@@ -152,8 +151,6 @@ TEST(QtWidgetRows, EveryKindIsSavedChangedAndReadBack)
         w.rating->setStars(4);
         w.bookmark->setText("chapter 9");
         w.virt->SetItemIndex(86);
-        splitterState = w.splitter->saveState();
-        headerState = w.tree->header()->saveState();
         SaveIni(&w.form, ini);
     }
     const QString text = qz8test::ReadText(ini);
@@ -183,7 +180,9 @@ TEST(QtWidgetRows, EveryKindIsSavedChangedAndReadBack)
     EXPECT_EQ(back.onPage->text(), "inside a page");
     EXPECT_EQ(back.stack->currentIndex(), 2);
     EXPECT_EQ(back.toolbox->currentIndex(), 1);
-    EXPECT_EQ(back.splitter->saveState(), splitterState);
+    // The panes keep their proportions in the splitter's own width.
+    ASSERT_EQ(back.splitter->sizes().size(), 2);
+    EXPECT_NEAR(back.splitter->sizes()[0] / double(back.splitter->sizes()[1]), 5.0, 0.2);
     EXPECT_EQ(back.tree->header()->sectionSize(0), 123);
     EXPECT_FALSE(back.group->isChecked());
     EXPECT_EQ(back.colours->ItemIndex(), 5);

@@ -1,0 +1,22 @@
+#pragma once
+// A window's tool bars and docks in its form state file, as plain values
+// (see settings/LayoutValues_p.h for why no Qt state blob is kept).
+#include <QString>
+
+class QMainWindow;
+
+namespace qz8 {
+
+class TMyMemIniFile;
+
+// Whether the window has tool bars or docks of its own.
+bool HasBarsOrDocks(const QMainWindow* window);
+// The tool bars (area, line, order, shown) and docks (area, floating,
+// shown, size, floating geometry) by object name, one key each.
+void WriteBarsAndDocks(const QMainWindow* window, TMyMemIniFile& ini, const QString& section);
+// Applies what section holds to the bars and docks of those names; unknown
+// names and values out of range are passed over, floating docks are kept
+// on the available screens. False when the section holds nothing to apply.
+bool ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QString& section);
+
+} // namespace qz8
