@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QCompleter>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QStyle>
 #include <memory>
@@ -147,9 +146,9 @@ void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
 {
     if (Value && !IsLoading(this) && !text().isEmpty()) {
         // Only a regular file (links followed) is cut to its folder; a
-        // folder, a device, a socket or a missing path stays as it is.
-        const QFileInfo info(text());
-        if (info.exists() && info.isFile()) {
+        // folder, a device, a socket, a missing path or one whose mount
+        // does not answer stays as it is.
+        if (PathKindWithin(text(), kGuiPathWaitMs) == TPathKind::File) {
             const QString path = text();
             const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
             if (slash >= 0)

@@ -1,4 +1,5 @@
 #include "platform/Dialogs.h"
+#include "platform/PathCheck_p.h"
 #include "platform/Types.h"
 
 #include <QDir>
@@ -167,14 +168,21 @@ void ApplyNameFilters(QFileDialog& dialog, const std::vector<TNameFilter>& entri
 }
 
 // The folder a dialog starts in: the path itself when it is a folder, else
-// its folder part.
+// its folder part; none where the path's mount does not answer (the dialog
+// would read the folder on the GUI thread, and hang with it).
 QString StartFolder(const QString& path)
 {
     if (path.isEmpty())
         return {};
-    const QFileInfo info(path);
-    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+    const TPathKind kind = PathKindWithin(path, kGuiPathWaitMs);
+    if (kind == TPathKind::Unknown)
+        return {};
+    const QFileInfo info(path); // its text only
+    return kind == TPathKind::Folder ? info.absoluteFilePath() : info.absolutePath();
 }
+
+// A path a dialog may be handed: one whose mount answers.
+bool Answers(const QString& path) { return PathKindWithin(path, kGuiPathWaitMs) != TPathKind::Unknown; }
 
 // Shows a configured dialog; the chosen items, or none when the user
 // cancelled or the owner was freed while the dialog ran.
@@ -218,10 +226,10 @@ std::unique_ptr<QFileDialog> TOpenDialog::MakeQtDialog(QWidget* parent) const
         dialog->setFileMode((fOptions & OpenOptionBit(ofAllowMultiSelect)) ? QFileDialog::ExistingFiles
                                                                            : QFileDialog::ExistingFile);
     ApplyNameFilters(*dialog, FileDialogFilterEntries(fFilter), fFilterIndex);
-    if (!fInitialDir.isEmpty())
+    if (!fInitialDir.isEmpty() && Answers(fInitialDir))
         dialog->setDirectory(fInitialDir);
     dialog->setDefaultSuffix(fDefaultExt);
-    if (!fFileName.isEmpty())
+    if (!fFileName.isEmpty() && Answers(fFileName))
         dialog->selectFile(fFileName);
     return dialog;
 }
@@ -282,7 +290,7 @@ std::unique_ptr<QFileDialog> TCustomFileDialog::MakeQtDialog(QWidget* parent) co
         ext.remove(0, 1);
     dialog->setDefaultSuffix(ext);
     // In folder mode the suggested folder is the selection itself.
-    if (!fFileName.isEmpty())
+    if (!fFileName.isEmpty() && Answers(fFileName))
         dialog->selectFile(HasOption(fdoPickFolders) ? QFileInfo(fFileName).absoluteFilePath() : fFileName);
     return dialog;
 }

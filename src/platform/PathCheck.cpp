@@ -1,9 +1,14 @@
+#include "platform/Drives_p.h"
 #include "platform/PathCheck_p.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
-#include <atomic>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -15,32 +20,126 @@
 
 namespace qz8 {
 
+// A question to the pool, shared by the asker and the thread; the thread
+// touches nothing of Qt.
+struct TPathQuestion {
+    QString path;
+    QElapsedTimer asked;
+    std::mutex mutex;
+    std::condition_variable answered;
+    bool done = false;
+    TPathKind kind = TPathKind::Unknown;
+};
+
 namespace {
 
-std::atomic<int> gRunningChecks{0};
-
-bool Exists(const QByteArray& native)
+TPathKind KindOf(const QByteArray& native)
 {
 #ifdef Q_OS_WIN
     std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(native.toStdString()), ec);
+    const auto st = std::filesystem::status(std::filesystem::path(native.toStdString()), ec);
+    if (ec || !std::filesystem::exists(st))
+        return TPathKind::Missing;
+    return std::filesystem::is_regular_file(st) ? TPathKind::File
+           : std::filesystem::is_directory(st)  ? TPathKind::Folder
+                                                : TPathKind::Other;
 #else
     struct stat st { };
-    return ::stat(native.constData(), &st) == 0;
+    if (::stat(native.constData(), &st) != 0)
+        return TPathKind::Missing;
+    return S_ISREG(st.st_mode) ? TPathKind::File : S_ISDIR(st.st_mode) ? TPathKind::Folder : TPathKind::Other;
 #endif
+}
+
+// The mount a path is on, from the path's text and the mount table alone:
+// asking the file system could hang on the very mount in question.
+QString MountOf(const QString& absolute)
+{
+#ifdef Q_OS_WIN
+    const QString p = QDir::fromNativeSeparators(absolute);
+    if (p.startsWith(QLatin1String("//")))
+        return p.split(QLatin1Char('/'), Qt::SkipEmptyParts).mid(0, 2).join(QLatin1Char('/')).toLower();
+    return p.left(2).toLower();
+#else
+    QString best = QStringLiteral("/");
+    for (const TMountEntry& m : ReadMountTable()) {
+        const QString& point = m.point;
+        if (point.size() > best.size() &&
+            (absolute == point || (absolute.startsWith(point) && absolute.at(point.size()) == QLatin1Char('/'))))
+            best = point;
+    }
+    return best;
+#endif
+}
+
+struct Pool {
+    std::mutex mutex;
+    std::map<QString, int> perMount; // questions running, by mount
+    int running = 0;
+};
+
+Pool& ThePool()
+{
+    static Pool* const pool = new Pool; // outlives threads still waiting at exit
+    return *pool;
+}
+
+// Starts a question on a thread of the pool; null when its mount or the
+// pool has no room. A path that names nothing is answered at once.
+std::shared_ptr<TPathQuestion> StartQuestion(const QString& path)
+{
+    auto q = std::make_shared<TPathQuestion>();
+    q->path = path;
+    q->asked.start();
+    if (path.isEmpty() || path.contains(QChar(0))) {
+        q->done = true;
+        q->kind = TPathKind::Missing;
+        return q;
+    }
+    const QString absolute =
+        QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
+    const QString mount = MountOf(absolute);
+    Pool& pool = ThePool();
+    {
+        const std::lock_guard lock(pool.mutex);
+        int& onMount = pool.perMount[mount];
+        if (onMount >= kMaxChecksPerMount || pool.running >= kMaxChecks)
+            return nullptr;
+        ++onMount;
+        ++pool.running;
+    }
+#ifdef Q_OS_WIN
+    const QByteArray native = path.toUtf8();
+#else
+    const QByteArray native = QFile::encodeName(path);
+#endif
+    std::thread([q, native, mount] {
+        const TPathKind kind = KindOf(native);
+        {
+            const std::lock_guard lock(q->mutex);
+            q->kind = kind;
+            q->done = true;
+        }
+        q->answered.notify_all();
+        Pool& p = ThePool();
+        const std::lock_guard lock(p.mutex);
+        --p.perMount[mount];
+        --p.running;
+    }).detach();
+    return q;
 }
 
 } // namespace
 
-// What the GUI thread and the checking thread share; the thread touches
-// nothing of Qt.
-struct TPathExistence::Question {
-    QString path;
-    QElapsedTimer asked;
-    std::mutex mutex;
-    bool done = false;
-    bool exists = false;
-};
+TPathKind PathKindWithin(const QString& path, int waitMs)
+{
+    const std::shared_ptr<TPathQuestion> q = StartQuestion(path);
+    if (!q)
+        return TPathKind::Unknown;
+    std::unique_lock lock(q->mutex);
+    q->answered.wait_for(lock, std::chrono::milliseconds(std::max(0, waitMs)), [&] { return q->done; });
+    return q->done ? q->kind : TPathKind::Unknown;
+}
 
 TPathExistence::TPathExistence(QObject* parent) : QObject(parent), fPoll(new QTimer(this))
 {
@@ -63,28 +162,15 @@ void TPathExistence::Check(const QString& path)
 
 void TPathExistence::StartQueued()
 {
-    if (!fHasQueued || gRunningChecks.load() >= kMaxStuckChecks)
+    if (!fHasQueued)
+        return;
+    // No room on its mount: it stays queued, asked again at the next poll
+    // (or replaced by a newer question).
+    auto q = StartQuestion(fQueued);
+    if (!q)
         return;
     fHasQueued = false;
-    auto q = std::make_shared<Question>();
-    q->path = fQueued;
-    q->asked.start();
-    fRunning = q;
-    ++gRunningChecks;
-#ifdef Q_OS_WIN
-    const QByteArray native = fQueued.toUtf8();
-#else
-    const QByteArray native = QFile::encodeName(fQueued);
-#endif
-    std::thread([q, native] {
-        const bool exists = Exists(native);
-        {
-            std::lock_guard lock(q->mutex);
-            q->exists = exists;
-            q->done = true;
-        }
-        --gRunningChecks;
-    }).detach();
+    fRunning = std::move(q);
 }
 
 void TPathExistence::Poll()
@@ -92,9 +178,9 @@ void TPathExistence::Poll()
     if (fRunning) {
         bool done = false, exists = false;
         {
-            std::lock_guard lock(fRunning->mutex);
+            const std::lock_guard lock(fRunning->mutex);
             done = fRunning->done;
-            exists = fRunning->exists;
+            exists = fRunning->kind != TPathKind::Missing;
         }
         if (done) {
             const QString path = fRunning->path;

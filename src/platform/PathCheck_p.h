@@ -3,10 +3,17 @@
 // stops answering (a dead network share, a hung FUSE mount) may hold that
 // thread for as long as it likes, never the GUI thread.
 //
-// The newest question wins: an answer to an earlier path is dropped. A
-// question unanswered after kStuckAfterMs is left to its thread when a newer
-// one comes; while kMaxStuckChecks threads of the process are stuck, new
-// questions wait for one of them to return.
+// Every question runs on a thread of one bounded pool, counted per mount:
+// while a mount has kMaxChecksPerMount questions unanswered (a dead share),
+// new questions about it get no thread and no answer, and questions about
+// other mounts are answered as before; the process never runs more than
+// kMaxChecks of them at once. A path holding a NUL character names nothing
+// (the system would read it only up to the NUL): it is missing, unasked.
+//
+// TPathExistence: the newest question wins; an answer to an earlier path is
+// dropped. A question unanswered after kStuckAfterMs is left to its thread
+// when a newer one comes.
+#include "qz8_export.h"
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -15,10 +22,25 @@ class QTimer;
 
 namespace qz8 {
 
+struct TPathQuestion;
+
+inline constexpr int kMaxChecksPerMount = 2;
+inline constexpr int kMaxChecks = 32;
+// How long the GUI thread waits for an answer it needs at once.
+inline constexpr int kGuiPathWaitMs = 40;
+
+// What a path is, as a thread of the pool found it.
+enum class TPathKind { Missing, File, Folder, Other, Unknown };
+
+// Asks the pool what path is, waiting at most waitMs on the calling thread:
+// Unknown when no answer came by then (its thread goes on alone) or the
+// path's mount has no room for a question. Relative paths are taken from
+// the current folder.
+QZ8_AUTOTEST_EXPORT TPathKind PathKindWithin(const QString& path, int waitMs);
+
 class TPathExistence : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kMaxStuckChecks = 8;
     static constexpr int kStuckAfterMs = 250;
     explicit TPathExistence(QObject* parent = nullptr);
     ~TPathExistence() override;
@@ -32,11 +54,10 @@ Q_SIGNALS:
     void answered(const QString& path, bool exists);
 
 private:
-    struct Question;
     void StartQueued();
     void Poll();
 
-    std::shared_ptr<Question> fRunning; // shared with its thread
+    std::shared_ptr<TPathQuestion> fRunning; // shared with its thread
     QString fQueued; // asked while another was running
     bool fHasQueued = false;
     QTimer* fPoll; // child

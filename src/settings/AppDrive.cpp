@@ -1,6 +1,7 @@
 #include "settings/AppDrive.h"
 #include "external/General_runtime.h"
 #include "platform/Application.h"
+#include "platform/PathCheck_p.h"
 #include "settings/Drive_Utils.h"
 
 #include <QDir>
@@ -109,13 +110,19 @@ QString ExpandAppDrive(const QString& stored, bool IsFile)
         if (root.isEmpty() || !inside)
             return {};
     }
+    // Asked off the GUI thread, briefly: a name on a mount that does not
+    // answer (a dead share) is kept as it was stored.
+    const TPathKind kind = PathKindWithin(name, kGuiPathWaitMs);
+    if (kind == TPathKind::Unknown)
+        return name;
     if (IsFile) {
         const QString folder = FolderPart(name);
-        if (!DriveAndFileExist(name) && !folder.isEmpty() && DriveAndFolderExist(folder))
+        const bool fileThere = kind == TPathKind::File || kind == TPathKind::Other;
+        if (!fileThere && !folder.isEmpty() && PathKindWithin(folder, kGuiPathWaitMs) == TPathKind::Folder)
             return folder;
         return name;
     }
-    if (!DriveAndFolderExist(name) && !DriveAndFileExist(name))
+    if (kind == TPathKind::Missing)
         return {};
     return name;
 }

@@ -3,10 +3,14 @@
 // on hostile paths, completion over a temporary tree, the missing-path mark
 // and persistence.
 #include "controls/FileFolderOpenDlgU.h"
+#include "external/ElPack.h"
 #include "external/Tool_tables.h"
+#include "form/baseTMSStyleable_F.h"
 #include "platform/Forms.h"
+#include "platform/PathCheck_p.h"
 #include "platform/StdCtrls.h"
 #include "settings/ReadAndSaveIni.h"
+#include "test_util.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -390,4 +394,118 @@ TEST(DeadMount, ChooserStaysResponsiveOnAMountThatNeverAnswers)
     chooser.SetText(dir.filePath("nowhere"));
     ASSERT_TRUE(Answered(chooser));
     EXPECT_TRUE(chooser.PathMissing());
+}
+
+namespace {
+// The longest time the GUI thread went without running its event loop,
+// while a timer asks every few milliseconds.
+class BlockMeter {
+public:
+    BlockMeter()
+    {
+        fTimer.setInterval(2);
+        QObject::connect(&fTimer, &QTimer::timeout, [this] { Tick(); });
+        fTimer.start();
+        fSince.start();
+    }
+    // A call that runs on the GUI thread, timed whole.
+    template <class F>
+    void Run(F&& f)
+    {
+        Tick();
+        f();
+        Tick();
+    }
+    qint64 Longest() const { return fLongest; }
+
+private:
+    void Tick() { fLongest = std::max(fLongest, fSince.restart()); }
+    QTimer fTimer;
+    QElapsedTimer fSince;
+    qint64 fLongest = 0;
+};
+
+class DeadPathsWindow : public TTMSStyleableRepositoryForm {
+public:
+    explicit DeadPathsWindow(const QString& ini) : fIni(ini)
+    {
+        corpus->setObjectName("Corpus");
+        texts->setObjectName("Texts");
+        chooser->setObjectName("Chooser");
+    }
+    QString TheIniName() override { return fIni; }
+    TElFileNameEdit* corpus = new TElFileNameEdit(this);
+    TElFolderNameEdit* texts = new TElFolderNameEdit(this);
+    TMyOpenFolderDialog* chooser = new TMyOpenFolderDialog(this);
+
+private:
+    QString fIni;
+};
+} // namespace
+
+TEST(PathChecks, ANulCharacterNamesNothingAndAnswersComeFromThePool)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(PathKindWithin(dir.path(), 5000), TPathKind::Folder);
+    EXPECT_EQ(PathKindWithin(dir.filePath("none"), 5000), TPathKind::Missing);
+    // The system would read the path only up to the NUL: it names nothing.
+    EXPECT_EQ(PathKindWithin(dir.path() + QChar(0) + "x", 5000), TPathKind::Missing);
+    EXPECT_EQ(PathKindWithin(QString(), 5000), TPathKind::Missing);
+    TMyOpenFolderDialog chooser;
+    chooser.SetText(dir.path() + QChar(0) + "hidden");
+    ASSERT_TRUE(Answered(chooser));
+    EXPECT_TRUE(chooser.PathMissing());
+}
+
+// A tool window whose file and folder edits and chooser remember paths on a
+// mount that never answers: it opens, reads, saves and closes without the
+// GUI thread ever waiting long, keeps the paths as they were, and paths on
+// other mounts are still answered however many checks of the dead one hang.
+TEST(DeadMount, AWindowWithPathsThereOpensSavesAndClosesAtOnce)
+{
+    const QString mount = QString::fromLocal8Bit(qgetenv("QZ8_TEST_DEAD_MOUNT"));
+    if (mount.isEmpty())
+        GTEST_SKIP() << "runs under tests/helpers/with-dead-mount.sh";
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    const QString novel = mount + "/corpus/novel.txt", texts = mount + "/texts";
+    ASSERT_TRUE(qz8test::WriteBytes(
+        ini, ("[Corpus]\ntext=" + novel + "\n[Texts]\ntext=" + texts + "\n[Chooser]\ntext=" + novel + "\n").toUtf8()));
+    BlockMeter meter;
+    auto* w = new DeadPathsWindow(ini);
+    meter.Run([&] { w->show(); });
+    EXPECT_EQ(w->corpus->Text(), novel);
+    EXPECT_EQ(w->texts->Text(), texts);
+    EXPECT_EQ(w->chooser->text(), novel);
+    meter.Run([&] { w->chooser->SetOnlyFolderAllowed(true); });
+    EXPECT_EQ(w->chooser->text(), novel) << "no answer: the path stays as it is";
+    // The chooser's button opens its dialog without reading the dead folder.
+    bool sawDialog = false;
+    QTimer::singleShot(50, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            sawDialog = true;
+            dialog->reject();
+        }
+    });
+    meter.Run([&] { w->chooser->BtnClick(); });
+    EXPECT_TRUE(sawDialog);
+    QTest::qWait(100);
+    meter.Run([&] { w->close(); });
+    meter.Run([&] { delete w; });
+    const qint64 longest = meter.Longest();
+    std::printf("longest GUI-thread block with a dead mount: %lld ms\n", longest);
+    EXPECT_LT(longest, 100);
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + novel));
+    // Many more questions about the dead mount: none waits, and other
+    // mounts still answer.
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 3 * kMaxChecks; ++i)
+        EXPECT_EQ(PathKindWithin(mount + QStringLiteral("/file%1").arg(i), kGuiPathWaitMs), TPathKind::Unknown);
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_EQ(PathKindWithin(dir.path(), 5000), TPathKind::Folder);
+    TMyOpenFolderDialog other;
+    other.SetText(dir.filePath("nowhere"));
+    ASSERT_TRUE(Answered(other));
+    EXPECT_TRUE(other.PathMissing());
 }
