@@ -36,8 +36,11 @@ public:
         splitter->setObjectName("Splitter");
         for (int i = 0; i < 3; ++i)
             splitter->addWidget(new QWidget);
-        for (const char* name : {"Files", "Search", "View"})
-            addToolBar(Qt::TopToolBarArea, new QToolBar(name, this))->setObjectName(name);
+        for (const char* name : {"Files", "Search", "View"}) {
+            auto* bar = new QToolBar(name, this);
+            bar->setObjectName(name);
+            addToolBar(Qt::TopToolBarArea, bar);
+        }
         dock->setObjectName("Notes");
         addDockWidget(Qt::RightDockWidgetArea, dock);
         resize(640, 480);

@@ -17,29 +17,53 @@
 namespace qz8 {
 
 // A password edit whose marker the secret store did not resolve when read
-// (store down, locked, or silent) carries this property until its text
-// changes: until then its save writes the marker back and leaves the secret
-// in the store alone, so a store that is away at show loses nothing.
+// (store down, locked, or silent) carries this property, the secret's key,
+// until its text changes: until then its save into that same file writes
+// the marker back and leaves the secret in the store alone, so a store that
+// is away at show loses nothing.
 namespace {
 const char* const kUnresolvedSecret = "qz8UnresolvedSecret";
 } // namespace
 
-bool IsUnresolved(const QObject* edit) { return edit->property(kUnresolvedSecret).toBool(); }
+bool IsUnresolved(const QObject* edit) { return !UnresolvedKey(edit).isEmpty(); }
 
-void MarkUnresolved(TElEdit* edit, bool unresolved)
+QString UnresolvedKey(const QObject* edit) { return edit->property(kUnresolvedSecret).toString(); }
+
+void MarkUnresolved(TElEdit* edit, const QString& key)
 {
-    if (!unresolved) {
+    if (key.isEmpty()) {
         edit->setProperty(kUnresolvedSecret, QVariant());
         return;
     }
-    if (IsUnresolved(edit))
+    const bool connected = IsUnresolved(edit);
+    edit->setProperty(kUnresolvedSecret, key);
+    if (connected)
         return;
-    edit->setProperty(kUnresolvedSecret, true);
     // Any change of the text after the read is the user's (or the tool's)
     // word on that password.
     QObject::connect(
         edit->Editor(), &QLineEdit::textChanged, edit, [edit] { edit->setProperty(kUnresolvedSecret, QVariant()); },
         Qt::SingleShotConnection);
+}
+
+QString UnresolvedPasswordInFile(TMyMemIniFile& ini, const QString& section, const QString& readKey)
+{
+    // The file it was read from: the marker, the secret where it was.
+    if (readKey == PasswordSecretKey(ini.FileName(), section)) {
+        ini.SetOwnerOnly(true);
+        return SecretStoreMarker();
+    }
+    // Another file (a profile saved under a new name): a marker there would
+    // point at nothing. The secret is carried over once the store gives it.
+    QString secret;
+    if (MEMINI_passwords_in_secret_store &&
+        SecretStore().Read(PasswordSecretService(), readKey, secret) == TSecretResult::Ok)
+        return StoredPassword(ini, section, secret);
+    qCWarning(lcQz8,
+              "the password of \"%s\" is not saved into \"%s\": the secret store did not give it; it stays "
+              "in the file it was read from",
+              qPrintable(section), qPrintable(ini.FileName()));
+    return QString();
 }
 
 // A password's text as the file holds it: the marker when the secret store

@@ -19,9 +19,15 @@ QString StoredPassword(TMyMemIniFile& ini, const QString& section, QString text)
 // unscrambled. False when the store does not give it: the edit keeps its
 // text.
 bool StoredPasswordText(const TMyMemIniFile& ini, const QString& section, QString& text);
-// Marks (or clears) an edit whose marker the store did not resolve; a change
-// of its text clears the mark.
-void MarkUnresolved(TElEdit* edit, bool unresolved);
+// Marks an edit whose marker the store did not resolve with the secret's
+// key (an empty key clears the mark); a change of its text clears it.
+void MarkUnresolved(TElEdit* edit, const QString& key);
 bool IsUnresolved(const QObject* edit);
+// The key of the secret an unresolved edit's marker stood for.
+QString UnresolvedKey(const QObject* edit);
+// What a save writes for an unresolved password: the marker into the file
+// it was read from; into another file the secret carried over (or, while
+// the store does not give it, nothing, said through the log).
+QString UnresolvedPasswordInFile(TMyMemIniFile& ini, const QString& section, const QString& readKey);
 
 } // namespace qz8

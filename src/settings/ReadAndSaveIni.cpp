@@ -217,14 +217,15 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
     if (reading) {
         QString text = ini.ReadString(section, kText, QString());
         const bool resolved = StoredPasswordText(ini, section, text);
-        MarkUnresolved(edit, !resolved);
+        MarkUnresolved(edit, resolved ? QString() : PasswordSecretKey(ini.FileName(), section));
         if (resolved && edit->Text() != text)
             edit->SetText(text);
         return;
     }
     if (IsUnresolved(edit)) {
-        ini.SetOwnerOnly(true);
-        ini.WriteString(section, kText, SecretStoreMarker());
+        const QString stored = UnresolvedPasswordInFile(ini, section, UnresolvedKey(edit));
+        if (!stored.isEmpty())
+            ini.WriteString(section, kText, stored);
     } else {
         ini.WriteString(section, kText, StoredPassword(ini, section, edit->Text()));
     }

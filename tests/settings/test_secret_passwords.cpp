@@ -287,3 +287,34 @@ TEST(DesktopSecretStore, RealSecretServiceHoldsThePasswordAndTheFileTheMarker)
     EXPECT_EQ(DesktopSecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini, "Password"), secret),
               TSecretResult::NotFound);
 }
+
+// Read from one file while the store was down, saved into another: the
+// marker goes only into the file it was read from; elsewhere the secret is
+// carried over once the store answers, or the password is left out.
+TEST_F(SecretPasswords, AnUnresolvedMarkerIsNeverSavedIntoAnotherFile)
+{
+    const QString other = dir.filePath("profile-copy.ini");
+    const QString fromName = store.Name(PasswordSecretService(), PasswordSecretKey(ini, "Password"));
+    const QString toName = store.Name(PasswordSecretService(), PasswordSecretKey(other, "Password"));
+    store.secrets.insert(fromName, "hunter2");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
+    store.reachable = false;
+    Window w;
+    ReadIni(&w.form, ini);
+    ASSERT_EQ(UnresolvedPasswords(&w.form), QStringList{"Password"});
+    // Still down: the copy holds no password at all, neither marker nor text.
+    SaveIni(&w.form, other);
+    EXPECT_FALSE(qz8test::ReadText(other).contains("[Password]")) << qz8test::ReadText(other).toStdString();
+    // Back: the secret is carried over under the copy's own key.
+    store.reachable = true;
+    SaveIni(&w.form, other);
+    EXPECT_TRUE(qz8test::ReadText(other).contains("[Password]\ntext=" + SecretStoreMarker() + "\n"));
+    EXPECT_EQ(store.secrets.value(toName), "hunter2");
+    EXPECT_EQ(store.secrets.value(fromName), "hunter2");
+    // Into its own file the marker still goes back as it was.
+    SaveIni(&w.form, ini);
+    EXPECT_TRUE(qz8test::ReadText(ini).contains("[Password]\ntext=" + SecretStoreMarker() + "\n"));
+    Window back;
+    ReadIni(&back.form, other);
+    EXPECT_EQ(back.password->Text(), "hunter2");
+}
