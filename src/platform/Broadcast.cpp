@@ -27,9 +27,9 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
                         static_cast<LPARAM>(value)) != 0;
 #else
     // A bus that never answers must not hold the sender for ever.
-    if (!WaitForSessionBus(3 * kSessionBusProbeMs))
+    if (!WaitForLibrarySessionBus(3 * kSessionBusProbeMs))
         return false;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = LibrarySessionBus();
     if (!bus.isConnected())
         return false;
     QDBusMessage signal = QDBusMessage::createSignal(kBusPath, kBusInterface, kBusSignal);
@@ -82,9 +82,9 @@ TLauncherListener::TLauncherListener(QObject* owner, std::function<quintptr()> n
 #else
     // Connected once the bus has answered, off the GUI thread: a window never
     // waits for the bus.
-    WhenSessionBusAnswers(this, [this] {
-        if (!QDBusConnection::sessionBus().connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
-                                                   SLOT(OnBusSignal(uint, qulonglong, qlonglong))))
+    OnEachSessionBus(this, [this] {
+        if (!LibrarySessionBus().connect(QString(), kBusPath, kBusInterface, kBusSignal, this,
+                                         SLOT(OnBusSignal(uint, qulonglong, qlonglong))))
             return;
         fListening = true;
         Q_EMIT listening();

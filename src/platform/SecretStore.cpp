@@ -51,7 +51,7 @@ public:
         // The Secret Service is on the session bus: while the bus does not
         // answer, the store is unavailable at once instead of after the
         // job's timeout (and the bus is asked again later).
-        if (!WaitForSessionBus(2 * kSessionBusProbeMs))
+        if (!WaitForSessionBus(kSessionBusFirstWaitMs))
             return {};
 #endif
         std::lock_guard lock(fMutex);

@@ -48,10 +48,74 @@ QByteArray AddressValue(const QByteArray& params, const QByteArray& key)
     return {};
 }
 
-// Connects without blocking longer than the bound, says AUTH without a
-// mechanism and waits for any line: a bus that is alive answers with the
-// mechanisms it offers.
-TProbe ProbeSocket(int fd, const sockaddr* addr, socklen_t len)
+// Reads until a line ends, or the bound passes; the line, empty on none.
+QByteArray ReadLine(int fd, Clock::time_point by)
+{
+    QByteArray line;
+    while (!line.contains("\r\n") && line.size() < 512) {
+        pollfd p{fd, POLLIN, 0};
+        const int ready = ::poll(&p, 1, RemainingMs(by));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready != 1)
+            return {};
+        char buf[256];
+        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n <= 0)
+            return {};
+        line.append(buf, n);
+    }
+    return line.contains("\r\n") ? line : QByteArray();
+}
+
+bool SendAll(int fd, const QByteArray& data)
+{
+    return ::send(fd, data.constData(), static_cast<size_t>(data.size()), MSG_NOSIGNAL) == data.size();
+}
+
+// The bus's Hello call (little-endian, serial 1): what every client says
+// first once authenticated. A bus answers it with the client's name.
+QByteArray HelloMessage()
+{
+    QByteArray m("l\x01\x00\x01", 4);
+    const auto u32 = [&m](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            m.append(char((v >> (8 * i)) & 0xff));
+    };
+    const auto pad = [&m](int to) {
+        while (m.size() % to)
+            m.append('\0');
+    };
+    u32(0); // body length
+    u32(1); // serial
+    u32(0); // header fields' length, set below
+    const auto field = [&](char code, char type, const QByteArray& value) {
+        pad(8);
+        m.append(code);
+        m.append('\x01');
+        m.append(type);
+        m.append('\0');
+        pad(4);
+        u32(static_cast<quint32>(value.size()));
+        m.append(value);
+        m.append('\0');
+    };
+    field(1, 'o', "/org/freedesktop/DBus");
+    field(2, 's', "org.freedesktop.DBus");
+    field(3, 's', "Hello");
+    field(6, 's', "org.freedesktop.DBus");
+    const quint32 fields = static_cast<quint32>(m.size() - 16);
+    for (int i = 0; i < 4; ++i)
+        m[12 + i] = char((fields >> (8 * i)) & 0xff);
+    pad(8);
+    return m;
+}
+
+// Connects without blocking longer than the bound and asks the bus as a
+// client would: on a local socket it authenticates as this user and says
+// Hello, and only a reply to that counts (a bus that answers its handshake
+// and then goes silent is silent); elsewhere any line of the handshake does.
+TProbe ProbeSocket(int fd, const sockaddr* addr, socklen_t len, bool local)
 {
     const Clock::time_point connectBy = Clock::now() + std::chrono::milliseconds(kSessionBusProbeMs);
     if (::connect(fd, addr, len) != 0) {
@@ -65,12 +129,26 @@ TProbe ProbeSocket(int fd, const sockaddr* addr, socklen_t len)
         if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &errLen) != 0 || err != 0)
             return TProbe::Silent;
     }
-    static const char hello[] = "\0AUTH\r\n";
-    if (::send(fd, hello, sizeof hello - 1, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof hello - 1))
-        return TProbe::Silent;
     const Clock::time_point answerBy = Clock::now() + std::chrono::milliseconds(kSessionBusProbeMs);
-    QByteArray line;
-    while (!line.contains("\r\n") && line.size() < 512) {
+    if (!local) {
+        if (!SendAll(fd, QByteArray("\0AUTH\r\n", 7)))
+            return TProbe::Silent;
+        return ReadLine(fd, answerBy).isEmpty() ? TProbe::Silent : TProbe::Answers;
+    }
+    const QByteArray uid = QByteArray::number(static_cast<qulonglong>(::getuid())).toHex();
+    if (!SendAll(fd, QByteArray(1, '\0') + "AUTH EXTERNAL " + uid + "\r\n"))
+        return TProbe::Silent;
+    const QByteArray reply = ReadLine(fd, answerBy);
+    if (reply.isEmpty())
+        return TProbe::Silent;
+    // A bus that takes this user some other way is left to the D-Bus library.
+    if (!reply.startsWith("OK "))
+        return TProbe::Unknown;
+    if (!SendAll(fd, "BEGIN\r\n" + HelloMessage()))
+        return TProbe::Silent;
+    // Any reply: its fixed header is 16 bytes.
+    QByteArray got;
+    while (got.size() < 16) {
         pollfd p{fd, POLLIN, 0};
         const int ready = ::poll(&p, 1, RemainingMs(answerBy));
         if (ready < 0 && errno == EINTR)
@@ -81,9 +159,9 @@ TProbe ProbeSocket(int fd, const sockaddr* addr, socklen_t len)
         const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
         if (n <= 0)
             return TProbe::Silent;
-        line.append(buf, n);
+        got.append(buf, n);
     }
-    return line.contains("\r\n") ? TProbe::Answers : TProbe::Silent;
+    return TProbe::Answers;
 }
 
 TProbe ProbeAddress(const QByteArray& address)
@@ -110,7 +188,7 @@ TProbe ProbeAddress(const QByteArray& address)
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         if (fd < 0)
             return TProbe::Silent;
-        const TProbe r = ProbeSocket(fd, reinterpret_cast<const sockaddr*>(&addr), len);
+        const TProbe r = ProbeSocket(fd, reinterpret_cast<const sockaddr*>(&addr), len, true);
         ::close(fd);
         return r;
     }
@@ -127,7 +205,7 @@ TProbe ProbeAddress(const QByteArray& address)
             const int fd = ::socket(a->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
             if (fd < 0)
                 continue;
-            r = ProbeSocket(fd, a->ai_addr, a->ai_addrlen);
+            r = ProbeSocket(fd, a->ai_addr, a->ai_addrlen, false);
             ::close(fd);
         }
         ::freeaddrinfo(found);
@@ -164,10 +242,15 @@ TProbe ProbeSessionBus()
 struct TPending {
     QPointer<QObject> context;
     std::function<void()> f;
+    bool each = false; // again at every new connection
+    int deliveredFor = 0; // the connection it last ran for
 };
 
-// The process's one view of the bus. The probe thread touches Qt only while
-// the application lives: the post routine that ends it takes the same lock.
+// The process's one view of the bus. The library's calls go through a
+// connection of its own name, made anew after a bus failed: Qt keeps a
+// failed connection under its name for good, and a bus that recovers is
+// then used again. The probe thread touches Qt only while the application
+// lives: the post routine that ends it takes the same lock.
 class TBusGate {
 public:
     static TBusGate& Instance()
@@ -179,22 +262,34 @@ public:
     bool Answers()
     {
         std::unique_lock lock(fMutex);
+        DropIfGone(lock);
         StartProbeIfDue(lock);
         return fAnswers;
     }
 
-    bool Wait(int timeoutMs)
+    bool Wait(int timeoutMs, bool needConnection)
     {
         std::unique_lock lock(fMutex);
+        DropIfGone(lock);
         StartProbeIfDue(lock);
-        fChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !fProbing; });
-        return fAnswers;
+        // Once a probe has told, later ones run in the background: the last
+        // answer stands meanwhile, and the caller never waits for them.
+        bool& told = needConnection ? fConnectTold : fEverTold;
+        if (!told)
+            fChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&told] { return told; });
+        return needConnection ? fAnswers : (fAnswers || fRawAnswers);
     }
 
-    void When(QObject* context, std::function<void()> f)
+    QDBusConnection Connection()
+    {
+        std::lock_guard lock(fMutex);
+        return QDBusConnection(fAnswers ? fName : QString());
+    }
+
+    void When(QObject* context, std::function<void()> f, bool each)
     {
         std::unique_lock lock(fMutex);
-        fPending.push_back({context, std::move(f)});
+        fPending.push_back({context, std::move(f), each});
         if (fAnswers)
             PostDelivery();
         else
@@ -202,6 +297,18 @@ public:
     }
 
 private:
+    // Under the lock: a connection the bus dropped is let go, and the bus
+    // probed again when due.
+    void DropIfGone(std::unique_lock<std::mutex>&)
+    {
+        if (!fAnswers || fAppGone || QDBusConnection(fName).isConnected())
+            return;
+        fAnswers = false;
+        fRawAnswers = false;
+        QDBusConnection::disconnectFromBus(fName);
+        qCInfo(lcQz8, "the session bus went away: the launcher broadcast and the secret store are off");
+    }
+
     void StartProbeIfDue(std::unique_lock<std::mutex>&)
     {
         if (!QCoreApplication::instance() || QCoreApplication::closingDown())
@@ -232,20 +339,39 @@ private:
     {
 #ifdef Q_OS_WIN
         const bool answers = false; // no session bus on Windows
+        QString name;
 #else
         const TProbe probe = ProbeSessionBus();
         bool answers = false;
+        QString name;
+        {
+            // Told at once: what waits only for the bus to answer (the
+            // secret store, whose library connects by itself) goes on.
+            std::lock_guard lock(fMutex);
+            fRawAnswers = probe != TProbe::Silent;
+            fEverTold = true;
+            fChanged.notify_all();
+        }
         if (probe != TProbe::Silent) {
             std::unique_lock lock(fMutex);
             const bool appAlive = !fAppGone;
+            name = QStringLiteral("qz8_session_bus_%1").arg(++fGeneration);
             lock.unlock();
             // Off the GUI thread: Qt's connect and register may still wait.
-            answers = appAlive && QDBusConnection::sessionBus().isConnected();
+            if (appAlive) {
+                answers = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name).isConnected();
+                if (!answers)
+                    QDBusConnection::disconnectFromBus(name);
+            }
         }
 #endif
         std::unique_lock lock(fMutex);
         fProbing = false;
+        fEverTold = true;
+        fConnectTold = true;
         fAnswers = answers;
+        if (answers)
+            fName = name;
         if (!answers && !fAppGone)
             qCInfo(lcQz8, "the session bus does not answer: the launcher broadcast and the secret store are off");
         if (answers)
@@ -253,7 +379,8 @@ private:
         fChanged.notify_all();
     }
 
-    // Under the lock: hands the waiting callbacks to the GUI thread.
+    // Under the lock: hands the callbacks not yet run for the connection in
+    // use to the GUI thread; those for every connection stay for the next.
     void PostDelivery()
     {
         if (fAppGone || fPending.empty())
@@ -264,7 +391,23 @@ private:
                 std::vector<TPending> due;
                 {
                     std::lock_guard lock(fMutex);
-                    due.swap(fPending);
+                    if (!fAnswers)
+                        return;
+                    std::vector<TPending> keep;
+                    for (TPending& p : fPending) {
+                        if (!p.context)
+                            continue;
+                        if (p.deliveredFor == fGeneration) {
+                            keep.push_back(p);
+                            continue;
+                        }
+                        due.push_back(p);
+                        if (p.each) {
+                            p.deliveredFor = fGeneration;
+                            keep.push_back(p);
+                        }
+                    }
+                    fPending.swap(keep);
                 }
                 for (TPending& p : due) {
                     if (p.context)
@@ -285,8 +428,13 @@ private:
     std::condition_variable fChanged;
     std::vector<TPending> fPending;
     std::chrono::steady_clock::time_point fLastProbe{};
+    QString fName; // the library's connection, while fAnswers
+    int fGeneration = 0;
     bool fProbing = false;
-    bool fAnswers = false;
+    bool fEverTold = false; // a probe has said whether the bus answers
+    bool fConnectTold = false; // and the library's connection was tried
+    bool fRawAnswers = false; // the last probe's word
+    bool fAnswers = false; // the library's connection is up
     bool fAppGone = false;
     bool fPostRoutineAdded = false;
 };
@@ -294,10 +442,16 @@ private:
 } // namespace
 
 bool SessionBusAnswers() { return TBusGate::Instance().Answers(); }
-bool WaitForSessionBus(int timeoutMs) { return TBusGate::Instance().Wait(timeoutMs); }
+bool WaitForSessionBus(int timeoutMs) { return TBusGate::Instance().Wait(timeoutMs, false); }
+bool WaitForLibrarySessionBus(int timeoutMs) { return TBusGate::Instance().Wait(timeoutMs, true); }
 void WhenSessionBusAnswers(QObject* context, std::function<void()> f)
 {
-    TBusGate::Instance().When(context, std::move(f));
+    TBusGate::Instance().When(context, std::move(f), false);
 }
+void OnEachSessionBus(QObject* context, std::function<void()> f)
+{
+    TBusGate::Instance().When(context, std::move(f), true);
+}
+QDBusConnection LibrarySessionBus() { return TBusGate::Instance().Connection(); }
 
 } // namespace qz8

@@ -9,6 +9,7 @@
 // bus does, and what needs the bus (the launcher broadcast, the secret store)
 // is off until the bus answers. A silent bus is probed again at most every
 // kSessionBusReprobeSecs.
+#include <QDBusConnection>
 #include <QObject>
 #include <functional>
 
@@ -18,14 +19,26 @@ namespace qz8 {
 // line, each.
 constexpr int kSessionBusProbeMs = 1000;
 constexpr int kSessionBusReprobeSecs = 30;
+// How long a password read or save waits for the first probe: a live bus
+// answers in a few milliseconds; the window's thread never waits longer.
+constexpr int kSessionBusFirstWaitMs = 50;
 
 // True once the bus answered and Qt is connected to it; never blocks (it
 // starts a probe when none ran).
 bool SessionBusAnswers();
-// Waits up to timeoutMs for the probe's answer; true when the bus answers.
+// True when the bus answers. Until a first probe has told, waits up to
+// timeoutMs for it; later probes never make the caller wait.
 bool WaitForSessionBus(int timeoutMs);
+// The same for the library's own connection (LibrarySessionBus).
+bool WaitForLibrarySessionBus(int timeoutMs);
 // Runs f on the GUI thread once the bus answers (soon, if it has already),
 // unless context is gone by then.
 void WhenSessionBusAnswers(QObject* context, std::function<void()> f);
+// The same, again at every new connection (a bus that went away and came
+// back), for as long as context lives.
+void OnEachSessionBus(QObject* context, std::function<void()> f);
+// The library's own connection to the session bus; not connected while the
+// bus does not answer. Made anew when a bus that failed answers again.
+QDBusConnection LibrarySessionBus();
 
 } // namespace qz8

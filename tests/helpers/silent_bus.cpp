@@ -2,6 +2,8 @@
 // waits:
 //   silent_bus socket PATH  listens on a Unix socket, takes every connection
 //                           and never writes a byte (a hung or stopped bus);
+//   silent_bus handshake PATH  the same, but it answers the handshake (the
+//                           AUTH lines, with OK) and then goes silent;
 //   silent_bus secrets      on the real session bus, owns the Secret
 //                           Service's name and never answers a call.
 // Both print "ready" once in place and run until killed.
@@ -10,6 +12,8 @@
 #include <QDBusVirtualObject>
 #include <cstdio>
 #include <cstring>
+#include <poll.h>
+#include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -23,7 +27,7 @@ public:
     bool handleMessage(const QDBusMessage&, const QDBusConnection&) override { return true; } // no reply, ever
 };
 
-int SilentSocket(const char* path)
+int SilentSocket(const char* path, bool handshake)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un addr{};
@@ -35,11 +39,43 @@ int SilentSocket(const char* path)
     }
     std::puts("ready");
     std::fflush(stdout);
-    std::vector<int> held;
+    std::vector<pollfd> fds{{fd, POLLIN, 0}};
+    std::vector<std::string> lines{""};
     for (;;) {
-        const int c = ::accept(fd, nullptr, nullptr);
-        if (c >= 0)
-            held.push_back(c);
+        if (::poll(fds.data(), fds.size(), -1) <= 0)
+            continue;
+        for (size_t i = 0; i < fds.size(); ++i) {
+            if (!(fds[i].revents & POLLIN))
+                continue;
+            if (i == 0) {
+                const int c = ::accept(fd, nullptr, nullptr);
+                if (c >= 0) {
+                    fds.push_back({c, short(handshake ? POLLIN : 0), 0});
+                    lines.emplace_back();
+                }
+                continue;
+            }
+            char buf[512];
+            const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+            if (n <= 0) {
+                fds[i].events = 0; // held open, never read again
+                continue;
+            }
+            lines[i].append(buf, static_cast<size_t>(n));
+            // Each AUTH line is taken; after BEGIN nothing is ever answered.
+            for (size_t end; (end = lines[i].find("\r\n")) != std::string::npos;) {
+                const std::string line = lines[i].substr(0, end);
+                lines[i].erase(0, end + 2);
+                if (line.find("BEGIN") != std::string::npos) {
+                    fds[i].events = 0;
+                    break;
+                }
+                if (line.find("AUTH") != std::string::npos) {
+                    static const char ok[] = "OK 0123456789abcdef0123456789abcdef\r\n";
+                    (void)::write(fds[i].fd, ok, sizeof ok - 1);
+                }
+            }
+        }
     }
 }
 
@@ -48,9 +84,11 @@ int SilentSocket(const char* path)
 int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "socket") == 0)
-        return SilentSocket(argv[2]);
+        return SilentSocket(argv[2], false);
+    if (argc == 3 && std::strcmp(argv[1], "handshake") == 0)
+        return SilentSocket(argv[2], true);
     if (argc != 2 || std::strcmp(argv[1], "secrets") != 0) {
-        std::fputs("usage: silent_bus socket PATH | silent_bus secrets\n", stderr);
+        std::fputs("usage: silent_bus socket PATH | silent_bus handshake PATH | silent_bus secrets\n", stderr);
         return 2;
     }
     QCoreApplication app(argc, argv);

@@ -2,6 +2,8 @@
 # Runs a command against a session bus that never answers.
 #   with-silent-bus.sh socket SILENT_BUS CMD...  the bus address is a socket
 #       that takes connections and never answers (a hung or stopped bus);
+#   with-silent-bus.sh handshake SILENT_BUS CMD...  the same, answering the
+#       handshake and silent after it;
 #   with-silent-bus.sh secrets SILENT_BUS CMD... (under dbus-run-session) a
 #       process owns the Secret Service's name and never answers.
 set -euo pipefail
@@ -12,7 +14,7 @@ pid=
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$dir"; }
 trap cleanup EXIT
 case $mode in
-  socket) "$helper" socket "$dir/bus" >"$dir/out" & pid=$!
+  socket|handshake) "$helper" "$mode" "$dir/bus" >"$dir/out" & pid=$!
           export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/bus" QZ8_TEST_SILENT_BUS=1 ;;
   secrets) "$helper" secrets >"$dir/out" & pid=$!
            export QZ8_TEST_SILENT_SECRETS=1 ;;

@@ -76,9 +76,12 @@ TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
     const QString ini = dir.filePath("tool.ini");
     ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
     const Longest l = OpenShowAndClose(ini, 3);
-    EXPECT_LT(l.construct, 1000);
-    EXPECT_LT(l.show, kSecretStoreTimeoutMs);
-    EXPECT_LT(l.save, kSecretStoreTimeoutMs);
+    // The window's thread waits for the bus only briefly, and only until the
+    // first probe has told (bounds with room for a loaded machine; the
+    // figures are printed).
+    EXPECT_LT(l.construct, 250);
+    EXPECT_LT(l.show, 250);
+    EXPECT_LT(l.save, 250);
 
     // A new password cannot reach the store: scrambled into the file, at once.
     {
@@ -97,6 +100,10 @@ TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
     t.start();
     EXPECT_FALSE(BroadcastToRunningTools(kCommandNewStyle, 0, 1));
     EXPECT_LT(t.elapsed(), 5000);
+    // Once a probe has told, nothing waits for the bus any more.
+    t.restart();
+    EXPECT_FALSE(BroadcastToRunningTools(kCommandNewStyle, 0, 1));
+    EXPECT_LT(t.elapsed(), 250);
 }
 
 TEST(SilentSecretService, AMarkerTheStoreDoesNotAnswerIsKept)
