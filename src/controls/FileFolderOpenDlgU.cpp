@@ -144,19 +144,28 @@ void TMyOpenFolderDialog::changeEvent(QEvent* event)
 
 void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
 {
+    const bool changed = fOnlyFolderAllowed != Value;
+    fOnlyFolderAllowed = Value;
     if (Value && !IsLoading(this) && !text().isEmpty()) {
         // Only a regular file (links followed) is cut to its folder; a
-        // folder, a device, a socket, a missing path or one whose mount
-        // does not answer stays as it is.
-        if (PathKindWithin(text(), kGuiPathWaitMs) == TPathKind::File) {
-            const QString path = text();
+        // folder, a device, a socket or a missing path stays as it is. The
+        // answer comes from the path pool: at once, or later for a slow
+        // mount (then only if text and mode are still the same), or never
+        // for a dead one.
+        const QString path = text();
+        const auto cut = [this, path](TPathKind kind) {
+            if (kind != TPathKind::File || !fOnlyFolderAllowed || text() != path)
+                return;
             const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
             if (slash >= 0)
                 setText(path.left(slash + 1));
-        }
+        };
+        const TPathKind kind = PathKindWithin(path, kGuiPathWaitMs);
+        if (kind == TPathKind::Unknown)
+            AskPathKind(this, path, cut);
+        else
+            cut(kind);
     }
-    const bool changed = fOnlyFolderAllowed != Value;
-    fOnlyFolderAllowed = Value;
     UpdateCompleterFilter();
     NameButton();
     if (changed)

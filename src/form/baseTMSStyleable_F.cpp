@@ -79,9 +79,10 @@ TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
     // already, so the base saves what it reaches (the controls are still its
     // children) and keeps the file's sections a derived window wrote.
     if (!fFormStateSaved && !fSaving) {
+        // Said where a file was named: a window never built whole, or with
+        // no file, has nothing of the user's to lose.
         static bool told = false;
-        const bool tell = !told && (!fConstructed || !fIniName.isEmpty());
-        if (tell) {
+        if (!told && fConstructed && !fIniName.isEmpty()) {
             told = true;
             qCWarning(lcQz8,
                       "Window \"%s\" was deleted without being closed: its own sections are not saved. Call "

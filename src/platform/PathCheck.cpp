@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #ifdef Q_OS_WIN
@@ -72,9 +73,11 @@ QString MountOf(const QString& absolute)
 #endif
 }
 
+using Clock = std::chrono::steady_clock;
+
 struct Pool {
     std::mutex mutex;
-    std::map<QString, int> perMount; // questions running, by mount
+    std::map<QString, std::multiset<Clock::time_point>> perMount; // when each running question began, by mount
     int running = 0;
 };
 
@@ -85,8 +88,11 @@ Pool& ThePool()
 }
 
 // Starts a question on a thread of the pool; null when its mount or the
-// pool has no room. A path that names nothing is answered at once.
-std::shared_ptr<TPathQuestion> StartQuestion(const QString& path)
+// pool has no room, or (with slowAfterMs) when a question about its mount
+// has gone unanswered longer than that: a caller that would wait is told
+// at once that a mount in trouble does not answer. A path that names
+// nothing is answered at once.
+std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterMs = -1)
 {
     auto q = std::make_shared<TPathQuestion>();
     q->path = path;
@@ -100,12 +106,15 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path)
         QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
     const QString mount = MountOf(absolute);
     Pool& pool = ThePool();
+    const Clock::time_point began = Clock::now();
     {
         const std::lock_guard lock(pool.mutex);
-        int& onMount = pool.perMount[mount];
-        if (onMount >= kMaxChecksPerMount || pool.running >= kMaxChecks)
+        std::multiset<Clock::time_point>& onMount = pool.perMount[mount];
+        if (onMount.size() >= std::size_t{kMaxChecksPerMount} || pool.running >= kMaxChecks)
             return nullptr;
-        ++onMount;
+        if (slowAfterMs >= 0 && !onMount.empty() && began - *onMount.begin() > std::chrono::milliseconds(slowAfterMs))
+            return nullptr;
+        onMount.insert(began);
         ++pool.running;
     }
 #ifdef Q_OS_WIN
@@ -113,7 +122,7 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path)
 #else
     const QByteArray native = QFile::encodeName(path);
 #endif
-    std::thread([q, native, mount] {
+    std::thread([q, native, mount, began] {
         const TPathKind kind = KindOf(native);
         {
             const std::lock_guard lock(q->mutex);
@@ -123,7 +132,8 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path)
         q->answered.notify_all();
         Pool& p = ThePool();
         const std::lock_guard lock(p.mutex);
-        --p.perMount[mount];
+        std::multiset<Clock::time_point>& onMount = p.perMount[mount];
+        onMount.erase(onMount.find(began));
         --p.running;
     }).detach();
     return q;
@@ -133,12 +143,35 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path)
 
 TPathKind PathKindWithin(const QString& path, int waitMs)
 {
-    const std::shared_ptr<TPathQuestion> q = StartQuestion(path);
+    const std::shared_ptr<TPathQuestion> q = StartQuestion(path, waitMs);
     if (!q)
         return TPathKind::Unknown;
     std::unique_lock lock(q->mutex);
     q->answered.wait_for(lock, std::chrono::milliseconds(std::max(0, waitMs)), [&] { return q->done; });
     return q->done ? q->kind : TPathKind::Unknown;
+}
+
+void AskPathKind(QObject* context, const QString& path, std::function<void(TPathKind)> answer)
+{
+    std::shared_ptr<TPathQuestion> q = StartQuestion(path);
+    if (!q)
+        return;
+    // Polled on context's thread, like the chooser's own checks.
+    auto* poll = new QTimer(context);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, q, answer = std::move(answer)] {
+        TPathKind kind = TPathKind::Unknown;
+        {
+            const std::lock_guard lock(q->mutex);
+            if (!q->done)
+                return;
+            kind = q->kind;
+        }
+        poll->deleteLater();
+        poll->stop();
+        answer(kind);
+    });
+    poll->start();
 }
 
 TPathExistence::TPathExistence(QObject* parent) : QObject(parent), fPoll(new QTimer(this))

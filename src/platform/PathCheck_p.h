@@ -16,6 +16,7 @@
 #include "qz8_export.h"
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QTimer;
@@ -27,16 +28,22 @@ struct TPathQuestion;
 inline constexpr int kMaxChecksPerMount = 2;
 inline constexpr int kMaxChecks = 32;
 // How long the GUI thread waits for an answer it needs at once.
-inline constexpr int kGuiPathWaitMs = 40;
+inline constexpr int kGuiPathWaitMs = 80;
 
 // What a path is, as a thread of the pool found it.
 enum class TPathKind { Missing, File, Folder, Other, Unknown };
 
 // Asks the pool what path is, waiting at most waitMs on the calling thread:
-// Unknown when no answer came by then (its thread goes on alone) or the
-// path's mount has no room for a question. Relative paths are taken from
-// the current folder.
+// Unknown when no answer came by then (its thread goes on alone), the
+// path's mount has no room for a question, or a question about that mount
+// has gone unanswered for longer than waitMs already (then at once: a
+// window with many paths on a dead share waits once, not once a path).
+// Relative paths are taken from the current folder.
 QZ8_AUTOTEST_EXPORT TPathKind PathKindWithin(const QString& path, int waitMs);
+// Asks the pool what path is, and calls answer with it on context's thread
+// when it comes, unless context is gone by then; an answer that does not
+// come (a dead mount) never calls it.
+void AskPathKind(QObject* context, const QString& path, std::function<void(TPathKind)> answer);
 
 class TPathExistence : public QObject {
     Q_OBJECT

@@ -21,8 +21,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace qz8;
@@ -318,4 +320,39 @@ TEST(HostileFormState, OddAndLongNamesSaveAndLeaveNoDebris)
         EXPECT_TRUE(qz8test::ReadText(name).contains("checked=1")) << length;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
+}
+
+// Saves killed at any moment: the file is always whole, and on Linux the
+// data is written to an unnamed file, so a kill before the rename leaves no
+// named temporary behind (at most one killed in the instant between naming
+// and renaming).
+TEST(HostileFormState, SavesKilledHalfWayLeaveTheFileWholeAndNoTemporaries)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("tool.ini");
+    const QString big(2 * 1024 * 1024, QLatin1Char('x'));
+    {
+        TMyMemIniFile ini(name);
+        ini.WriteString("State", "text", "first");
+        ini.UpdateFile();
+    }
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) {
+                TMyMemIniFile ini(name);
+                ini.WriteString("State", "text", big);
+                ini.UpdateFile();
+            }
+        }
+        ::usleep(static_cast<useconds_t>(2000 + 1500 * round));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const QString text = qz8test::ReadText(name);
+        EXPECT_TRUE(text == "[State]\ntext=first\n" || text == "[State]\ntext=" + big + "\n") << text.size();
+    }
+    const QStringList debris = QDir(dir.path()).entryList({"*.qz8-save-*"}, QDir::Files | QDir::Hidden);
+    EXPECT_LE(debris.size(), 1) << debris.join(' ').toStdString();
 }
