@@ -280,6 +280,12 @@ public:
         return needConnection ? fAnswers : (fAnswers || fRawAnswers);
     }
 
+    void SetReprobe(std::chrono::milliseconds interval)
+    {
+        std::lock_guard lock(fMutex);
+        fReprobe = interval;
+    }
+
     QDBusConnection Connection()
     {
         std::lock_guard lock(fMutex);
@@ -321,8 +327,7 @@ private:
         }
         if (fAnswers || fProbing)
             return;
-        if (fLastProbe.time_since_epoch().count() != 0 &&
-            std::chrono::steady_clock::now() - fLastProbe < std::chrono::seconds(kSessionBusReprobeSecs))
+        if (fLastProbe.time_since_epoch().count() != 0 && std::chrono::steady_clock::now() - fLastProbe < fReprobe)
             return;
         fProbing = true;
         fLastProbe = std::chrono::steady_clock::now();
@@ -430,6 +435,7 @@ private:
     std::chrono::steady_clock::time_point fLastProbe{};
     QString fName; // the library's connection, while fAnswers
     int fGeneration = 0;
+    std::chrono::milliseconds fReprobe = std::chrono::seconds(kSessionBusReprobeSecs);
     bool fProbing = false;
     bool fEverTold = false; // a probe has said whether the bus answers
     bool fConnectTold = false; // and the library's connection was tried
@@ -453,5 +459,6 @@ void OnEachSessionBus(QObject* context, std::function<void()> f)
     TBusGate::Instance().When(context, std::move(f), true);
 }
 QDBusConnection LibrarySessionBus() { return TBusGate::Instance().Connection(); }
+void SetSessionBusReprobeInterval(std::chrono::milliseconds interval) { TBusGate::Instance().SetReprobe(interval); }
 
 } // namespace qz8

@@ -9,8 +9,10 @@
 // bus does, and what needs the bus (the launcher broadcast, the secret store)
 // is off until the bus answers. A silent bus is probed again at most every
 // kSessionBusReprobeSecs.
+#include "qz8_export.h"
 #include <QDBusConnection>
 #include <QObject>
+#include <chrono>
 #include <functional>
 
 namespace qz8 {
@@ -25,10 +27,10 @@ constexpr int kSessionBusFirstWaitMs = 50;
 
 // True once the bus answered and Qt is connected to it; never blocks (it
 // starts a probe when none ran).
-bool SessionBusAnswers();
+QZ8_AUTOTEST_EXPORT bool SessionBusAnswers();
 // True when the bus answers. Until a first probe has told, waits up to
 // timeoutMs for it; later probes never make the caller wait.
-bool WaitForSessionBus(int timeoutMs);
+QZ8_AUTOTEST_EXPORT bool WaitForSessionBus(int timeoutMs);
 // The same for the library's own connection (LibrarySessionBus).
 bool WaitForLibrarySessionBus(int timeoutMs);
 // Runs f on the GUI thread once the bus answers (soon, if it has already),
@@ -39,6 +41,9 @@ void WhenSessionBusAnswers(QObject* context, std::function<void()> f);
 void OnEachSessionBus(QObject* context, std::function<void()> f);
 // The library's own connection to the session bus; not connected while the
 // bus does not answer. Made anew when a bus that failed answers again.
-QDBusConnection LibrarySessionBus();
+QZ8_AUTOTEST_EXPORT QDBusConnection LibrarySessionBus();
+// Tests: the time between probes of a silent bus (kSessionBusReprobeSecs
+// seconds by default).
+QZ8_AUTOTEST_EXPORT void SetSessionBusReprobeInterval(std::chrono::milliseconds interval);
 
 } // namespace qz8

@@ -5,12 +5,17 @@
 #include "form/baseTMSStyleable_F.h"
 #include "platform/Broadcast.h"
 #include "platform/SecretStore.h"
+#include "platform/SessionBus_p.h"
 #include "settings/ReadAndSaveIni.h"
 #include "test_util.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -118,4 +123,36 @@ TEST(SilentSecretService, AMarkerTheStoreDoesNotAnswerIsKept)
     // The first read waits the store's bound once; nothing waits after it.
     EXPECT_LT(l.show, kSecretStoreTimeoutMs + 2000);
     EXPECT_LT(l.save, 1000);
+}
+
+// A bus that did not answer and then does (a session bus started late, or
+// restarted): the library probes it again, connects anew, and the windows'
+// launcher listeners subscribe on the new connection. Runs alone, in a ctest
+// entry of its own: it changes the process's bus.
+TEST(SessionBusRecovery, ABusThatComesBackIsUsedAgain)
+{
+    if (qgetenv("QZ8_TEST_BUS_RECOVERY") != "1")
+        GTEST_SKIP() << "runs alone, as the ctest entry SessionBusRecovery";
+    if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+        GTEST_SKIP() << "dbus-daemon is not installed";
+    QTemporaryDir dir;
+    const QByteArray address = "unix:path=" + QFile::encodeName(dir.filePath("bus"));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    SetSessionBusReprobeInterval(std::chrono::milliseconds(200));
+    TTMSStyleableRepositoryForm window; // its launcher listener waits for the bus
+    auto* listener = window.findChild<TLauncherListener*>();
+    ASSERT_NE(listener, nullptr);
+    QSignalSpy listening(listener, &TLauncherListener::listening);
+    EXPECT_FALSE(WaitForSessionBus(3000));
+    EXPECT_FALSE(LibrarySessionBus().isConnected());
+
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--address=" + QString::fromUtf8(address)});
+    ASSERT_TRUE(daemon.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return SessionBusAnswers(); }, 10000));
+    EXPECT_TRUE(LibrarySessionBus().isConnected());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listening.count() == 1; }, 5000));
+    EXPECT_TRUE(BroadcastToRunningTools(kCommandNewStyle, 0, 1));
+    daemon.kill();
+    daemon.waitForFinished(5000);
 }
