@@ -48,11 +48,13 @@ QByteArray AddressValue(const QByteArray& params, const QByteArray& key)
     return {};
 }
 
-// Reads until a line ends, or the bound passes; the line, empty on none.
-QByteArray ReadLine(int fd, Clock::time_point by)
+// Reads until enough came (512 bytes at most), or the bound passes; what
+// came, empty when it was not enough.
+template <class Enough>
+QByteArray ReadUntil(int fd, Clock::time_point by, Enough enough)
 {
-    QByteArray line;
-    while (!line.contains("\r\n") && line.size() < 512) {
+    QByteArray got;
+    while (!enough(got) && got.size() < 512) {
         pollfd p{fd, POLLIN, 0};
         const int ready = ::poll(&p, 1, RemainingMs(by));
         if (ready < 0 && errno == EINTR)
@@ -63,9 +65,15 @@ QByteArray ReadLine(int fd, Clock::time_point by)
         const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
         if (n <= 0)
             return {};
-        line.append(buf, n);
+        got.append(buf, n);
     }
-    return line.contains("\r\n") ? line : QByteArray();
+    return enough(got) ? got : QByteArray();
+}
+
+// A line of the handshake, empty on none.
+QByteArray ReadLine(int fd, Clock::time_point by)
+{
+    return ReadUntil(fd, by, [](const QByteArray& got) { return got.contains("\r\n"); });
 }
 
 bool SendAll(int fd, const QByteArray& data)
@@ -147,21 +155,8 @@ TProbe ProbeSocket(int fd, const sockaddr* addr, socklen_t len, bool local)
     if (!SendAll(fd, "BEGIN\r\n" + HelloMessage()))
         return TProbe::Silent;
     // Any reply: its fixed header is 16 bytes.
-    QByteArray got;
-    while (got.size() < 16) {
-        pollfd p{fd, POLLIN, 0};
-        const int ready = ::poll(&p, 1, RemainingMs(answerBy));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready != 1)
-            return TProbe::Silent;
-        char buf[256];
-        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0)
-            return TProbe::Silent;
-        got.append(buf, n);
-    }
-    return TProbe::Answers;
+    const QByteArray got = ReadUntil(fd, answerBy, [](const QByteArray& g) { return g.size() >= 16; });
+    return got.isEmpty() ? TProbe::Silent : TProbe::Answers;
 }
 
 TProbe ProbeAddress(const QByteArray& address)

@@ -178,18 +178,16 @@ std::optional<QByteArray> LegacyBlob(const TMyMemIniFile& ini, const QString& se
     return decoded ? std::optional<QByteArray>(std::move(*decoded)) : std::nullopt;
 }
 
-const QString kSizes = QStringLiteral("sizes");
-
 void PersistSplitter(QObject* c, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     auto* splitter = static_cast<QSplitter*>(c);
     if (!reading) {
-        ini.WriteString(section, kSizes, IntListText(splitter->sizes()));
+        ini.WriteString(section, kLayoutSizes, IntListText(splitter->sizes()));
         return;
     }
     std::optional<QList<int>> sizes;
-    if (ini.ValueExists(section, kSizes))
-        sizes = ReadIntList(ini.ReadString(section, kSizes, QString()));
+    if (ini.ValueExists(section, kLayoutSizes))
+        sizes = ReadIntList(ini.ReadString(section, kLayoutSizes, QString()));
     else if (const auto blob = LegacyBlob(ini, section, kState))
         sizes = ReadSplitterStateBlob(*blob);
     if (sizes && SplitterSizesFit(*sizes, splitter->count()) && *sizes != splitter->sizes())

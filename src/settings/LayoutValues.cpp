@@ -12,7 +12,6 @@
 namespace qz8 {
 
 namespace {
-const QString kSizes = QStringLiteral("sizes");
 const QString kPositions = QStringLiteral("positions");
 const QString kHidden = QStringLiteral("hidden");
 const QString kSort = QStringLiteral("sort");
@@ -221,7 +220,7 @@ void WriteHeaderLayout(TMyMemIniFile& ini, const QString& section, const THeader
     QList<int> hidden;
     for (bool h : l.hidden)
         hidden << (h ? 1 : 0);
-    ini.WriteString(section, kSizes, IntListText(l.sizes));
+    ini.WriteString(section, kLayoutSizes, IntListText(l.sizes));
     ini.WriteString(section, kPositions, IntListText(l.visual));
     ini.WriteString(section, kHidden, IntListText(hidden));
     ini.WriteString(section, kSort, IntListText({l.sortSection, l.sortOrder, l.sortShown ? 1 : 0}));
@@ -229,9 +228,9 @@ void WriteHeaderLayout(TMyMemIniFile& ini, const QString& section, const THeader
 
 std::optional<THeaderLayout> ReadHeaderLayout(const TMyMemIniFile& ini, const QString& section)
 {
-    if (!ini.ValueExists(section, kSizes))
+    if (!ini.ValueExists(section, kLayoutSizes))
         return std::nullopt;
-    const auto sizes = ReadIntList(ini.ReadString(section, kSizes, QString()));
+    const auto sizes = ReadIntList(ini.ReadString(section, kLayoutSizes, QString()));
     const auto positions = ReadIntList(ini.ReadString(section, kPositions, QString()));
     const auto hidden = ReadIntList(ini.ReadString(section, kHidden, QString()));
     const auto sort = ReadIntList(ini.ReadString(section, kSort, QString()));

@@ -28,6 +28,9 @@ struct THeaderLayout {
     bool sortShown = false;
 };
 
+// The key of a header's or a splitter's sizes.
+inline const QString kLayoutSizes = QStringLiteral("sizes");
+
 // The largest count of sections or panes read from a file.
 constexpr int kMaxLayoutSections = 4096;
 // The largest size of a section, a pane or a dock read from a file.
