@@ -79,9 +79,23 @@ struct QZ8_EXPORT TCreateParams {
 QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
 /// The styleable base window of every tool of the suite: it reads its form state file (TheIniName) at the first show
-/// and writes it at destruction, applies the process-wide style on show and activation and when the launcher broadcasts
-/// a new one ("style switching", MudancaDeEstilo), and corrects its size-relevant components for the screen's density
-/// ("density correction", CorrigeFormScreenRes).
+/// and writes it at the end of its life, applies the process-wide style on show and activation and when the launcher
+/// broadcasts a new one ("style switching", MudancaDeEstilo), and corrects its size-relevant components for the
+/// screen's density ("density correction", CorrigeFormScreenRes).
+///
+/// <b>A window's first and last moments.</b> C++ reaches no override of a virtual from a constructor or a destructor,
+/// so the steps that must reach the derived window run while the whole window exists:
+/// - the create step (the most-derived DoCreateStuff, then OnCreate, then TheIniName) runs once, at the first of:
+///   MakeWindow (or an explicit FinishConstruction after the last constructor), the first show, and the first end
+///   moment below; never while a constructor runs events (processEvents, ProcessMessages, a modal dialog);
+/// - the form state file is written once, with the most-derived TheIniName and SaveFormSections, at the first end
+///   moment: a close that is accepted, deleteLater (WA_DeleteOnClose included), the deletion of its parent, the
+///   application's quit (QCoreApplication::aboutToQuit) with the window open, or SaveFormState. Shown again after a
+///   close, the window saves again at its next end moment;
+/// - a window deleted directly (delete, the end of a scope, a smart pointer) without any of these gives the library
+///   no moment before its derived part is gone: its base saves its controls and placement under the name asked last,
+///   keeps the sections of the file it does not write (the derived window's own), and says so once through the "qz8"
+///   logging category. A tool that deletes windows directly calls SaveFormState first.
 class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSections {
     Q_OBJECT
     Q_INTERFACES(qz8::IFormStateSections)

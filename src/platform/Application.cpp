@@ -24,20 +24,11 @@ QString ExeName()
 
 void OverrideExeName(const QString& fileName) { exeOverride = fileName; }
 
-namespace {
-int gProcessingMessages = 0;
-} // namespace
-
 void ProcessMessages()
 {
-    if (!QCoreApplication::instance())
-        return;
-    ++gProcessingMessages;
-    QCoreApplication::processEvents();
-    --gProcessingMessages;
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
 }
-
-bool InsideProcessMessages() { return gProcessingMessages > 0; }
 
 QFont DefaultFont() { return QGuiApplication::font(); }
 

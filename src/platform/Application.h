@@ -13,9 +13,6 @@ QZ8_EXPORT QString ExeName();
 QZ8_EXPORT void OverrideExeName(const QString& fileName);
 /// Lets pending events run (timers, posted events, repaints).
 QZ8_EXPORT void ProcessMessages();
-/// True while ProcessMessages runs: the events it gives may reach an object
-/// whose construction has not finished (a walk inside a constructor).
-QZ8_EXPORT bool InsideProcessMessages();
 /// The font new windows start with.
 QZ8_EXPORT QFont DefaultFont();
 /// The primary screen's logical density (96 without a screen).
