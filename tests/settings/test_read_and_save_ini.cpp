@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -106,16 +107,24 @@ struct StateWindow {
     }
 };
 
+// The default locale for one test: the widgets' own texts (a spin edit's)
+// follow it, whatever the machine's language.
+struct DefaultLocale {
+    QLocale saved;
+    explicit DefaultLocale(const QLocale& l) { QLocale::setDefault(l); }
+    ~DefaultLocale() { QLocale::setDefault(saved); }
+};
+
 } // namespace
 
 TEST(FormStateFile, EveryFamilyIsSavedInItsLayoutAndReadBack)
 {
+    const DefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
     QTemporaryDir dir;
     const QString name = dir.filePath("state/form.ini");
     MEMINI_include_Listboxes = true;
     MEMINI_include_Memos = true;
     MEMINI_check_filenames = false;
-    UserDefaultFormatSettings = FormatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates));
     // The program lives on its own mount, so the files below are on no
     // application drive.
     DriveUtilsMountTable = dir.filePath("mounts");
