@@ -494,7 +494,8 @@ TEST(DeadMount, AWindowWithPathsThereOpensSavesAndClosesAtOnce)
     meter.Run([&] { delete w; });
     const qint64 longest = meter.Longest();
     std::printf("longest GUI-thread block with a dead mount: %lld ms\n", longest);
-    EXPECT_LT(longest, 100);
+    // The bound waited is 80 ms; room for a loaded or instrumented build.
+    EXPECT_LT(longest, 250);
     EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + novel));
     // Many more questions about the dead mount: none waits, and other
     // mounts still answer.
