@@ -27,7 +27,9 @@ struct TPathQuestion {
     QString path;
     QElapsedTimer asked;
     std::mutex mutex;
-    std::condition_variable answered;
+    std::condition_variable answered; // at the start of the file-system call, and at its answer
+    bool inCall = false; // the thread is in the file-system call
+    std::chrono::steady_clock::time_point callBegan;
     bool done = false;
     TPathKind kind = TPathKind::Unknown;
 };
@@ -75,9 +77,14 @@ QString MountOf(const QString& absolute)
 
 using Clock = std::chrono::steady_clock;
 
+// How long an asker waits for a thread of the pool to get the processor: a
+// loaded machine is no dead mount.
+constexpr auto kMaxSchedulingWait = std::chrono::seconds(2);
+
 struct Pool {
     std::mutex mutex;
-    std::map<QString, std::multiset<Clock::time_point>> perMount; // when each running question began, by mount
+    std::map<QString, int> perMount; // questions running, by mount
+    std::map<QString, std::multiset<Clock::time_point>> inCall; // when each call in the file system began, by mount
     int running = 0;
 };
 
@@ -88,9 +95,9 @@ Pool& ThePool()
 }
 
 // Starts a question on a thread of the pool; null when its mount or the
-// pool has no room, or (with slowAfterMs) when a question about its mount
-// has gone unanswered longer than that: a caller that would wait is told
-// at once that a mount in trouble does not answer. A path that names
+// pool has no room, or (with slowAfterMs) when a call about its mount has
+// been in the file system longer than that: a caller that would wait is
+// told at once that a mount in trouble does not answer. A path that names
 // nothing is answered at once.
 std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterMs = -1)
 {
@@ -106,15 +113,16 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
         QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
     const QString mount = MountOf(absolute);
     Pool& pool = ThePool();
-    const Clock::time_point began = Clock::now();
     {
         const std::lock_guard lock(pool.mutex);
-        std::multiset<Clock::time_point>& onMount = pool.perMount[mount];
-        if (onMount.size() >= std::size_t{kMaxChecksPerMount} || pool.running >= kMaxChecks)
+        int& onMount = pool.perMount[mount];
+        if (onMount >= kMaxChecksPerMount || pool.running >= kMaxChecks)
             return nullptr;
-        if (slowAfterMs >= 0 && !onMount.empty() && began - *onMount.begin() > std::chrono::milliseconds(slowAfterMs))
+        const std::multiset<Clock::time_point>& calls = pool.inCall[mount];
+        if (slowAfterMs >= 0 && !calls.empty() &&
+            Clock::now() - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
             return nullptr;
-        onMount.insert(began);
+        ++onMount;
         ++pool.running;
     }
 #ifdef Q_OS_WIN
@@ -122,7 +130,19 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
 #else
     const QByteArray native = QFile::encodeName(path);
 #endif
-    std::thread([q, native, mount, began] {
+    std::thread([q, native, mount] {
+        Pool& p = ThePool();
+        const Clock::time_point began = Clock::now();
+        {
+            const std::lock_guard lock(p.mutex);
+            p.inCall[mount].insert(began);
+        }
+        {
+            const std::lock_guard lock(q->mutex);
+            q->inCall = true;
+            q->callBegan = began;
+        }
+        q->answered.notify_all();
         const TPathKind kind = KindOf(native);
         {
             const std::lock_guard lock(q->mutex);
@@ -130,10 +150,10 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
             q->done = true;
         }
         q->answered.notify_all();
-        Pool& p = ThePool();
         const std::lock_guard lock(p.mutex);
-        std::multiset<Clock::time_point>& onMount = p.perMount[mount];
-        onMount.erase(onMount.find(began));
+        std::multiset<Clock::time_point>& calls = p.inCall[mount];
+        calls.erase(calls.find(began));
+        --p.perMount[mount];
         --p.running;
     }).detach();
     return q;
@@ -146,8 +166,17 @@ TPathKind PathKindWithin(const QString& path, int waitMs)
     const std::shared_ptr<TPathQuestion> q = StartQuestion(path, waitMs);
     if (!q)
         return TPathKind::Unknown;
+    // The bound counts from the moment the thread is in the file system:
+    // until then it only waits for the processor.
+    const Clock::time_point cap = Clock::now() + kMaxSchedulingWait;
     std::unique_lock lock(q->mutex);
-    q->answered.wait_for(lock, std::chrono::milliseconds(std::max(0, waitMs)), [&] { return q->done; });
+    while (!q->done) {
+        const Clock::time_point until =
+            q->inCall ? std::min(cap, q->callBegan + std::chrono::milliseconds(std::max(0, waitMs))) : cap;
+        if (Clock::now() >= until)
+            break;
+        q->answered.wait_until(lock, until);
+    }
     return q->done ? q->kind : TPathKind::Unknown;
 }
 

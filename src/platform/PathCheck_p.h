@@ -33,12 +33,14 @@ inline constexpr int kGuiPathWaitMs = 80;
 // What a path is, as a thread of the pool found it.
 enum class TPathKind { Missing, File, Folder, Other, Unknown };
 
-// Asks the pool what path is, waiting at most waitMs on the calling thread:
-// Unknown when no answer came by then (its thread goes on alone), the
-// path's mount has no room for a question, or a question about that mount
-// has gone unanswered for longer than waitMs already (then at once: a
-// window with many paths on a dead share waits once, not once a path).
-// Relative paths are taken from the current folder.
+// Asks the pool what path is, waiting on the calling thread at most waitMs
+// once its thread is in the file system (a loaded machine that is slow to
+// start the thread is waited for, up to two seconds): Unknown when no
+// answer came by then (its thread goes on alone), the path's mount has no
+// room for a question, or a call about that mount has been in the file
+// system longer than waitMs already (then at once: a window with many paths
+// on a dead share waits once, not once a path). Relative paths are taken
+// from the current folder.
 QZ8_AUTOTEST_EXPORT TPathKind PathKindWithin(const QString& path, int waitMs);
 // Asks the pool what path is, and calls answer with it on context's thread
 // when it comes, unless context is gone by then; an answer that does not

@@ -18,8 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
