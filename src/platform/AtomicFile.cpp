@@ -66,15 +66,18 @@ QString DebrisPrefix(const QString& name)
 QString ResolvedTarget(const QString& fileName)
 {
 #ifndef Q_OS_WIN
-    QString path = QFileInfo(fileName).absoluteFilePath();
+    // Never cleaned as text: "link/.." is the folder above the link's
+    // target, as the kernel takes it.
+    QString path = QDir::isAbsolutePath(fileName) ? fileName : QDir::currentPath() + QLatin1Char('/') + fileName;
     for (int hop = 0; hop < 40; ++hop) {
-        const QFileInfo info(path);
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        const QString name = path.mid(slash + 1);
         // The real folder: a relative link is read from there, not from the
         // folder its name was given in.
-        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        const QString folder = QFileInfo(slash > 0 ? path.left(slash) : QStringLiteral("/")).canonicalFilePath();
         if (folder.isEmpty())
-            return path; // no such folder: the save reports it
-        path = QDir(folder).filePath(info.fileName());
+            return QFileInfo(path).absoluteFilePath(); // no such folder: the save reports it
+        path = folder == QLatin1String("/") ? QLatin1Char('/') + name : folder + QLatin1Char('/') + name;
         const QByteArray encoded = QFile::encodeName(path);
         struct stat st { };
         if (::lstat(encoded.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
@@ -85,7 +88,7 @@ QString ResolvedTarget(const QString& fileName)
             return path;
         link.truncate(n);
         const QString raw = QFile::decodeName(link);
-        path = QDir::isAbsolutePath(raw) ? QDir::cleanPath(raw) : QDir::cleanPath(folder + QLatin1Char('/') + raw);
+        path = QDir::isAbsolutePath(raw) ? raw : folder + QLatin1Char('/') + raw;
     }
     return QString();
 #else

@@ -271,6 +271,13 @@ TEST(HostileFormState, LinksAreFollowedToTheFileTheKernelReaches)
     ASSERT_EQ(::symlink("../../data/new.ini", dir.filePath("a/b/new.ini").toLocal8Bit().constData()), 0);
     ASSERT_TRUE(SaveBox(dir.filePath("alias/new.ini"), true));
     EXPECT_TRUE(qz8test::ReadText(dir.filePath("data/new.ini")).contains("checked=1"));
+    // ".." after a linked folder is the folder above the link's target, as
+    // the kernel takes it: alias/../data is a/data, not data.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("a/data"));
+    ASSERT_EQ(::symlink("alias/../data/other.ini", dir.filePath("through.ini").toLocal8Bit().constData()), 0);
+    ASSERT_TRUE(SaveBox(dir.filePath("through.ini"), true));
+    EXPECT_TRUE(QFile::exists(dir.filePath("a/data/other.ini")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("data/other.ini")));
     // A loop of links is refused, with a reason.
     ASSERT_EQ(::symlink("loop2", dir.filePath("loop1").toLocal8Bit().constData()), 0);
     ASSERT_EQ(::symlink("loop1", dir.filePath("loop2").toLocal8Bit().constData()), 0);
