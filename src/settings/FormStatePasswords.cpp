@@ -59,6 +59,7 @@ QString UnresolvedPasswordInFile(TMyMemIniFile& ini, const QString& section, con
     if (MEMINI_passwords_in_secret_store &&
         SecretStore().Read(PasswordSecretService(), readKey, secret) == TSecretResult::Ok)
         return StoredPassword(ini, section, secret);
+    // Left out: that file holds an empty password, as an edit left empty.
     qCWarning(lcQz8,
               "the password of \"%s\" is not saved into \"%s\": the secret store did not give it; it stays "
               "in the file it was read from",

@@ -27,7 +27,7 @@ bool IsUnresolved(const QObject* edit);
 QString UnresolvedKey(const QObject* edit);
 // What a save writes for an unresolved password: the marker into the file
 // it was read from; into another file the secret carried over (or, while
-// the store does not give it, nothing, said through the log).
+// the store does not give it, an empty password, said through the log).
 QString UnresolvedPasswordInFile(TMyMemIniFile& ini, const QString& section, const QString& readKey);
 
 } // namespace qz8

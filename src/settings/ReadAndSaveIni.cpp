@@ -223,9 +223,7 @@ void PersistElEdit(QObject* c, TMyMemIniFile& ini, bool reading, const QString& 
         return;
     }
     if (IsUnresolved(edit)) {
-        const QString stored = UnresolvedPasswordInFile(ini, section, UnresolvedKey(edit));
-        if (!stored.isEmpty())
-            ini.WriteString(section, kText, stored);
+        ini.WriteString(section, kText, UnresolvedPasswordInFile(ini, section, UnresolvedKey(edit)));
     } else {
         ini.WriteString(section, kText, StoredPassword(ini, section, edit->Text()));
     }
