@@ -83,7 +83,6 @@ constexpr auto kMaxSchedulingWait = std::chrono::seconds(2);
 
 struct Pool {
     std::mutex mutex;
-    std::map<QString, int> perMount; // questions running, by mount
     std::map<QString, std::multiset<Clock::time_point>> inCall; // when each call in the file system began, by mount
     int running = 0;
 };
@@ -115,14 +114,17 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
     Pool& pool = ThePool();
     {
         const std::lock_guard lock(pool.mutex);
-        int& onMount = pool.perMount[mount];
-        if (onMount >= kMaxChecksPerMount || pool.running >= kMaxChecks)
-            return nullptr;
+        // Questions that merely run do not count: only those stuck in the
+        // file system say the mount is in trouble.
         const std::multiset<Clock::time_point>& calls = pool.inCall[mount];
-        if (slowAfterMs >= 0 && !calls.empty() &&
-            Clock::now() - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
+        const Clock::time_point now = Clock::now();
+        const auto stuck = std::count_if(calls.begin(), calls.end(), [now](Clock::time_point began) {
+            return now - began > std::chrono::milliseconds(kStuckCallMs);
+        });
+        if (stuck >= kMaxStuckPerMount || pool.running >= kMaxChecks)
             return nullptr;
-        ++onMount;
+        if (slowAfterMs >= 0 && !calls.empty() && now - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
+            return nullptr;
         ++pool.running;
     }
 #ifdef Q_OS_WIN
@@ -153,7 +155,6 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
         const std::lock_guard lock(p.mutex);
         std::multiset<Clock::time_point>& calls = p.inCall[mount];
         calls.erase(calls.find(began));
-        --p.perMount[mount];
         --p.running;
     }).detach();
     return q;

@@ -4,10 +4,10 @@
 // thread for as long as it likes, never the GUI thread.
 //
 // Every question runs on a thread of one bounded pool, counted per mount:
-// while a mount has kMaxChecksPerMount questions unanswered (a dead share),
-// new questions about it get no thread and no answer, and questions about
-// other mounts are answered as before; the process never runs more than
-// kMaxChecks of them at once. A path holding a NUL character names nothing
+// while a mount has kMaxStuckPerMount questions stuck in the file system
+// for over kStuckCallMs (a dead share), new questions about it get no
+// thread and no answer, and questions about other mounts are answered as
+// before; the process never runs more than kMaxChecks of them at once. A path holding a NUL character names nothing
 // (the system would read it only up to the NUL): it is missing, unasked.
 //
 // TPathExistence: the newest question wins; an answer to an earlier path is
@@ -25,7 +25,8 @@ namespace qz8 {
 
 struct TPathQuestion;
 
-inline constexpr int kMaxChecksPerMount = 2;
+inline constexpr int kMaxStuckPerMount = 2;
+inline constexpr int kStuckCallMs = 250;
 inline constexpr int kMaxChecks = 32;
 // How long the GUI thread waits for an answer it needs at once.
 inline constexpr int kGuiPathWaitMs = 80;
