@@ -2,6 +2,7 @@
 // Small helpers shared by the tests.
 #include <QByteArray>
 #include <QFile>
+#include <QLocale>
 #include <QString>
 
 namespace qz8test {
@@ -19,5 +20,15 @@ inline bool WriteBytes(const QString& fileName, const QByteArray& bytes)
     QFile f(fileName);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+// The default locale for one scope, as a tool sets its own (widgets made
+// in the scope take it too).
+struct ScopedDefaultLocale {
+    QLocale saved;
+    explicit ScopedDefaultLocale(const QLocale& l) { QLocale::setDefault(l); }
+    ~ScopedDefaultLocale() { QLocale::setDefault(saved); }
+    ScopedDefaultLocale(const ScopedDefaultLocale&) = delete;
+    ScopedDefaultLocale& operator=(const ScopedDefaultLocale&) = delete;
+};
 
 } // namespace qz8test

@@ -7,6 +7,7 @@
 
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
+#include "test_util.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -397,19 +398,13 @@ int LeftmostInk(const QImage& img, int top, int height, TColor background)
                 return x;
     return -1;
 }
-
-struct DefaultLocale {
-    QLocale saved;
-    explicit DefaultLocale(const QLocale& l) { QLocale::setDefault(l); }
-    ~DefaultLocale() { QLocale::setDefault(saved); }
-};
 } // namespace
 
 TEST(StyledListbox, NumbersFollowTheLocaleAToolSetsInPaintedRowsAndInFormStateFiles)
 {
     // A tool that follows a language setting of its own sets the default
     // locale; its numbers, written with QLocale().toString, are numbers.
-    DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    const qz8test::ScopedDefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     const QString written = QLocale().toString(0.714, 'f', 3);
     ASSERT_EQ(written, "0,714");
     EXPECT_EQ(IsANumber(written), 1);

@@ -107,19 +107,13 @@ struct StateWindow {
     }
 };
 
-// The default locale for one test: the widgets' own texts (a spin edit's)
-// follow it, whatever the machine's language.
-struct DefaultLocale {
-    QLocale saved;
-    explicit DefaultLocale(const QLocale& l) { QLocale::setDefault(l); }
-    ~DefaultLocale() { QLocale::setDefault(saved); }
-};
-
 } // namespace
 
 TEST(FormStateFile, EveryFamilyIsSavedInItsLayoutAndReadBack)
 {
-    const DefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    // The widgets' own texts (a spin edit's) follow it, whatever the
+    // machine's language.
+    const qz8test::ScopedDefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
     QTemporaryDir dir;
     const QString name = dir.filePath("state/form.ini");
     MEMINI_include_Listboxes = true;
