@@ -290,7 +290,7 @@ TEST(DesktopSecretStore, RealSecretServiceHoldsThePasswordAndTheFileTheMarker)
 
 // Read from one file while the store was down, saved into another: the
 // marker goes only into the file it was read from; elsewhere the secret is
-// carried over once the store answers, or the password is left out.
+// carried over once the store answers, or the password is written empty.
 TEST_F(SecretPasswords, AnUnresolvedMarkerIsNeverSavedIntoAnotherFile)
 {
     const QString other = dir.filePath("profile-copy.ini");
