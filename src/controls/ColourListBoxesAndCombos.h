@@ -120,7 +120,7 @@ public:
     /// as at the last call.
     void CorrectForScreenResolucao(float aFontScale);
     void ResizeForImageHeight(TDensityStep& step) override { CorrectForScreenResolucao(step.FontScale); }
-    /// Takes the global style's colours (the argument is not used).
+    /// Takes AStyle's text, background and selection colours and repaints.
     void SetComponentStyle(TTMSStyle AStyle) override;
     /// A colour row for type-ahead and assistive technology: the colour's
     /// name and its hex value.

@@ -49,7 +49,8 @@ public:
     /// A styled list box; a parent takes ownership.
     explicit TStyledListbox(QWidget* parent = nullptr);
 
-    /// Takes the global style's colours (the argument is not used).
+    /// Takes AStyle's text, background and selection colours, repaints, and
+    /// emits coloursChanged when they changed.
     void SetComponentStyle(TTMSStyle AStyle) override;
 
     // The colour properties write their fields only: a new value shows at the
@@ -344,7 +345,8 @@ class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
 public:
     /// A styled tree view; a parent takes ownership.
     explicit TMyAdvTreeView(QWidget* parent = nullptr);
-    /// Takes the global style's colours (the argument is not used).
+    /// Takes the colours of the process-wide style (Global_TMSStyle); the
+    /// argument is not read.
     void SetComponentStyle(TTMSStyle AStyle) override;
     /// The tree a as text: a header line of the column texts, then one line
     /// per node (in tree order) starting with the node's number (numbered
@@ -365,7 +367,8 @@ class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
 public:
     /// A styled list view; a parent takes ownership.
     explicit TMyAdvListView(QWidget* parent = nullptr);
-    /// Takes the global style's colours (the argument is not used).
+    /// Takes the colours of the process-wide style (Global_TMSStyle); the
+    /// argument is not read.
     void SetComponentStyle(TTMSStyle AStyle) override;
 };
 

@@ -17,8 +17,10 @@ struct QZ8_EXPORT TPackageInfo {
     QStringList Requires; ///< the packages it requires
 };
 
-/// The package's load: creates the master image lists and registers the
-/// components (done when the library loads; again after FinalizePackage).
+/// The package's load: creates the nine empty master image lists (done
+/// when the library loads; again after FinalizePackage). It registers no
+/// component: RegisteredComponents() stays empty until a tool or the
+/// Designer plugin calls RegisterPackageComponents().
 QZ8_EXPORT void InitializePackage();
 /// Every control that shows one of the master lists must be gone before.
 QZ8_EXPORT void FinalizePackage();

@@ -169,7 +169,9 @@ public:
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
     ///@}
-    /// The number of selected rows.
+    /// The number of selected rows of a multi-select list; -1 for a
+    /// single-select list (use ItemIndex there), as the platform's list box
+    /// answers.
     int SelCount() const;
     /// Unselects every row (one selectionChanged).
     void ClearSelection();
@@ -182,11 +184,13 @@ public:
     TRect ItemRect(int index) const;
     /// The row at a viewport point; -1 (or Count when !existing) below the rows.
     int ItemAtPos(TPoint pos, bool existing) const;
-    /// The control's height, the bottom that rows are compared with.
+    /// The height of the area rows are painted in (the viewport's, without
+    /// frame and scroll bars), in pixels: the bottom that rows are compared
+    /// with.
     int Height() const { return viewport()->height(); }
     /// The canvas rows are painted on; outside painting it measures only.
     TCanvas& Canvas();
-    /// How many rows fit in the control's height.
+    /// How many whole rows fit in Height(), at least 1.
     int VisibleRowCount() const;
 
     /// Paints one row. The default hands it to OnDrawItem in the owner-draw

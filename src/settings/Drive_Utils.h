@@ -4,9 +4,9 @@
 // On Windows a drive is a letter, asked through the storage property query.
 // On Linux a drive is a mount point: its bus is 7 (USB) when the block
 // device mounted there hangs off a USB bus in sysfs, 0 when it cannot be
-// told; a network or virtual mount is never USB. The sysfs root and the
-// mount table are injectable so that tests can build a
-// fake stick.
+// told; a network or virtual mount is never USB. Where the sysfs root and
+// the mount table are read from is set in platform/Drives_p.h (the
+// library's own; its tests build a fake stick there).
 #include "../platform/Strings.h"
 #include "../qz8_export.h"
 
