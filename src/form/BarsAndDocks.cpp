@@ -159,7 +159,7 @@ void WriteBarsAndDocks(const QMainWindow* window, TMyMemIniFile& ini, const QStr
     }
 }
 
-bool ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QString& section)
+void ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QString& section)
 {
     std::map<QString, BarPlace> bars;
     std::map<QString, QList<int>> docks;
@@ -174,7 +174,7 @@ bool ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QStri
         }
     }
     if (bars.empty() && docks.empty())
-        return false;
+        return;
     // As the bars are already (the common case), nothing is laid out again.
     std::map<QString, BarPlace> now = BarPlaces(window);
     const bool barsAsTheyAre = std::all_of(bars.begin(), bars.end(), [&](const auto& b) {
@@ -188,7 +188,6 @@ bool ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QStri
         if (it != docks.end() && !d->objectName().isEmpty())
             PlaceDock(window, d, it->second);
     }
-    return true;
 }
 
 } // namespace qz8

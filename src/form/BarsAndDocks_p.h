@@ -16,7 +16,7 @@ bool HasBarsOrDocks(const QMainWindow* window);
 void WriteBarsAndDocks(const QMainWindow* window, TMyMemIniFile& ini, const QString& section);
 // Applies what section holds to the bars and docks of those names; unknown
 // names and values out of range are passed over, floating docks are kept
-// on the available screens. False when the section holds nothing to apply.
-bool ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QString& section);
+// on the available screens.
+void ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QString& section);
 
 } // namespace qz8
