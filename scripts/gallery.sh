@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ8_BUILD_TESTS=OFF -DQZ8_BUILD_BENCH=OFF
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ8_BUILD_GALLERY=ON
 cmake --build build-release --target gallery -j "$(nproc)"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build-release/apps/gallery/gallery "$@"

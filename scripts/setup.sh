@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing. Idempotent.
 set -euo pipefail
-pkgs=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
+pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
       libbenchmark-dev fonts-dejavu-core dbus-daemon dbus-session-bus-common clang libclang-rt-14-dev
       g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6opengl6-dev
       libxkbcommon-dev libfontconfig-dev qtkeychain-qt6-dev gnome-keyring libsecret-tools

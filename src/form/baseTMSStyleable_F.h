@@ -61,10 +61,16 @@ namespace qz8 {
 
 class TAdvFormStyler;
 
+// <windows.h> defines these as macros of the same values; where it came
+// first, its definitions serve.
+#ifndef WM_DPICHANGED
 /// The density-changed window message.
-constexpr unsigned WM_DPICHANGED = 0x02E0;
+inline constexpr unsigned WM_DPICHANGED = 0x02E0;
+#endif
+#ifndef WS_EX_APPWINDOW
 /// The extended window style of a window with its own task-bar entry.
-constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
+inline constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
+#endif
 
 /// Whether EnableOrDisableButtons enables or disables.
 enum TEnableDisable { ed_enable, ed_disable };

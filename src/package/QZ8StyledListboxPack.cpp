@@ -112,4 +112,6 @@ void RegisterPackageComponents()
     My_TMSAdvOfficePagerU_Register();
 }
 
+const char* LibraryVersionString() { return QZ8_VERSION_STRING; }
+
 } // namespace qz8

@@ -6,6 +6,7 @@
 // again. Of the package's modules only the master image lists do work then:
 // loading creates the nine empty lists, unloading frees them.
 #include "../qz8_export.h"
+#include <QZ8StyledListboxPack/qz8_version.h>
 
 #include <QStringList>
 
@@ -38,5 +39,9 @@ QZ8_EXPORT void My_TMSAdvOfficePagerU_Register();
 ///@}
 /// All four, in that order.
 QZ8_EXPORT void RegisterPackageComponents();
+
+/// The version of the library the tool runs with ("major.minor.patch"),
+/// which QZ8_VERSION_STRING names at compile time.
+QZ8_EXPORT const char* LibraryVersionString();
 
 } // namespace qz8

@@ -176,23 +176,53 @@ private:
 /// A canvas as the Win32 drawing calls name it (a device context).
 using HDC = TCanvas*;
 
-/// DrawTextW format flags.
-enum : unsigned {
-    DT_LEFT = 0x0,
-    DT_CENTER = 0x1,
-    DT_RIGHT = 0x2,
-    DT_VCENTER = 0x4,
-    DT_BOTTOM = 0x8,
-    DT_WORDBREAK = 0x10,
-    DT_SINGLELINE = 0x20,
-    DT_NOCLIP = 0x100,
-    DT_CALCRECT = 0x400,
-    DT_NOPREFIX = 0x800,
-    DT_PATH_ELLIPSIS = 0x4000,
-    DT_END_ELLIPSIS = 0x8000,
-    DT_HIDEPREFIX = 0x100000
-};
-enum : unsigned { SRCCOPY = 0x00CC0020 };
+// <windows.h> defines the DrawTextW flags and SRCCOPY as macros of the same
+// values; where it came first, its definitions serve.
+///@{
+/// A DrawTextW format flag (DT_*), or BitBlt's plain copy (SRCCOPY).
+#ifndef DT_LEFT
+inline constexpr unsigned DT_LEFT = 0x0;
+#endif
+#ifndef DT_CENTER
+inline constexpr unsigned DT_CENTER = 0x1;
+#endif
+#ifndef DT_RIGHT
+inline constexpr unsigned DT_RIGHT = 0x2;
+#endif
+#ifndef DT_VCENTER
+inline constexpr unsigned DT_VCENTER = 0x4;
+#endif
+#ifndef DT_BOTTOM
+inline constexpr unsigned DT_BOTTOM = 0x8;
+#endif
+#ifndef DT_WORDBREAK
+inline constexpr unsigned DT_WORDBREAK = 0x10;
+#endif
+#ifndef DT_SINGLELINE
+inline constexpr unsigned DT_SINGLELINE = 0x20;
+#endif
+#ifndef DT_NOCLIP
+inline constexpr unsigned DT_NOCLIP = 0x100;
+#endif
+#ifndef DT_CALCRECT
+inline constexpr unsigned DT_CALCRECT = 0x400;
+#endif
+#ifndef DT_NOPREFIX
+inline constexpr unsigned DT_NOPREFIX = 0x800;
+#endif
+#ifndef DT_PATH_ELLIPSIS
+inline constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
+#endif
+#ifndef DT_END_ELLIPSIS
+inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+#endif
+#ifndef DT_HIDEPREFIX
+inline constexpr unsigned DT_HIDEPREFIX = 0x100000;
+#endif
+#ifndef SRCCOPY
+inline constexpr unsigned SRCCOPY = 0x00CC0020;
+#endif
+///@}
 
 /// Draws text with its cell's top-left at (x, y) on the canvas; true.
 QZ8_EXPORT bool TextOutW(HDC dc, int x, int y, const QString& text);

@@ -78,16 +78,20 @@ constexpr TColor clMenuHighlight = MakeSysColor(29);
 constexpr TColor clMenuBar = MakeSysColor(30);
 ///@}
 
+// <windows.h> defines RGB and Get?Value as macros of the same values: the
+// names are parenthesised here so that either order of inclusion compiles,
+// and a call in a tool that includes both means the same colour.
+
 /// The TColor of red, green and blue components (0..255 each).
-constexpr TColor RGB(int r, int g, int b)
+constexpr TColor(RGB)(int r, int g, int b)
 {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 ///@{
 /// The red, green and blue components of an RGB (not a system) colour.
-constexpr int GetRValue(TColor c) { return c & 0xFF; }
-constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr int(GetRValue)(TColor c) { return c & 0xFF; }
+constexpr int(GetGValue)(TColor c) { return (c >> 8) & 0xFF; }
+constexpr int(GetBValue)(TColor c) { return (c >> 16) & 0xFF; }
 ///@}
 
 /// Resolves system colours through the application palette; clNone and
