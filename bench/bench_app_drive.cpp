@@ -3,11 +3,11 @@
 // save or read), against finding the drive for every name as a save did
 // before (each name contracted outside a scope).
 #include "external/ElPack.h"
-#include "platform/Application.h"
 #include "platform/Drives_p.h"
-#include "platform/Forms.h"
 #include "settings/Drive_Utils.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Application.h"
+#include "toolkit/Forms.h"
 
 #include <QFile>
 #include <QTemporaryDir>

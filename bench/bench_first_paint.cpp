@@ -7,9 +7,9 @@
 #include "external/TmsControls.h"
 #include "form/baseTMSStyleable_F.h"
 #include "imagelists/tool_imagelist_master.h"
-#include "platform/ImageControls.h"
-#include "platform/StdCtrls.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/ImageControls.h"
+#include "toolkit/StdCtrls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,10 +4,10 @@
 // reading and setting each, stored through QSettings.
 #include "bench_util.h"
 #include "external/ElPack.h"
-#include "platform/Components.h"
-#include "platform/Forms.h"
-#include "platform/StdCtrls.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Components.h"
+#include "toolkit/Forms.h"
+#include "toolkit/StdCtrls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // that does the same work: one PNG sheet per size, decoded and cut into its
 // icons (and, for scale, the same images as 9,000 separate PNG files).
 #include "external/Tool_image_basics.h"
-#include "platform/ImgList.h"
+#include "toolkit/ImgList.h"
 
 #include <QDir>
 #include <QImageReader>

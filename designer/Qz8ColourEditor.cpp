@@ -1,5 +1,5 @@
 #include "Qz8ColourEditor.h"
-#include "platform/Types.h"
+#include "toolkit/Types.h"
 
 #include <QAction>
 #include <QColorDialog>

@@ -5,8 +5,8 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "package/My_TMSAdvOfficePagerU.h"
 #include "package/QZ8StyledListboxPack.h"
-#include "platform/Registration.h"
-#include "platform/StdCtrls.h"
+#include "toolkit/Registration.h"
+#include "toolkit/StdCtrls.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

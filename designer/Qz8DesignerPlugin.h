@@ -11,7 +11,7 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <functional>
 
-#include "platform/Registration.h"
+#include "toolkit/Registration.h"
 
 class QTabWidget;
 

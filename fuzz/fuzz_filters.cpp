@@ -2,7 +2,7 @@
 // the dialog as exactly its patterns. Either Qt reads the entry's text into
 // exactly its patterns, or the dialog matches by the patterns itself.
 #include "fuzz_common.h"
-#include "platform/Dialogs.h"
+#include "toolkit/Dialogs.h"
 
 #include <QAbstractProxyModel>
 #include <QFileDialog>

@@ -11,9 +11,9 @@
 #include "form/baseTMSStyleable_F.h"
 #include "fuzz_common.h"
 #include "helpers/memory_secret_store.h"
-#include "platform/Forms.h"
-#include "platform/ListBox.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Forms.h"
+#include "toolkit/ListBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // Image-list files: a damaged one is refused with an error, never more.
 #include "fuzz_common.h"
-#include "platform/ImgList.h"
+#include "toolkit/ImgList.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 // Test entry: a QApplication on the offscreen platform with a fixed font, and
 // every process-wide value set back before each test.
-#include "platform/Types.h"
+#include "toolkit/Types.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "GalleryWindow.h"
 #include "external/Tool_tables.h"
-#include "platform/Dialogs.h"
+#include "toolkit/Dialogs.h"
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -11,17 +11,17 @@
 #include "dialogs/dialog_stuff.h"
 #include "graphics/graphics_utilities.h"
 #include "imagelists/tool_imagelist_master.h"
-#include "platform/Grids.h"
-#include "platform/ImageControls.h"
+#include "toolkit/Grids.h"
+#include "toolkit/ImageControls.h"
 
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/TmsControls.h"
-#include "platform/Canvas.h"
-#include "platform/ColorBox.h"
-#include "platform/ListBox.h"
-#include "platform/Translations.h"
+#include "i18n/Translations.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/ColorBox.h"
+#include "toolkit/ListBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

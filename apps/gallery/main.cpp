@@ -2,8 +2,8 @@
 // it per style (and per page) and exits, so it runs without a display.
 #include "GalleryWindow.h"
 #include "form/baseTMSStyleable_F.h"
+#include "i18n/Translations.h"
 #include "imagelists/tool_imagelist_master.h"
-#include "platform/Translations.h"
 #include "settings/ReadAndSaveIni.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 #include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>
 #include <QZ8StyledListboxPack/external/MemIniFile.h>
 #include <QZ8StyledListboxPack/form/baseTMSStyleable_F.h>
+#include <QZ8StyledListboxPack/i18n/Translations.h>
 #include <QZ8StyledListboxPack/imagelists/tool_imagelist_master.h>
-#include <QZ8StyledListboxPack/platform/Translations.h>
 
 #include <QApplication>
 #include <QStandardPaths>

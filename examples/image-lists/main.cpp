@@ -2,7 +2,7 @@
 // image-list files beside the program, attached by command number to a menu
 // and a tool bar. A change of density switches every attached icon at once.
 #include <QZ8StyledListboxPack/imagelists/tool_imagelist_master.h>
-#include <QZ8StyledListboxPack/platform/ImageControls.h>
+#include <QZ8StyledListboxPack/toolkit/ImageControls.h>
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,8 +1,9 @@
 #include "controls/ColourListBoxesAndCombos.h"
+#include "controls/ColourListBoxesAndCombos_p.h"
 #include "external/Rtl_and_ltr_painting.h"
-#include "platform/Application.h"
-#include "platform/QtBoundary_p.h"
-#include "platform/SizeRelevant.h"
+#include "toolkit/Application.h"
+#include "toolkit/QtBoundary_p.h"
+#include "toolkit/SizeRelevant.h"
 
 #include <QMoveEvent>
 #include <algorithm>
@@ -13,7 +14,7 @@ namespace qz8 {
 namespace {
 
 // The density table's rows and the window's collected classes of this
-// module (platform/SizeRelevant.h).
+// module (toolkit/SizeRelevant.h).
 [[maybe_unused]] const bool registered = [] {
     RegisterDensityRow(TDensityRow::ColourSharingListbox, &TColourSharingListbox::staticMetaObject);
     RegisterDensityRow(TDensityRow::ColourSharingCombo, &TColourSharingCombo::staticMetaObject);
@@ -76,17 +77,18 @@ void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value)
         own = MyColourArray;
 }
 
-TColourSharingListbox::TColourSharingListbox(QWidget* parent) : TCustomListBox(parent)
+TColourSharingListbox::TColourSharingListbox(QWidget* parent)
+    : TCustomListBox(parent), d(std::make_unique<TColourSharingListboxPrivate>())
 {
     resize(80, 70);
-    FollowSharedArray(static_cast<QWidget*>(viewport()), fUsesSharedArray);
+    FollowSharedArray(static_cast<QWidget*>(viewport()), d->fUsesSharedArray);
     // Rows exist from the start, so a colour can be selected before the
     // window is shown; the window's creation binds them again.
     BindRows();
     connect(this, &TCustomListBox::itemIndexChanged, this, [this] { Q_EMIT selectedColourChanged(GetASelected()); });
 }
 
-TColourSharingListbox::~TColourSharingListbox() { fOwnArray.clear(); }
+TColourSharingListbox::~TColourSharingListbox() { d->fOwnArray.clear(); }
 
 void TColourSharingListbox::CreateWnd()
 {
@@ -104,20 +106,20 @@ void TColourSharingListbox::BindRows()
     SetCount(static_cast<int>(MyColourArray.size()));
 }
 
-const TColorArray& TColourSharingListbox::ActiveArray() const { return Active(fUsesSharedArray, fOwnArray); }
+const TColorArray& TColourSharingListbox::ActiveArray() const { return Active(d->fUsesSharedArray, d->fOwnArray); }
 
 void TColourSharingListbox::SetShowText(int Value)
 {
     const auto v = static_cast<TShowHexOrDescriptionSet>(Value & 7);
-    if (v == fShowText)
+    if (v == d->fShowText)
         return;
-    fShowText = v;
+    d->fShowText = v;
     viewport()->repaint();
 }
 
 void TColourSharingListbox::SetASelected(TColor Value)
 {
-    SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value));
+    SetItemIndex(IndexOfColour(d->fUsesSharedArray, d->fOwnArray, Value));
 }
 
 namespace {
@@ -150,7 +152,7 @@ QString TColourSharingListbox::FormStateText() const
 
 bool TColourSharingListbox::TakeFormStateText(const QString& text)
 {
-    return TakeColourText(fUsesSharedArray, fOwnArray, text, [this](int i) { SetItemIndex(i); });
+    return TakeColourText(d->fUsesSharedArray, d->fOwnArray, text, [this](int i) { SetItemIndex(i); });
 }
 
 QString TColourSharingCombo::FormStateText() const
@@ -160,12 +162,12 @@ QString TColourSharingCombo::FormStateText() const
 
 bool TColourSharingCombo::TakeFormStateText(const QString& text)
 {
-    return TakeColourText(fUsesSharedArray, fOwnArray, text, [this](int i) { SetItemIndex(i); });
+    return TakeColourText(d->fUsesSharedArray, d->fOwnArray, text, [this](int i) { SetItemIndex(i); });
 }
 
 QString TColourSharingListbox::SelectedColourName() const
 {
-    return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex());
+    return ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, ItemIndex());
 }
 
 bool TColourSharingListbox::Sorted() const
@@ -176,27 +178,27 @@ bool TColourSharingListbox::Sorted() const
 
 void TColourSharingListbox::SortTheColours(TColorArraySortType method)
 {
-    SortActiveColours(fUsesSharedArray, fOwnArray, method);
+    SortActiveColours(d->fUsesSharedArray, d->fOwnArray, method);
     viewport()->repaint();
 }
 
 void TColourSharingListbox::CorrectForScreenResolucao(float aFontScale)
 {
     const int ppi = ScreenPixelsPerInch();
-    if (aFontScale == currentFontScale && ppi == current_PPI)
+    if (aFontScale == d->currentFontScale && ppi == d->current_PPI)
         return;
-    currentFontScale = aFontScale;
-    current_PPI = ppi;
+    d->currentFontScale = aFontScale;
+    d->current_PPI = ppi;
     const double h = std::nearbyint(ScreenScaled(16, aFontScale));
     SetItemHeight(std::isfinite(h) && h >= 1 && h < 10000 ? static_cast<int>(h) : 16);
 }
 
 void TColourSharingListbox::SetComponentStyle(TTMSStyle AStyle)
 {
-    fTextColour = GetABaseTMSTextColour(AStyle);
-    fBackgroundColour = GetABaseTMSBackgroundColour(AStyle);
-    fSelectedText = GetABaseTMSHighlightedTextColour(AStyle);
-    fSelectedBackgound = GetABaseTMSHighlightBackgroundColour(AStyle);
+    d->fTextColour = GetABaseTMSTextColour(AStyle);
+    d->fBackgroundColour = GetABaseTMSBackgroundColour(AStyle);
+    d->fSelectedText = GetABaseTMSHighlightedTextColour(AStyle);
+    d->fSelectedBackgound = GetABaseTMSHighlightBackgroundColour(AStyle);
     viewport()->update();
 }
 
@@ -216,18 +218,18 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     const bool rtl = IsRightToLeft(c);
     const auto place = [&](const TRect& r) { return rtl ? MirrorRect(r, row) : r; };
     const TRect marker = place({Rect.Left, markerTop, Rect.Left + m, markerTop + m});
-    c.Font.Color = fTextColour;
-    c.Brush.Color = fBackgroundColour;
+    c.Font.Color = d->fTextColour;
+    c.Brush.Color = d->fBackgroundColour;
     c.FillRect(Rect);
     if (State & (odSelected | odFocused)) {
-        c.Font.Color = fSelectedText;
-        c.Brush.Color = fSelectedBackgound;
+        c.Font.Color = d->fSelectedText;
+        c.Brush.Color = d->fSelectedBackgound;
         c.FillRect(Rect);
     }
     Rect.Left += m;
     const TIdentMapEntry& entry = a[static_cast<size_t>(Index)];
-    if (entry.Value == fDefaultColour) {
-        c.Brush.Color = GetHighLightColor(fSelectedBackgound, 19);
+    if (entry.Value == d->fDefaultColour) {
+        c.Brush.Color = GetHighLightColor(d->fSelectedBackgound, 19);
         c.Ellipse(marker);
     }
     c.Brush.Color = entry.Value;
@@ -236,14 +238,14 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     c.FillRect(place(Rect));
 
     QString text;
-    if (fShowText & ShowBit(ts_index))
+    if (d->fShowText & ShowBit(ts_index))
         text = QString::asprintf("%.3d", Index + 1);
-    if (fShowText & ShowBit(ts_hex)) {
+    if (d->fShowText & ShowBit(ts_hex)) {
         if (!text.isEmpty())
             text += QLatin1Char(' ');
         text += QString::asprintf("%.8X", static_cast<unsigned>(entry.Value));
     }
-    if (fShowText & ShowBit(ts_description)) {
+    if (d->fShowText & ShowBit(ts_description)) {
         if (!text.isEmpty())
             text += QLatin1Char(' ');
         text += entry.Name;
@@ -266,19 +268,21 @@ QString TColourSharingListbox::RowText(int Index) const
 {
     if (Index < 0 || Index >= Count())
         return {};
-    return ColourNameAndHex(ColourNameAtIndex(fUsesSharedArray, fOwnArray, Index), GetAColour(Index));
+    return ColourNameAndHex(ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, Index), GetAColour(Index));
 }
 
-TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(parent), FLabelFont(font())
+TColourSharingCombo::TColourSharingCombo(QWidget* parent)
+    : TCustomColorBox(parent), d(std::make_unique<TColourSharingComboPrivate>())
 {
-    FollowSharedArray(static_cast<QWidget*>(this), fUsesSharedArray);
+    d->FLabelFont = font();
+    FollowSharedArray(static_cast<QWidget*>(this), d->fUsesSharedArray);
     BindColours();
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT selectedColourChanged(GetSelected()); });
     // The popup's rows are read by assistive technology by their colour's
     // name and value (the rows' own texts are blanks).
     const auto name = [this] {
         for (int i = 0; i < count(); ++i)
-            setItemData(i, ColourNameAndHex(ColourNameAtIndex(fUsesSharedArray, fOwnArray, i), GetAColour(i)),
+            setItemData(i, ColourNameAndHex(ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, i), GetAColour(i)),
                         Qt::AccessibleTextRole);
     };
     connect(model(), &QAbstractItemModel::rowsInserted, this, name);
@@ -288,8 +292,8 @@ TColourSharingCombo::TColourSharingCombo(QWidget* parent) : TCustomColorBox(pare
 
 TColourSharingCombo::~TColourSharingCombo()
 {
-    delete FLabel.data();
-    fOwnArray.clear();
+    delete d->FLabel.data();
+    d->fOwnArray.clear();
 }
 
 void TColourSharingCombo::CreateWnd()
@@ -312,11 +316,14 @@ void TColourSharingCombo::GetColours(TCustomColorBox*, TStrings& Items)
         Items.Add(QStringLiteral(" "));
 }
 
-void TColourSharingCombo::SetSelected(TColor Value) { SetItemIndex(IndexOfColour(fUsesSharedArray, fOwnArray, Value)); }
+void TColourSharingCombo::SetSelected(TColor Value)
+{
+    SetItemIndex(IndexOfColour(d->fUsesSharedArray, d->fOwnArray, Value));
+}
 
 void TColourSharingCombo::SortTheColours(TColorArraySortType method)
 {
-    SortActiveColours(fUsesSharedArray, fOwnArray, method);
+    SortActiveColours(d->fUsesSharedArray, d->fOwnArray, method);
     repaint();
 }
 
@@ -329,7 +336,7 @@ TColor TColourSharingCombo::SwatchBorderColour(TColor rgb, TOwnerDrawState State
 
 void TColourSharingCombo::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
 {
-    const TColorArray& a = Active(fUsesSharedArray, fOwnArray);
+    const TColorArray& a = Active(d->fUsesSharedArray, d->fOwnArray);
     if (Index < 0 || Index >= static_cast<int>(a.size()))
         return;
     TCanvas& c = Canvas();
@@ -366,41 +373,41 @@ TLabel* TColourSharingCombo::CreateLabel()
     return label;
 }
 
-QString TColourSharingCombo::GetLabelCaption() const { return FLabel ? FLabel->text() : QString(); }
+QString TColourSharingCombo::GetLabelCaption() const { return d->FLabel ? d->FLabel->text() : QString(); }
 
 void TColourSharingCombo::SetLabelCaption(const QString& Value)
 {
-    if (!FLabel)
-        FLabel = CreateLabel();
-    FLabel->setText(Value);
-    FLabel->adjustSize();
-    FLabel->show();
+    if (!d->FLabel)
+        d->FLabel = CreateLabel();
+    d->FLabel->setText(Value);
+    d->FLabel->adjustSize();
+    d->FLabel->show();
     UpdateLabel();
 }
 
 void TColourSharingCombo::SetLabelFont(const QFont& Value)
 {
-    FLabelFont = Value;
+    d->FLabelFont = Value;
     LabelFontChange();
 }
 
 void TColourSharingCombo::LabelFontChange()
 {
-    if (FLabel)
+    if (d->FLabel)
         UpdateLabel();
 }
 
 void TColourSharingCombo::SetLabelMargin(int Value)
 {
-    FLabelMargin = Value;
-    if (FLabel)
+    d->FLabelMargin = Value;
+    if (d->FLabel)
         UpdateLabel();
 }
 
 void TColourSharingCombo::SetLabelPosition(TLabelPosition Value)
 {
-    FLabelPosition = Value;
-    if (FLabel)
+    d->FLabelPosition = Value;
+    if (d->FLabel)
         UpdateLabel();
 }
 
@@ -412,42 +419,42 @@ void TColourSharingCombo::SetLabelPositionOrdinal(int Value)
 
 void TColourSharingCombo::SetLabelTransparent(bool Value)
 {
-    FLabelTransparent = Value;
-    if (FLabel)
+    d->FLabelTransparent = Value;
+    if (d->FLabel)
         UpdateLabel();
 }
 
 void TColourSharingCombo::SetLabelAlwaysEnabled(bool Value)
 {
-    FlabelAlwaysEnabled = Value;
-    if (FLabel && Value)
-        FLabel->setEnabled(true);
+    d->FlabelAlwaysEnabled = Value;
+    if (d->FLabel && Value)
+        d->FLabel->setEnabled(true);
     update();
 }
 
 void TColourSharingCombo::UpdateLabel()
 {
-    FLabel->SetTransparent(FLabelTransparent);
-    FLabel->setFont(FParentFnt ? font() : FLabelFont);
-    FLabel->adjustSize();
+    d->FLabel->SetTransparent(d->FLabelTransparent);
+    d->FLabel->setFont(d->FParentFnt ? font() : d->FLabelFont);
+    d->FLabel->adjustSize();
     UpdateLabelPos();
 }
 
 void TColourSharingCombo::UpdateLabelPos()
 {
     // The caption's width as the text measurement gives it; "&" takes no room.
-    TCanvas canvas(FLabel.data());
-    canvas.Font = TFont(FLabel->font());
+    TCanvas canvas(d->FLabel.data());
+    canvas.Font = TFont(d->FLabel->font());
     TRect box{0, 0, 1000, 255};
-    DrawTextW(canvas.Handle(), FLabel->text(), box, DT_CALCRECT | DT_HIDEPREFIX);
+    DrawTextW(canvas.Handle(), d->FLabel->text(), box, DT_CALCRECT | DT_HIDEPREFIX);
     // In 64 bits: a margin or place of any size must not overflow.
     const qint64 w = box.Width();
-    const qint64 labelWidth = FLabel->width(), labelHeight = FLabel->height();
+    const qint64 labelWidth = d->FLabel->width(), labelHeight = d->FLabel->height();
     const QRect g = geometry();
     const qint64 left = g.left(), top = g.top(), width = g.width(), height = g.height();
-    const qint64 margin = FLabelMargin;
+    const qint64 margin = d->FLabelMargin;
     qint64 lt = top, ll = left;
-    switch (FLabelPosition) {
+    switch (d->FLabelPosition) {
     case lpLeftTop:
         lt = top;
         ll = left - w - margin;
@@ -494,60 +501,61 @@ void TColourSharingCombo::UpdateLabelPos()
         ll = 2 * left + width - ll - labelWidth;
     // No widget can stand further out than this.
     constexpr qint64 kFarthest = 1 << 24;
-    FLabel->move(static_cast<int>(std::clamp(ll, -kFarthest, kFarthest)),
-                 static_cast<int>(std::clamp(lt, -kFarthest, kFarthest)));
+    d->FLabel->move(static_cast<int>(std::clamp(ll, -kFarthest, kFarthest)),
+                    static_cast<int>(std::clamp(lt, -kFarthest, kFarthest)));
 }
 
 void TColourSharingCombo::changeEvent(QEvent* event)
 {
     AtQtBoundary("TColourSharingCombo::changeEvent", [&] {
         TCustomColorBox::changeEvent(event);
-        if (event->type() == QEvent::LayoutDirectionChange && FLabel)
+        if (event->type() == QEvent::LayoutDirectionChange && d->FLabel)
             UpdateLabelPos();
     });
 }
 
 void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    if (FLabel) {
-        const bool horizontal = fAlign == alTop || fAlign == alBottom || fAlign == alClient;
-        const bool vertical = fAlign == alTop || fAlign == alLeft || fAlign == alRight || fAlign == alClient;
-        switch (FLabelPosition) {
+    if (d->FLabel) {
+        const bool horizontal = d->fAlign == alTop || d->fAlign == alBottom || d->fAlign == alClient;
+        const bool vertical =
+            d->fAlign == alTop || d->fAlign == alLeft || d->fAlign == alRight || d->fAlign == alClient;
+        switch (d->FLabelPosition) {
         case lpLeftTop:
         case lpLeftCenter:
         case lpLeftBottom:
             if (horizontal) {
                 // The label's room is on the leading side.
                 if (layoutDirection() != Qt::RightToLeft)
-                    ALeft += FLabel->width() + FLabelMargin;
-                AWidth -= FLabel->width() + FLabelMargin;
+                    ALeft += d->FLabel->width() + d->FLabelMargin;
+                AWidth -= d->FLabel->width() + d->FLabelMargin;
             }
             break;
         case lpTopLeft:
         case lpTopCenter:
             if (vertical)
-                ATop += FLabel->height();
+                ATop += d->FLabel->height();
             break;
         default: break;
         }
     }
     setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
-    if (FLabel)
+    if (d->FLabel)
         UpdateLabel();
 }
 
 void TColourSharingCombo::Loaded()
 {
     SetBounds(x(), y(), width(), height());
-    if (FLabel && !isEnabled() && !FlabelAlwaysEnabled)
-        FLabel->setEnabled(false);
-    if (FLabel)
+    if (d->FLabel && !isEnabled() && !d->FlabelAlwaysEnabled)
+        d->FLabel->setEnabled(false);
+    if (d->FLabel)
         UpdateLabel();
     const bool parentFont = !testAttribute(Qt::WA_SetFont);
-    if (parentFont && FLabel)
-        FLabel->setFont(font());
-    FParentFnt = parentFont;
-    if (FLabel)
+    if (parentFont && d->FLabel)
+        d->FLabel->setFont(font());
+    d->FParentFnt = parentFont;
+    if (d->FLabel)
         UpdateLabel();
 }
 
@@ -555,7 +563,7 @@ void TColourSharingCombo::moveEvent(QMoveEvent* event)
 {
     AtQtBoundary("TColourSharingCombo::moveEvent", [&] {
         TCustomColorBox::moveEvent(event);
-        if (FLabel)
+        if (d->FLabel)
             UpdateLabelPos();
     });
 }
@@ -564,9 +572,56 @@ void TColourSharingCombo::resizeEvent(QResizeEvent* event)
 {
     AtQtBoundary("TColourSharingCombo::resizeEvent", [&] {
         TCustomColorBox::resizeEvent(event);
-        if (FLabel)
+        if (d->FLabel)
             UpdateLabelPos();
     });
 }
+
+bool TColourSharingCombo::LabelAlwaysEnabled() const { return d->FlabelAlwaysEnabled; }
+
+TLabelPosition TColourSharingCombo::LabelPosition() const { return d->FLabelPosition; }
+
+int TColourSharingCombo::LabelMargin() const { return d->FLabelMargin; }
+
+bool TColourSharingCombo::LabelTransparent() const { return d->FLabelTransparent; }
+
+QFont TColourSharingCombo::LabelFont() const { return d->FLabelFont; }
+
+TLabel* TColourSharingCombo::Label() const { return d->FLabel; }
+
+bool TColourSharingCombo::UsesSharedAray() const { return d->fUsesSharedArray; }
+
+void TColourSharingCombo::SetUseSharedArray(bool Value)
+{
+    ApplyUsesSharedArray(d->fUsesSharedArray, d->fOwnArray, Value);
+}
+
+TColor TColourSharingCombo::GetAColour(int i) const { return ColourAtIndex(d->fUsesSharedArray, d->fOwnArray, i); }
+
+QString TColourSharingCombo::SelectedColourName() const
+{
+    return ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, ItemIndex());
+}
+
+TAlign TColourSharingCombo::Align() const { return d->fAlign; }
+
+void TColourSharingCombo::SetAlign(TAlign align) { d->fAlign = align; }
+
+TShowHexOrDescriptionSet TColourSharingListbox::ShowText() const { return d->fShowText; }
+
+TShowTextFlags TColourSharingListbox::ShowTextFlags() const { return TShowTextFlags::fromInt(d->fShowText); }
+
+TColor TColourSharingListbox::DefaultColour() const { return d->fDefaultColour; }
+
+void TColourSharingListbox::SetDefaultColour(TColor Value) { d->fDefaultColour = Value; }
+
+bool TColourSharingListbox::UsesSharedArray() const { return d->fUsesSharedArray; }
+
+void TColourSharingListbox::SetUseSharedArray(bool Value)
+{
+    ApplyUsesSharedArray(d->fUsesSharedArray, d->fOwnArray, Value);
+}
+
+TColor TColourSharingListbox::GetAColour(int i) const { return ColourAtIndex(d->fUsesSharedArray, d->fOwnArray, i); }
 
 } // namespace qz8

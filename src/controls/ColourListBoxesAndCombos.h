@@ -6,13 +6,14 @@
 // each can switch to a private copy that it may reorder on its own.
 #include "../external/Colour_utils.h"
 #include "../external/Tms_utils.h"
-#include "../platform/ColorBox.h"
-#include "../platform/FormStateValue.h"
-#include "../platform/ListBox.h"
-#include "../platform/StdCtrls.h"
 #include "../qz8_export.h"
+#include "../toolkit/ColorBox.h"
+#include "../toolkit/FormStateValue.h"
+#include "../toolkit/ListBox.h"
+#include "../toolkit/StdCtrls.h"
 
 #include <QPointer>
+#include <memory>
 
 namespace qz8 {
 
@@ -41,6 +42,7 @@ QZ8_EXPORT QString ColourNameAndHex(const QString& name, TColor colour);
 /// Switches modes; leaving shared mode copies the shared array as it is.
 QZ8_EXPORT void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool value);
 
+class TColourSharingListboxPrivate;
 /// The colour list box: one row per colour of the suite's shared colour array (or of a private copy), with a swatch and
 /// the index, hex value or name; its selected colour is kept in form state files.
 class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
@@ -68,19 +70,19 @@ public:
 
     ///@{
     /// What the rows show: TShowHexOrDescriptionSet bits (ShowBit).
-    TShowHexOrDescriptionSet ShowText() const { return fShowText; }
+    TShowHexOrDescriptionSet ShowText() const;
     void SetShowText(int Value);
     /// SetShowText under the name uic calls.
     void setShowText(int Value) { SetShowText(Value); }
     /// The same with flags (the ShowText property).
     void setShowText(TShowTextFlags Value) { SetShowText(int(Value.toInt())); }
     /// What the rows show, as flags.
-    TShowTextFlags ShowTextFlags() const { return TShowTextFlags::fromInt(fShowText); }
+    TShowTextFlags ShowTextFlags() const;
     ///@}
     ///@{
     /// The colour chosen by SetASelected when the colour asked for is not in the array (clNone: none).
-    TColor DefaultColour() const { return fDefaultColour; }
-    void SetDefaultColour(TColor Value) { fDefaultColour = Value; }
+    TColor DefaultColour() const;
+    void SetDefaultColour(TColor Value);
     /// SetDefaultColour under the name uic calls.
     void setDefaultColour(TColor Value) { SetDefaultColour(Value); }
     ///@}
@@ -94,8 +96,8 @@ public:
     ///@{
     /// Whether the rows are the shared array (true) or a private copy, which leaving shared mode takes as the shared
     /// array is.
-    bool UsesSharedArray() const { return fUsesSharedArray; }
-    void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
+    bool UsesSharedArray() const;
+    void SetUseSharedArray(bool Value);
     /// SetUseSharedArray under the name uic calls.
     void setUsesSharedArray(bool Value) { SetUseSharedArray(Value); }
     ///@}
@@ -128,7 +130,7 @@ public:
     /// Paints a colour row: its swatch and the texts ShowText asks for.
     void MyDrawItem(QWidget* Control, int Index, TRect Rect, TOwnerDrawState State);
     /// The colour at a row.
-    TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
+    TColor GetAColour(int i) const;
 
 Q_SIGNALS:
     /// The chosen colour changed (through the row chosen).
@@ -140,19 +142,10 @@ protected:
 private:
     /// The rows: the painter, the virtual style and the shared array's length.
     void BindRows();
-
-    TColor fDefaultColour = clNone;
-    TColor fTextColour = clBlack;
-    TColor fBackgroundColour = clWhite;
-    TColor fSelectedText = clWhite;
-    TColor fSelectedBackgound = clBlack;
-    TColorArray fOwnArray;
-    bool fUsesSharedArray = true;
-    TShowHexOrDescriptionSet fShowText = ShowBit(ts_description);
-    int current_PPI = 0;
-    float currentFontScale = 0.0f;
+    std::unique_ptr<TColourSharingListboxPrivate> const d;
 };
 
+class TColourSharingComboPrivate;
 /// The colour combo: the shared colour array (or a private copy) as a drop-down list with a swatch and the name, and an
 /// optional caption label; its selected colour is kept in form state files.
 class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant, public IFormStateValue {
@@ -184,7 +177,7 @@ public:
 
     ///@{
     /// Whether the label stays enabled while the combo is disabled.
-    bool LabelAlwaysEnabled() const { return FlabelAlwaysEnabled; }
+    bool LabelAlwaysEnabled() const;
     void SetLabelAlwaysEnabled(bool Value);
     /// SetLabelAlwaysEnabled under the name uic calls.
     void setLabelAlwaysEnabled(bool Value) { SetLabelAlwaysEnabled(Value); }
@@ -198,7 +191,7 @@ public:
     ///@}
     ///@{
     /// Where the label stands beside the combo.
-    TLabelPosition LabelPosition() const { return FLabelPosition; }
+    TLabelPosition LabelPosition() const;
     void SetLabelPosition(TLabelPosition Value);
     ///@}
     /// The same with the position's number (a form file's or Designer's value).
@@ -210,27 +203,27 @@ public:
     void setLabelPosition(TLabelPosition Value) { SetLabelPositionOrdinal(Value); }
     ///@{
     /// The gap between label and combo in pixels.
-    int LabelMargin() const { return FLabelMargin; }
+    int LabelMargin() const;
     void SetLabelMargin(int Value);
     /// SetLabelMargin under the name uic calls.
     void setLabelMargin(int Value) { SetLabelMargin(Value); }
     ///@}
     ///@{
     /// Whether the label shows its parent's background.
-    bool LabelTransparent() const { return FLabelTransparent; }
+    bool LabelTransparent() const;
     void SetLabelTransparent(bool Value);
     /// SetLabelTransparent under the name uic calls.
     void setLabelTransparent(bool Value) { SetLabelTransparent(Value); }
     ///@}
     ///@{
     /// The label's font.
-    QFont LabelFont() const { return FLabelFont; }
+    QFont LabelFont() const;
     void SetLabelFont(const QFont& Value);
     /// SetLabelFont under the name uic calls.
     void setLabelFont(const QFont& Value) { SetLabelFont(Value); }
     ///@}
     /// The caption label, nullptr while there is none.
-    TLabel* Label() const { return FLabel; }
+    TLabel* Label() const;
 
     ///@{
     /// The colour of the current row; setting it makes that colour's row current.
@@ -241,15 +234,15 @@ public:
     ///@}
     ///@{
     /// Whether the rows are the shared array (true) or a private copy.
-    bool UsesSharedAray() const { return fUsesSharedArray; }
-    void SetUseSharedArray(bool Value) { ApplyUsesSharedArray(fUsesSharedArray, fOwnArray, Value); }
+    bool UsesSharedAray() const;
+    void SetUseSharedArray(bool Value);
     /// SetUseSharedArray under the name uic calls.
     void setUsesSharedAray(bool Value) { SetUseSharedArray(Value); }
     ///@}
     /// The colour at a row.
-    TColor GetAColour(int i) const { return ColourAtIndex(fUsesSharedArray, fOwnArray, i); }
+    TColor GetAColour(int i) const;
     /// The name of the current row's colour.
-    QString SelectedColourName() const { return ColourNameAtIndex(fUsesSharedArray, fOwnArray, ItemIndex()); }
+    QString SelectedColourName() const;
     /// A form state file keeps the selected colour (key "colour").
     QString FormStateKey() const override { return QStringLiteral("colour"); }
     ///@{
@@ -263,8 +256,8 @@ public:
 
     ///@{
     /// The alignment of the combo within its parent.
-    TAlign Align() const { return fAlign; }
-    void SetAlign(TAlign align) { fAlign = align; }
+    TAlign Align() const;
+    void SetAlign(TAlign align);
     ///@}
     /// Sets the bounds, first making room for the label where the alignment
     /// asks for it.
@@ -299,16 +292,7 @@ private:
     void UpdateLabelPos();
     void LabelFontChange();
 
-    QPointer<TLabel> FLabel;
-    QFont FLabelFont;
-    TLabelPosition FLabelPosition = lpLeftTop;
-    int FLabelMargin = 4;
-    bool FlabelAlwaysEnabled = false;
-    bool FParentFnt = true;
-    bool FLabelTransparent = false;
-    TColorArray fOwnArray;
-    bool fUsesSharedArray = true;
-    TAlign fAlign = alNone;
+    std::unique_ptr<TColourSharingComboPrivate> const d;
 };
 
 } // namespace qz8

@@ -1,7 +1,8 @@
 #include "controls/FileFolderOpenDlgU.h"
+#include "controls/FileFolderOpenDlgU_p.h"
 #include "external/Tool_tables.h"
 #include "platform/PathCheck_p.h"
-#include "platform/StdCtrls.h"
+#include "toolkit/StdCtrls.h"
 
 #include <QAction>
 #include <QCompleter>
@@ -61,26 +62,27 @@ QIcon ChooserGlyph()
     return glyph;
 }
 
-TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
+TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent)
+    : TAdvEditBtn(parent), d(std::make_unique<TMyOpenFolderDialogPrivate>())
 {
     SetGlyph(ChooserGlyph());
-    fModel = new QFileSystemModel(this);
-    fModel->setRootPath(QString());
-    fCompleter = new QCompleter(fModel, this);
-    fCompleter->setCompletionMode(QCompleter::PopupCompletion);
+    d->fModel = new QFileSystemModel(this);
+    d->fModel->setRootPath(QString());
+    d->fCompleter = new QCompleter(d->fModel, this);
+    d->fCompleter->setCompletionMode(QCompleter::PopupCompletion);
 #ifdef Q_OS_WIN
-    fCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    d->fCompleter->setCaseSensitivity(Qt::CaseInsensitive);
 #endif
-    setCompleter(fCompleter);
+    setCompleter(d->fCompleter);
     UpdateCompleterFilter();
-    fMissingMark = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
-    fMissingMark->setVisible(false);
+    d->fMissingMark = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
+    d->fMissingMark->setVisible(false);
     TranslateTexts();
     NameButton(); // this class's purpose (the base's constructor named it "Browse")
     // The path is checked off the GUI thread: a mount that stops answering
     // must not freeze the window at a keystroke. The mark follows the answer.
-    fExistence = new TPathExistence(this);
-    connect(fExistence, &TPathExistence::answered, this, [this](const QString& path, bool exists) {
+    d->fExistence = new TPathExistence(this);
+    connect(d->fExistence, &TPathExistence::answered, this, [this](const QString& path, bool exists) {
         if (path == text())
             SetPathMissing(!exists);
     });
@@ -88,22 +90,22 @@ TMyOpenFolderDialog::TMyOpenFolderDialog(QWidget* parent) : TAdvEditBtn(parent)
         if (path.isEmpty())
             SetPathMissing(false);
         else
-            fExistence->Check(path);
+            d->fExistence->Check(path);
         Q_EMIT folderOrFileChanged(path);
     });
     // The model reads a folder only when asked for it: ask for the folder
     // being typed in, so its entries are there to complete from. The model
     // looks the folder up on this thread, so only a folder that answered on
     // a thread of its own is asked for.
-    fFolderExistence = new TPathExistence(this);
-    connect(fFolderExistence, &TPathExistence::answered, this, [this](const QString& folder, bool exists) {
+    d->fFolderExistence = new TPathExistence(this);
+    connect(d->fFolderExistence, &TPathExistence::answered, this, [this](const QString& folder, bool exists) {
         if (exists && folder == FolderBeingTyped(text()))
-            fModel->index(folder);
+            d->fModel->index(folder);
     });
     connect(this, &QLineEdit::textEdited, this, [this](const QString& path) {
         const QString folder = FolderBeingTyped(path);
         if (!folder.isEmpty())
-            fFolderExistence->Check(folder);
+            d->fFolderExistence->Check(folder);
     });
 }
 
@@ -111,18 +113,18 @@ TMyOpenFolderDialog::~TMyOpenFolderDialog() = default;
 
 void TMyOpenFolderDialog::UpdateCompleterFilter()
 {
-    fModel->setFilter(fOnlyFolderAllowed ? QDir::Dirs | QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot
-                                         : QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot);
+    d->fModel->setFilter(d->fOnlyFolderAllowed ? QDir::Dirs | QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot
+                                               : QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot);
 }
 
-bool TMyOpenFolderDialog::PathCheckPending() const { return fExistence->Pending(); }
+bool TMyOpenFolderDialog::PathCheckPending() const { return d->fExistence->Pending(); }
 
 void TMyOpenFolderDialog::SetPathMissing(bool missing)
 {
-    if (missing == fPathMissing)
+    if (missing == d->fPathMissing)
         return;
-    fPathMissing = missing;
-    fMissingMark->setVisible(missing);
+    d->fPathMissing = missing;
+    d->fMissingMark->setVisible(missing);
     // The description changes with it, which assistive technology announces.
     TranslateTexts();
     Q_EMIT pathMissingChanged(missing);
@@ -130,9 +132,9 @@ void TMyOpenFolderDialog::SetPathMissing(bool missing)
 
 void TMyOpenFolderDialog::TranslateTexts()
 {
-    fMissingMark->setToolTip(tr("This path does not exist."));
-    fMissingMark->setText(tr("The path does not exist.")); // its name for screen readers
-    setAccessibleDescription(fPathMissing ? tr("The path does not exist.") : QString());
+    d->fMissingMark->setToolTip(tr("This path does not exist."));
+    d->fMissingMark->setText(tr("The path does not exist.")); // its name for screen readers
+    setAccessibleDescription(d->fPathMissing ? tr("The path does not exist.") : QString());
 }
 
 void TMyOpenFolderDialog::changeEvent(QEvent* event)
@@ -144,8 +146,8 @@ void TMyOpenFolderDialog::changeEvent(QEvent* event)
 
 void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
 {
-    const bool changed = fOnlyFolderAllowed != Value;
-    fOnlyFolderAllowed = Value;
+    const bool changed = d->fOnlyFolderAllowed != Value;
+    d->fOnlyFolderAllowed = Value;
     if (Value && !IsLoading(this) && !text().isEmpty()) {
         // Only a regular file (links followed) is cut to its folder; a
         // folder, a device, a socket or a missing path stays as it is. The
@@ -154,7 +156,7 @@ void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
         // for a dead one.
         const QString path = text();
         const auto cut = [this, path](TPathKind kind) {
-            if (kind != TPathKind::File || !fOnlyFolderAllowed || text() != path)
+            if (kind != TPathKind::File || !d->fOnlyFolderAllowed || text() != path)
                 return;
             const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
             if (slash >= 0)
@@ -172,17 +174,20 @@ void TMyOpenFolderDialog::SetOnlyFolderAllowed(bool Value)
         Q_EMIT onlyFolderAllowedChanged(Value);
 }
 
-QString TMyOpenFolderDialog::ButtonPurpose() const { return fOnlyFolderAllowed ? _QZSelectFolder() : _QZSelectFiles(); }
+QString TMyOpenFolderDialog::ButtonPurpose() const
+{
+    return d->fOnlyFolderAllowed ? _QZSelectFolder() : _QZSelectFiles();
+}
 
 bool TMyOpenFolderDialog::ChosenExistingFileOrFolder(const QString& suggested)
 {
-    const QString title = fOnlyFolderAllowed ? _QZSelectFolder() : _QZSelectFiles();
+    const QString title = d->fOnlyFolderAllowed ? _QZSelectFolder() : _QZSelectFiles();
     QPointer<TMyOpenFolderDialog> self(this);
-    const QString chosen = ChosenFolderOrFile(title, _QZSelect(), suggested, fOnlyFolderAllowed, window());
+    const QString chosen = ChosenFolderOrFile(title, _QZSelect(), suggested, d->fOnlyFolderAllowed, window());
     // The dialog's loop may have freed the chooser.
     if (!self || chosen.isEmpty())
         return false;
-    ffolderOrFile = chosen;
+    d->ffolderOrFile = chosen;
     return true;
 }
 
@@ -196,11 +201,29 @@ void TMyOpenFolderDialog::BtnClick()
         OnButtonPressing(this);
     if (!self || !ChosenExistingFileOrFolder(text()) || !self)
         return;
-    setText(ffolderOrFile);
+    setText(d->ffolderOrFile);
     if (OnFolderChosen)
         OnFolderChosen(this);
     if (self)
-        Q_EMIT folderChosen(ffolderOrFile);
+        Q_EMIT folderChosen(d->ffolderOrFile);
 }
+
+TAdvOfficeCheckBox* TMyOpenFolderDialog::LinkedCheckbox() const { return d->fLinkedCheckbox; }
+
+void TMyOpenFolderDialog::SetLinkedCheckbox(TAdvOfficeCheckBox* Value) { d->fLinkedCheckbox = Value; }
+
+bool TMyOpenFolderDialog::OnlyFolderAllowed() const { return d->fOnlyFolderAllowed; }
+
+QString TMyOpenFolderDialog::FolderOrFileChosen() const { return d->ffolderOrFile; }
+
+bool TMyOpenFolderDialog::PathMissing() const { return d->fPathMissing; }
+
+QCompleter* TMyOpenFolderDialog::PathCompleter() const { return d->fCompleter; }
+
+TMyOpenFileDialog::TMyOpenFileDialog(QWidget* parent)
+    : TMyOpenFolderDialog(parent), d(std::make_unique<TMyOpenFileDialogPrivate>())
+{ }
+
+TMyOpenFileDialog::~TMyOpenFileDialog() = default;
 
 } // namespace qz8

@@ -6,12 +6,13 @@
 // only in folder mode) and marks a path that does not exist, for the eye and
 // for assistive technology.
 #include "../external/TmsControls.h"
-#include "../platform/Dialogs.h"
 #include "../qz8_export.h"
+#include "../toolkit/Dialogs.h"
 
 #include <QIcon>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QCompleter;
 class QFileSystemModel;
@@ -32,6 +33,7 @@ QZ8_EXPORT QString ChosenFolderOrFile(const QString& title, const QString& okLab
 /// The button's glyph: the "IMG_1" bitmap with its olive made transparent.
 QZ8_EXPORT QIcon ChooserGlyph();
 
+class TMyOpenFolderDialogPrivate;
 /// The folder and file chooser: a one-line edit with a button that opens the file dialog at the path in the edit and
 /// puts the chosen path into it. The edit completes paths as the user types (folders only in folder mode) and marks a
 /// path that does not exist, for the eye and for assistive technology.
@@ -53,8 +55,8 @@ public:
 
     ///@{
     /// A check box that the chooser's state goes with, kept for the tool.
-    TAdvOfficeCheckBox* LinkedCheckbox() const { return fLinkedCheckbox; }
-    void SetLinkedCheckbox(TAdvOfficeCheckBox* Value) { fLinkedCheckbox = Value; }
+    TAdvOfficeCheckBox* LinkedCheckbox() const;
+    void SetLinkedCheckbox(TAdvOfficeCheckBox* Value);
     ///@}
     ///@{
     /// The path in the edit.
@@ -64,18 +66,18 @@ public:
     void setFolderOrFile(const QString& Value) { SetText(Value); }
     ///@}
     /// Whether only folders can be chosen (true by default).
-    bool OnlyFolderAllowed() const { return fOnlyFolderAllowed; }
+    bool OnlyFolderAllowed() const;
     /// Folder mode on cuts the path of an existing file to its folder (not
     /// while the window is loading); file mode leaves the text alone.
     void SetOnlyFolderAllowed(bool Value);
     /// SetOnlyFolderAllowed under the name uic calls.
     void setOnlyFolderAllowed(bool Value) { SetOnlyFolderAllowed(Value); }
     /// The path of the last successful choice.
-    QString FolderOrFileChosen() const { return ffolderOrFile; }
+    QString FolderOrFileChosen() const;
     /// True when the edit holds a path that does not exist. The path is
     /// checked on a thread of its own (a dead mount never freezes the
     /// window), so the mark follows a change of the text a little later.
-    bool PathMissing() const { return fPathMissing; }
+    bool PathMissing() const;
     /// True while the check of the current text has not answered.
     bool PathCheckPending() const;
 
@@ -88,7 +90,7 @@ public:
     void TakeInitialFolder(const QString& folder) override { SetText(folder); }
 
     /// The completer of paths that the edit uses.
-    QCompleter* PathCompleter() const { return fCompleter; }
+    QCompleter* PathCompleter() const;
 
     /// Called when the button is pressed, before the dialog opens.
     std::function<void(QObject* Sender)> OnButtonPressing;
@@ -114,23 +116,20 @@ private:
     void TranslateTexts();
     void SetPathMissing(bool missing);
 
-    QString ffolderOrFile;
-    bool fOnlyFolderAllowed = true;
-    QPointer<TAdvOfficeCheckBox> fLinkedCheckbox;
-    bool fPathMissing = false;
-    QCompleter* fCompleter = nullptr; ///< child of this control
-    QFileSystemModel* fModel = nullptr; ///< child of this control
-    QAction* fMissingMark = nullptr; ///< child of this control
-    TPathExistence* fExistence = nullptr; ///< child of this control
-    TPathExistence* fFolderExistence = nullptr; ///< child of this control
+    std::unique_ptr<TMyOpenFolderDialogPrivate> const d;
 };
 
+class TMyOpenFileDialogPrivate;
 /// The same control for file choosing; set OnlyFolderAllowed to false.
 class QZ8_EXPORT TMyOpenFileDialog : public TMyOpenFolderDialog {
     Q_OBJECT
 public:
-    /// The constructors of TMyOpenFolderDialog.
-    using TMyOpenFolderDialog::TMyOpenFolderDialog;
+    /// A chooser in folder mode, as TMyOpenFolderDialog's; a parent takes ownership.
+    explicit TMyOpenFileDialog(QWidget* parent = nullptr);
+    ~TMyOpenFileDialog() override;
+
+private:
+    std::unique_ptr<TMyOpenFileDialogPrivate> const d; // room for the state of later releases
 };
 
 } // namespace qz8

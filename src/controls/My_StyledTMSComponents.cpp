@@ -1,7 +1,8 @@
 #include "controls/My_StyledTMSComponents.h"
+#include "controls/My_StyledTMSComponents_p.h"
 #include "external/Rtl_and_ltr_painting.h"
-#include "platform/Components.h"
-#include "platform/SizeRelevant.h"
+#include "toolkit/Components.h"
+#include "toolkit/SizeRelevant.h"
 
 #include <QEvent>
 #include <algorithm>
@@ -20,7 +21,7 @@ const bool registered = [] {
 }();
 } // namespace
 
-TStyledListbox::TStyledListbox(QWidget* parent) : TCustomListBox(parent)
+TStyledListbox::TStyledListbox(QWidget* parent) : TCustomListBox(parent), d(std::make_unique<TStyledListboxPrivate>())
 {
     (void)registered;
     SetStyle(lbOwnerDrawFixed);
@@ -30,16 +31,18 @@ TStyledListbox::TStyledListbox(QWidget* parent) : TCustomListBox(parent)
     SetComponentStyle(static_cast<TTMSStyle>(0));
 }
 
+TStyledListbox::~TStyledListbox() = default;
+
 void TStyledListbox::SetComponentStyle(TTMSStyle AStyle)
 {
-    const std::array<TColor, 4> before{fTextColour, fNormalBack, fSelectionColour, fSelectionTextColour};
-    fTextColour = GetABaseTMSTextColour(AStyle);
-    fNormalBack = GetABaseTMSBackgroundColour(AStyle);
-    SetColor(fNormalBack);
-    fSelectionColour = GetABaseTMSHighlightBackgroundColour(AStyle);
-    fSelectionTextColour = GetABaseTMSHighlightedTextColour(AStyle);
+    const std::array<TColor, 4> before{d->fTextColour, d->fNormalBack, d->fSelectionColour, d->fSelectionTextColour};
+    d->fTextColour = GetABaseTMSTextColour(AStyle);
+    d->fNormalBack = GetABaseTMSBackgroundColour(AStyle);
+    SetColor(d->fNormalBack);
+    d->fSelectionColour = GetABaseTMSHighlightBackgroundColour(AStyle);
+    d->fSelectionTextColour = GetABaseTMSHighlightedTextColour(AStyle);
     viewport()->update();
-    if (before != std::array<TColor, 4>{fTextColour, fNormalBack, fSelectionColour, fSelectionTextColour})
+    if (before != std::array<TColor, 4>{d->fTextColour, d->fNormalBack, d->fSelectionColour, d->fSelectionTextColour})
         Q_EMIT coloursChanged();
 }
 
@@ -53,7 +56,7 @@ void TStyledListbox::SetRowColour(TColor& field, TColor value)
 
 void TStyledListbox::SetShowValues(bool Value)
 {
-    fShowValues = Value;
+    d->fShowValues = Value;
     viewport()->update();
 }
 
@@ -78,7 +81,7 @@ int TStyledListbox::RowValue(int Index) const
         OnGetStringAndInt(const_cast<TStyledListbox*>(this), Index, rec);
         return rec.I;
     }
-    if (fShowValues && !IsVirtual())
+    if (d->fShowValues && !IsVirtual())
         return static_cast<std::int32_t>(Items().Objects(Index));
     return kNoValue;
 }
@@ -143,7 +146,7 @@ QString TStyledListbox::RowText(int Index) const
 void TStyledListbox::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        fNotApplicable = QString();
+        d->fNotApplicable = QString();
     TCustomListBox::changeEvent(event);
 }
 
@@ -165,17 +168,17 @@ bool TStyledListbox::RowStartsWith(int Index, const QString& typed) const
 bool TStyledListbox::NumberRowsMayStartWith(QChar typed) const
 {
     const QChar separator = CurrentFormatSettings().DecimalSeparator;
-    if (fNotApplicable.isNull()) {
-        fNotApplicable = _QZNonApplicable();
-        fRuledChar = QChar(); // asked afresh in the new language
+    if (d->fNotApplicable.isNull()) {
+        d->fNotApplicable = _QZNonApplicable();
+        d->fRuledChar = QChar(); // asked afresh in the new language
     }
-    if (typed != fRuledChar || separator != fRuledSeparator || fRuledChar.isNull()) {
-        fRuledChar = typed;
-        fRuledSeparator = separator;
-        fRuledMayStart =
-            CanStartANumber(typed) || typed.isSpace() || fNotApplicable.startsWith(typed, Qt::CaseInsensitive);
+    if (typed != d->fRuledChar || separator != d->fRuledSeparator || d->fRuledChar.isNull()) {
+        d->fRuledChar = typed;
+        d->fRuledSeparator = separator;
+        d->fRuledMayStart =
+            CanStartANumber(typed) || typed.isSpace() || d->fNotApplicable.startsWith(typed, Qt::CaseInsensitive);
     }
-    return fRuledMayStart;
+    return d->fRuledMayStart;
 }
 
 void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDrawState State)
@@ -186,14 +189,14 @@ void TStyledListbox::StandardDrawItem(QWidget*, int Index, TRect Rect, TOwnerDra
     const QString text = SourceText(Index);
     TCanvas& c = Canvas();
     const bool selected = State & odSelected;
-    c.Brush = TBrush{selected ? fSelectionColour : fNormalBack, bsSolid};
-    c.Font.Color = selected ? fSelectionTextColour : fTextColour;
+    c.Brush = TBrush{selected ? d->fSelectionColour : d->fNormalBack, bsSolid};
+    c.Font.Color = selected ? d->fSelectionTextColour : d->fTextColour;
     c.FillRect(Rect);
 
     // The widest text is measured in full, before any shortening.
     const int width = c.TextWidth(text);
-    if (width > max_width_of_strings)
-        max_width_of_strings = width;
+    if (width > d->max_width_of_strings)
+        d->max_width_of_strings = width;
     const QString shortened = MinimizeName(text, c, Rect.Right - Rect.Left);
     switch (IsANumber(shortened)) {
     case 0: {
@@ -243,7 +246,8 @@ void TStyledListbox::DrawAFloat(double value, const TRect& Rect)
     DrawRightAligned(CurrentFormatSettings().Locale.toString(value, 'f', 2), Rect);
 }
 
-TStyledListboxOwnerDrawnFixed::TStyledListboxOwnerDrawnFixed(QWidget* parent) : TStyledListbox(parent)
+TStyledListboxOwnerDrawnFixed::TStyledListboxOwnerDrawnFixed(QWidget* parent)
+    : TStyledListbox(parent), d(std::make_unique<TStyledListboxOwnerDrawnFixedPrivate>())
 {
     OnMeasureItem = [this](QWidget* control, int index, int& height) { MyMeasureItem(control, index, height); };
     SetStyle(lbOwnerDrawFixed);
@@ -282,5 +286,29 @@ TContainBox::TContainBox(QWidget* parent) : QWidget(parent)
     setBackgroundRole(QPalette::Window);
     setFocusPolicy(Qt::NoFocus);
 }
+
+TColor TStyledListbox::_SelectedColour() const { return d->fSelectionColour; }
+
+void TStyledListbox::Set_SelectedColour(TColor c) { SetRowColour(d->fSelectionColour, c); }
+
+TColor TStyledListbox::_SelectedTextColour() const { return d->fSelectionTextColour; }
+
+void TStyledListbox::Set_SelectedTextColour(TColor c) { SetRowColour(d->fSelectionTextColour, c); }
+
+TColor TStyledListbox::_BackgroundColour() const { return d->fNormalBack; }
+
+void TStyledListbox::Set_BackgroundColour(TColor c) { SetRowColour(d->fNormalBack, c); }
+
+TColor TStyledListbox::_TextColour() const { return d->fTextColour; }
+
+void TStyledListbox::Set_TextColour(TColor c) { SetRowColour(d->fTextColour, c); }
+
+bool TStyledListbox::Show_Values() const { return d->fShowValues; }
+
+int TStyledListbox::MaxWidthOfStrings() const { return d->max_width_of_strings; }
+
+void TStyledListbox::SetMaxWidthOfStrings(int w) { d->max_width_of_strings = w; }
+
+TStyledListboxOwnerDrawnFixed::~TStyledListboxOwnerDrawnFixed() = default;
 
 } // namespace qz8

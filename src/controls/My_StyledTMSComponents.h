@@ -12,12 +12,13 @@
 #include "../external/General_runtime.h"
 #include "../external/TmsViews.h"
 #include "../external/Tms_utils.h"
-#include "../platform/Forms.h"
-#include "../platform/ListBox.h"
 #include "../qz8_export.h"
+#include "../toolkit/Forms.h"
+#include "../toolkit/ListBox.h"
 
 #include <QMargins>
 #include <QPointer>
+#include <memory>
 
 namespace qz8 {
 
@@ -27,6 +28,7 @@ constexpr int kNoValue = -999998;
 constexpr int kNotApplicable = -999999;
 ///@}
 
+class TStyledListboxPrivate;
 /// The styled list box of the suite: rows of text in the global style's
 /// colours, numbers right-aligned as the locale writes them, an optional
 /// value column (Show_Values), and virtual rows from OnGetStringAndInt.
@@ -48,6 +50,7 @@ class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, publi
 public:
     /// A styled list box; a parent takes ownership.
     explicit TStyledListbox(QWidget* parent = nullptr);
+    ~TStyledListbox() override;
 
     /// Takes AStyle's text, background and selection colours, repaints, and
     /// emits coloursChanged when they changed.
@@ -58,46 +61,46 @@ public:
     ///@{
     /// The fill of selected rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
-    TColor _SelectedColour() const { return fSelectionColour; }
-    void Set_SelectedColour(TColor c) { SetRowColour(fSelectionColour, c); }
+    TColor _SelectedColour() const;
+    void Set_SelectedColour(TColor c);
     /// Set_SelectedColour under the name uic calls.
     void set_SelectedColour(TColor c) { Set_SelectedColour(c); }
     ///@}
     ///@{
     /// The text colour of selected rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
-    TColor _SelectedTextColour() const { return fSelectionTextColour; }
-    void Set_SelectedTextColour(TColor c) { SetRowColour(fSelectionTextColour, c); }
+    TColor _SelectedTextColour() const;
+    void Set_SelectedTextColour(TColor c);
     /// Set_SelectedTextColour under the name uic calls.
     void set_SelectedTextColour(TColor c) { Set_SelectedTextColour(c); }
     ///@}
     ///@{
     /// The fill of the other rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
-    TColor _BackgroundColour() const { return fNormalBack; }
-    void Set_BackgroundColour(TColor c) { SetRowColour(fNormalBack, c); }
+    TColor _BackgroundColour() const;
+    void Set_BackgroundColour(TColor c);
     /// Set_BackgroundColour under the name uic calls.
     void set_BackgroundColour(TColor c) { Set_BackgroundColour(c); }
     ///@}
     ///@{
     /// The text colour of the other rows (shown at the next repaint; the next
     /// SetComponentStyle overwrites it).
-    TColor _TextColour() const { return fTextColour; }
-    void Set_TextColour(TColor c) { SetRowColour(fTextColour, c); }
+    TColor _TextColour() const;
+    void Set_TextColour(TColor c);
     /// Set_TextColour under the name uic calls.
     void set_TextColour(TColor c) { Set_TextColour(c); }
     ///@}
     ///@{
     /// Whether each row's integer object is drawn right-aligned beside its text.
-    bool Show_Values() const { return fShowValues; }
+    bool Show_Values() const;
     void SetShowValues(bool Value);
     /// SetShowValues under the name uic calls.
     void setShow_Values(bool Value) { SetShowValues(Value); }
     ///@}
     ///@{
     /// The widest row text measured so far, in pixels (where values start).
-    int MaxWidthOfStrings() const { return max_width_of_strings; }
-    void SetMaxWidthOfStrings(int w) { max_width_of_strings = w; }
+    int MaxWidthOfStrings() const;
+    void SetMaxWidthOfStrings(int w);
     /// SetMaxWidthOfStrings under the name uic calls.
     void setMaxWidthOfStrings(int w) { SetMaxWidthOfStrings(w); }
     ///@}
@@ -143,22 +146,13 @@ private:
     /// Sets a colour field; a real change is announced (coloursChanged).
     void SetRowColour(TColor& field, TColor value);
     void DrawRightAligned(const QString& text, const TRect& Rect);
-
-    int max_width_of_strings = 0;
-    bool fShowValues = false;
-    TColor fSelectionColour = clHighlight;
-    TColor fSelectionTextColour = clHighlightText;
-    TColor fNormalBack = clWindow;
-    TColor fTextColour = clWindowText;
-    mutable QString fNotApplicable; ///< "n/a" in the current language, once asked
     /// Whether a row showing a number (or "n/a") can start with the character
     /// typed, answered once per character and decimal separator, not per row.
     bool NumberRowsMayStartWith(QChar typed) const;
-    mutable QChar fRuledChar; ///< the character last asked of NumberRowsMayStartWith
-    mutable QChar fRuledSeparator; ///< the decimal separator it was asked under
-    mutable bool fRuledMayStart = true; ///< its answer
+    std::unique_ptr<TStyledListboxPrivate> const d;
 };
 
+class TStyledListboxOwnerDrawnFixedPrivate;
 /// The fixed variant: the standard painter runs even with OnDrawItem cleared,
 /// and the row height follows the font whenever the window is created.
 class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
@@ -168,12 +162,16 @@ class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
 public:
     /// A fixed styled list box; a parent takes ownership.
     explicit TStyledListboxOwnerDrawnFixed(QWidget* parent = nullptr);
+    ~TStyledListboxOwnerDrawnFixed() override;
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
     /// Height = "Yg" height * 1.2, rounded half to even; the same for all rows.
     void MyMeasureItem(QWidget* Control, int Index, int& Height);
 
 protected:
     void CreateWnd() override;
+
+private:
+    std::unique_ptr<TStyledListboxOwnerDrawnFixedPrivate> const d; // room for the state of later releases
 };
 
 /// A transparent control that holds other controls.
@@ -198,6 +196,7 @@ public:
 enum TWhere : std::uint8_t { t_left, t_top, t_right, t_bottom };
 constexpr int kNoHandle = 4; ///< The GrabbedMidpoint of no handle.
 
+class TNotepadGrabPanelPrivate;
 /// The printable area of a page on a page preview (its ParentControl, which
 /// stands for the sheet): a notepad face with four handles at the midpoints
 /// of its edges. Dragging a handle moves that margin; every step reports the
@@ -221,23 +220,24 @@ public:
 
     /// A margin panel; a parent takes ownership (SetParentControl binds it to its sheet).
     explicit TNotepadGrabPanel(QWidget* parent = nullptr);
+    ~TNotepadGrabPanel() override;
 
     ///@{
     /// The colour of the handles.
-    TColor HandleColour() const { return fHandleColour; }
+    TColor HandleColour() const;
     void SetHandleColour(TColor colour);
     /// SetHandleColour under the name uic calls.
     void setHandleColour(TColor colour) { SetHandleColour(colour); }
     ///@}
     ///@{
     /// Whether the panel is drawn in black and white (for a monochrome preview).
-    bool Monochrome() const { return fMonochrome; }
+    bool Monochrome() const;
     void SetMonochrome(bool Value);
     /// SetMonochrome under the name uic calls.
     void setMonochrome(bool Value) { SetMonochrome(Value); }
     ///@}
     /// The control that stands for the sheet.
-    QWidget* ParentControl() const { return fParentControl; }
+    QWidget* ParentControl() const;
     /// Takes the sheet's size, places the handles and binds the mouse
     /// gesture; none clears the settings.
     void SetParentControl(QWidget* Value);
@@ -273,21 +273,21 @@ public:
     std::function<void(QObject* Sender, TRect Margs)> OnStateMargins;
 
     /// The rectangle of a handle.
-    TRect Midpoint(TWhere w) const { return midpoints[w]; }
+    TRect Midpoint(TWhere w) const;
     /// The handle being dragged, kNoHandle for none.
-    int GrabbedMidpoint() const { return grabbed_midpoint; }
+    int GrabbedMidpoint() const;
     /// True while a handle is being dragged.
-    bool Altering() const { return altering; }
+    bool Altering() const;
     /// The cursor the gesture shows.
-    TGestureCursor GestureCursor() const { return fCursor; }
+    TGestureCursor GestureCursor() const;
     /// The width of a handle in pixels.
-    int XWidth() const { return x_width; }
+    int XWidth() const;
     /// The width of the sheet in pixels.
-    int OuterWidth() const { return outer_width; }
+    int OuterWidth() const;
     /// The height of the sheet in pixels.
-    int OuterHeight() const { return outer_height; }
+    int OuterHeight() const;
     /// The handle that the arrow keys move.
-    int FocusedHandle() const { return fFocusedHandle; }
+    int FocusedHandle() const;
     /// The margins in pixels: left, top, right, bottom of the sheet.
     TRect MarginsInPixels() const;
     /// The same as QMargins (the Margins property).
@@ -319,24 +319,12 @@ private:
     void DragHandle(int where, int dx, int dy);
     void AnnounceMargins();
 
-    int x_width = 0;
-    int outer_width = 0;
-    int outer_height = 0;
-    bool altering = false;
-    TRect OuterRect;
-    TPoint oldPos;
-    int grabbed_midpoint = kNoHandle;
-    TRect midpoints[4];
-    bool fMonochrome = false;
-    QPointer<QWidget> fParentControl;
-    TColor fHandleColour = clBlack;
-    TGestureCursor fCursor = crDefault;
-    TPoint fCursorPos; ///< the screen position of the event being handled
-    int fFocusedHandle = t_left;
+    std::unique_ptr<TNotepadGrabPanelPrivate> const d;
 };
 
 // ---- Styled tree and list views ----
 
+class TMyAdvTreeViewPrivate;
 /// A tree view in the global style's colours, with an export of its contents
 /// as tab-separated text.
 class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
@@ -345,6 +333,7 @@ class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
 public:
     /// A styled tree view; a parent takes ownership.
     explicit TMyAdvTreeView(QWidget* parent = nullptr);
+    ~TMyAdvTreeView() override;
     /// Takes the colours of the process-wide style (Global_TMSStyle); the
     /// argument is not read.
     void SetComponentStyle(TTMSStyle AStyle) override;
@@ -357,8 +346,12 @@ public:
     /// plain text, for pasting into a spreadsheet; false when there is no
     /// clipboard or the window system did not take the text.
     bool CopyTreeToClipboard(TAdvTreeView* a, const TAdvTreeViewGetNodeTextEvent& aOnGetText);
+
+private:
+    std::unique_ptr<TMyAdvTreeViewPrivate> const d; // room for the state of later releases
 };
 
+class TMyAdvListViewPrivate;
 /// A list view in the global style's colours; its rows take 0.9 of the image
 /// height.
 class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
@@ -367,9 +360,13 @@ class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
 public:
     /// A styled list view; a parent takes ownership.
     explicit TMyAdvListView(QWidget* parent = nullptr);
+    ~TMyAdvListView() override;
     /// Takes the colours of the process-wide style (Global_TMSStyle); the
     /// argument is not read.
     void SetComponentStyle(TTMSStyle AStyle) override;
+
+private:
+    std::unique_ptr<TMyAdvListViewPrivate> const d; // room for the state of later releases
 };
 
 /// How a column's text is aligned.

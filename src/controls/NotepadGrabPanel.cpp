@@ -1,9 +1,10 @@
 // TNotepadGrabPanel of My_StyledTMSComponents.
 #include "controls/My_StyledTMSComponents.h"
-#include "platform/Application.h"
-#include "platform/Canvas.h"
-#include "platform/QtBoundary_p.h"
-#include "platform/StdCtrls.h"
+#include "controls/My_StyledTMSComponents_p.h"
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/QtBoundary_p.h"
+#include "toolkit/StdCtrls.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -32,17 +33,19 @@ TPoint ScreenPos(const QMouseEvent* e)
 
 } // namespace
 
-TNotepadGrabPanel::TNotepadGrabPanel(QWidget* parent) : TPanel(parent)
+TNotepadGrabPanel::TNotepadGrabPanel(QWidget* parent) : TPanel(parent), d(std::make_unique<TNotepadGrabPanelPrivate>())
 {
-    x_width = 0;
+    d->x_width = 0;
     resize(100, 150);
     SetCaption(QString());
-    fMonochrome = false;
+    d->fMonochrome = false;
     OnStateMargins = nullptr;
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Page margins"));
     ClearSettings();
 }
+
+TNotepadGrabPanel::~TNotepadGrabPanel() = default;
 
 void TNotepadGrabPanel::changeEvent(QEvent* event)
 {
@@ -56,8 +59,8 @@ void TNotepadGrabPanel::changeEvent(QEvent* event)
 void TNotepadGrabPanel::ClearSettings()
 {
     SetComponentStyle(Global_TMSStyle);
-    grabbed_midpoint = kNoHandle;
-    for (TRect& r : midpoints)
+    d->grabbed_midpoint = kNoHandle;
+    for (TRect& r : d->midpoints)
         r = TRect{};
 }
 
@@ -70,9 +73,9 @@ void TNotepadGrabPanel::SetComponentStyle(TTMSStyle)
 void TNotepadGrabPanel::SetHandleColour(TColor colour)
 {
     update();
-    if (fHandleColour == colour)
+    if (d->fHandleColour == colour)
         return;
-    fHandleColour = colour;
+    d->fHandleColour = colour;
     Q_EMIT handleColourChanged(colour);
 }
 
@@ -84,21 +87,21 @@ QMargins TNotepadGrabPanel::Margins() const
 
 void TNotepadGrabPanel::SetMonochrome(bool Value)
 {
-    fMonochrome = Value;
+    d->fMonochrome = Value;
     update();
 }
 
 void TNotepadGrabPanel::SetParentControl(QWidget* Value)
 {
-    fParentControl = Value;
+    d->fParentControl = Value;
     if (!Value) {
         ClearSettings();
         return;
     }
     const QRect client = Value->contentsRect();
-    OuterRect = Rect(0, 0, client.width(), client.height());
-    outer_height = OuterRect.Bottom - OuterRect.Top;
-    outer_width = OuterRect.Right - OuterRect.Left;
+    d->OuterRect = Rect(0, 0, client.width(), client.height());
+    d->outer_height = d->OuterRect.Bottom - d->OuterRect.Top;
+    d->outer_width = d->OuterRect.Right - d->OuterRect.Left;
     RecomputeAllMidpoints();
     OnMouseDown = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         ControlMouseDown(s, b, m, x, y);
@@ -119,18 +122,18 @@ void TNotepadGrabPanel::RecomputeAllMidpoints()
     TCanvas canvas(this);
     canvas.Font = TFont(font());
     const int x = canvas.TextWidth(QStringLiteral("x"));
-    x_width = x;
+    d->x_width = x;
     const int W = width(), H = height();
-    midpoints[t_left] = Rect(0, (H - x) / 2, x, (H - x) / 2 + x);
-    midpoints[t_top] = Rect((W - x) / 2, 0, (W - x) / 2 + x, x);
-    midpoints[t_right] = Rect(W - x, (H - x) / 2, W, (H - x) / 2 + x);
-    midpoints[t_bottom] = Rect((W - x) / 2, H - x, (W - x) / 2 + x, H);
+    d->midpoints[t_left] = Rect(0, (H - x) / 2, x, (H - x) / 2 + x);
+    d->midpoints[t_top] = Rect((W - x) / 2, 0, (W - x) / 2 + x, x);
+    d->midpoints[t_right] = Rect(W - x, (H - x) / 2, W, (H - x) / 2 + x);
+    d->midpoints[t_bottom] = Rect((W - x) / 2, H - x, (W - x) / 2 + x, H);
 }
 
 void TNotepadGrabPanel::SetToMargins(const TPrintMarginInches& pmi, int papersize_MM_Width, int papersize_MM_Height)
 {
-    SetParentControl(fParentControl);
-    if (outer_width == 0 || outer_height == 0)
+    SetParentControl(d->fParentControl);
+    if (d->outer_width == 0 || d->outer_height == 0)
         return;
     const int ppiInt = ScreenPixelsPerInch();
     // A sheet of no size (or a density of none) has no scale: the division
@@ -138,9 +141,9 @@ void TNotepadGrabPanel::SetToMargins(const TPrintMarginInches& pmi, int papersiz
     if (papersize_MM_Width <= 0 || papersize_MM_Height <= 0 || ppiInt <= 0)
         return;
     const float ppi = static_cast<float>(ppiInt);
-    const float a = static_cast<float>(outer_width) / ppi;
+    const float a = static_cast<float>(d->outer_width) / ppi;
     const float sx = (static_cast<float>(papersize_MM_Width) / inch_to_mm) / a;
-    const float b = static_cast<float>(outer_height) / ppi;
+    const float b = static_cast<float>(d->outer_height) / ppi;
     const float sy = (static_cast<float>(papersize_MM_Height) / inch_to_mm) / b;
     int margins[4]; // left, right, top, bottom
     const float inches[4] = {pmi.Left, pmi.Right, pmi.Top, pmi.Bottom};
@@ -154,8 +157,8 @@ void TNotepadGrabPanel::SetToMargins(const TPrintMarginInches& pmi, int papersiz
     const int left = margins[0], top = margins[2];
     // A sheet smaller than its margins leaves a panel of no size, never a
     // negative one.
-    const int w = std::max(0, outer_width - left - margins[1]);
-    const int h = std::max(0, outer_height - top - margins[3]);
+    const int w = std::max(0, d->outer_width - left - margins[1]);
+    const int h = std::max(0, d->outer_height - top - margins[3]);
     setGeometry(left, top, w, h);
     RecomputeAllMidpoints();
     AnnounceMargins();
@@ -175,12 +178,12 @@ void TNotepadGrabPanel::ShowMargins()
 
 TRect TNotepadGrabPanel::MarginsInPixels() const
 {
-    return Rect(x(), y(), outer_width - (x() + width()), outer_height - (y() + height()));
+    return Rect(x(), y(), d->outer_width - (x() + width()), d->outer_height - (y() + height()));
 }
 
 void TNotepadGrabPanel::AnnounceMargins()
 {
-    if (!fParentControl)
+    if (!d->fParentControl)
         return;
     const TRect m = MarginsInPixels();
     // A change of the description is announced to assistive technology.
@@ -193,7 +196,7 @@ void TNotepadGrabPanel::AnnounceMargins()
 
 void TNotepadGrabPanel::SetGestureCursor(TGestureCursor cursor)
 {
-    fCursor = cursor;
+    d->fCursor = cursor;
     switch (cursor) {
     case crSizeWE: setCursor(Qt::SizeHorCursor); break;
     case crSizeNS: setCursor(Qt::SizeVerCursor); break;
@@ -204,7 +207,7 @@ void TNotepadGrabPanel::SetGestureCursor(TGestureCursor cursor)
 void TNotepadGrabPanel::DragHandle(int where, int dx, int dy)
 {
     const std::int64_t L = x(), T = y(), W = width(), H = height();
-    const std::int64_t twoThirdsW = (outer_width / 3) * 2, twoThirdsH = (outer_height / 3) * 2;
+    const std::int64_t twoThirdsW = (d->outer_width / 3) * 2, twoThirdsH = (d->outer_height / 3) * 2;
     std::int64_t left = L, top = T, w = W, h = H;
     switch (where) {
     case t_left: {
@@ -219,8 +222,8 @@ void TNotepadGrabPanel::DragHandle(int where, int dx, int dy)
         h = bottom - top;
         break;
     }
-    case t_right: w = std::max(twoThirdsW, std::min<std::int64_t>(outer_width, L + W + dx)) - L; break;
-    case t_bottom: h = std::max(twoThirdsH, std::min<std::int64_t>(outer_height, T + H + dy)) - T; break;
+    case t_right: w = std::max(twoThirdsW, std::min<std::int64_t>(d->outer_width, L + W + dx)) - L; break;
+    case t_bottom: h = std::max(twoThirdsH, std::min<std::int64_t>(d->outer_height, T + H + dy)) - T; break;
     default: return;
     }
     // A drag never turns the panel inside out.
@@ -232,50 +235,50 @@ void TNotepadGrabPanel::ControlMouseDown(QObject* Sender, Qt::MouseButton Button
 {
     if (Button != Qt::LeftButton || !Sender || !Sender->isWidgetType())
         return;
-    altering = true;
+    d->altering = true;
     // The press grabs the mouse for this widget until the release (Qt's
     // implicit grab): the drag goes on outside the panel too.
-    oldPos = fCursorPos;
+    d->oldPos = d->fCursorPos;
 }
 
 void TNotepadGrabPanel::ControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
 {
-    if (!altering)
+    if (!d->altering)
         return;
-    const TPoint P = fCursorPos;
-    if (fCursor == crSizeWE || fCursor == crSizeNS) {
-        const int dx = Clamp(std::int64_t{P.X} - oldPos.X), dy = Clamp(std::int64_t{P.Y} - oldPos.Y);
-        DragHandle(grabbed_midpoint, dx, dy);
-        oldPos = P;
+    const TPoint P = d->fCursorPos;
+    if (d->fCursor == crSizeWE || d->fCursor == crSizeNS) {
+        const int dx = Clamp(std::int64_t{P.X} - d->oldPos.X), dy = Clamp(std::int64_t{P.Y} - d->oldPos.Y);
+        DragHandle(d->grabbed_midpoint, dx, dy);
+        d->oldPos = P;
         return;
     }
     for (int w = t_left; w <= t_bottom; ++w) {
-        const TRect& r = midpoints[w];
+        const TRect& r = d->midpoints[w];
         if (r.Left <= X && X <= r.Right && r.Top <= Y && Y <= r.Bottom) {
-            grabbed_midpoint = w;
+            d->grabbed_midpoint = w;
             SetGestureCursor(w == t_left || w == t_right ? crSizeWE : crSizeNS);
             return; // the first step of the drag counts from the press
         }
-        grabbed_midpoint = kNoHandle;
+        d->grabbed_midpoint = kNoHandle;
         SetGestureCursor(crDefault);
     }
-    oldPos = P;
+    d->oldPos = P;
 }
 
 void TNotepadGrabPanel::ControlMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
-    if (!altering)
+    if (!d->altering)
         return;
     SetGestureCursor(crDefault);
     RecomputeAllMidpoints();
     update();
-    altering = false;
+    d->altering = false;
 }
 
 void TNotepadGrabPanel::mousePressEvent(QMouseEvent* event)
 {
     AtQtBoundary("TNotepadGrabPanel::mousePressEvent", [&] {
-        fCursorPos = ScreenPos(event);
+        d->fCursorPos = ScreenPos(event);
         if (OnMouseDown) {
             const QPoint p = event->position().toPoint();
             OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
@@ -287,7 +290,7 @@ void TNotepadGrabPanel::mousePressEvent(QMouseEvent* event)
 void TNotepadGrabPanel::mouseMoveEvent(QMouseEvent* event)
 {
     AtQtBoundary("TNotepadGrabPanel::mouseMoveEvent", [&] {
-        fCursorPos = ScreenPos(event);
+        d->fCursorPos = ScreenPos(event);
         if (OnMouseMove) {
             const QPoint p = event->position().toPoint();
             OnMouseMove(this, event->modifiers(), p.x(), p.y());
@@ -298,7 +301,7 @@ void TNotepadGrabPanel::mouseMoveEvent(QMouseEvent* event)
 void TNotepadGrabPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     AtQtBoundary("TNotepadGrabPanel::mouseReleaseEvent", [&] {
-        fCursorPos = ScreenPos(event);
+        d->fCursorPos = ScreenPos(event);
         if (OnMouseUp) {
             const QPoint p = event->position().toPoint();
             OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y());
@@ -310,7 +313,7 @@ void TNotepadGrabPanel::keyPressEvent(QKeyEvent* event)
 {
     AtQtBoundary("TNotepadGrabPanel::keyPressEvent", [&] {
         const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
-        const bool horizontal = fFocusedHandle == t_left || fFocusedHandle == t_right;
+        const bool horizontal = d->fFocusedHandle == t_left || d->fFocusedHandle == t_right;
         int dx = 0, dy = 0;
         switch (event->key()) {
         case Qt::Key_Left: dx = -step; break;
@@ -320,11 +323,11 @@ void TNotepadGrabPanel::keyPressEvent(QKeyEvent* event)
         default: TPanel::keyPressEvent(event); return;
         }
         // A handle moves along its own axis only.
-        if ((horizontal && dx == 0) || (!horizontal && dy == 0) || !fParentControl) {
+        if ((horizontal && dx == 0) || (!horizontal && dy == 0) || !d->fParentControl) {
             event->ignore();
             return;
         }
-        DragHandle(fFocusedHandle, dx, dy);
+        DragHandle(d->fFocusedHandle, dx, dy);
         RecomputeAllMidpoints();
         update();
         event->accept();
@@ -335,9 +338,9 @@ bool TNotepadGrabPanel::focusNextPrevChild(bool next)
 {
     // Tab walks the four handles before it leaves the panel (the panel has
     // no children: it is asked only for its own Tab key).
-    const int to = fFocusedHandle + (next ? 1 : -1);
+    const int to = d->fFocusedHandle + (next ? 1 : -1);
     if (to >= t_left && to <= t_bottom) {
-        fFocusedHandle = to;
+        d->fFocusedHandle = to;
         update();
         return true;
     }
@@ -348,9 +351,9 @@ void TNotepadGrabPanel::focusInEvent(QFocusEvent* event)
 {
     AtQtBoundary("TNotepadGrabPanel::focusInEvent", [&] {
         if (event->reason() == Qt::TabFocusReason)
-            fFocusedHandle = t_left;
+            d->fFocusedHandle = t_left;
         else if (event->reason() == Qt::BacktabFocusReason)
-            fFocusedHandle = t_bottom;
+            d->fFocusedHandle = t_bottom;
         TPanel::focusInEvent(event);
         update();
     });
@@ -388,20 +391,42 @@ void TNotepadGrabPanel::paintEvent(QPaintEvent*)
         const QString dots = hundred.left(n);
         for (int i = 0; i <= 100 && h > 0 && R.Top + i * h < R.Bottom - 3; ++i)
             canvas.TextOut(R.Left, R.Top + i * h, dots);
-        canvas.Pen.Color = fMonochrome ? clBlack : fHandleColour;
+        canvas.Pen.Color = d->fMonochrome ? clBlack : d->fHandleColour;
         canvas.Brush.Style = bsClear;
         for (int w = t_left; w <= t_bottom; ++w)
-            canvas.Rectangle(midpoints[w]);
+            canvas.Rectangle(d->midpoints[w]);
         canvas.Brush.Style = bsSolid;
-        canvas.Brush.Color = fMonochrome ? TColor(0x808080) : GetABaseTMSTextColour_SEARCHWORD(Global_TMSStyle);
+        canvas.Brush.Color = d->fMonochrome ? TColor(0x808080) : GetABaseTMSTextColour_SEARCHWORD(Global_TMSStyle);
         canvas.FrameRect(frame);
         // The handle that the arrow keys move, while the panel has the focus.
-        if (hasFocus() && !midpoints[fFocusedHandle].IsEmpty()) {
-            canvas.Brush.Color = fMonochrome ? clBlack : fHandleColour;
-            canvas.FillRect(ShrinkRect(midpoints[fFocusedHandle], 1));
+        if (hasFocus() && !d->midpoints[d->fFocusedHandle].IsEmpty()) {
+            canvas.Brush.Color = d->fMonochrome ? clBlack : d->fHandleColour;
+            canvas.FillRect(ShrinkRect(d->midpoints[d->fFocusedHandle], 1));
         }
         canvas.Detach();
     });
 }
+
+TColor TNotepadGrabPanel::HandleColour() const { return d->fHandleColour; }
+
+bool TNotepadGrabPanel::Monochrome() const { return d->fMonochrome; }
+
+QWidget* TNotepadGrabPanel::ParentControl() const { return d->fParentControl; }
+
+TRect TNotepadGrabPanel::Midpoint(TWhere w) const { return d->midpoints[w]; }
+
+int TNotepadGrabPanel::GrabbedMidpoint() const { return d->grabbed_midpoint; }
+
+bool TNotepadGrabPanel::Altering() const { return d->altering; }
+
+TNotepadGrabPanel::TGestureCursor TNotepadGrabPanel::GestureCursor() const { return d->fCursor; }
+
+int TNotepadGrabPanel::XWidth() const { return d->x_width; }
+
+int TNotepadGrabPanel::OuterWidth() const { return d->outer_width; }
+
+int TNotepadGrabPanel::OuterHeight() const { return d->outer_height; }
+
+int TNotepadGrabPanel::FocusedHandle() const { return d->fFocusedHandle; }
 
 } // namespace qz8

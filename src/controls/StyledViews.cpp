@@ -1,7 +1,8 @@
 // TMyAdvTreeView and TMyAdvListView of My_StyledTMSComponents.
 #include "controls/My_StyledTMSComponents.h"
+#include "controls/My_StyledTMSComponents_p.h"
 #include "external/Tool_image_basics.h"
-#include "platform/Strings.h"
+#include "toolkit/Strings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,7 +11,10 @@
 
 namespace qz8 {
 
-TMyAdvTreeView::TMyAdvTreeView(QWidget* parent) : TAdvTreeView(parent) { SetComponentStyle(Global_TMSStyle); }
+TMyAdvTreeView::TMyAdvTreeView(QWidget* parent) : TAdvTreeView(parent), d(std::make_unique<TMyAdvTreeViewPrivate>())
+{
+    SetComponentStyle(Global_TMSStyle);
+}
 
 void TMyAdvTreeView::SetComponentStyle(TTMSStyle)
 {
@@ -76,7 +80,10 @@ bool TMyAdvTreeView::CopyTreeToClipboard(TAdvTreeView* a, const TAdvTreeViewGetN
     return held && held->text() == text;
 }
 
-TMyAdvListView::TMyAdvListView(QWidget* parent) : TAdvListView(parent) { SetComponentStyle(Global_TMSStyle); }
+TMyAdvListView::TMyAdvListView(QWidget* parent) : TAdvListView(parent), d(std::make_unique<TMyAdvListViewPrivate>())
+{
+    SetComponentStyle(Global_TMSStyle);
+}
 
 void TMyAdvListView::SetComponentStyle(TTMSStyle)
 {
@@ -92,5 +99,9 @@ void TMyAdvListView::SetComponentStyle(TTMSStyle)
     SetItemHeight(static_cast<int>(std::nearbyint(static_cast<double>(GlobalImageHeight) * 0.9)));
     update();
 }
+
+TMyAdvTreeView::~TMyAdvTreeView() = default;
+
+TMyAdvListView::~TMyAdvListView() = default;
 
 } // namespace qz8

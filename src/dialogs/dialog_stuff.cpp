@@ -1,5 +1,5 @@
 #include "dialogs/dialog_stuff.h"
-#include "platform/Components.h"
+#include "toolkit/Components.h"
 
 #include <QCoreApplication>
 #include <QWidget>

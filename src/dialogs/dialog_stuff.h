@@ -6,8 +6,8 @@
 // description repeating its masks in round brackets; the platform's dialogs
 // show each entry as a Qt name filter (FileDialogNameFilters).
 #include "../external/Tool_tables.h"
-#include "../platform/Dialogs.h"
 #include "../qz8_export.h"
+#include "../toolkit/Dialogs.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 // Colour arrays: the platform's table of web-named colours, the suite's
 // shared colour array, finding the nearest colour, sorting, and shades.
-#include "../platform/Types.h"
 #include "../qz8_export.h"
+#include "../toolkit/Types.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "external/ElPack.h"
+#include "accessibility/AccessibleNames_p.h"
 #include "external/General_runtime.h"
-#include "platform/AccessibleNames_p.h"
 
 #include <QDoubleSpinBox>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
 #pragma once
 // Stand-ins for the ElPack controls that form state persistence recognises:
 // thin Qt widgets with the properties and methods the library uses.
-#include "../platform/Dialogs.h"
-#include "../platform/StdCtrls.h"
-#include "../platform/Strings.h"
-#include "../platform/WidgetStrings.h"
 #include "../qz8_export.h"
+#include "../toolkit/Dialogs.h"
+#include "../toolkit/StdCtrls.h"
+#include "../toolkit/Strings.h"
+#include "../toolkit/WidgetStrings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "external/FilterCombo.h"
-#include "platform/AccessibleNames_p.h"
+#include "accessibility/AccessibleNames_p.h"
 
 #include <QLineEdit>
 

@@ -2,8 +2,8 @@
 // The suite's filter combo: an editable combo of file types built from a
 // filter text ("description|mask|description|mask..."). Each entry carries
 // its mask; a typed mask can be added.
-#include "../platform/WidgetStrings.h"
 #include "../qz8_export.h"
+#include "../toolkit/WidgetStrings.h"
 
 #include <QComboBox>
 

@@ -1,5 +1,5 @@
 #include "external/General_runtime.h"
-#include "platform/Types.h"
+#include "toolkit/Types.h"
 
 #include <QCoreApplication>
 #include <QDir>

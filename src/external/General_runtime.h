@@ -1,8 +1,8 @@
 #pragma once
 // Helpers of the suite's general runtime: logging, file tests, the number
 // encoding of texts, and the user's locale format settings.
-#include "../platform/Types.h"
 #include "../qz8_export.h"
+#include "../toolkit/Types.h"
 #include <QChar>
 #include <QLocale>
 #include <QString>

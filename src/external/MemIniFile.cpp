@@ -1,7 +1,7 @@
 #include "external/MemIniFile.h"
 #include "external/General_runtime.h"
 #include "platform/AtomicFile_p.h"
-#include "platform/Types.h"
+#include "toolkit/Types.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -15,8 +15,8 @@
 // The bound of WriteMultiString is the number of entries per line (G): it
 // keeps lines of long lists, such as memo texts, to a readable size. It
 // never drops an entry: every line a user typed into a memo is kept.
-#include "../platform/Strings.h"
 #include "../qz8_export.h"
+#include "../toolkit/Strings.h"
 
 #include <QHash>
 #include <QString>

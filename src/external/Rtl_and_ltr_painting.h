@@ -1,7 +1,7 @@
 #pragma once
 // One line of text in a rectangle, cut with an ellipsis when it is wider.
-#include "../platform/Canvas.h"
 #include "../qz8_export.h"
+#include "../toolkit/Canvas.h"
 
 namespace qz8 {
 

@@ -1,8 +1,8 @@
 #include "external/TmsControls.h"
+#include "accessibility/AccessibleNames_p.h"
 #include "external/Tool_image_basics.h"
-#include "platform/AccessibleNames_p.h"
-#include "platform/Components.h"
-#include "platform/SizeRelevant.h"
+#include "toolkit/Components.h"
+#include "toolkit/SizeRelevant.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -68,7 +68,7 @@ const bool registered = [] {
     // A pager's pages hold controls of the window.
     RegisterContainerClass(&TAdvOfficePager::staticMetaObject);
     // The density table's rows and the window's collected classes of this
-    // module (platform/SizeRelevant.h).
+    // module (toolkit/SizeRelevant.h).
     RegisterDensityRow(TDensityRow::CustomAdvOfficeCheckBox, &TCustomAdvOfficeCheckBox::staticMetaObject);
     RegisterDensityRow(TDensityRow::AdvOfficeTabSet, &TAdvOfficeTabSet::staticMetaObject);
     RegisterDensityRow(TDensityRow::AdvOfficePager, &TAdvOfficePager::staticMetaObject);

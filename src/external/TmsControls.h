@@ -1,12 +1,12 @@
 #pragma once
 // Stand-ins for the TMS controls that the library recognises by class and
 // whose state it keeps: thin Qt widgets with the properties it uses.
-#include "../platform/StdCtrls.h"
-#include "../platform/WidgetStrings.h"
 #include "../qz8_export.h"
+#include "../toolkit/StdCtrls.h"
+#include "../toolkit/WidgetStrings.h"
 
-#include "../platform/ImageControls.h"
-#include "../platform/SizeRelevant.h"
+#include "../toolkit/ImageControls.h"
+#include "../toolkit/SizeRelevant.h"
 #include "TmsViews.h"
 #include "Tms_utils.h"
 

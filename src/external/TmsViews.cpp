@@ -1,5 +1,5 @@
 #include "external/TmsViews.h"
-#include "platform/SizeRelevant.h"
+#include "toolkit/SizeRelevant.h"
 
 #include <QLinearGradient>
 #include <QPainter>

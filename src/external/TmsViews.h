@@ -4,9 +4,9 @@
 // header colours, node and selection colours, item height), a header that
 // paints its sections in a fill of its own, and the tree view's virtual-node
 // walk and node-text event.
-#include "../platform/SizeRelevant.h"
-#include "../platform/Types.h"
 #include "../qz8_export.h"
+#include "../toolkit/SizeRelevant.h"
+#include "../toolkit/Types.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>

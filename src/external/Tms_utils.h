@@ -1,8 +1,8 @@
 #pragma once
 // The visual styles of the styled-control set and the colours of each style.
 // Ordinal 0 is the default style; each style is a coherent palette.
-#include "../platform/Types.h"
 #include "../qz8_export.h"
+#include "../toolkit/Types.h"
 
 #include <QObject>
 #include <QPalette>

@@ -1,7 +1,7 @@
 #include "external/Tool_image_basics.h"
 #include "external/Tool_image_basics_p.h"
-#include "platform/ImgList.h"
-#include "platform/Types.h"
+#include "toolkit/ImgList.h"
+#include "toolkit/Types.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 #include "external/Tool_tables.h"
-#include "platform/Types.h"
+#include "toolkit/Types.h"
 
 #include <QCoreApplication>
 #include <array>

@@ -3,8 +3,8 @@
 // extensions, owners and the saveable set; the resource strings and file
 // type records of the file dialogs; the suite's own dialog classes that
 // carry a folder-display option.
-#include "../platform/Dialogs.h"
 #include "../qz8_export.h"
+#include "../toolkit/Dialogs.h"
 
 #include <QString>
 #include <bitset>

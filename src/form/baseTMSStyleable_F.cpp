@@ -3,14 +3,15 @@
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
 #include "form/BarsAndDocks_p.h"
+#include "form/baseTMSStyleable_F_p.h"
 #include "form/components_and_ControlsU_base.h"
-#include "platform/Application.h"
-#include "platform/ImageControls.h"
 #include "platform/Logging_p.h"
-#include "platform/QtBoundary_p.h"
-#include "platform/SizeRelevant.h"
 #include "platform/WindowSystem_p.h"
 #include "settings/ReadAndSaveIni_p.h"
+#include "toolkit/Application.h"
+#include "toolkit/ImageControls.h"
+#include "toolkit/QtBoundary_p.h"
+#include "toolkit/SizeRelevant.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -44,7 +45,8 @@ bool CarryOn(const char* what, const Step& step)
 
 bool BroadcastStyle(TTMSStyle style) { return BroadcastToRunningTools(kCommandNewStyle, 0, static_cast<int>(style)); }
 
-TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TForm(parent)
+TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent)
+    : TForm(parent), d(std::make_unique<TTMSStyleableRepositoryFormPrivate>())
 {
     // The design defaults, which derived windows override.
     setObjectName(QStringLiteral("TMSStyleableRepositoryForm"));
@@ -74,22 +76,22 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent) : TFor
 
 TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
 {
-    disconnect(fParentWatch);
+    disconnect(d->fParentWatch);
     // Deleted directly, with no end moment before: the derived part is gone
     // already, so the base saves what it reaches (the controls are still its
     // children) and keeps the file's sections a derived window wrote.
-    if (!fFormStateSaved && !fSaving) {
+    if (!d->fFormStateSaved && !d->fSaving) {
         // Said where a file was named: a window never built whole, or with
         // no file, has nothing of the user's to lose.
         static bool told = false;
-        if (!told && fConstructed && !fIniName.isEmpty()) {
+        if (!told && d->fConstructed && !d->fIniName.isEmpty()) {
             told = true;
             qCWarning(lcQz8,
                       "Window \"%s\" was deleted without being closed: its own sections are not saved. Call "
                       "SaveFormState() before deleting a window, or close it or use deleteLater().",
                       qPrintable(objectName()));
         }
-        if (fConstructed)
+        if (d->fConstructed)
             WriteFormState(true);
     }
     ComponentsToResize.clear();
@@ -100,53 +102,53 @@ bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
 {
     // A file that could not be read is the user's, not this window's: it
     // is not replaced.
-    if (fIniUnreadable) {
-        qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(fIniName));
+    if (d->fIniUnreadable) {
+        qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(d->fIniName));
         return false;
     }
-    if (fIniName.isEmpty())
+    if (d->fIniName.isEmpty())
         return false;
     return CarryOn("SaveIni", [this, keepOtherSections] {
         if (keepOtherSections)
-            SaveIniKeepingOtherSections(this, fIniName, {WindowGeometrySection(), kLayoutSection});
+            SaveIniKeepingOtherSections(this, d->fIniName, {WindowGeometrySection(), kLayoutSection});
         else
-            SaveIni(this, fIniName);
+            SaveIni(this, d->fIniName);
     });
 }
 
 bool TTMSStyleableRepositoryForm::SaveFormState()
 {
-    if (fSaving)
+    if (d->fSaving)
         return false;
     const QPointer<TTMSStyleableRepositoryForm> self(this);
     FinishConstruction();
     if (!self)
         return false;
     // Asked now: the whole window exists.
-    if (!AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { fIniName = TheIniName(); }) || !self)
+    if (!AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { d->fIniName = TheIniName(); }) || !self)
         return false;
-    fSaving = true;
+    d->fSaving = true;
     const bool saved = WriteFormState(false);
     if (self) {
-        fSaving = false;
-        fFormStateSaved = true;
+        d->fSaving = false;
+        d->fFormStateSaved = true;
     }
     return saved;
 }
 
 void TTMSStyleableRepositoryForm::SaveAtEndMoment()
 {
-    if (!fFormStateSaved)
+    if (!d->fFormStateSaved)
         SaveFormState();
 }
 
 void TTMSStyleableRepositoryForm::WatchParent()
 {
-    disconnect(fParentWatch);
+    disconnect(d->fParentWatch);
     // A parent deletes its children after it announced its own deletion:
     // this window is whole then, and saves.
     if (QWidget* parent = parentWidget())
-        fParentWatch = connect(parent, &QObject::destroyed, this, [this] { SaveAtEndMoment(); });
+        d->fParentWatch = connect(parent, &QObject::destroyed, this, [this] { SaveAtEndMoment(); });
 }
 
 void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
@@ -154,10 +156,10 @@ void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
     // Reached from an override's inherited call once the window is built:
     // the base step ran in the constructor, and what the derived
     // constructors did on top of it (a styler, collected components) stays.
-    if (fInDeferredCreate)
+    if (d->fInDeferredCreate)
         return;
-    has_shown = false;
-    done_create_things = true;
+    d->has_shown = false;
+    d->done_create_things = true;
     FormStylerPAI = nullptr;
     ComponentsToResize.clear();
     SetScaled(false);
@@ -175,19 +177,19 @@ void TTMSStyleableRepositoryForm::BindStepEvents()
 
 void TTMSStyleableRepositoryForm::FinishConstruction()
 {
-    if (fConstructed)
+    if (d->fConstructed)
         return;
-    fConstructed = true;
+    d->fConstructed = true;
     const QPointer<TTMSStyleableRepositoryForm> self(this);
-    fInDeferredCreate = true;
+    d->fInDeferredCreate = true;
     AtQtBoundary("TTMSStyleableRepositoryForm::DoCreateStuff", [&] { DoCreateStuff(this); });
     if (!self)
         return;
-    fInDeferredCreate = false;
+    d->fInDeferredCreate = false;
     if (OnCreate)
         AtQtBoundary("TTMSStyleableRepositoryForm::OnCreate", [&] { OnCreate(this); });
     if (self)
-        AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { fIniName = TheIniName(); });
+        AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { d->fIniName = TheIniName(); });
 }
 
 bool TTMSStyleableRepositoryForm::event(QEvent* event)
@@ -221,14 +223,14 @@ void TTMSStyleableRepositoryForm::setVisible(bool visible)
             return;
         // Shown again after a close: its next end moment saves again.
         if (!isVisible())
-            fFormStateSaved = false;
+            d->fFormStateSaved = false;
     }
-    if (visible && !fWindowCreated) {
-        fWindowCreated = true;
+    if (visible && !d->fWindowCreated) {
+        d->fWindowCreated = true;
         TCreateParams params;
         params.Flags = windowFlags();
         CreateParams(params);
-        fCreatedExStyle = params.ExStyle;
+        d->fCreatedExStyle = params.ExStyle;
         if (params.Flags != windowFlags())
             setWindowFlags(params.Flags);
     }
@@ -250,11 +252,11 @@ void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
     AtQtBoundary("TTMSStyleableRepositoryForm::showEvent", [&] {
         // A derived window may have bound its own handlers while it was built;
         // once it is built, the base steps run instead.
-        if (!fStepsBound) {
-            fStepsBound = true;
+        if (!d->fStepsBound) {
+            d->fStepsBound = true;
             BindStepEvents();
         }
-        fIniName = TheIniName();
+        d->fIniName = TheIniName();
         TForm::showEvent(event);
     });
 }
@@ -262,8 +264,8 @@ void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
 void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
 {
     AtQtBoundary("TTMSStyleableRepositoryForm::changeEvent", [&] {
-        if (!fStepsBound && event->type() == QEvent::ActivationChange) {
-            fStepsBound = true;
+        if (!d->fStepsBound && event->type() == QEvent::ActivationChange) {
+            d->fStepsBound = true;
             BindStepEvents();
         }
         TForm::changeEvent(event);
@@ -272,9 +274,9 @@ void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
 
 void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
 {
-    if (!has_shown)
-        fIniUnreadable = !CarryOn("ReadIni", [this] { ReadIni(this, TheIniName()); });
-    has_shown = true;
+    if (!d->has_shown)
+        d->fIniUnreadable = !CarryOn("ReadIni", [this] { ReadIni(this, TheIniName()); });
+    d->has_shown = true;
     if (global_keeping_log)
         AddToLogFile(QStringLiteral("FormShow %1").arg(objectName()));
     if (FormStylerPAI)
@@ -404,15 +406,15 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     // ("state") is passed over: Qt's reading of one trusts it.
     if (HasBarsOrDocks(this))
         ReadBarsAndDocks(this, ini, kLayoutSection);
-    fPlacements = ReadPlacements(ini);
-    fPlacementsKnown = true;
+    d->fPlacements = ReadPlacements(ini);
+    d->fPlacementsKnown = true;
     // A window placed inside another is placed by that one.
-    if (fPlacements.empty() || !isWindow())
+    if (d->fPlacements.empty() || !isWindow())
         return;
     // The placement of this arrangement, else the most recent one (made to
     // fit): a new set-up starts where the user last had the window. A copy:
     // the resize below may run a derived window's code that saves.
-    const TWindowPlacement p = *PlacementFor(fPlacements, ScreenArrangementKey(ScreenGeometries()));
+    const TWindowPlacement p = *PlacementFor(d->fPlacements, ScreenArrangementKey(ScreenGeometries()));
     const QPointer<TTMSStyleableRepositoryForm> self(this);
     const QRect fitted = FitOnScreens(p.Normal, AvailableScreenGeometries());
     // Where the compositor places windows, the window takes its size only.
@@ -428,16 +430,16 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
 {
     if (!MEMINI_include_geometry)
         return;
-    if (!fPlacementsKnown) {
+    if (!d->fPlacementsKnown) {
         // Never read (never shown): the file's placements are kept as they are.
         CarryOn("SaveIni", [&] {
             TMyMemIniFile previous(ini.FileName());
-            fPlacements = ReadPlacements(previous);
+            d->fPlacements = ReadPlacements(previous);
         });
-        fPlacementsKnown = true;
+        d->fPlacementsKnown = true;
     }
     // Only a window of its own that was shown has a placement of the user's.
-    if (has_shown && isWindow()) {
+    if (d->has_shown && isWindow()) {
         TWindowPlacement now;
         now.Normal = normalGeometry();
         now.State = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
@@ -445,13 +447,13 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
         // Where the compositor places windows, the window's own position
         // means nothing: the one a platform with positions wrote is kept.
         if (!WindowsPlaceThemselves()) {
-            if (const auto earlier = PlacementFor(fPlacements, here))
+            if (const auto earlier = PlacementFor(d->fPlacements, here))
                 now.Normal.moveTopLeft(earlier->Normal.topLeft());
         }
         if (now.Normal.isValid())
-            PutPlacementFirst(fPlacements, here, now);
+            PutPlacementFirst(d->fPlacements, here, now);
     }
-    WritePlacements(ini, fPlacements);
+    WritePlacements(ini, d->fPlacements);
     if (HasBarsOrDocks(this))
         WriteBarsAndDocks(this, ini, kLayoutSection);
 }
@@ -486,5 +488,15 @@ void TTMSStyleableRepositoryForm::WMBroadcastByShell(TMessage& Message)
     Global_TMSStyle = static_cast<TTMSStyle>(ordinal);
     MudancaDeEstilo(nullptr);
 }
+
+bool TTMSStyleableRepositoryForm::FormStateSaved() const { return d->fFormStateSaved; }
+
+bool TTMSStyleableRepositoryForm::HasShown() const { return d->has_shown; }
+
+bool TTMSStyleableRepositoryForm::FormStateUnreadable() const { return d->fIniUnreadable; }
+
+bool TTMSStyleableRepositoryForm::DoneCreateThings() const { return d->done_create_things; }
+
+unsigned TTMSStyleableRepositoryForm::CreatedExStyle() const { return d->fCreatedExStyle; }
 
 } // namespace qz8

@@ -42,15 +42,16 @@
 #include "../external/Tms_utils.h"
 #include "../external/Tool_image_basics.h"
 #include "../platform/Broadcast.h"
-#include "../platform/Components.h"
-#include "../platform/Forms.h"
 #include "../qz8_export.h"
 #include "../settings/ReadAndSaveIni.h"
+#include "../toolkit/Components.h"
+#include "../toolkit/Forms.h"
 #include "WindowGeometry.h"
 
 #include <QList>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -84,6 +85,7 @@ struct QZ8_EXPORT TCreateParams {
 /// Tells every running tool "new style".
 QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
+class TTMSStyleableRepositoryFormPrivate;
 /// The styleable base window of every tool of the suite: it reads its form state file (TheIniName) at the first show
 /// and writes it at the end of its life, applies the process-wide style on show and activation and when the launcher
 /// broadcasts a new one ("style switching", MudancaDeEstilo), and corrects its size-relevant components for the
@@ -170,7 +172,7 @@ public:
     bool SaveFormState();
     /// True once the form state was saved at one of the window's end moments
     /// (or by SaveFormState), and not shown since.
-    bool FormStateSaved() const { return fFormStateSaved; }
+    bool FormStateSaved() const;
 
     /// The launcher's message (1256): command 703 takes the low byte of the
     /// value as the new style. Result is 0 whatever the command.
@@ -185,16 +187,16 @@ public:
     TRect RecommendedSize() const { return Win_recommended_size; }
 
     /// True once the window was shown.
-    bool HasShown() const { return has_shown; }
+    bool HasShown() const;
     /// True when the form state file existed but could not be read: the
     /// window then keeps its controls and does not save over the file.
-    bool FormStateUnreadable() const { return fIniUnreadable; }
+    bool FormStateUnreadable() const;
     /// True once DoCreateStuff ran.
-    bool DoneCreateThings() const { return done_create_things; }
+    bool DoneCreateThings() const;
     /// True when the density differs from 96 dpi, so that components are corrected.
     bool NeedsSizeAdjust() const { return needs_size_adjust; }
     /// The extended style the window was created with.
-    unsigned CreatedExStyle() const { return fCreatedExStyle; }
+    unsigned CreatedExStyle() const;
 
     ///@{
     /// Reimplemented from the Qt base class for this control's behaviour.
@@ -225,24 +227,7 @@ private:
     void SaveAtEndMoment();
     bool WriteFormState(bool keepOtherSections);
     void WatchParent();
-    bool has_shown = false;
-    bool done_create_things = false;
-    bool fStepsBound = false;
-    bool fWindowCreated = false;
-    bool fConstructed = false; ///< FinishConstruction ran
-    bool fInDeferredCreate = false; ///< the virtual DoCreateStuff of FinishConstruction runs
-    bool fFormStateSaved = false; ///< saved at an end moment, not shown since
-    bool fSaving = false; ///< a save runs (it may run events)
-    QMetaObject::Connection fParentWatch; ///< the parent's deletion saves this window first
-    bool fIniUnreadable = false; ///< its form state file failed to read
-
-    /// The placements of every arrangement the file holds, kept so that a
-    /// save keeps those of the other arrangements.
-    TPlacements fPlacements;
-    bool fPlacementsKnown = false;
-
-    unsigned fCreatedExStyle = 0;
-    QString fIniName;
+    std::unique_ptr<TTMSStyleableRepositoryFormPrivate> const d;
 };
 
 /// Creates a window of class T (derived from TTMSStyleableRepositoryForm)

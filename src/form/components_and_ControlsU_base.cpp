@@ -1,5 +1,5 @@
 #include "form/components_and_ControlsU_base.h"
-#include "platform/Application.h"
+#include "toolkit/Application.h"
 
 #include <QMetaProperty>
 #include <QPointer>

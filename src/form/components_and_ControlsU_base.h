@@ -6,10 +6,10 @@
 // windowed control's child controls; each node is visited before the
 // controls nested in it. Pending events run before each root, so every
 // component is held in a QPointer and one deleted meanwhile is skipped.
-#include "../platform/Components.h"
-#include "../platform/Strings.h"
-#include "../platform/Types.h"
 #include "../qz8_export.h"
+#include "../toolkit/Components.h"
+#include "../toolkit/Strings.h"
+#include "../toolkit/Types.h"
 
 #include <QList>
 #include <QVariant>

@@ -1,8 +1,8 @@
 #pragma once
 // Icon files, image-list files, metafiles, font sizes and font coverage.
-#include "../platform/Canvas.h"
-#include "../platform/ImgList.h"
 #include "../qz8_export.h"
+#include "../toolkit/Canvas.h"
+#include "../toolkit/ImgList.h"
 
 #include <QByteArray>
 #include <QLabel>

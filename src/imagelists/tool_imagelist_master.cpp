@@ -1,8 +1,8 @@
 #include "imagelists/tool_imagelist_master.h"
 #include "external/TmsControls.h"
-#include "platform/Application.h"
-#include "platform/Canvas.h"
-#include "platform/ImageControls.h"
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/ImageControls.h"
 
 #include <QFile>
 #include <QFileInfo>

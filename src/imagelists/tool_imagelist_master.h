@@ -5,9 +5,9 @@
 // the current list and a command's icon to menus, tool bars, status bars,
 // pagers and buttons.
 #include "../external/Tool_image_basics.h"
-#include "../platform/ImgList.h"
-#include "../platform/Strings.h"
 #include "../qz8_export.h"
+#include "../toolkit/ImgList.h"
+#include "../toolkit/Strings.h"
 
 #include <QList>
 #include <array>

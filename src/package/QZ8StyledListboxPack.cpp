@@ -4,7 +4,7 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Tool_image_basics.h"
 #include "package/My_TMSAdvOfficePagerU.h"
-#include "platform/Registration.h"
+#include "toolkit/Registration.h"
 
 #include <QCoreApplication>
 #include <QPainter>

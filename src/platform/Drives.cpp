@@ -1,5 +1,5 @@
 #include "platform/Drives_p.h"
-#include "platform/Types.h"
+#include "platform/ProcessGlobals.h"
 
 #include <QFile>
 #include <QFileInfo>

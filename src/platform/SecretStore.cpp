@@ -1,7 +1,7 @@
 #include "platform/SecretStore.h"
 #include "platform/Logging_p.h"
+#include "platform/ProcessGlobals.h"
 #include "platform/SessionBus_p.h"
-#include "platform/Types.h"
 
 #include <QCoreApplication>
 #include <QThread>

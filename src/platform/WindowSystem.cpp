@@ -1,4 +1,4 @@
-#include "platform/Types.h"
+#include "platform/ProcessGlobals.h"
 #include "platform/WindowSystem_p.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "settings/AppDrive.h"
 #include "external/General_runtime.h"
-#include "platform/Application.h"
 #include "platform/PathCheck_p.h"
 #include "settings/Drive_Utils.h"
+#include "toolkit/Application.h"
 
 #include <QDir>
 #include <algorithm>

@@ -7,8 +7,8 @@
 // told; a network or virtual mount is never USB. Where the sysfs root and
 // the mount table are read from is set in platform/Drives_p.h (the
 // library's own; its tests build a fake stick there).
-#include "../platform/Strings.h"
 #include "../qz8_export.h"
+#include "../toolkit/Strings.h"
 
 #include <QString>
 #include <cstdint>

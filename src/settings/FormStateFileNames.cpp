@@ -1,7 +1,7 @@
 // Where form state files go when a window names none.
-#include "platform/Application.h"
 #include "settings/ReadAndSaveIni.h"
 #include "settings/user_and_system_utils.h"
+#include "toolkit/Application.h"
 
 #include <QDir>
 #include <QFileInfo>

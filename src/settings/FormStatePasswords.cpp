@@ -1,12 +1,12 @@
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
-#include "platform/Application.h"
 #include "platform/Logging_p.h"
 #include "platform/SecretStore.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/ReadAndSaveIni.h"
 #include "settings/Scramble.h"
+#include "toolkit/Application.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // another version) leaves the widget as it was; the next save writes its
 // real state.
 #include "external/MemIniFile.h"
-#include "platform/WidgetStrings.h"
 #include "settings/FormStateRows_p.h"
 #include "settings/LayoutValues_p.h"
+#include "toolkit/WidgetStrings.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>

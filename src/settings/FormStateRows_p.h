@@ -2,7 +2,7 @@
 // The kinds of control a form state file keeps, beyond the layout table's
 // twenty rows: plain Qt input widgets and containers, each a row of its own.
 #include "external/MemIniFile.h"
-#include "platform/Components.h"
+#include "toolkit/Components.h"
 
 #include <QString>
 #include <vector>

@@ -1,6 +1,6 @@
 // The switches of the form state files and their reset.
-#include "platform/Types.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Types.h"
 
 namespace qz8 {
 

@@ -4,15 +4,8 @@
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
-#include "platform/Application.h"
-#include "platform/Components.h"
-#include "platform/FormStateValue.h"
-#include "platform/ListBox.h"
 #include "platform/Logging_p.h"
 #include "platform/SecretStore.h"
-#include "platform/StdCtrls.h"
-#include "platform/Types.h"
-#include "platform/WidgetStrings.h"
 #include "settings/AppDrive.h"
 #include "settings/Drive_Utils.h"
 #include "settings/FormStatePasswords_p.h"
@@ -20,6 +13,13 @@
 #include "settings/ReadAndSaveIni_p.h"
 #include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
+#include "toolkit/Application.h"
+#include "toolkit/Components.h"
+#include "toolkit/FormStateValue.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/Types.h"
+#include "toolkit/WidgetStrings.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -489,7 +489,7 @@ void PersistUserProperty(const QMetaProperty& user, QObject* c, TMyMemIniFile& i
         user.write(c, v);
 }
 
-// A control that says how it is kept (platform/FormStateValue.h).
+// A control that says how it is kept (toolkit/FormStateValue.h).
 void PersistFormStateValue(IFormStateValue* value, TMyMemIniFile& ini, bool reading, const QString& section)
 {
     const QString key = value->FormStateKey();

@@ -1,9 +1,9 @@
 #include "settings/user_and_system_utils.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
-#include "platform/Application.h"
-#include "platform/Types.h"
 #include "settings/Drive_Utils.h"
+#include "toolkit/Application.h"
+#include "toolkit/Types.h"
 
 #include <QCoreApplication>
 #include <QDir>

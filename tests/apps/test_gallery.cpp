@@ -3,7 +3,7 @@
 #include "external/ElPack.h"
 #include "external/TmsControls.h"
 #include "helpers/unnamed_objects.h"
-#include "platform/ListBox.h"
+#include "toolkit/ListBox.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The colour list box and colour combo: row painters in pixels, the label's
 // ten positions and the room it makes, and shared versus own arrays.
 #include "controls/ColourListBoxesAndCombos.h"
-#include "platform/Forms.h"
+#include "toolkit/Forms.h"
 
 #include <QApplication>
 #include <QEvent>

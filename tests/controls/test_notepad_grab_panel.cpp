@@ -2,7 +2,7 @@
 // drag rules driven by real mouse events and by the keyboard, and its face
 // in pixels.
 #include "controls/My_StyledTMSComponents.h"
-#include "platform/Application.h"
+#include "toolkit/Application.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // grabbed widget, and the row-height rules through fonts of known heights.
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Rtl_and_ltr_painting.h"
-#include "platform/Components.h"
-#include "platform/Forms.h"
+#include "toolkit/Components.h"
+#include "toolkit/Forms.h"
 
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"

@@ -3,10 +3,10 @@
 #include "controls/FileFolderOpenDlgU.h"
 #include "dialogs/dialog_stuff.h"
 #include "external/ElPack.h"
-#include "platform/Forms.h"
+#include "toolkit/Forms.h"
 
-#include "platform/Dialogs.h"
 #include "test_util.h"
+#include "toolkit/Dialogs.h"
 #include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QFileDialog>

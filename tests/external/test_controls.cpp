@@ -2,8 +2,8 @@
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"
 #include "external/TmsControls.h"
-#include "platform/ColorBox.h"
-#include "platform/Forms.h"
+#include "toolkit/ColorBox.h"
+#include "toolkit/Forms.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -6,8 +6,8 @@
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
-#include "platform/Forms.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Forms.h"
 
 #include <QDoubleSpinBox>
 #include <QTemporaryDir>

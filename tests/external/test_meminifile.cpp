@@ -2,7 +2,7 @@
 // and a save that cannot be written.
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
-#include "platform/Types.h"
+#include "toolkit/Types.h"
 
 #include "test_util.h"
 #include <QDir>

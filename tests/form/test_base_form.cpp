@@ -4,7 +4,7 @@
 #include "external/General_runtime.h"
 #include "external/TmsControls.h"
 #include "form/baseTMSStyleable_F.h"
-#include "platform/Application.h"
+#include "toolkit/Application.h"
 
 #include "test_util.h"
 #include <QCheckBox>

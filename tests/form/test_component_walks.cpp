@@ -2,8 +2,8 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "external/TmsControls.h"
 #include "form/components_and_ControlsU_base.h"
-#include "platform/Forms.h"
-#include "platform/ListBox.h"
+#include "toolkit/Forms.h"
+#include "toolkit/ListBox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

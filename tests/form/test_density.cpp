@@ -6,8 +6,8 @@
 #include "external/TmsControls.h"
 #include "form/baseTMSStyleable_F.h"
 #include "imagelists/tool_imagelist_master.h"
-#include "platform/Grids.h"
 #include "test_util.h"
+#include "toolkit/Grids.h"
 
 #include <QGuiApplication>
 #include <QScreen>

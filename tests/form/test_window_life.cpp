@@ -5,7 +5,7 @@
 // way a window can end.
 #include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
-#include "platform/Application.h"
+#include "toolkit/Application.h"
 
 #include "test_util.h"
 #include <QApplication>

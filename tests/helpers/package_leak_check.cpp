@@ -3,7 +3,7 @@
 // creates) fails the run; a list left behind fails it too.
 #include "external/Tool_image_basics.h"
 #include "package/QZ8StyledListboxPack.h"
-#include "platform/ImgList.h"
+#include "toolkit/ImgList.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // The developer tool for image lists, run as the suite's developers run it.
-#include "platform/ImgList.h"
 #include "test_util.h"
+#include "toolkit/ImgList.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -3,9 +3,9 @@
 #include "external/TmsControls.h"
 #include "graphics/graphics_utilities.h"
 #include "imagelists/tool_imagelist_master.h"
-#include "platform/Application.h"
-#include "platform/ImageControls.h"
 #include "test_util.h"
+#include "toolkit/Application.h"
+#include "toolkit/ImageControls.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

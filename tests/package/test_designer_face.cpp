@@ -11,7 +11,7 @@
 #include "external/TmsControls.h"
 #include "package/My_TMSAdvOfficePagerU.h"
 #include "package/QZ8StyledListboxPack.h"
-#include "platform/Registration.h"
+#include "toolkit/Registration.h"
 
 #include <QComboBox>
 #include <QDateTime>

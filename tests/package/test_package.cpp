@@ -8,8 +8,8 @@
 #include "imagelists/tool_imagelist_master.h"
 #include "package/My_TMSAdvOfficePagerU.h"
 #include "package/QZ8StyledListboxPack.h"
-#include "platform/Registration.h"
-#include "platform/StdCtrls.h"
+#include "toolkit/Registration.h"
+#include "toolkit/StdCtrls.h"
 
 #include <QAccessible>
 #include <QApplication>

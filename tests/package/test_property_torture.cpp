@@ -5,7 +5,7 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "helpers/property_torture.h"
 #include "package/QZ8StyledListboxPack.h"
-#include "platform/Registration.h"
+#include "toolkit/Registration.h"
 
 #include <QMetaEnum>
 #include <QMetaProperty>

@@ -2,11 +2,11 @@
 // stick, a hard disk and network mounts. The user folders come from the
 // standard locations.
 #include "external/MemIniFile.h"
-#include "platform/Application.h"
 #include "platform/Drives_p.h"
-#include "platform/Types.h"
 #include "settings/Drive_Utils.h"
 #include "settings/user_and_system_utils.h"
+#include "toolkit/Application.h"
+#include "toolkit/Types.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,12 +5,12 @@
 #include "external/ElPack.h"
 #include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
-#include "platform/Application.h"
 #include "platform/Drives_p.h"
-#include "platform/ImageControls.h"
-#include "platform/ListBox.h"
 #include "settings/Drive_Utils.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Application.h"
+#include "toolkit/ImageControls.h"
+#include "toolkit/ListBox.h"
 
 #include "test_util.h"
 #include <QCheckBox>

@@ -5,9 +5,9 @@
 #include "external/FilterCombo.h"
 #include "external/General_runtime.h"
 #include "external/TmsControls.h"
-#include "platform/Forms.h"
-#include "platform/ListBox.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Forms.h"
+#include "toolkit/ListBox.h"
 
 #include "test_util.h"
 #include <QCheckBox>

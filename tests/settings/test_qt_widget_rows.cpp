@@ -4,9 +4,9 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "external/MemIniFile.h"
 #include "helpers/user_property_widget.h"
-#include "platform/Forms.h"
 #include "settings/ReadAndSaveIni.h"
 #include "test_util.h"
+#include "toolkit/Forms.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -6,12 +6,12 @@
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "external/TmsControls.h"
-#include "platform/Application.h"
 #include "platform/Drives_p.h"
-#include "platform/Forms.h"
-#include "platform/ListBox.h"
 #include "settings/Drive_Utils.h"
 #include "settings/ReadAndSaveIni.h"
+#include "toolkit/Application.h"
+#include "toolkit/Forms.h"
+#include "toolkit/ListBox.h"
 
 #include "test_util.h"
 #include <QCheckBox>

@@ -5,10 +5,10 @@
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "helpers/memory_secret_store.h"
-#include "platform/Forms.h"
 #include "platform/SecretStore.h"
 #include "settings/ReadAndSaveIni.h"
 #include "test_util.h"
+#include "toolkit/Forms.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,0 +1,44 @@
+#include "toolkit/Application.h"
+#include "toolkit/Types.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace qz8 {
+
+namespace {
+QString exeOverride;
+const bool registered = [] {
+    RegisterGlobalReset([] { exeOverride.clear(); });
+    return true;
+}();
+} // namespace
+
+QString ExeName()
+{
+    (void)registered;
+    return exeOverride.isEmpty() ? QCoreApplication::applicationFilePath() : exeOverride;
+}
+
+void OverrideExeName(const QString& fileName) { exeOverride = fileName; }
+
+void ProcessMessages()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+QFont DefaultFont() { return QGuiApplication::font(); }
+
+int ScreenPixelsPerInch()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return 96;
+    const double dpi = s->logicalDotsPerInch();
+    return std::isfinite(dpi) && dpi > 0 ? static_cast<int>(std::nearbyint(dpi)) : 96;
+}
+
+} // namespace qz8

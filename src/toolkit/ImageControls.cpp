@@ -1,0 +1,140 @@
+#include "toolkit/ImageControls.h"
+
+#include <QMenu>
+#include <QPixmap>
+
+namespace qz8 {
+
+void TImageLink::Set(TImageList* list, QObject* holder, std::function<void()> refresh)
+{
+    QObject::disconnect(fConnection);
+    fList = list;
+    if (list)
+        fConnection = QObject::connect(list, &TImageList::changed, holder, refresh);
+    refresh();
+}
+
+QIcon ImageListIcon(const TImageList* list, int index)
+{
+    if (!list || index < 0 || index >= list->Count())
+        return {};
+    return QIcon(QPixmap::fromImage(list->Image(index)));
+}
+
+namespace {
+TImageList* ImagesOfRoot(QWidget* root)
+{
+    auto* menu = qobject_cast<TMainMenu*>(root);
+    return menu ? menu->Images() : nullptr;
+}
+
+QList<TMenuItem*> ItemsOf(const QWidget* w)
+{
+    QList<TMenuItem*> out;
+    if (!w)
+        return out;
+    for (QAction* a : w->actions()) {
+        if (auto* item = qobject_cast<TMenuItem*>(a))
+            out.append(item);
+    }
+    return out;
+}
+} // namespace
+
+TMenuItem::TMenuItem(const QString& caption, QObject* parent, QWidget* root) : QAction(caption, parent), fRoot(root) { }
+
+void TMenuItem::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    RefreshIcon();
+}
+
+void TMenuItem::RefreshIcon() { setIcon(ImageListIcon(ImagesOfRoot(fRoot), fImageIndex)); }
+
+TMenuItem* TMenuItem::Add(const QString& caption, int tag)
+{
+    if (!menu()) {
+        // Owned by this item: freed with it, not with the window.
+        fSubMenu.menu = new QMenu(fRoot);
+        setMenu(fSubMenu.menu.data());
+    }
+    auto* item = new TMenuItem(caption, menu(), fRoot);
+    item->SetTag(tag);
+    menu()->addAction(item);
+    return item;
+}
+
+TMenuItem* TMenuItem::AddSeparator()
+{
+    TMenuItem* line = Add(QString());
+    line->setSeparator(true);
+    return line;
+}
+
+QList<TMenuItem*> TMenuItem::Items() const { return ItemsOf(menu()); }
+
+TMainMenu::TMainMenu(QWidget* parent) : QMenuBar(parent) { }
+
+void TMainMenu::SetImages(TImageList* images)
+{
+    fImages.Set(images, this, [this] {
+        std::function<void(const QList<TMenuItem*>&)> refresh = [&](const QList<TMenuItem*>& items) {
+            for (TMenuItem* item : items) {
+                item->RefreshIcon();
+                refresh(item->Items());
+            }
+        };
+        refresh(Items());
+    });
+}
+
+TMenuItem* TMainMenu::Add(const QString& caption, int tag)
+{
+    auto* item = new TMenuItem(caption, this, this);
+    item->SetTag(tag);
+    addAction(item);
+    return item;
+}
+
+TMenuItem* TMainMenu::AddSeparator()
+{
+    TMenuItem* line = Add(QString());
+    line->setSeparator(true);
+    return line;
+}
+
+QList<TMenuItem*> TMainMenu::Items() const { return ItemsOf(this); }
+
+TToolBar::TToolBar(QWidget* parent) : QToolBar(parent) { }
+
+void TToolBar::SetImages(TImageList* images)
+{
+    fImages.Set(images, this, [this] {
+        for (TToolButton* b : findChildren<TToolButton*>())
+            b->RefreshIcon();
+    });
+}
+
+TToolButton::TToolButton(TToolBar* toolbar) : QToolButton(toolbar)
+{
+    if (toolbar)
+        toolbar->addWidget(this);
+    NameImageButton(this);
+}
+
+void TToolButton::SetImageIndex(int index)
+{
+    fImageIndex = index;
+    RefreshIcon();
+}
+
+void TToolButton::RefreshIcon()
+{
+    auto* bar = qobject_cast<TToolBar*>(parentWidget());
+    TImageList* images = bar ? bar->Images() : nullptr;
+    setIcon(ImageListIcon(images, fImageIndex));
+    if (images)
+        setIconSize(QSize(images->Width(), images->Height()));
+}
+
+} // namespace qz8

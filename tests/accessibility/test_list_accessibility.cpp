@@ -1,0 +1,208 @@
+// The owner-drawn lists as assistive technology reads them: the
+// accessibility tree (read only through QAccessible, as a screen reader
+// does), and the focus and selection changes it hears.
+#include "accessibility/ListBoxAccessible_p.h"
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "external/Colour_utils.h"
+#include "external/General_runtime.h"
+#include "toolkit/ListBox.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+using namespace qz8;
+
+namespace {
+
+QAccessibleInterface* Tree(QObject* o)
+{
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+    EXPECT_NE(i, nullptr);
+    return i;
+}
+
+// Records the accessibility events of a test.
+struct Events {
+    static std::vector<std::pair<QAccessible::Event, int>>& Log()
+    {
+        static std::vector<std::pair<QAccessible::Event, int>> log;
+        return log;
+    }
+    Events()
+    {
+        Log().clear();
+        AccessibilityUpdate = [](QAccessibleEvent* e) { Log().emplace_back(e->type(), e->child()); };
+    }
+    ~Events() { AccessibilityUpdate = nullptr; }
+};
+
+struct English {
+    English() { UserDefaultFormatSettings = FormatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
+
+} // namespace
+
+TEST(ListBoxAccessibility, RowsNamedAsShownWithTheirStates)
+{
+    English en;
+    Events events;
+    TStyledListbox list;
+    list.setAccessibleName("Frequencies");
+    list.SetMultiSelect(true);
+    list.Items().AddStrings({"1234.5", "-999999", "-999998", "collocation", "/a/very/long/path/to/a/file.txt"});
+    list.resize(120, 200);
+    list.show();
+    QAccessibleInterface* tree = Tree(&list);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->role(), QAccessible::List);
+    EXPECT_EQ(tree->text(QAccessible::Name), "Frequencies");
+    ASSERT_EQ(tree->childCount(), 5);
+    QStringList names;
+    for (int i = 0; i < tree->childCount(); ++i) {
+        QAccessibleInterface* row = tree->child(i);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->role(), QAccessible::ListItem);
+        EXPECT_EQ(row->parent(), tree);
+        EXPECT_EQ(tree->indexOfChild(row), i);
+        names << row->text(QAccessible::Name);
+    }
+    EXPECT_EQ(names, (QStringList{"1,234.50", "n/a", "", "collocation", "/a/very/long/path/to/a/file.txt"}));
+    // The same row is the same object.
+    EXPECT_EQ(tree->child(1), tree->child(1));
+
+    list.setFocus();
+    QApplication::setActiveWindow(&list);
+    list.SetItemIndex(0);
+    list.SetSelected(3, true);
+    QTest::keyClick(&list, Qt::Key_Down);
+    // A plain move selects the new row only.
+    EXPECT_TRUE(tree->child(1)->state().selected);
+    EXPECT_TRUE(tree->child(1)->state().active);
+    EXPECT_FALSE(tree->child(3)->state().selected);
+    EXPECT_FALSE(tree->child(0)->state().selected);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(tree->child(1)->state().selected);
+    EXPECT_TRUE(tree->child(2)->state().selected);
+    // The move was announced: focus on row 1, and its selection.
+    const auto& log = Events::Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::Focus, 1}), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::SelectionAdd, 1}), log.end());
+}
+
+TEST(ListBoxAccessibility, EveryRowIsAChildWithoutAnObjectPerRow)
+{
+    Events events;
+    TListBox list;
+    list.SetStyle(TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QStringLiteral("row %1").arg(i); };
+    list.SetCount(10'000'000);
+    list.SetItemHeight(20);
+    list.resize(100, 200);
+    list.show();
+    QAccessibleInterface* tree = Tree(&list);
+    ASSERT_NE(tree, nullptr);
+    // Row count and position in set are true: the last row is row 10,000,000
+    // of 10,000,000, wherever the list is scrolled.
+    EXPECT_EQ(tree->childCount(), 10'000'000);
+    list.setFocus();
+    QApplication::setActiveWindow(&list);
+    list.SetItemIndex(0);
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(list.ItemIndex(), 9'999'999);
+    QAccessibleInterface* last = tree->child(9'999'999);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(QAccessible::Name), "row 9999999");
+    EXPECT_EQ(tree->indexOfChild(last), 9'999'999);
+    EXPECT_TRUE(last->state().focused || last->state().active);
+    EXPECT_EQ(tree->child(5'000'000)->text(QAccessible::Name), "row 5000000");
+    EXPECT_EQ(tree->child(10'000'000), nullptr);
+    // The move left row 0 and announced it, as QListView does.
+    const auto& log = Events::Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::SelectionAdd, 9'999'999}), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), std::pair{QAccessible::SelectionRemove, 0}), log.end());
+    // A screen reader walking many rows leaves a bounded number of objects.
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_NE(tree->child(i * 1999), nullptr);
+    EXPECT_LE(CachedRowInterfaces(&list), 512);
+    EXPECT_GT(CachedRowInterfaces(&list), 0);
+    // An evicted row comes back when asked for again, with its name.
+    EXPECT_EQ(tree->child(1999)->text(QAccessible::Name), "row 1999");
+
+    TCheckListBox checks;
+    checks.Items().AddStrings({"a", "b"});
+    checks.SetChecked(1, true);
+    checks.show();
+    QAccessibleInterface* c = Tree(&checks);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->child(1)->state().checkable);
+    EXPECT_TRUE(c->child(1)->state().checked);
+    EXPECT_FALSE(c->child(0)->state().checked);
+}
+
+TEST(ListBoxAccessibility, ColourRowsAreNamedByNameAndValue)
+{
+    MyColourArray = {{clRed, "red"}, {clNavy, "navy"}};
+    TColourSharingListbox list;
+    list.show();
+    QAccessibleInterface* tree = Tree(&list);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->childCount(), 2);
+    EXPECT_EQ(tree->child(0)->text(QAccessible::Name), "red #FF0000");
+    EXPECT_EQ(tree->child(1)->text(QAccessible::Name), "navy #000080");
+    TColourSharingCombo combo;
+    combo.show();
+    EXPECT_EQ(combo.itemData(1, Qt::AccessibleTextRole).toString(), "navy #000080");
+}
+
+TEST(SelectionAnnouncements, RowsToggledInPlaceAndRangesLeftAreHeard)
+{
+    std::vector<std::pair<QAccessible::Event, int>> heard;
+    AccessibilityUpdate = [&](QAccessibleEvent* e) {
+        if (e->type() != QAccessible::Focus)
+            heard.emplace_back(e->type(), e->child());
+    };
+    TListBox list;
+    list.SetStyle(TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
+    list.SetCount(10'000'000);
+    list.SetMultiSelect(true);
+    list.SetExtendedSelect(true);
+    list.resize(200, 200);
+    list.show();
+    list.SetItemIndex(5);
+    heard.clear();
+
+    // Space toggles the current row in place: one event naming that row.
+    QTest::keyClick(&list, Qt::Key_Space);
+    ASSERT_TRUE(list.Selected(5));
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::SelectionAdd, 5}}));
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::SelectionRemove, 5}}));
+
+    // A call changes a row: heard; the same state again: nothing.
+    heard.clear();
+    list.SetSelected(9'000'000, true);
+    list.SetSelected(9'000'000, true);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::SelectionAdd, 9'000'000}}));
+
+    // Shift+End selects millions of rows: the row reached and one event for
+    // the range, not one per row; a plain move leaves them all the same way.
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(list.SelCount(), 10'000'000 - 5);
+    EXPECT_LE(heard.size(), 3u);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::Selection, -1}) == 1);
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(list.SelCount(), 1);
+    EXPECT_LE(heard.size(), 3u);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::Selection, -1}) == 1);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::SelectionAdd, 0}) == 1);
+    AccessibilityUpdate = nullptr;
+}

@@ -1,0 +1,98 @@
+// Image lists and their file: exact pixels through a save and a load,
+// damaged files refused with the list left alone, and change notices.
+#include "toolkit/Canvas.h"
+#include "toolkit/ImgList.h"
+#include "toolkit/Types.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace qz8;
+
+namespace {
+
+QImage Square(int size, QRgb colour)
+{
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(colour);
+    img.setPixel(0, 0, qRgba(1, 2, 3, 4)); // a nearly transparent corner
+    return img;
+}
+
+} // namespace
+
+TEST(ImageList, SavedAndLoadedPixelForPixel)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("ImageListMain24.res");
+    TImageList list;
+    list.SetSize(24, 24);
+    list.SetDrawingStyle(dsTransparent);
+    list.Add(Square(24, qRgba(200, 10, 10, 255)));
+    list.Add(Square(24, qRgba(0, 0, 255, 128)));
+    list.SaveToFile(file);
+
+    TImageList back;
+    QSignalSpy changed(&back, &TImageList::changed);
+    back.LoadFromFile(file);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(back.Width(), 24);
+    EXPECT_EQ(back.Height(), 24);
+    EXPECT_EQ(back.DrawingStyle(), dsTransparent);
+    ASSERT_EQ(back.Count(), 2);
+    EXPECT_EQ(back.Image(1).pixel(10, 10), qRgba(0, 0, 255, 128));
+    EXPECT_EQ(back.Image(0).pixel(0, 0), qRgba(1, 2, 3, 4)); // straight alpha kept
+
+    TBitmap bmp(1, 1);
+    EXPECT_TRUE(back.GetBitmap(0, bmp));
+    EXPECT_EQ(bmp.Image().pixel(5, 5), qRgba(200, 10, 10, 255));
+    EXPECT_FALSE(back.GetBitmap(2, bmp));
+    EXPECT_FALSE(back.GetBitmap(-1, bmp));
+}
+
+TEST(ImageList, DamagedFilesAreRefusedAndTheListStays)
+{
+    QTemporaryDir dir;
+    TImageList good;
+    good.SetSize(16, 16);
+    good.Add(Square(16, qRgb(9, 9, 9)));
+    const QString file = dir.filePath("good.res");
+    good.SaveToFile(file);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    f.close();
+
+    TImageList target;
+    target.Add(Square(16, qRgb(7, 7, 7)));
+    for (const QByteArray& damaged :
+         {bytes.left(bytes.size() - 5), bytes.left(8), QByteArray("QZ8IMGL2") + bytes.mid(8), QByteArray()}) {
+        const QString bad = dir.filePath("bad.res");
+        QFile out(bad);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(damaged);
+        out.close();
+        try {
+            target.LoadFromFile(bad);
+            ADD_FAILURE() << "a damaged file of " << damaged.size() << " bytes was taken";
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.Message().contains("bad.res")) << e.Message().toStdString();
+        }
+        ASSERT_EQ(target.Count(), 1);
+        EXPECT_EQ(target.Image(0).pixel(3, 3), qRgb(7, 7, 7));
+    }
+    EXPECT_THROW(target.LoadFromFile(dir.filePath("missing.res")), Exception);
+}
+
+TEST(ImageList, ChangesAreAnnounced)
+{
+    TImageList list;
+    QSignalSpy changed(&list, &TImageList::changed);
+    list.Add(Square(16, qRgb(1, 1, 1)));
+    list.SetSize(20, 20);
+    list.Clear();
+    EXPECT_EQ(changed.count(), 3);
+    EXPECT_EQ(list.Count(), 0);
+}
