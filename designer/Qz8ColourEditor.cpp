@@ -52,8 +52,11 @@ QList<QByteArray> Qz8ColourProperties(const QMetaObject* cls)
     for (int i = 0; i < cls->propertyCount(); ++i) {
         const QMetaProperty p = cls->property(i);
         const QByteArray name = p.name();
-        if (cls->indexOfProperty(name) != i || !p.isDesignable() || !p.isWritable() ||
-            p.metaType() != QMetaType::fromType<int>() || !(name.endsWith("Colour") || name.endsWith("Color")))
+        // The TColor properties, which the property editor does not offer
+        // (it shows their QColor siblings): this dialog keeps their system
+        // colours and clNone, which a QColor cannot name.
+        if (cls->indexOfProperty(name) != i || !p.isWritable() || p.metaType() != QMetaType::fromType<int>() ||
+            !(name.endsWith("Colour") || name.endsWith("Color")))
             continue;
         const QMetaObject* declaring = cls;
         while (declaring->superClass() && i < declaring->superClass()->propertyCount())

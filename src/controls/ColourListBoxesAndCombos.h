@@ -58,15 +58,35 @@ class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
     /// What the rows show (see ShowText()).
     Q_PROPERTY(qz8::TShowTextFlags ShowText READ ShowTextFlags WRITE setShowText)
     /// The colour chosen when a given colour is not in the array (see DefaultColour()).
-    Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour)
+    Q_PROPERTY(int DefaultColour READ DefaultColour WRITE SetDefaultColour DESIGNABLE false)
+    /// The colour chosen when the one asked for is not in the array, as a QColor for Designer's property editor (see
+    /// defaultColor()).
+    Q_PROPERTY(QColor defaultColor READ defaultColor WRITE setDefaultColor)
     /// The colour of the current row (see GetASelected()).
-    Q_PROPERTY(int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged USER true)
+    Q_PROPERTY(
+        int SelectedColour READ GetASelected WRITE SetASelected NOTIFY selectedColourChanged USER true DESIGNABLE false)
+    /// The colour of the current row, as a QColor for Designer's property editor (see selectedColor()).
+    Q_PROPERTY(QColor selectedColor READ selectedColor WRITE setSelectedColor NOTIFY selectedColourChanged)
     /// Whether the rows are the shared array or a private copy (see UsesSharedArray()).
     Q_PROPERTY(bool UsesSharedArray READ UsesSharedArray WRITE SetUseSharedArray)
 public:
     /// A colour list box over the shared array; a parent takes ownership.
     explicit TColourSharingListbox(QWidget* parent = nullptr);
     ~TColourSharingListbox() override;
+    ///@{
+    /// The colour of the current row as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// SelectedColour is the same value, kept for code and existing .ui files.
+    QColor selectedColor() const { return ColorPropertyValue(GetASelected(), palette()); }
+    void setSelectedColor(const QColor& color) { SetASelected(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The colour chosen when the one asked for is not in the array as a QColor: a system colour resolved through the
+    /// palette, clNone an invalid colour; an invalid colour sets clNone. The TColor property DefaultColour is the same
+    /// value, kept for code and existing .ui files.
+    QColor defaultColor() const { return ColorPropertyValue(DefaultColour(), palette()); }
+    void setDefaultColor(const QColor& color) { SetDefaultColour(ColorFromProperty(color)); }
+    ///@}
 
     ///@{
     /// What the rows show: TShowHexOrDescriptionSet bits (ShowBit).
@@ -164,7 +184,10 @@ class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelev
     /// The label's font (see LabelFont()).
     Q_PROPERTY(QFont LabelFont READ LabelFont WRITE SetLabelFont)
     /// The colour of the current row (see GetSelected()).
-    Q_PROPERTY(int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged USER true)
+    Q_PROPERTY(
+        int SelectedColour READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged USER true DESIGNABLE false)
+    /// The selected colour, as a QColor for Designer's property editor (see selectedColor()).
+    Q_PROPERTY(QColor selectedColor READ selectedColor WRITE setSelectedColor NOTIFY selectedColourChanged)
     /// The colour box's Selected, over this combo's own rows: the same as
     /// SelectedColour, which is the one offered in Designer.
     Q_PROPERTY(int Selected READ GetSelected WRITE SetSelected NOTIFY selectedColourChanged DESIGNABLE false)
@@ -174,6 +197,13 @@ public:
     /// A colour combo over the shared array; a parent takes ownership.
     explicit TColourSharingCombo(QWidget* parent = nullptr);
     ~TColourSharingCombo() override;
+    ///@{
+    /// The selected colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// SelectedColour is the same value, kept for code and existing .ui files.
+    QColor selectedColor() const { return ColorPropertyValue(GetSelected(), palette()); }
+    void setSelectedColor(const QColor& color) { SetSelected(ColorFromProperty(color)); }
+    ///@}
 
     ///@{
     /// Whether the label stays enabled while the combo is disabled.

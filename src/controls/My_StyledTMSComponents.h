@@ -36,21 +36,59 @@ class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, publi
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
     /// The fill of selected rows (see _SelectedColour()).
-    Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour NOTIFY coloursChanged)
+    Q_PROPERTY(int _SelectedColour READ _SelectedColour WRITE Set_SelectedColour NOTIFY coloursChanged DESIGNABLE false)
+    /// The fill of selected rows, as a QColor for Designer's property editor (see selectedColor()).
+    Q_PROPERTY(QColor selectedColor READ selectedColor WRITE setSelectedColor NOTIFY coloursChanged)
     /// The text colour of selected rows (see _SelectedTextColour()).
-    Q_PROPERTY(int _SelectedTextColour READ _SelectedTextColour WRITE Set_SelectedTextColour NOTIFY coloursChanged)
+    Q_PROPERTY(int _SelectedTextColour READ _SelectedTextColour WRITE Set_SelectedTextColour NOTIFY coloursChanged
+                   DESIGNABLE false)
+    /// The text colour of selected rows, as a QColor for Designer's property editor (see selectedTextColor()).
+    Q_PROPERTY(QColor selectedTextColor READ selectedTextColor WRITE setSelectedTextColor NOTIFY coloursChanged)
     /// Whether values are drawn beside the texts (see Show_Values()).
     Q_PROPERTY(bool Show_Values READ Show_Values WRITE SetShowValues)
     /// The widest row text so far (see MaxWidthOfStrings()).
     Q_PROPERTY(int MaxWidthOfStrings READ MaxWidthOfStrings WRITE SetMaxWidthOfStrings)
     /// The fill of the other rows (see _BackgroundColour()).
-    Q_PROPERTY(int _BackgroundColour READ _BackgroundColour WRITE Set_BackgroundColour NOTIFY coloursChanged)
+    Q_PROPERTY(
+        int _BackgroundColour READ _BackgroundColour WRITE Set_BackgroundColour NOTIFY coloursChanged DESIGNABLE false)
+    /// The fill of the other rows, as a QColor for Designer's property editor (see rowColor()).
+    Q_PROPERTY(QColor rowColor READ rowColor WRITE setRowColor NOTIFY coloursChanged)
     /// The text colour of the other rows (see _TextColour()).
-    Q_PROPERTY(int _TextColour READ _TextColour WRITE Set_TextColour NOTIFY coloursChanged)
+    Q_PROPERTY(int _TextColour READ _TextColour WRITE Set_TextColour NOTIFY coloursChanged DESIGNABLE false)
+    /// The text colour of the other rows, as a QColor for Designer's property editor (see textColor()).
+    Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor NOTIFY coloursChanged)
 public:
     /// A styled list box; a parent takes ownership.
     explicit TStyledListbox(QWidget* parent = nullptr);
     ~TStyledListbox() override;
+    ///@{
+    /// The text colour of the other rows as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// _TextColour is the same value, kept for code and existing .ui files.
+    QColor textColor() const { return ColorPropertyValue(_TextColour(), palette()); }
+    void setTextColor(const QColor& color) { Set_TextColour(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The fill of the other rows as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// _BackgroundColour is the same value, kept for code and existing .ui files.
+    QColor rowColor() const { return ColorPropertyValue(_BackgroundColour(), palette()); }
+    void setRowColor(const QColor& color) { Set_BackgroundColour(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The text colour of selected rows as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// _SelectedTextColour is the same value, kept for code and existing .ui files.
+    QColor selectedTextColor() const { return ColorPropertyValue(_SelectedTextColour(), palette()); }
+    void setSelectedTextColor(const QColor& color) { Set_SelectedTextColour(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The fill of selected rows as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// _SelectedColour is the same value, kept for code and existing .ui files.
+    QColor selectedColor() const { return ColorPropertyValue(_SelectedColour(), palette()); }
+    void setSelectedColor(const QColor& color) { Set_SelectedColour(ColorFromProperty(color)); }
+    ///@}
 
     /// Takes AStyle's text, background and selection colours, repaints, and
     /// emits coloursChanged when they changed.
@@ -207,7 +245,9 @@ class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
     /// The colour of the handles (see HandleColour()).
-    Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour NOTIFY handleColourChanged)
+    Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour NOTIFY handleColourChanged DESIGNABLE false)
+    /// The colour of the handles, as a QColor for Designer's property editor (see handleColor()).
+    Q_PROPERTY(QColor handleColor READ handleColor WRITE setHandleColor NOTIFY handleColourChanged)
     /// Whether the panel is drawn in black and white (see Monochrome()).
     Q_PROPERTY(bool Monochrome READ Monochrome WRITE SetMonochrome)
     /// The control that stands for the sheet (see ParentControl()).
@@ -221,6 +261,13 @@ public:
     /// A margin panel; a parent takes ownership (SetParentControl binds it to its sheet).
     explicit TNotepadGrabPanel(QWidget* parent = nullptr);
     ~TNotepadGrabPanel() override;
+    ///@{
+    /// The colour of the handles as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// HandleColour is the same value, kept for code and existing .ui files.
+    QColor handleColor() const { return ColorPropertyValue(HandleColour(), palette()); }
+    void setHandleColor(const QColor& color) { SetHandleColour(ColorFromProperty(color)); }
+    ///@}
 
     ///@{
     /// The colour of the handles.

@@ -261,7 +261,9 @@ class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     /// Whether the user can drag tabs to reorder them (QTabWidget::isMovable).
     Q_PROPERTY(bool TabReorder READ isMovable WRITE setMovable)
     /// Design-time property of the set: the colour of the reorder marker (TColor).
-    Q_PROPERTY(int TabReorderIndicatorColor MEMBER fTabReorderIndicatorColor)
+    Q_PROPERTY(int TabReorderIndicatorColor MEMBER fTabReorderIndicatorColor DESIGNABLE false)
+    /// The colour of the reorder marker, as a QColor for Designer's property editor (see reorderMarkerColor()).
+    Q_PROPERTY(QColor reorderMarkerColor READ reorderMarkerColor WRITE setReorderMarkerColor)
     /// Design-time property of the set: whether the pager shows its parent's background.
     Q_PROPERTY(bool Transparent MEMBER fTransparent)
     /// The version of the pager (see Version()).
@@ -269,6 +271,13 @@ class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
 public:
     /// A pager; a parent takes ownership.
     explicit TAdvOfficePager(QWidget* parent = nullptr);
+    ///@{
+    /// The colour of the reorder marker as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// TabReorderIndicatorColor is the same value, kept for code and existing .ui files.
+    QColor reorderMarkerColor() const { return ColorPropertyValue(fTabReorderIndicatorColor, palette()); }
+    void setReorderMarkerColor(const QColor& color) { fTabReorderIndicatorColor = ColorFromProperty(color); }
+    ///@}
     ///@{
     /// The list the tabs' images come from; each page's ImageIndex picks its image.
     TImageList* Images() const { return fImages.List(); }

@@ -99,12 +99,30 @@ using TAdvTreeViewGetNodeTextEvent = std::function<void(QObject* Sender, TAdvTre
 class QZ8_EXPORT TAdvTreeView : public QTreeWidget {
     Q_OBJECT
     /// The colour of the frame (see BorderColor()).
-    Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor DESIGNABLE false)
+    /// The colour of the frame, as a QColor for Designer's property editor (see frameColor()).
+    Q_PROPERTY(QColor frameColor READ frameColor WRITE setFrameColor)
     /// The background colour (see Color()).
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Color READ Color WRITE SetColor DESIGNABLE false)
+    /// The background colour, as a QColor for Designer's property editor (see backgroundColor()).
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
 public:
     /// A tree view; a parent takes ownership.
     explicit TAdvTreeView(QWidget* parent = nullptr);
+    ///@{
+    /// The background colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// Color is the same value, kept for code and existing .ui files.
+    QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
+    void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The colour of the frame as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// BorderColor is the same value, kept for code and existing .ui files.
+    QColor frameColor() const { return ColorPropertyValue(BorderColor(), palette()); }
+    void setFrameColor(const QColor& color) { SetBorderColor(ColorFromProperty(color)); }
+    ///@}
 
     ///@{
     /// The colour of the frame.
@@ -177,20 +195,74 @@ class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
     /// Whether the header is drawn by the view (see HeaderOwnerDraw()).
     Q_PROPERTY(bool HeaderOwnerDraw READ HeaderOwnerDraw WRITE SetHeaderOwnerDraw)
     /// The header's colour (see HeaderColor()).
-    Q_PROPERTY(int HeaderColor READ HeaderColor WRITE SetHeaderColor)
+    Q_PROPERTY(int HeaderColor READ HeaderColor WRITE SetHeaderColor DESIGNABLE false)
+    /// The header's colour, as a QColor for Designer's property editor (see headerBackgroundColor()).
+    Q_PROPERTY(QColor headerBackgroundColor READ headerBackgroundColor WRITE setHeaderBackgroundColor)
     /// The header's text colour (see HeaderFontColor()).
-    Q_PROPERTY(int HeaderFontColor READ HeaderFontColor WRITE SetHeaderFontColor)
+    Q_PROPERTY(int HeaderFontColor READ HeaderFontColor WRITE SetHeaderFontColor DESIGNABLE false)
+    /// The header's text colour, as a QColor for Designer's property editor (see headerTextColor()).
+    Q_PROPERTY(QColor headerTextColor READ headerTextColor WRITE setHeaderTextColor)
     /// The rows' text colour (see FontColor()).
-    Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
+    Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor DESIGNABLE false)
+    /// The rows' text colour, as a QColor for Designer's property editor (see textColor()).
+    Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
     /// The background colour (see Color()).
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Color READ Color WRITE SetColor DESIGNABLE false)
+    /// The background colour, as a QColor for Designer's property editor (see backgroundColor()).
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
     /// The colour of selected rows (see SelectionColor()).
-    Q_PROPERTY(int SelectionColor READ SelectionColor WRITE SetSelectionColor)
+    Q_PROPERTY(int SelectionColor READ SelectionColor WRITE SetSelectionColor DESIGNABLE false)
+    /// The colour of selected rows, as a QColor for Designer's property editor (see selectedColor()).
+    Q_PROPERTY(QColor selectedColor READ selectedColor WRITE setSelectedColor)
     /// The text colour of selected rows (see SelectionTextColor()).
-    Q_PROPERTY(int SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor)
+    Q_PROPERTY(int SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor DESIGNABLE false)
+    /// The text colour of selected rows, as a QColor for Designer's property editor (see selectedTextColor()).
+    Q_PROPERTY(QColor selectedTextColor READ selectedTextColor WRITE setSelectedTextColor)
 public:
     /// A list view; a parent takes ownership.
     explicit TAdvListView(QWidget* parent = nullptr);
+    ///@{
+    /// The text colour of selected rows as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// SelectionTextColor is the same value, kept for code and existing .ui files.
+    QColor selectedTextColor() const { return ColorPropertyValue(SelectionTextColor(), palette()); }
+    void setSelectedTextColor(const QColor& color) { SetSelectionTextColor(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The colour of selected rows as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// SelectionColor is the same value, kept for code and existing .ui files.
+    QColor selectedColor() const { return ColorPropertyValue(SelectionColor(), palette()); }
+    void setSelectedColor(const QColor& color) { SetSelectionColor(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The background colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// Color is the same value, kept for code and existing .ui files.
+    QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
+    void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The rows' text colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// FontColor is the same value, kept for code and existing .ui files.
+    QColor textColor() const { return ColorPropertyValue(FontColor(), palette()); }
+    void setTextColor(const QColor& color) { SetFontColor(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The header's text colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// HeaderFontColor is the same value, kept for code and existing .ui files.
+    QColor headerTextColor() const { return ColorPropertyValue(HeaderFontColor(), palette()); }
+    void setHeaderTextColor(const QColor& color) { SetHeaderFontColor(ColorFromProperty(color)); }
+    ///@}
+    ///@{
+    /// The header's colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// HeaderColor is the same value, kept for code and existing .ui files.
+    QColor headerBackgroundColor() const { return ColorPropertyValue(HeaderColor(), palette()); }
+    void setHeaderBackgroundColor(const QColor& color) { SetHeaderColor(ColorFromProperty(color)); }
+    ///@}
     ///@{
     /// The height of every row in pixels (0: the style's); follows the density's image height.
     int ItemHeight() const { return fItemHeight; }

@@ -14,7 +14,9 @@ namespace qz8 {
 class QZ8_EXPORT TForm : public QMainWindow {
     Q_OBJECT
     /// The window's background colour (see Color()).
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Color READ Color WRITE SetColor DESIGNABLE false)
+    /// The window's background colour, as a QColor for Designer's property editor (see backgroundColor()).
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
     /// The density the window was designed for (see PixelsPerInch()).
     Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE SetPixelsPerInch)
     /// Whether the window scales with the density (see Scaled()).
@@ -22,6 +24,13 @@ class QZ8_EXPORT TForm : public QMainWindow {
 public:
     /// A window; a parent takes ownership.
     explicit TForm(QWidget* parent = nullptr);
+    ///@{
+    /// The window's background colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// Color is the same value, kept for code and existing .ui files.
+    QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
+    void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
+    ///@}
 
     ///@{
     /// The window's background colour.
@@ -87,10 +96,19 @@ class QZ8_EXPORT TPanel : public QFrame {
     /// The text painted in the middle (see Caption()).
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     /// The background colour (see Color()).
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Color READ Color WRITE SetColor DESIGNABLE false)
+    /// The background colour, as a QColor for Designer's property editor (see backgroundColor()).
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
 public:
     /// A panel; a parent takes ownership.
     explicit TPanel(QWidget* parent = nullptr);
+    ///@{
+    /// The background colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// Color is the same value, kept for code and existing .ui files.
+    QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
+    void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
+    ///@}
     ///@{
     /// The text painted in the middle of the panel.
     QString Caption() const { return fCaption; }

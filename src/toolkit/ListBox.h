@@ -80,7 +80,9 @@ class QZ8_EXPORT TCustomListBox : public QAbstractScrollArea {
     /// Whether Shift and Ctrl extend a multiple selection (see ExtendedSelect()).
     Q_PROPERTY(bool ExtendedSelect READ ExtendedSelect WRITE SetExtendedSelect)
     /// The background colour, a TColor (see Color()).
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Color READ Color WRITE SetColor DESIGNABLE false)
+    /// The background colour, as a QColor for Designer's property editor (see backgroundColor()).
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
     /// How rows are kept and painted (see Style()).
     Q_PROPERTY(TListBoxStyle Style READ Style WRITE SetStyle)
 public:
@@ -91,6 +93,13 @@ public:
     /// A list box; a parent takes ownership.
     explicit TCustomListBox(QWidget* parent = nullptr);
     ~TCustomListBox() override;
+    ///@{
+    /// The background colour as a QColor: a system colour resolved through the palette, clNone
+    /// an invalid colour; an invalid colour sets clNone. The TColor property
+    /// Color is the same value, kept for code and existing .ui files.
+    QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
+    void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
+    ///@}
 
     ///@{
     /// The strings of the rows (unused in the virtual styles).

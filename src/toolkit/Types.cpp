@@ -67,6 +67,15 @@ QColor ToQColor(TColor color, const QPalette& palette)
 
 QColor ToQColor(TColor color) { return ToQColor(color, QGuiApplication::palette()); }
 
+QColor ColorPropertyValue(TColor color, const QPalette& palette)
+{
+    if (color == clNone || color == clDefault)
+        return {};
+    return ToQColor(color, palette);
+}
+
+TColor ColorFromProperty(const QColor& color) { return color.isValid() ? FromQColor(color) : clNone; }
+
 bool PtInRect(const TRect& r, TPoint p) { return r.Contains(p); }
 
 bool IntersectRect(TRect& dest, const TRect& a, const TRect& b)

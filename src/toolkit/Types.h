@@ -108,6 +108,12 @@ QZ8_EXPORT QColor ToQColor(TColor color, const QPalette& palette);
 /// The TColor (0x00BBGGRR) of a QColor, without its alpha.
 ///@}
 QZ8_EXPORT TColor FromQColor(const QColor& color);
+/// A TColor as a QColor property (the Qt-named colour properties that
+/// Designer's property editor shows as a swatch) reads it: a system colour
+/// resolved through the palette, clNone and clDefault as an invalid QColor.
+QZ8_EXPORT QColor ColorPropertyValue(TColor color, const QPalette& palette);
+/// The TColor a QColor property sets: an invalid QColor is clNone.
+QZ8_EXPORT TColor ColorFromProperty(const QColor& color);
 
 /// A point in pixels.
 struct QZ8_EXPORT TPoint {

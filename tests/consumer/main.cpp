@@ -38,8 +38,11 @@ int main(int argc, char** argv)
     ui.setupUi(&window);
     window.show();
     app.processEvents();
+    // A TColor property of an older .ui file and a QColor property name one colour.
+    const bool colours =
+        ui.wordList->selectedColor() == QColor(255, 0, 0) && ui.colourCombo->GetSelected() == qz8::RGB(0, 0, 255);
     const bool form = ui.wordList && ui.colourCombo->count() > 0 && ui.corpusFolder->GetText() == "/tmp" &&
-                      ui.corpusFolder->OnlyFolderAllowed() && window.isVisible();
+                      ui.corpusFolder->OnlyFolderAllowed() && window.isVisible() && colours;
     std::printf("form %s\n", form ? "ok" : "failed");
     return list.Count() == 1 && cast && globals && form ? 0 : 1;
 }

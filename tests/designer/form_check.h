@@ -1,10 +1,11 @@
 #pragma once
 // Reads a .ui file and compares every property it gives a widget (geometry
 // aside) with the value the widget of that name has: numbers, truth values,
-// texts, enumerators (by key), fonts and icons; and that each widget is of
+// texts, enumerators (by key), colours, fonts and icons; and that each widget is of
 // the class the file names (QUiLoader without the plugin would make a base
 // class, whose dynamic properties read back too). Used on a form built by
 // uic's code and on one loaded by QUiLoader.
+#include <QColor>
 #include <QFile>
 #include <QFont>
 #include <QIcon>
@@ -96,6 +97,19 @@ inline QStringList MismatchedProperties(const QWidget* form, const QString& uiFi
             }
             const QFont f = value.value<QFont>();
             same = f.pointSize() == points && f.bold() == bold;
+        } else if (tag == QLatin1String("color")) {
+            int rgb[3] = {-1, -1, -1};
+            while (xml.readNextStartElement()) {
+                const int at = xml.name() == QLatin1String("red")     ? 0
+                               : xml.name() == QLatin1String("green") ? 1
+                               : xml.name() == QLatin1String("blue")  ? 2
+                                                                      : -1;
+                if (at >= 0)
+                    rgb[at] = xml.readElementText().toInt();
+                else
+                    xml.skipCurrentElement();
+            }
+            same = value.value<QColor>() == QColor(rgb[0], rgb[1], rgb[2]);
         } else if (tag == QLatin1String("iconset")) {
             xml.skipCurrentElement();
             same = !value.value<QIcon>().isNull();

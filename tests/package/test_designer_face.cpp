@@ -291,15 +291,21 @@ TEST(DesignerFace, EveryColourPropertyHasAColourEditor)
     for (QDesignerCustomWidgetInterface* w : collection->customWidgets())
         w->initialize(&core);
 
-    const QMap<QString, QStringList> form = PropertiesInTheForm();
     int colours = 0;
     for (QDesignerCustomWidgetInterface* face : collection->customWidgets()) {
         QWidget window;
         QWidget* component = face->createWidget(&window);
+        // The TColor properties of the library's classes: the property
+        // editor shows their QColor siblings; this dialog edits them.
         QStringList expected;
-        for (const QString& name : form.value(face->name())) {
-            if (name.endsWith(QLatin1String("Colour")) || name.endsWith(QLatin1String("Color")))
-                expected << name;
+        const QMetaObject* mo = component->metaObject();
+        for (int i = 0; i < mo->propertyCount(); ++i) {
+            const QMetaProperty p = mo->property(i);
+            const QByteArray name = p.name();
+            if (p.metaType() == QMetaType::fromType<int>() && p.isWritable() &&
+                (name.endsWith("Colour") || name.endsWith("Color")) && mo->indexOfProperty(name) == i &&
+                QByteArray(mo->className()).startsWith("qz8::") && i >= QWidget::staticMetaObject.propertyCount())
+                expected << QString::fromLatin1(name);
         }
         auto* task = qt_extension<QDesignerTaskMenuExtension*>(&manager, component);
         if (expected.isEmpty()) {
@@ -332,3 +338,68 @@ TEST(DesignerFace, EveryColourPropertyHasAColourEditor)
     EXPECT_GE(colours, 25);
 }
 #endif
+
+TEST(DesignerFace, ColoursAreEditedAsQColorAndTheTColorPropertiesStayForCode)
+{
+    // Every TColor property of the offered classes is hidden from the
+    // property editor and has a designable QColor sibling.
+    int hidden = 0;
+    for (const QMetaObject* mo : OfferedClasses()) {
+        for (int i = 0; i < mo->propertyCount(); ++i) {
+            const QMetaProperty p = mo->property(i);
+            const QByteArray name = p.name();
+            if (p.metaType() == QMetaType::fromType<int>() && (name.endsWith("Colour") || name.endsWith("Color"))) {
+                EXPECT_FALSE(p.isDesignable()) << mo->className() << "." << name.constData();
+                ++hidden;
+            }
+        }
+    }
+    EXPECT_GE(hidden, 10);
+
+    struct Pair {
+        QWidget* widget;
+        const char* tcolor;
+        const char* qcolor;
+    };
+    TStyledListbox list;
+    TNotepadGrabPanel panel;
+    TColourSharingListbox colours;
+    TColourSharingCombo combo;
+    TMyAdvListView view;
+    TAdvOfficePager pager;
+    const Pair pairs[] = {{&list, "_SelectedColour", "selectedColor"},
+                          {&list, "_TextColour", "textColor"},
+                          {&list, "_BackgroundColour", "rowColor"},
+                          {&list, "Color", "backgroundColor"},
+                          {&panel, "HandleColour", "handleColor"},
+                          {&colours, "DefaultColour", "defaultColor"},
+                          {&view, "SelectionTextColor", "selectedTextColor"},
+                          {&pager, "TabReorderIndicatorColor", "reorderMarkerColor"}};
+    for (const Pair& pair : pairs) {
+        const QMetaObject* mo = pair.widget->metaObject();
+        const QMetaProperty q = mo->property(mo->indexOfProperty(pair.qcolor));
+        ASSERT_TRUE(q.isValid() && q.isDesignable() && q.metaType() == QMetaType::fromType<QColor>()) << pair.qcolor;
+        // Set through the QColor, read through the TColor, and back.
+        EXPECT_TRUE(pair.widget->setProperty(pair.qcolor, QColor(0x12, 0x34, 0x56)));
+        EXPECT_EQ(pair.widget->property(pair.tcolor).toInt(), RGB(0x12, 0x34, 0x56)) << pair.tcolor;
+        EXPECT_TRUE(pair.widget->setProperty(pair.tcolor, int(RGB(0xAB, 0xCD, 0xEF))));
+        EXPECT_EQ(pair.widget->property(pair.qcolor).value<QColor>(), QColor(0xAB, 0xCD, 0xEF)) << pair.qcolor;
+    }
+    // A system colour reads as the palette's; clNone as an invalid colour,
+    // and an invalid colour sets clNone.
+    QPalette palette = list.palette();
+    palette.setColor(QPalette::Highlight, QColor(0x20, 0x40, 0x60));
+    list.setPalette(palette);
+    list.Set_SelectedColour(clHighlight);
+    EXPECT_EQ(list.selectedColor(), QColor(0x20, 0x40, 0x60));
+    colours.SetDefaultColour(clNone);
+    EXPECT_FALSE(colours.defaultColor().isValid());
+    colours.SetDefaultColour(clRed);
+    colours.setDefaultColor(QColor());
+    EXPECT_EQ(colours.DefaultColour(), clNone);
+    // The QColor setter announces a real change once, as the TColor one does.
+    QSignalSpy changed(&panel, &TNotepadGrabPanel::handleColourChanged);
+    panel.setHandleColor(QColor(1, 2, 3));
+    panel.setHandleColor(QColor(1, 2, 3));
+    EXPECT_EQ(changed.count(), 1);
+}
