@@ -74,16 +74,14 @@ public:
     explicit TColourSharingListbox(QWidget* parent = nullptr);
     ~TColourSharingListbox() override;
     ///@{
-    /// The colour of the current row as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// SelectedColour is the same value, kept for code and existing .ui files.
+    /// The colour of the current row: the TColor property SelectedColour as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor selectedColor() const { return ColorPropertyValue(GetASelected(), palette()); }
     void setSelectedColor(const QColor& color) { SetASelected(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The colour chosen when the one asked for is not in the array as a QColor: a system colour resolved through the
-    /// palette, clNone an invalid colour; an invalid colour sets clNone. The TColor property DefaultColour is the same
-    /// value, kept for code and existing .ui files.
+    /// The colour chosen when the one asked for is not in the array: the TColor property DefaultColour as a QColor
+    /// (ColorPropertyValue, ColorFromProperty).
     QColor defaultColor() const { return ColorPropertyValue(DefaultColour(), palette()); }
     void setDefaultColor(const QColor& color) { SetDefaultColour(ColorFromProperty(color)); }
     ///@}
@@ -198,9 +196,7 @@ public:
     explicit TColourSharingCombo(QWidget* parent = nullptr);
     ~TColourSharingCombo() override;
     ///@{
-    /// The selected colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// SelectedColour is the same value, kept for code and existing .ui files.
+    /// The selected colour: the TColor property SelectedColour as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor selectedColor() const { return ColorPropertyValue(GetSelected(), palette()); }
     void setSelectedColor(const QColor& color) { SetSelected(ColorFromProperty(color)); }
     ///@}

@@ -62,30 +62,26 @@ public:
     explicit TStyledListbox(QWidget* parent = nullptr);
     ~TStyledListbox() override;
     ///@{
-    /// The text colour of the other rows as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// _TextColour is the same value, kept for code and existing .ui files.
+    /// The text colour of the other rows: the TColor property _TextColour as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor textColor() const { return ColorPropertyValue(_TextColour(), palette()); }
     void setTextColor(const QColor& color) { Set_TextColour(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The fill of the other rows as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// _BackgroundColour is the same value, kept for code and existing .ui files.
+    /// The fill of the other rows: the TColor property _BackgroundColour as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor rowColor() const { return ColorPropertyValue(_BackgroundColour(), palette()); }
     void setRowColor(const QColor& color) { Set_BackgroundColour(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The text colour of selected rows as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// _SelectedTextColour is the same value, kept for code and existing .ui files.
+    /// The text colour of selected rows: the TColor property _SelectedTextColour as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor selectedTextColor() const { return ColorPropertyValue(_SelectedTextColour(), palette()); }
     void setSelectedTextColor(const QColor& color) { Set_SelectedTextColour(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The fill of selected rows as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// _SelectedColour is the same value, kept for code and existing .ui files.
+    /// The fill of selected rows: the TColor property _SelectedColour as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor selectedColor() const { return ColorPropertyValue(_SelectedColour(), palette()); }
     void setSelectedColor(const QColor& color) { Set_SelectedColour(ColorFromProperty(color)); }
     ///@}
@@ -262,9 +258,7 @@ public:
     explicit TNotepadGrabPanel(QWidget* parent = nullptr);
     ~TNotepadGrabPanel() override;
     ///@{
-    /// The colour of the handles as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// HandleColour is the same value, kept for code and existing .ui files.
+    /// The colour of the handles: the TColor property HandleColour as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor handleColor() const { return ColorPropertyValue(HandleColour(), palette()); }
     void setHandleColor(const QColor& color) { SetHandleColour(ColorFromProperty(color)); }
     ///@}

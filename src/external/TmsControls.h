@@ -272,9 +272,8 @@ public:
     /// A pager; a parent takes ownership.
     explicit TAdvOfficePager(QWidget* parent = nullptr);
     ///@{
-    /// The colour of the reorder marker as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// TabReorderIndicatorColor is the same value, kept for code and existing .ui files.
+    /// The colour of the reorder marker: the TColor property TabReorderIndicatorColor as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor reorderMarkerColor() const { return ColorPropertyValue(fTabReorderIndicatorColor, palette()); }
     void setReorderMarkerColor(const QColor& color) { fTabReorderIndicatorColor = ColorFromProperty(color); }
     ///@}

@@ -110,16 +110,12 @@ public:
     /// A tree view; a parent takes ownership.
     explicit TAdvTreeView(QWidget* parent = nullptr);
     ///@{
-    /// The background colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// Color is the same value, kept for code and existing .ui files.
+    /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The colour of the frame as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// BorderColor is the same value, kept for code and existing .ui files.
+    /// The colour of the frame: the TColor property BorderColor as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor frameColor() const { return ColorPropertyValue(BorderColor(), palette()); }
     void setFrameColor(const QColor& color) { SetBorderColor(ColorFromProperty(color)); }
     ///@}
@@ -222,44 +218,35 @@ public:
     /// A list view; a parent takes ownership.
     explicit TAdvListView(QWidget* parent = nullptr);
     ///@{
-    /// The text colour of selected rows as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// SelectionTextColor is the same value, kept for code and existing .ui files.
+    /// The text colour of selected rows: the TColor property SelectionTextColor as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor selectedTextColor() const { return ColorPropertyValue(SelectionTextColor(), palette()); }
     void setSelectedTextColor(const QColor& color) { SetSelectionTextColor(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The colour of selected rows as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// SelectionColor is the same value, kept for code and existing .ui files.
+    /// The colour of selected rows: the TColor property SelectionColor as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor selectedColor() const { return ColorPropertyValue(SelectionColor(), palette()); }
     void setSelectedColor(const QColor& color) { SetSelectionColor(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The background colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// Color is the same value, kept for code and existing .ui files.
+    /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The rows' text colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// FontColor is the same value, kept for code and existing .ui files.
+    /// The rows' text colour: the TColor property FontColor as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor textColor() const { return ColorPropertyValue(FontColor(), palette()); }
     void setTextColor(const QColor& color) { SetFontColor(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The header's text colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// HeaderFontColor is the same value, kept for code and existing .ui files.
+    /// The header's text colour: the TColor property HeaderFontColor as a QColor (ColorPropertyValue,
+    /// ColorFromProperty).
     QColor headerTextColor() const { return ColorPropertyValue(HeaderFontColor(), palette()); }
     void setHeaderTextColor(const QColor& color) { SetHeaderFontColor(ColorFromProperty(color)); }
     ///@}
     ///@{
-    /// The header's colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// HeaderColor is the same value, kept for code and existing .ui files.
+    /// The header's colour: the TColor property HeaderColor as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor headerBackgroundColor() const { return ColorPropertyValue(HeaderColor(), palette()); }
     void setHeaderBackgroundColor(const QColor& color) { SetHeaderColor(ColorFromProperty(color)); }
     ///@}

@@ -25,9 +25,7 @@ public:
     /// A window; a parent takes ownership.
     explicit TForm(QWidget* parent = nullptr);
     ///@{
-    /// The window's background colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// Color is the same value, kept for code and existing .ui files.
+    /// The window's background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
@@ -103,9 +101,7 @@ public:
     /// A panel; a parent takes ownership.
     explicit TPanel(QWidget* parent = nullptr);
     ///@{
-    /// The background colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// Color is the same value, kept for code and existing .ui files.
+    /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}

@@ -94,9 +94,7 @@ public:
     explicit TCustomListBox(QWidget* parent = nullptr);
     ~TCustomListBox() override;
     ///@{
-    /// The background colour as a QColor: a system colour resolved through the palette, clNone
-    /// an invalid colour; an invalid colour sets clNone. The TColor property
-    /// Color is the same value, kept for code and existing .ui files.
+    /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
