@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QWidget>
-#include <deque>
+#include <list>
 
 namespace qz8 {
 
@@ -89,13 +89,20 @@ private:
 };
 
 // Row interfaces are registered once per list and row, so a screen reader
-// meets the same object for the same row while it is cached; at most
-// kRowInterfaceLimit rows of a list are, the first made going first.
+// meets the same object for the same row while it is cached. At most
+// kRowInterfaceLimit rows of a list are: the least recently asked for go
+// first, but never the focused row, and selected rows only when nothing
+// else is left to drop (a focus-lost or selection event must not carry a
+// row object already gone).
 constexpr int kRowInterfaceLimit = 512;
 
 struct TRowCache {
-    QHash<int, QAccessible::Id> ids;
-    std::deque<int> made; // rows in the order they were made
+    struct Entry {
+        QAccessible::Id id;
+        std::list<int>::iterator use;
+    };
+    QHash<int, Entry> rows;
+    std::list<int> uses; // least recently asked for first
 };
 
 QHash<const QObject*, TRowCache>& RowCaches()
@@ -104,34 +111,55 @@ QHash<const QObject*, TRowCache>& RowCaches()
     return caches;
 }
 
+// Drops one row interface, the least recently used that may go; false when
+// none may.
+bool DropOneRow(TCustomListBox* list, TRowCache& cache, int keep)
+{
+    const int focused = list->ItemIndex();
+    auto victim = cache.uses.end();
+    for (auto it = cache.uses.begin(); it != cache.uses.end(); ++it) {
+        if (*it == keep || *it == focused)
+            continue;
+        if (!list->Selected(*it)) {
+            victim = it;
+            break;
+        }
+        if (victim == cache.uses.end())
+            victim = it; // the least recent selected row, if nothing else
+    }
+    if (victim == cache.uses.end())
+        return false;
+    const auto entry = cache.rows.find(*victim);
+    QAccessible::deleteAccessibleInterface(entry->id);
+    cache.rows.erase(entry);
+    cache.uses.erase(victim);
+    return true;
+}
+
 QAccessibleInterface* RowInterface(TCustomListBox* list, int row)
 {
     QHash<const QObject*, TRowCache>& caches = RowCaches();
     const bool tracked = caches.contains(list);
     TRowCache& cache = caches[list];
-    if (auto it = cache.ids.constFind(row); it != cache.ids.constEnd()) {
-        if (QAccessibleInterface* known = QAccessible::accessibleInterface(it.value()))
+    if (auto it = cache.rows.find(row); it != cache.rows.end()) {
+        if (QAccessibleInterface* known = QAccessible::accessibleInterface(it->id)) {
+            cache.uses.splice(cache.uses.end(), cache.uses, it->use); // now the most recent
             return known;
+        }
+        cache.uses.erase(it->use);
+        cache.rows.erase(it);
     }
     auto* iface = new RowAccessible(list, row);
-    cache.ids.insert(row, QAccessible::registerAccessibleInterface(iface));
-    cache.made.push_back(row);
-    while (cache.ids.size() > kRowInterfaceLimit && !cache.made.empty()) {
-        const int oldest = cache.made.front();
-        cache.made.pop_front();
-        if (oldest == row)
-            continue;
-        if (auto it = cache.ids.find(oldest); it != cache.ids.end()) {
-            QAccessible::deleteAccessibleInterface(it.value());
-            cache.ids.erase(it);
-        }
+    cache.uses.push_back(row);
+    cache.rows.insert(row, {QAccessible::registerAccessibleInterface(iface), std::prev(cache.uses.end())});
+    while (cache.rows.size() > kRowInterfaceLimit && DropOneRow(list, cache, row)) {
     }
     if (!tracked) {
         // The rows of a list go with it.
         QObject::connect(list, &QObject::destroyed, [list] {
             const TRowCache gone = RowCaches().take(list);
-            for (const QAccessible::Id id : gone.ids)
-                QAccessible::deleteAccessibleInterface(id);
+            for (const TRowCache::Entry& entry : gone.rows)
+                QAccessible::deleteAccessibleInterface(entry.id);
         });
     }
     return iface;
@@ -191,18 +219,21 @@ void Send(TCustomListBox* list, QAccessible::Event type, int child = -1)
 
 } // namespace
 
-void AnnounceListBoxRow(TCustomListBox* list, int previousRow)
+void AnnounceListBoxRow(TCustomListBox* list, int previousRow, bool previousWasSelected, bool rowWasSelected)
 {
     if (!list || !Listening())
         return;
     const int row = list->ItemIndex();
-    // As QListView: the focus, the row selected, and the row left when it
-    // is no longer selected.
+    // As QListView: the focus, then only what changed: the row reached
+    // when its selection changed, the row left when it is no longer
+    // selected. A focus move with Ctrl changes no selection.
     if (row >= 0) {
         Send(list, QAccessible::Focus, row);
-        Send(list, QAccessible::SelectionAdd, row);
+        if (list->Selected(row) != rowWasSelected)
+            Send(list, list->Selected(row) ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, row);
     }
-    if (previousRow >= 0 && previousRow != row && previousRow < list->Count() && !list->Selected(previousRow))
+    if (previousRow >= 0 && previousRow != row && previousRow < list->Count() && previousWasSelected &&
+        !list->Selected(previousRow))
         Send(list, QAccessible::SelectionRemove, previousRow);
 }
 
@@ -215,20 +246,22 @@ void AnnounceListBoxRowSelection(TCustomListBox* list, int row)
 int CachedRowInterfaces(const TCustomListBox* list)
 {
     const auto it = RowCaches().constFind(list);
-    return it == RowCaches().constEnd() ? 0 : int(it->ids.size());
+    return it == RowCaches().constEnd() ? 0 : int(it->rows.size());
 }
 
 void AnnounceListBoxSelection(TCustomListBox* list)
 {
-    if (list && Listening())
-        Send(list, QAccessible::Selection);
+    if (!list || !Listening())
+        return;
+    // The selection within the list changed as a whole: never "the list is
+    // not selected".
+    Send(list, QAccessible::SelectionWithin);
 }
 
 namespace {
 const bool installed = [] {
     QAccessible::installFactory(ListBoxAccessibleFactory);
-    ListBoxAnnouncements() = {[](TCustomListBox* list, int previousRow) { AnnounceListBoxRow(list, previousRow); },
-                              AnnounceListBoxRowSelection, AnnounceListBoxSelection};
+    ListBoxAnnouncements() = {AnnounceListBoxRow, AnnounceListBoxRowSelection, AnnounceListBoxSelection};
     RegisterGlobalReset([] { AccessibilityUpdate = nullptr; });
     return true;
 }();

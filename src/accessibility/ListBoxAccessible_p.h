@@ -19,9 +19,11 @@ namespace qz8 {
 class TCustomListBox;
 
 QZ8_AUTOTEST_EXPORT QAccessibleInterface* ListBoxAccessibleFactory(const QString& className, QObject* object);
-// Announces the list's current row as focused and selected, and the row it
-// left (previousRow, -1 for none) as no longer selected.
-QZ8_AUTOTEST_EXPORT void AnnounceListBoxRow(TCustomListBox* list, int previousRow = -1);
+// Announces the list's current row as focused, and the selection changes of
+// it and of the row it left (previousRow, -1 for none), given whether each
+// was selected before the move.
+QZ8_AUTOTEST_EXPORT void AnnounceListBoxRow(TCustomListBox* list, int previousRow = -1, bool previousWasSelected = true,
+                                            bool rowWasSelected = false);
 // Announces one row's selection as it now is (selected or not), for a row
 // toggled in place.
 QZ8_AUTOTEST_EXPORT void AnnounceListBoxRowSelection(TCustomListBox* list, int row);

@@ -28,10 +28,7 @@ void EllipsisOutputALine(HDC dc, const QString& text, const TRect& r, int width)
     p->restore();
 }
 
-TRect MirrorRect(const TRect& r, const TRect& within)
-{
-    return {within.Left + within.Right - r.Right, r.Top, within.Left + within.Right - r.Left, r.Bottom};
-}
+TRect MirrorRect(const TRect& r, const TRect& within) { return r.MirroredIn(within); }
 
 bool IsRightToLeft(const TCanvas& canvas) { return canvas.Direction() == Qt::RightToLeft; }
 

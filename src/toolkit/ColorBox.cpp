@@ -207,14 +207,20 @@ void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Sta
     fCanvas.FillRect(Rect);
     if (Index < 0 || Index >= count())
         return;
+    // Swatch, then name, from the row's leading edge: mirrored in a
+    // right-to-left layout.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
     const int side = std::max(1, Rect.Height() - 4);
+    const TRect swatch = Bounds(Rect.Left + 2, Rect.Top + 2, side, side);
     fCanvas.Brush.Color = Colors(Index);
     fCanvas.Pen = TPen{clBlack, 1, psSolid};
-    fCanvas.Rectangle(Bounds(Rect.Left + 2, Rect.Top + 2, side, side));
+    fCanvas.Rectangle(rtl ? swatch.MirroredIn(Rect) : swatch);
     fCanvas.Brush.Style = bsClear;
     fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
-    fCanvas.TextOut(Rect.Left + side + 6, Rect.Top + (Rect.Height() - fCanvas.TextHeight(QStringLiteral("Yg"))) / 2,
-                    ColorNames(Index));
+    const QString name = ColorNames(Index);
+    const int top = Rect.Top + (Rect.Height() - fCanvas.TextHeight(QStringLiteral("Yg"))) / 2;
+    const int x = rtl ? Rect.Right - side - 6 - fCanvas.TextWidth(name) : Rect.Left + side + 6;
+    fCanvas.TextOut(x, top, name);
 }
 
 void TCustomColorBox::paintEvent(QPaintEvent*)

@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionViewItem>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
@@ -29,10 +31,10 @@ TListBoxAnnouncements& ListBoxAnnouncements()
 }
 
 namespace {
-void AnnounceRow(TCustomListBox* list, int previousRow = -1)
+void AnnounceRow(TCustomListBox* list, int previousRow, bool previousWasSelected, bool rowWasSelected)
 {
     if (const auto f = ListBoxAnnouncements().row)
-        f(list, previousRow);
+        f(list, previousRow, previousWasSelected, rowWasSelected);
 }
 void AnnounceRowSelection(TCustomListBox* list, int row)
 {
@@ -72,6 +74,14 @@ public:
     bool fScrollRangeQueued = false;
     int fAnchor = -1;
     int fAnnouncedRow = -1; // the current row assistive technology was told of
+    bool fEnsureVisibleAtShow = false; // the current row was moved while hidden
+    // The selection of the row left and of the row reached before a move
+    // (what a move announces as changed); as a single selection's move
+    // unless the move says otherwise.
+    struct {
+        bool previousWasSelected = true;
+        bool rowWasSelected = false;
+    } fBefore;
     int fItemHeight = 16;
     int fTopIndex = 0;
     bool fMultiSelect = false;
@@ -98,8 +108,9 @@ TCustomListBox::TCustomListBox(QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // The row that becomes current is announced to assistive technology.
     connect(this, &TCustomListBox::itemIndexChanged, this, [this](int row) {
-        AnnounceRow(this, d->fAnnouncedRow);
+        AnnounceRow(this, d->fAnnouncedRow, d->fBefore.previousWasSelected, d->fBefore.rowWasSelected);
         d->fAnnouncedRow = row;
+        d->fBefore = {};
     });
 }
 
@@ -272,10 +283,13 @@ void TCustomListBox::SelectAll()
     const int n = Count();
     if (!d->fMultiSelect || n == 0 || d->fSelected.Count() == n)
         return;
+    const bool currentWasSelected = d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex);
     d->fSelected.Clear();
     d->fSelected.Insert(0, n - 1);
     viewport()->update();
     AnnounceSelection(this);
+    if (d->fItemIndex >= 0 && !currentWasSelected)
+        AnnounceRowSelection(this, d->fItemIndex); // the focused row is selected now
     Q_EMIT selectionChanged();
 }
 
@@ -352,12 +366,26 @@ void TCustomListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Stat
 void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawState State)
 {
     const bool sel = State & odSelected;
-    d->fCanvas.Brush.Color = sel ? clHighlight : d->fColor;
-    d->fCanvas.Brush.Style = bsSolid;
-    d->fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
-    d->fCanvas.FillRect(Rect);
+    TCanvas& c = d->fCanvas;
+    c.Brush.Color = sel ? clHighlight : d->fColor;
+    c.Brush.Style = bsSolid;
+    c.Font.Color = (State & odDisabled) ? clGrayText : sel ? clHighlightText : clWindowText;
+    c.FillRect(Rect);
     const QString text = ItemText(Index);
-    d->fCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - d->fCanvas.TextHeight(text)) / 2, text);
+    // The text starts at the row's leading edge: the right one in a
+    // right-to-left layout.
+    const int top = Rect.Top + (Rect.Height() - c.TextHeight(text)) / 2;
+    const int x = layoutDirection() == Qt::RightToLeft ? Rect.Right - 2 - c.TextWidth(text) : Rect.Left + 2;
+    c.TextOut(x, top, text);
+    // The focused row's frame, as the widget's style draws it.
+    if ((State & odFocused) && c.Painter()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = Rect.ToQRect();
+        focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+        focus.backgroundColor = c.Resolve(c.Brush.Color);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, c.Painter(), this);
+    }
 }
 
 void TWindowCreation::Before(const QEvent* event)
@@ -383,6 +411,11 @@ bool TCustomListBox::event(QEvent* event)
     const bool result = QAbstractScrollArea::event(event);
     if (self && d->fWindow.After(event))
         AtQtBoundary("TCustomListBox::CreateWnd", [&] { CreateWnd(); });
+    if (self && d->fEnsureVisibleAtShow && isVisible()) {
+        d->fEnsureVisibleAtShow = false;
+        if (d->fItemIndex >= 0)
+            EnsureVisible(d->fItemIndex);
+    }
     return result;
 }
 
@@ -478,6 +511,12 @@ QSize TCustomListBox::sizeHint() const
 
 void TCustomListBox::EnsureVisible(int index)
 {
+    // A list not shown yet has no height to fit rows into: the current row
+    // is made visible when it is shown, and only if it is not already.
+    if (!isVisible()) {
+        d->fEnsureVisibleAtShow = true;
+        return;
+    }
     const int visible = VisibleRowCount();
     if (index < d->fTopIndex)
         SetTopIndex(index);
@@ -513,18 +552,22 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
     }
     const int anchor = d->fAnchor;
     const qint64 before = d->fSelected.Count();
+    bool toggled = false; // only the row reached changed
+    d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex), d->fSelected.Contains(index)};
     if (d->fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
         if (!(mods & Qt::ControlModifier))
             d->fSelected.Clear();
         d->fSelected.Insert(anchor, index);
     } else if (d->fExtendedSelect && (mods & Qt::ControlModifier)) {
         d->fSelected.Toggle(index);
+        toggled = true;
     } else if (d->fExtendedSelect) {
         d->fSelected.Clear();
         d->fSelected.Insert(index);
     } else {
         // Simple multi-selection: a click toggles the row.
         d->fSelected.Toggle(index);
+        toggled = true;
     }
     const bool changed = d->fItemIndex != index;
     d->fItemIndex = index;
@@ -537,7 +580,7 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
     // more rows than those two as one event, whatever their number.
     if (!changed)
         AnnounceRowSelection(this, index);
-    if (std::abs(d->fSelected.Count() - before) > 1 || (before > 1 && d->fSelected.Count() <= 1))
+    if (!toggled && (std::abs(d->fSelected.Count() - before) > 1 || (before > 1 && d->fSelected.Count() <= 1)))
         AnnounceSelection(this);
     if (changed)
         Q_EMIT itemIndexChanged(index);
@@ -576,9 +619,18 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
         // With Ctrl held the focus moves without changing the selection.
         auto go = [&](int index) {
             if (d->fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
-                d->fItemIndex = std::clamp(index, 0, std::max(0, n - 1));
-                EnsureVisible(d->fItemIndex);
+                const int to = std::clamp(index, 0, std::max(0, n - 1));
+                const bool changed = to != d->fItemIndex;
+                d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex), d->fSelected.Contains(to)};
+                d->fItemIndex = to;
+                EnsureVisible(to);
                 viewport()->update();
+                // The focus moved: heard as a focus event, like any move.
+                QPointer<TCustomListBox> self(this);
+                if (changed)
+                    Q_EMIT itemIndexChanged(to);
+                if (!self)
+                    return;
             } else {
                 QPointer<TCustomListBox> self(this);
                 MoveTo(index, mods);
@@ -694,7 +746,7 @@ void TCustomListBox::focusInEvent(QFocusEvent* event)
 {
     AtQtBoundary("TCustomListBox::focusInEvent", [&] {
         QAbstractScrollArea::focusInEvent(event);
-        AnnounceRow(this);
+        AnnounceRow(this, -1, true, false); // the focus, and the row as selected when it is
         viewport()->update();
     });
 }
@@ -721,32 +773,41 @@ int TCheckListBox::BoxSize() const { return std::max(8, std::min(ItemHeight() - 
 
 void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
 {
-    // The box column keeps the list's colour; the rest is the row.
+    // The box column (on the row's leading edge) keeps the list's colour;
+    // the rest is the row. The box is the style's check indicator.
     const int box = BoxSize();
     const int column = box + 4;
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
     TCanvas& c = Canvas();
+    const TRect boxColumn = TRect{Rect.Left, Rect.Top, Rect.Left + column, Rect.Bottom};
     c.Brush = TBrush{Color(), bsSolid};
-    c.FillRect({Rect.Left, Rect.Top, Rect.Left + column, Rect.Bottom});
+    c.FillRect(rtl ? boxColumn.MirroredIn(Rect) : boxColumn);
     const TRect boxRect = Bounds(Rect.Left + 2, Rect.Top + (Rect.Height() - box) / 2, box, box);
-    c.Pen = TPen{clWindowText, 1, psSolid};
-    c.Brush = TBrush{clWindow, bsSolid};
-    c.Rectangle(boxRect);
-    if (Checked(Index)) {
-        c.Brush.Color = clWindowText;
-        TRect mark = boxRect;
-        InflateRect(mark, -3, -3);
-        c.FillRect(mark);
+    if (QPainter* painter = c.Painter()) {
+        QStyleOptionViewItem check;
+        check.initFrom(this);
+        check.rect = (rtl ? boxRect.MirroredIn(Rect) : boxRect).ToQRect();
+        check.features = QStyleOptionViewItem::HasCheckIndicator;
+        check.checkState = Checked(Index) ? Qt::Checked : Qt::Unchecked;
+        check.state = (check.state & ~QStyle::State_HasFocus) | (Checked(Index) ? QStyle::State_On : QStyle::State_Off);
+        if (State & odDisabled)
+            check.state &= ~QStyle::State_Enabled;
+        style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &check, painter, this);
     }
     c.Brush = TBrush{Color(), bsSolid};
     c.Font.Color = clWindowText;
-    TCustomListBox::DrawItem(Index, {Rect.Left + column, Rect.Top, Rect.Right, Rect.Bottom},
+    const TRect textRect{Rect.Left + column, Rect.Top, Rect.Right, Rect.Bottom};
+    TCustomListBox::DrawItem(Index, rtl ? textRect.MirroredIn(Rect) : textRect,
                              State | (Checked(Index) ? odChecked : 0u));
 }
 
 void TCheckListBox::RowPressed(int index, const QPoint& pos, Qt::KeyboardModifiers mods)
 {
     QPointer<TCheckListBox> self(this);
-    if (pos.x() < BoxSize() + 4) {
+    const int column = BoxSize() + 4;
+    const bool onBox =
+        layoutDirection() == Qt::RightToLeft ? pos.x() >= viewport()->width() - column : pos.x() < column;
+    if (onBox) {
         SetChecked(index, !Checked(index));
         if (OnClickCheck)
             OnClickCheck(this);

@@ -7,9 +7,10 @@ namespace qz8 {
 class TCustomListBox;
 
 struct TListBoxAnnouncements {
-    // The current row as focused and selected, and the row it left
-    // (previousRow, -1 for none) as no longer selected.
-    void (*row)(TCustomListBox* list, int previousRow) = nullptr;
+    // The current row as focused, and the selection changes of it and of
+    // the row it left (previousRow, -1 for none): each was selected or not
+    // before the move (rowWasSelected, previousWasSelected).
+    void (*row)(TCustomListBox* list, int previousRow, bool previousWasSelected, bool rowWasSelected) = nullptr;
     // One row's selection as it now is, for a row toggled in place.
     void (*rowSelection)(TCustomListBox* list, int row) = nullptr;
     // The selection changed as a whole (select all, a range).

@@ -140,6 +140,12 @@ struct QZ8_EXPORT TRect {
     bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
     /// The top-left corner.
     TPoint TopLeft() const { return {Left, Top}; }
+    /// The rectangle mirrored left to right inside another (a right-to-left
+    /// layout of a row laid out left to right).
+    TRect MirroredIn(const TRect& within) const
+    {
+        return {within.Left + within.Right - Right, Top, within.Left + within.Right - Left, Bottom};
+    }
     /// The bottom-right corner (outside the rectangle).
     TPoint BottomRight() const { return {Right, Bottom}; }
     /// The same rectangle as a QRect.

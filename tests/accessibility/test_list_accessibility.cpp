@@ -197,12 +197,88 @@ TEST(SelectionAnnouncements, RowsToggledInPlaceAndRangesLeftAreHeard)
     QTest::keyClick(&list, Qt::Key_End, Qt::ShiftModifier);
     EXPECT_EQ(list.SelCount(), 10'000'000 - 5);
     EXPECT_LE(heard.size(), 3u);
-    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::Selection, -1}) == 1);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::SelectionWithin, -1}) == 1);
     heard.clear();
     QTest::keyClick(&list, Qt::Key_Home);
     EXPECT_EQ(list.SelCount(), 1);
     EXPECT_LE(heard.size(), 3u);
-    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::Selection, -1}) == 1);
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::SelectionWithin, -1}) == 1);
     EXPECT_TRUE(std::count(heard.begin(), heard.end(), std::pair{QAccessible::SelectionAdd, 0}) == 1);
     AccessibilityUpdate = nullptr;
+}
+
+TEST(SelectionAnnouncements, CtrlMovesAreHeardAsFocusAndOnlyRealChangesAsSelection)
+{
+    std::vector<std::pair<QAccessible::Event, int>> heard;
+    AccessibilityUpdate = [&](QAccessibleEvent* e) { heard.emplace_back(e->type(), e->child()); };
+    TListBox list;
+    list.Items().AddStrings({"a", "b", "c", "d", "e", "f"});
+    list.SetMultiSelect(true);
+    list.SetExtendedSelect(true);
+    list.resize(200, 200);
+    list.show();
+    list.SetItemIndex(1);
+    list.SetSelected(1, true);
+    heard.clear();
+
+    // Ctrl+Down, Ctrl+End, Ctrl+Home: the focus moves (as QListWidget says
+    // it), no selection changes and none is announced.
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(list.ItemIndex(), 2);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::Focus, 2}}));
+    heard.clear();
+    QTest::keyClick(&list, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::Focus, 5}, {QAccessible::Focus, 0}}));
+    EXPECT_EQ(list.SelCount(), 1);
+
+    // Ctrl+click on row 3 from row 0 (neither selected): row 3 is selected
+    // and focused; row 0 was not selected, so nothing says it is not.
+    heard.clear();
+    const QRect row3 = list.ItemRect(3).ToQRect();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, row3.center());
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::Focus, 3}, {QAccessible::SelectionAdd, 3}}));
+    // Ctrl+click on the selected row 1: it is no longer selected, and row 3
+    // stays selected.
+    heard.clear();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, list.ItemRect(1).ToQRect().center());
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::Focus, 1}, {QAccessible::SelectionRemove, 1}}));
+    AccessibilityUpdate = nullptr;
+}
+
+TEST(ListBoxAccessibility, TheFocusedAndSelectedRowsOutliveOtherRowsAskedFor)
+{
+    TListBox list;
+    list.SetStyle(TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
+    list.SetCount(100'000);
+    list.SetMultiSelect(true);
+    list.resize(200, 200);
+    list.show();
+    list.SetItemIndex(7);
+    list.SetSelected(40'000, true);
+    QAccessibleInterface* tree = Tree(&list);
+    ASSERT_NE(tree, nullptr);
+    const QAccessible::Id focused = QAccessible::uniqueId(tree->child(7));
+    const QAccessible::Id selected = QAccessible::uniqueId(tree->child(40'000));
+    const QAccessible::Id plain = QAccessible::uniqueId(tree->child(3));
+    // 600 other rows asked for, more than are kept.
+    for (int i = 50'000; i < 50'600; ++i)
+        ASSERT_NE(tree->child(i), nullptr);
+    ASSERT_NE(QAccessible::accessibleInterface(focused), nullptr);
+    EXPECT_TRUE(QAccessible::accessibleInterface(focused)->isValid());
+    EXPECT_EQ(tree->indexOfChild(QAccessible::accessibleInterface(focused)), 7);
+    ASSERT_NE(QAccessible::accessibleInterface(selected), nullptr);
+    EXPECT_EQ(tree->child(40'000), QAccessible::accessibleInterface(selected));
+    // An ordinary row asked for long ago went; the number kept stays bounded.
+    EXPECT_EQ(QAccessible::accessibleInterface(plain), nullptr);
+    EXPECT_LE(CachedRowInterfaces(&list), 512);
+    // A row asked for again is the most recent: it stays while others go.
+    const QAccessible::Id recent = QAccessible::uniqueId(tree->child(50'000));
+    for (int i = 60'000; i < 60'500; ++i)
+        tree->child(i);
+    tree->child(50'000);
+    for (int i = 61'000; i < 61'100; ++i)
+        tree->child(i);
+    EXPECT_NE(QAccessible::accessibleInterface(recent), nullptr);
 }

@@ -1,11 +1,15 @@
 // Right-to-left layout: the styled list box's numbers lead from the left and
 // its texts from the right; the colour list box's and combo's swatches move
-// to the right; the combo's label goes to the other side.
+// to the right; the combo's label goes to the other side; the plain, check
+// and colour box lists mirror too. The check list's box is the style's.
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Colour_utils.h"
 #include "external/General_runtime.h"
 
+#include <QPainter>
+#include <QStyleOptionViewItem>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -84,4 +88,93 @@ TEST(RightToLeft, ColourSwatchesAndTheComboLabelMirror)
     EXPECT_EQ(FromQColor(img.pixelColor(1, 8)), clWhite);
     const auto name = InkColumns(img, qRgb(255, 255, 255), 0, 16);
     EXPECT_NEAR(name.first, 200 - 20 - 32, 3); // "navy" is 32 pixels wide
+}
+
+TEST(RightToLeft, PlainCheckAndColourBoxListsMirror)
+{
+    // The plain list: a row's text ends two pixels from the right edge.
+    TListBox list;
+    list.setFrameShape(QFrame::NoFrame);
+    list.Items().AddStrings({"estuary"});
+    list.SetItemHeight(20);
+    list.resize(200, 40);
+    list.setLayoutDirection(Qt::RightToLeft);
+    list.show();
+    const QRgb back = ToQColor(list.Color(), list.palette()).rgb();
+    const auto text = InkColumns(list.viewport()->grab().toImage(), back, 0, 20);
+    EXPECT_GT(text.first, 100);
+    EXPECT_NEAR(text.second, 200 - 3, 2);
+    list.setLayoutDirection(Qt::LeftToRight);
+    EXPECT_NEAR(InkColumns(list.viewport()->grab().toImage(), back, 0, 20).first, 2, 2);
+
+    // The check list: the box leads on the right, the text before it, and
+    // a click on the right-hand box column toggles the row.
+    TCheckListBox checks;
+    checks.setFrameShape(QFrame::NoFrame);
+    checks.Items().AddStrings({"tide"});
+    checks.SetItemHeight(20);
+    checks.resize(200, 40);
+    checks.setLayoutDirection(Qt::RightToLeft);
+    checks.show();
+    const int column = 13 + 4; // the box of a 20 px row, and its margins
+    const auto row = InkColumns(checks.viewport()->grab().toImage(), back, 0, 20);
+    EXPECT_GT(row.first, 100);
+    EXPECT_GE(row.second, 200 - column);
+    QTest::mouseClick(checks.viewport(), Qt::LeftButton, {}, QPoint(200 - column / 2, 10));
+    EXPECT_TRUE(checks.Checked(0));
+    QTest::mouseClick(checks.viewport(), Qt::LeftButton, {}, QPoint(column / 2, 10));
+    EXPECT_TRUE(checks.Checked(0)); // the left end is text now
+
+    // The colour box: the swatch at the right edge, the name before it.
+    TCustomColorBox box;
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.addItem(QStringLiteral("red"));
+    TBitmap bmp(200, 16);
+    bmp.Canvas().Brush.Color = clWhite;
+    bmp.Canvas().FillRect(Rect(0, 0, 200, 16));
+    TCanvas& c = box.Canvas();
+    c.Attach(bmp.Canvas().Painter());
+    c.SetPalette(box.palette());
+    c.Font = TFont(box.font(), clBlack);
+    c.Brush = TBrush{clWhite, bsSolid};
+    box.DrawItem(0, Rect(0, 0, 200, 16), 0);
+    c.Detach();
+    const QImage img = bmp.Image();
+    const auto ink = InkColumns(img, QColor(Qt::white).rgb(), 0, 16);
+    EXPECT_NEAR(ink.second, 200 - 3, 1); // the swatch's frame
+    EXPECT_GT(ink.first, 100); // the name ends before the swatch, from the right
+}
+
+TEST(CheckListBox, TheCheckMarkIsTheStylesIndicator)
+{
+    // The box is what the widget's style draws for a checked and an
+    // unchecked item-view indicator: a tick in every style, never a square.
+    TCheckListBox checks;
+    checks.setFrameShape(QFrame::NoFrame);
+    checks.Items().AddStrings({"on", "off"});
+    checks.SetItemHeight(20);
+    checks.resize(160, 40);
+    checks.SetChecked(0, true);
+    checks.show();
+    const QImage shown = checks.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int box = 13; // the box of a 20 px row
+    for (const bool on : {true, false}) {
+        const QRect where(2, (on ? 0 : 20) + (20 - box) / 2, box, box);
+        QImage expected(shown.size(), QImage::Format_RGB32);
+        expected.fill(ToQColor(checks.Color(), checks.palette()));
+        QPainter painter(&expected);
+        QStyleOptionViewItem option;
+        option.initFrom(&checks);
+        option.rect = where;
+        option.features = QStyleOptionViewItem::HasCheckIndicator;
+        option.checkState = on ? Qt::Checked : Qt::Unchecked;
+        option.state = (option.state & ~QStyle::State_HasFocus) | (on ? QStyle::State_On : QStyle::State_Off);
+        checks.style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &option, &painter, &checks);
+        painter.end();
+        int differing = 0;
+        for (int y = where.top(); y <= where.bottom(); ++y)
+            for (int x = where.left(); x <= where.right(); ++x)
+                differing += shown.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(differing, 0) << (on ? "checked" : "unchecked");
+    }
 }

@@ -191,3 +191,28 @@ TEST(CheckListBox, ChecksTravelWithTheirItemsAndToggleByBoxClickAndSpace)
     EXPECT_NE(FromQColor(img.pixelColor(8, 8)), ColorToRGB(clWindow));
     EXPECT_EQ(FromQColor(img.pixelColor(8, 2 * 16 + 8)), ColorToRGB(clWindow));
 }
+
+TEST(ListBox, ACurrentRowSetBeforeTheFirstShowScrollsOnlyWhenItIsNotInView)
+{
+    // Row 3 fits in a 100 px list of 20 px rows: nothing scrolls.
+    TListBox list;
+    list.setFrameShape(QFrame::NoFrame);
+    for (int i = 0; i < 50; ++i)
+        list.Items().Add(QString::number(i));
+    list.SetItemHeight(20);
+    list.resize(120, 100);
+    list.SetItemIndex(3);
+    list.show();
+    EXPECT_EQ(list.TopIndex(), 0);
+    // Row 30 does not: it is the last row in view once shown.
+    TListBox far;
+    far.setFrameShape(QFrame::NoFrame);
+    for (int i = 0; i < 50; ++i)
+        far.Items().Add(QString::number(i));
+    far.SetItemHeight(20);
+    far.resize(120, 100);
+    far.SetItemIndex(30);
+    EXPECT_EQ(far.TopIndex(), 0); // not yet: the list has no height to fit rows into
+    far.show();
+    EXPECT_EQ(far.TopIndex(), 30 - 5 + 1);
+}
