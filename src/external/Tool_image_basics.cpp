@@ -36,6 +36,8 @@ struct MasterLists {
                 owned[d] = std::make_unique<TImageList>();
             lists[d] = owned[d].get();
         }
+        // The same icons at every size: an icon carries them all.
+        SetImageListFamily({lists.begin(), lists.end()});
     }
     void Free()
     {

@@ -18,7 +18,14 @@ QIcon ImageListIcon(const TImageList* list, int index)
 {
     if (!list || index < 0 || index >= list->Count())
         return {};
-    return QIcon(QPixmap::fromImage(list->Image(index)));
+    // The image at every size the list's family has: Qt takes the one that
+    // matches the device pixels, at any device pixel ratio.
+    QIcon icon;
+    for (const TImageList* member : ImageListFamily(list)) {
+        if (index < member->Count() && !member->Image(index).isNull())
+            icon.addPixmap(QPixmap::fromImage(member->Image(index)));
+    }
+    return icon;
 }
 
 namespace {

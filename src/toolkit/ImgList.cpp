@@ -3,7 +3,11 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QHash>
+#include <QPointer>
 #include <QSaveFile>
+#include <algorithm>
+#include <memory>
 
 namespace qz8 {
 
@@ -121,6 +125,47 @@ void TImageList::LoadFromDevice(QIODevice& f, const QString& fileName)
     fDrawingStyle = static_cast<TDrawingStyle>(style);
     fImages = std::move(images);
     Q_EMIT changed();
+}
+
+namespace {
+using TFamily = std::vector<QPointer<TImageList>>;
+QHash<const TImageList*, std::shared_ptr<TFamily>>& Families()
+{
+    static QHash<const TImageList*, std::shared_ptr<TFamily>> families;
+    return families;
+}
+} // namespace
+
+void SetImageListFamily(const std::vector<TImageList*>& lists)
+{
+    auto family = std::make_shared<TFamily>();
+    for (TImageList* list : lists) {
+        if (!list || Families().value(list) == family)
+            continue;
+        family->emplace_back(list);
+        if (const std::shared_ptr<TFamily> old = Families().value(list)) {
+            // It leaves the family it had.
+            old->erase(std::remove(old->begin(), old->end(), QPointer<TImageList>(list)), old->end());
+        } else {
+            QObject::connect(list, &QObject::destroyed, [list] { Families().remove(list); });
+        }
+        Families().insert(list, family);
+    }
+}
+
+std::vector<const TImageList*> ImageListFamily(const TImageList* list)
+{
+    std::vector<const TImageList*> lists;
+    if (!list)
+        return lists;
+    const std::shared_ptr<TFamily> family = Families().value(list);
+    if (!family)
+        return {list};
+    for (const QPointer<TImageList>& member : *family) {
+        if (member)
+            lists.push_back(member.data());
+    }
+    return lists;
 }
 
 } // namespace qz8

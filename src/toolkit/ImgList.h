@@ -82,4 +82,15 @@ private:
     std::vector<QImage> fImages;
 };
 
+/// Declares lists that hold the same images at different sizes (the master
+/// image lists are one family): an icon taken from one of them carries the
+/// images of all, so that Qt draws the one that matches the screen's device
+/// pixels (the 32 px image for a 16 px icon at a device pixel ratio of 2)
+/// instead of scaling one up. A list belongs to one family at a time; null
+/// entries are skipped; a list leaves its family when it is deleted.
+QZ8_EXPORT void SetImageListFamily(const std::vector<TImageList*>& lists);
+/// The lists of a list's family that still exist, itself included; a list
+/// without a family is its family alone.
+QZ8_EXPORT std::vector<const TImageList*> ImageListFamily(const TImageList* list);
+
 } // namespace qz8

@@ -1,6 +1,8 @@
 // Image lists and their file: exact pixels through a save and a load,
 // damaged files refused with the list left alone, and change notices.
+#include "external/Tool_image_basics.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/ImageControls.h"
 #include "toolkit/ImgList.h"
 #include "toolkit/Types.h"
 
@@ -95,4 +97,47 @@ TEST(ImageList, ChangesAreAnnounced)
     list.Clear();
     EXPECT_EQ(changed.count(), 3);
     EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(ImageListFamily, AnIconCarriesEverySizeAndQtTakesTheOneOfTheDevicePixels)
+{
+    // The same icon at 16 and 32 px (told apart by colour).
+    TImageList small, large, unrelated;
+    small.SetSize(16, 16);
+    large.SetSize(32, 32);
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QImage blue(32, 32, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    small.Add(red);
+    large.Add(blue);
+    unrelated.Add(red);
+    SetImageListFamily({&small, nullptr, &large});
+    EXPECT_EQ(ImageListFamily(&large).size(), 2u);
+    EXPECT_EQ(ImageListFamily(&unrelated), (std::vector<const TImageList*>{&unrelated}));
+
+    const QIcon icon = ImageListIcon(&small, 0);
+    // At a device pixel ratio of 2 a 16 px icon is the 32 px image, not the
+    // 16 px one scaled up; at 1 it is the 16 px image.
+    const QPixmap sharp = icon.pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(sharp.size(), QSize(32, 32));
+    EXPECT_EQ(sharp.toImage().pixelColor(5, 5), QColor(Qt::blue));
+    const QPixmap plain = icon.pixmap(QSize(16, 16), 1.0);
+    EXPECT_EQ(plain.size(), QSize(16, 16));
+    EXPECT_EQ(plain.toImage().pixelColor(5, 5), QColor(Qt::red));
+
+    // A list of the family that is deleted leaves it.
+    {
+        TImageList gone;
+        SetImageListFamily({&small, &large, &gone});
+        EXPECT_EQ(ImageListFamily(&small).size(), 3u);
+    }
+    EXPECT_EQ(ImageListFamily(&small).size(), 2u);
+    // A list moved into another family leaves the one it had.
+    SetImageListFamily({&large, &unrelated});
+    EXPECT_EQ(ImageListFamily(&small), (std::vector<const TImageList*>{&small}));
+    // The master lists are one family of every size.
+    if (MasterImageListsExist()) {
+        EXPECT_EQ(ImageListFamily(ImageLists[0]).size(), ImageLists.size());
+    }
 }
