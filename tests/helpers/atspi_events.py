@@ -2,8 +2,10 @@
 (the library's styled list and Qt's QListWidget, each with one row and with
 several rows selectable) and checks that a screen reader hears of the library's
 lists every kind of event it hears of Qt's: focus and selection of the row
-reached, deselection of the row left, a row toggled in place, and positions
-that are the rows'. Given any argument, prints every event it hears."""
+reached, deselection of the row left, a row toggled in place, a focus moved
+with Ctrl, select-all, and positions that are the rows'; and that the focused
+row's object outlives 600 other rows asked for. Given any argument, prints
+every event it hears."""
 import sys
 
 import pyatspi
@@ -34,6 +36,7 @@ if missing:
     sys.exit(1)
 
 heard = {}  # list name -> list of (event kind, row index or -1)
+marks = {}  # list name -> how many of its events came before its Ctrl moves
 current = [None]  # the list the keys go to
 listening = set()  # lists whose events count: from their first key on, late ones too
 
@@ -72,6 +75,7 @@ for kind in ("object:state-changed:selected", "object:state-changed:focused", "o
     pyatspi.Registry.registerEventListener(on_event, kind)
 
 DOWN = 0xFF54
+KEY_A = 0x61
 SHIFT, CONTROL = 1, 4  # X modifier masks
 
 
@@ -102,6 +106,9 @@ for name in names:
         # Shift+Down extends to rows 3 and 4; Ctrl+click on row 4 takes it
         # out of the selection in place.
         steps += [("key", DOWN, SHIFT), ("key", DOWN, SHIFT), ("ctrlclick", 4)]
+        # Ctrl+Down moves the focus to row 5 and selects nothing; Ctrl+A
+        # selects every row.
+        steps += [("mark", 0), ("key", DOWN, CONTROL), ("key", KEY_A, CONTROL)]
 
 
 def run_step():
@@ -124,6 +131,10 @@ def run_step():
         press(arg, modifiers[0])
     elif what == "ctrlclick":
         click(current[0], arg, CONTROL)
+    elif what == "mark":
+        # Where the events of the Ctrl moves begin (a moment later: those on
+        # their way belong before).
+        GLib.timeout_add(400, lambda: marks.__setitem__(current[0], len(heard.get(current[0], []))) and False)
     return True
 
 
@@ -151,10 +162,36 @@ for ours, theirs in (("Ours, one row", "Qt's, one row"), ("Ours, several rows", 
     if "several" in ours:
         # Shift+Down adds rows 3 and 4 to row 2; the Ctrl+click takes row 4
         # out: the last thing heard of the selection, as from Qt's list.
-        last = [(k, row) for k, row in heard.get(ours, []) if "selected" in k][-1:]
-        theirs_last = [(k, row) for k, row in heard.get(theirs, []) if "selected" in k][-1:]
+        before = heard.get(ours, [])[: marks.get(ours)]
+        theirs_before = heard.get(theirs, [])[: marks.get(theirs)]
+        last = [(k, row) for k, row in before if "selected" in k][-1:]
+        theirs_last = [(k, row) for k, row in theirs_before if "selected" in k][-1:]
         check(selected[2:4] == [3, 4], "%s: rows added by Shift+Down announced as %s" % (ours, selected[2:]))
         check(last == [("object:state-changed:selected=0", 4)] and last == theirs_last,
               "%s: the row toggled off in place was heard as %s, Qt's as %s" % (ours, last, theirs_last))
+
+    if "several" in ours:
+        # The focus moved with Ctrl is heard, as from Qt's list.
+        focused = [row for k, row in heard.get(ours, []) if k == "object:state-changed:focused=1"]
+        theirs_focused = [row for k, row in heard.get(theirs, []) if k == "object:state-changed:focused=1"]
+        print("%s: focus heard on rows %s; %s: on rows %s" % (ours, focused, theirs, theirs_focused))
+        check(5 in focused or 5 not in theirs_focused,
+              "%s: the Ctrl move to row 5 was not heard (focus heard on %s; Qt's on %s)" % (ours, focused, theirs_focused))
+        # Select-all never reads as the list (or the focused row) not selected.
+        after_ctrl_a = heard.get(ours, [])[marks.get(ours, 0) :]
+        check(("object:state-changed:selected=0", -1) not in after_ctrl_a,
+              "%s: heard as a list that is not selected: %s" % (ours, after_ctrl_a[-5:]))
+
+# The focused row's object outlives 600 other rows asked for.
+ours = lists["Ours, several rows"]
+focused_row = ours.getChildAtIndex(5)
+for i in range(300, 900):
+    ours.getChildAtIndex(i)
+try:
+    alive = focused_row.name == "row 5" and focused_row.getIndexInParent() == 5
+except Exception as error:
+    alive = False
+    print("the focused row is gone:", error)
+check(alive, "the focused row's object did not outlive 600 other rows")
 
 finish()

@@ -1,6 +1,6 @@
 // A window of four lists side by side for the screen-reader test: the
 // library's styled list and Qt's QListWidget, each once with one row
-// selectable and once with several, the same hundred rows in each.
+// selectable and once with several, the same thousand rows in each.
 #include "controls/My_StyledTMSComponents.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     window.setWindowTitle(QStringLiteral("Lists for a screen reader"));
     auto* layout = new QHBoxLayout(&window);
     QStringList rows;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 1000; ++i)
         rows << QStringLiteral("row %1").arg(i);
     for (const bool several : {false, true}) {
         auto* ours = new qz8::TStyledListbox(&window);
