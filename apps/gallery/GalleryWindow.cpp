@@ -59,7 +59,9 @@ namespace {
 // A small picture drawn through the canvas: the GDI drawing calls at work.
 QLabel* CanvasDemo(QWidget* parent)
 {
+    // Drawn at the screen's device pixels: sharp at any scale.
     TBitmap bmp(220, 90);
+    bmp.SetDevicePixelRatio(parent->devicePixelRatioF());
     TCanvas& c = bmp.Canvas();
     c.Brush.Color = clWhite;
     c.FillRect(Rect(0, 0, 220, 90));

@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace qz8 {
 
@@ -288,12 +289,29 @@ TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
 
 TBitmap::~TBitmap() { fCanvas.End(); }
 
+int TBitmap::Width() const { return qRound(fImage.deviceIndependentSize().width()); }
+
+int TBitmap::Height() const { return qRound(fImage.deviceIndependentSize().height()); }
+
 void TBitmap::SetSize(int width, int height)
 {
     fCanvas.End();
-    fImage = QImage(std::max(0, width), std::max(0, height), QImage::Format_ARGB32);
+    const qreal ratio = fImage.devicePixelRatio();
+    fImage = QImage(qRound(std::max(0, width) * ratio), qRound(std::max(0, height) * ratio), QImage::Format_ARGB32);
+    fImage.setDevicePixelRatio(ratio);
     fImage.fill(Qt::white);
     fCanvas.SetDevice(&fImage);
+}
+
+void TBitmap::SetDevicePixelRatio(qreal ratio)
+{
+    if (!std::isfinite(ratio) || ratio < 1)
+        ratio = 1;
+    const int width = Width();
+    const int height = Height();
+    fCanvas.End();
+    fImage.setDevicePixelRatio(ratio);
+    SetSize(width, height);
 }
 
 const QImage& TBitmap::Image()
@@ -312,9 +330,11 @@ void TBitmap::Assign(const QImage& image)
 TColor TBitmap::Pixel(int x, int y)
 {
     const QImage& img = Image();
-    if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return clNone;
-    return FromQColor(img.pixelColor(x, y));
+    const qreal ratio = img.devicePixelRatio();
+    return FromQColor(
+        img.pixelColor(std::min(img.width() - 1, int(x * ratio)), std::min(img.height() - 1, int(y * ratio))));
 }
 
 bool TBitmap::LoadFromFile(const QString& fileName)
@@ -435,7 +455,12 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, unsign
         return false;
     if (dev->devType() == QInternal::Image) {
         src->End();
-        block = static_cast<QImage*>(dev)->copy(sx, sy, w, h);
+        // In the source's logical pixels: a block of device pixels that
+        // keeps its ratio.
+        const auto* image = static_cast<QImage*>(dev);
+        const qreal ratio = image->devicePixelRatio();
+        block = image->copy(QRectF(sx * ratio, sy * ratio, w * ratio, h * ratio).toRect());
+        block.setDevicePixelRatio(ratio);
     } else if (dev->devType() == QInternal::Widget) {
         block = static_cast<QWidget*>(dev)->grab(QRect(sx, sy, w, h)).toImage();
     } else {

@@ -149,19 +149,30 @@ public:
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
-    /// The width in pixels.
-    int Width() const { return fImage.width(); }
-    /// The height in pixels.
-    int Height() const { return fImage.height(); }
+    /// The width in pixels (logical pixels: see DevicePixelRatio()).
+    int Width() const;
+    /// The height in pixels (logical pixels).
+    int Height() const;
     /// A new size starts white.
     void SetSize(int width, int height);
+    ///@{
+    /// Device pixels per pixel (1 unless set): a bitmap shown on a screen of
+    /// ratio 2 is made with SetDevicePixelRatio(widget->devicePixelRatioF())
+    /// so that it is drawn at the screen's own resolution and stays sharp.
+    /// Drawing, Width(), Height() and Pixel() stay in logical pixels; Image()
+    /// holds the device pixels and carries the ratio. Setting it starts the
+    /// bitmap white at its size; ratios below 1 (or not finite) are 1.
+    qreal DevicePixelRatio() const { return fImage.devicePixelRatio(); }
+    void SetDevicePixelRatio(qreal ratio);
+    ///@}
     /// The canvas that draws on the bitmap.
     TCanvas& Canvas() { return fCanvas; }
     /// The pixels, with any drawing finished first.
     const QImage& Image();
     /// Takes a copy of an image (any drawing is finished first).
     void Assign(const QImage& image);
-    /// The colour of a pixel (any drawing is finished first).
+    /// The colour of a pixel, in logical pixels (any drawing is finished
+    /// first); at a ratio above 1, that of its top-left device pixel.
     TColor Pixel(int x, int y);
     /// Loads an image file; false when it cannot be read.
     bool LoadFromFile(const QString& fileName);

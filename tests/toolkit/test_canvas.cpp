@@ -237,3 +237,53 @@ TEST(Colours, SystemColoursResolveThroughThePaletteAndRGBPacksRedLow)
     EXPECT_EQ(r, Rect(3, 2, 5, 5));
     EXPECT_FALSE(PtInRect(Rect(0, 0, 5, 5), Point(5, 0)));
 }
+
+TEST(Canvas, ABitmapAtADevicePixelRatioOfTwoDrawsAtTheDevicePixels)
+{
+    TBitmap bmp(40, 20);
+    bmp.SetDevicePixelRatio(2);
+    EXPECT_EQ(bmp.Width(), 40);
+    EXPECT_EQ(bmp.Height(), 20);
+    EXPECT_EQ(bmp.Image().size(), QSize(80, 40));
+    EXPECT_EQ(bmp.Image().devicePixelRatio(), 2.0);
+    TCanvas& c = bmp.Canvas();
+    c.Pen = TPen{clBlack, 1, psSolid};
+    c.MoveTo(0, 10);
+    c.LineTo(40, 10);
+    // A line of pen width 1 is one device pixel wide, as GDI draws it at
+    // the screen's resolution: a whole device row, nothing blended beside.
+    const QImage img = bmp.Image().convertToFormat(QImage::Format_RGB32);
+    for (int x = 0; x < 78; ++x) {
+        ASSERT_EQ(img.pixelColor(x, 20), QColor(Qt::black)) << x;
+        ASSERT_EQ(img.pixelColor(x, 19), QColor(Qt::white)) << x;
+        ASSERT_EQ(img.pixelColor(x, 21), QColor(Qt::white)) << x;
+    }
+    EXPECT_EQ(bmp.Pixel(5, 10), clBlack);
+    EXPECT_EQ(bmp.Pixel(5, 9), clWhite);
+    EXPECT_EQ(bmp.Pixel(40, 0), clNone);
+
+    // Text keeps the detail of the device pixels: an image scaled up from
+    // 40 x 20 would have every device pixel equal to its neighbour in pairs.
+    c.Font = TFont(QFont(QStringLiteral("DejaVu Sans"), 9), clBlack);
+    c.Brush.Style = bsClear;
+    c.TextOut(2, 0, QStringLiteral("Wg"));
+    const QImage text = bmp.Image().convertToFormat(QImage::Format_RGB32);
+    int finer = 0;
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x + 1 < 60; x += 2)
+            finer += text.pixel(x, y) != text.pixel(x + 1, y);
+    EXPECT_GT(finer, 10);
+
+    // A block copied in logical pixels lands where it was, at the same ratio.
+    TBitmap copy(40, 20);
+    copy.SetDevicePixelRatio(2);
+    EXPECT_TRUE(BitBlt(&copy.Canvas(), 0, 0, 40, 20, &bmp.Canvas(), 0, 0));
+    EXPECT_EQ(copy.Pixel(5, 10), clBlack);
+    EXPECT_EQ(copy.Image().convertToFormat(QImage::Format_RGB32).pixelColor(7, 20), QColor(Qt::black));
+
+    // A ratio below one is one; setting one starts the bitmap white.
+    bmp.SetDevicePixelRatio(0.5);
+    EXPECT_EQ(bmp.DevicePixelRatio(), 1.0);
+    EXPECT_EQ(bmp.Image().size(), QSize(40, 20));
+    EXPECT_EQ(bmp.Pixel(5, 10), clWhite);
+}
