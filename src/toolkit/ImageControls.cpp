@@ -139,9 +139,15 @@ void TToolButton::RefreshIcon()
 {
     auto* bar = qobject_cast<TToolBar*>(parentWidget());
     TImageList* images = bar ? bar->Images() : nullptr;
-    setIcon(ImageListIcon(images, fImageIndex));
+    const QIcon icon = ImageListIcon(images, fImageIndex);
+    setIcon(icon);
     if (images)
         setIconSize(QSize(images->Width(), images->Height()));
+    // A button without an image shows its words (its tool tip when it has
+    // no text), never an empty face that takes the focus.
+    if (icon.isNull() && text().isEmpty())
+        setText(toolTip());
+    setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
 }
 
 } // namespace qz8

@@ -100,4 +100,15 @@ TEST(ImageContainers, MenuItemsAndToolButtonsTakeTheirContainersList)
     bar.SetImages(&list);
     EXPECT_EQ(IconPixel(b->icon()), qRgb(10, 20, 30));
     EXPECT_EQ(b->iconSize(), QSize(16, 16));
+    EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonIconOnly);
+
+    // A button whose command has no image shows its words, not an empty face.
+    auto* words = new TToolButton(&bar);
+    words->setToolTip(QStringLiteral("Concordance"));
+    words->SetImageIndex(7);
+    EXPECT_TRUE(words->icon().isNull());
+    EXPECT_EQ(words->text(), QStringLiteral("Concordance"));
+    EXPECT_EQ(words->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    words->SetImageIndex(1); // an image comes: the image alone
+    EXPECT_EQ(words->toolButtonStyle(), Qt::ToolButtonIconOnly);
 }
