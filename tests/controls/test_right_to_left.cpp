@@ -92,14 +92,18 @@ TEST(RightToLeft, ColourSwatchesAndTheComboLabelMirror)
 
 TEST(RightToLeft, PlainCheckAndColourBoxListsMirror)
 {
+    // One 20 px row in a 200 px list, right to left.
+    const auto rightToLeft = [](TCustomListBox& list, const QString& row) {
+        list.setFrameShape(QFrame::NoFrame);
+        list.Items().Add(row);
+        list.SetItemHeight(20);
+        list.resize(200, 40);
+        list.setLayoutDirection(Qt::RightToLeft);
+        list.show();
+    };
     // The plain list: a row's text ends two pixels from the right edge.
     TListBox list;
-    list.setFrameShape(QFrame::NoFrame);
-    list.Items().AddStrings({"estuary"});
-    list.SetItemHeight(20);
-    list.resize(200, 40);
-    list.setLayoutDirection(Qt::RightToLeft);
-    list.show();
+    rightToLeft(list, QStringLiteral("estuary"));
     const QRgb back = ToQColor(list.Color(), list.palette()).rgb();
     const auto text = InkColumns(list.viewport()->grab().toImage(), back, 0, 20);
     EXPECT_GT(text.first, 100);
@@ -110,12 +114,7 @@ TEST(RightToLeft, PlainCheckAndColourBoxListsMirror)
     // The check list: the box leads on the right, the text before it, and
     // a click on the right-hand box column toggles the row.
     TCheckListBox checks;
-    checks.setFrameShape(QFrame::NoFrame);
-    checks.Items().AddStrings({"tide"});
-    checks.SetItemHeight(20);
-    checks.resize(200, 40);
-    checks.setLayoutDirection(Qt::RightToLeft);
-    checks.show();
+    rightToLeft(checks, QStringLiteral("tide"));
     const int column = 13 + 4; // the box of a 20 px row, and its margins
     const auto row = InkColumns(checks.viewport()->grab().toImage(), back, 0, 20);
     EXPECT_GT(row.first, 100);

@@ -194,24 +194,23 @@ TEST(CheckListBox, ChecksTravelWithTheirItemsAndToggleByBoxClickAndSpace)
 
 TEST(ListBox, ACurrentRowSetBeforeTheFirstShowScrollsOnlyWhenItIsNotInView)
 {
-    // Row 3 fits in a 100 px list of 20 px rows: nothing scrolls.
+    // Fifty 20 px rows in a 100 px list, the current row set while hidden.
+    const auto hiddenList = [](TListBox& list, int current) {
+        list.setFrameShape(QFrame::NoFrame);
+        for (int i = 0; i < 50; ++i)
+            list.Items().Add(QString::number(i));
+        list.SetItemHeight(20);
+        list.resize(120, 100);
+        list.SetItemIndex(current);
+    };
+    // Row 3 fits: nothing scrolls.
     TListBox list;
-    list.setFrameShape(QFrame::NoFrame);
-    for (int i = 0; i < 50; ++i)
-        list.Items().Add(QString::number(i));
-    list.SetItemHeight(20);
-    list.resize(120, 100);
-    list.SetItemIndex(3);
+    hiddenList(list, 3);
     list.show();
     EXPECT_EQ(list.TopIndex(), 0);
     // Row 30 does not: it is the last row in view once shown.
     TListBox far;
-    far.setFrameShape(QFrame::NoFrame);
-    for (int i = 0; i < 50; ++i)
-        far.Items().Add(QString::number(i));
-    far.SetItemHeight(20);
-    far.resize(120, 100);
-    far.SetItemIndex(30);
+    hiddenList(far, 30);
     EXPECT_EQ(far.TopIndex(), 0); // not yet: the list has no height to fit rows into
     far.show();
     EXPECT_EQ(far.TopIndex(), 30 - 5 + 1);
