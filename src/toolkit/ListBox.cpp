@@ -215,6 +215,7 @@ void TCustomListBox::SetItemHeight(int height)
 
 void TCustomListBox::SetTopIndex(int index)
 {
+    d->fEnsureVisibleAtShow = false; // a top row asked for wins over the current row's
     FlushScrollRange(); // the range the position is clamped to
     d->fPendingTopIndex = index >= Count() ? index : -1;
     verticalScrollBar()->setValue(std::clamp(index, 0, std::max(0, Count() - 1)));

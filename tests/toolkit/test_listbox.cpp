@@ -214,4 +214,12 @@ TEST(ListBox, ACurrentRowSetBeforeTheFirstShowScrollsOnlyWhenItIsNotInView)
     EXPECT_EQ(far.TopIndex(), 0); // not yet: the list has no height to fit rows into
     far.show();
     EXPECT_EQ(far.TopIndex(), 30 - 5 + 1);
+    // A top row asked for after the current row (a .ui file, a form state
+    // file) stays.
+    TListBox asked;
+    hiddenList(asked, 30);
+    asked.SetTopIndex(1);
+    asked.show();
+    EXPECT_EQ(asked.TopIndex(), 1);
+    EXPECT_EQ(asked.ItemIndex(), 30);
 }
