@@ -18,8 +18,12 @@ class RowAccessible;
 
 // The list: its children are all its rows (as QListView's table reports
 // them), each made when asked for; a bounded cache keeps the rows asked for
-// last, so a list of ten million rows costs no object per row.
-class ListAccessible : public QAccessibleWidget {
+// last, so a list of ten million rows costs no object per row. Like
+// QListView's, it is also a table of one column: the AT-SPI bridge then tells
+// screen readers that it manages its descendants (they follow the focus and
+// ask for the rows they need instead of walking every child) and they read
+// the number of rows at once.
+class ListAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit ListAccessible(TCustomListBox* list) : QAccessibleWidget(list, QAccessible::List) { }
     TCustomListBox* List() const { return static_cast<TCustomListBox*>(widget()); }
@@ -33,6 +37,71 @@ public:
         s.multiSelectable = List()->MultiSelect();
         return s;
     }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The table of one column.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override { return column == 0 ? child(row) : nullptr; }
+    int selectedCellCount() const override { return selectedRowCount(); }
+    QList<QAccessibleInterface*> selectedCells() const override
+    {
+        QList<QAccessibleInterface*> cells;
+        for (const int row : selectedRows())
+            cells << child(row);
+        return cells;
+    }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override
+    {
+        const int n = List()->SelCount();
+        return n >= 0 ? n : (List()->ItemIndex() >= 0 ? 1 : 0);
+    }
+    int columnCount() const override { return 1; }
+    int rowCount() const override { return List()->Count(); }
+    QList<int> selectedColumns() const override { return {}; }
+    // At most kListedSelectedRows: a selection of millions of rows is not
+    // sent over the bus row by row (selectedRowCount() has their number).
+    QList<int> selectedRows() const override
+    {
+        QList<int> rows;
+        for (int row = List()->NextSelected(0); row >= 0 && rows.size() < kListedSelectedRows;
+             row = List()->NextSelected(row + 1))
+            rows << row;
+        return rows;
+    }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int row) const override { return List()->Selected(row); }
+    bool selectRow(int row) override
+    {
+        if (row < 0 || row >= List()->Count())
+            return false;
+        if (List()->MultiSelect())
+            List()->SetSelected(row, true);
+        else
+            List()->SetItemIndex(row);
+        return true;
+    }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int row) override
+    {
+        if (row < 0 || row >= List()->Count())
+            return false;
+        List()->SetSelected(row, false);
+        return true;
+    }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { }
+
+private:
+    static constexpr int kListedSelectedRows = 10'000;
 };
 
 // One row, made on demand; it holds the list weakly and its row number.

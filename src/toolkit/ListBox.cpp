@@ -244,6 +244,16 @@ void TCustomListBox::SetStyle(TListBoxStyle style)
 
 bool TCustomListBox::Selected(int index) const { return d->fSelected.Contains(index); }
 
+int TCustomListBox::NextSelected(int from) const
+{
+    from = std::max(0, from);
+    const std::map<int, int>& ranges = d->fSelected.Ranges();
+    auto it = ranges.upper_bound(from); // the first range starting after from
+    if (it != ranges.begin() && std::prev(it)->second >= from)
+        return from < Count() ? from : -1; // from lies in the range before
+    return it != ranges.end() && it->first < Count() ? it->first : -1;
+}
+
 void TCustomListBox::SetSelected(int index, bool selected)
 {
     if (index < 0 || index >= Count())

@@ -176,6 +176,9 @@ public:
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
     ///@}
+    /// The first selected row at or after from, -1 when none is: walks the
+    /// selection of a list of millions of rows without asking every row.
+    int NextSelected(int from) const;
     /// The number of selected rows of a multi-select list; -1 for a
     /// single-select list (use ItemIndex there), as the platform's list box
     /// answers.

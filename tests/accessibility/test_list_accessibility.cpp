@@ -282,3 +282,55 @@ TEST(ListBoxAccessibility, TheFocusedAndSelectedRowsOutliveOtherRowsAskedFor)
         tree->child(i);
     EXPECT_NE(QAccessible::accessibleInterface(recent), nullptr);
 }
+
+TEST(ListBoxAccessibility, AListIsATableOfOneColumnAsQListViewsIs)
+{
+    // The table interface is what makes the AT-SPI bridge say that the list
+    // manages its descendants, so that a screen reader does not walk ten
+    // million children.
+    TListBox list;
+    list.SetStyle(TCustomListBox::lbVirtual);
+    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
+    list.SetCount(10'000'000);
+    list.SetMultiSelect(true);
+    list.resize(200, 200);
+    list.show();
+    QAccessibleInterface* tree = Tree(&list);
+    QAccessibleTableInterface* table = tree->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 10'000'000);
+    EXPECT_EQ(table->columnCount(), 1);
+    EXPECT_EQ(table->cellAt(9'999'999, 0), tree->child(9'999'999));
+    EXPECT_EQ(table->cellAt(0, 1), nullptr);
+
+    list.SetSelected(3, true);
+    list.SetSelected(9'000'000, true);
+    EXPECT_EQ(list.NextSelected(0), 3);
+    EXPECT_EQ(list.NextSelected(4), 9'000'000);
+    EXPECT_EQ(list.NextSelected(9'000'001), -1);
+    EXPECT_EQ(table->selectedRowCount(), 2);
+    EXPECT_EQ(table->selectedRows(), (QList<int>{3, 9'000'000}));
+    EXPECT_TRUE(table->isRowSelected(9'000'000));
+    EXPECT_TRUE(table->unselectRow(3));
+    EXPECT_FALSE(list.Selected(3));
+    EXPECT_TRUE(table->selectRow(7));
+    EXPECT_TRUE(list.Selected(7));
+    EXPECT_FALSE(table->selectRow(10'000'000));
+
+    // Select-all: the count is every row; the rows listed stay bounded.
+    list.SelectAll();
+    EXPECT_EQ(table->selectedRowCount(), 10'000'000);
+    EXPECT_EQ(table->selectedRows().size(), 10'000);
+    EXPECT_EQ(list.NextSelected(5'000'000), 5'000'000);
+
+    // A single-select list's selection is its current row.
+    TListBox single;
+    single.Items().AddStrings({"a", "b", "c"});
+    single.SetItemIndex(2);
+    QAccessibleTableInterface* one = Tree(&single)->tableInterface();
+    ASSERT_NE(one, nullptr);
+    EXPECT_EQ(one->selectedRowCount(), 1);
+    EXPECT_EQ(one->selectedRows(), QList<int>{2});
+    EXPECT_TRUE(one->selectRow(0));
+    EXPECT_EQ(single.ItemIndex(), 0);
+}

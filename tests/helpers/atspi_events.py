@@ -3,8 +3,9 @@
 several rows selectable) and checks that a screen reader hears of the library's
 lists every kind of event it hears of Qt's: focus and selection of the row
 reached, deselection of the row left, a row toggled in place, a focus moved
-with Ctrl, select-all, and positions that are the rows'; and that the focused
-row's object outlives 600 other rows asked for. Given any argument, prints
+with Ctrl, select-all, and positions that are the rows'; that the lists say
+they manage their descendants as Qt's do; and that the focused row's object
+outlives 600 other rows asked for. Given any argument, prints
 every event it hears."""
 import sys
 
@@ -181,6 +182,16 @@ for ours, theirs in (("Ours, one row", "Qt's, one row"), ("Ours, several rows", 
         after_ctrl_a = heard.get(ours, [])[marks.get(ours, 0) :]
         check(("object:state-changed:selected=0", -1) not in after_ctrl_a,
               "%s: heard as a list that is not selected: %s" % (ours, after_ctrl_a[-5:]))
+
+# A screen reader need not walk every row: the lists say they manage their
+# descendants, as Qt's do.
+for name, node in lists.items():
+    manages = node.getState().contains(pyatspi.STATE_MANAGES_DESCENDANTS)
+    print("%s manages its descendants: %s" % (name, manages))
+for ours, theirs in (("Ours, one row", "Qt's, one row"), ("Ours, several rows", "Qt's, several rows")):
+    check(lists[ours].getState().contains(pyatspi.STATE_MANAGES_DESCENDANTS)
+          or not lists[theirs].getState().contains(pyatspi.STATE_MANAGES_DESCENDANTS),
+          "%s does not say it manages its descendants, %s does" % (ours, theirs))
 
 # The focused row's object outlives 600 other rows asked for.
 ours = lists["Ours, several rows"]
