@@ -189,12 +189,15 @@ void TCustomListBox::SetItemIndex(int index)
     d->fPendingItemIndex = index >= Count() ? index : -1;
     if (index < -1 || index >= Count())
         index = -1;
+    const bool changed = index != d->fItemIndex;
+    if (changed) // what the index change announces as changed
+        d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex),
+                      index >= 0 && d->fSelected.Contains(index)};
     if (!d->fMultiSelect) {
         d->fSelected.Clear();
         if (index >= 0)
             d->fSelected.Insert(index);
     }
-    const bool changed = index != d->fItemIndex;
     d->fItemIndex = index;
     d->fAnchor = index;
     if (index >= 0)
@@ -564,7 +567,9 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
     const int anchor = d->fAnchor;
     const qint64 before = d->fSelected.Count();
     bool toggled = false; // only the row reached changed
-    d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex), d->fSelected.Contains(index)};
+    const bool changed = d->fItemIndex != index;
+    if (changed) // what the index change below announces as changed
+        d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex), d->fSelected.Contains(index)};
     if (d->fExtendedSelect && (mods & Qt::ShiftModifier) && anchor >= 0) {
         if (!(mods & Qt::ControlModifier))
             d->fSelected.Clear();
@@ -580,7 +585,6 @@ void TCustomListBox::MoveTo(int index, Qt::KeyboardModifiers mods)
         d->fSelected.Toggle(index);
         toggled = true;
     }
-    const bool changed = d->fItemIndex != index;
     d->fItemIndex = index;
     if (!(mods & Qt::ShiftModifier))
         d->fAnchor = index;
@@ -632,7 +636,9 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
             if (d->fMultiSelect && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) {
                 const int to = std::clamp(index, 0, std::max(0, n - 1));
                 const bool changed = to != d->fItemIndex;
-                d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex), d->fSelected.Contains(to)};
+                if (changed)
+                    d->fBefore = {d->fItemIndex >= 0 && d->fSelected.Contains(d->fItemIndex),
+                                  d->fSelected.Contains(to)};
                 d->fItemIndex = to;
                 EnsureVisible(to);
                 viewport()->update();
