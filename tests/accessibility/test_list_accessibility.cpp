@@ -6,6 +6,7 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Colour_utils.h"
 #include "external/General_runtime.h"
+#include "helpers/numbered_list.h"
 #include "toolkit/ListBox.h"
 
 #include <QAccessible>
@@ -167,13 +168,8 @@ TEST(SelectionAnnouncements, RowsToggledInPlaceAndRangesLeftAreHeard)
             heard.emplace_back(e->type(), e->child());
     };
     TListBox list;
-    list.SetStyle(TCustomListBox::lbVirtual);
-    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
-    list.SetCount(10'000'000);
-    list.SetMultiSelect(true);
+    qz8test::ShowNumberedList(list, 10'000'000);
     list.SetExtendedSelect(true);
-    list.resize(200, 200);
-    list.show();
     list.SetItemIndex(5);
     heard.clear();
 
@@ -255,12 +251,7 @@ TEST(SelectionAnnouncements, CtrlMovesAreHeardAsFocusAndOnlyRealChangesAsSelecti
 TEST(ListBoxAccessibility, TheFocusedAndSelectedRowsOutliveOtherRowsAskedFor)
 {
     TListBox list;
-    list.SetStyle(TCustomListBox::lbVirtual);
-    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
-    list.SetCount(100'000);
-    list.SetMultiSelect(true);
-    list.resize(200, 200);
-    list.show();
+    qz8test::ShowNumberedList(list, 100'000);
     list.SetItemIndex(7);
     list.SetSelected(40'000, true);
     QAccessibleInterface* tree = Tree(&list);
@@ -295,12 +286,7 @@ TEST(ListBoxAccessibility, AListIsATableOfOneColumnAsQListViewsIs)
     // manages its descendants, so that a screen reader does not walk ten
     // million children.
     TListBox list;
-    list.SetStyle(TCustomListBox::lbVirtual);
-    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
-    list.SetCount(10'000'000);
-    list.SetMultiSelect(true);
-    list.resize(200, 200);
-    list.show();
+    qz8test::ShowNumberedList(list, 10'000'000);
     QAccessibleInterface* tree = Tree(&list);
     QAccessibleTableInterface* table = tree->tableInterface();
     ASSERT_NE(table, nullptr);

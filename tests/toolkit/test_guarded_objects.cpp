@@ -9,6 +9,7 @@
 #include "external/Tool_image_basics_p.h"
 #include "form/baseTMSStyleable_F.h"
 #include "graphics/graphics_utilities.h"
+#include "helpers/numbered_list.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/RowSelection_p.h"
@@ -152,12 +153,7 @@ TEST(FontScale, TheMonitorsScaleCanBeSetAndDrivesTheCorrection)
 TEST(RangeSelection, MillionsOfRowsAreOneRange)
 {
     TListBox list;
-    list.SetStyle(TCustomListBox::lbVirtual);
-    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
-    list.SetCount(10'000'000);
-    list.SetMultiSelect(true);
-    list.resize(200, 200);
-    list.show();
+    qz8test::ShowNumberedList(list, 10'000'000);
     QSignalSpy moved(&list, &TCustomListBox::itemIndexChanged);
     list.SetItemIndex(0);
     QTest::keyClick(&list, Qt::Key_End, Qt::ShiftModifier);

@@ -3,6 +3,7 @@
 #include "accessibility/ListBoxAccessible_p.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/General_runtime.h"
+#include "helpers/numbered_list.h"
 #include "toolkit/ListBox.h"
 
 #include <QAccessible>
@@ -25,12 +26,7 @@ TEST(SelectAll, OneRangeForTenMillionRowsByKeyAndByCall)
             ++wrong;
     };
     TListBox list;
-    list.SetStyle(TCustomListBox::lbVirtual);
-    list.OnData = [](QWidget*, int i, QString& s) { s = QString::number(i); };
-    list.SetCount(10'000'000);
-    list.SetMultiSelect(true);
-    list.resize(200, 200);
-    list.show();
+    qz8test::ShowNumberedList(list, 10'000'000);
     int signals = 0;
     QObject::connect(&list, &TCustomListBox::selectionChanged, [&] { ++signals; });
     QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
