@@ -16,6 +16,14 @@ namespace {
 
 class RowAccessible;
 
+// Above this many rows a list is presented as a table of one column: screen
+// readers (Orca) count a list's items one child at a time when it takes the
+// focus, which takes about a millisecond a row over the bus, while a
+// table's size is one call.
+constexpr int kTableRows = 5'000;
+
+bool PresentedAsTable(const TCustomListBox* list) { return list && list->Count() > kTableRows; }
+
 // The list: its children are all its rows (as QListView's table reports
 // them), each made when asked for; a bounded cache keeps the rows asked for
 // last, so a list of ten million rows costs no object per row. Like
@@ -27,6 +35,10 @@ class ListAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
 public:
     explicit ListAccessible(TCustomListBox* list) : QAccessibleWidget(list, QAccessible::List) { }
     TCustomListBox* List() const { return static_cast<TCustomListBox*>(widget()); }
+    QAccessible::Role role() const override
+    {
+        return PresentedAsTable(List()) ? QAccessible::Table : QAccessible::List;
+    }
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
@@ -133,7 +145,10 @@ public:
         const QRect local = fList->ItemRect(fRow).ToQRect();
         return QRect(fList->viewport()->mapToGlobal(local.topLeft()), local.size());
     }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::Role role() const override
+    {
+        return PresentedAsTable(fList) ? QAccessible::Cell : QAccessible::ListItem;
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s;

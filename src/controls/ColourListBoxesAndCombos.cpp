@@ -5,7 +5,9 @@
 #include "toolkit/QtBoundary_p.h"
 #include "toolkit/SizeRelevant.h"
 
+#include <QLayout>
 #include <QMoveEvent>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -288,7 +290,88 @@ TColourSharingCombo::TColourSharingCombo(QWidget* parent)
     connect(model(), &QAbstractItemModel::rowsInserted, this, name);
     connect(model(), &QAbstractItemModel::modelReset, this, name);
     name();
+    // With no colour chosen the box says so, as a QComboBox's placeholder.
+    setPlaceholderText(tr("No colour chosen"));
 }
+
+QString TColourSharingCombo::RowName(int index) const
+{
+    return ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, index);
+}
+
+namespace {
+
+// Whether layout (or a layout nested in it) holds widget.
+bool LayoutHolds(const QLayout* layout, const QWidget* widget)
+{
+    if (layout->indexOf(widget) >= 0)
+        return true;
+    for (int i = 0; i < layout->count(); ++i) {
+        const QLayout* inner = layout->itemAt(i) ? layout->itemAt(i)->layout() : nullptr;
+        if (inner && LayoutHolds(inner, widget))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool TColourSharingCombo::PlacedByLayout() const
+{
+    const QWidget* parent = parentWidget();
+    return parent && parent->layout() && LayoutHolds(parent->layout(), this);
+}
+
+int TColourSharingCombo::CaptionWidth() const
+{
+    TCanvas canvas(d->FLabel.data());
+    canvas.Font = TFont(d->FLabel->font());
+    TRect box{0, 0, 1000, 255};
+    DrawTextW(canvas.Handle(), d->FLabel->text(), box, DT_CALCRECT | DT_HIDEPREFIX);
+    return box.Width();
+}
+
+QMargins TColourSharingCombo::LabelRoom() const
+{
+    if (!d->FLabel || d->FLabel->isHidden() || !PlacedByLayout())
+        return {};
+    // The label's extent off the box, as its placement puts it; bounded so
+    // that no margin makes a size out of range.
+    const int margin = std::clamp(d->FLabelMargin, 0, 10000);
+    switch (d->FLabelPosition) {
+    case lpLeftTop:
+    case lpLeftCenter:
+    case lpLeftBottom: return {std::min(CaptionWidth(), 10000) + margin, 0, 0, 0};
+    case lpLeftTopLeft:
+    case lpLeftCenterLeft:
+    case lpLeftBottomLeft: return {margin, 0, 0, 0};
+    case lpTopLeft:
+    case lpTopCenter: return {0, std::min(d->FLabel->sizeHint().height(), 10000) + margin, 0, 0};
+    case lpBottomLeft:
+    case lpBottomCenter: return {0, 0, 0, std::min(d->FLabel->sizeHint().height(), 10000) + margin};
+    }
+    return {};
+}
+
+QRect TColourSharingCombo::BoxRect() const
+{
+    const QMargins room = LabelRoom();
+    if (room.isNull())
+        return rect();
+    return QStyle::visualRect(layoutDirection(), rect(), rect().marginsRemoved(room));
+}
+
+QSize TColourSharingCombo::sizeHint() const
+{
+    const QMargins room = LabelRoom();
+    QSize size = TCustomColorBox::sizeHint().grownBy(room);
+    // A label above or below is no wider than the space the layout gives.
+    if (room.top() > 0 || room.bottom() > 0)
+        size.setWidth(std::max(size.width(), std::min(d->FLabel->sizeHint().width(), 10000)));
+    return size;
+}
+
+QSize TColourSharingCombo::minimumSizeHint() const { return sizeHint(); }
 
 TColourSharingCombo::~TColourSharingCombo()
 {
@@ -438,19 +521,20 @@ void TColourSharingCombo::UpdateLabel()
     d->FLabel->setFont(d->FParentFnt ? font() : d->FLabelFont);
     d->FLabel->adjustSize();
     UpdateLabelPos();
+    updateGeometry(); // a layout gives the label's new room
+    update();
 }
 
 void TColourSharingCombo::UpdateLabelPos()
 {
-    // The caption's width as the text measurement gives it; "&" takes no room.
-    TCanvas canvas(d->FLabel.data());
-    canvas.Font = TFont(d->FLabel->font());
-    TRect box{0, 0, 1000, 255};
-    DrawTextW(canvas.Handle(), d->FLabel->text(), box, DT_CALCRECT | DT_HIDEPREFIX);
     // In 64 bits: a margin or place of any size must not overflow.
-    const qint64 w = box.Width();
+    const qint64 w = CaptionWidth();
     const qint64 labelWidth = d->FLabel->width(), labelHeight = d->FLabel->height();
-    const QRect g = geometry();
+    // Placed against the box: within a layout, the widget less the label's
+    // room (read left to right, mirrored below).
+    const QRect whole = geometry();
+    const QMargins room = LabelRoom();
+    const QRect g = whole.marginsRemoved(room);
     const qint64 left = g.left(), top = g.top(), width = g.width(), height = g.height();
     const qint64 margin = d->FLabelMargin;
     qint64 lt = top, ll = left;
@@ -498,11 +582,20 @@ void TColourSharingCombo::UpdateLabelPos()
     }
     // A right-to-left layout mirrors the label's place around the combo.
     if (layoutDirection() == Qt::RightToLeft)
-        ll = 2 * left + width - ll - labelWidth;
+        ll = 2 * qint64{whole.left()} + whole.width() - ll - labelWidth;
     // No widget can stand further out than this.
     constexpr qint64 kFarthest = 1 << 24;
-    d->FLabel->move(static_cast<int>(std::clamp(ll, -kFarthest, kFarthest)),
+    const QPoint at(static_cast<int>(std::clamp(ll, -kFarthest, kFarthest)),
                     static_cast<int>(std::clamp(lt, -kFarthest, kFarthest)));
+    if (room.isNull()) {
+        d->FLabel->move(at);
+        return;
+    }
+    // Within a layout the label stays inside the space the layout gave the
+    // combo, above it, never over a sibling.
+    d->FLabel->adjustSize();
+    d->FLabel->setGeometry(QRect(at, d->FLabel->size()).intersected(whole));
+    d->FLabel->raise();
 }
 
 void TColourSharingCombo::changeEvent(QEvent* event)
@@ -516,7 +609,8 @@ void TColourSharingCombo::changeEvent(QEvent* event)
 
 void TColourSharingCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    if (d->FLabel) {
+    // A layout gives the label its room inside the combo's own space.
+    if (d->FLabel && !PlacedByLayout()) {
         const bool horizontal = d->fAlign == alTop || d->fAlign == alBottom || d->fAlign == alClient;
         const bool vertical =
             d->fAlign == alTop || d->fAlign == alLeft || d->fAlign == alRight || d->fAlign == alClient;

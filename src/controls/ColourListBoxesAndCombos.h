@@ -292,6 +292,12 @@ public:
     Q_INVOKABLE void Loaded();
 
     void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) override;
+    ///@{
+    /// The box's size, and where a layout places the combo, the label's room
+    /// beside, above or below it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    ///@}
     /// The frame colour of a swatch: black for a light colour (a component
     /// above 192), white on a selected row, else the colour itself.
     static TColor SwatchBorderColour(TColor rgb, TOwnerDrawState State);
@@ -302,6 +308,9 @@ Q_SIGNALS:
 
 protected:
     void CreateWnd() override;
+    QString RowName(int index) const override;
+    /// Within a layout, the widget less the label's room; else all of it.
+    QRect BoxRect() const override;
     ///@{
     /// Reimplemented from the Qt base class for this control's behaviour.
     void moveEvent(QMoveEvent* event) override;
@@ -317,6 +326,13 @@ private:
     void UpdateLabel();
     void UpdateLabelPos();
     void LabelFontChange();
+    /// Whether a layout of the parent (or one nested in it) places the combo.
+    bool PlacedByLayout() const;
+    /// The room the label takes around the box when a layout places the
+    /// combo (left is the leading side); none otherwise.
+    QMargins LabelRoom() const;
+    /// The caption's width as the text measurement gives it ("&" takes no room).
+    int CaptionWidth() const;
 
     std::unique_ptr<TColourSharingComboPrivate> const d;
 };

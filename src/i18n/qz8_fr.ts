@@ -357,6 +357,13 @@
     </message>
 </context>
 <context>
+    <name>qz8::TColourSharingCombo</name>
+    <message>
+        <source>No colour chosen</source>
+        <translation>Aucune couleur choisie</translation>
+    </message>
+</context>
+<context>
     <name>qz8::TMyOpenFolderDialog</name>
     <message>
         <source>This path does not exist.</source>

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <QtMath>
 
 namespace qz8 {
 
@@ -125,7 +126,46 @@ TCustomColorBox::TCustomColorBox(QWidget* parent) : QComboBox(parent), fItems(th
         Q_EMIT itemIndexChanged(index);
         Q_EMIT selectedChanged(Selected());
     });
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model(), signal, this, &TCustomColorBox::InvalidateRowNames);
+    connect(model(), &QAbstractItemModel::modelReset, this, &TCustomColorBox::InvalidateRowNames);
+    connect(model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    InvalidateRowNames();
+            });
 }
+
+void TCustomColorBox::InvalidateRowNames()
+{
+    fLongestName = -1;
+    updateGeometry();
+}
+
+void TCustomColorBox::initStyleOption(QStyleOptionComboBox* option) const
+{
+    QComboBox::initStyleOption(option);
+    option->rect = BoxRect();
+}
+
+QSize TCustomColorBox::sizeHint() const
+{
+    // As QComboBox measures its texts: the longest name (or the placeholder),
+    // here after a swatch as high as the row, then the style's frame and arrow.
+    const QFontMetrics fm = fontMetrics();
+    if (fLongestName < 0) {
+        fLongestName = 0;
+        for (int i = 0; i < count(); ++i)
+            fLongestName = std::max(fLongestName, fm.horizontalAdvance(RowName(i)));
+    }
+    const int text = std::max(fLongestName, fm.horizontalAdvance(placeholderText()));
+    const int high = std::max({qCeil(QFontMetricsF(fm).height()), 14, std::min(fItemHeight, 1000)}) + 2;
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(high + 6 + text, high), this);
+}
+
+QSize TCustomColorBox::minimumSizeHint() const { return sizeHint(); }
 
 TCustomColorBox::~TCustomColorBox() = default;
 
@@ -164,7 +204,7 @@ void TCustomColorBox::SetItemHeight(int height)
     fItemHeight = height;
     if (view())
         view()->doItemsLayout();
-    updateGeometry();
+    InvalidateRowNames();
     update();
 }
 
@@ -194,6 +234,8 @@ void TCustomColorBox::PopulateList()
 
 bool TCustomColorBox::event(QEvent* event)
 {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fLongestName = -1;
     fWindow.Before(event);
     const bool result = QComboBox::event(event);
     if (fWindow.After(event))
@@ -240,6 +282,13 @@ void TCustomColorBox::paintEvent(QPaintEvent*)
         PrepareRow(state);
         DrawItem(currentIndex(), TRect::FromQRect(edit), state);
         fCanvas.Detach();
+        // No colour chosen: the placeholder, as QComboBox shows it.
+        if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+            opt.currentText = placeholderText();
+            opt.palette.setBrush(QPalette::ButtonText, opt.palette.placeholderText());
+            painter.setPen(opt.palette.placeholderText().color());
+            painter.drawControl(QStyle::CE_ComboBoxLabel, opt);
+        }
     });
 }
 

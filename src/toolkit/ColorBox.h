@@ -78,6 +78,12 @@ public:
     ///@}
     /// Refills the rows from OnGetColors (with cbCustomColors).
     void PopulateList();
+    ///@{
+    /// Room for the swatch and the longest colour name (or the placeholder
+    /// text), as QComboBox gives for its longest text.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    ///@}
     /// Fills the rows (with cbCustomColors): the sender and the list to fill.
     std::function<void(TCustomColorBox* Sender, TStrings& Items)> OnGetColors;
 
@@ -98,12 +104,21 @@ protected:
     virtual void CreateWnd() { }
     /// The brush and font of a row in the given state.
     void PrepareRow(TOwnerDrawState State);
+    /// The name a row shows (the sizes are measured on it): its text.
+    virtual QString RowName(int index) const { return ColorNames(index); }
+    /// The rectangle the box itself takes within the widget: all of it here.
+    virtual QRect BoxRect() const { return rect(); }
+    /// Qt's combo option, over BoxRect().
+    void initStyleOption(QStyleOptionComboBox* option) const override;
+    /// Measures the names again at the next size hint (rows or font changed).
+    void InvalidateRowNames();
 
 private:
     friend class TColorBoxDelegate;
     TComboBoxStrings fItems;
     TCanvas fCanvas;
     int fItemHeight = 16;
+    mutable int fLongestName = -1;
     unsigned fStyle = cbStandardColors;
     TWindowCreation fWindow;
 };

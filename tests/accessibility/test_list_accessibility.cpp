@@ -294,6 +294,15 @@ TEST(ListBoxAccessibility, AListIsATableOfOneColumnAsQListViewsIs)
     EXPECT_EQ(table->columnCount(), 1);
     EXPECT_EQ(table->cellAt(9'999'999, 0), tree->child(9'999'999));
     EXPECT_EQ(table->cellAt(0, 1), nullptr);
+    // Its role says so above a few thousand rows: Orca reads a table's size
+    // in one call, where it counts a list's items child by child (about a
+    // millisecond each) each time the list takes the focus.
+    EXPECT_EQ(tree->role(), QAccessible::Table);
+    EXPECT_EQ(tree->child(5)->role(), QAccessible::Cell);
+    list.SetCount(5'000);
+    EXPECT_EQ(tree->role(), QAccessible::List);
+    EXPECT_EQ(tree->child(5)->role(), QAccessible::ListItem);
+    list.SetCount(10'000'000);
 
     list.SetSelected(3, true);
     list.SetSelected(9'000'000, true);

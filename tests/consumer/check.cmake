@@ -24,7 +24,7 @@ run_steps(
 # paths alone.
 unset(ENV{LD_LIBRARY_PATH})
 execute_process(COMMAND ${work}/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR NOT out MATCHES "globals ok"
+if(NOT rc EQUAL 0 OR NOT out MATCHES "rows 1" OR NOT out MATCHES "casts ok" OR NOT out MATCHES "globals ok" OR NOT out MATCHES "subclass ok"
    OR NOT out MATCHES "form ok")
   message(FATAL_ERROR "the consumer did not run: ${rc}\n${out}\n${err}")
 endif()

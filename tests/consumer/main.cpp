@@ -11,6 +11,15 @@
 #include <QApplication>
 #include <cstdio>
 
+namespace {
+// A tool's own control derived from one of the library's: its vtable reaches
+// the library's thunks, those of const members too.
+class ToolColourCombo : public qz8::TColourSharingCombo {
+public:
+    using TColourSharingCombo::TColourSharingCombo;
+};
+} // namespace
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -44,5 +53,10 @@ int main(int argc, char** argv)
     const bool form = ui.wordList && ui.colourCombo->count() > 0 && ui.corpusFolder->GetText() == "/tmp" &&
                       ui.corpusFolder->OnlyFolderAllowed() && window.isVisible() && colours;
     std::printf("form %s\n", form ? "ok" : "failed");
-    return list.Count() == 1 && cast && globals && form ? 0 : 1;
+
+    ToolColourCombo derived(&window);
+    qz8::IFormStateValue* value = qobject_cast<qz8::IFormStateValue*>(&derived);
+    const bool subclass = value && value->FormStateKey() == "colour";
+    std::printf("subclass %s\n", subclass ? "ok" : "failed");
+    return list.Count() == 1 && cast && globals && form && subclass ? 0 : 1;
 }

@@ -4,7 +4,12 @@
 #include "toolkit/Forms.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -426,4 +431,130 @@ TEST(ColourCombo, RoomForTheLabelAndItsLifeCycle)
     QPointer<TLabel> label = combo->Label();
     delete combo;
     EXPECT_TRUE(label.isNull());
+}
+
+namespace {
+// The combo's box and Qt's option over it, as the tests read them.
+struct OpenCombo : TColourSharingCombo {
+    using TColourSharingCombo::BoxRect;
+    using TColourSharingCombo::initStyleOption;
+    using TColourSharingCombo::TColourSharingCombo;
+    QRect EditField() const
+    {
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+    }
+};
+
+// Pixels of img inside r that are darker than mid-grey: the ink of a text.
+int DarkPixels(const QImage& img, const QRect& r)
+{
+    int n = 0;
+    for (int y = std::max(0, r.top()); y <= std::min(img.height() - 1, r.bottom()); ++y)
+        for (int x = std::max(0, r.left()); x <= std::min(img.width() - 1, r.right()); ++x)
+            n += qGray(img.pixel(x, y)) < 110;
+    return n;
+}
+} // namespace
+
+TEST(ColourCombo, InALayoutTheBoxFitsSwatchAndNamesAndTheLabelStaysInItsOwnSpace)
+{
+    MyColourArray = kColours;
+    MyColourArray.push_back({clTeal, "a rather long colour name"});
+    for (const bool form : {false, true}) {
+        QWidget window;
+        auto* before = new QListWidget(&window);
+        auto* after = new QListWidget(&window);
+        auto* combo = new OpenCombo(&window);
+        before->addItem("before");
+        after->addItem("after");
+        if (form) {
+            auto* layout = new QFormLayout(&window);
+            layout->addRow("Above:", before);
+            layout->addRow("Highlight:", combo);
+            layout->addRow("Below:", after);
+        } else {
+            auto* layout = new QHBoxLayout(&window);
+            layout->setSpacing(0);
+            layout->addWidget(before);
+            layout->addWidget(combo);
+            layout->addWidget(after);
+        }
+        combo->SetLabelCaption("&Colour:");
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QFontMetrics fm = combo->fontMetrics();
+        const int longest = fm.horizontalAdvance("a rather long colour name");
+        for (int p = lpLeftTop; p <= lpBottomCenter; ++p) {
+            const auto position = static_cast<TLabelPosition>(p);
+            combo->SetLabelPosition(position);
+            window.adjustSize();
+            QApplication::processEvents();
+            const QString what = QString("%1 position %2").arg(form ? "form" : "row").arg(p);
+            // The box: a swatch as high as the field, the gap and the longest name.
+            const QRect field = combo->EditField();
+            EXPECT_GE(field.width(), field.height() + 5 + longest) << qPrintable(what);
+            EXPECT_GE(combo->width(), combo->sizeHint().width()) << qPrintable(what);
+            // The label: inside the combo's own space, beside the box, clear
+            // of the siblings.
+            TLabel* label = combo->Label();
+            ASSERT_TRUE(label->isVisible());
+            EXPECT_TRUE(combo->geometry().contains(label->geometry())) << qPrintable(what);
+            EXPECT_FALSE(label->geometry().intersects(before->geometry())) << qPrintable(what);
+            EXPECT_FALSE(label->geometry().intersects(after->geometry())) << qPrintable(what);
+            const QRect box = combo->BoxRect().translated(combo->pos());
+            if (position != lpLeftTopLeft && position != lpLeftCenterLeft && position != lpLeftBottomLeft) {
+                EXPECT_FALSE(label->geometry().intersects(box)) << qPrintable(what);
+            }
+            // In pixels: the caption is drawn, and the siblings look as they
+            // do alone.
+            const QImage shot = window.grab().toImage();
+            EXPECT_GT(DarkPixels(shot, label->geometry()), 20) << qPrintable(what);
+            for (QListWidget* sibling : {before, after}) {
+                const QImage alone = sibling->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                const QImage there = shot.copy(sibling->geometry()).convertToFormat(QImage::Format_RGB32);
+                int differ = 0;
+                for (int y = 0; y < alone.height(); ++y)
+                    for (int x = 0; x < alone.width(); ++x)
+                        differ += alone.pixel(x, y) != there.pixel(x, y);
+                EXPECT_EQ(differ, 0) << qPrintable(what);
+            }
+        }
+    }
+}
+
+TEST(ColourCombo, NoColourChosenShowsThePlaceholderAsQComboBoxDoes)
+{
+    MyColourArray = kColours;
+    OpenCombo combo;
+    combo.resize(combo.sizeHint());
+    combo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+    ASSERT_EQ(combo.ItemIndex(), -1);
+    EXPECT_FALSE(combo.placeholderText().isEmpty());
+    // Wide enough for its placeholder.
+    EXPECT_GE(combo.EditField().width(), combo.fontMetrics().horizontalAdvance(combo.placeholderText()));
+    // The placeholder's ink is as dark as a QComboBox's placeholder (the
+    // palette's placeholder colour), not the text colour of a chosen row.
+    const auto darkest = [](const QImage& img) {
+        int d = 255;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                d = std::min(d, qGray(img.pixel(x, y)));
+        return d;
+    };
+    QComboBox qt;
+    qt.setPlaceholderText(combo.placeholderText());
+    qt.resize(combo.size());
+    qt.show();
+    const int ours = darkest(combo.grab(combo.EditField()).toImage());
+    const int theirs = darkest(qt.grab(combo.EditField()).toImage());
+    EXPECT_LT(ours, 200); // written at all
+    EXPECT_NEAR(ours, theirs, 12);
+    // With a colour: the swatch.
+    combo.SetSelected(clNavy);
+    const QImage chosen = combo.grab().toImage();
+    const QRect field = combo.EditField();
+    EXPECT_EQ(FromQColor(chosen.pixelColor(field.left() + field.height() / 2, field.center().y())), clNavy);
 }

@@ -28,14 +28,21 @@ def walk(node, depth=0):
 
 
 walk(app)
+# A list of millions of rows is a table of one column (a screen reader reads
+# a table's size in one call, where it counts a list's items one by one).
 lists = dict((name, node) for name, node in found.get("list", []))
-virtual = lists.get("Frequencies, virtual")
-check(virtual is not None, "the virtual styled list is not in the tree")
+tables = dict((name, node) for name, node in found.get("table", []))
+virtual = tables.get("Frequencies, virtual")
+check(virtual is not None, "the virtual styled list is not in the tree as a table")
+check(lists, "no list of a few rows is in the tree as a list")
 if virtual is not None:
     check(virtual.childCount == 10_000_000, "the virtual list reports %d rows" % virtual.childCount)
+    table = virtual.queryTable()
+    check(table.nRows == 10_000_000 and table.nColumns == 1, "the table is %d x %d" % (table.nRows, table.nColumns))
     last = virtual.getChildAtIndex(9_999_999)
     check(last is not None and last.getIndexInParent() == 9_999_999, "the last row is not row 10,000,000")
-    check(last is not None and last.getRoleName() == "list item", "a row is not a list item")
+    check(last is not None and last.getRoleName() == "table cell", "a row is not a table cell")
+    check(last is not None and last.name, "the last row has no name")
 buttons = [name for name, _ in found.get("push button", [])]
 for purpose in ("Open", "Save", "Search", "Sort", "Chart", "Concordance"):
     check(purpose in buttons, "the tool button %s has no name" % purpose)

@@ -18,11 +18,12 @@ inline void CollectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, in
     };
     const QAccessible::State state = iface->state();
     if ((ofLibrary(object) || (object && ofLibrary(object->parent()))) && state.focusable && !state.invisible &&
-        iface->role() != QAccessible::ListItem && iface->text(QAccessible::Name).trimmed().isEmpty())
+        iface->role() != QAccessible::ListItem && iface->role() != QAccessible::Cell &&
+        iface->text(QAccessible::Name).trimmed().isEmpty())
         unnamed << QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') + object->objectName() +
                        QStringLiteral(" in ") + QString::fromLatin1(object->parent()->metaObject()->className());
-    if (iface->role() == QAccessible::List)
-        return; // rows: named as shown
+    if (iface->role() == QAccessible::List || iface->role() == QAccessible::Table)
+        return; // rows: named as shown (a table here is a list of millions of rows)
     for (int i = 0; i < iface->childCount(); ++i)
         CollectUnnamed(iface->child(i), unnamed, depth + 1);
 }
