@@ -46,8 +46,8 @@ class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, publi
     Q_PROPERTY(QColor selectedTextColor READ selectedTextColor WRITE setSelectedTextColor NOTIFY coloursChanged)
     /// Whether values are drawn beside the texts (see Show_Values()).
     Q_PROPERTY(bool Show_Values READ Show_Values WRITE SetShowValues)
-    /// The widest row text so far (see MaxWidthOfStrings()).
-    Q_PROPERTY(int MaxWidthOfStrings READ MaxWidthOfStrings WRITE SetMaxWidthOfStrings)
+    /// The widest row text so far, a measure the painting gives (see MaxWidthOfStrings()).
+    Q_PROPERTY(int MaxWidthOfStrings READ MaxWidthOfStrings WRITE SetMaxWidthOfStrings DESIGNABLE false)
     /// The fill of the other rows (see _BackgroundColour()).
     Q_PROPERTY(
         int _BackgroundColour READ _BackgroundColour WRITE Set_BackgroundColour NOTIFY coloursChanged DESIGNABLE false)
@@ -193,6 +193,8 @@ class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
     Q_OBJECT
     /// The row height follows the font: the list's own.
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight DESIGNABLE false)
+    /// The style is the class's own: rows of fixed height, drawn by the list.
+    Q_PROPERTY(TListBoxStyle Style READ Style WRITE SetStyle DESIGNABLE false)
 public:
     /// A fixed styled list box; a parent takes ownership.
     explicit TStyledListboxOwnerDrawnFixed(QWidget* parent = nullptr);
@@ -240,6 +242,8 @@ class TNotepadGrabPanelPrivate;
 class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
+    /// The panel's caption: kept for code, not shown (the margins fill the panel).
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption DESIGNABLE false)
     /// The colour of the handles (see HandleColour()).
     Q_PROPERTY(int HandleColour READ HandleColour WRITE SetHandleColour NOTIFY handleColourChanged DESIGNABLE false)
     /// The colour of the handles, as a QColor for Designer's property editor (see handleColor()).

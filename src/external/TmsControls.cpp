@@ -7,8 +7,13 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPixmap>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 
 #include <algorithm>
 #include <cmath>
@@ -143,8 +148,83 @@ TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent)
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == fPendingPage)
             fPendingPage = -1;
+        UpdateCloseButtons();
         Q_EMIT activePageChanged(index);
     });
+    connect(this, &QTabWidget::tabCloseRequested, this, &TAdvOfficePager::ClosePage);
+    tabBar()->installEventFilter(this);
+    setUsesScrollButtons(true);
+    setPageMargin(fPageMargin);
+}
+
+void TAdvOfficePager::setCloseOnTab(bool on)
+{
+    setTabsClosable(on);
+    UpdateCloseButtons();
+}
+
+void TAdvOfficePager::setShowCloseOnNonSelectedTabs(bool value)
+{
+    fShowCloseOnNonSelectedTabs = value;
+    UpdateCloseButtons();
+}
+
+void TAdvOfficePager::UpdateCloseButtons()
+{
+    if (!tabsClosable())
+        return;
+    const auto side = static_cast<QTabBar::ButtonPosition>(
+        style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabBar()));
+    for (int i = 0; i < count(); ++i) {
+        if (QWidget* button = tabBar()->tabButton(i, side))
+            button->setVisible(fShowCloseOnNonSelectedTabs || i == currentIndex());
+    }
+}
+
+void TAdvOfficePager::ClosePage(int index)
+{
+    QWidget* page = widget(index);
+    if (!page)
+        return;
+    removeTab(index);
+    if (fFreeOnClose)
+        page->deleteLater(); // the close button's click is still being delivered
+}
+
+void TAdvOfficePager::setMultiLine(bool value)
+{
+    // Qt's tab bar has a single row: every tab in view, the names shortened,
+    // is the nearest to tabs on several rows.
+    fMultiLine = value;
+    setUsesScrollButtons(!value);
+    setElideMode(value ? Qt::ElideRight : Qt::ElideNone);
+}
+
+void TAdvOfficePager::setPageMargin(int value)
+{
+    fPageMargin = std::clamp(value, 0, 1000);
+    if (auto* pages = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        pages->setContentsMargins(fPageMargin, fPageMargin, fPageMargin, fPageMargin);
+}
+
+bool TAdvOfficePager::eventFilter(QObject* watched, QEvent* event)
+{
+    // With ShowTabHint, a tab without a tool tip of its own shows its page's.
+    if (fShowTabHint && watched == tabBar() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int i = tabBar()->tabAt(help->pos());
+        if (i >= 0 && tabToolTip(i).isEmpty() && widget(i) && !widget(i)->toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), widget(i)->toolTip(), tabBar(), tabBar()->tabRect(i));
+            return true;
+        }
+    }
+    return QTabWidget::eventFilter(watched, event);
+}
+
+void TAdvOfficePager::tabRemoved(int index)
+{
+    QTabWidget::tabRemoved(index);
+    UpdateCloseButtons();
 }
 
 void TAdvOfficePager::SetActivePage(int index)
@@ -157,6 +237,7 @@ void TAdvOfficePager::SetActivePage(int index)
 void TAdvOfficePager::tabInserted(int index)
 {
     QTabWidget::tabInserted(index);
+    UpdateCloseButtons();
     if (fPendingPage >= 0 && fPendingPage < count()) {
         const int page = fPendingPage;
         fPendingPage = -1;

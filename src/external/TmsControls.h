@@ -225,8 +225,17 @@ private:
 };
 
 /// The pager: pages on tabs. Its design-time properties carry the set's
-/// defaults; those with a Qt counterpart act through it (CloseOnTab: closable
-/// tabs; TabReorder: movable tabs; ActivePage: the current page).
+/// defaults. Those with a Qt counterpart act through it: ActivePage (the
+/// current page), CloseOnTab (closable tabs), ShowCloseOnNonSelectedTabs
+/// (close buttons on the other tabs too), FreeOnClose (a closed page is
+/// deleted, else only taken off its tab), MultiLine (every tab shown, the
+/// names elided, instead of scroll buttons: Qt's tab bar has one row),
+/// PageMargin (the pages' margin), ShowTabHint (a tab's tool tip is its
+/// page's) and TabReorder (movable tabs). The others (AntiAlias, FixedTabs,
+/// Glow, RotateTabLeftRight, ShowNonSelectedTabs, ShowShortCutHints,
+/// Transparent, the reorder marker's colour) are kept for code and for
+/// existing form files only: Qt's style draws the tabs, so they change
+/// nothing, and Designer does not offer them.
 class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant)
@@ -234,40 +243,40 @@ class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     Q_PROPERTY(qz8::TImageList* Images READ Images WRITE SetImages DESIGNABLE false)
     /// The current page (see ActivePage()).
     Q_PROPERTY(int ActivePage READ ActivePage WRITE SetActivePage NOTIFY activePageChanged)
-    /// Design-time property of the set: whether tabs are drawn anti-aliased.
-    Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias)
+    /// Kept only: whether tabs are drawn anti-aliased.
+    Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias DESIGNABLE false)
     /// Whether tabs have a close button (QTabWidget::tabsClosable).
-    Q_PROPERTY(bool CloseOnTab READ tabsClosable WRITE setTabsClosable)
-    /// Design-time property of the set: the number of tabs that do not scroll.
-    Q_PROPERTY(int FixedTabs MEMBER fFixedTabs)
-    /// Design-time property of the set: whether a closed page is deleted.
-    Q_PROPERTY(bool FreeOnClose MEMBER fFreeOnClose)
-    /// Design-time property of the set: whether the hovered tab glows.
-    Q_PROPERTY(bool Glow MEMBER fGlow)
-    /// Design-time property of the set: whether tabs wrap onto several rows.
-    Q_PROPERTY(bool MultiLine MEMBER fMultiLine)
-    /// Design-time property of the set: the margin around the pages, in pixels.
-    Q_PROPERTY(int PageMargin MEMBER fPageMargin)
-    /// Design-time property of the set: whether tabs on the left and right are rotated.
-    Q_PROPERTY(bool RotateTabLeftRight MEMBER fRotateTabLeftRight)
-    /// Design-time property of the set: whether tabs that are not current show a close button.
-    Q_PROPERTY(bool ShowCloseOnNonSelectedTabs MEMBER fShowCloseOnNonSelectedTabs)
-    /// Design-time property of the set: whether tabs that are not current are shown.
-    Q_PROPERTY(bool ShowNonSelectedTabs MEMBER fShowNonSelectedTabs)
-    /// Design-time property of the set: whether a tab shows its hint.
-    Q_PROPERTY(bool ShowTabHint MEMBER fShowTabHint)
-    /// Design-time property of the set: whether shortcut hints are shown.
-    Q_PROPERTY(bool ShowShortCutHints MEMBER fShowShortCutHints)
+    Q_PROPERTY(bool CloseOnTab READ tabsClosable WRITE setCloseOnTab)
+    /// Kept only: the number of tabs that do not scroll.
+    Q_PROPERTY(int FixedTabs MEMBER fFixedTabs DESIGNABLE false)
+    /// Whether a page closed by its tab's close button is deleted (see FreeOnClose()).
+    Q_PROPERTY(bool FreeOnClose READ FreeOnClose WRITE setFreeOnClose)
+    /// Kept only: whether the hovered tab glows.
+    Q_PROPERTY(bool Glow MEMBER fGlow DESIGNABLE false)
+    /// Whether every tab is shown, its name shortened, instead of scroll buttons (see MultiLine()).
+    Q_PROPERTY(bool MultiLine READ MultiLine WRITE setMultiLine)
+    /// The margin around the pages, in pixels (see PageMargin()).
+    Q_PROPERTY(int PageMargin READ PageMargin WRITE setPageMargin)
+    /// Kept only: whether tabs on the left and right are rotated.
+    Q_PROPERTY(bool RotateTabLeftRight MEMBER fRotateTabLeftRight DESIGNABLE false)
+    /// Whether tabs that are not current show a close button too (see ShowCloseOnNonSelectedTabs()).
+    Q_PROPERTY(bool ShowCloseOnNonSelectedTabs READ ShowCloseOnNonSelectedTabs WRITE setShowCloseOnNonSelectedTabs)
+    /// Kept only: whether tabs that are not current are drawn with their background.
+    Q_PROPERTY(bool ShowNonSelectedTabs MEMBER fShowNonSelectedTabs DESIGNABLE false)
+    /// Whether a tab shows its page's tool tip as its own (see ShowTabHint()).
+    Q_PROPERTY(bool ShowTabHint READ ShowTabHint WRITE setShowTabHint)
+    /// Kept only: whether shortcut hints are shown.
+    Q_PROPERTY(bool ShowShortCutHints MEMBER fShowShortCutHints DESIGNABLE false)
     /// Whether the user can drag tabs to reorder them (QTabWidget::isMovable).
     Q_PROPERTY(bool TabReorder READ isMovable WRITE setMovable)
-    /// Design-time property of the set: the colour of the reorder marker (TColor).
+    /// Kept only: the colour of the reorder marker (TColor).
     Q_PROPERTY(int TabReorderIndicatorColor MEMBER fTabReorderIndicatorColor DESIGNABLE false)
-    /// The colour of the reorder marker, as a QColor for Designer's property editor (see reorderMarkerColor()).
-    Q_PROPERTY(QColor reorderMarkerColor READ reorderMarkerColor WRITE setReorderMarkerColor)
-    /// Design-time property of the set: whether the pager shows its parent's background.
-    Q_PROPERTY(bool Transparent MEMBER fTransparent)
+    /// Kept only: the colour of the reorder marker, as a QColor (see reorderMarkerColor()).
+    Q_PROPERTY(QColor reorderMarkerColor READ reorderMarkerColor WRITE setReorderMarkerColor DESIGNABLE false)
+    /// Kept only: whether the pager shows its parent's background.
+    Q_PROPERTY(bool Transparent MEMBER fTransparent DESIGNABLE false)
     /// The version of the pager (see Version()).
-    Q_PROPERTY(QString Version READ Version)
+    Q_PROPERTY(QString Version READ Version DESIGNABLE false)
 public:
     /// A pager; a parent takes ownership.
     explicit TAdvOfficePager(QWidget* parent = nullptr);
@@ -296,27 +305,49 @@ public:
     /// SetActivePage under the name uic calls.
     void setActivePage(int index) { SetActivePage(index); }
     ///@}
+    ///@{
+    /// Whether a page closed by its tab's close button is deleted (true) or
+    /// only taken off its tab, kept as a child of the pager (false).
+    bool FreeOnClose() const { return fFreeOnClose; }
+    void setFreeOnClose(bool value) { fFreeOnClose = value; }
+    ///@}
+    ///@{
+    /// Whether every tab is shown with its name shortened where they do not
+    /// fit (true), or the tabs scroll with buttons (false, the default).
+    bool MultiLine() const { return fMultiLine; }
+    void setMultiLine(bool value);
+    ///@}
+    ///@{
+    /// The margin around the pages in pixels, 0 to 1000.
+    int PageMargin() const { return fPageMargin; }
+    void setPageMargin(int value);
+    ///@}
+    ///@{
+    /// Whether the tabs that are not current show their close button too
+    /// (with CloseOnTab; by default only the current tab has one).
+    bool ShowCloseOnNonSelectedTabs() const { return fShowCloseOnNonSelectedTabs; }
+    void setShowCloseOnNonSelectedTabs(bool value);
+    ///@}
+    ///@{
+    /// Whether a tab without a tool tip of its own shows its page's tool tip
+    /// (a tab's own tool tip shows either way, as in any QTabWidget).
+    bool ShowTabHint() const { return fShowTabHint; }
+    void setShowTabHint(bool value) { fShowTabHint = value; }
+    ///@}
+    /// Closes page index as its tab's close button does: takes it off its
+    /// tab, and deletes it with FreeOnClose.
+    void ClosePage(int index);
 
     /// Sets AntiAlias (the name uic calls).
     void setAntiAlias(bool value) { fAntiAlias = value; }
     /// Sets FixedTabs (the name uic calls).
     void setFixedTabs(int value) { fFixedTabs = value; }
-    /// Sets FreeOnClose (the name uic calls).
-    void setFreeOnClose(bool value) { fFreeOnClose = value; }
     /// Sets Glow (the name uic calls).
     void setGlow(bool value) { fGlow = value; }
-    /// Sets MultiLine (the name uic calls).
-    void setMultiLine(bool value) { fMultiLine = value; }
-    /// Sets PageMargin (the name uic calls).
-    void setPageMargin(int value) { fPageMargin = value; }
     /// Sets RotateTabLeftRight (the name uic calls).
     void setRotateTabLeftRight(bool value) { fRotateTabLeftRight = value; }
-    /// Sets ShowCloseOnNonSelectedTabs (the name uic calls).
-    void setShowCloseOnNonSelectedTabs(bool value) { fShowCloseOnNonSelectedTabs = value; }
     /// Sets ShowNonSelectedTabs (the name uic calls).
     void setShowNonSelectedTabs(bool value) { fShowNonSelectedTabs = value; }
-    /// Sets ShowTabHint (the name uic calls).
-    void setShowTabHint(bool value) { fShowTabHint = value; }
     /// Sets ShowShortCutHints (the name uic calls).
     void setShowShortCutHints(bool value) { fShowShortCutHints = value; }
     /// Sets TabReorderIndicatorColor (the name uic calls).
@@ -324,7 +355,7 @@ public:
     /// Sets Transparent (the name uic calls).
     void setTransparent(bool value) { fTransparent = value; }
     /// Sets CloseOnTab (the name uic calls).
-    void setCloseOnTab(bool on) { setTabsClosable(on); }
+    void setCloseOnTab(bool on);
     /// Sets TabReorder (the name uic calls).
     void setTabReorder(bool on) { setMovable(on); }
 
@@ -337,8 +368,14 @@ Q_SIGNALS:
 protected:
     /// Makes a page asked for by ActivePage current when it arrives.
     void tabInserted(int index) override;
+    /// Keeps the close buttons ShowCloseOnNonSelectedTabs asks for.
+    void tabRemoved(int index) override;
+    /// Holds back the tab bar's tool tips while ShowTabHint is off.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// Shows the close buttons ShowCloseOnNonSelectedTabs asks for.
+    void UpdateCloseButtons();
     int fPendingPage = -1;
     TImageLink fImages;
     bool fAntiAlias = true;

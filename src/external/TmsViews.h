@@ -186,8 +186,8 @@ class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
     Q_INTERFACES(qz8::ISizeRelevant)
     /// The height of every row (see ItemHeight()).
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
-    /// Whether rows are drawn by the view (see OwnerDraw()).
-    Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE SetOwnerDraw)
+    /// Kept for code and form files only: Qt's delegate draws the rows either way (see OwnerDraw()).
+    Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE SetOwnerDraw DESIGNABLE false)
     /// Whether the header is drawn by the view (see HeaderOwnerDraw()).
     Q_PROPERTY(bool HeaderOwnerDraw READ HeaderOwnerDraw WRITE SetHeaderOwnerDraw)
     /// The header's colour (see HeaderColor()).

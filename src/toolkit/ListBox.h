@@ -71,8 +71,10 @@ class QZ8_EXPORT TCustomListBox : public QAbstractScrollArea {
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged USER true)
     /// The height of every row in pixels (see ItemHeight()).
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
-    /// The number of rows (see Count()).
-    Q_PROPERTY(int Count READ Count WRITE SetCount NOTIFY countChanged)
+    /// The number of rows (see Count()). Set from code for a virtual list,
+    /// whose rows come from code; not offered in Designer, where a plain
+    /// list's count is its items' and Qt cannot offer it for one style only.
+    Q_PROPERTY(int Count READ Count WRITE SetCount NOTIFY countChanged DESIGNABLE false)
     /// The first row shown (see TopIndex()).
     Q_PROPERTY(int TopIndex READ TopIndex WRITE SetTopIndex NOTIFY topIndexChanged)
     /// Whether several rows can be selected (see MultiSelect()).

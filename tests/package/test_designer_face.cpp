@@ -106,11 +106,15 @@ TEST(DesignerFace, TheFormSetsEveryDesignablePropertyInDesignersOrder)
     for (const QMetaObject* mo : OfferedClasses()) {
         const QString cls = QString::fromLatin1(mo->className());
         const QStringList designable = DesignableProperties(mo);
-        // Designer writes them in the meta-object's order.
-        EXPECT_EQ(form.value(cls), designable) << cls.toStdString();
+        // Designer writes them in the meta-object's order. The form also
+        // sets properties kept for older forms only (not offered): they are
+        // read back by the form checks all the same.
+        QStringList offered = form.value(cls);
+        offered.removeIf([&](const QString& name) { return !designable.contains(name); });
+        EXPECT_EQ(offered, designable) << cls.toStdString();
         total += int(designable.size());
     }
-    EXPECT_GE(total, 80);
+    EXPECT_GE(total, 60);
 }
 
 TEST(DesignerFace, EnumerationsAreRegisteredAndInputControlsHaveOneUserProperty)
@@ -378,7 +382,10 @@ TEST(DesignerFace, ColoursAreEditedAsQColorAndTheTColorPropertiesStayForCode)
     for (const Pair& pair : pairs) {
         const QMetaObject* mo = pair.widget->metaObject();
         const QMetaProperty q = mo->property(mo->indexOfProperty(pair.qcolor));
-        ASSERT_TRUE(q.isValid() && q.isDesignable() && q.metaType() == QMetaType::fromType<QColor>()) << pair.qcolor;
+        // The pager's reorder marker is kept for code only (Qt draws no marker).
+        ASSERT_TRUE(q.isValid() && q.isDesignable() == (pair.widget != &pager) &&
+                    q.metaType() == QMetaType::fromType<QColor>())
+            << pair.qcolor;
         // Set through the QColor, read through the TColor, and back.
         EXPECT_TRUE(pair.widget->setProperty(pair.qcolor, QColor(0x12, 0x34, 0x56)));
         EXPECT_EQ(pair.widget->property(pair.tcolor).toInt(), RGB(0x12, 0x34, 0x56)) << pair.tcolor;
