@@ -58,7 +58,20 @@ Qz8DesignerWidget::Qz8DesignerWidget(qz8::TRegisteredComponent component, QObjec
 QString Qz8DesignerWidget::name() const { return QString::fromLatin1(fComponent.Class->className()); }
 QString Qz8DesignerWidget::group() const { return fComponent.Page; }
 QString Qz8DesignerWidget::toolTip() const { return fComponent.ToolTip; }
-QString Qz8DesignerWidget::whatsThis() const { return fComponent.ToolTip; }
+QString Qz8DesignerWidget::whatsThis() const
+{
+    // The paragraph, then where the class's reference page is: Doxygen names
+    // it after the class, in the help Qt Assistant opens and under share/doc.
+    const QString cls = name();
+    QString page = cls;
+    page.replace(QStringLiteral("::"), QStringLiteral("_1_1"));
+    const QString paragraph = fComponent.WhatsThis.isEmpty() ? fComponent.ToolTip : fComponent.WhatsThis;
+    return QStringLiteral("<p>%1</p><p>%2</p>")
+        .arg(paragraph.toHtmlEscaped(),
+             QCoreApplication::translate("qz8", "Reference: %1, page class%2.html of the QZ8StyledListboxPack "
+                                                "documentation (its help in Qt Assistant, or under share/doc).")
+                 .arg(cls, page));
+}
 QString Qz8DesignerWidget::includeFile() const { return fComponent.IncludeFile; }
 QIcon Qz8DesignerWidget::icon() const { return fComponent.Icon; }
 bool Qz8DesignerWidget::isContainer() const { return fComponent.IsContainer || DropShapeOf(fComponent.Class).pages; }
@@ -181,6 +194,7 @@ Qz8DesignerPlugin::Qz8DesignerPlugin(QObject* parent) : QObject(parent)
             qz8::TRegisteredComponent file = qz8::ComponentOf<qz8::TMyOpenFileDialog>(
                 c.Page, c.IncludeFile, QCoreApplication::translate("qz8", "A file chooser"));
             file.Icon = c.Icon;
+            file.WhatsThis = c.WhatsThis;
             fWidgets.append(new Qz8DesignerWidget(std::move(file), this));
         }
     }

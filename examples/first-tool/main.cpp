@@ -8,6 +8,7 @@
 #include <QZ8StyledListboxPack/form/baseTMSStyleable_F.h>
 #include <QZ8StyledListboxPack/i18n/Translations.h>
 #include <QZ8StyledListboxPack/imagelists/tool_imagelist_master.h>
+#include <QZ8StyledListboxPack/settings/ReadAndSaveIni.h> // ReadIni, SaveIni and the MEMINI_ switches
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -24,7 +25,7 @@ public:
         auto* layout = new QVBoxLayout(page);
         auto* words = new qz8::TStyledListbox(page);
         words->setObjectName("Words");
-        words->Items().AddStrings({"the", "1234", QLocale().toString(0.714)}); // numbers as the locale writes them
+        words->Items().AddStrings({"the", "1234", QLocale().toString(0.714, 'f', 3)}); // as the locale writes it
         auto* counts = new qz8::TStyledListbox(page); // a virtual list: rows come from the event
         counts->setObjectName("Counts");
         counts->SetStyle(qz8::TCustomListBox::lbVirtualOwnerDraw);
@@ -68,6 +69,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("word-counter");
     qz8::LoadLibraryTranslation(); // the library's texts (and Qt's) in the user's language
+    qz8::MEMINI_include_Listboxes = true; // lists are kept only with this switch (off by default)
     try {
         qz8::LoadupAllTheImageLists(); // the icons, from the image-list files beside the program
     } catch (const qz8::Exception& e) {

@@ -27,10 +27,22 @@ namespace qz8 {
 
 class TMyMemIniFile;
 
-/// Switches, read at every save and read.
-extern QZ8_EXPORT bool MEMINI_include_Listboxes; ///< default false
-extern QZ8_EXPORT bool MEMINI_include_Memos; ///< default false
-extern QZ8_EXPORT bool MEMINI_check_filenames; ///< default true
+// The switches of the form state files: process-wide, read at every save
+// and read (ReadIni, SaveIni, the base window's own). A tool sets them once
+// in main(), before its first window opens.
+
+/// Whether list boxes, check list boxes and QListWidgets are kept: their
+/// items and current row (a virtual list: its current row only); default
+/// false, so that a list a tool fills itself is not read back over its own
+/// rows. Set it to true in main() for lists the user fills or picks from.
+extern QZ8_EXPORT bool MEMINI_include_Listboxes;
+/// Whether memos (ElPack memos, multi-file name edits, QPlainTextEdit) keep
+/// their lines; default false (a memo's text can be long).
+extern QZ8_EXPORT bool MEMINI_include_Memos;
+/// Whether file and folder names are kept with the application drive's
+/// token in place of the drive the tool runs from, so that a tool on a
+/// removable drive finds its files under another mount; default true.
+extern QZ8_EXPORT bool MEMINI_check_filenames;
 /// Whether the check marks of check list boxes travel with their items (as
 /// object values 1 and 0); default true.
 extern QZ8_EXPORT bool MEMINI_include_checklistbox_checkeds;

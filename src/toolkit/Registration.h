@@ -23,6 +23,9 @@ struct QZ8_EXPORT TRegisteredComponent {
     QString ToolTip; ///< the palette's tool tip (translatable source text)
     bool IsContainer = false; ///< whether other controls can be dropped on it
     QIcon Icon; ///< the palette image; none: the designer draws its own
+    /// The designer's What's This: what the component is for, its main
+    /// properties and where its state is kept (translatable source text).
+    QString WhatsThis;
 };
 
 /// Registers a component on a page; a class registered before keeps its
@@ -44,7 +47,8 @@ TRegisteredComponent ComponentOf(const QString& page, const QString& includeFile
             includeFile,
             toolTip,
             isContainer,
-            QIcon()};
+            QIcon(),
+            QString()};
 }
 
 } // namespace qz8

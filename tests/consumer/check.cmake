@@ -90,7 +90,7 @@ if(NOT EXISTS ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini)
   message(FATAL_ERROR "the first tool kept nothing")
 endif()
 file(READ ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini kept)
-if(NOT kept MATCHES "\\[CorpusFolder\\]" OR NOT kept MATCHES "\\[Window geometry\\]")
+if(NOT kept MATCHES "\\[CorpusFolder\\]" OR NOT kept MATCHES "\\[Window geometry\\]" OR NOT kept MATCHES "\\[Words\\]")
   message(FATAL_ERROR "the first tool's form state file lacks its controls:\n${kept}")
 endif()
 # The README's snippet is that program, word for word.

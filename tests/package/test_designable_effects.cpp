@@ -15,11 +15,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHelpEvent>
-#include <QTabBar>
-#include <QToolTip>
 #include <QLabel>
 #include <QMetaProperty>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -83,8 +83,7 @@ QStringList StateOf(QWidget* subject, const QByteArray& skip)
             if (!p.isReadable() || (o == subject && p.name() == skip) || qstrcmp(p.name(), "isActiveWindow") == 0 ||
                 qstrcmp(p.name(), "focus") == 0)
                 continue;
-            out << QStringLiteral("%1.%2=%3").arg(o->objectName(), QString::fromLatin1(p.name()),
-                                                 p.read(o).toString());
+            out << QStringLiteral("%1.%2=%3").arg(o->objectName(), QString::fromLatin1(p.name()), p.read(o).toString());
         }
         if (auto* w = qobject_cast<QWidget*>(o))
             out << QStringLiteral("%1 %2 geometry %3,%4 %5x%6 visible %7")
@@ -220,7 +219,8 @@ TEST(DesignableProperties, EachChangesWhatAUserSeesOrAProgramReads)
             }
             MyColourArray = SavedColours;
             if (!seen)
-                idle << QStringLiteral("%1::%2").arg(QString::fromLatin1(mo->className()), QString::fromLatin1(p.name()));
+                idle << QStringLiteral("%1::%2").arg(QString::fromLatin1(mo->className()),
+                                                     QString::fromLatin1(p.name()));
         }
     }
     EXPECT_TRUE(idle.isEmpty()) << idle.join(QStringLiteral("\n")).toStdString();

@@ -153,6 +153,12 @@ TEST(Package, DesignerLoadsThePluginAndCreatesEveryWidget)
         names << w->name();
         EXPECT_EQ(w->group(), "Samples");
         EXPECT_FALSE(w->toolTip().isEmpty());
+        // What's This: a paragraph of its own (more than the tool tip), and
+        // the class's reference page, one the documentation build makes.
+        EXPECT_GT(w->whatsThis().size(), w->toolTip().size() + 80) << w->name().toStdString();
+        QString page = w->name();
+        page.replace("::", "_1_1");
+        EXPECT_TRUE(w->whatsThis().contains("class" + page + ".html")) << w->whatsThis().toStdString();
         EXPECT_TRUE(w->domXml().contains(w->name()));
         EXPECT_EQ(w->isContainer(), w->name() == "qz8::TTransparentContainingGroup" ||
                                         w->name() == "qz8::TContainBox" || w->name() == "qz8::TQZAdvOfficePager");
