@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     if (args.size() != 3)
         return 2;
     QThread::msleep(args[1].toULong());
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage screen =
+        QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     QRect shown;
     for (int y = 0; y < screen.height(); ++y)
         for (int x = 0; x < screen.width(); ++x)
