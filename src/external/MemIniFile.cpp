@@ -405,7 +405,14 @@ void TMyMemIniFile::ReadMultiString(const QString& section, TStrings& list) cons
             read.AddObject(entries[k], obj);
         }
     }
-    list.Assign(read);
+    // A list that already holds these entries (a combo's own items, read
+    // back at every start) is left as it is: assigning it again refills the
+    // control for nothing.
+    bool same = list.Count() == read.Count();
+    for (int i = 0; same && i < read.Count(); ++i)
+        same = list.Objects(i) == read.Objects(i) && list.Strings(i) == read.Strings(i);
+    if (!same)
+        list.Assign(read);
 }
 
 void TMyMemIniFile::WriteMultiString(const QString& section, const TStrings& list, int bound)

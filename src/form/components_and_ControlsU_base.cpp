@@ -1,6 +1,8 @@
 #include "form/components_and_ControlsU_base.h"
 #include "toolkit/Application.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaProperty>
 #include <QPointer>
 #include <QSet>
@@ -28,13 +30,26 @@ void VisitTree(QObject* node, const Visit& visit)
     }
 }
 
-// The roots of a walk, taken once; pending events run before each.
+// The roots of a walk, taken once; pending events run before each. The
+// events the walk itself posts (layout, polish, update requests) are
+// delivered before every root; the window system is asked for its events
+// (a poll of its connection, the costly part) before the first root and then
+// at most every kSystemEventsMs, so that a long walk keeps the window
+// responsive and a short one does not poll two hundred times.
+constexpr qint64 kSystemEventsMs = 8;
+
 template <class Visit>
 void WalkRoots(const QList<QObject*>& roots, const Visit& visit)
 {
     std::vector<QPointer<QObject>> held(roots.begin(), roots.end());
+    QElapsedTimer sinceSystemEvents;
     for (const QPointer<QObject>& root : held) {
-        ProcessMessages();
+        if (!sinceSystemEvents.isValid() || sinceSystemEvents.elapsed() >= kSystemEventsMs) {
+            ProcessMessages();
+            sinceSystemEvents.start();
+        } else if (QCoreApplication::instance()) {
+            QCoreApplication::sendPostedEvents();
+        }
         if (root)
             VisitTree(root.data(), visit);
     }

@@ -1,10 +1,12 @@
 // TMyMemIniFile: value forms, list round trips, damaged and hostile files,
 // and a save that cannot be written.
+#include "external/ElPack.h"
 #include "external/General_runtime.h"
 #include "external/MemIniFile.h"
 #include "toolkit/Types.h"
 
 #include "test_util.h"
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -116,6 +118,25 @@ TEST(MemIniFile, ListsRoundTripAnyStringsWithTheirObjectsAndBound)
     ini.ReadMultiString("NoList", keep);
     ini.ReadMultiString("Absent", keep);
     EXPECT_EQ(keep.ToStringList(), QStringList{"design item"});
+
+    // A combo that already holds the stored items is not refilled (its
+    // model is not reset), one that differs in a text or an object is.
+    TElComboBox combo;
+    combo.Items().AddObject("alpha", 1);
+    combo.Items().AddObject("beta", 2);
+    ini.WriteMultiString("Combo", combo.Items());
+    int refills = 0;
+    QObject::connect(combo.model(), &QAbstractItemModel::rowsRemoved, [&] { ++refills; });
+    QObject::connect(combo.model(), &QAbstractItemModel::modelReset, [&] { ++refills; });
+    ini.ReadMultiString("Combo", combo.Items());
+    EXPECT_EQ(refills, 0);
+    TStringList other;
+    other.AddObject("alpha", 1);
+    other.AddObject("beta", 3);
+    ini.WriteMultiString("Combo", other);
+    ini.ReadMultiString("Combo", combo.Items());
+    EXPECT_GT(refills, 0);
+    EXPECT_EQ(combo.Items().Objects(1), 3);
 }
 
 TEST(MemIniFile, DamagedAndHostileFilesKeepWhatParses)

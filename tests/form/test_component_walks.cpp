@@ -145,6 +145,31 @@ TEST(Walks, AComponentDeletedWhileEventsRunIsSkipped)
     EXPECT_EQ(visited, 2); // only the panel's list box, twice
 }
 
+TEST(Walks, WhatAVisitPostsIsDeliveredBeforeTheNextRoot)
+{
+    WalkWindow w;
+    QList<QPointer<TListBox>> lists;
+    for (TListBox* l : w.form.findChildren<TListBox*>())
+        lists << l;
+    ASSERT_GE(lists.size(), 2);
+    // The first visit posts the deletion of every other list box: the walk
+    // delivers it before it goes on (the window system is polled less often,
+    // posted events never wait).
+    QSet<QWidget*> seen;
+    SetAllOfXTypesComponentsToDoThis(&w.form,
+                                     [&](QWidget* v) {
+                                         if (seen.isEmpty())
+                                             for (const QPointer<TListBox>& l : lists)
+                                                 if (l && l != v)
+                                                     QMetaObject::invokeMethod(
+                                                         l.data(), [p = l] { delete p.data(); }, Qt::QueuedConnection);
+                                         seen.insert(v);
+                                     },
+                                     {&TListBox::staticMetaObject});
+    EXPECT_EQ(seen.size(), 1);
+    EXPECT_EQ(std::count_if(lists.begin(), lists.end(), [](const auto& l) { return !l.isNull(); }), 1);
+}
+
 TEST(Properties, ImagesAssignedAndTrySetNeverThrows)
 {
     TListBox list;
