@@ -43,22 +43,10 @@ void Prepare(const QString& ini, const QString& qsettings)
     qz8::MEMINI_check_filenames = false;
     {
         ToolWindow w(ini);
-        for (int i = 0; i < kControls; i += 5)
-            w.findChild<qz8::TElCheckBox*>(QStringLiteral("Control%1").arg(i))->setChecked(true);
-        for (int i = 1; i < kControls; i += 5)
-            w.findChild<QLineEdit*>(QStringLiteral("Control%1").arg(i))->setText(QStringLiteral("kept text %1").arg(i));
+        qz8bench::SetKeptValues(w);
     } // saved at destruction
     QSettings s(qsettings, QSettings::IniFormat);
-    for (int i = 0; i < kControls; ++i) {
-        s.beginGroup(QStringLiteral("Control%1").arg(i));
-        switch (i % 5) {
-        case 0: s.setValue("checked", true); break;
-        case 1: s.setValue("text", QStringLiteral("kept text %1").arg(i)); break;
-        case 2: s.setValue("value", i); break;
-        default: s.setValue("i", 1); break;
-        }
-        s.endGroup();
-    }
+    qz8bench::WriteKeptValues(s);
     s.sync();
 }
 

@@ -131,4 +131,29 @@ public:
     }
 };
 
+// The values both windows keep: every fifth check box on, every fifth edit
+// with a text.
+inline void SetKeptValues(QMainWindow& w)
+{
+    for (int i = 0; i < kControls; i += 5)
+        w.findChild<qz8::TElCheckBox*>(QStringLiteral("Control%1").arg(i))->setChecked(true);
+    for (int i = 1; i < kControls; i += 5)
+        w.findChild<QLineEdit*>(QStringLiteral("Control%1").arg(i))->setText(QStringLiteral("kept text %1").arg(i));
+}
+
+// The same values as the plain window's QSettings keep them.
+inline void WriteKeptValues(QSettings& s)
+{
+    for (int i = 0; i < kControls; ++i) {
+        s.beginGroup(QStringLiteral("Control%1").arg(i));
+        switch (i % 5) {
+        case 0: s.setValue("checked", true); break;
+        case 1: s.setValue("text", QStringLiteral("kept text %1").arg(i)); break;
+        case 2: s.setValue("value", i); break;
+        default: s.setValue("i", 1); break;
+        }
+        s.endGroup();
+    }
+}
+
 } // namespace qz8bench

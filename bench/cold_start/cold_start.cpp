@@ -34,26 +34,14 @@ int Prepare(const QDir& dir)
     {
         qz8bench::ToolWindow w(dir.filePath(QStringLiteral("tool.ini")));
         w.show();
-        for (int i = 0; i < qz8bench::kControls; i += 5)
-            w.findChild<qz8::TElCheckBox*>(QStringLiteral("Control%1").arg(i))->setChecked(true);
-        for (int i = 1; i < qz8bench::kControls; i += 5)
-            w.findChild<QLineEdit*>(QStringLiteral("Control%1").arg(i))->setText(QStringLiteral("kept text %1").arg(i));
+        qz8bench::SetKeptValues(w);
         w.SaveFormState();
     }
     qz8bench::PlainWindow plain;
     plain.show();
     QSettings s(dir.filePath(QStringLiteral("plain.ini")), QSettings::IniFormat);
     s.setValue(QStringLiteral("geometry"), plain.saveGeometry());
-    for (int i = 0; i < qz8bench::kControls; ++i) {
-        s.beginGroup(QStringLiteral("Control%1").arg(i));
-        switch (i % 5) {
-        case 0: s.setValue("checked", true); break;
-        case 1: s.setValue("text", QStringLiteral("kept text %1").arg(i)); break;
-        case 2: s.setValue("value", i); break;
-        default: s.setValue("i", 1); break;
-        }
-        s.endGroup();
-    }
+    qz8bench::WriteKeptValues(s);
     s.sync();
     return s.status() == QSettings::NoError ? 0 : 1;
 }
