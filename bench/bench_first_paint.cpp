@@ -62,7 +62,8 @@ std::unique_ptr<ToolWindow> OpenToolWindow(const QString& ini, QImage& target)
 
 std::unique_ptr<PlainWindow> OpenPlainWindow(const QString& qsettings, QImage& target)
 {
-    auto w = std::make_unique<PlainWindow>();
+    auto w =
+        std::make_unique<PlainWindow>([](int command) { return qz8::ImageListIcon(qz8::ImageListMain(), command); });
     QSettings s(qsettings, QSettings::IniFormat);
     w->Restore(s);
     w->show();
