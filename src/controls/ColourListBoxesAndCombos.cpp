@@ -333,7 +333,7 @@ int TColourSharingCombo::CaptionWidth() const
 
 QMargins TColourSharingCombo::LabelRoom() const
 {
-    if (!d->FLabel || d->FLabel->isHidden() || !PlacedByLayout())
+    if (!d->FLabel || d->FLabel->text().isEmpty() || !PlacedByLayout())
         return {};
     // The label's extent off the box, as its placement puts it; bounded so
     // that no margin makes a size out of range.
@@ -596,6 +596,17 @@ void TColourSharingCombo::UpdateLabelPos()
     d->FLabel->adjustSize();
     d->FLabel->setGeometry(QRect(at, d->FLabel->size()).intersected(whole));
     d->FLabel->raise();
+}
+
+bool TColourSharingCombo::event(QEvent* event)
+{
+    const bool result = TCustomColorBox::event(event);
+    AtQtBoundary("TColourSharingCombo::event", [&] {
+        const bool shown = event->type() == QEvent::ShowToParent;
+        if ((shown || event->type() == QEvent::HideToParent) && d->FLabel && PlacedByLayout())
+            d->FLabel->setVisible(shown);
+    });
+    return result;
 }
 
 void TColourSharingCombo::changeEvent(QEvent* event)

@@ -315,6 +315,9 @@ protected:
     /// Reimplemented from the Qt base class for this control's behaviour.
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// Within a layout, the label is hidden and shown with the combo (the
+    /// layout gives its room to others while the combo is hidden).
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     ///@}
 

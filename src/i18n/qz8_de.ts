@@ -4,6 +4,54 @@
 <context>
     <name>qz8</name>
     <message>
+        <source>Groups controls under a caption and shows its parent's background through. The controls on it are kept in the form state file with the window's others (by their object names).</source>
+        <translation>Gruppiert Steuerelemente unter einer Überschrift und lässt den Hintergrund des Elternfensters durchscheinen. Die Steuerelemente darauf werden mit den übrigen des Fensters in der Formularzustandsdatei gespeichert (unter ihren Objektnamen).</translation>
+    </message>
+    <message>
+        <source>Holds controls in its parent's colour, without a frame, so that a group of controls moves and hides together. The controls on it are kept in the form state file with the window's others.</source>
+        <translation>Hält Steuerelemente in der Farbe des Elternfensters, ohne Rahmen, sodass eine Gruppe von Steuerelementen gemeinsam verschoben und ausgeblendet wird. Die Steuerelemente darauf werden mit den übrigen des Fensters in der Formularzustandsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>A tree of items in the suite's style: its colours (frameColor, backgroundColor) follow the window's style. Its header (column widths and order) is kept in the form state file.</source>
+        <translation>Ein Baum von Einträgen im Stil der Suite: seine Farben (frameColor, backgroundColor) folgen dem Stil des Fensters. Seine Kopfzeile (Spaltenbreiten und -reihenfolge) wird in der Formularzustandsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Rows and columns in the suite's style: ItemHeight sets every row's height, the header's and selection's colours follow the window's style. Its header (column widths and order) is kept in the form state file.</source>
+        <translation>Zeilen und Spalten im Stil der Suite: ItemHeight legt die Höhe jeder Zeile fest, die Farben von Kopfzeile und Auswahl folgen dem Stil des Fensters. Seine Kopfzeile (Spaltenbreiten und -reihenfolge) wird in der Formularzustandsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>A list of words and numbers in the suite's style: numbers are right-aligned as the locale writes them, long paths are shortened. Style picks plain or virtual rows (set Count and OnGetStringAndInt in code); MultiSelect and ExtendedSelect the selection. It is kept in the form state file while MEMINI_include_Listboxes is on (off by default).</source>
+        <translation>Eine Liste von Wörtern und Zahlen im Stil der Suite: Zahlen stehen rechtsbündig, wie das Gebietsschema sie schreibt, lange Pfade werden gekürzt. Style wählt einfache oder virtuelle Zeilen (Count und OnGetStringAndInt im Code setzen); MultiSelect und ExtendedSelect die Auswahl. Sie wird in der Formularzustandsdatei gespeichert, solange MEMINI_include_Listboxes eingeschaltet ist (standardmäßig aus).</translation>
+    </message>
+    <message>
+        <source>A styled list whose rows all have the height the font gives. Otherwise as the styled list box: colours from the window's style, kept in the form state file while MEMINI_include_Listboxes is on (off by default).</source>
+        <translation>Eine gestaltete Liste, deren Zeilen alle die Höhe haben, die die Schrift ergibt. Sonst wie die gestaltete Listbox: Farben aus dem Stil des Fensters, gespeichert in der Formularzustandsdatei, solange MEMINI_include_Listboxes eingeschaltet ist (standardmäßig aus).</translation>
+    </message>
+    <message>
+        <source>A page in miniature whose four margins the user drags with the mouse or the arrow keys; handleColor and Monochrome set its look. The panel keeps nothing in the form state file: the tool keeps the margins it reads from it.</source>
+        <translation>Eine Seite in Miniatur, deren vier Ränder der Benutzer mit der Maus oder den Pfeiltasten zieht; handleColor und Monochrome bestimmen ihr Aussehen. Das Feld speichert nichts in der Formularzustandsdatei: das Werkzeug speichert die Ränder, die es daraus liest.</translation>
+    </message>
+    <message>
+        <source>The suite's colours as a list, with their names and values (ShowText). UsesSharedArray picks the suite's one shared colour array, which every shared colour control follows, or a private copy; DefaultColour is marked. The selected colour is kept in the form state file.</source>
+        <translation>Die Farben der Suite als Liste, mit ihren Namen und Werten (ShowText). UsesSharedArray wählt die eine gemeinsame Farbtabelle der Suite, der jedes gemeinsame Farbsteuerelement folgt, oder eine eigene Kopie; DefaultColour wird markiert. Die gewählte Farbe wird in der Formularzustandsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>A drop-down of the suite's colours, each row a swatch and its name, with an optional caption label (LabelCaption, LabelPosition, LabelMargin) that a layout gives room. The selected colour is kept in the form state file (key "colour").</source>
+        <translation>Eine Aufklappliste der Farben der Suite, jede Zeile ein Farbfeld und sein Name, mit einer optionalen Beschriftung (LabelCaption, LabelPosition, LabelMargin), der ein Layout Platz gibt. Die gewählte Farbe wird in der Formularzustandsdatei gespeichert (Schlüssel „colour“).</translation>
+    </message>
+    <message>
+        <source>A folder (or file) field with a browse button that opens the chooser; OnlyFolderAllowed picks folders or files. The path (FolderOrFile) is kept in the form state file.</source>
+        <translation>Ein Ordner- (oder Datei-)Feld mit einer Schaltfläche, die den Auswahldialog öffnet; OnlyFolderAllowed wählt Ordner oder Dateien. Der Pfad (FolderOrFile) wird in der Formularzustandsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Pages on tabs: ActivePage, CloseOnTab with FreeOnClose, MultiLine (every tab in view), PageMargin, ShowTabHint (a page's tool tip on its tab) and TabReorder. The current page is kept in the form state file; the controls on the pages with the window's others.</source>
+        <translation>Seiten auf Registerkarten: ActivePage, CloseOnTab mit FreeOnClose, MultiLine (jede Registerkarte sichtbar), PageMargin, ShowTabHint (der Tooltip einer Seite auf ihrer Registerkarte) und TabReorder. Die aktuelle Seite wird in der Formularzustandsdatei gespeichert, die Steuerelemente auf den Seiten mit den übrigen des Fensters.</translation>
+    </message>
+    <message>
+        <source>Reference: %1, page class%2.html of the QZ8StyledListboxPack documentation (its help in Qt Assistant, or under share/doc).</source>
+        <translation>Referenz: %1, Seite class%2.html der Dokumentation von QZ8StyledListboxPack (ihre Hilfe in Qt Assistant, oder unter share/doc).</translation>
+    </message>
+    <message>
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>

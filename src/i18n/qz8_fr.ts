@@ -4,6 +4,54 @@
 <context>
     <name>qz8</name>
     <message>
+        <source>Groups controls under a caption and shows its parent's background through. The controls on it are kept in the form state file with the window's others (by their object names).</source>
+        <translation>Regroupe des contrôles sous un titre et laisse voir le fond de son parent. Les contrôles qu’il contient sont conservés dans le fichier d’état du formulaire avec les autres contrôles de la fenêtre (sous leurs noms d’objet).</translation>
+    </message>
+    <message>
+        <source>Holds controls in its parent's colour, without a frame, so that a group of controls moves and hides together. The controls on it are kept in the form state file with the window's others.</source>
+        <translation>Contient des contrôles dans la couleur de son parent, sans cadre, pour qu’un groupe de contrôles se déplace et se masque d’un bloc. Les contrôles qu’il contient sont conservés dans le fichier d’état du formulaire avec les autres contrôles de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>A tree of items in the suite's style: its colours (frameColor, backgroundColor) follow the window's style. Its header (column widths and order) is kept in the form state file.</source>
+        <translation>Une arborescence d’éléments dans le style de la suite : ses couleurs (frameColor, backgroundColor) suivent le style de la fenêtre. Son en-tête (largeurs et ordre des colonnes) est conservé dans le fichier d’état du formulaire.</translation>
+    </message>
+    <message>
+        <source>Rows and columns in the suite's style: ItemHeight sets every row's height, the header's and selection's colours follow the window's style. Its header (column widths and order) is kept in the form state file.</source>
+        <translation>Des lignes et des colonnes dans le style de la suite : ItemHeight fixe la hauteur de chaque ligne, les couleurs de l’en-tête et de la sélection suivent le style de la fenêtre. Son en-tête (largeurs et ordre des colonnes) est conservé dans le fichier d’état du formulaire.</translation>
+    </message>
+    <message>
+        <source>A list of words and numbers in the suite's style: numbers are right-aligned as the locale writes them, long paths are shortened. Style picks plain or virtual rows (set Count and OnGetStringAndInt in code); MultiSelect and ExtendedSelect the selection. It is kept in the form state file while MEMINI_include_Listboxes is on (off by default).</source>
+        <translation>Une liste de mots et de nombres dans le style de la suite : les nombres sont alignés à droite comme les écrit la langue, les chemins longs sont raccourcis. Style choisit des lignes simples ou virtuelles (définir Count et OnGetStringAndInt dans le code) ; MultiSelect et ExtendedSelect la sélection. Elle est conservée dans le fichier d’état du formulaire tant que MEMINI_include_Listboxes est activé (désactivé par défaut).</translation>
+    </message>
+    <message>
+        <source>A styled list whose rows all have the height the font gives. Otherwise as the styled list box: colours from the window's style, kept in the form state file while MEMINI_include_Listboxes is on (off by default).</source>
+        <translation>Une liste stylée dont toutes les lignes ont la hauteur que donne la police. Pour le reste comme la liste stylée : couleurs du style de la fenêtre, conservée dans le fichier d’état du formulaire tant que MEMINI_include_Listboxes est activé (désactivé par défaut).</translation>
+    </message>
+    <message>
+        <source>A page in miniature whose four margins the user drags with the mouse or the arrow keys; handleColor and Monochrome set its look. The panel keeps nothing in the form state file: the tool keeps the margins it reads from it.</source>
+        <translation>Une page en miniature dont l’utilisateur tire les quatre marges à la souris ou aux flèches ; handleColor et Monochrome règlent son aspect. Le panneau ne conserve rien dans le fichier d’état du formulaire : l’outil conserve les marges qu’il y lit.</translation>
+    </message>
+    <message>
+        <source>The suite's colours as a list, with their names and values (ShowText). UsesSharedArray picks the suite's one shared colour array, which every shared colour control follows, or a private copy; DefaultColour is marked. The selected colour is kept in the form state file.</source>
+        <translation>Les couleurs de la suite en liste, avec leurs noms et leurs valeurs (ShowText). UsesSharedArray choisit l’unique tableau de couleurs partagé de la suite, que suit chaque contrôle de couleur partagé, ou une copie privée ; DefaultColour est marquée. La couleur choisie est conservée dans le fichier d’état du formulaire.</translation>
+    </message>
+    <message>
+        <source>A drop-down of the suite's colours, each row a swatch and its name, with an optional caption label (LabelCaption, LabelPosition, LabelMargin) that a layout gives room. The selected colour is kept in the form state file (key "colour").</source>
+        <translation>Une liste déroulante des couleurs de la suite, chaque ligne un échantillon et son nom, avec une étiquette facultative (LabelCaption, LabelPosition, LabelMargin) à laquelle une mise en page fait de la place. La couleur choisie est conservée dans le fichier d’état du formulaire (clé « colour »).</translation>
+    </message>
+    <message>
+        <source>A folder (or file) field with a browse button that opens the chooser; OnlyFolderAllowed picks folders or files. The path (FolderOrFile) is kept in the form state file.</source>
+        <translation>Un champ de dossier (ou de fichier) avec un bouton qui ouvre le sélecteur ; OnlyFolderAllowed choisit dossiers ou fichiers. Le chemin (FolderOrFile) est conservé dans le fichier d’état du formulaire.</translation>
+    </message>
+    <message>
+        <source>Pages on tabs: ActivePage, CloseOnTab with FreeOnClose, MultiLine (every tab in view), PageMargin, ShowTabHint (a page's tool tip on its tab) and TabReorder. The current page is kept in the form state file; the controls on the pages with the window's others.</source>
+        <translation>Des pages sur des onglets : ActivePage, CloseOnTab avec FreeOnClose, MultiLine (chaque onglet visible), PageMargin, ShowTabHint (l’info-bulle d’une page sur son onglet) et TabReorder. La page courante est conservée dans le fichier d’état du formulaire, les contrôles des pages avec les autres de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Reference: %1, page class%2.html of the QZ8StyledListboxPack documentation (its help in Qt Assistant, or under share/doc).</source>
+        <translation>Référence : %1, page class%2.html de la documentation de QZ8StyledListboxPack (son aide dans Qt Assistant, ou sous share/doc).</translation>
+    </message>
+    <message>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>

@@ -521,6 +521,11 @@ TEST(ColourCombo, InALayoutTheBoxFitsSwatchAndNamesAndTheLabelStaysInItsOwnSpace
                 EXPECT_EQ(differ, 0) << qPrintable(what);
             }
         }
+        // Hidden, the combo gives its room to the others: its label goes too.
+        combo->hide();
+        EXPECT_FALSE(combo->Label()->isVisible());
+        combo->show();
+        EXPECT_TRUE(combo->Label()->isVisible());
     }
 }
 

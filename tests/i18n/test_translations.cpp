@@ -1,11 +1,14 @@
 // The library's catalogues: German and French texts where the library shows
 // text, English again when the catalogue is taken away.
+#include "controls/ColourListBoxesAndCombos.h"
 #include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "dialogs/dialog_stuff.h"
 #include "external/General_runtime.h"
 #include "external/Tool_tables.h"
 #include "i18n/Translations.h"
+#include "package/QZ8StyledListboxPack.h"
+#include "toolkit/Registration.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -35,6 +38,16 @@ TEST(Translations, GermanAndFrenchCataloguesAndBack)
     chooser.ChosenExistingFileOrFolder("/tmp");
     EXPECT_EQ(title, QString::fromUtf8("Ordner auswählen"));
     EXPECT_TRUE(SuitableFilterForTool(tt_WordLister).endsWith("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*|"));
+
+    // The colour combo's placeholder and the package's What's This texts.
+    EXPECT_EQ(TColourSharingCombo().placeholderText(), QString::fromUtf8("Keine Farbe gewählt"));
+    RegisterPackageComponents();
+    for (const TRegisteredComponent& c : RegisteredComponents()) {
+        if (c.Class != &TColourSharingCombo::staticMetaObject)
+            continue;
+        const QString shown = QCoreApplication::translate("qz8", c.WhatsThis.toUtf8().constData());
+        EXPECT_TRUE(shown.startsWith("Eine Aufklappliste")) << shown.toStdString();
+    }
 
     ASSERT_TRUE(LoadLibraryTranslation(QLocale(QLocale::French, QLocale::France)));
     EXPECT_EQ(_QZNonApplicable(), "n/d");
