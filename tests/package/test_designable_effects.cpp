@@ -98,7 +98,7 @@ QStringList StateOf(QWidget* subject, const QByteArray& skip)
 }
 
 // A value other than the current one; some properties need one of their own.
-QVariant Other(QWidget* w, const QMetaProperty& p, const QVariant& now)
+QVariant Other(const QMetaProperty& p, const QVariant& now)
 {
     const QByteArray name = p.name();
     if (name == "ActivePage")
@@ -107,7 +107,6 @@ QVariant Other(QWidget* w, const QMetaProperty& p, const QVariant& now)
         return name == "selectedColor" ? QVariant(QColor(Qt::red)) : QVariant(int(clRed));
     if (name == "DefaultColour" || name == "defaultColor")
         return name == "defaultColor" ? QVariant(QColor(Qt::red)) : QVariant(int(clRed));
-    (void)w;
     if (p.isEnumType()) {
         const QMetaEnum e = p.enumerator();
         for (int i = e.keyCount() - 1; i >= 0; --i)
@@ -200,7 +199,7 @@ TEST(DesignableProperties, EachChangesWhatAUserSeesOrAProgramReads)
                 top->show();
             }
             QApplication::processEvents();
-            const QVariant other = Other(w, p, p.read(w));
+            const QVariant other = Other(p, p.read(w));
             if (!other.isValid())
                 continue;
             const QImage before = window.grab().toImage();
