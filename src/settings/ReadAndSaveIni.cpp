@@ -8,6 +8,7 @@
 #include "platform/SecretStore.h"
 #include "settings/AppDrive.h"
 #include "settings/Drive_Utils.h"
+#include "settings/FormStateMigrations_p.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/FormStateRows_p.h"
 #include "settings/ReadAndSaveIni_p.h"
@@ -596,6 +597,7 @@ void ReadIni(QObject* form, const QString& fileName)
     // Read whole before any control is touched: a file that cannot be read
     // raises here and every control keeps its state.
     ini.Load();
+    MigrateAtRead(form, ini);
     const TAppDriveScope drive;
     const QPointer<QObject> guard(form);
     PersistComponentStates(form, ini, true);
@@ -630,6 +632,12 @@ void WriteFormStateFile(QObject* form, const QString& fileName, bool keepOtherSe
         PersistComponentStates(form, ini, false);
         if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
             sections->SaveFormSections(ini);
+        if (guard) {
+            WriteMigrationRecord(form, ini);
+            // A file of a newer release, or one a migration step could not
+            // migrate, keeps what this save does not write.
+            keepOtherSections = keepOtherSections || KeepsOtherSections(form);
+        }
     }
     if (keepOtherSections && DriveAndFileExist(fileName)) {
         TMyMemIniFile previous(fileName);

@@ -1,0 +1,382 @@
+#include "settings/FormStateMigrations.h"
+#include "external/MemIniFile.h"
+#include "platform/AtomicFile_p.h"
+#include "platform/Logging_p.h"
+#include "platform/SecretStore.h"
+#include "settings/FormStateMigrations_p.h"
+#include "settings/FormStateRows_p.h"
+#include "settings/ReadAndSaveIni.h"
+#include "toolkit/Types.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QVariant>
+
+namespace qz8 {
+
+namespace {
+
+// What the steps of one run did to the secret store.
+struct TRunSecrets {
+    QStringList written; // new keys, removed again when the run fails
+    QStringList moved; // old keys, removed once the migrated file is saved
+};
+
+using TApply = std::function<bool(TMyMemIniFile&, TRunSecrets&, QString&)>;
+
+// The record a form read, "id\tvalue" in file order, and whether its saves
+// keep the file's other sections.
+const char* const kRecordProperty = "qz8FormStateRecord";
+const char* const kKeepProperty = "qz8FormStateKeepsSections";
+
+bool ValidId(const QString& id)
+{
+    if (id.isEmpty() || id.size() > 100)
+        return false;
+    return std::all_of(id.begin(), id.end(), [](QChar c) {
+        return (c.unicode() < 128 && c.isLetterOrNumber()) || c == QLatin1Char('.') || c == QLatin1Char('-') ||
+               c == QLatin1Char('_');
+    });
+}
+
+QString Now() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
+
+// A password's secret follows its section from one name to another; the
+// section holds the marker where the secret store keeps it.
+bool CarrySecret(const TMyMemIniFile& ini, TRunSecrets& secrets, const QString& from, const QString& to, QString& error)
+{
+    if (ini.ReadString(from, kText, QString()) != SecretStoreMarker())
+        return true;
+    const QString service = PasswordSecretService();
+    const QString oldKey = PasswordSecretKey(ini.FileName(), from);
+    const QString newKey = PasswordSecretKey(ini.FileName(), to);
+    QString secret;
+    const TSecretResult read = SecretStore().Read(service, oldKey, secret);
+    if (read != TSecretResult::Ok) {
+        error = QStringLiteral("the password of \"%1\" could not be taken from the secret store (%2)")
+                    .arg(from, read == TSecretResult::NotFound ? QStringLiteral("not found")
+                                                               : QStringLiteral("store unavailable"));
+        return false;
+    }
+    if (SecretStore().Write(service, newKey, secret) != TSecretResult::Ok) {
+        error = QStringLiteral("the password of \"%1\" could not be put into the secret store as \"%2\"").arg(from, to);
+        return false;
+    }
+    secrets.written << newKey;
+    secrets.moved << oldKey;
+    return true;
+}
+
+void CopyKeys(TMyMemIniFile& ini, const QString& from, const QString& into)
+{
+    for (const QString& key : ini.ReadSection(from))
+        ini.WriteString(into, key, ini.ReadString(from, key, QString()));
+}
+
+bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+} // namespace
+
+struct TFormStateMigrations::TStep {
+    QString id;
+    TApply apply;
+};
+
+QString FormStateMigrationsSection() { return QStringLiteral("Form state migrations"); }
+
+TFormStateMigrations::TFormStateMigrations() : d(std::make_shared<std::vector<TStep>>()) { }
+TFormStateMigrations::~TFormStateMigrations() = default;
+TFormStateMigrations::TFormStateMigrations(const TFormStateMigrations&) = default;
+TFormStateMigrations& TFormStateMigrations::operator=(const TFormStateMigrations&) = default;
+
+TFormStateMigrations& TFormStateMigrations::Add(TStep step)
+{
+    // Copies share the steps until one of them adds a step.
+    if (d.use_count() > 1)
+        d = std::make_shared<std::vector<TStep>>(*d);
+    d->push_back(std::move(step));
+    return *this;
+}
+
+TFormStateMigrations& TFormStateMigrations::RenameSection(const QString& id, const QString& from, const QString& to)
+{
+    return Add({id, [from, to](TMyMemIniFile& ini, TRunSecrets& secrets, QString& error) {
+                    if (!ini.SectionExists(from) || SameName(from, to))
+                        return true;
+                    if (ini.SectionExists(to)) {
+                        error = QStringLiteral("a section \"%1\" exists already").arg(to);
+                        return false;
+                    }
+                    if (!CarrySecret(ini, secrets, from, to, error))
+                        return false;
+                    CopyKeys(ini, from, to);
+                    ini.EraseSection(from);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::RenameKey(const QString& id, const QString& section, const QString& from,
+                                                      const QString& to)
+{
+    return Add({id, [section, from, to](TMyMemIniFile& ini, TRunSecrets&, QString& error) {
+                    if (!ini.ValueExists(section, from) || SameName(from, to))
+                        return true;
+                    if (ini.ValueExists(section, to)) {
+                        error = QStringLiteral("the key \"%1\" of \"%2\" exists already").arg(to, section);
+                        return false;
+                    }
+                    ini.WriteString(section, to, ini.ReadString(section, from, QString()));
+                    ini.DeleteKey(section, from);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::MoveKey(const QString& id, const QString& fromSection, const QString& key,
+                                                    const QString& toSection, const QString& toKey)
+{
+    const QString target = toKey.isEmpty() ? key : toKey;
+    return Add({id, [fromSection, key, toSection, target](TMyMemIniFile& ini, TRunSecrets& secrets, QString& error) {
+                    if (!ini.ValueExists(fromSection, key))
+                        return true;
+                    if (SameName(fromSection, toSection) && SameName(key, target))
+                        return true;
+                    if (SameName(key, kText) && SameName(target, kText) &&
+                        !CarrySecret(ini, secrets, fromSection, toSection, error))
+                        return false;
+                    const QString value = ini.ReadString(fromSection, key, QString());
+                    ini.DeleteKey(fromSection, key);
+                    ini.WriteString(toSection, target, value);
+                    if (ini.ReadSection(fromSection).isEmpty())
+                        ini.EraseSection(fromSection);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::MoveSection(const QString& id, const QString& from, const QString& into)
+{
+    return Add({id, [from, into](TMyMemIniFile& ini, TRunSecrets& secrets, QString& error) {
+                    if (!ini.SectionExists(from) || SameName(from, into))
+                        return true;
+                    if (!CarrySecret(ini, secrets, from, into, error))
+                        return false;
+                    CopyKeys(ini, from, into);
+                    ini.EraseSection(from);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::DropSection(const QString& id, const QString& section)
+{
+    return Add({id, [section](TMyMemIniFile& ini, TRunSecrets&, QString&) {
+                    ini.EraseSection(section);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::ConvertValue(const QString& id, const QString& section, const QString& key,
+                                                         const QString& toSection, const QString& toKey,
+                                                         TFormStateConversion convert)
+{
+    return Add({id, [section, key, toSection, toKey, convert](TMyMemIniFile& ini, TRunSecrets&, QString& error) {
+                    if (!ini.ValueExists(section, key))
+                        return true;
+                    const QString value = ini.ReadString(section, key, QString());
+                    const std::optional<QString> converted = convert ? convert(value, ini) : std::nullopt;
+                    if (!converted) {
+                        error = QStringLiteral("the value \"%1\" of \"%2\" (key \"%3\") could not be converted")
+                                    .arg(value.left(80), section, key);
+                        return false;
+                    }
+                    const QString target = toSection.isEmpty() ? section : toSection;
+                    const QString targetKey = toKey.isEmpty() ? key : toKey;
+                    if (!SameName(section, target) || !SameName(key, targetKey)) {
+                        ini.DeleteKey(section, key);
+                        if (ini.ReadSection(section).isEmpty())
+                            ini.EraseSection(section);
+                    }
+                    ini.WriteString(target, targetKey, *converted);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::Step(const QString& id, TFormStateStepFunction apply)
+{
+    return Add({id, [apply](TMyMemIniFile& ini, TRunSecrets&, QString& error) {
+                    if (!apply) {
+                        error = QStringLiteral("the step has no function");
+                        return false;
+                    }
+                    return apply(ini, error);
+                }});
+}
+
+QStringList TFormStateMigrations::Ids() const
+{
+    QStringList ids;
+    for (const TStep& s : *d)
+        ids << s.id;
+    return ids;
+}
+
+int TFormStateMigrations::Count() const { return static_cast<int>(d->size()); }
+
+TFormStateMigrationResult TFormStateMigrations::Apply(TMyMemIniFile& ini, QStringList* secretsToRemove) const
+{
+    TFormStateMigrationResult result;
+    const QString record = FormStateMigrationsSection();
+    // A list that names a step twice, or by a name no file can carry, is
+    // the tool's fault: nothing runs, and the log says which.
+    QSet<QString> ids;
+    for (const TStep& s : *d) {
+        const QString folded = s.id.toCaseFolded();
+        if (!ValidId(s.id) || ids.contains(folded)) {
+            result.FailedStep = s.id.isEmpty() ? QStringLiteral("(no id)") : s.id;
+            result.Error = ValidId(s.id) ? QStringLiteral("the id names two steps")
+                                         : QStringLiteral("an id is letters, digits, '.', '-' and '_'");
+            return result;
+        }
+        ids.insert(folded);
+    }
+    for (const QString& id : ini.ReadSection(record)) {
+        if (!ids.contains(id.toCaseFolded()))
+            result.Unknown << id;
+    }
+    TMyMemIniFile work(ini.FileName());
+    TRunSecrets secrets;
+    bool copied = false;
+    for (const TStep& s : *d) {
+        if (ini.ValueExists(record, s.id))
+            continue;
+        if (!copied) {
+            work.SetText(ini.ToText());
+            copied = true;
+        }
+        QString error;
+        bool ok = false;
+        // A step of the tool's own may throw: it fails like any other.
+        try {
+            ok = s.apply(work, secrets, error);
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        } catch (...) {
+            error = QStringLiteral("the step threw");
+        }
+        if (!ok) {
+            for (const QString& key : std::as_const(secrets.written))
+                SecretStore().Remove(PasswordSecretService(), key);
+            result.Applied.clear();
+            result.FailedStep = s.id;
+            result.Error = error.isEmpty() ? QStringLiteral("the step failed") : error;
+            return result;
+        }
+        result.Applied << s.id;
+    }
+    if (result.Applied.isEmpty())
+        return result;
+    const QString now = Now();
+    for (const QString& id : std::as_const(result.Applied))
+        work.WriteString(record, id, now);
+    ini.SetText(work.ToText());
+    if (secretsToRemove) {
+        *secretsToRemove << secrets.moved;
+    } else {
+        for (const QString& key : std::as_const(secrets.moved))
+            SecretStore().Remove(PasswordSecretService(), key);
+    }
+    return result;
+}
+
+QString MigrationBackupName(const QString& fileName, const QString& stepId)
+{
+    return fileName + QStringLiteral(".before-") + stepId;
+}
+
+void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
+{
+    const QString record = FormStateMigrationsSection();
+    auto* declared = qobject_cast<IFormStateMigrations*>(form);
+    form->setProperty(kKeepProperty, QVariant());
+    form->setProperty(kRecordProperty, QVariant());
+    // The common case (no steps, no record) costs a look-up.
+    if (!declared && !ini.SectionExists(record))
+        return;
+    const TFormStateMigrations steps = declared ? declared->FormStateMigrations() : TFormStateMigrations();
+    QStringList moved;
+    const TFormStateMigrationResult r = steps.Apply(ini, &moved);
+    bool keep = !r.Unknown.isEmpty();
+    if (!r.Ok()) {
+        keep = true;
+        qCWarning(lcQz8,
+                  "form state file \"%s\": migration step \"%s\" failed: %s; the file is left as it was and its "
+                  "sections are kept",
+                  qPrintable(ini.FileName()), qPrintable(r.FailedStep), qPrintable(r.Error));
+    } else if (!r.Applied.isEmpty()) {
+        const QString backup = MigrationBackupName(ini.FileName(), r.Applied.first());
+        QString error;
+        bool saved = false;
+        // The file on disk is still the one read: it is kept once, as it is.
+        QFile original(ini.FileName());
+        if (!QFileInfo::exists(backup)) {
+            if (!original.open(QIODevice::ReadOnly))
+                error = original.errorString();
+            else if (!WriteFileAtomically(backup, original.read(TMyMemIniFile::kMaxIniFileBytes), true, error))
+                error = QStringLiteral("the backup \"%1\" could not be written: %2").arg(backup, error);
+        }
+        if (error.isEmpty()) {
+            try {
+                ini.UpdateFile();
+                saved = true;
+            } catch (const Exception& e) {
+                error = e.Message();
+            }
+        }
+        if (saved) {
+            for (const QString& key : std::as_const(moved))
+                SecretStore().Remove(PasswordSecretService(), key);
+            qCInfo(lcQz8, "form state file \"%s\": migrated by %s; the file as it was is \"%s\"",
+                   qPrintable(ini.FileName()), qPrintable(r.Applied.join(QStringLiteral(", "))), qPrintable(backup));
+        } else {
+            // Read as migrated, but the file stays as it was: the window's
+            // saves keep what it does not write.
+            keep = true;
+            qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s",
+                      qPrintable(ini.FileName()), qPrintable(error));
+        }
+    }
+    QStringList kept;
+    for (const QString& id : ini.ReadSection(record))
+        kept << id + QLatin1Char('\t') + ini.ReadString(record, id, QString());
+    if (!kept.isEmpty())
+        form->setProperty(kRecordProperty, kept);
+    if (keep)
+        form->setProperty(kKeepProperty, true);
+}
+
+void WriteMigrationRecord(const QObject* form, TMyMemIniFile& ini)
+{
+    auto* declared = qobject_cast<const IFormStateMigrations*>(form);
+    const QStringList read = form->property(kRecordProperty).toStringList();
+    if (!declared && read.isEmpty())
+        return;
+    const QString record = FormStateMigrationsSection();
+    ini.EraseSection(record);
+    for (const QString& entry : read) {
+        const qsizetype tab = entry.indexOf(QLatin1Char('\t'));
+        ini.WriteString(record, entry.left(tab), entry.mid(tab + 1));
+    }
+    if (!declared)
+        return;
+    // The controls hold the state of this release: every step it declares
+    // is behind them, also in a file it writes for the first time.
+    const QString now = Now();
+    for (const QString& id : declared->FormStateMigrations().Ids()) {
+        if (!ini.ValueExists(record, id))
+            ini.WriteString(record, id, now);
+    }
+}
+
+bool KeepsOtherSections(const QObject* form) { return form->property(kKeepProperty).toBool(); }
+
+} // namespace qz8

@@ -1,0 +1,271 @@
+// Form state files that outlive tool versions: version 2 of the example
+// corpus tool reads version 1's file (checked in) under its new names, once;
+// a newer release's file keeps its record and sections; a failing step
+// leaves the file as it was; a password follows its renamed control.
+#include "external/MemIniFile.h"
+#include "form/baseTMSStyleable_F.h"
+#include "platform/SecretStore.h"
+#include "settings/FormStateMigrations.h"
+#include "settings/FormStateMigrations_p.h"
+#include "settings/ReadAndSaveIni.h"
+
+#include "helpers/memory_secret_store.h"
+#include "migrating-tool/CorpusWindowV2.h"
+#include "test_util.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace qz8;
+
+namespace {
+
+QString DataFile(const char* name) { return QStringLiteral(QZ8_TEST_DATA "/") + QLatin1String(name); }
+
+// A copy of a checked-in file to work on.
+QString CopyOf(const QTemporaryDir& dir, const char* name)
+{
+    const QString to = dir.filePath("corpus-tool.ini");
+    QFile::remove(to);
+    EXPECT_TRUE(QFile::copy(DataFile(name), to));
+    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
+    return to;
+}
+
+QByteArray Bytes(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QStringList kVersion2Steps{"2.0-corpus-folder", "2.0-password-onto-server-page", "2.0-context-window-spin"};
+
+// A form whose steps the test gives.
+class StepsForm : public TForm, public IFormStateMigrations {
+    Q_OBJECT
+    Q_INTERFACES(qz8::IFormStateMigrations)
+public:
+    TFormStateMigrations steps;
+    TFormStateMigrations FormStateMigrations() const override { return steps; }
+};
+
+} // namespace
+
+TEST(FormStateMigrations, Version2ReadsVersion1UnderItsNewNamesOnce)
+{
+    QTemporaryDir dir;
+    const QString ini = CopyOf(dir, "corpus-tool-v1.ini");
+    const QByteArray version1 = Bytes(ini);
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(w.corpus->Text(), "/data/corpus");
+        EXPECT_EQ(w.password->Text(), "s3cret");
+        EXPECT_EQ(w.window->value(), 20);
+        EXPECT_TRUE(w.caseBox->isChecked());
+        // Migrated and saved at once, the old file kept beside it.
+        EXPECT_EQ(Bytes(MigrationBackupName(ini, "2.0-corpus-folder")), version1);
+        TMyMemIniFile migrated(ini);
+        EXPECT_EQ(migrated.ReadSection(FormStateMigrationsSection()), kVersion2Steps);
+        EXPECT_FALSE(migrated.SectionExists("Edit1"));
+        EXPECT_FALSE(migrated.SectionExists("Edit2"));
+        EXPECT_EQ(migrated.ReadString("WindowSpin", "value", ""), "20");
+        EXPECT_EQ(migrated.ReadString("Window geometry", "1024x768+0+0", ""), "100,80,500,300,normal");
+        EXPECT_EQ(QFileInfo(ini).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+        w.corpus->SetText("/data/corpus-2");
+        w.close();
+    }
+    // The window's save keeps the record; the second start applies nothing
+    // and writes nothing.
+    const QByteArray saved = Bytes(ini);
+    EXPECT_TRUE(saved.contains("[Form state migrations]\n2.0-corpus-folder=")) << saved.constData();
+    CorpusWindowV2 again(ini);
+    again.show();
+    EXPECT_EQ(again.corpus->Text(), "/data/corpus-2");
+    EXPECT_EQ(again.window->value(), 20);
+    EXPECT_EQ(Bytes(ini), saved);
+    EXPECT_EQ(Bytes(MigrationBackupName(ini, "2.0-corpus-folder")), version1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2)
+        << QDir(dir.path()).entryList().join(' ').toStdString();
+}
+
+TEST(FormStateMigrations, ANewerReleasesFileKeepsItsRecordAndSections)
+{
+    QTemporaryDir dir;
+    const QString ini = CopyOf(dir, "corpus-tool-v3.ini");
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(w.corpus->Text(), "/data/corpus-3");
+        EXPECT_EQ(w.window->value(), 50);
+        EXPECT_FALSE(w.caseBox->isChecked());
+        w.window->setValue(7);
+        w.close();
+    }
+    TMyMemIniFile saved(ini);
+    EXPECT_EQ(saved.ReadInteger("WindowSpin", "value", 0), 7);
+    EXPECT_EQ(saved.ReadString("Highlighting", "colour", ""), "clRed");
+    EXPECT_EQ(saved.ReadString("Highlighting", "words", ""), "the|a");
+    EXPECT_EQ(saved.ReadString(FormStateMigrationsSection(), "3.0-highlighting", ""), "2026-06-01T12:00:00Z");
+    EXPECT_EQ(saved.ReadString(FormStateMigrationsSection(), "2.0-corpus-folder", ""), "2026-01-10T09:00:00Z");
+    EXPECT_FALSE(QFile::exists(MigrationBackupName(ini, "2.0-corpus-folder")));
+    // A tool without any step (an older release still) keeps them too.
+    TForm older;
+    ReadIni(&older, ini);
+    SaveIni(&older, ini);
+    TMyMemIniFile again(ini);
+    EXPECT_TRUE(again.SectionExists("Highlighting"));
+    EXPECT_EQ(again.ReadSection(FormStateMigrationsSection()).size(), 4);
+}
+
+TEST(FormStateMigrations, AFailingStepLeavesTheFileAsItWasAndItsSectionsAreSaved)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("corpus-tool.ini");
+    // An index version 1 never wrote: the conversion cannot take it.
+    QByteArray hostile = Bytes(DataFile("corpus-tool-v1.ini"));
+    hostile.replace("i=2", "i=99");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, hostile));
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(Bytes(ini), hostile);
+        EXPECT_FALSE(QFile::exists(MigrationBackupName(ini, "2.0-corpus-folder")));
+        EXPECT_TRUE(w.caseBox->isChecked()); // what it could read
+        EXPECT_EQ(w.corpus->Text(), "");
+        w.close();
+    }
+    // Nothing of the user's is gone: the next release (or a fixed step) can
+    // still migrate it.
+    TMyMemIniFile saved(ini);
+    EXPECT_EQ(saved.ReadString("Edit1", "text", ""), "/data/corpus");
+    EXPECT_EQ(saved.ReadString("WindowCombo", "i", ""), "99");
+    EXPECT_TRUE(saved.SectionExists("CorpusFolder"));
+
+    // A step that throws, and a list that names a step twice, change nothing.
+    const QByteArray before = Bytes(ini);
+    StepsForm thrower;
+    thrower.steps.DropSection("a", "Edit1").Step("b", [](TMyMemIniFile&, QString&) -> bool {
+        throw std::runtime_error("no");
+    });
+    ReadIni(&thrower, ini);
+    StepsForm twice;
+    twice.steps.DropSection("same", "Edit1").DropSection("SAME", "Edit2");
+    ReadIni(&twice, ini);
+    StepsForm badName;
+    badName.steps.DropSection("../../etc", "Edit1");
+    ReadIni(&badName, ini);
+    EXPECT_EQ(Bytes(ini), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"corpus-tool.ini"});
+}
+
+TEST(FormStateMigrations, EachKindOfStepOnAFile)
+{
+    TMyMemIniFile ini(QString{});
+    ini.SetText("[A]\nx=1\ny=2\n[B]\nz=3\n[Old]\nk=v\n[Gone]\nq=1\n");
+    TFormStateMigrations steps;
+    steps.RenameKey("k1", "A", "x", "x2")
+        .MoveKey("k2", "A", "y", "B", "y2")
+        .MoveSection("k3", "Old", "B")
+        .DropSection("k4", "Gone")
+        .ConvertValue("k5", "B", "z", "C", "z",
+                      [](const QString& v, const TMyMemIniFile&) { return std::optional<QString>(v + v); })
+        .Step("k6",
+              [](TMyMemIniFile& f, QString&) {
+                  f.WriteString("D", "made", "yes");
+                  return true;
+              })
+        .RenameKey("k7", "A", "missing", "other"); // nothing to do is no failure
+    const TFormStateMigrationResult r = steps.Apply(ini);
+    ASSERT_TRUE(r.Ok()) << r.Error.toStdString();
+    EXPECT_EQ(r.Applied.size(), 7);
+    EXPECT_EQ(ini.ReadString("A", "x2", ""), "1");
+    EXPECT_FALSE(ini.ValueExists("A", "x"));
+    EXPECT_EQ(ini.ReadString("B", "y2", ""), "2");
+    EXPECT_EQ(ini.ReadString("B", "k", ""), "v");
+    EXPECT_FALSE(ini.SectionExists("Old"));
+    EXPECT_FALSE(ini.SectionExists("Gone"));
+    EXPECT_EQ(ini.ReadString("C", "z", ""), "33");
+    EXPECT_FALSE(ini.ValueExists("B", "z"));
+    EXPECT_EQ(ini.ReadString("D", "made", ""), "yes");
+    // Run again: every step is in the record.
+    const QString after = ini.ToText();
+    EXPECT_TRUE(steps.Apply(ini).Applied.isEmpty());
+    EXPECT_EQ(ini.ToText(), after);
+
+    // A rename onto a section that exists fails whole, with the steps before
+    // it in the same run; ids a file names that the list does not are told.
+    TMyMemIniFile clash(QString{});
+    clash.SetText("[P]\na=1\n[Q]\nb=2\n[Form state migrations]\nfuture=2030-01-01T00:00:00Z\n");
+    const QString clashText = clash.ToText();
+    const TFormStateMigrationResult failed =
+        TFormStateMigrations().RenameKey("first", "Q", "b", "c").RenameSection("second", "Q", "P").Apply(clash);
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.FailedStep, "second");
+    EXPECT_TRUE(failed.Applied.isEmpty());
+    EXPECT_EQ(failed.Unknown, QStringList{"future"});
+    EXPECT_EQ(clash.ToText(), clashText);
+}
+
+class MigratedPasswords : public ::testing::Test {
+protected:
+    void SetUp() override { SetSecretStore(&store); }
+    void TearDown() override { SetSecretStore(nullptr); }
+    qz8test::MemorySecretStore store;
+    QTemporaryDir dir;
+};
+
+TEST_F(MigratedPasswords, ASecretFollowsItsRenamedControlOrTheStepFails)
+{
+    const QString ini = dir.filePath("corpus-tool.ini");
+    QByteArray v1 = Bytes(DataFile("corpus-tool-v1.ini"));
+    v1.replace("003E00520011001000090011", SecretStoreMarker().toUtf8());
+    ASSERT_TRUE(qz8test::WriteBytes(ini, v1));
+    // Not in the store: the step fails, the marker stays where it was.
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(Bytes(ini), v1);
+        EXPECT_TRUE(store.secrets.isEmpty());
+    }
+    ASSERT_TRUE(qz8test::WriteBytes(ini, v1));
+    store.secrets.clear();
+    store.Write(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), "kept in the store");
+    CorpusWindowV2 w(ini);
+    w.show();
+    EXPECT_EQ(w.password->Text(), "kept in the store");
+    QString secret;
+    EXPECT_EQ(store.Read(PasswordSecretService(), PasswordSecretKey(ini, "ServerPassword"), secret), TSecretResult::Ok);
+    EXPECT_EQ(secret, "kept in the store");
+    EXPECT_EQ(store.Read(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), secret), TSecretResult::NotFound);
+    EXPECT_EQ(TMyMemIniFile(ini).ReadString("ServerPassword", "text", ""), SecretStoreMarker());
+}
+
+// Against a real Secret Service (tests/helpers/with-keyring.sh).
+TEST(DesktopSecretStore, RealSecretServiceCarriesAPasswordThroughAMigration)
+{
+    if (qgetenv("QZ8_TEST_SECRET_SERVICE") != "1")
+        GTEST_SKIP() << "runs under tests/helpers/with-keyring.sh";
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("corpus-tool.ini");
+    QByteArray v1 = Bytes(DataFile("corpus-tool-v1.ini"));
+    v1.replace("003E00520011001000090011", SecretStoreMarker().toUtf8());
+    ASSERT_TRUE(qz8test::WriteBytes(ini, v1));
+    ASSERT_EQ(DesktopSecretStore().Write(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), "from version 1"),
+              TSecretResult::Ok);
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(w.password->Text(), "from version 1");
+    }
+    QString secret;
+    EXPECT_EQ(DesktopSecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini, "ServerPassword"), secret),
+              TSecretResult::Ok);
+    EXPECT_EQ(secret, "from version 1");
+    EXPECT_EQ(DesktopSecretStore().Read(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), secret),
+              TSecretResult::NotFound);
+    DesktopSecretStore().Remove(PasswordSecretService(), PasswordSecretKey(ini, "ServerPassword"));
+}
+
+#include "test_form_state_migrations.moc"
