@@ -15,8 +15,8 @@ namespace qz8 {
 
 namespace {
 
-const QString kBar = QStringLiteral("bar:");
-const QString kDock = QStringLiteral("dock:");
+const QString& kBar = kBarKeyPrefix;
+const QString& kDock = kDockKeyPrefix;
 
 // The areas in the order they are laid out again.
 constexpr Qt::ToolBarArea kBarAreas[] = {Qt::TopToolBarArea, Qt::BottomToolBarArea, Qt::LeftToolBarArea,
@@ -122,9 +122,7 @@ void PlaceBars(QMainWindow* w, const std::map<QString, BarPlace>& wanted)
 
 void PlaceDock(QMainWindow* w, QDockWidget* d, const QList<int>& v)
 {
-    // area, floating, shown, width, height, x, y
-    if (v.size() != 7 || !IsOneOf(v[0], kDockAreas) || v[3] <= 0 || v[3] > kMaxLayoutExtent || v[4] <= 0 ||
-        v[4] > kMaxLayoutExtent)
+    if (!DockValuesFit(v))
         return;
     const auto area = static_cast<Qt::DockWidgetArea>(v[0]);
     if (d->isAreaAllowed(area) && w->dockWidgetArea(d) != area)
@@ -142,6 +140,15 @@ void PlaceDock(QMainWindow* w, QDockWidget* d, const QList<int>& v)
 }
 
 } // namespace
+
+bool BarPlaceFits(const QString& text) { return ReadBarPlace(text).has_value(); }
+
+bool DockValuesFit(const QList<int>& v)
+{
+    // area, floating, shown, width, height, x, y
+    return v.size() == 7 && IsOneOf(v[0], kDockAreas) && v[3] > 0 && v[3] <= kMaxLayoutExtent && v[4] > 0 &&
+           v[4] <= kMaxLayoutExtent;
+}
 
 bool HasBarsOrDocks(const QMainWindow* window) { return !BarsOf(window).isEmpty() || !DocksOf(window).isEmpty(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A window's tool bars and docks in its form state file, as plain values
 // (see settings/LayoutValues_p.h for why no Qt state blob is kept).
+#include <QList>
 #include <QString>
 
 class QMainWindow;
@@ -8,6 +9,16 @@ class QMainWindow;
 namespace qz8 {
 
 class TMyMemIniFile;
+
+// The section of a window's bars and docks.
+inline const QString kBarsAndDocksSection = QStringLiteral("Window layout");
+// The key prefixes of a tool bar's and a dock's values.
+inline const QString kBarKeyPrefix = QStringLiteral("bar:");
+inline const QString kDockKeyPrefix = QStringLiteral("dock:");
+// Whether a tool bar's value (area, line, order, shown) and a dock's values
+// (area, floating, shown, width, height, x, y) are ones a window takes.
+bool BarPlaceFits(const QString& text);
+bool DockValuesFit(const QList<int>& values);
 
 // Whether the window has tool bars or docks of its own.
 bool HasBarsOrDocks(const QMainWindow* window);

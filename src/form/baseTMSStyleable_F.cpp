@@ -24,7 +24,7 @@ namespace qz8 {
 
 namespace {
 
-const QString kLayoutSection = QStringLiteral("Window layout");
+const QString& kLayoutSection = kBarsAndDocksSection;
 
 // Errors of the form state file do not stop the window; false after one.
 template <class Step>

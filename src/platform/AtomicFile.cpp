@@ -259,7 +259,11 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
 #endif
 }
 
-void RemoveSaveDebris(const QString& fileName, int maxAgeSecs)
+namespace {
+// The temporaries of saves of fileName, with their ages' test: older (true)
+// or younger (false) than maxAgeSecs.
+template <class Visit>
+void ForEachSaveTemporary(const QString& fileName, int maxAgeSecs, Visit visit)
 {
     const QString resolved = ResolvedTarget(fileName);
     if (resolved.isEmpty())
@@ -273,9 +277,24 @@ void RemoveSaveDebris(const QString& fileName, int maxAgeSecs)
     for (const QString& name : names) {
         if (!name.startsWith(prefix) || !IsDebrisTail(QStringView(name).mid(prefix.size())))
             continue;
-        if (QFileInfo(dir.filePath(name)).lastModified().toUTC() < old)
-            QFile::remove(dir.filePath(name));
+        visit(dir.filePath(name), QFileInfo(dir.filePath(name)).lastModified().toUTC() < old);
     }
+}
+} // namespace
+
+void RemoveSaveDebris(const QString& fileName, int maxAgeSecs)
+{
+    ForEachSaveTemporary(fileName, maxAgeSecs, [](const QString& temporary, bool isOld) {
+        if (isOld)
+            QFile::remove(temporary);
+    });
+}
+
+bool SaveInProgress(const QString& fileName, int withinSecs)
+{
+    bool young = false;
+    ForEachSaveTemporary(fileName, withinSecs, [&young](const QString&, bool isOld) { young = young || !isOld; });
+    return young;
 }
 
 } // namespace qz8

@@ -24,4 +24,8 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
 // older than maxAgeSecs (younger ones may belong to a save in progress).
 void RemoveSaveDebris(const QString& fileName, int maxAgeSecs);
 
+// True when a temporary of a save of fileName is younger than withinSecs:
+// another process (or thread) is saving it now.
+bool SaveInProgress(const QString& fileName, int withinSecs);
+
 } // namespace qz8

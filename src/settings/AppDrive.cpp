@@ -82,9 +82,10 @@ QString FindAppDriveRoot()
 }
 } // namespace
 
-QString ContractAppDrive(const QString& name)
+QString ContractAppDrive(const QString& name) { return ContractDrive(name, AppDriveRoot()); }
+
+QString ContractDrive(const QString& name, const QString& root)
 {
-    const QString root = AppDriveRoot();
     if (name.isEmpty() || root.isEmpty() || name.size() < root.size())
         return name;
     if (name.left(root.size()).compare(root, kPathCase) != 0)

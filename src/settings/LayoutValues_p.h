@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QHeaderView;
@@ -41,6 +42,10 @@ void ApplyHeaderLayout(QHeaderView* header, const THeaderLayout& layout);
 // A header's state as QHeaderView wrote it (format 0); nothing for one that
 // does not parse whole, or holds more sections than kMaxLayoutSections.
 std::optional<THeaderLayout> ReadHeaderStateBlob(const QByteArray& state);
+// What a header's layout holds that no header takes, by itself (a section
+// width out of range, positions that do not name each section once, a sort
+// order that is none); empty when it is sound.
+QStringList HeaderLayoutProblems(const THeaderLayout& layout);
 void WriteHeaderLayout(TMyMemIniFile& ini, const QString& section, const THeaderLayout& layout);
 std::optional<THeaderLayout> ReadHeaderLayout(const TMyMemIniFile& ini, const QString& section);
 

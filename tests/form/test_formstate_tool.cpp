@@ -1,0 +1,301 @@
+// qz8-formstate on real files, as a support script runs it: every command,
+// check on the hostile files a window meets (each found, none crashing the
+// tool), set racing a window's save, a file being saved refused, and no
+// password ever printed.
+#include "external/ElPack.h"
+#include "external/MemIniFile.h"
+#include "form/FormStateCheck.h"
+#include "settings/ReadAndSaveIni.h"
+#include "toolkit/Forms.h"
+
+#include "test_util.h"
+#include <QBitArray>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace qz8;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    bool crashed = true;
+    QString out, err;
+};
+
+QProcessEnvironment ToolEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/qz8-no-bus");
+    return env;
+}
+
+ToolRun Tool(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess p;
+    p.setProcessEnvironment(ToolEnvironment());
+    p.start(QZ8_FORMSTATE_TOOL, args);
+    if (!input.isEmpty()) {
+        p.write(input);
+        p.closeWriteChannel();
+    }
+    ToolRun r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.exitCode = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+const QString kScreen = QStringLiteral("1024x768+0+0");
+
+QString Base64Header(qint32 sectionCount, qint32 itemCount)
+{
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_5_0);
+    s << qint32(0xff) << qint32(0) << qint32(Qt::Horizontal) << qint32(0) << qint32(-1) << false;
+    s << QList<int>() << QList<int>() << QBitArray(sectionCount) << QHash<int, int>();
+    s << qint32(400) << qint32(sectionCount);
+    s << false << true << false << true << false << qint32(0) << qint32(0) << qint32(100) << qint32(20)
+      << qint32(Qt::AlignLeft) << qint32(0);
+    s << quint32(1) << qint32(100) << itemCount << qint32(0);
+    s << qint32(1000) << false << qint32(100);
+    return QString::fromLatin1(out.toBase64());
+}
+
+} // namespace
+
+TEST(FormStateTool, GetSetDeleteListDiffSayWhatTheyDoAndNeverShowAPassword)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Words]\ntext=alpha\n[Password]\ntext=<in secret store>\n[Old]\n"
+                                         "text=0041004200430044\n[Gone]\na=1\nb=2\n"));
+    ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner));
+
+    ToolRun r = Tool({"get", ini, "words", "TEXT"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "alpha\n");
+    EXPECT_EQ(Tool({"get", ini, "Words", "missing"}).exitCode, 1);
+    EXPECT_EQ(Tool({"get", ini, "Password", "text"}).out, "<in secret store>\n");
+    // A scrambled password in an owner-only file is never printed.
+    r = Tool({"list", ini});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("[Old]\ntext=<scrambled password>\n")) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("0041004200430044"));
+    EXPECT_EQ(Tool({"list", ini, "Gone"}).out, "[Gone]\na=1\nb=2\n");
+
+    r = Tool({"set", ini, "Words", "text", "beta"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "[Words] text: \"alpha\" -> \"beta\"\n");
+    EXPECT_EQ(Tool({"set", ini, "Words", "text", "beta"}).out, "no change\n");
+    EXPECT_EQ(Tool({"set", ini, "New", "value", "7"}).out, "[New] value: new, \"7\"\n");
+    r = Tool({"set", ini, "Password", "text", "clear"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("is a password")) << r.err.toStdString();
+    EXPECT_EQ(Tool({"delete", ini, "Gone", "a"}).out, "[Gone] a deleted (was \"1\")\n");
+    EXPECT_EQ(Tool({"delete", ini, "Gone"}).out, "[Gone] deleted, with 1 keys\n");
+    EXPECT_EQ(Tool({"delete", ini, "Gone"}).out, "no change\n");
+    // Written through the atomic save: the owner-only file stays so.
+    TMyMemIniFile after(ini);
+    EXPECT_EQ(after.ReadString("Words", "text", ""), "beta");
+    EXPECT_EQ(after.ReadString("New", "value", ""), "7");
+    EXPECT_EQ(after.ReadString("Password", "text", ""), "<in secret store>");
+    EXPECT_FALSE(after.SectionExists("Gone"));
+    EXPECT_EQ(QFile::permissions(ini) & (QFile::ReadGroup | QFile::ReadOther), 0);
+
+    const QString other = dir.filePath("other.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(other, "[words]\nTEXT=beta\nk=1\n[Password]\ntext=<in secret store>\n"
+                                           "[Only]\nx=1\n[New]\nvalue=8\n"));
+    r = Tool({"diff", ini, other});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.contains("only in " + ini + ": [Old]")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("only in " + other + ": [Only]")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("[New] value: \"7\" | \"8\"")) << r.out.toStdString();
+    // Names compare without case.
+    EXPECT_TRUE(r.out.contains("[Words] k: only in " + other + " (\"1\")")) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("TEXT")) << r.out.toStdString();
+    EXPECT_EQ(Tool({"diff", ini, ini}).exitCode, 0);
+
+    EXPECT_EQ(Tool({"bogus"}).exitCode, 2);
+    EXPECT_EQ(Tool({"get", dir.filePath("none.ini"), "a", "b"}).exitCode, 2);
+}
+
+TEST(FormStateTool, ExportLeavesPasswordsOutAndImportCarriesTheRest)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    const QString root = dir.filePath("stick/");
+    ASSERT_TRUE(
+        qz8test::WriteBytes(ini, ("[Corpus]\ntext=" + root + "corpus\n[Files]\n_count=2\n_per=2\n_line0=" + root +
+                                  "a.txt\\|/elsewhere/b.txt\n[Password]\ntext=<in secret store>\n"
+                                  "[Form state migrations]\n2.0-x=2026-01-01T00:00:00Z\n")
+                                     .toUtf8()));
+    const QString exported = dir.filePath("exported.ini");
+    ToolRun r = Tool({"export", "--drive", root, ini, exported});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("1 password(s) left out")) << r.err.toStdString();
+    TMyMemIniFile e(exported);
+    EXPECT_EQ(e.ReadString("Corpus", "text", ""), "app_drive$corpus");
+    EXPECT_EQ(e.ReadString("Files", "_line0", ""), "app_drive$a.txt\\|/elsewhere/b.txt");
+    EXPECT_FALSE(e.SectionExists("Password"));
+    EXPECT_EQ(e.ReadString("Form state migrations", "2.0-x", ""), "2026-01-01T00:00:00Z");
+    // Without a file, the export goes to standard output.
+    r = Tool({"export", ini});
+    EXPECT_TRUE(r.out.contains("[Corpus]")) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("secret store"));
+
+    // Another machine's file: its password stays, the rest comes over.
+    const QString target = dir.filePath("target.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(target, "[Password]\ntext=<in secret store>\n[Corpus]\ntext=/old\n"));
+    r = Tool({"import", target, exported});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("[Corpus] text: \"/old\" -> \"app_drive$corpus\"")) << r.out.toStdString();
+    TMyMemIniFile t(target);
+    EXPECT_EQ(t.ReadString("Password", "text", ""), "<in secret store>");
+    EXPECT_EQ(t.ReadString("Files", "_count", ""), "2");
+    EXPECT_TRUE(t.SectionExists("Form state migrations"));
+    EXPECT_EQ(Tool({"import", target, exported}).out, "no change\n");
+}
+
+TEST(FormStateTool, CheckFindsWhatAWindowWouldRefuseOnEachHostileFile)
+{
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        QByteArray content;
+        const char* expected; // in the finding
+    };
+    const QString longText(40000, QLatin1Char('x'));
+    const std::vector<Case> cases{
+        {"header-far.ini", "[Tree]\nsizes=50,60\npositions=0,1000000\nhidden=0,0\nsort=-1,0,0\n", "positions"},
+        {"header-blob.ini", ("[Tree]\nheader=" + Base64Header(5000000, 5000000) + "\n").toLatin1(), "does not parse"},
+        {"header-items.ini", ("[Tree]\nheader=" + Base64Header(4, 0x7fffffff) + "\n").toLatin1(), "header"},
+        {"header-values.ini", "[Tree]\nsizes=1,-5,999999999,x\npositions=3,3,3,3\n", "whole numbers"},
+        {"header-sort.ini", "[Tree]\nsizes=50,60,70,80\npositions=0,1,2,1000000\nhidden=1,1,1,1,1,1\nsort=77,9,1\n",
+         "sort"},
+        {"splitter.ini", "[Splitter]\nsizes=-1,2147483647,5\n", "pane sizes"},
+        {"splitter-blob.ini", "[Splitter]\nstate=AAAA\n", "splitter state"},
+        {"bars.ini", "[Window layout]\nbar:Files=9,0,0,1\n", "tool bar"},
+        {"docks.ini", "[Window layout]\ndock:Notes=2,1,1,99999999,-5,2147483647,-2147483648\n", "dock"},
+        {"state-blob.ini", "[Window layout]\nstate=AAAA/wAAAAD9AAAAAA==\n", "passed over"},
+        {"off-screen.ini", "[Window geometry]\n1024x768+0+0=5000,5000,300,200,normal\n", "off every screen"},
+        {"too-large.ini", "[Window geometry]\n1024x768+0+0=0,0,4000,3000,maximized\n", "larger than the screen"},
+        {"damaged-placement.ini", "[Window geometry]\n1024x768+0+0=1,2,zero,4,normal\n", "damaged"},
+        {"marker.ini", "[Password]\ntext=<in secret store>\n", "secret store"},
+        {"long.ini", ("[Name]\ntext=" + longText + "\n").toUtf8(), "32767"},
+        {"list.ini", "[Words]\n_count=1000000\n_per=1\n_line0=a\n", "1000000 entries"},
+        {"lines.ini", "stray\n[A]\nnothing here\nk=1\nk=2\n", "repeated"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = dir.filePath(c.name);
+        ASSERT_TRUE(qz8test::WriteBytes(file, c.content));
+        const ToolRun r = Tool({"check", "--screens", kScreen, file});
+        EXPECT_FALSE(r.crashed);
+        EXPECT_EQ(r.exitCode, 1) << r.out.toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(c.expected)) << r.out.toStdString();
+    }
+    // The line of each finding.
+    const ToolRun lines = Tool({"check", "--screens", kScreen, dir.filePath("lines.ini")});
+    EXPECT_TRUE(lines.out.contains("lines.ini:1: a line before the first section")) << lines.out.toStdString();
+    EXPECT_TRUE(lines.out.contains("lines.ini:3: [A]: neither a section nor a key")) << lines.out.toStdString();
+    EXPECT_TRUE(lines.out.contains("lines.ini:5: [A] k: the key is repeated; only its first value (line 4)"))
+        << lines.out.toStdString();
+
+    // Files that are no files: a FIFO, an endless device, one too large, one
+    // that cannot be read. Each is said, at once.
+    const QString fifo = dir.filePath("fifo.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString endless = dir.filePath("endless.ini");
+    ASSERT_TRUE(QFile::link("/dev/zero", endless));
+    const QString huge = dir.filePath("huge.ini");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(TMyMemIniFile::kMaxIniFileBytes + 1));
+    }
+    QStringList noFiles{fifo, endless, huge};
+    // Unreadable also by root: a write-only kernel setting behind a link.
+    const QString locked = dir.filePath("locked.ini");
+    if (QFileInfo("/proc/sys/vm/compact_memory").isFile() && QFile::link("/proc/sys/vm/compact_memory", locked))
+        noFiles << locked;
+    else if (geteuid() != 0 && qz8test::WriteBytes(locked, "[A]\nb=1\n") && chmod(QFile::encodeName(locked), 0) == 0)
+        noFiles << locked;
+    for (const QString& file : noFiles) {
+        SCOPED_TRACE(file.toStdString());
+        const ToolRun r = Tool({"check", "--screens", kScreen, file});
+        EXPECT_FALSE(r.crashed);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.out.contains(":0: ")) << r.out.toStdString();
+    }
+    // A read-only file is read by windows and never saved into.
+    const QString readOnly = dir.filePath("read-only.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(readOnly, "[A]\nb=1\n"));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    if (geteuid() != 0) {
+        EXPECT_TRUE(Tool({"check", "--screens", kScreen, readOnly}).out.contains("read-only"));
+    }
+    // A sound file is sound.
+    const QString sound = dir.filePath("sound.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(sound, "[Tree]\nsizes=50,60\npositions=1,0\nhidden=0,1\nsort=1,0,1\n"
+                                           "[Splitter]\nsizes=100,200\n[Window geometry]\n1024x768+0+0=10,10,500,400,"
+                                           "normal\n[Window layout]\nbar:Files=4,0,0,1\n"));
+    const ToolRun r = Tool({"check", "--screens", kScreen, sound});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+}
+
+TEST(FormStateTool, AFileBeingSavedIsRefusedAndSetRacingAWindowsSaveKeepsItWhole)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[A]\nb=1\n"));
+    // A temporary of the library's save, just made: someone is saving.
+    const QString saving = ini + ".qz8-save-Ab12Cd";
+    ASSERT_TRUE(qz8test::WriteBytes(saving, "[A]\nb="));
+    ToolRun r = Tool({"set", ini, "A", "b", "2"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("another process is saving")) << r.err.toStdString();
+    EXPECT_EQ(qz8test::ReadText(ini), "[A]\nb=1\n");
+    ASSERT_TRUE(QFile::remove(saving));
+
+    // A window with many controls saves over and over while the tool sets
+    // a key: every file there ever was is whole.
+    TForm form;
+    for (int i = 0; i < 200; ++i) {
+        auto* spin = new QSpinBox(&form);
+        spin->setObjectName(QStringLiteral("Spin%1").arg(i));
+        spin->setRange(0, 1000);
+        spin->setValue(i);
+    }
+    for (int round = 0; round < 10; ++round) {
+        QProcess p;
+        p.setProcessEnvironment(ToolEnvironment());
+        p.start(QZ8_FORMSTATE_TOOL, {"set", ini, "Tool", "round", QString::number(round)});
+        ASSERT_TRUE(p.waitForStarted());
+        do {
+            SaveIni(&form, ini);
+        } while (!p.waitForFinished(1));
+        EXPECT_NE(p.exitStatus(), QProcess::CrashExit);
+        TMyMemIniFile saved(ini);
+        for (int i = 0; i < 200; ++i)
+            ASSERT_EQ(saved.ReadInteger(QStringLiteral("Spin%1").arg(i), "value", -1), i) << "round " << round;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"tool.ini"});
+}

@@ -1,0 +1,481 @@
+// qz8-formstate: reads, checks, edits and carries a tool's form state file
+// from a shell, for support staff and set-up scripts:
+//   qz8-formstate get FILE SECTION KEY
+//   qz8-formstate set FILE SECTION KEY VALUE
+//   qz8-formstate delete FILE SECTION [KEY]
+//   qz8-formstate list FILE [SECTION]
+//   qz8-formstate check [--screens "WxH+X+Y ..."] [--tool NAME] [--no-secrets] FILE
+//   qz8-formstate diff FILE1 FILE2
+//   qz8-formstate export [--drive ROOT] FILE [OUT]
+//   qz8-formstate import FILE EXPORTED
+// It writes through the library's atomic save, never prints a password (a
+// marker is shown as it stands, a scrambled one as "<scrambled password>"),
+// refuses a file another process is saving, and says what it changed.
+// Exit status: 0 done (nothing found, no difference); 1 found or differs,
+// or the key is not there; 2 a usage or file error.
+#include "external/MemIniFile.h"
+#include "form/FormStateCheck.h"
+#include "form/WindowGeometry.h"
+#include "settings/AppDrive.h"
+#include "settings/Drive_Utils.h"
+#include "settings/ReadAndSaveIni.h"
+#include "toolkit/Types.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+using namespace qz8;
+
+namespace {
+
+constexpr int kFound = 1;
+constexpr int kError = 2;
+const QString kScrambledShown = QStringLiteral("<scrambled password>");
+
+void Out(const QString& text) { std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData()); }
+void Note(const QString& text) { std::fprintf(stderr, "qz8-formstate: %s\n", text.toLocal8Bit().constData()); }
+
+int Fail(const QString& message)
+{
+    Note(message);
+    return kError;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: qz8-formstate get FILE SECTION KEY\n"
+                         "       qz8-formstate set FILE SECTION KEY VALUE\n"
+                         "       qz8-formstate delete FILE SECTION [KEY]\n"
+                         "       qz8-formstate list FILE [SECTION]\n"
+                         "       qz8-formstate check [--screens \"WxH+X+Y ...\"] [--tool NAME] [--no-secrets] FILE\n"
+                         "       qz8-formstate diff FILE1 FILE2\n"
+                         "       qz8-formstate export [--drive ROOT] FILE [OUT]\n"
+                         "       qz8-formstate import FILE EXPORTED\n");
+    return kError;
+}
+
+// A file the library keeps a secret in is its owner's only; a password it
+// could not give to the secret store is scrambled there as hex digits.
+bool OwnerOnly(const QString& file)
+{
+    const QFile::Permissions p = QFileInfo(file).permissions();
+    return !(p & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther));
+}
+
+struct TFile {
+    QString name;
+    TMyMemIniFile ini;
+    QByteArray bytes; // as read, to tell whether another process saved since
+    bool ownerOnly = false;
+    explicit TFile(const QString& fileName) : name(fileName), ini(fileName) { }
+};
+
+// Reads a file whole; nothing, said, when it cannot be read.
+std::unique_ptr<TFile> Open(const QString& fileName, bool mustExist = true)
+{
+    auto f = std::make_unique<TFile>(fileName);
+    if (!QFileInfo::exists(fileName)) {
+        if (mustExist) {
+            Note(QStringLiteral("there is no file \"%1\"").arg(fileName));
+            return nullptr;
+        }
+        f->ini.Clear();
+        return f;
+    }
+    try {
+        f->ini.Load();
+    } catch (const Exception& e) {
+        Note(e.Message());
+        return nullptr;
+    }
+    QFile raw(fileName);
+    if (raw.open(QIODevice::ReadOnly))
+        f->bytes = raw.read(TMyMemIniFile::kMaxIniFileBytes);
+    f->ownerOnly = OwnerOnly(fileName);
+    return f;
+}
+
+bool IsPassword(const TFile& f, const QString& key, const QString& value)
+{
+    if (key.compare(QLatin1String("text"), Qt::CaseInsensitive) != 0 || value.isEmpty())
+        return false;
+    if (value == SecretStoreMarker())
+        return true;
+    static const QRegularExpression hex(QStringLiteral("^(?:[0-9A-F]{4})+$"));
+    return f.ownerOnly && hex.match(value).hasMatch();
+}
+
+// A value as it may be printed.
+QString Shown(const TFile& f, const QString& section, const QString& key)
+{
+    const QString value = f.ini.ReadString(section, key, QString());
+    if (IsPassword(f, key, value) && value != SecretStoreMarker())
+        return kScrambledShown;
+    return value;
+}
+
+QString Quoted(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+
+// Saves the edited file, unless another process saved it since it was read
+// (then the caller edits the new file again).
+enum class TSaved { Done, Changed, Failed };
+TSaved Save(const TFile& f)
+{
+    if (FormStateFileBeingSaved(f.name)) {
+        Note(QStringLiteral("another process is saving \"%1\"; try again when it is done").arg(f.name));
+        return TSaved::Failed;
+    }
+    QFile now(f.name);
+    const QByteArray current = now.open(QIODevice::ReadOnly) ? now.read(TMyMemIniFile::kMaxIniFileBytes) : QByteArray();
+    if (current != f.bytes)
+        return TSaved::Changed;
+    try {
+        f.ini.UpdateFile();
+    } catch (const Exception& e) {
+        Note(e.Message());
+        return TSaved::Failed;
+    }
+    return TSaved::Done;
+}
+
+// Runs an edit on the file and saves it; the edit returns the lines saying
+// what it changed (none: nothing to save) or nothing on refusal. A file
+// another process saved meanwhile is read and edited again.
+using TEdit = std::function<std::optional<QStringList>(TFile&)>;
+int Edit(const QString& fileName, bool mayCreate, const TEdit& edit)
+{
+    if (FormStateFileBeingSaved(fileName))
+        return Fail(QStringLiteral("another process is saving \"%1\"; try again when it is done").arg(fileName));
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        auto f = Open(fileName, !mayCreate);
+        if (!f)
+            return kError;
+        const std::optional<QStringList> said = edit(*f);
+        if (!said)
+            return kError;
+        if (said->isEmpty()) {
+            Out(QStringLiteral("no change"));
+            return 0;
+        }
+        switch (Save(*f)) {
+        case TSaved::Done:
+            for (const QString& line : *said)
+                Out(line);
+            return 0;
+        case TSaved::Failed: return kError;
+        case TSaved::Changed: continue;
+        }
+    }
+    return Fail(QStringLiteral("\"%1\" kept changing while it was edited; nothing was written").arg(fileName));
+}
+
+int Get(const QStringList& a)
+{
+    if (a.size() != 3)
+        return Usage();
+    const auto f = Open(a[0]);
+    if (!f)
+        return kError;
+    if (!f->ini.ValueExists(a[1], a[2])) {
+        Note(QStringLiteral("[%1] has no key \"%2\"").arg(a[1], a[2]));
+        return kFound;
+    }
+    Out(Shown(*f, a[1], a[2]));
+    return 0;
+}
+
+int Set(const QStringList& a)
+{
+    if (a.size() != 4)
+        return Usage();
+    return Edit(a[0], true, [&](TFile& f) -> std::optional<QStringList> {
+        const bool had = f.ini.ValueExists(a[1], a[2]);
+        const QString before = f.ini.ReadString(a[1], a[2], QString());
+        if (had && IsPassword(f, a[2], before)) {
+            Note(QStringLiteral("[%1] %2 is a password: set it in the tool").arg(a[1], a[2]));
+            return std::nullopt;
+        }
+        if (had && before == a[3])
+            return QStringList();
+        f.ini.WriteString(a[1], a[2], a[3]);
+        return QStringList{had ? QStringLiteral("[%1] %2: %3 -> %4").arg(a[1], a[2], Quoted(before), Quoted(a[3]))
+                               : QStringLiteral("[%1] %2: new, %3").arg(a[1], a[2], Quoted(a[3]))};
+    });
+}
+
+int Delete(const QStringList& a)
+{
+    if (a.size() != 2 && a.size() != 3)
+        return Usage();
+    return Edit(a[0], false, [&](TFile& f) -> std::optional<QStringList> {
+        if (a.size() == 2) {
+            if (!f.ini.SectionExists(a[1]))
+                return QStringList();
+            const qsizetype keys = f.ini.ReadSection(a[1]).size();
+            f.ini.EraseSection(a[1]);
+            return QStringList{QStringLiteral("[%1] deleted, with %2 keys").arg(a[1]).arg(keys)};
+        }
+        if (!f.ini.ValueExists(a[1], a[2]))
+            return QStringList();
+        const QString before = Shown(f, a[1], a[2]);
+        f.ini.DeleteKey(a[1], a[2]);
+        return QStringList{QStringLiteral("[%1] %2 deleted (was %3)").arg(a[1], a[2], Quoted(before))};
+    });
+}
+
+int List(const QStringList& a)
+{
+    if (a.size() != 1 && a.size() != 2)
+        return Usage();
+    const auto f = Open(a[0]);
+    if (!f)
+        return kError;
+    if (a.size() == 2 && !f->ini.SectionExists(a[1])) {
+        Note(QStringLiteral("there is no section [%1]").arg(a[1]));
+        return kFound;
+    }
+    for (const QString& section : a.size() == 2 ? QStringList{a[1]} : f->ini.ReadSections()) {
+        Out(QLatin1Char('[') + section + QLatin1Char(']'));
+        for (const QString& key : f->ini.ReadSection(section))
+            Out(key + QLatin1Char('=') + Shown(*f, section, key));
+    }
+    return 0;
+}
+
+// "1920x1080+0+0 1366x768+1920+0" (spaces or commas between screens).
+std::optional<QList<QRect>> ParseScreens(const QString& text)
+{
+    static const QRegularExpression one(QStringLiteral("^(\\d+)x(\\d+)([+-]\\d+)([+-]\\d+)$"));
+    QList<QRect> screens;
+    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[ ,]+")), Qt::SkipEmptyParts)) {
+        const auto m = one.match(part);
+        if (!m.hasMatch())
+            return std::nullopt;
+        screens << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    }
+    return screens;
+}
+
+int Check(QStringList a, bool haveScreens)
+{
+    TFormStateCheckOptions options;
+    bool screensGiven = false;
+    while (!a.isEmpty() && a.first().startsWith(QLatin1String("--"))) {
+        const QString option = a.takeFirst();
+        if (option == QLatin1String("--no-secrets")) {
+            options.LookUpSecrets = false;
+        } else if ((option == QLatin1String("--screens") || option == QLatin1String("--tool")) && !a.isEmpty()) {
+            const QString value = a.takeFirst();
+            if (option == QLatin1String("--tool")) {
+                options.SecretService = value;
+                continue;
+            }
+            const auto screens = ParseScreens(value);
+            if (!screens || screens->isEmpty())
+                return Fail(QStringLiteral("\"%1\" is not a list of screens WxH+X+Y").arg(value));
+            options.Screens = *screens;
+            screensGiven = true;
+        } else {
+            return Usage();
+        }
+    }
+    if (a.size() != 1)
+        return Usage();
+    if (!screensGiven && haveScreens)
+        options.Screens = AvailableScreenGeometries();
+    if (options.Screens.isEmpty())
+        Note(QStringLiteral("no screens to place windows on (no display, no --screens): placements are checked for "
+                            "damage only"));
+    // The tool that wrote the file is most often named as its file (the
+    // library's default is "<program>.ini").
+    if (options.SecretService.isEmpty())
+        options.SecretService = QFileInfo(a[0]).completeBaseName();
+    const QList<TFormStateFinding> found = CheckFormStateFile(a[0], options);
+    for (const TFormStateFinding& f : found) {
+        QString where = QStringLiteral("%1:%2:").arg(a[0]).arg(f.Line);
+        if (!f.Section.isEmpty())
+            where += QStringLiteral(" [%1]").arg(f.Section);
+        if (!f.Key.isEmpty())
+            where += QLatin1Char(' ') + f.Key;
+        if (!f.Section.isEmpty())
+            where += QLatin1Char(':');
+        Out(where + QLatin1Char(' ') + f.Message);
+    }
+    if (found.isEmpty())
+        Out(QStringLiteral("%1: nothing a window would refuse").arg(a[0]));
+    return found.isEmpty() ? 0 : kFound;
+}
+
+int Diff(const QStringList& a)
+{
+    if (a.size() != 2)
+        return Usage();
+    const auto one = Open(a[0]);
+    const auto two = Open(a[1]);
+    if (!one || !two)
+        return kError;
+    int differences = 0;
+    const auto said = [&](const QString& line) {
+        Out(line);
+        ++differences;
+    };
+    for (const QString& section : one->ini.ReadSections()) {
+        if (!two->ini.SectionExists(section)) {
+            said(QStringLiteral("only in %1: [%2]").arg(a[0], section));
+            continue;
+        }
+        for (const QString& key : one->ini.ReadSection(section)) {
+            if (!two->ini.ValueExists(section, key))
+                said(QStringLiteral("[%1] %2: only in %3 (%4)")
+                         .arg(section, key, a[0], Quoted(Shown(*one, section, key))));
+            else if (one->ini.ReadString(section, key, {}) != two->ini.ReadString(section, key, {}))
+                said(QStringLiteral("[%1] %2: %3 | %4")
+                         .arg(section, key, Quoted(Shown(*one, section, key)), Quoted(Shown(*two, section, key))));
+        }
+        for (const QString& key : two->ini.ReadSection(section)) {
+            if (!one->ini.ValueExists(section, key))
+                said(QStringLiteral("[%1] %2: only in %3 (%4)")
+                         .arg(section, key, a[1], Quoted(Shown(*two, section, key))));
+        }
+    }
+    for (const QString& section : two->ini.ReadSections()) {
+        if (!one->ini.SectionExists(section))
+            said(QStringLiteral("only in %1: [%2]").arg(a[1], section));
+    }
+    return differences ? kFound : 0;
+}
+
+// An absolute name under root written with the tool's drive token; list
+// entries ("\|" between them) one by one.
+QString Portable(const QString& key, const QString& value, const QString& root)
+{
+    if (root.isEmpty())
+        return value;
+    if (key.startsWith(QLatin1String("_line"), Qt::CaseInsensitive)) {
+        QStringList entries = value.split(QStringLiteral("\\|"));
+        for (QString& e : entries)
+            e = ContractDrive(e, root);
+        return entries.join(QStringLiteral("\\|"));
+    }
+    return ContractDrive(value, root);
+}
+
+int Export(QStringList a)
+{
+    QString root;
+    if (a.size() >= 2 && a.first() == QLatin1String("--drive")) {
+        a.takeFirst();
+        root = a.takeFirst();
+        if (!root.endsWith(QLatin1Char('/')))
+            root += QLatin1Char('/');
+    }
+    if (a.size() != 1 && a.size() != 2)
+        return Usage();
+    const auto f = Open(a[0]);
+    if (!f)
+        return kError;
+    TMyMemIniFile out(a.size() == 2 ? a[1] : QString());
+    out.Clear();
+    int passwords = 0;
+    for (const QString& section : f->ini.ReadSections()) {
+        for (const QString& key : f->ini.ReadSection(section)) {
+            const QString value = f->ini.ReadString(section, key, QString());
+            if (IsPassword(*f, key, value)) {
+                ++passwords;
+                continue;
+            }
+            const QString portable = Portable(key, value, root);
+            if (root.isEmpty() && portable.startsWith(QLatin1Char('/')))
+                Note(QStringLiteral("[%1] %2 names \"%3\", a place on this machine (give --drive ROOT for a tool "
+                                    "drive's names)")
+                         .arg(section, key, portable.left(120)));
+            out.WriteString(section, key, portable);
+        }
+    }
+    if (passwords)
+        Note(QStringLiteral("%1 password(s) left out").arg(passwords));
+    if (a.size() == 1) {
+        std::fputs(out.ToText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    try {
+        out.UpdateFile();
+    } catch (const Exception& e) {
+        return Fail(e.Message());
+    }
+    Out(QStringLiteral("exported %1 sections into \"%2\"").arg(out.ReadSections().size()).arg(a[1]));
+    return 0;
+}
+
+int Import(const QStringList& a)
+{
+    if (a.size() != 2)
+        return Usage();
+    const auto from = Open(a[1]);
+    if (!from)
+        return kError;
+    return Edit(a[0], true, [&](TFile& f) -> std::optional<QStringList> {
+        QStringList said;
+        for (const QString& section : from->ini.ReadSections()) {
+            for (const QString& key : from->ini.ReadSection(section)) {
+                const QString value = from->ini.ReadString(section, key, QString());
+                // A marker names a secret of another machine's store; a
+                // password here is the user's to keep.
+                if (value == SecretStoreMarker() || IsPassword(f, key, f.ini.ReadString(section, key, QString())))
+                    continue;
+                const bool had = f.ini.ValueExists(section, key);
+                const QString before = f.ini.ReadString(section, key, QString());
+                if (had && before == value)
+                    continue;
+                f.ini.WriteString(section, key, value);
+                said << (had ? QStringLiteral("[%1] %2: %3 -> %4").arg(section, key, Quoted(before), Quoted(value))
+                             : QStringLiteral("[%1] %2: new, %3").arg(section, key, Quoted(value)));
+            }
+        }
+        return said;
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))
+        return args.isEmpty() ? Usage() : (Usage(), 0);
+    const QString command = args.takeFirst();
+    // Screens are asked of the window system only for a check, and only
+    // where there is one.
+    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool wantScreens = command == QLatin1String("check") && display && !args.contains(QLatin1String("--screens"));
+    std::unique_ptr<QCoreApplication> app;
+    if (wantScreens)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    if (command == QLatin1String("get"))
+        return Get(args);
+    if (command == QLatin1String("set"))
+        return Set(args);
+    if (command == QLatin1String("delete"))
+        return Delete(args);
+    if (command == QLatin1String("list"))
+        return List(args);
+    if (command == QLatin1String("check"))
+        return Check(args, wantScreens);
+    if (command == QLatin1String("diff"))
+        return Diff(args);
+    if (command == QLatin1String("export"))
+        return Export(args);
+    if (command == QLatin1String("import"))
+        return Import(args);
+    return Usage();
+}
