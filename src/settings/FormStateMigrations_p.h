@@ -16,7 +16,7 @@ class TMyMemIniFile;
 // save leaves the file as it was, is logged, and makes the form's later
 // saves keep the file's other sections; so does a record naming steps the
 // form does not know. The record read is kept on the form for its saves.
-QZ8_AUTOTEST_EXPORT void MigrateAtRead(QObject* form, TMyMemIniFile& ini);
+void MigrateAtRead(QObject* form, TMyMemIniFile& ini);
 // Writes the record a save of the form carries: the steps its file had and
 // every step the form declares (its controls hold that version's state).
 void WriteMigrationRecord(const QObject* form, TMyMemIniFile& ini);

@@ -100,6 +100,12 @@ endforeach()
 if(NOT EXISTS ${BUILD_DIR}/package-check/config/corpus-tool/corpus-tool.ini.before-2.0-corpus-folder)
   message(FATAL_ERROR "the migrating tool kept no backup of its version 1 file")
 endif()
+# The installed qz8-formstate reads the migrated file.
+execute_process(COMMAND ${prefix}/bin/qz8-formstate get ${BUILD_DIR}/package-check/config/corpus-tool/corpus-tool.ini
+  CorpusFolder text RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "/data/corpus\n")
+  message(FATAL_ERROR "the installed qz8-formstate did not read the migrated file: ${rc}\n${out}\n${err}")
+endif()
 if(NOT EXISTS ${BUILD_DIR}/package-check/config/word-counter/word-counter.ini)
   message(FATAL_ERROR "the first tool kept nothing")
 endif()
