@@ -1,5 +1,6 @@
 #include "external/MemIniFile.h"
 #include "external/General_runtime.h"
+#include "external/IniLines_p.h"
 #include "platform/AtomicFile_p.h"
 #include "toolkit/Types.h"
 
@@ -538,29 +539,19 @@ void TMyMemIniFile::Parse(const QString& text) const
         qsizetype end = all.indexOf(QLatin1Char('\n'), pos);
         if (end < 0)
             end = all.size();
-        QStringView line = all.mid(pos, end - pos);
+        const TIniLine line = ReadIniLine(all.mid(pos, end - pos));
         pos = end + 1;
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
-            continue;
-        if (trimmed.startsWith(QLatin1Char('['))) {
-            qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
-            if (close < 1)
-                close = trimmed.size();
-            current = &Ensure(trimmed.mid(1, close - 1).toString());
+        if (line.kind == TIniLineKind::Section) {
+            current = &Ensure(line.name.toString());
             continue;
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
         // Keys before any section, and lines without "=", carry nothing.
-        if (!current || eq < 0)
+        if (!current || line.kind != TIniLineKind::Key)
             continue;
-        const QStringView keyView = line.left(eq);
-        const QString key = CleanKey(QString::fromRawData(keyView.data(), keyView.size()));
+        const QString key = CleanKey(QString::fromRawData(line.name.data(), line.name.size()));
         if (key.isEmpty())
             continue;
-        const QStringView raw = line.mid(eq + 1);
+        const QStringView raw = line.value;
         const bool quoted = raw.size() >= 2 && raw.startsWith(QLatin1Char('"')) && raw.endsWith(QLatin1Char('"'));
         // The first of duplicate keys wins, as a string list's Values does.
         Put(*current, key, quoted ? Unquote(raw) : QString::fromRawData(raw.data(), raw.size()), false);

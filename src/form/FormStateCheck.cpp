@@ -1,4 +1,5 @@
 #include "form/FormStateCheck.h"
+#include "external/IniLines_p.h"
 #include "external/MemIniFile.h"
 #include "form/BarsAndDocks_p.h"
 #include "form/WindowGeometry.h"
@@ -42,29 +43,25 @@ TLines ScanLines(const QString& text)
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const int number = i + 1;
-        QStringView line(lines[i]);
-        if (i == 0 && line.startsWith(QChar(0xFEFF)))
-            line = line.mid(1);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
+        QStringView raw(lines[i]);
+        if (i == 0 && raw.startsWith(QChar(0xFEFF)))
+            raw = raw.mid(1);
+        const TIniLine line = ReadIniLine(raw);
+        if (line.kind == TIniLineKind::Nothing)
             continue;
-        if (trimmed.startsWith(QLatin1Char('['))) {
-            qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
-            if (close < 1)
-                close = trimmed.size();
-            section = trimmed.mid(1, close - 1).toString();
+        if (line.kind == TIniLineKind::Section) {
+            section = line.name.toString();
             inSection = true;
             out.sections.insert(Folded(section), out.sections.value(Folded(section), number));
             continue;
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!inSection || eq < 0) {
+        if (!inSection || line.kind == TIniLineKind::Stray) {
             out.findings.append({number, section, QString(),
                                  inSection ? QStringLiteral("neither a section nor a key: the line is passed over")
                                            : QStringLiteral("a line before the first section is passed over")});
             continue;
         }
-        const QString key = line.left(eq).trimmed().toString();
+        const QString key = line.name.trimmed().toString();
         if (key.isEmpty()) {
             out.findings.append({number, section, QString(), QStringLiteral("a value without a key is passed over")});
             continue;
