@@ -283,7 +283,7 @@ QList<TFormStateFinding> CheckFormStateFile(const QString& fileName, const TForm
         return {{0, QString(), QString(), e.Message()}};
     }
     QList<TFormStateFinding> found;
-    if (!info.isWritable())
+    if (IsReadOnlyFile(fileName))
         found.append({0, QString(), QString(), QStringLiteral("read-only: windows read it and never save into it")});
     // Read once more as text for the line numbers; Load has bounded its size.
     QFile file(fileName);

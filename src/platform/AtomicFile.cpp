@@ -141,9 +141,7 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
     const QByteArray targetPath = QFile::encodeName(target);
     struct stat existing { };
     const bool exists = ::stat(targetPath.constData(), &existing) == 0;
-    // A file the user made read-only is not replaced (a rename would, even
-    // where the folder may be written; root too may write any file).
-    if (exists && ((existing.st_mode & 0222) == 0 || ::access(targetPath.constData(), W_OK) != 0)) {
+    if (exists && IsReadOnlyFile(target)) {
         error = QStringLiteral("The file is read-only");
         return false;
     }
@@ -218,7 +216,7 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
     // whole, either way).
     return true;
 #else
-    if (QFileInfo::exists(target) && !QFileInfo(target).isWritable()) {
+    if (QFileInfo::exists(target) && IsReadOnlyFile(target)) {
         error = QStringLiteral("The file is read-only");
         return false;
     }
@@ -281,6 +279,21 @@ void ForEachSaveTemporary(const QString& fileName, int maxAgeSecs, Visit visit)
     }
 }
 } // namespace
+
+bool IsReadOnlyFile(const QString& fileName)
+{
+#ifndef Q_OS_WIN
+    // A file the user made read-only is not replaced (a rename would, even
+    // where the folder may be written; root too may write any file).
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat st { };
+    if (::stat(path.constData(), &st) != 0)
+        return false;
+    return (st.st_mode & 0222) == 0 || ::access(path.constData(), W_OK) != 0;
+#else
+    return QFileInfo::exists(fileName) && !QFileInfo(fileName).isWritable();
+#endif
+}
 
 void RemoveSaveDebris(const QString& fileName, int maxAgeSecs)
 {

@@ -20,6 +20,10 @@ inline constexpr char kSaveDebrisInfix[] = ".qz8-save-";
 // new one gets the process's default. False with a reason in error.
 bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool ownerOnly, QString& error);
 
+// True for an existing file that saves do not replace: one without any
+// write permission (also for root), or one this process may not write.
+bool IsReadOnlyFile(const QString& fileName);
+
 // Removes the temporaries of earlier, killed saves of fileName that are
 // older than maxAgeSecs (younger ones may belong to a save in progress).
 void RemoveSaveDebris(const QString& fileName, int maxAgeSecs);

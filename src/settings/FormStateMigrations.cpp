@@ -318,11 +318,16 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
         bool saved = false;
         // The file on disk is still the one read: it is kept once, as it is.
         QFile original(ini.FileName());
-        if (!QFileInfo::exists(backup)) {
+        bool madeBackup = false;
+        if (IsReadOnlyFile(ini.FileName())) {
+            error = QStringLiteral("the file is read-only");
+        } else if (!QFileInfo::exists(backup)) {
             if (!original.open(QIODevice::ReadOnly))
                 error = original.errorString();
             else if (!WriteFileAtomically(backup, original.read(TMyMemIniFile::kMaxIniFileBytes), true, error))
                 error = QStringLiteral("the backup \"%1\" could not be written: %2").arg(backup, error);
+            else
+                madeBackup = true;
         }
         if (error.isEmpty()) {
             try {
@@ -338,8 +343,11 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
             qCInfo(lcQz8, "form state file \"%s\": migrated by %s; the file as it was is \"%s\"",
                    qPrintable(ini.FileName()), qPrintable(r.Applied.join(QStringLiteral(", "))), qPrintable(backup));
         } else {
-            // Read as migrated, but the file stays as it was: the window's
-            // saves keep what it does not write.
+            // Read as migrated, but the file stays as it was (with no backup
+            // of a migration that did not happen): the window's saves keep
+            // what it does not write.
+            if (madeBackup)
+                QFile::remove(backup);
             keep = true;
             qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s",
                       qPrintable(ini.FileName()), qPrintable(error));

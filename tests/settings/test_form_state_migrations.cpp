@@ -160,6 +160,23 @@ TEST(FormStateMigrations, AFailingStepLeavesTheFileAsItWasAndItsSectionsAreSaved
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"corpus-tool.ini"});
 }
 
+TEST(FormStateMigrations, AReadOnlyFileIsReadMigratedAndLeftAsItWas)
+{
+    QTemporaryDir dir;
+    const QString ini = CopyOf(dir, "corpus-tool-v1.ini");
+    ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray version1 = Bytes(ini);
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(w.corpus->Text(), "/data/corpus");
+        EXPECT_EQ(w.window->value(), 20);
+        w.close();
+    }
+    EXPECT_EQ(Bytes(ini), version1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"corpus-tool.ini"});
+}
+
 TEST(FormStateMigrations, EachKindOfStepOnAFile)
 {
     TMyMemIniFile ini(QString{});
