@@ -6,6 +6,9 @@ Reports the ratio of the medians (ours / Qt) in wall and CPU time.
 
     bench/cold_start.py <qz8_cold_start> [pairs]      (default 21 pairs)
 
+Both programs run on the same one processor (the last one), so that the
+other processes of a small machine move neither of them more than the other.
+
 The plain window is qz8_cold_start_plain beside qz8_cold_start: a program
 that loads nothing of the library.
 """
@@ -17,10 +20,18 @@ import tempfile
 import time
 
 
+CPU = max(os.sched_getaffinity(0))
+
+
+def pinned():
+    os.sched_setaffinity(0, {CPU})
+
+
 def run(program, mode, folder, env):
     command = [program, mode, folder] if mode == "ours" else [program + "_plain", folder]
     start = time.perf_counter()
-    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            preexec_fn=pinned)
     _, status, usage = os.wait4(proc.pid, 0)
     wall = time.perf_counter() - start
     if status != 0:

@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 #include <algorithm>
 #include <cmath>
@@ -102,10 +104,18 @@ void TAdvFormStyler::SetStyle(TTMSStyle style)
     fStyle = style;
     fApplied = true;
     if (auto* window = qobject_cast<QWidget*>(parent())) {
-        ApplyTMSStylePalette(window, style);
-        for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (auto* styled = qobject_cast<ITMSStyle*>(w))
-                styled->SetComponentStyle(style);
+        // One walk serves the palette and the styled controls; a control that
+        // a palette change deletes is passed over.
+        const QList<QWidget*> descendants = window->findChildren<QWidget*>();
+        std::vector<QPointer<QWidget>> styled;
+        for (QWidget* w : descendants) {
+            if (qobject_cast<ITMSStyle*>(w))
+                styled.emplace_back(w);
+        }
+        ApplyTMSStylePalette(window, style, descendants);
+        for (const QPointer<QWidget>& w : styled) {
+            if (w)
+                qobject_cast<ITMSStyle*>(w.data())->SetComponentStyle(style);
         }
     }
     if (changed && OnNotify)

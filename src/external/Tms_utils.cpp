@@ -100,12 +100,18 @@ QPalette TMSStylePalette(TTMSStyle style)
 
 void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style)
 {
+    if (widget)
+        ApplyTMSStylePalette(widget, style, widget->findChildren<QWidget*>());
+}
+
+void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style, const QList<QWidget*>& descendants)
+{
     if (!widget)
         return;
     const QPalette pal = TMSStylePalette(style);
     widget->setPalette(pal);
     // Children that set a palette of their own do not inherit: give it to them too.
-    for (QWidget* child : widget->findChildren<QWidget*>()) {
+    for (QWidget* child : descendants) {
         if (child->testAttribute(Qt::WA_SetPalette))
             child->setPalette(pal);
     }

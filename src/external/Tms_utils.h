@@ -83,6 +83,9 @@ QZ8_EXPORT TColor GetABaseTMSTextColour_SEARCHWORD(TTMSStyle style);
 /// children, so plain Qt widgets match the styled controls.
 QZ8_EXPORT QPalette TMSStylePalette(TTMSStyle style);
 QZ8_EXPORT void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style);
+/// The same, for a walk that has the widget's descendants already
+/// (findChildren<QWidget*>()).
+QZ8_EXPORT void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style, const QList<QWidget*>& descendants);
 ///@}
 
 /// The styling interface of the styled controls; it never owns the control.
