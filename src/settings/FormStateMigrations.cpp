@@ -297,8 +297,12 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
 {
     const QString record = FormStateMigrationsSection();
     auto* declared = qobject_cast<IFormStateMigrations*>(form);
-    form->setProperty(kKeepProperty, QVariant());
-    form->setProperty(kRecordProperty, QVariant());
+    // What an earlier read left, if any (a look-up by name costs a walk of
+    // the form's meta-objects).
+    for (const QByteArray& name : form->dynamicPropertyNames()) {
+        if (name == kKeepProperty || name == kRecordProperty)
+            form->setProperty(name.constData(), QVariant());
+    }
     // The common case (no steps, no record) costs a look-up.
     if (!declared && !ini.SectionExists(record))
         return;
