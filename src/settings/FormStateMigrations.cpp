@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QVariant>
+#include <algorithm>
 
 namespace qz8 {
 

@@ -1,6 +1,5 @@
 #pragma once
 // How ReadIni and SaveIni meet the migrations of settings/FormStateMigrations.h.
-#include "qz8_export.h"
 #include <QString>
 
 class QObject;

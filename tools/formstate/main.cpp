@@ -94,9 +94,12 @@ std::unique_ptr<TFile> Open(const QString& fileName, bool mustExist = true)
         Note(e.Message());
         return nullptr;
     }
+    // The content is the bytes kept: a save by another process between the
+    // two reads cannot slip under the comparison before writing.
     QFile raw(fileName);
     if (raw.open(QIODevice::ReadOnly))
         f->bytes = raw.read(TMyMemIniFile::kMaxIniFileBytes);
+    f->ini.SetText(QString::fromUtf8(f->bytes));
     f->ownerOnly = OwnerOnly(fileName);
     return f;
 }
@@ -401,7 +404,10 @@ int Export(QStringList a)
     if (passwords)
         Note(QStringLiteral("%1 password(s) left out").arg(passwords));
     if (a.size() == 1) {
-        std::fputs(out.ToText().toUtf8().constData(), stdout);
+        QString text = out.ToText();
+        if (!text.endsWith(QLatin1Char('\n')))
+            text += QLatin1Char('\n');
+        std::fputs(text.toUtf8().constData(), stdout);
         return 0;
     }
     try {
