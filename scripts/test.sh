@@ -40,4 +40,4 @@ UBSAN_OPTIONS=print_stacktrace=1 \
 bash scripts/package-check.sh
 
 # A short run of every fuzz target (longer runs: scripts/fuzz.sh SECONDS).
-bash scripts/fuzz.sh 20
+bash scripts/fuzz.sh 15
