@@ -15,9 +15,6 @@ namespace qz8 {
 
 namespace {
 
-const QString& kBar = kBarKeyPrefix;
-const QString& kDock = kDockKeyPrefix;
-
 // The areas in the order they are laid out again.
 constexpr Qt::ToolBarArea kBarAreas[] = {Qt::TopToolBarArea, Qt::BottomToolBarArea, Qt::LeftToolBarArea,
                                          Qt::RightToolBarArea};
@@ -155,12 +152,12 @@ bool HasBarsOrDocks(const QMainWindow* window) { return !BarsOf(window).isEmpty(
 void WriteBarsAndDocks(const QMainWindow* window, TMyMemIniFile& ini, const QString& section)
 {
     for (const auto& [name, p] : BarPlaces(window))
-        ini.WriteString(section, kBar + name, IntListText({p.area, p.line, p.order, p.shown ? 1 : 0}));
+        ini.WriteString(section, kBarKeyPrefix + name, IntListText({p.area, p.line, p.order, p.shown ? 1 : 0}));
     for (QDockWidget* d : DocksOf(window)) {
         if (d->objectName().isEmpty())
             continue;
         const QRect g = d->geometry();
-        ini.WriteString(section, kDock + d->objectName(),
+        ini.WriteString(section, kDockKeyPrefix + d->objectName(),
                         IntListText({static_cast<int>(window->dockWidgetArea(d)), d->isFloating() ? 1 : 0,
                                      d->isHidden() ? 0 : 1, g.width(), g.height(), g.x(), g.y()}));
     }
@@ -172,12 +169,12 @@ void ReadBarsAndDocks(QMainWindow* window, const TMyMemIniFile& ini, const QStri
     std::map<QString, QList<int>> docks;
     for (const QString& key : ini.ReadSection(section)) {
         const QString value = ini.ReadString(section, key, QString());
-        if (key.startsWith(kBar, Qt::CaseInsensitive)) {
+        if (key.startsWith(kBarKeyPrefix, Qt::CaseInsensitive)) {
             if (const auto p = ReadBarPlace(value))
-                bars[key.mid(kBar.size())] = *p;
-        } else if (key.startsWith(kDock, Qt::CaseInsensitive)) {
+                bars[key.mid(kBarKeyPrefix.size())] = *p;
+        } else if (key.startsWith(kDockKeyPrefix, Qt::CaseInsensitive)) {
             if (const auto v = ReadIntList(value))
-                docks[key.mid(kDock.size())] = *v;
+                docks[key.mid(kDockKeyPrefix.size())] = *v;
         }
     }
     if (bars.empty() && docks.empty())

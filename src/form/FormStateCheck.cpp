@@ -86,6 +86,9 @@ public:
     QList<TFormStateFinding> Run()
     {
         for (const QString& section : fIni.ReadSections()) {
+            // The migration record holds step ids, no control's values.
+            if (section.compare(FormStateMigrationsSection(), Qt::CaseInsensitive) == 0)
+                continue;
             if (section.compare(WindowGeometrySection(), Qt::CaseInsensitive) == 0)
                 CheckPlacements(section);
             else if (section.compare(kBarsAndDocksSection, Qt::CaseInsensitive) == 0)
@@ -246,8 +249,7 @@ private:
             CheckLayoutList(section, kLayoutSizes, false);
         if (fIni.ValueExists(section, QStringLiteral("header")))
             CheckBlob(section, QStringLiteral("header"), true);
-        if (fIni.ValueExists(section, QStringLiteral("state")) &&
-            section.compare(FormStateMigrationsSection(), Qt::CaseInsensitive) != 0)
+        if (fIni.ValueExists(section, QStringLiteral("state")))
             CheckBlob(section, QStringLiteral("state"), false);
         if (fIni.ValueExists(section, QStringLiteral("_count")))
             CheckList(section);

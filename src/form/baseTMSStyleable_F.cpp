@@ -24,8 +24,6 @@ namespace qz8 {
 
 namespace {
 
-const QString& kLayoutSection = kBarsAndDocksSection;
-
 // Errors of the form state file do not stop the window; false after one.
 template <class Step>
 bool CarryOn(const char* what, const Step& step)
@@ -110,7 +108,7 @@ bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
         return false;
     return CarryOn("SaveIni", [this, keepOtherSections] {
         if (keepOtherSections)
-            SaveIniKeepingOtherSections(this, d->fIniName, {WindowGeometrySection(), kLayoutSection});
+            SaveIniKeepingOtherSections(this, d->fIniName, {WindowGeometrySection(), kBarsAndDocksSection});
         else
             SaveIni(this, d->fIniName);
     });
@@ -405,7 +403,7 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     // against what the window has. A layout blob of an earlier release
     // ("state") is passed over: Qt's reading of one trusts it.
     if (HasBarsOrDocks(this))
-        ReadBarsAndDocks(this, ini, kLayoutSection);
+        ReadBarsAndDocks(this, ini, kBarsAndDocksSection);
     d->fPlacements = ReadPlacements(ini);
     d->fPlacementsKnown = true;
     // A window placed inside another is placed by that one.
@@ -455,7 +453,7 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
     }
     WritePlacements(ini, d->fPlacements);
     if (HasBarsOrDocks(this))
-        WriteBarsAndDocks(this, ini, kLayoutSection);
+        WriteBarsAndDocks(this, ini, kBarsAndDocksSection);
 }
 
 TAdvFormStyler* TTMSStyleableRepositoryForm::GetFormStyler() const { return FormStylerPAI; }

@@ -12,6 +12,7 @@
 #include "helpers/memory_secret_store.h"
 #include "migrating-tool/CorpusWindowV2.h"
 #include "test_util.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -88,6 +89,31 @@ TEST(FormStateMigrations, Version2ReadsVersion1UnderItsNewNamesOnce)
     EXPECT_EQ(Bytes(MigrationBackupName(ini, "2.0-corpus-folder")), version1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2)
         << QDir(dir.path()).entryList().join(' ').toStdString();
+}
+
+TEST(FormStateMigrations, AWindowDeletedOrQuitAfterAMigrationKeepsTheNewNamesAndTheRecord)
+{
+    QTemporaryDir dir;
+    const QString ini = CopyOf(dir, "corpus-tool-v1.ini");
+    {
+        // Deleted directly: only the base part saves, from the record it read.
+        auto* w = new CorpusWindowV2(ini);
+        w->show();
+        w->corpus->SetText("/data/deleted");
+        delete w;
+    }
+    TMyMemIniFile deleted(ini);
+    EXPECT_EQ(deleted.ReadString("CorpusFolder", "text", ""), "/data/deleted");
+    EXPECT_EQ(deleted.ReadSection(FormStateMigrationsSection()), kVersion2Steps);
+    EXPECT_FALSE(deleted.SectionExists("Edit1"));
+    // The application quits with the window open.
+    CorpusWindowV2 w(ini);
+    w.show();
+    w.window->setValue(33);
+    Q_EMIT QCoreApplication::instance()->aboutToQuit({});
+    TMyMemIniFile quit(ini);
+    EXPECT_EQ(quit.ReadInteger("WindowSpin", "value", 0), 33);
+    EXPECT_EQ(quit.ReadSection(FormStateMigrationsSection()), kVersion2Steps);
 }
 
 TEST(FormStateMigrations, ANewerReleasesFileKeepsItsRecordAndSections)
