@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QString>
+#include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace qz8test {
 
@@ -30,5 +33,21 @@ struct ScopedDefaultLocale {
     ScopedDefaultLocale(const ScopedDefaultLocale&) = delete;
     ScopedDefaultLocale& operator=(const ScopedDefaultLocale&) = delete;
 };
+
+// Makes a shown window the active one as the window system would, on every
+// platform (a Wayland compositor grants no activation to a request), in place
+// of QApplication::setActiveWindow, deprecated since Qt 6.5.
+inline bool Activate(QWidget* window)
+{
+    QWindow* handle = window->window()->windowHandle();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0) // renamed in 6.7
+    QWindowSystemInterface::handleFocusWindowChanged<QWindowSystemInterface::SynchronousDelivery>(
+        handle, Qt::ActiveWindowFocusReason);
+#else
+    QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+        handle, Qt::ActiveWindowFocusReason);
+#endif
+    return window->isActiveWindow();
+}
 
 } // namespace qz8test

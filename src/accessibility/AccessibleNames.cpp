@@ -15,6 +15,7 @@ namespace {
 
 // Watches a widget and names another (or itself) from what it sees.
 class GivenName : public QObject {
+    Q_OBJECT
 public:
     GivenName(QWidget* watched, QWidget* named) : QObject(watched), fNamed(named) { }
 
@@ -36,6 +37,7 @@ private:
 
 // An image button without a text of its own is named by its tool tip.
 class ImageButtonNamer : public GivenName {
+    Q_OBJECT
 public:
     explicit ImageButtonNamer(QAbstractButton* button) : GivenName(button, button) { Name(button); }
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -56,6 +58,7 @@ private:
 // An inner editor takes its control's name, else the text of the label whose
 // buddy the control is, and its description, when the control is shown.
 class InnerEditorNamer : public GivenName {
+    Q_OBJECT
 public:
     using GivenName::GivenName;
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -99,3 +102,5 @@ void NameInnerEditorAfter(QWidget* control, QWidget* editor)
 }
 
 } // namespace qz8
+
+#include "AccessibleNames.moc"

@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
 #include <QWindow>
@@ -416,9 +417,15 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     const QPointer<TTMSStyleableRepositoryForm> self(this);
     const QRect fitted = FitOnScreens(p.Normal, AvailableScreenGeometries());
     // Where the compositor places windows, the window takes its size only.
-    if (WindowsPlaceThemselves())
+    if (WindowsPlaceThemselves()) {
+        // A shown window whose new geometry lies on another screen goes to
+        // that screen first: Qt 6.8 moves it there but keeps its old size.
+        QWindow* handle = windowHandle();
+        QScreen* target = QGuiApplication::screenAt(fitted.center());
+        if (handle && target && handle->screen() != target)
+            handle->setScreen(target);
         setGeometry(fitted);
-    else
+    } else
         resize(fitted.size());
     if (self && p.State != Qt::WindowNoState)
         setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | p.State);

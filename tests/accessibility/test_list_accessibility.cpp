@@ -7,6 +7,7 @@
 #include "external/Colour_utils.h"
 #include "external/General_runtime.h"
 #include "helpers/numbered_list.h"
+#include "test_util.h"
 #include "toolkit/ListBox.h"
 
 #include <QAccessible>
@@ -77,7 +78,7 @@ TEST(ListBoxAccessibility, RowsNamedAsShownWithTheirStates)
     EXPECT_EQ(tree->child(1), tree->child(1));
 
     list.setFocus();
-    QApplication::setActiveWindow(&list);
+    ASSERT_TRUE(qz8test::Activate(&list));
     list.SetItemIndex(0);
     list.SetSelected(3, true);
     QTest::keyClick(&list, Qt::Key_Down);
@@ -111,7 +112,7 @@ TEST(ListBoxAccessibility, EveryRowIsAChildWithoutAnObjectPerRow)
     // of 10,000,000, wherever the list is scrolled.
     EXPECT_EQ(tree->childCount(), 10'000'000);
     list.setFocus();
-    QApplication::setActiveWindow(&list);
+    ASSERT_TRUE(qz8test::Activate(&list));
     list.SetItemIndex(0);
     QTest::keyClick(&list, Qt::Key_End);
     EXPECT_EQ(list.ItemIndex(), 9'999'999);

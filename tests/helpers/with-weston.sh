@@ -16,7 +16,8 @@ chmod 700 "$runtime"
 socket="wayland-qz8-$$"
 debug=()
 [ -n "$shot" ] && debug=(--debug) # the screenshooter protocol
-XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --socket="$socket" \
+# QZ8_WESTON_SHELL picks the shell (weston's --shell), desktop-shell.so by default.
+XDG_RUNTIME_DIR=$runtime weston --shell="${QZ8_WESTON_SHELL:-desktop-shell.so}" --backend=headless-backend.so --use-pixman --socket="$socket" \
   --width=1600 --height=1000 --idle-time=0 "${debug[@]}" > "$runtime/weston.log" 2>&1 &
 weston=$!
 app=""

@@ -110,7 +110,8 @@ TEST(FormStateMigrations, AWindowDeletedOrQuitAfterAMigrationKeepsTheNewNamesAnd
     CorpusWindowV2 w(ini);
     w.show();
     w.window->setValue(33);
-    Q_EMIT QCoreApplication::instance()->aboutToQuit({});
+    // The signal is private to QCoreApplication: raised through its meta-object.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
     TMyMemIniFile quit(ini);
     EXPECT_EQ(quit.ReadInteger("WindowSpin", "value", 0), 33);
     EXPECT_EQ(quit.ReadSection(FormStateMigrationsSection()), kVersion2Steps);

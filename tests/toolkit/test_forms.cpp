@@ -1,5 +1,6 @@
 // Forms, frames and panels: the window's colour, its show and activation
 // events, scaling by M/D, the screen-density hook, and who owns what.
+#include "test_util.h"
 #include "toolkit/Components.h"
 #include "toolkit/Forms.h"
 
@@ -43,7 +44,7 @@ TEST(Form, ColourShowAndActivation)
     form.hide();
     form.show();
     EXPECT_EQ(shows, 2);
-    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(qz8test::Activate(&form));
     QCoreApplication::processEvents();
     EXPECT_GE(activations, 1);
 }

@@ -4,6 +4,7 @@
 #include "toolkit/ImageControls.h"
 
 #include <QMenu>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -111,4 +112,24 @@ TEST(ImageContainers, MenuItemsAndToolButtonsTakeTheirContainersList)
     EXPECT_EQ(words->toolButtonStyle(), Qt::ToolButtonTextOnly);
     words->SetImageIndex(1); // an image comes: the image alone
     EXPECT_EQ(words->toolButtonStyle(), Qt::ToolButtonIconOnly);
+}
+
+TEST(ImageButtons, AButtonWithOtherChildrenIsStillNamedByItsToolTip)
+{
+    // Children of the button's own (a timer, an animation, a tool's helper
+    // object) are not the object that names it: it is named all the same,
+    // and named again when its tool tip changes.
+    TButton button;
+    new QObject(&button);
+    new QTimer(&button);
+    button.setToolTip("Open a corpus");
+    button.SetImageIndex(0);
+    EXPECT_EQ(button.accessibleName(), "Open a corpus");
+    button.setToolTip("Save the results");
+    EXPECT_EQ(button.accessibleName(), "Save the results");
+    TToolButton tool(nullptr);
+    new QTimer(&tool);
+    tool.setToolTip("Count words");
+    tool.SetImageIndex(0);
+    EXPECT_EQ(tool.accessibleName(), "Count words");
 }
