@@ -504,6 +504,18 @@ void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
     Reindex(s);
 }
 
+void TMyMemIniFile::ReplaceSection(const QString& section, const QList<std::pair<QString, QString>>& entries)
+{
+    Section& s = Ensure(section);
+    s.entries.clear();
+    s.index.clear();
+    for (const auto& [name, value] : entries) {
+        const QString key = CleanKey(name);
+        if (!key.isEmpty())
+            Put(s, key, value, true);
+    }
+}
+
 QString TMyMemIniFile::ToText() const
 {
     Load();

@@ -96,6 +96,9 @@ public:
     void EraseSection(const QString& section);
     /// Removes a key.
     void DeleteKey(const QString& section, const QString& key);
+    /// Makes the section hold exactly these keys and values, in this order, where it stands in the file (at the end
+    /// when new).
+    void ReplaceSection(const QString& section, const QList<std::pair<QString, QString>>& entries);
 
     ///@{
     /// The content as file text, and parsing of file text.

@@ -6,6 +6,7 @@
 #include "platform/AtomicFile_p.h"
 #include "platform/SecretStore.h"
 #include "settings/FormStateMigrations.h"
+#include "settings/FormStateStore.h"
 #include "settings/LayoutValues_p.h"
 #include "settings/ReadAndSaveIni.h"
 #include "toolkit/Types.h"
@@ -298,6 +299,9 @@ QList<TFormStateFinding> CheckFormStateFile(const QString& fileName, const TForm
     return found;
 }
 
-bool FormStateFileBeingSaved(const QString& fileName) { return SaveInProgress(fileName, 60); }
+bool FormStateFileBeingSaved(const QString& fileName)
+{
+    return FormStateFileLocked(fileName) || SaveInProgress(fileName, 60);
+}
 
 } // namespace qz8

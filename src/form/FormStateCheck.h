@@ -37,8 +37,8 @@ struct QZ8_EXPORT TFormStateCheckOptions {
 QZ8_EXPORT QList<TFormStateFinding> CheckFormStateFile(const QString& fileName,
                                                        const TFormStateCheckOptions& options = {});
 
-/// True while another process is saving the file: a temporary of the
-/// library's atomic save beside it is younger than a minute.
+/// True while another process is saving the file: it holds the file's lock (FormStateFileLocked), or a temporary of
+/// an atomic save beside it is younger than a minute.
 QZ8_EXPORT bool FormStateFileBeingSaved(const QString& fileName);
 
 } // namespace qz8

@@ -61,8 +61,15 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent)
     // override once the window is built (FinishConstruction). No posted
     // event can tell when that is: a constructor in the chain may run events.
     TTMSStyleableRepositoryForm::DoCreateStuff(this);
+    d->fAutosave = new TFormStateAutosave(this);
     if (auto* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, [this] { SaveAtEndMoment(); });
+#ifndef QT_NO_SESSIONMANAGER
+    // The session ends (the user logs out): what changed reaches the disk
+    // before the session manager may end the process.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this] { d->fAutosave->Flush(true); });
+#endif
     WatchParent();
     auto* listener = new TLauncherListener(this, [this] { return static_cast<quintptr>(internalWinId()); });
     connect(listener, &TLauncherListener::received, this, [this](quint32 msg, quint64 wParam, qint64 lParam) {
@@ -76,6 +83,7 @@ TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent)
 TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
 {
     disconnect(d->fParentWatch);
+    d->fAutosave->Settle();
     // Deleted directly, with no end moment before: the derived part is gone
     // already, so the base saves what it reaches (the controls are still its
     // children) and keeps the file's sections a derived window wrote.
@@ -105,10 +113,16 @@ bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
         qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(d->fIniName));
         return false;
     }
-    if (d->fIniName.isEmpty())
+    if (d->fIniName.isEmpty()) {
+        qCDebug(lcQz8, "SaveIni: window \"%s\" names no form state file (TheIniName)", qPrintable(objectName()));
         return false;
+    }
     return CarryOn("SaveIni", [this, keepOtherSections] {
-        if (keepOtherSections)
+        // A window that never had its read moment holds no value of the
+        // user's: it never writes over the file's values.
+        if (!d->has_shown)
+            SaveIniAddingMissing(this, d->fIniName);
+        else if (keepOtherSections)
             SaveIniKeepingOtherSections(this, d->fIniName, {WindowGeometrySection(), kBarsAndDocksSection});
         else
             SaveIni(this, d->fIniName);
@@ -127,10 +141,12 @@ bool TTMSStyleableRepositoryForm::SaveFormState()
     if (!AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { d->fIniName = TheIniName(); }) || !self)
         return false;
     d->fSaving = true;
+    d->fAutosave->Settle();
     const bool saved = WriteFormState(false);
     if (self) {
         d->fSaving = false;
-        d->fFormStateSaved = true;
+        // A failed save is tried again at the next end moment.
+        d->fFormStateSaved = saved;
     }
     return saved;
 }
@@ -208,6 +224,12 @@ bool TTMSStyleableRepositoryForm::event(QEvent* event)
         return self ? TForm::event(event) : true;
     }
     case QEvent::ParentChange: WatchParent(); break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        if (d->has_shown && isWindow())
+            d->fAutosave->OwnChanged();
+        break;
     default: break;
     }
     return TForm::event(event);
@@ -248,6 +270,15 @@ void TTMSStyleableRepositoryForm::CreateParams(TCreateParams& Params)
 
 void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
 {
+    // Shown by any path (a parent's show, a dialog's exec, a layout, a
+    // stacked page), not only its own setVisible: construction ends first,
+    // so the create step runs before the read, and a window shown again
+    // saves again at its next end moment.
+    const QPointer<TTMSStyleableRepositoryForm> self(this);
+    FinishConstruction();
+    if (!self)
+        return;
+    d->fFormStateSaved = false;
     AtQtBoundary("TTMSStyleableRepositoryForm::showEvent", [&] {
         // A derived window may have bound its own handlers while it was built;
         // once it is built, the base steps run instead.
@@ -273,8 +304,13 @@ void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
 
 void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
 {
-    if (!d->has_shown)
-        d->fIniUnreadable = !CarryOn("ReadIni", [this] { ReadIni(this, TheIniName()); });
+    if (!d->has_shown) {
+        const QString name = TheIniName();
+        d->fIniUnreadable = !CarryOn("ReadIni", [this, &name] { ReadIni(this, name); });
+        // From now on the user's changes reach the file as they happen.
+        if (!d->fIniUnreadable)
+            d->fAutosave->Watch(name);
+    }
     d->has_shown = true;
     if (global_keeping_log)
         AddToLogFile(QStringLiteral("FormShow %1").arg(objectName()));
@@ -459,7 +495,9 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
             PutPlacementFirst(d->fPlacements, here, now);
     }
     WritePlacements(ini, d->fPlacements);
-    if (HasBarsOrDocks(this))
+    // Bars and docks as the user left them: a window never shown holds its
+    // design layout, not the user's.
+    if (d->has_shown && HasBarsOrDocks(this))
         WriteBarsAndDocks(this, ini, kBarsAndDocksSection);
 }
 
@@ -495,6 +533,14 @@ void TTMSStyleableRepositoryForm::WMBroadcastByShell(TMessage& Message)
 }
 
 bool TTMSStyleableRepositoryForm::FormStateSaved() const { return d->fFormStateSaved; }
+
+void TTMSStyleableRepositoryForm::FormStateChanged()
+{
+    if (d->has_shown)
+        d->fAutosave->OwnChanged();
+}
+
+bool TTMSStyleableRepositoryForm::FlushFormState() { return d->fAutosave->Flush(true); }
 
 bool TTMSStyleableRepositoryForm::HasShown() const { return d->has_shown; }
 

@@ -170,9 +170,16 @@ public:
     /// unless the window is shown again. False (logged through "qz8") when
     /// nothing was written: no name, an unreadable file kept, or an error.
     bool SaveFormState();
-    /// True once the form state was saved at one of the window's end moments
-    /// (or by SaveFormState), and not shown since.
+    /// True once the form state was saved at one of the window's end moments (or by SaveFormState) and that save
+    /// succeeded, and the window was not shown since. A failed save leaves it false, and the next end moment tries
+    /// again.
     bool FormStateSaved() const;
+    /// The window's own sections (SaveFormSections) changed: they are written within two seconds, as the controls'
+    /// changes are. A derived window calls it when its own state changes.
+    void FormStateChanged();
+    /// Writes what changed since the last write now, and waits until it is on disk. True when nothing is left
+    /// unwritten (false: a write failed, and is tried again at the next change or end moment).
+    bool FlushFormState();
 
     /// The launcher's message (1256): command 703 takes the low byte of the
     /// value as the new style. Result is 0 whatever the command.

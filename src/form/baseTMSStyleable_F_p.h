@@ -1,5 +1,6 @@
 #pragma once
 // The private parts of the classes of baseTMSStyleable_F.h.
+#include "form/FormStateAutosave_p.h"
 #include "form/baseTMSStyleable_F.h"
 
 namespace qz8 {
@@ -24,6 +25,8 @@ public:
 
     unsigned fCreatedExStyle = 0;
     QString fIniName;
+    // Writes the shown window's changes as they happen (a child of the window).
+    TFormStateAutosave* fAutosave = nullptr;
 };
 
 } // namespace qz8

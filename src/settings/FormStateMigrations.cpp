@@ -5,6 +5,8 @@
 #include "platform/SecretStore.h"
 #include "settings/FormStateMigrations_p.h"
 #include "settings/FormStateRows_p.h"
+#include "settings/FormStateStore.h"
+#include "settings/FormStateStore_p.h"
 #include "settings/ReadAndSaveIni.h"
 #include "toolkit/Types.h"
 
@@ -26,11 +28,6 @@ struct TRunSecrets {
 };
 
 using TApply = std::function<bool(TMyMemIniFile&, TRunSecrets&, QString&)>;
-
-// The record a form read, "id\tvalue" in file order, and whether its saves
-// keep the file's other sections.
-const char* const kRecordProperty = "qz8FormStateRecord";
-const char* const kKeepProperty = "qz8FormStateKeepsSections";
 
 bool ValidId(const QString& id)
 {
@@ -298,91 +295,102 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
 {
     const QString record = FormStateMigrationsSection();
     auto* declared = qobject_cast<IFormStateMigrations*>(form);
-    // What an earlier read left, if any (a look-up by name costs a walk of
-    // the form's meta-objects).
-    for (const QByteArray& name : form->dynamicPropertyNames()) {
-        if (name == kKeepProperty || name == kRecordProperty)
-            form->setProperty(name.constData(), QVariant());
-    }
+    TFormStateSession& session = FormStateSessionOf(form);
+    session.MigrationFailed = false;
+    session.KeepsOtherSections = false;
     // The common case (no steps, no record) costs a look-up.
     if (!declared && !ini.SectionExists(record))
         return;
     const TFormStateMigrations steps = declared ? declared->FormStateMigrations() : TFormStateMigrations();
-    QStringList moved;
-    const TFormStateMigrationResult r = steps.Apply(ini, &moved);
-    bool keep = !r.Unknown.isEmpty();
-    if (!r.Ok()) {
-        keep = true;
-        qCWarning(lcQz8,
-                  "form state file \"%s\": migration step \"%s\" failed: %s; the file is left as it was and its "
-                  "sections are kept",
-                  qPrintable(ini.FileName()), qPrintable(r.FailedStep), qPrintable(r.Error));
-    } else if (!r.Applied.isEmpty()) {
-        const QString backup = MigrationBackupName(ini.FileName(), r.Applied.first());
-        QString error;
-        bool saved = false;
-        // The file on disk is still the one read: it is kept once, as it is.
-        QFile original(ini.FileName());
-        bool madeBackup = false;
-        if (IsReadOnlyFile(ini.FileName())) {
-            error = QStringLiteral("the file is read-only");
-        } else if (!QFileInfo::exists(backup)) {
-            if (!original.open(QIODevice::ReadOnly))
-                error = original.errorString();
-            else if (!WriteFileAtomically(backup, original.read(TMyMemIniFile::kMaxIniFileBytes), true, error))
-                error = QStringLiteral("the backup \"%1\" could not be written: %2").arg(backup, error);
-            else
-                madeBackup = true;
-        }
-        if (error.isEmpty()) {
-            try {
-                ini.UpdateFile();
-                saved = true;
-            } catch (const Exception& e) {
-                error = e.Message();
-            }
-        }
-        if (saved) {
-            for (const QString& key : std::as_const(moved))
-                SecretStore().Remove(PasswordSecretService(), key);
-            qCInfo(lcQz8, "form state file \"%s\": migrated by %s; the file as it was is \"%s\"",
-                   qPrintable(ini.FileName()), qPrintable(r.Applied.join(QStringLiteral(", "))), qPrintable(backup));
-        } else {
-            // Read as migrated, but the file stays as it was (with no backup
-            // of a migration that did not happen): the window's saves keep
-            // what it does not write.
-            if (madeBackup)
-                QFile::remove(backup);
-            keep = true;
-            qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s",
-                      qPrintable(ini.FileName()), qPrintable(error));
-        }
+    bool pending = false;
+    for (const QString& id : steps.Ids())
+        pending = pending || !ini.ValueExists(record, id);
+    if (!pending) {
+        // Nothing to run: only whether the record names steps of a newer release.
+        session.KeepsOtherSections = !steps.Apply(ini).Unknown.isEmpty();
+        return;
     }
-    QStringList kept;
-    for (const QString& id : ini.ReadSection(record))
-        kept << id + QLatin1Char('\t') + ini.ReadString(record, id, QString());
-    if (!kept.isEmpty())
-        form->setProperty(kRecordProperty, kept);
-    if (keep)
-        form->setProperty(kKeepProperty, true);
+    // The steps run under the file's lock, over the file as it is on disk
+    // now, and the migrated file is saved before the lock goes: a writer
+    // that saved since the read is not undone.
+    QStringList moved;
+    TFormStateMigrationResult r;
+    QString backup;
+    QString error;
+    bool madeBackup = false;
+    const QString fileName = ini.FileName();
+    try {
+        EditFormStateFile(fileName, [&](TMyMemIniFile& now) {
+            r = steps.Apply(now, &moved);
+            if (!r.Ok() || r.Applied.isEmpty())
+                return false;
+            ini.SetText(now.ToText()); // the controls read the migrated content, saved or not
+            if (IsReadOnlyFile(fileName))
+                throw Exception(QStringLiteral("the file is read-only"));
+            // The file as it was is kept once, beside it.
+            backup = MigrationBackupName(fileName, r.Applied.first());
+            if (!QFileInfo::exists(backup) && !QFileInfo(backup).isSymLink()) {
+                QFile raw(fileName);
+                QString why;
+                if (!raw.open(QIODevice::ReadOnly) ||
+                    !WriteFileAtomically(backup, raw.read(TMyMemIniFile::kMaxIniFileBytes), true, why))
+                    throw Exception(QStringLiteral("the backup \"%1\" could not be written: %2")
+                                        .arg(backup, why.isEmpty() ? raw.errorString() : why));
+                madeBackup = true;
+            }
+            return true;
+        });
+    } catch (const Exception& e) {
+        error = e.Message();
+    }
+    if (!r.Ok()) {
+        session.MigrationFailed = true;
+        session.KeepsOtherSections = true;
+        qCWarning(lcQz8,
+                  "form state file \"%s\": migration step \"%s\" failed: %s; the file is left as it was, its "
+                  "sections are kept and the steps run again at the next read",
+                  qPrintable(fileName), qPrintable(r.FailedStep), qPrintable(r.Error));
+        return;
+    }
+    session.KeepsOtherSections = !r.Unknown.isEmpty();
+    if (r.Applied.isEmpty())
+        return;
+    if (error.isEmpty()) {
+        for (const QString& key : std::as_const(moved))
+            SecretStore().Remove(PasswordSecretService(), key);
+        qCInfo(lcQz8, "form state file \"%s\": migrated by %s; the file as it was is \"%s\"", qPrintable(fileName),
+               qPrintable(r.Applied.join(QStringLiteral(", "))), qPrintable(backup));
+        return;
+    }
+    // Read as migrated, but the file stays as it was (with no backup of a
+    // migration that did not happen): the record stays as the file has it,
+    // and the window's saves keep what they do not write.
+    if (madeBackup)
+        QFile::remove(backup);
+    session.MigrationFailed = true;
+    session.KeepsOtherSections = true;
+    qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s", qPrintable(fileName),
+              qPrintable(error));
 }
 
 void WriteMigrationRecord(const QObject* form, TMyMemIniFile& ini)
 {
     auto* declared = qobject_cast<const IFormStateMigrations*>(form);
-    const QStringList read = form->property(kRecordProperty).toStringList();
-    if (!declared && read.isEmpty())
-        return;
+    const TFormStateSession* session = FindFormStateSession(form, ini.FileName());
     const QString record = FormStateMigrationsSection();
-    ini.EraseSection(record);
-    for (const QString& entry : read) {
-        const qsizetype tab = entry.indexOf(QLatin1Char('\t'));
-        ini.WriteString(record, entry.left(tab), entry.mid(tab + 1));
+    if (session) {
+        // The record as the file had it: a save never says a step ran that
+        // did not.
+        ini.EraseSection(record);
+        for (const QString& id : session->Base.ReadSection(record))
+            ini.WriteString(record, id, session->Base.ReadString(record, id, QString()));
+        if (session->MigrationFailed)
+            return;
     }
     if (!declared)
         return;
-    // The controls hold the state of this release: every step it declares
-    // is behind them, also in a file it writes for the first time.
+    // A file this release writes fresh (or that has had every step) holds
+    // this release's state: every step it declares is behind it.
     const QString now = Now();
     for (const QString& id : declared->FormStateMigrations().Ids()) {
         if (!ini.ValueExists(record, id))
@@ -390,6 +398,10 @@ void WriteMigrationRecord(const QObject* form, TMyMemIniFile& ini)
     }
 }
 
-bool KeepsOtherSections(const QObject* form) { return form->property(kKeepProperty).toBool(); }
+bool KeepsOtherSections(const QObject* form)
+{
+    const TFormStateSession* session = FindFormStateSession(form);
+    return session && session->KeepsOtherSections;
+}
 
 } // namespace qz8

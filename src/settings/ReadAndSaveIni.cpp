@@ -11,6 +11,8 @@
 #include "settings/FormStateMigrations_p.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/FormStateRows_p.h"
+#include "settings/FormStateStore.h"
+#include "settings/FormStateStore_p.h"
 #include "settings/ReadAndSaveIni_p.h"
 #include "settings/Scramble.h"
 #include "settings/user_and_system_utils.h"
@@ -520,6 +522,47 @@ void RegisterFormStateHandler(const QMetaObject* cls, TFormStateHandler handler)
     KindCache().clear();
 }
 
+namespace {
+
+// One component: its own section when its kind keeps it, and what it owns
+// where the walk goes inside.
+void PersistOne(QObject* c, TMyMemIniFile& ini, bool Reading)
+{
+    const QPointer<QObject> held(c);
+    const QString section = c->objectName();
+    const TKind kind = KindOf(c);
+    if (kind.value) {
+        if (!section.isEmpty())
+            PersistFormStateValue(qobject_cast<IFormStateValue*>(c), ini, Reading, section);
+    } else if (kind.row) {
+        if (!section.isEmpty())
+            kind.row->persist(c, ini, Reading, section);
+        if (held && kind.row->walkInside)
+            PersistComponentStates(c, ini, Reading);
+    } else if (kind.registered) {
+        if (!section.isEmpty())
+            kind.registered->handler(c, ini, Reading, section);
+    } else if (kind.user.isValid()) {
+        if (!section.isEmpty())
+            PersistUserProperty(kind.user, c, ini, Reading, section);
+    } else {
+        PersistComponentStates(c, ini, Reading);
+    }
+}
+
+void CollectKept(const QObject* component, QList<QObject*>& kept)
+{
+    for (QObject* c : Components(component)) {
+        const TKind kind = KindOf(c);
+        if (kind.Keeps() && !c->objectName().isEmpty())
+            kept.append(c);
+        if (!kind.Keeps() || (kind.row && kind.row->walkInside))
+            CollectKept(c, kept);
+    }
+}
+
+} // namespace
+
 void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading)
 {
     if (!component)
@@ -530,27 +573,25 @@ void PersistComponentStates(QObject* component, TMyMemIniFile& ini, bool Reading
     for (QObject* c : Components(component))
         owned.emplace_back(c);
     for (const QPointer<QObject>& c : owned) {
-        if (!c)
-            continue;
-        const QString section = c->objectName();
-        const TKind kind = KindOf(c);
-        if (kind.value) {
-            if (!section.isEmpty())
-                PersistFormStateValue(qobject_cast<IFormStateValue*>(c.data()), ini, Reading, section);
-        } else if (kind.row) {
-            if (!section.isEmpty())
-                kind.row->persist(c, ini, Reading, section);
-            if (c && kind.row->walkInside)
-                PersistComponentStates(c, ini, Reading);
-        } else if (kind.registered) {
-            if (!section.isEmpty())
-                kind.registered->handler(c, ini, Reading, section);
-        } else if (kind.user.isValid()) {
-            if (!section.isEmpty())
-                PersistUserProperty(kind.user, c, ini, Reading, section);
-        } else {
-            PersistComponentStates(c, ini, Reading);
-        }
+        if (c)
+            PersistOne(c, ini, Reading);
+    }
+}
+
+QList<QObject*> KeptControls(const QObject* form)
+{
+    QList<QObject*> kept;
+    if (form)
+        CollectKept(form, kept);
+    return kept;
+}
+
+void SaveControlStates(const QList<QObject*>& controls, TMyMemIniFile& ini)
+{
+    const TAppDriveScope drive;
+    for (QObject* c : controls) {
+        if (c)
+            PersistOne(c, ini, false);
     }
 }
 
@@ -589,20 +630,70 @@ void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control)
         ini.WriteMultiString(section, lines, 50);
 }
 
+namespace {
+
+// What a save of the form writes: its controls (unless only its own
+// sections), its own sections and the migration record.
+void CollectFormState(QObject* form, TMyMemIniFile& ini, bool controls)
+{
+    const TAppDriveScope drive;
+    const QPointer<QObject> guard(form);
+    if (controls)
+        PersistComponentStates(form, ini, false);
+    if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
+        sections->SaveFormSections(ini);
+    if (guard && controls)
+        WriteMigrationRecord(form, ini);
+}
+
+} // namespace
+
 void ReadIni(QObject* form, const QString& fileName)
 {
-    if (!form || !DriveAndFileExist(fileName))
+    if (!form)
+        return;
+    {
+        // A new read: what the form's saves write against starts again.
+        TFormStateSession& session = FormStateSessionOf(form);
+        session = TFormStateSession();
+        session.FileName = fileName;
+    }
+    if (!DriveAndFileExist(fileName))
         return;
     TMyMemIniFile ini(fileName);
     // Read whole before any control is touched: a file that cannot be read
     // raises here and every control keeps its state.
     ini.Load();
+    FormStateSessionOf(form).Existed = true;
     MigrateAtRead(form, ini);
     const TAppDriveScope drive;
     const QPointer<QObject> guard(form);
     PersistComponentStates(form, ini, true);
     if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
         sections->ReadFormSections(ini);
+    if (!guard)
+        return;
+    TFormStateSession* session = FindFormStateSession(form, fileName);
+    if (!session)
+        return;
+    session->Base = ini;
+    if (session->MigrationFailed) {
+        // The controls show what they had for the sections the failed steps
+        // would have made: that is no change of the user's, and is not
+        // written over them, so the steps can still run at the next read.
+        TMyMemIniFile shown(fileName);
+        shown.Clear();
+        CollectFormState(form, shown, true);
+        session = FindFormStateSession(form, fileName);
+        if (!session)
+            return;
+        for (const QString& section : shown.ReadSections()) {
+            for (const QString& key : shown.ReadSection(section)) {
+                if (!session->Base.ValueExists(section, key))
+                    session->Base.WriteString(section, key, shown.ReadString(section, key, QString()));
+            }
+        }
+    }
 }
 
 void ReadIni(QObject* form, const char* fileName) { ReadIni(form, QString::fromUtf8(fileName)); }
@@ -610,10 +701,11 @@ void ReadIni(QObject* form) { ReadIni(form, DefaultFormStateFileName()); }
 void ReadIni(QObject* form, bool UseDocumentsFolder) { ReadIni(form, FormStateFileName(UseDocumentsFolder)); }
 
 namespace {
-void WriteFormStateFile(QObject* form, const QString& fileName, bool keepOtherSections, const QStringList& notKept = {})
+void WriteFormStateFile(QObject* form, const QString& fileName, TFormStateSaveMode mode,
+                        const QStringList& notKept = {})
 {
     // No folder at all saves nothing; nor, on Windows, a bare drive ("C:").
-    // A root folder ("C:\" or "/") does, and so does any folder on Linux,
+    // A root folder ("C:\\" or "/") does, and so does any folder on Linux,
     // where "/a/" or "a/" are folders like any other.
     const QString folder = FolderPart(fileName);
     if (!form || folder.isEmpty())
@@ -622,42 +714,85 @@ void WriteFormStateFile(QObject* form, const QString& fileName, bool keepOtherSe
     if (folder.size() <= 2 && folder != QLatin1String("/") && folder != QLatin1String("\\"))
         return;
 #endif
-    TMyMemIniFile ini(fileName);
     if (!QDir().mkpath(folder))
         throw Exception(QStringLiteral("Cannot create folder \"%1\" for \"%2\".").arg(folder, fileName));
-    ini.Clear();
+    const QPointer<QObject> guard(form);
+    const bool addMissing = mode == TFormStateSaveMode::AddMissing;
+    TMyMemIniFile mine(fileName);
+    mine.Clear();
+    // A window that never read its file keeps its controls apart: they only
+    // fill in what the file lacks.
+    TMyMemIniFile controls(fileName);
+    controls.Clear();
     {
         const TAppDriveScope drive;
-        const QPointer<QObject> guard(form);
-        PersistComponentStates(form, ini, false);
+        PersistComponentStates(form, addMissing ? controls : mine, false);
         if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
-            sections->SaveFormSections(ini);
-        if (guard) {
-            WriteMigrationRecord(form, ini);
-            // A file of a newer release, or one a migration step could not
-            // migrate, keeps what this save does not write.
-            keepOtherSections = keepOtherSections || KeepsOtherSections(form);
-        }
+            sections->SaveFormSections(mine);
+        if (guard && !addMissing)
+            WriteMigrationRecord(form, mine);
     }
-    if (keepOtherSections && DriveAndFileExist(fileName)) {
-        TMyMemIniFile previous(fileName);
-        previous.Load();
-        for (const QString& section : previous.ReadSections()) {
-            if (ini.SectionExists(section) || notKept.contains(section, Qt::CaseInsensitive))
-                continue;
-            for (const QString& key : previous.ReadSection(section))
-                ini.WriteString(section, key, previous.ReadString(section, key, QString()));
+    if (!guard)
+        return;
+    // A file of a newer release, or one a migration step could not migrate,
+    // keeps what this save does not write; so does a save of part of the
+    // form.
+    const bool keep = mode != TFormStateSaveMode::Whole || KeepsOtherSections(form);
+    TMyMemIniFile written{QString()};
+    EditFormStateFile(fileName, [&](TMyMemIniFile& now) {
+        // What this form changed since it read (or last wrote) the file goes
+        // over the file as it is now; without a read, the file as it is now
+        // is what the form's state replaces.
+        const TFormStateSession* session = FindFormStateSession(form, fileName);
+        const TMyMemIniFile snapshot = session ? TMyMemIniFile(QString()) : now;
+        bool changed = false;
+        if (keep) {
+            for (const QString& section : notKept) {
+                if (!mine.SectionExists(section) && now.SectionExists(section)) {
+                    now.EraseSection(section);
+                    changed = true;
+                }
+            }
         }
+        const bool existed = QFileInfo::exists(fileName);
+        changed = PutFormStateChanges(session ? session->Base : snapshot, mine, now, !keep) || changed;
+        if (addMissing) {
+            for (const QString& section : controls.ReadSections()) {
+                if (now.SectionExists(section))
+                    continue;
+                changed = true;
+                for (const QString& key : controls.ReadSection(section))
+                    now.WriteString(section, key, controls.ReadString(section, key, QString()));
+            }
+            // A file this release makes holds this release's state.
+            if (!existed)
+                WriteMigrationRecord(form, now);
+        }
+        if (mine.OwnerOnly() || controls.OwnerOnly())
+            now.SetOwnerOnly(true);
+        written = now;
+        return changed || !existed;
+    });
+    // This form's saves write against what it wrote, unless it read another file.
+    TFormStateSession& session = FormStateSessionOf(form);
+    if (session.FileName.isNull() || session.FileName == fileName) {
+        session.FileName = fileName;
+        session.Existed = true;
+        session.Base = written;
     }
-    ini.UpdateFile();
 }
 } // namespace
 
-void SaveIni(QObject* form, const QString& fileName) { WriteFormStateFile(form, fileName, false); }
+void SaveIni(QObject* form, const QString& fileName) { WriteFormStateFile(form, fileName, TFormStateSaveMode::Whole); }
 
 void SaveIniKeepingOtherSections(QObject* form, const QString& fileName, const QStringList& notKept)
 {
-    WriteFormStateFile(form, fileName, true, notKept);
+    WriteFormStateFile(form, fileName, TFormStateSaveMode::KeepOtherSections, notKept);
+}
+
+void SaveIniAddingMissing(QObject* form, const QString& fileName)
+{
+    WriteFormStateFile(form, fileName, TFormStateSaveMode::AddMissing);
 }
 
 void SaveIni(QObject* form, const char* fileName) { SaveIni(form, QString::fromUtf8(fileName)); }

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -259,19 +260,29 @@ TEST(FormStateTool, CheckFindsWhatAWindowWouldRefuseOnEachHostileFile)
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
 }
 
-TEST(FormStateTool, AFileBeingSavedIsRefusedAndSetRacingAWindowsSaveKeepsItWhole)
+TEST(FormStateTool, ASetWaitsForAnotherWritersLockAndRacingAWindowsSaveKeepsItWhole)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath("tool.ini");
     ASSERT_TRUE(qz8test::WriteBytes(ini, "[A]\nb=1\n"));
-    // A temporary of the library's save, just made: someone is saving.
-    const QString saving = ini + ".qz8-save-Ab12Cd";
-    ASSERT_TRUE(qz8test::WriteBytes(saving, "[A]\nb="));
-    ToolRun r = Tool({"set", ini, "A", "b", "2"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.contains("another process is saving")) << r.err.toStdString();
-    EXPECT_EQ(qz8test::ReadText(ini), "[A]\nb=1\n");
-    ASSERT_TRUE(QFile::remove(saving));
+    {
+        // Another writer holds the file's lock: the set waits, then writes
+        // over what that writer saved, losing none of it.
+        QLockFile held(ini + ".lock");
+        ASSERT_TRUE(held.tryLock(0));
+        EXPECT_TRUE(FormStateFileBeingSaved(ini));
+        QProcess p;
+        p.setProcessEnvironment(ToolEnvironment());
+        p.start(QZ8_FORMSTATE_TOOL, {"set", ini, "A", "b", "2"});
+        ASSERT_TRUE(p.waitForStarted());
+        EXPECT_FALSE(p.waitForFinished(700));
+        ASSERT_TRUE(qz8test::WriteBytes(ini, "[A]\nb=1\nc=3\n"));
+        held.unlock();
+        ASSERT_TRUE(p.waitForFinished(15000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        EXPECT_EQ(qz8test::ReadText(ini), "[A]\nb=2\nc=3\n");
+        EXPECT_FALSE(FormStateFileBeingSaved(ini));
+    }
 
     // A window with many controls saves over and over while the tool sets
     // a key: every file there ever was is whole.

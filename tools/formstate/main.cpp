@@ -8,9 +8,10 @@
 //   qz8-formstate diff FILE1 FILE2
 //   qz8-formstate export [--drive ROOT] FILE [OUT]
 //   qz8-formstate import FILE EXPORTED
-// It writes through the library's atomic save, never prints a password (a
-// marker is shown as it stands, a scrambled one as "<scrambled password>"),
-// refuses a file another process is saving, and says what it changed.
+// It writes through the library's form state store (the file's lock, then
+// the atomic save), so a running tool's saves and other edits are never
+// lost; it never prints a password (a marker is shown as it stands, a
+// scrambled one as "<scrambled password>"), and says what it changed.
 // Exit status: 0 done (nothing found, no difference); 1 found or differs,
 // or the key is not there; 2 a usage or file error.
 #include "external/MemIniFile.h"
@@ -18,6 +19,7 @@
 #include "form/WindowGeometry.h"
 #include "settings/AppDrive.h"
 #include "settings/Drive_Utils.h"
+#include "settings/FormStateStore.h"
 #include "settings/ReadAndSaveIni.h"
 #include "toolkit/Types.h"
 
@@ -71,7 +73,6 @@ bool OwnerOnly(const QString& file)
 struct TFile {
     QString name;
     TMyMemIniFile ini;
-    QByteArray bytes; // as read, to tell whether another process saved since
     bool ownerOnly = false;
     explicit TFile(const QString& fileName) : name(fileName), ini(fileName) { }
 };
@@ -94,12 +95,6 @@ std::unique_ptr<TFile> Open(const QString& fileName, bool mustExist = true)
         Note(e.Message());
         return nullptr;
     }
-    // The content is the bytes kept: a save by another process between the
-    // two reads cannot slip under the comparison before writing.
-    QFile raw(fileName);
-    if (raw.open(QIODevice::ReadOnly))
-        f->bytes = raw.read(TMyMemIniFile::kMaxIniFileBytes);
-    f->ini.SetText(QString::fromUtf8(f->bytes));
     f->ownerOnly = OwnerOnly(fileName);
     return f;
 }
@@ -125,57 +120,40 @@ QString Shown(const TFile& f, const QString& section, const QString& key)
 
 QString Quoted(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
 
-// Saves the edited file, unless another process saved it since it was read
-// (then the caller edits the new file again).
-enum class TSaved { Done, Changed, Failed };
-TSaved Save(const TFile& f)
-{
-    if (FormStateFileBeingSaved(f.name)) {
-        Note(QStringLiteral("another process is saving \"%1\"; try again when it is done").arg(f.name));
-        return TSaved::Failed;
-    }
-    QFile now(f.name);
-    const QByteArray current = now.open(QIODevice::ReadOnly) ? now.read(TMyMemIniFile::kMaxIniFileBytes) : QByteArray();
-    if (current != f.bytes)
-        return TSaved::Changed;
-    try {
-        f.ini.UpdateFile();
-    } catch (const Exception& e) {
-        Note(e.Message());
-        return TSaved::Failed;
-    }
-    return TSaved::Done;
-}
-
-// Runs an edit on the file and saves it; the edit returns the lines saying
-// what it changed (none: nothing to save) or nothing on refusal. A file
-// another process saved meanwhile is read and edited again.
+// Runs an edit on the file and saves it, under the file's lock: the edit
+// sees the file as it is on disk now, and no other writer (a tool's window,
+// another qz8-formstate) saves between this read and this save. The edit
+// returns the lines saying what it changed (none: nothing to save) or
+// nothing on refusal.
 using TEdit = std::function<std::optional<QStringList>(TFile&)>;
 int Edit(const QString& fileName, bool mayCreate, const TEdit& edit)
 {
-    if (FormStateFileBeingSaved(fileName))
-        return Fail(QStringLiteral("another process is saving \"%1\"; try again when it is done").arg(fileName));
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        auto f = Open(fileName, !mayCreate);
-        if (!f)
-            return kError;
-        const std::optional<QStringList> said = edit(*f);
-        if (!said)
-            return kError;
-        if (said->isEmpty()) {
-            Out(QStringLiteral("no change"));
-            return 0;
-        }
-        switch (Save(*f)) {
-        case TSaved::Done:
-            for (const QString& line : *said)
-                Out(line);
-            return 0;
-        case TSaved::Failed: return kError;
-        case TSaved::Changed: continue;
-        }
+    if (!mayCreate && !QFileInfo::exists(fileName))
+        return Fail(QStringLiteral("there is no file \"%1\"").arg(fileName));
+    TFile f(fileName);
+    std::optional<QStringList> said;
+    try {
+        EditFormStateFile(fileName, [&](TMyMemIniFile& now) {
+            f.ini = now;
+            f.ownerOnly = QFileInfo::exists(fileName) && OwnerOnly(fileName);
+            said = edit(f);
+            if (!said || said->isEmpty())
+                return false;
+            now = f.ini;
+            return true;
+        });
+    } catch (const Exception& e) {
+        return Fail(e.Message());
     }
-    return Fail(QStringLiteral("\"%1\" kept changing while it was edited; nothing was written").arg(fileName));
+    if (!said)
+        return kError;
+    if (said->isEmpty()) {
+        Out(QStringLiteral("no change"));
+        return 0;
+    }
+    for (const QString& line : *said)
+        Out(line);
+    return 0;
 }
 
 int Get(const QStringList& a)

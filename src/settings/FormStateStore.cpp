@@ -1,0 +1,172 @@
+#include "settings/FormStateStore.h"
+#include "external/General_runtime.h"
+#include "external/MemIniFile.h"
+#include "platform/FileLock_p.h"
+#include "settings/FormStateStore_p.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+
+namespace qz8 {
+
+bool EditFormStateFile(const QString& fileName, const std::function<bool(TMyMemIniFile& now)>& edit)
+{
+    const TFileWriteLock lock(fileName, kFormStateLockWaitMs);
+    if (!lock.Locked())
+        throw Exception(QStringLiteral("Cannot write file \"%1\": %2.").arg(fileName, lock.Error()));
+    // Read under the lock: what another writer saved before is what this
+    // edit goes over.
+    TMyMemIniFile now(fileName);
+    if (QFileInfo::exists(fileName))
+        now.Load();
+    else
+        now.Clear(); // nothing there yet (or a link to a file still to make)
+    if (!edit(now))
+        return false;
+    now.UpdateFile();
+    return true;
+}
+
+namespace {
+
+using TEntries = QList<std::pair<QString, QString>>;
+
+TEntries EntriesOf(const TMyMemIniFile& ini, const QString& section)
+{
+    TEntries entries;
+    for (const QString& key : ini.ReadSection(section))
+        entries.append({key, ini.ReadString(section, key, QString())});
+    return entries;
+}
+
+// Keys compare without case, as in the file.
+QHash<QString, QString> ByKey(const TEntries& entries)
+{
+    QHash<QString, QString> map;
+    map.reserve(entries.size());
+    for (const auto& [key, value] : entries)
+        map.insert(key.toCaseFolded(), value);
+    return map;
+}
+
+bool SameEntries(const TEntries& a, const TEntries& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].first.compare(b[i].first, Qt::CaseInsensitive) != 0 || a[i].second != b[i].second)
+            return false;
+    }
+    return true;
+}
+
+// The section as this writer wrote it, over what the file holds now: in the
+// writer's order, its changed keys with its values, the keys it did not
+// change as the file has them now (gone when another writer deleted them),
+// and after them the keys another writer added.
+TEntries Merged(const TEntries& base, const TEntries& mine, const TEntries& now)
+{
+    const QHash<QString, QString> baseByKey = ByKey(base);
+    const QHash<QString, QString> nowByKey = ByKey(now);
+    QSet<QString> written;
+    TEntries out;
+    out.reserve(mine.size());
+    for (const auto& [key, value] : mine) {
+        const QString folded = key.toCaseFolded();
+        written.insert(folded);
+        const auto was = baseByKey.constFind(folded);
+        if (was == baseByKey.constEnd() || was.value() != value) {
+            out.append({key, value});
+            continue;
+        }
+        const auto there = nowByKey.constFind(folded);
+        if (there != nowByKey.constEnd())
+            out.append({key, there.value()});
+    }
+    for (const auto& [key, value] : now) {
+        const QString folded = key.toCaseFolded();
+        if (!written.contains(folded) && !baseByKey.contains(folded))
+            out.append({key, value});
+    }
+    return out;
+}
+
+// The section without the keys of base (this writer's deletions), keeping
+// what another writer added.
+TEntries WithoutBaseKeys(const TEntries& base, const TEntries& now)
+{
+    const QHash<QString, QString> baseByKey = ByKey(base);
+    TEntries out;
+    for (const auto& entry : now) {
+        if (!baseByKey.contains(entry.first.toCaseFolded()))
+            out.append(entry);
+    }
+    return out;
+}
+
+bool Put(TMyMemIniFile& now, const QString& section, const TEntries& entries)
+{
+    const bool existed = now.SectionExists(section);
+    if (existed && SameEntries(EntriesOf(now, section), entries))
+        return false;
+    if (entries.isEmpty()) {
+        now.EraseSection(section);
+        return existed;
+    }
+    now.ReplaceSection(section, entries);
+    return true;
+}
+
+} // namespace
+
+bool PutFormStateChanges(const TMyMemIniFile& base, const TMyMemIniFile& mine, TMyMemIniFile& now, bool dropUnwritten)
+{
+    bool changed = false;
+    for (const QString& section : mine.ReadSections()) {
+        const TEntries written = EntriesOf(mine, section);
+        const TEntries read = EntriesOf(base, section);
+        if (base.SectionExists(section) && SameEntries(read, written))
+            continue; // nothing of this writer's: the file's section stays as it is
+        changed = Put(now, section, Merged(read, written, EntriesOf(now, section))) || changed;
+    }
+    for (const QString& section : base.ReadSections()) {
+        if (mine.SectionExists(section) || !dropUnwritten || !now.SectionExists(section))
+            continue;
+        changed = Put(now, section, WithoutBaseKeys(EntriesOf(base, section), EntriesOf(now, section))) || changed;
+    }
+    return changed;
+}
+
+bool FormStateFileLocked(const QString& fileName) { return TFileWriteLock::Held(fileName); }
+
+namespace {
+QHash<const QObject*, TFormStateSession>& Sessions()
+{
+    static QHash<const QObject*, TFormStateSession> sessions;
+    return sessions;
+}
+} // namespace
+
+TFormStateSession& FormStateSessionOf(const QObject* form)
+{
+    auto& sessions = Sessions();
+    auto it = sessions.find(form);
+    if (it == sessions.end()) {
+        it = sessions.insert(form, TFormStateSession());
+        QObject::connect(form, &QObject::destroyed, [form] { Sessions().remove(form); });
+    }
+    return it.value();
+}
+
+TFormStateSession* FindFormStateSession(const QObject* form, const QString& fileName)
+{
+    auto& sessions = Sessions();
+    const auto it = sessions.find(form);
+    if (it == sessions.end() || (!fileName.isNull() && it->FileName != fileName))
+        return nullptr;
+    return &it.value();
+}
+
+} // namespace qz8
