@@ -233,6 +233,7 @@ void TMyMemIniFile::Clear()
     fLoaded = true;
     fSections.clear();
     fSectionIndex.clear();
+    fSectionIndexStale = false;
     fLastRead = -1;
     fText.clear();
 }
@@ -248,14 +249,26 @@ QString TMyMemIniFile::Owned(const QString& s) const
     return s;
 }
 
+const TMyMemIniFile::Index& TMyMemIniFile::SectionIndex() const
+{
+    if (fSectionIndexStale) {
+        fSectionIndex.clear();
+        for (size_t i = 0; i < fSections.size(); ++i)
+            fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
+        fSectionIndexStale = false;
+    }
+    return fSectionIndex;
+}
+
 const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
 {
     Load();
     const QString name = CleanSection(section);
     if (fLastRead >= 0 && SameName(fSections[static_cast<size_t>(fLastRead)].name, name))
         return &fSections[static_cast<size_t>(fLastRead)];
-    auto it = fSectionIndex.constFind(Name{name});
-    if (it == fSectionIndex.constEnd())
+    const Index& index = SectionIndex();
+    auto it = index.constFind(Name{name});
+    if (it == index.constEnd())
         return nullptr;
     fLastRead = it.value();
     return &fSections[static_cast<size_t>(it.value())];
@@ -268,8 +281,9 @@ TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section) const
     const QString name = CleanSection(section);
     if (!fSections.empty() && SameName(fSections.back().name, name))
         return fSections.back();
-    auto it = fSectionIndex.constFind(Name{name});
-    if (it != fSectionIndex.constEnd())
+    const Index& index = SectionIndex();
+    auto it = index.constFind(Name{name});
+    if (it != index.constEnd())
         return fSections[static_cast<size_t>(it.value())];
     fSectionIndex.insert(Name{name}, static_cast<int>(fSections.size()));
     fSections.push_back(Section{name, {}, {}});
@@ -480,21 +494,23 @@ QStringList TMyMemIniFile::ReadSection(const QString& section) const
 void TMyMemIniFile::EraseSection(const QString& section)
 {
     Load();
-    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
-    if (it == fSectionIndex.constEnd())
+    const Index& index = SectionIndex();
+    auto it = index.constFind(Name{CleanSection(section)});
+    if (it == index.constEnd())
         return;
     fSections.erase(fSections.begin() + it.value());
-    fSectionIndex.clear();
+    // Rebuilt when next asked: erasing many sections (a migration, a merge)
+    // costs one rebuild, not one each.
+    fSectionIndexStale = true;
     fLastRead = -1;
-    for (size_t i = 0; i < fSections.size(); ++i)
-        fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
 }
 
 void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
 {
     Load();
-    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
-    if (it == fSectionIndex.constEnd())
+    const Index& index = SectionIndex();
+    auto it = index.constFind(Name{CleanSection(section)});
+    if (it == index.constEnd())
         return;
     Section& s = fSections[static_cast<size_t>(it.value())];
     const int k = FindKey(s, CleanKey(key));

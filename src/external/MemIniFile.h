@@ -128,6 +128,8 @@ private:
     /// Parses file text into the (still empty) content.
     void Parse(const QString& text) const;
     const Section* Find(const QString& section) const;
+    /// The section index, rebuilt first when an erase left it stale.
+    const Index& SectionIndex() const;
     Section& Ensure(const QString& section) const;
     const QString* Value(const QString& section, const QString& key) const;
     static void Put(Section& s, const QString& key, const QString& value, bool replace);
@@ -142,6 +144,7 @@ private:
     QString fFileName;
     mutable std::vector<Section> fSections;
     mutable Index fSectionIndex;
+    mutable bool fSectionIndexStale = false; ///< rebuilt at the next look-up (after an erase)
     mutable int fLastRead = -1; ///< reads come section by section
     mutable bool fLoaded = false;
     bool fOwnerOnly = false;

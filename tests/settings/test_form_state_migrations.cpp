@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -285,6 +286,79 @@ TEST_F(MigratedPasswords, ASecretFollowsItsRenamedControlOrTheStepFails)
     EXPECT_EQ(secret, "kept in the store");
     EXPECT_EQ(store.Read(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), secret), TSecretResult::NotFound);
     EXPECT_EQ(TMyMemIniFile(ini).ReadString("ServerPassword", "text", ""), SecretStoreMarker());
+}
+
+TEST_F(MigratedPasswords, AFailedRunIsNotRecordedAndTheNextStartBringsEveryValue)
+{
+    const QString ini = dir.filePath("corpus-tool.ini");
+    QByteArray v1 = Bytes(DataFile("corpus-tool-v1.ini"));
+    v1.replace("003E00520011001000090011", SecretStoreMarker().toUtf8());
+    ASSERT_TRUE(qz8test::WriteBytes(ini, v1));
+    store.Write(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), "kept in the store");
+    // The store is down at the first start of version 2: the password's
+    // step fails. The user works and closes the window.
+    store.reachable = false;
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        w.caseBox->setChecked(false);
+        w.close();
+    }
+    TMyMemIniFile after(ini);
+    EXPECT_TRUE(after.ReadSection(FormStateMigrationsSection()).isEmpty());
+    EXPECT_EQ(after.ReadString("Edit1", "text", ""), "/data/corpus");
+    EXPECT_FALSE(after.SectionExists("CorpusFolder"));
+    EXPECT_EQ(after.ReadInteger("CaseBox", "checked", 1), 0); // what the user changed is kept
+    // The store is back: every value arrives under its new name.
+    store.reachable = true;
+    {
+        CorpusWindowV2 w(ini);
+        w.show();
+        EXPECT_EQ(w.corpus->Text(), "/data/corpus");
+        EXPECT_EQ(w.window->value(), 20);
+        EXPECT_EQ(w.password->Text(), "kept in the store");
+        EXPECT_FALSE(w.caseBox->isChecked());
+        w.close();
+    }
+    TMyMemIniFile migrated(ini);
+    EXPECT_EQ(migrated.ReadSection(FormStateMigrationsSection()), kVersion2Steps);
+    EXPECT_FALSE(migrated.SectionExists("Edit1"));
+}
+
+TEST(FormStateMigrations, AThrowingStepRunsAgainAtTheNextReadUntilItSucceeds)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Old]\ntext=user value\n"));
+    bool fails = true;
+    StepsForm form;
+    auto* edit = new QLineEdit(&form);
+    edit->setObjectName("New");
+    form.steps.Step("1-rename", [&](TMyMemIniFile& file, QString&) {
+        if (fails)
+            throw std::runtime_error("not now");
+        file.WriteString("New", "text", file.ReadString("Old", "text", ""));
+        file.EraseSection("Old");
+        return true;
+    });
+    // Each start fails and saves: the record stays empty, the value where
+    // it was, and the control's default is not written under its new name.
+    for (int start = 0; start < 2; ++start) {
+        ReadIni(&form, ini);
+        SaveIni(&form, ini);
+        TMyMemIniFile file(ini);
+        EXPECT_TRUE(file.ReadSection(FormStateMigrationsSection()).isEmpty()) << start;
+        EXPECT_EQ(file.ReadString("Old", "text", ""), "user value") << start;
+        EXPECT_FALSE(file.SectionExists("New")) << start;
+    }
+    fails = false;
+    ReadIni(&form, ini);
+    EXPECT_EQ(edit->text(), "user value");
+    SaveIni(&form, ini);
+    TMyMemIniFile file(ini);
+    EXPECT_EQ(file.ReadSection(FormStateMigrationsSection()), QStringList{"1-rename"});
+    EXPECT_EQ(file.ReadString("New", "text", ""), "user value");
+    EXPECT_FALSE(file.SectionExists("Old"));
 }
 
 // Against a real Secret Service (tests/helpers/with-keyring.sh).
