@@ -233,7 +233,7 @@ void TMyMemIniFile::Clear()
     fLoaded = true;
     fSections.clear();
     fSectionIndex.clear();
-    fSectionIndexStale = false;
+    fDeadSections = 0;
     fLastRead = -1;
     fText.clear();
 }
@@ -249,16 +249,7 @@ QString TMyMemIniFile::Owned(const QString& s) const
     return s;
 }
 
-const TMyMemIniFile::Index& TMyMemIniFile::SectionIndex() const
-{
-    if (fSectionIndexStale) {
-        fSectionIndex.clear();
-        for (size_t i = 0; i < fSections.size(); ++i)
-            fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
-        fSectionIndexStale = false;
-    }
-    return fSectionIndex;
-}
+const TMyMemIniFile::Index& TMyMemIniFile::SectionIndex() const { return fSectionIndex; }
 
 const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
 {
@@ -279,14 +270,14 @@ TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section) const
     Load();
     // Writes come section by section: try the last section first.
     const QString name = CleanSection(section);
-    if (!fSections.empty() && SameName(fSections.back().name, name))
+    if (!fSections.empty() && !fSections.back().dead && SameName(fSections.back().name, name))
         return fSections.back();
     const Index& index = SectionIndex();
     auto it = index.constFind(Name{name});
     if (it != index.constEnd())
         return fSections[static_cast<size_t>(it.value())];
     fSectionIndex.insert(Name{name}, static_cast<int>(fSections.size()));
-    fSections.push_back(Section{name, {}, {}});
+    fSections.push_back(Section{name, {}, {}, false});
     return fSections.back();
 }
 
@@ -476,8 +467,10 @@ QStringList TMyMemIniFile::ReadSections() const
 {
     Load();
     QStringList out;
-    for (const Section& s : fSections)
-        out.append(s.name);
+    for (const Section& s : fSections) {
+        if (!s.dead)
+            out.append(s.name);
+    }
     return out;
 }
 
@@ -498,11 +491,22 @@ void TMyMemIniFile::EraseSection(const QString& section)
     auto it = index.constFind(Name{CleanSection(section)});
     if (it == index.constEnd())
         return;
-    fSections.erase(fSections.begin() + it.value());
-    // Rebuilt when next asked: erasing many sections (a migration, a merge)
-    // costs one rebuild, not one each.
-    fSectionIndexStale = true;
+    // The section's place stays, empty and out of the index: erasing many
+    // sections (a migration, a merge) does not move the others each time.
+    // The places are given back once they are half of all.
+    Section& gone = fSections[static_cast<size_t>(it.value())];
+    fSectionIndex.remove(Name{gone.name});
+    gone.dead = true;
+    gone.entries.clear();
+    gone.index.clear();
     fLastRead = -1;
+    if (++fDeadSections > 64 && static_cast<size_t>(fDeadSections) * 2 > fSections.size()) {
+        std::erase_if(fSections, [](const Section& sec) { return sec.dead; });
+        fDeadSections = 0;
+        fSectionIndex.clear();
+        for (size_t i = 0; i < fSections.size(); ++i)
+            fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
+    }
 }
 
 void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
@@ -537,6 +541,8 @@ QString TMyMemIniFile::ToText() const
     Load();
     QString out;
     for (const Section& s : fSections) {
+        if (s.dead)
+            continue;
         if (!out.isEmpty())
             out += QLatin1Char('\n');
         out += QLatin1Char('[') % s.name % QLatin1String("]\n");

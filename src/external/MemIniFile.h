@@ -123,12 +123,14 @@ private:
         /// key -> position in entries; built only for sections of many keys,
         /// a few keys are found faster by a scan.
         Index index;
+        /// Erased: out of the index, its place given back later.
+        bool dead = false;
     };
     static int FindKey(const Section& s, const QString& key);
     /// Parses file text into the (still empty) content.
     void Parse(const QString& text) const;
     const Section* Find(const QString& section) const;
-    /// The section index, rebuilt first when an erase left it stale.
+    /// The index of the live sections.
     const Index& SectionIndex() const;
     Section& Ensure(const QString& section) const;
     const QString* Value(const QString& section, const QString& key) const;
@@ -144,7 +146,7 @@ private:
     QString fFileName;
     mutable std::vector<Section> fSections;
     mutable Index fSectionIndex;
-    mutable bool fSectionIndexStale = false; ///< rebuilt at the next look-up (after an erase)
+    mutable int fDeadSections = 0; ///< erased sections whose places are not given back yet
     mutable int fLastRead = -1; ///< reads come section by section
     mutable bool fLoaded = false;
     bool fOwnerOnly = false;

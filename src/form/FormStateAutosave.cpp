@@ -41,6 +41,11 @@ TFormStateAutosave::~TFormStateAutosave()
     fPool.waitForDone();
 }
 
+TFormStateAutosave* TFormStateAutosave::Of(TTMSStyleableRepositoryForm* window)
+{
+    return window ? window->findChild<TFormStateAutosave*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 void TFormStateAutosave::Watch(const QString& fileName)
 {
     Unwatch();
@@ -93,20 +98,13 @@ void TFormStateAutosave::Arm()
         fTimer.start();
 }
 
-bool TFormStateAutosave::Flush(bool wait)
+std::shared_ptr<TAutosaveJob> TFormStateAutosave::Collect()
 {
-    fTimer.stop();
-    if (fJob) {
-        if (!wait)
-            return false; // Finish starts the next write
-        fPool.waitForDone();
-        Finish();
-    }
     if (fFileName.isEmpty() || (fDirty.isEmpty() && !fOwnDirty))
-        return true;
+        return nullptr;
     TFormStateSession* session = FindFormStateSession(fWindow, fFileName);
     if (!session)
-        return true; // the window read another file since: its end moment saves
+        return nullptr; // the window read another file since: its end moment saves
     auto job = std::make_shared<TAutosaveJob>();
     job->fileName = fFileName;
     job->own = fOwnDirty;
@@ -125,26 +123,43 @@ bool TFormStateAutosave::Flush(bool wait)
         SaveControlStates(controls, job->changed);
         if (job->own)
             fWindow->SaveFormSections(job->changed);
-    } catch (const std::exception&) {
-        // Collected at the next end moment instead.
-        return false;
+    } catch (const std::exception& e) {
+        // Written whole at the next end moment instead.
+        qCWarning(lcQz8, "form state file \"%s\": the changes could not be collected: %s", qPrintable(fFileName),
+                  e.what());
+        return nullptr;
     }
-    // Only the sections that differ from what the file had go to the disk.
-    bool differs = false;
+    // Only sections that differ from what the file had go to the disk.
     session = FindFormStateSession(fWindow, fFileName);
     if (!session)
-        return true;
+        return nullptr;
+    bool differs = false;
     job->base.Clear();
     for (const QString& section : job->changed.ReadSections()) {
-        for (const QString& key : session->Base.ReadSection(section))
+        const QStringList read = session->Base.ReadSection(section);
+        const QStringList now = job->changed.ReadSection(section);
+        for (const QString& key : read)
             job->base.WriteString(section, key, session->Base.ReadString(section, key, QString()));
-        differs = differs || job->base.ReadSection(section) != job->changed.ReadSection(section);
-        for (const QString& key : job->changed.ReadSection(section))
+        differs = differs || read != now;
+        for (const QString& key : now)
             differs = differs ||
                       job->base.ReadString(section, key, QString()) != job->changed.ReadString(section, key, QString());
     }
-    if (!differs)
-        return true;
+    return differs ? job : nullptr;
+}
+
+bool TFormStateAutosave::Flush(bool wait)
+{
+    fTimer.stop();
+    if (fJob) {
+        if (!wait)
+            return false; // Finish starts the next write
+        fPool.waitForDone();
+        Finish();
+    }
+    const std::shared_ptr<TAutosaveJob> job = Collect();
+    if (!job)
+        return fDirty.isEmpty() && !fOwnDirty;
     fJob = job;
     fPool.start([job, receiver = this] {
         bool ok = false;

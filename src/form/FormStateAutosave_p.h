@@ -4,6 +4,8 @@
 // placement, what its code says), mark what changed; after a short delay the
 // GUI thread collects only that, and the disk work (the lock, the read, the
 // merge, the atomic save) runs on a thread of its own, one write at a time.
+#include "qz8_export.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -16,7 +18,7 @@ namespace qz8 {
 class TTMSStyleableRepositoryForm;
 struct TAutosaveJob;
 
-class TFormStateAutosave : public QObject {
+class QZ8_AUTOTEST_EXPORT TFormStateAutosave : public QObject {
     Q_OBJECT
 public:
     // The delay from the first unsaved change to its write, in milliseconds.
@@ -39,6 +41,11 @@ public:
     void Settle();
     // Writes done since the watch began (for tests and benchmarks).
     int Writes() const { return fWrites; }
+    // The GUI thread's part of a write: what changed, collected, and the
+    // sections of the file it goes over; null when nothing differs.
+    std::shared_ptr<TAutosaveJob> Collect();
+    // The autosave of a window (for tests and benchmarks).
+    static TFormStateAutosave* Of(TTMSStyleableRepositoryForm* window);
 
 private Q_SLOTS:
     void ControlChanged();

@@ -248,7 +248,7 @@ TFormStateMigrationResult TFormStateMigrations::Apply(TMyMemIniFile& ini, QStrin
         if (ini.ValueExists(record, s.id))
             continue;
         if (!copied) {
-            work.SetText(ini.ToText());
+            work = ini; // shares the text read, no second parse
             copied = true;
         }
         QString error;
@@ -276,7 +276,7 @@ TFormStateMigrationResult TFormStateMigrations::Apply(TMyMemIniFile& ini, QStrin
     const QString now = Now();
     for (const QString& id : std::as_const(result.Applied))
         work.WriteString(record, id, now);
-    ini.SetText(work.ToText());
+    ini = work;
     if (secretsToRemove) {
         *secretsToRemove << secrets.moved;
     } else {
@@ -324,7 +324,7 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
             r = steps.Apply(now, &moved);
             if (!r.Ok() || r.Applied.isEmpty())
                 return false;
-            ini.SetText(now.ToText()); // the controls read the migrated content, saved or not
+            ini = now; // the controls read the migrated content, saved or not
             if (IsReadOnlyFile(fileName))
                 throw Exception(QStringLiteral("the file is read-only"));
             // The file as it was is kept once, beside it.

@@ -1,0 +1,148 @@
+// The form state store's costs: the GUI thread's part of one change in a
+// shown window of 2,000 controls (goal: at most 1 ms), and a three-step
+// migration of a file of 2,000 and 8,000 controls against a plain read of
+// the migrated file (goal: at most twice).
+#include "bench_util.h"
+#include "external/MemIniFile.h"
+#include "form/FormStateAutosave_p.h"
+#include "form/baseTMSStyleable_F.h"
+#include "settings/FormStateMigrations.h"
+#include "settings/ReadAndSaveIni.h"
+#include "toolkit/Forms.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir& Dir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A tool window of spin boxes and line edits, shown (its file read).
+class ShownTool : public qz8::TTMSStyleableRepositoryForm {
+public:
+    explicit ShownTool(int controls) : fIni(Dir().filePath(QStringLiteral("shown%1.ini").arg(controls)))
+    {
+        setObjectName("ShownTool");
+        auto* page = new QWidget(this);
+        for (int i = 0; i < controls; ++i) {
+            QWidget* w = nullptr;
+            if (i % 2) {
+                auto* spin = new QSpinBox(page);
+                spin->setRange(0, 1'000'000);
+                spin->setValue(i);
+                spins.push_back(spin);
+                w = spin;
+            } else {
+                w = new QLineEdit(QStringLiteral("text of control %1").arg(i), page);
+            }
+            w->setObjectName(QStringLiteral("Control%1").arg(i));
+        }
+        setCentralWidget(page);
+        show();
+        QCoreApplication::processEvents();
+    }
+    QString TheIniName() override { return fIni; }
+    std::vector<QSpinBox*> spins;
+
+private:
+    QString fIni;
+};
+
+void BM_DurableState_OneChangeOnTheGuiThread(benchmark::State& state)
+{
+    ShownTool& w = qz8bench::KeptWindow<ShownTool>(static_cast<int>(state.range(0)));
+    qz8::TFormStateAutosave* autosave = qz8::TFormStateAutosave::Of(&w);
+    static int value = 0; // every change a new value, over the benchmark's runs
+    int collected = 0;
+    for (auto _ : state) {
+        // The change, through the control's signal, and what the GUI thread
+        // collects for the write.
+        ++value;
+        w.spins[static_cast<size_t>(value) % w.spins.size()]->setValue(value);
+        collected += autosave->Collect() != nullptr;
+    }
+    // Every change was collected for a write (else nothing was measured).
+    if (collected != state.iterations())
+        state.SkipWithError("a change was not collected");
+}
+BENCHMARK(BM_DurableState_OneChangeOnTheGuiThread)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// A form of named edits whose file, before the migration, holds them under
+// their old names.
+class MigratingForm : public qz8::TForm, public qz8::IFormStateMigrations {
+    Q_OBJECT
+    Q_INTERFACES(qz8::IFormStateMigrations)
+public:
+    explicit MigratingForm(int controls)
+    {
+        for (int i = 0; i < controls; ++i)
+            (new QLineEdit(this))->setObjectName(QStringLiteral("New%1").arg(i));
+    }
+    qz8::TFormStateMigrations FormStateMigrations() const override
+    {
+        return qz8::TFormStateMigrations()
+            .RenameSection("1-rename", "Old0", "New0")
+            .RenameKey("2-key", "Old1", "txt", "text")
+            .Step("3-all", [](qz8::TMyMemIniFile& ini, QString&) {
+                for (const QString& section : ini.ReadSections()) {
+                    if (section.startsWith(QLatin1String("Old"))) {
+                        const QString value = ini.ReadString(section, "txt", ini.ReadString(section, "text", ""));
+                        ini.EraseSection(section);
+                        ini.WriteString(QStringLiteral("New") + section.mid(3), "text", value);
+                    }
+                }
+                return true;
+            });
+    }
+};
+
+QString OldFile(int controls)
+{
+    QString text;
+    for (int i = 0; i < controls; ++i)
+        text += QStringLiteral("[Old%1]\ntxt=value of control %1\n").arg(i);
+    return text;
+}
+
+void BM_DurableState_ThreeStepMigration(benchmark::State& state)
+{
+    const int controls = static_cast<int>(state.range(0));
+    MigratingForm& form = qz8bench::KeptWindow<MigratingForm>(controls);
+    const QString name = Dir().filePath(QStringLiteral("migrate%1.ini").arg(controls));
+    const QByteArray old = OldFile(controls).toUtf8();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(qz8::MigrationBackupName(name, "1-rename"));
+        QFile f(name);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(old);
+        f.close();
+        state.ResumeTiming();
+        qz8::ReadIni(&form, name);
+    }
+}
+BENCHMARK(BM_DurableState_ThreeStepMigration)->Arg(2000)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+// The peer: a plain read of the migrated file.
+void BM_DurableState_PlainReadOfTheMigratedFile(benchmark::State& state)
+{
+    const int controls = static_cast<int>(state.range(0));
+    MigratingForm& form = qz8bench::KeptWindow<MigratingForm>(controls);
+    const QString name = Dir().filePath(QStringLiteral("migrated%1.ini").arg(controls));
+    QFile::remove(name);
+    qz8::SaveIni(&form, name);
+    for (auto _ : state)
+        qz8::ReadIni(&form, name);
+}
+BENCHMARK(BM_DurableState_PlainReadOfTheMigratedFile)->Arg(2000)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+#include "bench_durable_state.moc"
