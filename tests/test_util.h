@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QWidget>
 #include <QWindow>
@@ -33,6 +34,17 @@ struct ScopedDefaultLocale {
     ScopedDefaultLocale(const ScopedDefaultLocale&) = delete;
     ScopedDefaultLocale& operator=(const ScopedDefaultLocale&) = delete;
 };
+
+// The environment of the library's command-line tools run by a test: no
+// display, and a session bus address that points at nothing.
+inline QProcessEnvironment ToolEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/qz8-no-bus");
+    return env;
+}
 
 // Makes a shown window the active one as the window system would, on every
 // platform (a Wayland compositor grants no activation to a request), in place

@@ -14,26 +14,8 @@
 // Derived windows keep their controls as children (as Designer-made forms
 // do), so they still exist when the base class saves them.
 //
-// The whole window's life. C++ reaches no override of a virtual from a
-// constructor or a destructor, so every step that must reach the derived
-// window runs while the whole object exists, never at a guessed moment:
-// - the create step (the most-derived DoCreateStuff, then OnCreate, then
-//   TheIniName) runs once, at the first of: MakeWindow or an explicit
-//   FinishConstruction, the first show, and the first of the end moments
-//   below. The base constructor runs only the base step, so a derived
-//   window's constructor already sees its state (has_shown false,
-//   ComponentsToResize empty, the show and activate steps bound); the
-//   override's inherited call later changes nothing.
-// - the form state file is written once, with the most-derived TheIniName
-//   and SaveFormSections, at the first of: a close that is accepted,
-//   deleteLater (WA_DeleteOnClose included), the application quitting with
-//   the window open, its parent being deleted, and SaveFormState. Showing the
-//   window again after a close makes the next of them save again.
-// - a window deleted directly (delete, a scope's end) without any of these
-//   has no such moment: its base saves what it can reach (its controls, its
-//   placement, under the name asked last) and keeps the file's sections it
-//   does not write, and says so once through the "qz8" category. A tool
-//   that deletes its windows directly calls SaveFormState first.
+// The window's life (when it is made whole, reads its form state file and
+// writes it) is on the class's reference page below, "The window's life".
 //
 // The form state file also keeps the window's placement per screen
 // arrangement (form/WindowGeometry.h), restored at the first show before the
@@ -91,19 +73,31 @@ class TTMSStyleableRepositoryFormPrivate;
 /// broadcasts a new one ("style switching", MudancaDeEstilo), and corrects its size-relevant components for the
 /// screen's density ("density correction", CorrigeFormScreenRes).
 ///
-/// <b>A window's first and last moments.</b> C++ reaches no override of a virtual from a constructor or a destructor,
-/// so the steps that must reach the derived window run while the whole window exists:
-/// - the create step (the most-derived DoCreateStuff, then OnCreate, then TheIniName) runs once, at the first of:
-///   MakeWindow (or an explicit FinishConstruction after the last constructor), the first show, and the first end
-///   moment below; never while a constructor runs events (processEvents, ProcessMessages, a modal dialog);
-/// - the form state file is written once, with the most-derived TheIniName and SaveFormSections, at the first end
-///   moment: a close that is accepted, deleteLater (WA_DeleteOnClose included), the deletion of its parent, the
-///   application's quit (QCoreApplication::aboutToQuit) with the window open, or SaveFormState. Shown again after a
-///   close, the window saves again at its next end moment;
-/// - a window deleted directly (delete, the end of a scope, a smart pointer) without any of these gives the library
-///   no moment before its derived part is gone: its base saves its controls and placement under the name asked last,
-///   keeps the sections of the file it does not write (the derived window's own), and says so once through the "qz8"
-///   logging category. A tool that deletes windows directly calls SaveFormState first.
+/// <b>The window's life.</b> C++ reaches no override of a virtual from a constructor or a destructor, so the steps that
+/// must reach the derived window run while the whole window exists:
+/// - <b>Made whole.</b> The create step (the most-derived DoCreateStuff, then OnCreate, then TheIniName) runs once, at
+///   the first of: MakeWindow (or an explicit FinishConstruction after the last constructor), the first moment the
+///   window is visible by any path (its own show, a parent's show, a dialog's exec, a layout, a stacked page), and the
+///   first end moment; never while a constructor runs events (processEvents, ProcessMessages, a modal dialog).
+/// - <b>Read.</b> At that first visible moment, after the create step, the form state file is read (migrated first
+///   when the window declares steps, IFormStateMigrations), its placement restored, and from then on the window
+///   watches what it keeps.
+/// - <b>Written as it changes.</b> A change of a kept control (its USER property's notify signal), of the window's
+///   placement, or of its own sections (FormStateChanged) is written within two seconds: only the changed sections,
+///   collected on the GUI thread, written off it, one write at a time, under the file's lock and over the file as it
+///   is on disk then (settings/FormStateStore.h). An idle window writes nothing; a crash loses at most the last two
+///   seconds. FlushFormState writes at once; so does the session manager's commitDataRequest.
+/// - <b>Written at its end.</b> The whole state, with the most-derived TheIniName and SaveFormSections, at the first
+///   end moment: a close that is accepted, deleteLater (WA_DeleteOnClose included), the deletion of its parent, the
+///   application's quit (QCoreApplication::aboutToQuit) with the window open, or SaveFormState. Shown again, the
+///   window saves again at its next end moment. A save that fails (a read-only file, a full disk, a lock not had) is
+///   logged through "qz8", leaves FormStateSaved false, and is tried again at the next end moment.
+/// - <b>Deleted directly</b> (delete, the end of a scope, a smart pointer) without any of these, the library has no
+///   moment before the derived part is gone: the base saves its controls and placement under the name asked last,
+///   keeps the sections it does not write (the derived window's own), and says so once through "qz8". A tool that
+///   deletes windows directly calls SaveFormState first.
+/// - <b>Never shown</b>, a window never read its file: its saves write over none of the file's values; they add the
+///   sections of controls the file lacks, and its own sections.
 class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSections {
     Q_OBJECT
     Q_INTERFACES(qz8::IFormStateSections)
@@ -163,12 +157,11 @@ public:
     /// the form state is saved, do it by themselves; MakeWindow does it at
     /// once. Call it after the last constructor only.
     void FinishConstruction();
-    /// Writes the form state file now, while the whole window exists: the
-    /// most-derived TheIniName and SaveFormSections are used. Ends
-    /// construction first when it had not ended. Saved once: the window's
-    /// later close, deletion or the application's quit save nothing more,
-    /// unless the window is shown again. False (logged through "qz8") when
-    /// nothing was written: no name, an unreadable file kept, or an error.
+    /// Writes the form state file now, while the whole window exists: the most-derived TheIniName and SaveFormSections
+    /// are used. Ends construction first when it had not ended. Once it succeeded, the window's later close, deletion
+    /// or the application's quit save nothing more, unless the window is shown again. False when nothing was written:
+    /// no name (said at the debug level of "qz8"), an unreadable file kept, or an error (logged through "qz8"; the
+    /// next end moment tries again).
     bool SaveFormState();
     /// True once the form state was saved at one of the window's end moments (or by SaveFormState) and that save
     /// succeeded, and the window was not shown since. A failed save leaves it false, and the next end moment tries

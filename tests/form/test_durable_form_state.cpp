@@ -72,14 +72,6 @@ private:
     QString fIni;
 };
 
-QProcessEnvironment ToolEnvironment()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/qz8-no-bus");
-    return env;
-}
-
 } // namespace
 
 TEST(FormStateStore, AWriterPutsOnlyItsChangesOverTheFileAsItIsNow)
@@ -115,7 +107,7 @@ TEST(FormStateStore, FourProcessesOfFiftySetsLoseNothing)
     std::vector<std::unique_ptr<QProcess>> writers;
     for (int w = 0; w < 4; ++w) {
         auto p = std::make_unique<QProcess>();
-        p->setProcessEnvironment(ToolEnvironment());
+        p->setProcessEnvironment(qz8test::ToolEnvironment());
         QString script =
             QStringLiteral("for i in $(seq 50); do \"$0\" set \"$1\" W%1 k$i v$i > /dev/null || exit 1; done").arg(w);
         p->start("/bin/sh", {"-c", script, QZ8_FORMSTATE_TOOL, ini});
@@ -147,7 +139,7 @@ TEST(FormStateStore, AWindowOpenDuringASetKeepsTheSetValue)
     // Support staff set a key the user does not touch, and one of a
     // section the window does not know.
     QProcess p;
-    p.setProcessEnvironment(ToolEnvironment());
+    p.setProcessEnvironment(qz8test::ToolEnvironment());
     p.start(QZ8_FORMSTATE_TOOL, {"set", ini, "Edit", "text", "set by support"});
     ASSERT_TRUE(p.waitForFinished(15000));
     ASSERT_EQ(p.exitCode(), 0);
@@ -183,8 +175,9 @@ TEST(DurableFormState, ASessionKilledKeepsWhatWasSetTwoSecondsBefore)
     const QString ini = dir.filePath("tool.ini");
     ASSERT_TRUE(qz8test::WriteBytes(ini, "[Spin]\nvalue=3\n"));
     QProcess child;
-    QProcessEnvironment env = ToolEnvironment();
+    QProcessEnvironment env = qz8test::ToolEnvironment();
     env.insert("QZ8_TEST_KILLED_SESSION", ini);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=DurableFormStateChild.*"});
     ASSERT_TRUE(child.waitForFinished(30000));

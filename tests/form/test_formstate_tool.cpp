@@ -32,19 +32,10 @@ struct ToolRun {
     QString out, err;
 };
 
-QProcessEnvironment ToolEnvironment()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/qz8-no-bus");
-    return env;
-}
-
 ToolRun Tool(const QStringList& args, const QByteArray& input = {})
 {
     QProcess p;
-    p.setProcessEnvironment(ToolEnvironment());
+    p.setProcessEnvironment(qz8test::ToolEnvironment());
     p.start(QZ8_FORMSTATE_TOOL, args);
     if (!input.isEmpty()) {
         p.write(input);
@@ -272,7 +263,7 @@ TEST(FormStateTool, ASetWaitsForAnotherWritersLockAndRacingAWindowsSaveKeepsItWh
         ASSERT_TRUE(held.tryLock(0));
         EXPECT_TRUE(FormStateFileBeingSaved(ini));
         QProcess p;
-        p.setProcessEnvironment(ToolEnvironment());
+        p.setProcessEnvironment(qz8test::ToolEnvironment());
         p.start(QZ8_FORMSTATE_TOOL, {"set", ini, "A", "b", "2"});
         ASSERT_TRUE(p.waitForStarted());
         EXPECT_FALSE(p.waitForFinished(700));
@@ -295,7 +286,7 @@ TEST(FormStateTool, ASetWaitsForAnotherWritersLockAndRacingAWindowsSaveKeepsItWh
     }
     for (int round = 0; round < 10; ++round) {
         QProcess p;
-        p.setProcessEnvironment(ToolEnvironment());
+        p.setProcessEnvironment(qz8test::ToolEnvironment());
         p.start(QZ8_FORMSTATE_TOOL, {"set", ini, "Tool", "round", QString::number(round)});
         ASSERT_TRUE(p.waitForStarted());
         do {
