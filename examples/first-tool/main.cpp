@@ -49,8 +49,8 @@ public:
         return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/word-counter.ini";
     }
     // The window's own state beside its controls', in a section of its own:
-    // read at the first show, saved when the window is closed or the
-    // program quits (a window deleted directly: call SaveFormState first).
+    // read at the first show, saved when the window ends (and within two
+    // seconds of FormStateChanged(), when its code changes it).
     int opened = 0;
     void ReadFormSections(const qz8::TMyMemIniFile& ini) override
     {

@@ -322,14 +322,25 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
     try {
         EditFormStateFile(fileName, [&](TMyMemIniFile& now) {
             r = steps.Apply(now, &moved);
-            if (!r.Ok() || r.Applied.isEmpty())
+            if (!r.Ok())
                 return false;
-            ini = now; // the controls read the migrated content, saved or not
+            // The controls read the migrated content, saved or not (or the
+            // file as another start of the tool migrated it meanwhile).
+            ini = now;
+            if (r.Applied.isEmpty())
+                return false;
             if (IsReadOnlyFile(fileName))
                 throw Exception(QStringLiteral("the file is read-only"));
             // The file as it was is kept once, beside it.
             backup = MigrationBackupName(fileName, r.Applied.first());
-            if (!QFileInfo::exists(backup) && !QFileInfo(backup).isSymLink()) {
+            // An earlier backup (a regular file) is kept; a name taken by
+            // anything else (a link, a folder, a FIFO) is neither written
+            // through nor named as a backup: the file is not migrated on disk.
+            const QFileInfo taken(backup);
+            if (taken.isSymLink() || (taken.exists() && !taken.isFile()))
+                throw Exception(
+                    QStringLiteral("the backup name \"%1\" is taken by something that is not a backup").arg(backup));
+            if (!taken.exists()) {
                 QFile raw(fileName);
                 QString why;
                 if (!raw.open(QIODevice::ReadOnly) ||
@@ -350,6 +361,16 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
                   "form state file \"%s\": migration step \"%s\" failed: %s; the file is left as it was, its "
                   "sections are kept and the steps run again at the next read",
                   qPrintable(fileName), qPrintable(r.FailedStep), qPrintable(r.Error));
+        return;
+    }
+    if (r.Applied.isEmpty() && !error.isEmpty()) {
+        // Not run at all (the lock was not had, the file could not be read
+        // again): as a failed step, nothing is recorded and the next read
+        // runs the steps.
+        session.MigrationFailed = true;
+        session.KeepsOtherSections = true;
+        qCWarning(lcQz8, "form state file \"%s\": not migrated: %s; the steps run at the next read",
+                  qPrintable(fileName), qPrintable(error));
         return;
     }
     session.KeepsOtherSections = !r.Unknown.isEmpty();

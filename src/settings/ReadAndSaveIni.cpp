@@ -676,7 +676,7 @@ void ReadIni(QObject* form, const QString& fileName)
     TFormStateSession* session = FindFormStateSession(form, fileName);
     if (!session)
         return;
-    session->Base = ini;
+    session->Base = std::move(ini); // read whole, no longer needed here
     if (session->MigrationFailed) {
         // The controls show what they had for the sections the failed steps
         // would have made: that is no change of the user's, and is not

@@ -13,6 +13,7 @@
 #include "migrating-tool/CorpusWindowV2.h"
 #include "test_util.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -204,6 +205,33 @@ TEST(FormStateMigrations, AReadOnlyFileIsReadMigratedAndLeftAsItWas)
     }
     EXPECT_EQ(Bytes(ini), version1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"corpus-tool.ini"});
+}
+
+TEST(FormStateMigrations, ABackupNameTakenByALinkOrAFolderIsNeitherWrittenThroughNorNamed)
+{
+    QTemporaryDir dir;
+    const QString ini = CopyOf(dir, "corpus-tool-v1.ini");
+    const QString backup = MigrationBackupName(ini, "2.0-corpus-folder");
+    const QString elsewhere = dir.filePath("elsewhere.txt");
+    for (int taken = 0; taken < 2; ++taken) {
+        if (taken == 0) {
+            ASSERT_TRUE(QFile::link(elsewhere, backup)); // a dangling link
+        } else {
+            ASSERT_TRUE(QDir(dir.path()).mkdir(QFileInfo(backup).fileName()));
+        }
+        {
+            CorpusWindowV2 w(ini);
+            w.show();
+            EXPECT_EQ(w.corpus->Text(), "/data/corpus"); // migrated for this run
+            w.close();
+        }
+        EXPECT_FALSE(QFile::exists(elsewhere)) << taken;
+        EXPECT_TRUE(TMyMemIniFile(ini).SectionExists("Edit1")) << taken; // left to migrate at a later start
+        EXPECT_TRUE(TMyMemIniFile(ini).ReadSection(FormStateMigrationsSection()).isEmpty()) << taken;
+        if (taken == 0) {
+            ASSERT_TRUE(QFile::remove(backup));
+        }
+    }
 }
 
 TEST(FormStateMigrations, EachKindOfStepOnAFile)
