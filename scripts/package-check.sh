@@ -70,14 +70,15 @@ for wanted in "$major.$minor:1" "$later:0"; do
   [[ "$found" == "${wanted##*:}" ]] || { echo "find_package(... ${wanted%%:*}) found=$found"; exit 1; }
 done
 # A Qt older than 6.4 first on the path: refused, with a message naming it.
-fakeqt="$probe/qt-6.2/lib/cmake/Qt6"
+oldqt="$PWD/$probe/qt-6.2"
+fakeqt="$oldqt/lib/cmake/Qt6"
 mkdir -p "$fakeqt"
 printf 'set(Qt6_VERSION 6.2.4)\nset(Qt6_FOUND TRUE)\n' > "$fakeqt/Qt6Config.cmake"
 cat > "$fakeqt/Qt6ConfigVersion.cmake" <<'CMAKE'
 set(PACKAGE_VERSION 6.2.4)
 set(PACKAGE_VERSION_COMPATIBLE TRUE)
 CMAKE
-refusal=$(cmake -S "$probe" -B "$probe/b-old-qt" -DWANTED="$major.$minor" -DCMAKE_PREFIX_PATH="$probe/qt-6.2;$moved" 2>&1 | tr '\n' ' ')
+refusal=$(cmake -S "$probe" -B "$probe/b-old-qt" -DWANTED="$major.$minor" -DCMAKE_PREFIX_PATH="$oldqt;$moved" 2>&1 | tr '\n' ' ')
 [[ "$refusal" == *"found=0"* && "$refusal" == *"needs Qt 6."*"found Qt 6.2.4"* ]] || {
   echo "an older Qt was not refused by name: $refusal"; exit 1; }
 echo "package check ok: $answer; SONAME $soname; find_package $later refused; Qt 6.2 refused"
