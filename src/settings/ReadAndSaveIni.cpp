@@ -705,7 +705,7 @@ void WriteFormStateFile(QObject* form, const QString& fileName, TFormStateSaveMo
                         const QStringList& notKept = {})
 {
     // No folder at all saves nothing; nor, on Windows, a bare drive ("C:").
-    // A root folder ("C:\\" or "/") does, and so does any folder on Linux,
+    // A root folder ("C:\" or "/") does, and so does any folder on Linux,
     // where "/a/" or "a/" are folders like any other.
     const QString folder = FolderPart(fileName);
     if (!form || folder.isEmpty())
