@@ -15,24 +15,12 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import time
 
-CPU = max(os.sched_getaffinity(0))
-
-
-def pinned():
-    os.sched_setaffinity(0, {CPU})
-
+import whole_process
 
 def run(command, env):
-    start = time.perf_counter()
-    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            preexec_fn=pinned)
-    _, status, usage = os.wait4(proc.pid, 0)
-    wall = time.perf_counter() - start
-    if status != 0:
-        sys.exit("%s failed (%d)" % (" ".join(command), status))
-    return wall, usage.ru_utime + usage.ru_stime
+    wall, cpu, _ = whole_process.run(command, env)
+    return wall, cpu
 
 
 def main():
