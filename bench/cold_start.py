@@ -17,7 +17,6 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import time
 
 import whole_process
 
