@@ -249,17 +249,14 @@ QString TMyMemIniFile::Owned(const QString& s) const
     return s;
 }
 
-const TMyMemIniFile::Index& TMyMemIniFile::SectionIndex() const { return fSectionIndex; }
-
 const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
 {
     Load();
     const QString name = CleanSection(section);
     if (fLastRead >= 0 && SameName(fSections[static_cast<size_t>(fLastRead)].name, name))
         return &fSections[static_cast<size_t>(fLastRead)];
-    const Index& index = SectionIndex();
-    auto it = index.constFind(Name{name});
-    if (it == index.constEnd())
+    auto it = fSectionIndex.constFind(Name{name});
+    if (it == fSectionIndex.constEnd())
         return nullptr;
     fLastRead = it.value();
     return &fSections[static_cast<size_t>(it.value())];
@@ -272,9 +269,8 @@ TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section) const
     const QString name = CleanSection(section);
     if (!fSections.empty() && !fSections.back().dead && SameName(fSections.back().name, name))
         return fSections.back();
-    const Index& index = SectionIndex();
-    auto it = index.constFind(Name{name});
-    if (it != index.constEnd())
+    auto it = fSectionIndex.constFind(Name{name});
+    if (it != fSectionIndex.constEnd())
         return fSections[static_cast<size_t>(it.value())];
     fSectionIndex.insert(Name{name}, static_cast<int>(fSections.size()));
     fSections.push_back(Section{name, {}, {}, false});
@@ -487,9 +483,8 @@ QStringList TMyMemIniFile::ReadSection(const QString& section) const
 void TMyMemIniFile::EraseSection(const QString& section)
 {
     Load();
-    const Index& index = SectionIndex();
-    auto it = index.constFind(Name{CleanSection(section)});
-    if (it == index.constEnd())
+    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
+    if (it == fSectionIndex.constEnd())
         return;
     // The section's place stays, empty and out of the index: erasing many
     // sections (a migration, a merge) does not move the others each time.
@@ -512,9 +507,8 @@ void TMyMemIniFile::EraseSection(const QString& section)
 void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
 {
     Load();
-    const Index& index = SectionIndex();
-    auto it = index.constFind(Name{CleanSection(section)});
-    if (it == index.constEnd())
+    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
+    if (it == fSectionIndex.constEnd())
         return;
     Section& s = fSections[static_cast<size_t>(it.value())];
     const int k = FindKey(s, CleanKey(key));

@@ -130,8 +130,6 @@ private:
     /// Parses file text into the (still empty) content.
     void Parse(const QString& text) const;
     const Section* Find(const QString& section) const;
-    /// The index of the live sections.
-    const Index& SectionIndex() const;
     Section& Ensure(const QString& section) const;
     const QString* Value(const QString& section, const QString& key) const;
     static void Put(Section& s, const QString& key, const QString& value, bool replace);

@@ -129,23 +129,18 @@ std::shared_ptr<TAutosaveJob> TFormStateAutosave::Collect()
                   e.what());
         return nullptr;
     }
-    // Only sections that differ from what the file had go to the disk.
+    // Only sections that differ from what the file had go to the disk: the
+    // store's own rule, over those sections as the window last had them.
     session = FindFormStateSession(fWindow, fFileName);
     if (!session)
         return nullptr;
-    bool differs = false;
     job->base.Clear();
     for (const QString& section : job->changed.ReadSections()) {
-        const QStringList read = session->Base.ReadSection(section);
-        const QStringList now = job->changed.ReadSection(section);
-        for (const QString& key : read)
+        for (const QString& key : session->Base.ReadSection(section))
             job->base.WriteString(section, key, session->Base.ReadString(section, key, QString()));
-        differs = differs || read != now;
-        for (const QString& key : now)
-            differs = differs ||
-                      job->base.ReadString(section, key, QString()) != job->changed.ReadString(section, key, QString());
     }
-    return differs ? job : nullptr;
+    TMyMemIniFile scratch = job->base;
+    return PutFormStateChanges(job->base, job->changed, scratch, false) ? job : nullptr;
 }
 
 bool TFormStateAutosave::Flush(bool wait)
@@ -206,14 +201,8 @@ void TFormStateAutosave::Finish()
     if (job->ok) {
         ++fWrites;
         // What the window wrote is what its next writes go against.
-        if (TFormStateSession* session = FindFormStateSession(fWindow, job->fileName)) {
-            for (const QString& section : job->changed.ReadSections()) {
-                QList<std::pair<QString, QString>> entries;
-                for (const QString& key : job->changed.ReadSection(section))
-                    entries.append({key, job->changed.ReadString(section, key, QString())});
-                session->Base.ReplaceSection(section, entries);
-            }
-        }
+        if (TFormStateSession* session = FindFormStateSession(fWindow, job->fileName))
+            PutFormStateChanges(job->base, job->changed, session->Base, false);
     } else {
         qCWarning(lcQz8, "form state file \"%s\": the changes were not saved, tried again: %s",
                   qPrintable(job->fileName), qPrintable(job->error));
@@ -231,7 +220,6 @@ void TFormStateAutosave::Finish()
 
 void TFormStateAutosave::Settle()
 {
-    fTimer.stop();
     if (fJob) {
         fPool.waitForDone();
         Finish();

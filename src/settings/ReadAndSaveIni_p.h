@@ -1,7 +1,5 @@
 #pragma once
 // Saving a form state file for a window that cannot save its whole state.
-#include "qz8_export.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
