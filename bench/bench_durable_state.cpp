@@ -3,11 +3,11 @@
 // migration of a file of 2,000 and 8,000 controls against a plain read of
 // the migrated file (goal: at most twice).
 #include "bench_util.h"
-#include "external/MemIniFile.h"
 #include "form/FormStateAutosave_p.h"
 #include "form/baseTMSStyleable_F.h"
-#include "settings/FormStateMigrations.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/FormStateMigrations.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Forms.h"
 
 #include <QCoreApplication>

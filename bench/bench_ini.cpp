@@ -1,6 +1,6 @@
 // Reading and writing a 100,000-key INI file: TMyMemIniFile against QSettings
 // in IniFormat on the same content.
-#include "external/MemIniFile.h"
+#include "store/MemIniFile.h"
 
 #include <QDir>
 #include <QFile>

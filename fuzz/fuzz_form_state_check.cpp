@@ -2,12 +2,12 @@
 // bytes are checked without a crash, each finding within the file's lines;
 // the migration steps of every kind run on them, and a run that fails
 // leaves the content exactly as it was.
-#include "external/MemIniFile.h"
-#include "form/FormStateCheck.h"
 #include "fuzz_common.h"
 #include "helpers/memory_secret_store.h"
 #include "platform/SecretStore.h"
-#include "settings/FormStateMigrations.h"
+#include "store/FormStateCheck.h"
+#include "store/FormStateMigrations.h"
+#include "store/MemIniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The INI reader: any bytes parse; what parsed is written and read back to
 // the same content (the text of a text is a fixed point).
-#include "external/MemIniFile.h"
 #include "fuzz_common.h"
+#include "store/MemIniFile.h"
 
 #include <cstdio>
 

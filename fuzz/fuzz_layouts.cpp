@@ -4,10 +4,10 @@
 // digest (as earlier releases wrote them), or plain values. The first byte
 // picks the kind, the rest is the blob or the text. Nothing may crash,
 // and no section, pane or dock grows beyond what a screen could show.
-#include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
 #include "fuzz_common.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

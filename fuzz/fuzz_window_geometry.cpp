@@ -1,11 +1,11 @@
 // A form state file's window placements restored on two screens, one of
 // them to the left of the other (negative coordinates): whatever the file
 // holds, the window opens wholly on one screen and never larger than it.
-#include "external/MemIniFile.h"
 #include "form/WindowGeometry.h"
 #include "form/baseTMSStyleable_F.h"
 #include "fuzz_common.h"
 #include "helpers/offscreen_screens.h"
+#include "store/MemIniFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -29,7 +29,8 @@ rm -rf "$out/asked"
 cmake -S . -B "$out/lib" -G Ninja -DCMAKE_BUILD_TYPE=Release "${no_tools[@]}" > /dev/null
 cmake --build "$out/lib" -j "$(nproc)"
 library=$(readlink -f "$out/lib/src/libQZ8StyledListboxPack.so")
-cmake -DLIBRARY="$library" -DSOURCE="$PWD/src" -DHOOKS=forbidden -P tests/symbols/check_exports.cmake
+store=$(readlink -f "$out/lib/src/libQZ8FormStateStore.so")
+cmake -DLIBRARY="$library" -DSTORE_LIBRARY="$store" -DSOURCE="$PWD/src" -DHOOKS=forbidden -P tests/symbols/check_exports.cmake
 
 # A tool of CMake's kind, the headers, the examples, the plugin and the tools.
 QT_QPA_PLATFORM=offscreen cmake -DBUILD_DIR="$PWD/$out/lib" -DSOURCE="$PWD/tests/consumer" -P tests/consumer/check.cmake

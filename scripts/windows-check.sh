@@ -10,12 +10,16 @@ cxx=x86_64-w64-mingw32-g++-posix
 qt=/usr/include/x86_64-linux-gnu/qt6
 mapfile -t files < <(grep -rl --include='*.cpp' --include='*.h' 'Q_OS_WIN' src tools apps | sort)
 status=0
+# QtKeychain's headers alone (not the rest of /usr/include) for the secret
+# store's module.
+keychain=$(mktemp -d)
+ln -s /usr/include/qt6keychain "$keychain/qt6keychain"
 for f in "${files[@]}"; do
   # The library's own sources are compiled as the library (exporting).
   defs=()
-  [[ "$f" == src/* ]] && defs=(-DQZ8StyledListboxPack_EXPORTS)
+  [[ "$f" == src/* ]] && defs=(-DQZ8StyledListboxPack_EXPORTS -DQZ8FormStateStore_EXPORTS)
   if "$cxx" "${defs[@]}" -std=c++20 -fsyntax-only -Wno-attributes -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_NO_KEYWORDS \
-      -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWidgets" -I"$qt/QtDBus" -Isrc -x c++ "$f"; then
+      -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWidgets" -I"$qt/QtDBus" -I"$keychain" -Isrc -x c++ "$f"; then
     echo "windows syntax ok: $f"
   else
     echo "windows syntax FAILED: $f"
@@ -26,7 +30,7 @@ done
 
 # The installed layout (<QZ8StyledListboxPack/...>) from the source tree, with
 # the version header as the build writes it.
-inc=$(mktemp -d); trap 'rm -rf "$inc"' EXIT
+inc=$(mktemp -d); trap 'rm -rf "$inc" "$keychain"' EXIT
 mkdir -p "$inc/QZ8StyledListboxPack"
 for d in src/*/; do ln -s "$PWD/$d" "$inc/QZ8StyledListboxPack/$(basename "$d")"; done
 ln -s "$PWD/src/qz8_export.h" "$inc/QZ8StyledListboxPack/"

@@ -4,11 +4,11 @@
 #include <QZ8StyledListboxPack/controls/ColourListBoxesAndCombos.h>
 #include <QZ8StyledListboxPack/controls/FileFolderOpenDlgU.h>
 #include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>
-#include <QZ8StyledListboxPack/external/MemIniFile.h>
 #include <QZ8StyledListboxPack/form/baseTMSStyleable_F.h>
 #include <QZ8StyledListboxPack/i18n/Translations.h>
 #include <QZ8StyledListboxPack/imagelists/tool_imagelist_master.h>
 #include <QZ8StyledListboxPack/settings/ReadAndSaveIni.h> // ReadIni, SaveIni and the MEMINI_ switches
+#include <QZ8StyledListboxPack/store/MemIniFile.h>
 
 #include <QApplication>
 #include <QStandardPaths>

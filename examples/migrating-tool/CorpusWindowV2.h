@@ -4,9 +4,9 @@
 // context window is a spin box. Three migration steps carry every user's
 // version 1 file over, once, at the first start of version 2.
 #include <QZ8StyledListboxPack/external/ElPack.h>
-#include <QZ8StyledListboxPack/external/MemIniFile.h>
 #include <QZ8StyledListboxPack/form/baseTMSStyleable_F.h>
-#include <QZ8StyledListboxPack/settings/FormStateMigrations.h>
+#include <QZ8StyledListboxPack/store/FormStateMigrations.h>
+#include <QZ8StyledListboxPack/store/MemIniFile.h>
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "controls/My_StyledTMSComponents_p.h"
 #include "external/Tool_image_basics.h"
-#include "toolkit/Strings.h"
+#include "store/Strings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -2,9 +2,9 @@
 // Stand-ins for the ElPack controls that form state persistence recognises:
 // thin Qt widgets with the properties and methods the library uses.
 #include "../qz8_export.h"
+#include "../store/Strings.h"
 #include "../toolkit/Dialogs.h"
 #include "../toolkit/StdCtrls.h"
-#include "../toolkit/Strings.h"
 #include "../toolkit/WidgetStrings.h"
 
 #include <QCheckBox>

@@ -14,33 +14,16 @@ namespace qz8 {
 
 bool global_keeping_log = false;
 QString LogFileName;
-TFormatSettings UserDefaultFormatSettings = FormatSettingsFor(QLocale());
 
 namespace {
-// The default locale UserDefaultFormatSettings were last made from.
-QLocale followedLocale;
 const bool registered = [] {
     RegisterGlobalReset([] {
         global_keeping_log = false;
         LogFileName.clear();
-        followedLocale = QLocale();
-        UserDefaultFormatSettings = FormatSettingsFor(followedLocale);
     });
     return true;
 }();
 } // namespace
-
-const TFormatSettings& CurrentFormatSettings()
-{
-    const QLocale now;
-    // Comparing locales compares shared data: cheap enough for every row.
-    if (now != followedLocale) {
-        if (UserDefaultFormatSettings.Locale == followedLocale)
-            UserDefaultFormatSettings = FormatSettingsFor(now);
-        followedLocale = now;
-    }
-    return UserDefaultFormatSettings;
-}
 
 QString DefaultLogFileName()
 {
@@ -90,19 +73,6 @@ QString FromNumStr(const QString& encoded)
         out += QChar(static_cast<char16_t>(code));
     }
     return out;
-}
-
-TFormatSettings FormatSettingsFor(const QLocale& locale)
-{
-    TFormatSettings s;
-    s.Locale = locale;
-    s.DecimalSeparator = locale.decimalPoint().isEmpty() ? QLatin1Char('.') : locale.decimalPoint().at(0);
-    s.ThousandSeparator = locale.groupSeparator().isEmpty() ? QLatin1Char(',') : locale.groupSeparator().at(0);
-    // Years are kept in full so that a stored date keeps its century.
-    s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (!s.ShortDateFormat.contains(QLatin1String("yyyy")))
-        s.ShortDateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return s;
 }
 
 } // namespace qz8

@@ -2,6 +2,7 @@
 // Helpers of the suite's general runtime: logging, file tests, the number
 // encoding of texts, and the user's locale format settings.
 #include "../qz8_export.h"
+#include "../store/FormatSettings.h"
 #include "../toolkit/Types.h"
 #include <QChar>
 #include <QLocale>
@@ -38,24 +39,6 @@ QZ8_EXPORT bool DriveAndFolderExist(const QString& folderName);
 QZ8_EXPORT QString ToNumStr(const QString& text);
 QZ8_EXPORT QString FromNumStr(const QString& encoded);
 ///@}
-
-/// A locale's number and date settings.
-struct QZ8_EXPORT TFormatSettings {
-    QLocale Locale; ///< the locale
-    QChar DecimalSeparator; ///< its decimal separator
-    QChar ThousandSeparator; ///< its group separator
-    QString ShortDateFormat; ///< in QDate's notation
-};
-/// The settings of a locale.
-QZ8_EXPORT TFormatSettings FormatSettingsFor(const QLocale& locale);
-/// The user's locale settings: those of QLocale(), the default locale (the
-/// system's unless a tool set its own with QLocale::setDefault). Tests and
-/// tools may replace them; replaced, they no longer follow QLocale().
-extern QZ8_EXPORT TFormatSettings UserDefaultFormatSettings;
-/// UserDefaultFormatSettings, made anew first when QLocale() changed since
-/// they were made from it (and they were not replaced). Every number and
-/// date the library reads or writes for the user goes through it.
-QZ8_EXPORT const TFormatSettings& CurrentFormatSettings();
 
 /// Whole numbers as the platform's TryStrToInt reads them: blanks around the
 /// text, an optional sign, decimal digits or a hexadecimal number after "$"

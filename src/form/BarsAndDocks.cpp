@@ -1,7 +1,7 @@
-#include "external/MemIniFile.h"
 #include "form/BarsAndDocks_p.h"
 #include "form/WindowGeometry.h"
 #include "settings/LayoutValues_p.h"
+#include "store/MemIniFile.h"
 
 #include <QDockWidget>
 #include <QMainWindow>
@@ -18,24 +18,8 @@ namespace {
 // The areas in the order they are laid out again.
 constexpr Qt::ToolBarArea kBarAreas[] = {Qt::TopToolBarArea, Qt::BottomToolBarArea, Qt::LeftToolBarArea,
                                          Qt::RightToolBarArea};
-constexpr Qt::DockWidgetArea kDockAreas[] = {Qt::LeftDockWidgetArea, Qt::RightDockWidgetArea, Qt::TopDockWidgetArea,
-                                             Qt::BottomDockWidgetArea};
 
-template <class Area, std::size_t N>
-bool IsOneOf(int v, const Area (&areas)[N])
-{
-    return std::any_of(std::begin(areas), std::end(areas), [v](Area a) { return static_cast<int>(a) == v; });
-}
-
-// A tool bar's place: its area, its line in the area, its order in the
-// line, and whether it is shown.
-struct BarPlace {
-    int area = 0;
-    int line = 0;
-    int order = 0;
-    bool shown = true;
-    bool operator==(const BarPlace&) const = default;
-};
+using BarPlace = TBarPlace;
 
 QList<QToolBar*> BarsOf(const QMainWindow* w)
 {
@@ -75,15 +59,6 @@ std::map<QString, BarPlace> BarPlaces(const QMainWindow* w)
         }
     }
     return places;
-}
-
-std::optional<BarPlace> ReadBarPlace(const QString& text)
-{
-    const auto v = ReadIntList(text);
-    if (!v || v->size() != 4 || !IsOneOf(v->at(0), kBarAreas) || v->at(1) < 0 || v->at(1) > kMaxLayoutSections ||
-        v->at(2) < 0 || v->at(2) > kMaxLayoutSections)
-        return std::nullopt;
-    return BarPlace{v->at(0), v->at(1), v->at(2), v->at(3) != 0};
 }
 
 void PlaceBars(QMainWindow* w, const std::map<QString, BarPlace>& wanted)
@@ -137,15 +112,6 @@ void PlaceDock(QMainWindow* w, QDockWidget* d, const QList<int>& v)
 }
 
 } // namespace
-
-bool BarPlaceFits(const QString& text) { return ReadBarPlace(text).has_value(); }
-
-bool DockValuesFit(const QList<int>& v)
-{
-    // area, floating, shown, width, height, x, y
-    return v.size() == 7 && IsOneOf(v[0], kDockAreas) && v[3] > 0 && v[3] <= kMaxLayoutExtent && v[4] > 0 &&
-           v[4] <= kMaxLayoutExtent;
-}
 
 bool HasBarsOrDocks(const QMainWindow* window) { return !BarsOf(window).isEmpty() || !DocksOf(window).isEmpty(); }
 

@@ -1,6 +1,9 @@
 #pragma once
 // A window's tool bars and docks in its form state file, as plain values
-// (see settings/LayoutValues_p.h for why no Qt state blob is kept).
+// (the section, its keys and their checks are in store/LayoutValues_p.h,
+// which says why no Qt state blob is kept).
+#include "store/LayoutValues_p.h"
+
 #include <QList>
 #include <QString>
 
@@ -9,16 +12,6 @@ class QMainWindow;
 namespace qz8 {
 
 class TMyMemIniFile;
-
-// The section of a window's bars and docks.
-inline const QString kBarsAndDocksSection = QStringLiteral("Window layout");
-// The key prefixes of a tool bar's and a dock's values.
-inline const QString kBarKeyPrefix = QStringLiteral("bar:");
-inline const QString kDockKeyPrefix = QStringLiteral("dock:");
-// Whether a tool bar's value (area, line, order, shown) and a dock's values
-// (area, floating, shown, width, height, x, y) are ones a window takes.
-bool BarPlaceFits(const QString& text);
-bool DockValuesFit(const QList<int>& values);
 
 // Whether the window has tool bars or docks of its own.
 bool HasBarsOrDocks(const QMainWindow* window);

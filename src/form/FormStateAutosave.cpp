@@ -1,11 +1,11 @@
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
 #include "form/FormStateAutosave_p.h"
 #include "form/baseTMSStyleable_F.h"
 #include "platform/Logging_p.h"
-#include "settings/FormStateStore.h"
-#include "settings/FormStateStore_p.h"
 #include "settings/ReadAndSaveIni_p.h"
+#include "store/FormStateStore.h"
+#include "store/FormStateStore_p.h"
+#include "store/MemIniFile.h"
 
 #include <QMetaProperty>
 #include <QMutex>

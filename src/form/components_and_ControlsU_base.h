@@ -7,8 +7,8 @@
 // controls nested in it. Pending events run before each root, so every
 // component is held in a QPointer and one deleted meanwhile is skipped.
 #include "../qz8_export.h"
+#include "../store/Strings.h"
 #include "../toolkit/Components.h"
-#include "../toolkit/Strings.h"
 #include "../toolkit/Types.h"
 
 #include <QList>

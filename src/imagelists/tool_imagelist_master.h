@@ -6,8 +6,8 @@
 // pagers and buttons.
 #include "../external/Tool_image_basics.h"
 #include "../qz8_export.h"
+#include "../store/Strings.h"
 #include "../toolkit/ImgList.h"
-#include "../toolkit/Strings.h"
 
 #include <QList>
 #include <array>

@@ -1,18 +1,9 @@
 #include "platform/SecretStore.h"
 #include "platform/Logging_p.h"
 #include "platform/ProcessGlobals.h"
-#include "platform/SessionBus_p.h"
+#include "platform/SecretStoreModule_p.h"
 
-#include <QCoreApplication>
-#include <QThread>
-#include <chrono>
-#include <future>
-#include <memory>
 #include <mutex>
-
-#if QZ8_HAVE_QTKEYCHAIN
-#include <qt6keychain/keychain.h>
-#endif
 
 namespace qz8 {
 
@@ -25,169 +16,36 @@ const bool registered = [] {
     return true;
 }();
 
-#if QZ8_HAVE_QTKEYCHAIN
-
-struct TJobOutcome {
-    TSecretResult result = TSecretResult::Unavailable;
-    QString text;
-};
-
-// The worker thread the keychain jobs live on. It is made at the first call
-// and stopped when the application object goes (a post routine), since the
-// jobs need the application's D-Bus and event dispatcher.
-class TKeychainWorker {
-public:
-    static TKeychainWorker& Instance()
-    {
-        static TKeychainWorker worker;
-        return worker;
-    }
-
-    // Starts a job on the worker thread and waits for its outcome.
-    template <class MakeJob>
-    TJobOutcome Run(MakeJob make)
-    {
-#ifndef Q_OS_WIN
-        // The Secret Service is on the session bus: while the bus does not
-        // answer, the store is unavailable at once instead of after the
-        // job's timeout (and the bus is asked again later).
-        if (!WaitForSessionBus(kSessionBusFirstWaitMs))
-            return {};
-#endif
-        std::lock_guard lock(fMutex);
-        if (fGivenUp || !QCoreApplication::instance())
-            return {};
-        if (!fThread)
-            Start();
-        auto promise = std::make_shared<std::promise<TJobOutcome>>();
-        std::future<TJobOutcome> outcome = promise->get_future();
-        // The job finishes on the worker's own event loop: the calling thread
-        // only waits.
-        QMetaObject::invokeMethod(
-            fContext.get(),
-            [promise, make] {
-                QKeychain::Job* job = make();
-                job->setAutoDelete(true);
-                QObject::connect(job, &QKeychain::Job::finished, [promise](QKeychain::Job* done) {
-                    TJobOutcome o;
-                    switch (done->error()) {
-                    case QKeychain::NoError:
-                        o.result = TSecretResult::Ok;
-                        if (auto* read = qobject_cast<QKeychain::ReadPasswordJob*>(done))
-                            o.text = read->textData();
-                        break;
-                    case QKeychain::EntryNotFound: o.result = TSecretResult::NotFound; break;
-                    default: qCInfo(lcQz8, "secret store: %s", qPrintable(done->errorString())); break;
-                    }
-                    promise->set_value(o);
-                });
-                job->start();
-            },
-            Qt::QueuedConnection);
-        if (outcome.wait_for(std::chrono::milliseconds(kSecretStoreTimeoutMs)) != std::future_status::ready) {
-            qCWarning(lcQz8, "secret store: no answer within %d ms, not asked again", kSecretStoreTimeoutMs);
-            fGivenUp = true;
-            return {};
-        }
-        return outcome.get();
-    }
-
-    // Reached at exit() with the application object still alive (its post
-    // routine never ran): a running QThread must not be destroyed, that
-    // aborts the process. The thread is asked to end; one that does not in
-    // time is left to the ending process.
-    ~TKeychainWorker()
-    {
-        if (!fThread || !fThread->isRunning())
-            return;
-        fThread->quit();
-        if (fThread->wait(1000))
-            return; // the thread and the context are freed as members
-        (void)fContext.release();
-        (void)fThread.release();
-    }
-    TKeychainWorker() = default;
-    TKeychainWorker(const TKeychainWorker&) = delete;
-    TKeychainWorker& operator=(const TKeychainWorker&) = delete;
-
-private:
-    void Start()
-    {
-        fThread = std::make_unique<QThread>();
-        fThread->setObjectName(QStringLiteral("qz8 secret store"));
-        fContext = std::make_unique<QObject>();
-        fContext->moveToThread(fThread.get());
-        fThread->start();
-        qAddPostRoutine([] { Instance().Stop(); });
-    }
-
-    void Stop()
-    {
-        std::lock_guard lock(fMutex);
-        if (!fThread)
-            return;
-        fThread->quit();
-        if (!fThread->wait(2000)) {
-            // A job that never returns must not keep the process from ending.
-            fThread->terminate();
-            fThread->wait();
-        }
-        fContext.reset();
-        fThread.reset();
-    }
-
-    std::mutex fMutex;
-    std::unique_ptr<QThread> fThread;
-    std::unique_ptr<QObject> fContext; // lives on fThread
-    bool fGivenUp = false;
-};
-
+// The desktop's store, its module loaded at the first call; without the
+// module (a build without QtKeychain, a damaged install) every call answers
+// Unavailable.
 class TDesktopSecretStore final : public ISecretStore {
 public:
     TSecretResult Write(const QString& service, const QString& key, const QString& secret) override
     {
-        return TKeychainWorker::Instance()
-            .Run([=] {
-                auto* job = new QKeychain::WritePasswordJob(service);
-                job->setKey(key);
-                job->setTextData(secret);
-                return static_cast<QKeychain::Job*>(job);
-            })
-            .result;
+        ISecretStore* s = Loaded();
+        return s ? s->Write(service, key, secret) : TSecretResult::Unavailable;
     }
     TSecretResult Read(const QString& service, const QString& key, QString& secret) override
     {
-        TJobOutcome o = TKeychainWorker::Instance().Run([=] {
-            auto* job = new QKeychain::ReadPasswordJob(service);
-            job->setKey(key);
-            return static_cast<QKeychain::Job*>(job);
-        });
-        if (o.result == TSecretResult::Ok)
-            secret = o.text;
-        return o.result;
+        ISecretStore* s = Loaded();
+        return s ? s->Read(service, key, secret) : TSecretResult::Unavailable;
     }
     TSecretResult Remove(const QString& service, const QString& key) override
     {
-        return TKeychainWorker::Instance()
-            .Run([=] {
-                auto* job = new QKeychain::DeletePasswordJob(service);
-                job->setKey(key);
-                return static_cast<QKeychain::Job*>(job);
-            })
-            .result;
+        ISecretStore* s = Loaded();
+        return s ? s->Remove(service, key) : TSecretResult::Unavailable;
     }
+
+private:
+    ISecretStore* Loaded()
+    {
+        std::call_once(fOnce, [this] { fModule = LoadSecretStoreModule(); });
+        return fModule;
+    }
+    std::once_flag fOnce;
+    ISecretStore* fModule = nullptr;
 };
-
-#else
-
-class TDesktopSecretStore final : public ISecretStore {
-public:
-    TSecretResult Write(const QString&, const QString&, const QString&) override { return TSecretResult::Unavailable; }
-    TSecretResult Read(const QString&, const QString&, QString&) override { return TSecretResult::Unavailable; }
-    TSecretResult Remove(const QString&, const QString&) override { return TSecretResult::Unavailable; }
-};
-
-#endif
 
 } // namespace
 

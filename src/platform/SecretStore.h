@@ -27,7 +27,7 @@ enum class TSecretResult { Ok, NotFound, Unavailable };
 
 /// A store of secrets by service and key: the desktop's secret store, or a
 /// tool's own.
-class QZ8_EXPORT ISecretStore {
+class QZ8_STORE_EXPORT ISecretStore {
 public:
     virtual ~ISecretStore() = default;
     /// Stores a secret, replacing one under the same service and key.
@@ -44,13 +44,13 @@ constexpr int kSecretStoreTimeoutMs = 10000;
 
 /// The store in use: the one put in place by SetSecretStore, else the
 /// desktop's.
-QZ8_EXPORT ISecretStore& SecretStore();
+QZ8_STORE_EXPORT ISecretStore& SecretStore();
 /// Puts a store in place of the desktop's (a tool with a store of its own, a
 /// test); nullptr puts the desktop's back. The caller owns the store and keeps
 /// it alive while it is in place.
-QZ8_EXPORT void SetSecretStore(ISecretStore* store);
+QZ8_STORE_EXPORT void SetSecretStore(ISecretStore* store);
 /// The desktop's store itself. Without QtKeychain in the build every call
 /// answers Unavailable.
-QZ8_EXPORT ISecretStore& DesktopSecretStore();
+QZ8_STORE_EXPORT ISecretStore& DesktopSecretStore();
 
 } // namespace qz8

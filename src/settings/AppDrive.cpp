@@ -10,21 +10,13 @@
 namespace qz8 {
 
 namespace {
-const QString kToken = QStringLiteral("app_drive$");
+const QString kToken = AppDriveToken();
 
 // The value of the open scopes (UI thread only, as the whole library),
 // found at the first question inside them.
 int scopeDepth = 0;
 bool scopedKnown = false;
 QString scopedRoot;
-
-// The drive's path compares case-sensitively where the file system does.
-constexpr Qt::CaseSensitivity kPathCase =
-#ifdef Q_OS_WIN
-    Qt::CaseInsensitive;
-#else
-    Qt::CaseSensitive;
-#endif
 
 QString FindAppDriveRoot();
 } // namespace
@@ -83,15 +75,6 @@ QString FindAppDriveRoot()
 } // namespace
 
 QString ContractAppDrive(const QString& name) { return ContractDrive(name, AppDriveRoot()); }
-
-QString ContractDrive(const QString& name, const QString& root)
-{
-    if (name.isEmpty() || root.isEmpty() || name.size() < root.size())
-        return name;
-    if (name.left(root.size()).compare(root, kPathCase) != 0)
-        return name;
-    return kToken + name.mid(root.size());
-}
 
 QString ExpandAppDrive(const QString& stored, bool IsFile)
 {

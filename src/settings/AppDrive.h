@@ -4,6 +4,7 @@
 // stored as "app_drive$" plus the rest, so settings travel with a tool that
 // is run from a USB stick mounted elsewhere next time.
 #include "../qz8_export.h"
+#include "../store/DriveToken.h"
 #include <QString>
 
 namespace qz8 {
@@ -24,10 +25,6 @@ public:
 /// A name on the application drive as the token plus the rest; the drive is
 /// compared case-sensitively where paths are (not on Windows).
 QZ8_EXPORT QString ContractAppDrive(const QString& name);
-/// A name under root (a drive or mount point with its trailing delimiter) as
-/// the token plus the rest; other names, and any name for an empty root, as
-/// they are.
-QZ8_EXPORT QString ContractDrive(const QString& name, const QString& root);
 /// A stored name with the token resolved. A file that no longer exists gives
 /// its folder when that exists; a folder that does not exist gives nothing.
 QZ8_EXPORT QString ExpandAppDrive(const QString& stored, bool IsFile);

@@ -8,7 +8,7 @@
 // the mount table are read from is set in platform/Drives_p.h (the
 // library's own; its tests build a fake stick there).
 #include "../qz8_export.h"
-#include "../toolkit/Strings.h"
+#include "../store/Strings.h"
 
 #include <QString>
 #include <cstdint>

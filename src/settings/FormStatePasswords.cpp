@@ -1,11 +1,11 @@
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
 #include "platform/Logging_p.h"
 #include "platform/SecretStore.h"
 #include "settings/FormStatePasswords_p.h"
 #include "settings/ReadAndSaveIni.h"
-#include "settings/Scramble.h"
+#include "store/MemIniFile.h"
+#include "store/Scramble.h"
 #include "toolkit/Application.h"
 
 #include <QCoreApplication>
@@ -123,19 +123,6 @@ QStringList UnresolvedPasswords(const QObject* form)
             names << edit->objectName();
     }
     return names;
-}
-
-QString SecretStoreMarker() { return QStringLiteral("<in secret store>"); }
-
-QString PasswordSecretService()
-{
-    const QString app = QCoreApplication::applicationName();
-    return app.isEmpty() ? QFileInfo(ExeName()).completeBaseName() : app;
-}
-
-QString PasswordSecretKey(const QString& fileName, const QString& control)
-{
-    return QFileInfo(fileName).absoluteFilePath() + QLatin1Char('#') + control;
 }
 
 } // namespace qz8

@@ -2,9 +2,9 @@
 // not fit (an index past the end, a date out of range, a state blob of
 // another version) leaves the widget as it was; the next save writes its
 // real state.
-#include "external/MemIniFile.h"
 #include "settings/FormStateRows_p.h"
 #include "settings/LayoutValues_p.h"
+#include "store/MemIniFile.h"
 #include "toolkit/WidgetStrings.h"
 
 #include <QComboBox>

@@ -1,7 +1,8 @@
 #pragma once
 // The kinds of control a form state file keeps, beyond the layout table's
 // twenty rows: plain Qt input widgets and containers, each a row of its own.
-#include "external/MemIniFile.h"
+#include "store/FormStateKeys_p.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Components.h"
 
 #include <QString>
@@ -10,12 +11,6 @@
 class QObject;
 
 namespace qz8 {
-
-// The keys the rows share, in the file's style.
-inline const QString kChecked = QStringLiteral("checked");
-inline const QString kI = QStringLiteral("i");
-inline const QString kText = QStringLiteral("text");
-inline const QString kValue = QStringLiteral("value");
 
 using PersistHandler = void (*)(QObject* control, TMyMemIniFile& ini, bool reading, const QString& section);
 

@@ -15,8 +15,9 @@
 // implements IFormStateSections; ReadIni and SaveIni call it after the
 // controls.
 #include "../qz8_export.h"
+#include "../store/FormStateStore.h"
+#include "../store/Scramble.h"
 #include "AppDrive.h"
-#include "Scramble.h"
 
 #include <QObject>
 #include <QString>
@@ -54,14 +55,7 @@ extern QZ8_EXPORT bool MEMINI_include_geometry;
 /// marker already in a file is still resolved when read.
 extern QZ8_EXPORT bool MEMINI_passwords_in_secret_store;
 
-/// What a file holds in place of a password kept in the secret store.
-QZ8_EXPORT QString SecretStoreMarker();
-/// Where a password edit's text is kept in the secret store: the service is
-/// the tool's name (the application's), the key the form state file's
-/// absolute name and the control's name.
-QZ8_EXPORT QString PasswordSecretService();
-/// The key of a password edit's text in the secret store.
-QZ8_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& control);
+/// SecretStoreMarker, PasswordSecretService and PasswordSecretKey: store/FormStateStore.h.
 /// The password edits of a form (by name) whose marker the secret store could
 /// not resolve at the last read: the store was down, locked or silent, or
 /// lost the secret. Each keeps its marker in the file, and its secret in the

@@ -1,7 +1,7 @@
 #include "settings/user_and_system_utils.h"
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
 #include "settings/Drive_Utils.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Application.h"
 #include "toolkit/Types.h"
 

@@ -8,22 +8,6 @@
 
 namespace qz8 {
 
-namespace {
-QString exeOverride;
-const bool registered = [] {
-    RegisterGlobalReset([] { exeOverride.clear(); });
-    return true;
-}();
-} // namespace
-
-QString ExeName()
-{
-    (void)registered;
-    return exeOverride.isEmpty() ? QCoreApplication::applicationFilePath() : exeOverride;
-}
-
-void OverrideExeName(const QString& fileName) { exeOverride = fileName; }
-
 void ProcessMessages()
 {
     if (QCoreApplication::instance())

@@ -1,16 +1,13 @@
 #pragma once
 // Application helpers of the platform.
+#include "../platform/ProcessGlobals.h"
 #include "../qz8_export.h"
 #include <QFont>
 #include <QString>
 
 namespace qz8 {
 
-/// The running program's full file name.
-QZ8_EXPORT QString ExeName();
-/// Makes ExeName answer another name (a launcher running a tool, or a test
-/// placing the program on another drive); empty restores the real one.
-QZ8_EXPORT void OverrideExeName(const QString& fileName);
+/// ExeName and OverrideExeName: platform/ProcessGlobals.h.
 /// Lets pending events run (timers, posted events, repaints).
 QZ8_EXPORT void ProcessMessages();
 /// The font new windows start with.

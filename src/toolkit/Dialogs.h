@@ -9,7 +9,7 @@
 // Every Execute can be answered without a modal loop: a process-wide hook,
 // when set, receives the configured dialog and answers for the user.
 #include "../qz8_export.h"
-#include "Strings.h"
+#include "../store/Strings.h"
 
 #include <QObject>
 #include <QString>

@@ -5,9 +5,9 @@
 // the virtual DrawItem(Index, Rect, State) with a canvas on the viewport, and
 // only visible rows cost anything: a virtual list stores nothing per row.
 #include "../qz8_export.h"
+#include "../store/Strings.h"
 #include "Canvas.h"
 #include "SizeRelevant.h"
-#include "Strings.h"
 #include "Types.h"
 
 #include <QAbstractScrollArea>

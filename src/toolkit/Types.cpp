@@ -104,6 +104,4 @@ void OffsetRect(TRect& r, int dx, int dy)
     r.Bottom += dy;
 }
 
-Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()) { }
-
 } // namespace qz8

@@ -3,6 +3,7 @@
 // window messages, and the process-wide reset registry used by tests.
 #include "../platform/ProcessGlobals.h" // RegisterGlobalReset, ResetProcessGlobals
 #include "../qz8_export.h"
+#include "../store/Exception.h"
 #include <QColor>
 #include <QPalette>
 #include <QRect>
@@ -177,15 +178,6 @@ struct QZ8_EXPORT TMessage {
     std::uintptr_t WParam = 0; ///< The first parameter.
     std::intptr_t LParam = 0; ///< The second parameter.
     std::intptr_t Result = 0; ///< The answer of the receiver.
-};
-
-/// The error type of the library: a message naming what failed.
-class QZ8_EXPORT Exception : public std::runtime_error {
-public:
-    /// An error with a message (kept as UTF-8).
-    explicit Exception(const QString& message);
-    /// The message.
-    QString Message() const { return QString::fromUtf8(what()); }
 };
 
 } // namespace qz8

@@ -2,7 +2,7 @@
 // TStrings over the storage of Qt widgets, so that a combo's items, a memo's
 // lines and a QListWidget's rows are string lists with integer objects.
 #include "../qz8_export.h"
-#include "Strings.h"
+#include "../store/Strings.h"
 
 #include <QPointer>
 

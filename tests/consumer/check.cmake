@@ -66,6 +66,51 @@ run_steps(
   "${CMAKE_COMMAND}|-S|${headers_project}|-B|${headers_project}/build|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
   "${CMAKE_COMMAND}|--build|${headers_project}/build")
 
+# The form state store alone: its headers compile with Qt Core only (no
+# Gui or Widgets include path), and a batch tool on it runs without a
+# display. Neither it nor the installed qz8-formstate loads Qt Gui or Widgets.
+set(store_units)
+foreach(header IN LISTS installed)
+  if(header MATCHES "^store/")
+    string(MAKE_C_IDENTIFIER ${header} unit)
+    list(APPEND store_units ${unit}.cpp)
+  endif()
+endforeach()
+if(NOT store_units)
+  message(FATAL_ERROR "no header of the form state store is installed")
+endif()
+set(store_headers_project ${BUILD_DIR}/package-check/store-headers)
+foreach(unit IN LISTS store_units)
+  file(COPY ${headers_project}/${unit} DESTINATION ${store_headers_project})
+endforeach()
+file(WRITE ${store_headers_project}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
+project(store_headers CXX)
+set(CMAKE_CXX_STANDARD 20)
+find_package(QZ8FormStateStore REQUIRED)
+add_library(store_headers OBJECT ${store_units})
+set_target_properties(store_headers PROPERTIES NO_SYSTEM_FROM_IMPORTED ON)
+target_compile_definitions(store_headers PRIVATE QT_NO_KEYWORDS)
+target_compile_options(store_headers PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(store_headers PRIVATE QZ8StyledListboxPack::FormStateStore)
+")
+set(store_work ${BUILD_DIR}/package-check/store-consumer)
+run_steps(
+  "${CMAKE_COMMAND}|-S|${store_headers_project}|-B|${store_headers_project}/build|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${store_headers_project}/build"
+  "${CMAKE_COMMAND}|-S|${SOURCE}/store|-B|${store_work}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+  "${CMAKE_COMMAND}|--build|${store_work}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+  ${store_work}/store_consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "migrated 2.0-folder, folder /data/corpus, findings 0")
+  message(FATAL_ERROR "the store's consumer did not run without a display: ${rc}\n${out}\n${err}")
+endif()
+foreach(program IN ITEMS ${store_work}/store_consumer ${prefix}/bin/qz8-formstate)
+  execute_process(COMMAND ldd ${program} RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "libQZ8FormStateStore" OR out MATCHES "libQt6(Gui|Widgets|DBus)|libQZ8StyledListboxPack")
+    message(FATAL_ERROR "${program} loads more than the store and Qt Core:\n${out}")
+  endif()
+endforeach()
+
 # The examples, built against the install and run.
 set(examples ${BUILD_DIR}/package-check/examples)
 run_steps(

@@ -6,7 +6,7 @@
 #include "toolkit/Forms.h"
 
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
+#include "store/MemIniFile.h"
 #include "test_util.h"
 
 #include <QFontMetrics>

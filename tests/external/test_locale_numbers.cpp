@@ -4,9 +4,9 @@
 #include "controls/My_StyledTMSComponents.h"
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
 #include "external/TmsControls.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Forms.h"
 
 #include <QDoubleSpinBox>

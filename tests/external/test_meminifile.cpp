@@ -2,7 +2,7 @@
 // and a save that cannot be written.
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Types.h"
 
 #include "test_util.h"

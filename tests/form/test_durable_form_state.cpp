@@ -3,10 +3,10 @@
 // concurrent writers lose nothing, a window read through its parent's show
 // saves once at its end, a window that never read its file writes over none
 // of its values, and a failed save is not called saved.
-#include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
-#include "settings/FormStateStore.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/FormStateStore.h"
+#include "store/MemIniFile.h"
 
 #include "test_util.h"
 #include <QCheckBox>

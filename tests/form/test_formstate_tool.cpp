@@ -3,9 +3,9 @@
 // tool), set racing a window's save, a file being saved refused, and no
 // password ever printed.
 #include "external/ElPack.h"
-#include "external/MemIniFile.h"
-#include "form/FormStateCheck.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/FormStateCheck.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Forms.h"
 
 #include "test_util.h"

@@ -2,9 +2,9 @@
 // file the user may edit: hostile values never reach Qt's restoreState (which
 // trusts them), values out of range are passed over, and what earlier
 // releases wrote is still read.
-#include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 
 #include "test_util.h"
 #include <QBitArray>

@@ -1,11 +1,11 @@
 // A tool window reopens where the user left it, per screen arrangement, and
 // never off every screen.
-#include "external/MemIniFile.h"
 #include "form/WindowGeometry.h"
 #include "form/baseTMSStyleable_F.h"
 #include "helpers/offscreen_screens.h"
 #include "platform/WindowSystem_p.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 #include "test_util.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // constructors do; the form state file is written once, with the
 // most-derived file name and the derived window's own sections, at every
 // way a window can end.
-#include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Application.h"
 
 #include "test_util.h"

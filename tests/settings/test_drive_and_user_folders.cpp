@@ -1,10 +1,10 @@
 // Drives on Linux are mount points; a fake sysfs and mount table make a USB
 // stick, a hard disk and network mounts. The user folders come from the
 // standard locations.
-#include "external/MemIniFile.h"
 #include "platform/Drives_p.h"
 #include "settings/Drive_Utils.h"
 #include "settings/user_and_system_utils.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Application.h"
 #include "toolkit/Types.h"
 

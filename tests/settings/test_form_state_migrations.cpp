@@ -2,12 +2,12 @@
 // corpus tool reads version 1's file (checked in) under its new names, once;
 // a newer release's file keeps its record and sections; a failing step
 // leaves the file as it was; a password follows its renamed control.
-#include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
 #include "platform/SecretStore.h"
-#include "settings/FormStateMigrations.h"
-#include "settings/FormStateMigrations_p.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/FormStateMigrations.h"
+#include "store/FormStateMigrations_p.h"
+#include "store/MemIniFile.h"
 
 #include "helpers/memory_secret_store.h"
 #include "migrating-tool/CorpusWindowV2.h"
@@ -51,6 +51,17 @@ class StepsForm : public TForm, public IFormStateMigrations {
 public:
     TFormStateMigrations steps;
     TFormStateMigrations FormStateMigrations() const override { return steps; }
+};
+
+// A window whose declaration names a step twice.
+class FaultyForm : public TForm, public IFormStateMigrations {
+    Q_OBJECT
+    Q_INTERFACES(qz8::IFormStateMigrations)
+public:
+    TFormStateMigrations FormStateMigrations() const override
+    {
+        return TFormStateMigrations().DropSection("a", "Edit1").DropSection("A", "Edit2");
+    }
 };
 
 } // namespace
@@ -173,21 +184,45 @@ TEST(FormStateMigrations, AFailingStepLeavesTheFileAsItWasAndItsSectionsAreSaved
     EXPECT_EQ(saved.ReadString("WindowCombo", "i", ""), "99");
     EXPECT_FALSE(saved.SectionExists("CorpusFolder"));
 
-    // A step that throws, and a list that names a step twice, change nothing.
+    // A step that throws changes nothing.
     const QByteArray before = Bytes(ini);
     StepsForm thrower;
     thrower.steps.DropSection("a", "Edit1").Step("b", [](TMyMemIniFile&, QString&) -> bool {
         throw std::runtime_error("no");
     });
     ReadIni(&thrower, ini);
-    StepsForm twice;
-    twice.steps.DropSection("same", "Edit1").DropSection("SAME", "Edit2");
-    ReadIni(&twice, ini);
-    StepsForm badName;
-    badName.steps.DropSection("../../etc", "Edit1");
-    ReadIni(&badName, ini);
     EXPECT_EQ(Bytes(ini), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"corpus-tool.ini"});
+}
+
+TEST(FormStateMigrations, IdsAreCheckedWhereTheStepsAreDeclared)
+{
+    // A step named twice (ids compare without case) or by a name no file
+    // can carry is refused as it is declared, before any file is touched.
+    TFormStateMigrations steps;
+    steps.DropSection("same", "Edit1");
+    EXPECT_THROW(steps.DropSection("SAME", "Edit2"), Exception);
+    EXPECT_THROW(steps.RenameSection("../../etc", "Edit1", "x"), Exception);
+    EXPECT_THROW(steps.Step("", [](TMyMemIniFile&, QString&) { return true; }), Exception);
+    EXPECT_THROW(steps.RenameKey(QString(101, QLatin1Char('a')), "s", "a", "b"), Exception);
+    EXPECT_EQ(steps.Ids(), QStringList{"same"});
+
+    // A window whose declaration throws reads its file unmigrated, leaves it
+    // as it was and records no step.
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    {
+        TMyMemIniFile f(ini);
+        f.WriteString("Edit1", "text", "kept");
+        f.UpdateFile();
+    }
+    const QByteArray before = Bytes(ini);
+    FaultyForm faulty;
+    ReadIni(&faulty, ini);
+    EXPECT_EQ(Bytes(ini), before);
+    TMyMemIniFile out(ini);
+    WriteMigrationRecord(&faulty, out);
+    EXPECT_FALSE(out.SectionExists(FormStateMigrationsSection()));
 }
 
 TEST(FormStateMigrations, AReadOnlyFileIsReadMigratedAndLeftAsItWas)

@@ -3,11 +3,11 @@
 // application-drive token keeps the file system's case; debris of killed
 // saves is cleared.
 #include "external/ElPack.h"
-#include "external/MemIniFile.h"
 #include "form/baseTMSStyleable_F.h"
 #include "platform/Drives_p.h"
 #include "settings/Drive_Utils.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 #include "toolkit/Application.h"
 #include "toolkit/ImageControls.h"
 #include "toolkit/ListBox.h"

@@ -2,9 +2,9 @@
 // tool's own widgets: through a USER property or a registered handler.
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/My_StyledTMSComponents.h"
-#include "external/MemIniFile.h"
 #include "helpers/user_property_widget.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 #include "test_util.h"
 #include "toolkit/Forms.h"
 

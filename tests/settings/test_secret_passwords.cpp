@@ -3,10 +3,10 @@
 // holding either are for their owner only.
 #include "external/ElPack.h"
 #include "external/General_runtime.h"
-#include "external/MemIniFile.h"
 #include "helpers/memory_secret_store.h"
 #include "platform/SecretStore.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 #include "test_util.h"
 #include "toolkit/Forms.h"
 

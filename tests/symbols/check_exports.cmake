@@ -1,14 +1,21 @@
-# The shared library exports its own namespace and nothing else: the public
-# API and, in a developer build, the hooks of private headers marked
-# QZ8_AUTOTEST_EXPORT. No private header uses QZ8_EXPORT, and no d-pointer
-# class or anonymous namespace is visible.
-#   -DLIBRARY=<.so> -DSOURCE=<src> -DHOOKS=required|forbidden
+# The shared libraries (the widget library and the form state store) export
+# their own namespace and nothing else: the public API and, in a developer
+# build, the hooks of private headers marked QZ8_AUTOTEST_EXPORT or
+# QZ8_STORE_AUTOTEST_EXPORT. No private header uses QZ8_EXPORT (the store's
+# private headers export with QZ8_STORE_EXPORT what the widget library calls,
+# as Qt's private headers do for its other modules), and no d-pointer class
+# or anonymous namespace is visible.
+#   -DLIBRARY=<.so> -DSTORE_LIBRARY=<.so> -DSOURCE=<src> -DHOOKS=required|forbidden
 # HOOKS=required (a developer build): every hook is exported.
 # HOOKS=forbidden (a default or packager's build): none is.
-execute_process(COMMAND nm -D --defined-only -C ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "nm failed on ${LIBRARY}")
-endif()
+set(listing "")
+foreach(library IN ITEMS ${LIBRARY} ${STORE_LIBRARY})
+  execute_process(COMMAND nm -D --defined-only -C ${library} OUTPUT_VARIABLE one RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${library}")
+  endif()
+  string(APPEND listing "${one}")
+endforeach()
 string(REPLACE "\n" ";" lines "${listing}")
 set(count 0)
 set(strays)
@@ -40,12 +47,12 @@ endforeach()
 # The hooks' names, from their declarations in the private headers.
 set(hooks)
 foreach(header IN LISTS private_headers)
-  file(STRINGS ${header} declarations REGEX "QZ8_AUTOTEST_EXPORT")
+  file(STRINGS ${header} declarations REGEX "QZ8_(STORE_)?AUTOTEST_EXPORT")
   foreach(declaration IN LISTS declarations)
     string(REGEX REPLACE "//.*" "" declaration "${declaration}")
-    if(declaration MATCHES "(class|struct) QZ8_AUTOTEST_EXPORT ([A-Za-z_0-9]+)")
+    if(declaration MATCHES "(class|struct) QZ8_(STORE_)?AUTOTEST_EXPORT ([A-Za-z_0-9]+)")
       # A class whose members are all inline has no symbol to require.
-      set(hook ${CMAKE_MATCH_2}?)
+      set(hook ${CMAKE_MATCH_3}?)
     elseif(declaration MATCHES "Q_DECLARE_LOGGING_CATEGORY\\(([A-Za-z_0-9]+)\\)")
       set(hook ${CMAKE_MATCH_1})
     elseif(declaration MATCHES "extern .*[^A-Za-z_0-9]([A-Za-z_0-9]+) *;")

@@ -14,19 +14,15 @@
 // scrambled one as "<scrambled password>"), and says what it changed.
 // Exit status: 0 done (nothing found, no difference); 1 found or differs,
 // or the key is not there; 2 a usage or file error.
-#include "external/MemIniFile.h"
-#include "form/FormStateCheck.h"
-#include "form/WindowGeometry.h"
-#include "settings/AppDrive.h"
-#include "settings/Drive_Utils.h"
-#include "settings/FormStateStore.h"
-#include "settings/ReadAndSaveIni.h"
-#include "toolkit/Types.h"
+#include "store/DriveToken.h"
+#include "store/Exception.h"
+#include "store/FormStateCheck.h"
+#include "store/FormStateStore.h"
+#include "store/MemIniFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <cstdio>
 #include <memory>
@@ -243,7 +239,7 @@ std::optional<QList<QRect>> ParseScreens(const QString& text)
     return screens;
 }
 
-int Check(QStringList a, bool haveScreens)
+int Check(QStringList a)
 {
     TFormStateCheckOptions options;
     bool screensGiven = false;
@@ -268,11 +264,10 @@ int Check(QStringList a, bool haveScreens)
     }
     if (a.size() != 1)
         return Usage();
-    if (!screensGiven && haveScreens)
-        options.Screens = AvailableScreenGeometries();
-    if (options.Screens.isEmpty())
-        Note(QStringLiteral("no screens to place windows on (no display, no --screens): placements are checked for "
-                            "damage only"));
+    // The tool needs no display: the screens a user's windows open on are
+    // theirs, given with --screens.
+    if (!screensGiven)
+        Note(QStringLiteral("no screens given (--screens): placements are checked for damage only"));
     // The tool that wrote the file is most often named as its file (the
     // library's default is "<program>.ini").
     if (options.SecretService.isEmpty())
@@ -436,15 +431,7 @@ int main(int argc, char* argv[])
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))
         return args.isEmpty() ? Usage() : (Usage(), 0);
     const QString command = args.takeFirst();
-    // Screens are asked of the window system only for a check, and only
-    // where there is one.
-    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    const bool wantScreens = command == QLatin1String("check") && display && !args.contains(QLatin1String("--screens"));
-    std::unique_ptr<QCoreApplication> app;
-    if (wantScreens)
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    const QCoreApplication app(argc, argv);
     if (command == QLatin1String("get"))
         return Get(args);
     if (command == QLatin1String("set"))
@@ -454,7 +441,7 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("list"))
         return List(args);
     if (command == QLatin1String("check"))
-        return Check(args, wantScreens);
+        return Check(args);
     if (command == QLatin1String("diff"))
         return Diff(args);
     if (command == QLatin1String("export"))

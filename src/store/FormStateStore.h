@@ -22,16 +22,25 @@ inline constexpr int kFormStateLockWaitMs = 10000;
 /// file) and returns whether to save it; the file is then written atomically before the lock is let go. Raises
 /// Exception naming the file when the lock is not had within kFormStateLockWaitMs, or when the file cannot be read or
 /// written; the file then stays as it was. Returns whether the file was written.
-QZ8_EXPORT bool EditFormStateFile(const QString& fileName, const std::function<bool(TMyMemIniFile& now)>& edit);
+QZ8_STORE_EXPORT bool EditFormStateFile(const QString& fileName, const std::function<bool(TMyMemIniFile& now)>& edit);
 
 /// Puts what a writer changed over the content of now: every key of mine whose value differs from base's (or that
 /// base lacks) is set in now; every key of base that mine lacks is deleted from now, in the sections mine writes, or
 /// in every section when dropUnwritten (a writer that rewrites the whole file); a section left without keys goes.
 /// Keys that mine and base agree on keep now's values. Returns whether now changed.
-QZ8_EXPORT bool PutFormStateChanges(const TMyMemIniFile& base, const TMyMemIniFile& mine, TMyMemIniFile& now,
-                                    bool dropUnwritten);
+QZ8_STORE_EXPORT bool PutFormStateChanges(const TMyMemIniFile& base, const TMyMemIniFile& mine, TMyMemIniFile& now,
+                                          bool dropUnwritten);
 
 /// True while another process (or thread) holds the lock of the file: it is writing it now.
-QZ8_EXPORT bool FormStateFileLocked(const QString& fileName);
+QZ8_STORE_EXPORT bool FormStateFileLocked(const QString& fileName);
+
+/// What a file holds in place of a password kept in the secret store.
+QZ8_STORE_EXPORT QString SecretStoreMarker();
+/// Where a password edit's text is kept in the secret store: the service is
+/// the tool's name (the application's), the key the form state file's
+/// absolute name and the control's name.
+QZ8_STORE_EXPORT QString PasswordSecretService();
+/// The key of a password edit's text in the secret store.
+QZ8_STORE_EXPORT QString PasswordSecretKey(const QString& fileName, const QString& control);
 
 } // namespace qz8

@@ -1,8 +1,10 @@
 #pragma once
 // What a form read of its form state file, kept for its saves: the content
 // they write their changes against, and how the read went. Kept in the
-// store, per form, until the form is destroyed.
-#include "external/MemIniFile.h"
+// store, per form, until the form is destroyed. Exported to the widget
+// library, never installed.
+#include "qz8_export.h"
+#include "store/MemIniFile.h"
 
 #include <QString>
 
@@ -26,9 +28,9 @@ struct TFormStateSession {
 };
 
 // The session of a form, made when asked for the first time.
-TFormStateSession& FormStateSessionOf(const QObject* form);
+QZ8_STORE_EXPORT TFormStateSession& FormStateSessionOf(const QObject* form);
 // The session of a form for that file, null when the form read no file or
 // another one (a null name: any file).
-TFormStateSession* FindFormStateSession(const QObject* form, const QString& fileName = QString());
+QZ8_STORE_EXPORT TFormStateSession* FindFormStateSession(const QObject* form, const QString& fileName = QString());
 
 } // namespace qz8

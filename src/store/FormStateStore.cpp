@@ -1,9 +1,11 @@
-#include "settings/FormStateStore.h"
-#include "external/General_runtime.h"
-#include "external/MemIniFile.h"
+#include "store/FormStateStore.h"
 #include "platform/FileLock_p.h"
-#include "settings/FormStateStore_p.h"
+#include "platform/ProcessGlobals.h"
+#include "store/Exception.h"
+#include "store/FormStateStore_p.h"
+#include "store/MemIniFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QObject>
@@ -167,6 +169,19 @@ TFormStateSession* FindFormStateSession(const QObject* form, const QString& file
     if (it == sessions.end() || (!fileName.isNull() && it->FileName != fileName))
         return nullptr;
     return &it.value();
+}
+
+QString SecretStoreMarker() { return QStringLiteral("<in secret store>"); }
+
+QString PasswordSecretService()
+{
+    const QString app = QCoreApplication::applicationName();
+    return app.isEmpty() ? QFileInfo(ExeName()).completeBaseName() : app;
+}
+
+QString PasswordSecretKey(const QString& fileName, const QString& control)
+{
+    return QFileInfo(fileName).absoluteFilePath() + QLatin1Char('#') + control;
 }
 
 } // namespace qz8

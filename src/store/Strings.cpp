@@ -1,5 +1,5 @@
-#include "toolkit/Strings.h"
-#include "toolkit/Types.h"
+#include "store/Strings.h"
+#include "store/Exception.h"
 
 #include <algorithm>
 

@@ -9,6 +9,6 @@ namespace qz8 {
 
 /// Scrambles (or unscrambles) the text in place, up to a NUL character; a
 /// character that would become 0 or 26 stays as it is.
-QZ8_EXPORT void ScrambleText(QString& text);
+QZ8_STORE_EXPORT void ScrambleText(QString& text);
 
 } // namespace qz8

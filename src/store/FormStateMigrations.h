@@ -38,11 +38,11 @@ class TMyMemIniFile;
 
 /// The section of the library's own that records the steps a file has had:
 /// one key per step id, its value the UTC time the step ran.
-QZ8_EXPORT QString FormStateMigrationsSection();
+QZ8_STORE_EXPORT QString FormStateMigrationsSection();
 
 /// Where the file as it was before a migration's first step is kept:
 /// "<fileName>.before-<stepId>".
-QZ8_EXPORT QString MigrationBackupName(const QString& fileName, const QString& stepId);
+QZ8_STORE_EXPORT QString MigrationBackupName(const QString& fileName, const QString& stepId);
 
 /// A value's conversion: the text the file holds, and the whole file to
 /// look at; nothing when the value cannot be converted (the step fails).
@@ -52,7 +52,7 @@ using TFormStateConversion = std::function<std::optional<QString>(const QString&
 using TFormStateStepFunction = std::function<bool(TMyMemIniFile& ini, QString& error)>;
 
 /// What a run of migration steps did to a file.
-struct QZ8_EXPORT TFormStateMigrationResult {
+struct QZ8_STORE_EXPORT TFormStateMigrationResult {
     /// The ids of the steps that ran, in order (none when one failed).
     QStringList Applied;
     /// The id of the step that failed, empty when none did.
@@ -70,7 +70,7 @@ struct QZ8_EXPORT TFormStateMigrationResult {
 /// id that never changes once released: letters, digits, '.', '-' and '_'
 /// (it names the backup file), unique in the list. Section and key names
 /// compare without case, as in the file.
-class QZ8_EXPORT TFormStateMigrations {
+class QZ8_STORE_EXPORT TFormStateMigrations {
 public:
     /// No steps.
     TFormStateMigrations();
@@ -131,7 +131,7 @@ private:
 
 /// A window (or any form) that declares the migration steps of its form
 /// state file. ReadIni asks it before any control is restored.
-class QZ8_EXPORT IFormStateMigrations {
+class QZ8_STORE_EXPORT IFormStateMigrations {
 public:
     virtual ~IFormStateMigrations() = default;
     /// The steps, in the order they were released.

@@ -16,7 +16,7 @@
 // keeps lines of long lists, such as memo texts, to a readable size. It
 // never drops an entry: every line a user typed into a memo is kept.
 #include "../qz8_export.h"
-#include "../toolkit/Strings.h"
+#include "../store/Strings.h"
 
 #include <QHash>
 #include <QString>
@@ -27,7 +27,7 @@ namespace qz8 {
 
 /// The suite's in-memory ini file: sections of keys and values, read from a bound file at the first access and written
 /// back whole (atomically) by UpdateFile. Section and key names compare without case.
-class QZ8_EXPORT TMyMemIniFile {
+class QZ8_STORE_EXPORT TMyMemIniFile {
 public:
     /// Bound to fileName; holds its content when the file exists and can be
     /// read. A damaged file keeps every line that parses. The file is read at
@@ -151,6 +151,6 @@ private:
 };
 
 /// The hash of a name, without case.
-QZ8_EXPORT size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;
+QZ8_STORE_EXPORT size_t qHash(const TMyMemIniFile::Name& key, size_t seed = 0) noexcept;
 
 } // namespace qz8

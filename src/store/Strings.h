@@ -16,7 +16,7 @@ using TObjectValue = std::intptr_t;
 
 /// The abstract string list: strings with an integer object each, over a storage of the implementer's (a list box's
 /// rows, a combo's items, a memory list). Changes are reported through OnChange.
-class QZ8_EXPORT TStrings {
+class QZ8_STORE_EXPORT TStrings {
 public:
     virtual ~TStrings() = default;
 
@@ -87,7 +87,7 @@ private:
 };
 
 /// A string list that holds its own strings and objects.
-class QZ8_EXPORT TStringList : public TStrings {
+class QZ8_STORE_EXPORT TStringList : public TStrings {
 public:
     TStringList() = default;
     /// A list of the given strings (objects 0).

@@ -1,8 +1,8 @@
-#include "external/MemIniFile.h"
-#include "external/General_runtime.h"
-#include "external/IniLines_p.h"
+#include "store/MemIniFile.h"
 #include "platform/AtomicFile_p.h"
-#include "toolkit/Types.h"
+#include "store/Exception.h"
+#include "store/FormatSettings.h"
+#include "store/IniLines_p.h"
 
 #include <QDateTime>
 #include <QDir>

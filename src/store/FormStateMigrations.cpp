@@ -1,14 +1,13 @@
-#include "settings/FormStateMigrations.h"
-#include "external/MemIniFile.h"
+#include "store/FormStateMigrations.h"
 #include "platform/AtomicFile_p.h"
 #include "platform/Logging_p.h"
 #include "platform/SecretStore.h"
-#include "settings/FormStateMigrations_p.h"
-#include "settings/FormStateRows_p.h"
-#include "settings/FormStateStore.h"
-#include "settings/FormStateStore_p.h"
-#include "settings/ReadAndSaveIni.h"
-#include "toolkit/Types.h"
+#include "store/Exception.h"
+#include "store/FormStateKeys_p.h"
+#include "store/FormStateMigrations_p.h"
+#include "store/FormStateStore.h"
+#include "store/FormStateStore_p.h"
+#include "store/MemIniFile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -91,6 +90,15 @@ TFormStateMigrations& TFormStateMigrations::operator=(const TFormStateMigrations
 
 TFormStateMigrations& TFormStateMigrations::Add(TStep step)
 {
+    // A step named twice, or by a name no file can carry, is the tool's
+    // fault: said where the steps are declared, at the tool's first run of
+    // them (its own tests), not when a user's file is migrated.
+    if (!ValidId(step.id))
+        throw Exception(QStringLiteral("migration step id \"%1\": an id is 1 to 100 letters, digits, '.', '-' and '_'")
+                            .arg(step.id));
+    const QString folded = step.id.toCaseFolded();
+    if (std::any_of(d->begin(), d->end(), [&](const TStep& s) { return s.id.toCaseFolded() == folded; }))
+        throw Exception(QStringLiteral("migration step id \"%1\" names two steps").arg(step.id));
     // Copies share the steps until one of them adds a step.
     if (d.use_count() > 1)
         d = std::make_shared<std::vector<TStep>>(*d);
@@ -224,19 +232,10 @@ TFormStateMigrationResult TFormStateMigrations::Apply(TMyMemIniFile& ini, QStrin
 {
     TFormStateMigrationResult result;
     const QString record = FormStateMigrationsSection();
-    // A list that names a step twice, or by a name no file can carry, is
-    // the tool's fault: nothing runs, and the log says which.
+    // The ids were checked as the steps were declared (Add).
     QSet<QString> ids;
-    for (const TStep& s : *d) {
-        const QString folded = s.id.toCaseFolded();
-        if (!ValidId(s.id) || ids.contains(folded)) {
-            result.FailedStep = s.id.isEmpty() ? QStringLiteral("(no id)") : s.id;
-            result.Error = ValidId(s.id) ? QStringLiteral("the id names two steps")
-                                         : QStringLiteral("an id is letters, digits, '.', '-' and '_'");
-            return result;
-        }
-        ids.insert(folded);
-    }
+    for (const TStep& s : *d)
+        ids.insert(s.id.toCaseFolded());
     for (const QString& id : ini.ReadSection(record)) {
         if (!ids.contains(id.toCaseFolded()))
             result.Unknown << id;
@@ -291,6 +290,22 @@ QString MigrationBackupName(const QString& fileName, const QString& stepId)
     return fileName + QStringLiteral(".before-") + stepId;
 }
 
+namespace {
+// The steps a form declares; nothing (said) when the declaration is faulty.
+std::optional<TFormStateMigrations> DeclaredSteps(const IFormStateMigrations* declared, const QString& fileName)
+{
+    if (!declared)
+        return TFormStateMigrations();
+    try {
+        return declared->FormStateMigrations();
+    } catch (const Exception& e) {
+        qCWarning(lcQz8, "form state file \"%s\": %s: nothing is migrated", qPrintable(fileName),
+                  qPrintable(e.Message()));
+        return std::nullopt;
+    }
+}
+} // namespace
+
 void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
 {
     const QString record = FormStateMigrationsSection();
@@ -301,7 +316,13 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
     // The common case (no steps, no record) costs a look-up.
     if (!declared && !ini.SectionExists(record))
         return;
-    const TFormStateMigrations steps = declared ? declared->FormStateMigrations() : TFormStateMigrations();
+    const std::optional<TFormStateMigrations> declaredSteps = DeclaredSteps(declared, ini.FileName());
+    if (!declaredSteps) {
+        session.MigrationFailed = true;
+        session.KeepsOtherSections = true;
+        return;
+    }
+    const TFormStateMigrations& steps = *declaredSteps;
     bool pending = false;
     for (const QString& id : steps.Ids())
         pending = pending || !ini.ValueExists(record, id);
@@ -408,12 +429,13 @@ void WriteMigrationRecord(const QObject* form, TMyMemIniFile& ini)
         if (session->MigrationFailed)
             return;
     }
-    if (!declared)
+    const std::optional<TFormStateMigrations> steps = DeclaredSteps(declared, ini.FileName());
+    if (!declared || !steps)
         return;
     // A file this release writes fresh (or that has had every step) holds
     // this release's state: every step it declares is behind it.
     const QString now = Now();
-    for (const QString& id : declared->FormStateMigrations().Ids()) {
+    for (const QString& id : steps->Ids()) {
         if (!ini.ValueExists(record, id))
             ini.WriteString(record, id, now);
     }

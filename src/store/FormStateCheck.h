@@ -12,7 +12,7 @@
 namespace qz8 {
 
 /// One thing of a form state file that a window would not take as it stands.
-struct QZ8_EXPORT TFormStateFinding {
+struct QZ8_STORE_EXPORT TFormStateFinding {
     int Line = 0; ///< 1 for the first line; 0 for the file as a whole
     QString Section; ///< the section, empty for the file or a line outside any
     QString Key; ///< the key, empty for a section or a line
@@ -20,7 +20,7 @@ struct QZ8_EXPORT TFormStateFinding {
 };
 
 /// What the placements and the passwords are checked against.
-struct QZ8_EXPORT TFormStateCheckOptions {
+struct QZ8_STORE_EXPORT TFormStateCheckOptions {
     /// The available geometries of the screens a window would open on;
     /// empty: the placements are checked for damage only.
     QList<QRect> Screens;
@@ -34,11 +34,11 @@ struct QZ8_EXPORT TFormStateCheckOptions {
 /// The findings of a form state file, in line order; empty for a sound
 /// file. A file that cannot be read at all (missing, not a regular file,
 /// unreadable, too large) is one finding of line 0.
-QZ8_EXPORT QList<TFormStateFinding> CheckFormStateFile(const QString& fileName,
-                                                       const TFormStateCheckOptions& options = {});
+QZ8_STORE_EXPORT QList<TFormStateFinding> CheckFormStateFile(const QString& fileName,
+                                                             const TFormStateCheckOptions& options = {});
 
 /// True while another process is saving the file: it holds the file's lock (FormStateFileLocked), or a temporary of
 /// an atomic save beside it is younger than a minute.
-QZ8_EXPORT bool FormStateFileBeingSaved(const QString& fileName);
+QZ8_STORE_EXPORT bool FormStateFileBeingSaved(const QString& fileName);
 
 } // namespace qz8

@@ -1,15 +1,13 @@
-#include "form/FormStateCheck.h"
-#include "external/IniLines_p.h"
-#include "external/MemIniFile.h"
-#include "form/BarsAndDocks_p.h"
-#include "form/WindowGeometry.h"
+#include "store/FormStateCheck.h"
 #include "platform/AtomicFile_p.h"
 #include "platform/SecretStore.h"
-#include "settings/FormStateMigrations.h"
-#include "settings/FormStateStore.h"
-#include "settings/LayoutValues_p.h"
-#include "settings/ReadAndSaveIni.h"
-#include "toolkit/Types.h"
+#include "store/Exception.h"
+#include "store/FormStateMigrations.h"
+#include "store/FormStateStore.h"
+#include "store/IniLines_p.h"
+#include "store/LayoutValues_p.h"
+#include "store/MemIniFile.h"
+#include "store/WindowGeometry.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "settings/Scramble.h"
+#include "store/Scramble.h"
 
 namespace qz8 {
 
