@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QToolBar>
 #include <QWindow>
@@ -87,7 +88,7 @@ TTMSStyleableRepositoryForm::~TTMSStyleableRepositoryForm()
     // Deleted directly, with no end moment before: the derived part is gone
     // already, so the base saves what it reaches (the controls are still its
     // children) and keeps the file's sections a derived window wrote.
-    if (!d->fFormStateSaved && !d->fSaving) {
+    if (d->fSaved == TTMSStyleableRepositoryFormPrivate::TSaved::No) {
         // Said where a file was named: a window never built whole, or with
         // no file, has nothing of the user's to lose.
         static bool told = false;
@@ -131,30 +132,35 @@ bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
 
 bool TTMSStyleableRepositoryForm::SaveFormState()
 {
-    if (d->fSaving)
+    using TSaved = TTMSStyleableRepositoryFormPrivate::TSaved;
+    if (d->fSaved == TSaved::Saving || !FinishConstruction())
         return false;
+    // The derived window's TheIniName and SaveFormSections may run events
+    // that delete it: nothing of it is touched after that.
     const QPointer<TTMSStyleableRepositoryForm> self(this);
-    FinishConstruction();
+    d->fSaved = TSaved::Saving;
+    bool saved = false;
+    // A failed save (or one that raised) is tried again at the next end moment.
+    const auto done = qScopeGuard([&] {
+        if (self)
+            d->fSaved = saved ? TSaved::Yes : TSaved::No;
+    });
+    d->fIniName = TheIniName(); // asked now: the whole window exists
     if (!self)
         return false;
-    // Asked now: the whole window exists.
-    if (!AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { d->fIniName = TheIniName(); }) || !self)
-        return false;
-    d->fSaving = true;
     d->fAutosave->Settle();
-    const bool saved = WriteFormState(false);
-    if (self) {
-        d->fSaving = false;
-        // A failed save is tried again at the next end moment.
-        d->fFormStateSaved = saved;
-    }
+    saved = WriteFormState(false);
     return saved;
 }
 
-void TTMSStyleableRepositoryForm::SaveAtEndMoment()
+bool TTMSStyleableRepositoryForm::SaveAtEndMoment()
 {
-    if (!d->fFormStateSaved)
-        SaveFormState();
+    // Every end moment comes from Qt (an event, a signal): what the derived
+    // window's code raises stops here.
+    const QPointer<TTMSStyleableRepositoryForm> self(this);
+    if (d->fSaved == TTMSStyleableRepositoryFormPrivate::TSaved::No)
+        AtQtBoundary("TTMSStyleableRepositoryForm::SaveFormState", [this] { SaveFormState(); });
+    return !self.isNull();
 }
 
 void TTMSStyleableRepositoryForm::WatchParent()
@@ -171,7 +177,7 @@ void TTMSStyleableRepositoryForm::DoCreateStuff(QObject*)
     // Reached from an override's inherited call once the window is built:
     // the base step ran in the constructor, and what the derived
     // constructors did on top of it (a styler, collected components) stays.
-    if (d->fInDeferredCreate)
+    if (d->fConstructed)
         return;
     d->has_shown = false;
     d->done_create_things = true;
@@ -190,21 +196,34 @@ void TTMSStyleableRepositoryForm::BindStepEvents()
     OnShow = [this](QObject* sender) { DoShowStuff(sender); };
 }
 
-void TTMSStyleableRepositoryForm::FinishConstruction()
+bool TTMSStyleableRepositoryForm::FinishConstruction()
 {
     if (d->fConstructed)
-        return;
+        return true;
     d->fConstructed = true;
+    // The derived window's create step runs once, and may delete the window
+    // or raise: the rest of the step is then left out.
     const QPointer<TTMSStyleableRepositoryForm> self(this);
-    d->fInDeferredCreate = true;
-    AtQtBoundary("TTMSStyleableRepositoryForm::DoCreateStuff", [&] { DoCreateStuff(this); });
-    if (!self)
-        return;
-    d->fInDeferredCreate = false;
-    if (OnCreate)
-        AtQtBoundary("TTMSStyleableRepositoryForm::OnCreate", [&] { OnCreate(this); });
-    if (self)
-        AtQtBoundary("TTMSStyleableRepositoryForm::TheIniName", [&] { d->fIniName = TheIniName(); });
+    AtQtBoundary("TTMSStyleableRepositoryForm::FinishConstruction", [&] {
+        DoCreateStuff(this);
+        if (self && OnCreate)
+            OnCreate(this);
+        if (!self)
+            return;
+        // A derived window may have bound its own step handlers while it
+        // was built; built, the base steps run instead.
+        BindStepEvents();
+        TCreateParams params;
+        params.Flags = windowFlags();
+        CreateParams(params);
+        d->fCreatedExStyle = params.ExStyle;
+        // Not while shown (a window shown by its parent's show): the flags
+        // then stay as they are.
+        if (params.Flags != windowFlags() && !isVisible())
+            setWindowFlags(params.Flags);
+        d->fIniName = TheIniName();
+    });
+    return !self.isNull();
 }
 
 bool TTMSStyleableRepositoryForm::event(QEvent* event)
@@ -215,14 +234,10 @@ bool TTMSStyleableRepositoryForm::event(QEvent* event)
         const QPointer<TTMSStyleableRepositoryForm> self(this);
         const bool handled = TForm::event(event);
         if (self && event->isAccepted())
-            AtQtBoundary("TTMSStyleableRepositoryForm::close", [this] { SaveAtEndMoment(); });
+            SaveAtEndMoment();
         return handled;
     }
-    case QEvent::DeferredDelete: {
-        const QPointer<TTMSStyleableRepositoryForm> self(this);
-        AtQtBoundary("TTMSStyleableRepositoryForm::deleteLater", [this] { SaveAtEndMoment(); });
-        return self ? TForm::event(event) : true;
-    }
+    case QEvent::DeferredDelete: return SaveAtEndMoment() ? TForm::event(event) : true;
     case QEvent::ParentChange: WatchParent(); break;
     case QEvent::Move:
     case QEvent::Resize:
@@ -237,24 +252,10 @@ bool TTMSStyleableRepositoryForm::event(QEvent* event)
 
 void TTMSStyleableRepositoryForm::setVisible(bool visible)
 {
-    if (visible) {
-        const QPointer<TTMSStyleableRepositoryForm> self(this);
-        FinishConstruction();
-        if (!self)
-            return;
-        // Shown again after a close: its next end moment saves again.
-        if (!isVisible())
-            d->fFormStateSaved = false;
-    }
-    if (visible && !d->fWindowCreated) {
-        d->fWindowCreated = true;
-        TCreateParams params;
-        params.Flags = windowFlags();
-        CreateParams(params);
-        d->fCreatedExStyle = params.ExStyle;
-        if (params.Flags != windowFlags())
-            setWindowFlags(params.Flags);
-    }
+    // Built whole before its native window is made: CreateParams decides
+    // the flags that window is made with.
+    if (visible && !FinishConstruction())
+        return;
     TForm::setVisible(visible);
 }
 
@@ -274,18 +275,10 @@ void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
     // stacked page), not only its own setVisible: construction ends first,
     // so the create step runs before the read, and a window shown again
     // saves again at its next end moment.
-    const QPointer<TTMSStyleableRepositoryForm> self(this);
-    FinishConstruction();
-    if (!self)
+    if (!FinishConstruction())
         return;
-    d->fFormStateSaved = false;
+    d->fSaved = TTMSStyleableRepositoryFormPrivate::TSaved::No;
     AtQtBoundary("TTMSStyleableRepositoryForm::showEvent", [&] {
-        // A derived window may have bound its own handlers while it was built;
-        // once it is built, the base steps run instead.
-        if (!d->fStepsBound) {
-            d->fStepsBound = true;
-            BindStepEvents();
-        }
         d->fIniName = TheIniName();
         TForm::showEvent(event);
     });
@@ -293,13 +286,7 @@ void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
 
 void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
 {
-    AtQtBoundary("TTMSStyleableRepositoryForm::changeEvent", [&] {
-        if (!d->fStepsBound && event->type() == QEvent::ActivationChange) {
-            d->fStepsBound = true;
-            BindStepEvents();
-        }
-        TForm::changeEvent(event);
-    });
+    AtQtBoundary("TTMSStyleableRepositoryForm::changeEvent", [&] { TForm::changeEvent(event); });
 }
 
 void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
@@ -442,14 +429,13 @@ void TTMSStyleableRepositoryForm::ReadFormSections(const TMyMemIniFile& ini)
     if (HasBarsOrDocks(this))
         ReadBarsAndDocks(this, ini, kBarsAndDocksSection);
     d->fPlacements = ReadPlacements(ini);
-    d->fPlacementsKnown = true;
     // A window placed inside another is placed by that one.
-    if (d->fPlacements.empty() || !isWindow())
+    if (d->fPlacements->empty() || !isWindow())
         return;
     // The placement of this arrangement, else the most recent one (made to
     // fit): a new set-up starts where the user last had the window. A copy:
     // the resize below may run a derived window's code that saves.
-    const TWindowPlacement p = *PlacementFor(d->fPlacements, ScreenArrangementKey(ScreenGeometries()));
+    const TWindowPlacement p = *PlacementFor(*d->fPlacements, ScreenArrangementKey(ScreenGeometries()));
     const QPointer<TTMSStyleableRepositoryForm> self(this);
     const QRect fitted = FitOnScreens(p.Normal, AvailableScreenGeometries());
     // Where the compositor places windows, the window takes its size only.
@@ -471,14 +457,15 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
 {
     if (!MEMINI_include_geometry)
         return;
-    if (!d->fPlacementsKnown) {
+    if (!d->fPlacements) {
         // Never read (never shown): the file's placements are kept as they are.
+        d->fPlacements.emplace();
         CarryOn("SaveIni", [&] {
             TMyMemIniFile previous(ini.FileName());
             d->fPlacements = ReadPlacements(previous);
         });
-        d->fPlacementsKnown = true;
     }
+    TPlacements& placements = *d->fPlacements;
     // Only a window of its own that was shown has a placement of the user's.
     if (d->has_shown && isWindow()) {
         TWindowPlacement now;
@@ -488,13 +475,13 @@ void TTMSStyleableRepositoryForm::SaveFormSections(TMyMemIniFile& ini)
         // Where the compositor places windows, the window's own position
         // means nothing: the one a platform with positions wrote is kept.
         if (!WindowsPlaceThemselves()) {
-            if (const auto earlier = PlacementFor(d->fPlacements, here))
+            if (const auto earlier = PlacementFor(placements, here))
                 now.Normal.moveTopLeft(earlier->Normal.topLeft());
         }
         if (now.Normal.isValid())
-            PutPlacementFirst(d->fPlacements, here, now);
+            PutPlacementFirst(placements, here, now);
     }
-    WritePlacements(ini, d->fPlacements);
+    WritePlacements(ini, placements);
     // Bars and docks as the user left them: a window never shown holds its
     // design layout, not the user's.
     if (d->has_shown && HasBarsOrDocks(this))
@@ -532,7 +519,10 @@ void TTMSStyleableRepositoryForm::WMBroadcastByShell(TMessage& Message)
     MudancaDeEstilo(nullptr);
 }
 
-bool TTMSStyleableRepositoryForm::FormStateSaved() const { return d->fFormStateSaved; }
+bool TTMSStyleableRepositoryForm::FormStateSaved() const
+{
+    return d->fSaved == TTMSStyleableRepositoryFormPrivate::TSaved::Yes;
+}
 
 void TTMSStyleableRepositoryForm::FormStateChanged()
 {

@@ -153,15 +153,18 @@ public:
     /// window's own, an override included) and before the first show.
     std::function<void(QObject* Sender)> OnCreate;
     /// Ends construction now: the override of DoCreateStuff and OnCreate run
-    /// (once) and TheIniName is asked. The first show, and the first moment
-    /// the form state is saved, do it by themselves; MakeWindow does it at
-    /// once. Call it after the last constructor only.
-    void FinishConstruction();
+    /// (once), the window's creation parameters (CreateParams) are taken and
+    /// TheIniName is asked. The first show, and the first moment the form
+    /// state is saved, do it by themselves; MakeWindow does it at once. Call
+    /// it after the last constructor only. False when the window was deleted
+    /// meanwhile (by the create step, or by events it ran).
+    bool FinishConstruction();
     /// Writes the form state file now, while the whole window exists: the most-derived TheIniName and SaveFormSections
     /// are used. Ends construction first when it had not ended. Once it succeeded, the window's later close, deletion
     /// or the application's quit save nothing more, unless the window is shown again. False when nothing was written:
     /// no name (said at the debug level of "qz8"), an unreadable file kept, or an error (logged through "qz8"; the
-    /// next end moment tries again).
+    /// next end moment tries again). What the derived window's own TheIniName or SaveFormSections raise reaches the
+    /// caller (at an end moment, it is logged through "qz8"), and the next end moment tries again.
     bool SaveFormState();
     /// True once the form state was saved at one of the window's end moments (or by SaveFormState) and that save
     /// succeeded, and the window was not shown since. A failed save leaves it false, and the next end moment tries
@@ -224,7 +227,8 @@ protected:
 
 private:
     void BindStepEvents();
-    void SaveAtEndMoment();
+    // Saves unless saved since the last show; false when the window is gone.
+    bool SaveAtEndMoment();
     bool WriteFormState(bool keepOtherSections);
     void WatchParent();
     std::unique_ptr<TTMSStyleableRepositoryFormPrivate> const d;

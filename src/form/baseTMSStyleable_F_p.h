@@ -3,25 +3,25 @@
 #include "form/FormStateAutosave_p.h"
 #include "form/baseTMSStyleable_F.h"
 
+#include <optional>
+
 namespace qz8 {
 
 class TTMSStyleableRepositoryFormPrivate {
 public:
     bool has_shown = false;
     bool done_create_things = false;
-    bool fStepsBound = false;
-    bool fWindowCreated = false;
-    bool fConstructed = false; // FinishConstruction ran
-    bool fInDeferredCreate = false; // the virtual DoCreateStuff of FinishConstruction runs
-    bool fFormStateSaved = false; // saved at an end moment, not shown since
-    bool fSaving = false; // a save runs (it may run events)
+    bool fConstructed = false; // FinishConstruction ran (or runs)
+    // Whether the form state was saved since the window was last shown; a
+    // save runs (it may run events) while Saving.
+    enum class TSaved { No, Saving, Yes } fSaved = TSaved::No;
     QMetaObject::Connection fParentWatch; // the parent's deletion saves this window first
     bool fIniUnreadable = false; // its form state file failed to read
 
     /// The placements of every arrangement the file holds, kept so that a
-    /// save keeps those of the other arrangements.
-    TPlacements fPlacements;
-    bool fPlacementsKnown = false;
+    /// save keeps those of the other arrangements; nothing before the file
+    /// was read.
+    std::optional<TPlacements> fPlacements;
 
     unsigned fCreatedExStyle = 0;
     QString fIniName;
