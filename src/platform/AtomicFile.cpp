@@ -310,4 +310,32 @@ bool SaveInProgress(const QString& fileName, int withinSecs)
     return young;
 }
 
+bool KeepFileAs(const QString& fileName, const QString& keptName, QString& error)
+{
+    // A hard link to the file's content (a link's target): saves replace
+    // files and never write into them, so it keeps the content as it is now,
+    // without a copy. Where the file system has no hard links, a copy.
+#ifdef Q_OS_WIN
+    const QString target = QFileInfo(fileName).canonicalFilePath();
+    if (!target.isEmpty() &&
+        CreateHardLinkW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(keptName).utf16()),
+                        reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(target).utf16()), nullptr))
+        return true;
+#else
+    if (::linkat(AT_FDCWD, QFile::encodeName(fileName).constData(), AT_FDCWD, QFile::encodeName(keptName).constData(),
+                 AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno == EEXIST) {
+        error = QStringLiteral("\"%1\" exists").arg(keptName);
+        return false;
+    }
+#endif
+    QFile raw(fileName);
+    if (!raw.open(QIODevice::ReadOnly)) {
+        error = raw.errorString();
+        return false;
+    }
+    return WriteFileAtomically(keptName, raw.read(kMaxKeptFileBytes), true, error);
+}
+
 } // namespace qz8

@@ -20,6 +20,13 @@ inline constexpr char kSaveDebrisInfix[] = ".qz8-save-";
 // new one gets the process's default. False with a reason in error.
 bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool ownerOnly, QString& error);
 
+// Keeps the present content of fileName (a link's target) under keptName,
+// which must not exist: a hard link where the file system has them (no copy:
+// saves replace the file, never write into it), else an owner-only copy of
+// at most kMaxKeptFileBytes. False with a reason in error.
+inline constexpr qint64 kMaxKeptFileBytes = 16 * 1024 * 1024;
+bool KeepFileAs(const QString& fileName, const QString& keptName, QString& error);
+
 // True for an existing file that saves do not replace: one without any
 // write permission (also for root), or one this process may not write.
 bool IsReadOnlyFile(const QString& fileName);

@@ -275,7 +275,7 @@ TFormStateMigrationResult TFormStateMigrations::Apply(TMyMemIniFile& ini, QStrin
     const QString now = Now();
     for (const QString& id : std::as_const(result.Applied))
         work.WriteString(record, id, now);
-    ini = work;
+    ini = std::move(work);
     if (secretsToRemove) {
         *secretsToRemove << secrets.moved;
     } else {
@@ -341,13 +341,12 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
     bool madeBackup = false;
     const QString fileName = ini.FileName();
     try {
-        EditFormStateFile(fileName, [&](TMyMemIniFile& now) {
+        // The controls read the migrated content, saved or not (or the
+        // file as another start of the tool migrated it meanwhile).
+        EditFormStateFile(ini, [&](TMyMemIniFile& now) {
             r = steps.Apply(now, &moved);
             if (!r.Ok())
                 return false;
-            // The controls read the migrated content, saved or not (or the
-            // file as another start of the tool migrated it meanwhile).
-            ini = now;
             if (r.Applied.isEmpty())
                 return false;
             if (IsReadOnlyFile(fileName))
@@ -362,12 +361,9 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
                 throw Exception(
                     QStringLiteral("the backup name \"%1\" is taken by something that is not a backup").arg(backup));
             if (!taken.exists()) {
-                QFile raw(fileName);
                 QString why;
-                if (!raw.open(QIODevice::ReadOnly) ||
-                    !WriteFileAtomically(backup, raw.read(TMyMemIniFile::kMaxIniFileBytes), true, why))
-                    throw Exception(QStringLiteral("the backup \"%1\" could not be written: %2")
-                                        .arg(backup, why.isEmpty() ? raw.errorString() : why));
+                if (!KeepFileAs(fileName, backup, why))
+                    throw Exception(QStringLiteral("the backup \"%1\" could not be written: %2").arg(backup, why));
                 madeBackup = true;
             }
             return true;

@@ -13,22 +13,25 @@
 
 namespace qz8 {
 
-bool EditFormStateFile(const QString& fileName, const std::function<bool(TMyMemIniFile& now)>& edit)
+bool EditFormStateFile(TMyMemIniFile& ini, const std::function<bool(TMyMemIniFile& now)>& edit)
 {
+    const QString fileName = ini.FileName();
     const TFileWriteLock lock(fileName, kFormStateLockWaitMs);
     if (!lock.Locked())
         throw Exception(QStringLiteral("Cannot write file \"%1\": %2.").arg(fileName, lock.Error()));
     // Read under the lock: what another writer saved before is what this
-    // edit goes over.
-    TMyMemIniFile now(fileName);
-    if (QFileInfo::exists(fileName))
-        now.Load();
-    else
-        now.Clear(); // nothing there yet (or a link to a file still to make)
-    if (!edit(now))
+    // edit goes over (parsed again only when it changed).
+    ini.Reload();
+    if (!edit(ini))
         return false;
-    now.UpdateFile();
+    ini.UpdateFile();
     return true;
+}
+
+bool EditFormStateFile(const QString& fileName, const std::function<bool(TMyMemIniFile& now)>& edit)
+{
+    TMyMemIniFile now(fileName);
+    return EditFormStateFile(now, edit);
 }
 
 namespace {

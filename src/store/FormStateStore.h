@@ -23,6 +23,10 @@ inline constexpr int kFormStateLockWaitMs = 10000;
 /// Exception naming the file when the lock is not had within kFormStateLockWaitMs, or when the file cannot be read or
 /// written; the file then stays as it was. Returns whether the file was written.
 QZ8_STORE_EXPORT bool EditFormStateFile(const QString& fileName, const std::function<bool(TMyMemIniFile& now)>& edit);
+/// The same over ini, the file's content as the caller read it and has not changed since (a window's read about to
+/// be migrated): read again under the lock only when the file changed since, edited in place, and written; ini holds
+/// the content edited (or the file as it is now, when edit refused).
+QZ8_STORE_EXPORT bool EditFormStateFile(TMyMemIniFile& ini, const std::function<bool(TMyMemIniFile& now)>& edit);
 
 /// Puts what a writer changed over the content of now: every key of mine whose value differs from base's (or that
 /// base lacks) is set in now; every key of base that mine lacks is deleted from now, in the sections mine writes, or

@@ -201,18 +201,15 @@ bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noex
 
 TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName) { }
 
-void TMyMemIniFile::Load() const
+// The bound file's text; empty for no file (nothing there, or a folder: a
+// save there fails with its own error).
+QString TMyMemIniFile::FileText() const
 {
-    if (fLoaded)
-        return;
-    fLoaded = true;
     if (fFileName.isEmpty())
-        return;
+        return QString();
     const QFileInfo info(fFileName);
-    // Nothing there, or a folder: no file, empty content (a save there fails
-    // with its own error).
     if ((!info.exists() && !info.isSymLink()) || info.isDir())
-        return;
+        return QString();
     // Only a regular file (or a link to one) is read: opening a FIFO would
     // wait for a writer for ever, a device may never end.
     if (!info.isFile())
@@ -225,7 +222,29 @@ void TMyMemIniFile::Load() const
         throw Exception(QStringLiteral("\"%1\" is larger than %2 MiB: it is damaged and was not read.")
                             .arg(fFileName)
                             .arg(kMaxIniFileBytes / (1024 * 1024)));
-    Parse(QString::fromUtf8(data));
+    return QString::fromUtf8(data);
+}
+
+void TMyMemIniFile::Load() const
+{
+    if (fLoaded)
+        return;
+    fLoaded = true;
+    const QString text = FileText();
+    if (!text.isEmpty())
+        Parse(text);
+}
+
+bool TMyMemIniFile::Reload()
+{
+    // A dangling link reads as no file here: a save makes the file it names.
+    const QString text = QFileInfo::exists(fFileName) ? FileText() : QString();
+    if (fLoaded && text == fText)
+        return false;
+    Clear();
+    if (!text.isEmpty())
+        Parse(text);
+    return true;
 }
 
 void TMyMemIniFile::Clear()

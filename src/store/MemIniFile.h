@@ -42,6 +42,13 @@ public:
     /// kMaxIniFileBytes raises Exception naming it, and the content stays
     /// empty. Reads call it too.
     void Load() const;
+    /// Reads the bound file again, unless it holds the very text the content
+    /// was read from (then nothing is parsed again): true when it was read
+    /// again. For a content not changed since it was read (a writer about to
+    /// edit the file as it is on disk now): changes made since stay when the
+    /// file did not change, and are lost when it did. Errors as Load; a
+    /// missing file (or a link to none) reads as empty.
+    bool Reload();
     /// 16 MiB: a form state file of 10,000 controls with long memos is a few
     /// MiB, so four times that is still a sound file; a larger one is damaged
     /// (or something endless), and reading it whole would only exhaust memory.
@@ -127,6 +134,7 @@ private:
         bool dead = false;
     };
     static int FindKey(const Section& s, const QString& key);
+    QString FileText() const;
     /// Parses file text into the (still empty) content.
     void Parse(const QString& text) const;
     const Section* Find(const QString& section) const;

@@ -101,6 +101,39 @@ TEST(FormStateStore, AWriterPutsOnlyItsChangesOverTheFileAsItIsNow)
     EXPECT_EQ(same.ToText(), now.ToText());
 }
 
+TEST(FormStateStore, AnEditOverWhatAWriterReadParsesAgainOnlyWhatChanged)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("tool.ini");
+    qz8test::WriteBytes(name, "[Edit]\ntext=first\n");
+    TMyMemIniFile ini(name);
+    ASSERT_EQ(ini.ReadString("Edit", "text", ""), "first");
+    // Unchanged on disk: not parsed again, and what it holds stays.
+    EXPECT_FALSE(ini.Reload());
+    // Another writer saved meanwhile: the edit goes over its file, and the
+    // object holds the edited content afterwards.
+    qz8test::WriteBytes(name, "[Edit]\ntext=theirs\n[Other]\nk=1\n");
+    EXPECT_TRUE(EditFormStateFile(ini, [](TMyMemIniFile& now) {
+        EXPECT_EQ(now.ReadString("Edit", "text", ""), "theirs");
+        now.WriteString("Spin", "value", "5");
+        return true;
+    }));
+    EXPECT_EQ(ini.ReadString("Other", "k", ""), "1");
+    TMyMemIniFile saved(name);
+    EXPECT_EQ(saved.ReadString("Spin", "value", ""), "5");
+    EXPECT_EQ(saved.ReadString("Edit", "text", ""), "theirs");
+    // A refused edit writes nothing; a file gone reads as empty.
+    const QString before = qz8test::ReadText(name);
+    EXPECT_FALSE(EditFormStateFile(ini, [](TMyMemIniFile& now) {
+        now.WriteString("Spin", "value", "6");
+        return false;
+    }));
+    EXPECT_EQ(qz8test::ReadText(name), before);
+    ASSERT_TRUE(QFile::remove(name));
+    EXPECT_TRUE(ini.Reload());
+    EXPECT_TRUE(ini.ReadSections().isEmpty());
+}
+
 TEST(FormStateStore, FourProcessesOfFiftySetsLoseNothing)
 {
     QTemporaryDir dir;
