@@ -288,10 +288,12 @@ TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section) const
     const QString name = CleanSection(section);
     if (!fSections.empty() && !fSections.back().dead && SameName(fSections.back().name, name))
         return fSections.back();
-    auto it = fSectionIndex.constFind(Name{name});
-    if (it != fSectionIndex.constEnd())
-        return fSections[static_cast<size_t>(it.value())];
-    fSectionIndex.insert(Name{name}, static_cast<int>(fSections.size()));
+    // One look-up for a new section as for a known one.
+    const qsizetype known = fSectionIndex.size();
+    int& place = fSectionIndex[Name{name}];
+    if (fSectionIndex.size() == known)
+        return fSections[static_cast<size_t>(place)];
+    place = static_cast<int>(fSections.size());
     fSections.push_back(Section{name, {}, {}, false});
     return fSections.back();
 }
@@ -509,7 +511,7 @@ void TMyMemIniFile::EraseSection(const QString& section)
     // sections (a migration, a merge) does not move the others each time.
     // The places are given back once they are half of all.
     Section& gone = fSections[static_cast<size_t>(it.value())];
-    fSectionIndex.remove(Name{gone.name});
+    fSectionIndex.erase(it);
     gone.dead = true;
     gone.entries.clear();
     gone.index.clear();

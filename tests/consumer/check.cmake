@@ -52,19 +52,25 @@ foreach(header IN LISTS installed)
 endforeach()
 list(LENGTH installed count)
 message(STATUS "${count} installed headers")
-file(WRITE ${headers_project}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
+# Compiles each unit (one installed header each) in a project that finds
+# package and links target alone, warnings as errors, Qt's keywords off.
+function(compile_headers dir package target)
+  list(JOIN ARGN " " sources)
+  file(WRITE ${dir}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
 project(headers CXX)
 set(CMAKE_CXX_STANDARD 20)
-find_package(QZ8StyledListboxPack REQUIRED)
-add_library(headers OBJECT ${units})
+find_package(${package} REQUIRED)
+add_library(headers OBJECT ${sources})
 set_target_properties(headers PROPERTIES NO_SYSTEM_FROM_IMPORTED ON)
 target_compile_definitions(headers PRIVATE QT_NO_KEYWORDS)
 target_compile_options(headers PRIVATE -Wall -Wextra -Werror)
-target_link_libraries(headers PRIVATE QZ8StyledListboxPack::QZ8StyledListboxPack)
+target_link_libraries(headers PRIVATE ${target})
 ")
-run_steps(
-  "${CMAKE_COMMAND}|-S|${headers_project}|-B|${headers_project}/build|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
-  "${CMAKE_COMMAND}|--build|${headers_project}/build")
+  run_steps(
+    "${CMAKE_COMMAND}|-S|${dir}|-B|${dir}/build|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
+    "${CMAKE_COMMAND}|--build|${dir}/build")
+endfunction()
+compile_headers(${headers_project} QZ8StyledListboxPack QZ8StyledListboxPack::QZ8StyledListboxPack ${units})
 
 # The form state store alone: its headers compile with Qt Core only (no
 # Gui or Widgets include path), and a batch tool on it runs without a
@@ -83,20 +89,9 @@ set(store_headers_project ${BUILD_DIR}/package-check/store-headers)
 foreach(unit IN LISTS store_units)
   file(COPY ${headers_project}/${unit} DESTINATION ${store_headers_project})
 endforeach()
-file(WRITE ${store_headers_project}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
-project(store_headers CXX)
-set(CMAKE_CXX_STANDARD 20)
-find_package(QZ8FormStateStore REQUIRED)
-add_library(store_headers OBJECT ${store_units})
-set_target_properties(store_headers PROPERTIES NO_SYSTEM_FROM_IMPORTED ON)
-target_compile_definitions(store_headers PRIVATE QT_NO_KEYWORDS)
-target_compile_options(store_headers PRIVATE -Wall -Wextra -Werror)
-target_link_libraries(store_headers PRIVATE QZ8StyledListboxPack::FormStateStore)
-")
+compile_headers(${store_headers_project} QZ8FormStateStore QZ8StyledListboxPack::FormStateStore ${store_units})
 set(store_work ${BUILD_DIR}/package-check/store-consumer)
 run_steps(
-  "${CMAKE_COMMAND}|-S|${store_headers_project}|-B|${store_headers_project}/build|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
-  "${CMAKE_COMMAND}|--build|${store_headers_project}/build"
   "${CMAKE_COMMAND}|-S|${SOURCE}/store|-B|${store_work}|-G|Ninja|-DCMAKE_PREFIX_PATH=${prefix}"
   "${CMAKE_COMMAND}|--build|${store_work}")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
