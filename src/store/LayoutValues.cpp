@@ -1,5 +1,6 @@
 #include "store/LayoutValues_p.h"
 #include "store/MemIniFile.h"
+#include "store/WindowGeometry.h"
 
 #include <QBitArray>
 #include <QDataStream>
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace qz8 {
 
@@ -264,9 +266,10 @@ bool BarPlaceFits(const QString& text) { return ReadBarPlace(text).has_value(); 
 
 bool DockValuesFit(const QList<int>& v)
 {
-    // area, floating, shown, width, height, x, y
+    // area, floating, shown, width, height, x, y; a floating dock's place
+    // is bounded as a window's is (no overflow when it is made a rectangle).
     return v.size() == 7 && IsOneOf(v[0], kDockAreas) && v[3] > 0 && v[3] <= kMaxLayoutExtent && v[4] > 0 &&
-           v[4] <= kMaxLayoutExtent;
+           v[4] <= kMaxLayoutExtent && std::abs(v[5]) <= kMaxWindowCoordinate && std::abs(v[6]) <= kMaxWindowCoordinate;
 }
 
 } // namespace qz8

@@ -9,8 +9,6 @@ namespace qz8 {
 
 namespace {
 
-// Positions beyond this are no screen's: a damaged file, not a placement.
-constexpr int kMaxCoordinate = 1 << 24;
 constexpr int kMinVisible = 32;
 // The largest size a window takes (QWIDGETSIZE_MAX, a constant of Qt Gui).
 constexpr int kMaxWindowExtent = (1 << 24) - 1;
@@ -59,8 +57,8 @@ std::optional<TWindowPlacement> TWindowPlacement::FromText(const QString& text)
         if (!ok)
             return std::nullopt;
     }
-    if (std::abs(qint64{v[0]}) > kMaxCoordinate || std::abs(qint64{v[1]}) > kMaxCoordinate || v[2] < 1 || v[3] < 1 ||
-        v[2] > kMaxWindowExtent || v[3] > kMaxWindowExtent)
+    if (std::abs(qint64{v[0]}) > kMaxWindowCoordinate || std::abs(qint64{v[1]}) > kMaxWindowCoordinate || v[2] < 1 ||
+        v[3] < 1 || v[2] > kMaxWindowExtent || v[3] > kMaxWindowExtent)
         return std::nullopt;
     TWindowPlacement p;
     p.Normal = QRect(v[0], v[1], v[2], v[3]);

@@ -48,6 +48,9 @@ QZ8_STORE_EXPORT QRect FitOnScreens(const QRect& saved, const QList<QRect>& avai
 
 /// The placements per arrangement key, most recent first.
 using TPlacements = std::vector<std::pair<QString, TWindowPlacement>>;
+/// The farthest a window's (or a floating dock's) position is from the origin, in either direction: beyond, a
+/// position is no screen's but a damaged file's, and is not taken.
+constexpr int kMaxWindowCoordinate = 1 << 24;
 /// The most screen arrangements a file keeps a placement for.
 constexpr int kMaxKeptArrangements = 8;
 /// The name of the placements' section: "Window geometry".

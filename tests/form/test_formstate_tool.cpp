@@ -204,6 +204,12 @@ TEST(FormStateTool, CheckFindsWhatAWindowWouldRefuseOnEachHostileFile)
         EXPECT_EQ(r.exitCode, 1) << r.out.toStdString() << r.err.toStdString();
         EXPECT_TRUE(r.out.contains(c.expected)) << r.out.toStdString();
     }
+    // Screens no window is placed on are refused, not taken as given.
+    for (const char* screens : {"0x0+0+0", "1920x1080+99999999999+0", "1920x99999999999+0+0"}) {
+        const ToolRun r = Tool({"check", "--screens", screens, dir.filePath("lines.ini")});
+        EXPECT_EQ(r.exitCode, 2) << screens;
+        EXPECT_TRUE(r.err.contains("is not a list of screens")) << r.err.toStdString();
+    }
     // The line of each finding.
     const ToolRun lines = Tool({"check", "--screens", kScreen, dir.filePath("lines.ini")});
     EXPECT_TRUE(lines.out.contains("lines.ini:1: a line before the first section")) << lines.out.toStdString();

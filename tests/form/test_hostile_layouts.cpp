@@ -4,6 +4,7 @@
 // releases wrote is still read.
 #include "form/baseTMSStyleable_F.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/FormStateCheck.h"
 #include "store/MemIniFile.h"
 
 #include "test_util.h"
@@ -109,6 +110,28 @@ TEST(HostileLayouts, EditedHeaderSplitterAndBarValuesNeitherCrashNorApply)
         EXPECT_EQ(w.toolBarArea(w.files), Qt::TopToolBarArea);
         EXPECT_LE(w.notes->width(), 100000);
     }
+}
+
+TEST(HostileLayouts, AFloatingDockFarBeyondEveryScreenIsNotTakenAndTheCheckSaysSo)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Window layout]\ndock:Notes=1,1,1,100000,100000,2147483647,2147483647\n"));
+    {
+        LayoutWindow w;
+        w.show();
+        ReadIni(&w, ini);
+        // Refused whole: the dock stays where the window has it.
+        EXPECT_FALSE(w.notes->isFloating());
+        EXPECT_EQ(w.dockWidgetArea(w.notes), Qt::RightDockWidgetArea);
+    }
+    TFormStateCheckOptions options;
+    options.LookUpSecrets = false;
+    options.Screens = {QRect(0, 0, 1920, 1080)};
+    const QList<TFormStateFinding> found = CheckFormStateFile(ini, options);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].Line, 2);
+    EXPECT_EQ(found[0].Key, "dock:Notes");
 }
 
 TEST(HostileLayouts, LayoutsComeBackAsPlainValuesAndEarlierBlobsAreStillRead)

@@ -19,12 +19,14 @@
 #include "store/FormStateCheck.h"
 #include "store/FormStateStore.h"
 #include "store/MemIniFile.h"
+#include "store/WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -234,7 +236,15 @@ std::optional<QList<QRect>> ParseScreens(const QString& text)
         const auto m = one.match(part);
         if (!m.hasMatch())
             return std::nullopt;
-        screens << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+        // A screen has a size and a place a window can have.
+        int v[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            bool ok = false;
+            v[i] = m.captured(i + 1).toInt(&ok);
+            if (!ok || std::abs(v[i]) > kMaxWindowCoordinate || (i < 2 && v[i] < 1))
+                return std::nullopt;
+        }
+        screens << QRect(v[2], v[3], v[0], v[1]);
     }
     return screens;
 }
