@@ -148,6 +148,16 @@ TEST(FormStateTool, ExportLeavesPasswordsOutAndImportCarriesTheRest)
     EXPECT_EQ(e.ReadString("Files", "_line0", ""), "app_drive$a.txt\\|/elsewhere/b.txt");
     EXPECT_FALSE(e.SectionExists("Password"));
     EXPECT_EQ(e.ReadString("Form state migrations", "2.0-x", ""), "2026-01-01T00:00:00Z");
+    // Never over the file it exports, by any name of it: the file stays.
+    const QByteArray original = qz8test::ReadText(ini).toUtf8();
+    const QString alias = dir.filePath("alias.ini");
+    ASSERT_TRUE(QFile::link(ini, alias));
+    for (const QString& out : {ini, alias}) {
+        r = Tool({"export", ini, out});
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains("is the file exported")) << r.err.toStdString();
+    }
+    EXPECT_EQ(qz8test::ReadText(ini).toUtf8(), original);
     // Without a file, the export goes to standard output.
     r = Tool({"export", ini});
     EXPECT_TRUE(r.out.contains("[Corpus]")) << r.out.toStdString();
@@ -164,6 +174,27 @@ TEST(FormStateTool, ExportLeavesPasswordsOutAndImportCarriesTheRest)
     EXPECT_EQ(t.ReadString("Files", "_count", ""), "2");
     EXPECT_TRUE(t.SectionExists("Form state migrations"));
     EXPECT_EQ(Tool({"import", target, exported}).out, "no change\n");
+}
+
+TEST(FormStateTool, AScrambledPasswordIsShownByNoCommandWhateverTheFilesMode)
+{
+    // A copied file (mode 0644) with a password kept scrambled in it.
+    QTemporaryDir dir;
+    const QString scrambled = "00250014001C0016000900170054";
+    const QString ini = dir.filePath("copied.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + scrambled + "\n[Words]\ntext=plain\n").toUtf8()));
+    ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString other = dir.filePath("other.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(other, "[Words]\ntext=plain\n"));
+    for (const QStringList& args :
+         {QStringList{"get", ini, "Password", "text"}, QStringList{"list", ini}, QStringList{"diff", ini, other},
+          QStringList{"diff", other, ini}, QStringList{"export", ini}}) {
+        const ToolRun r = Tool(args);
+        EXPECT_FALSE(r.crashed);
+        EXPECT_FALSE(r.out.contains(scrambled)) << args.join(' ').toStdString() << "\n" << r.out.toStdString();
+        EXPECT_FALSE(r.err.contains(scrambled)) << args.join(' ').toStdString();
+    }
+    EXPECT_TRUE(Tool({"list", ini}).out.contains("text=plain"));
 }
 
 TEST(FormStateTool, CheckFindsWhatAWindowWouldRefuseOnEachHostileFile)

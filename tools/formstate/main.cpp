@@ -60,18 +60,9 @@ int Usage()
     return kError;
 }
 
-// A file the library keeps a secret in is its owner's only; a password it
-// could not give to the secret store is scrambled there as hex digits.
-bool OwnerOnly(const QString& file)
-{
-    const QFile::Permissions p = QFileInfo(file).permissions();
-    return !(p & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther));
-}
-
 struct TFile {
     QString name;
     TMyMemIniFile ini;
-    bool ownerOnly = false;
     explicit TFile(const QString& fileName) : name(fileName), ini(fileName) { }
 };
 
@@ -93,25 +84,29 @@ std::unique_ptr<TFile> Open(const QString& fileName, bool mustExist = true)
         Note(e.Message());
         return nullptr;
     }
-    f->ownerOnly = OwnerOnly(fileName);
     return f;
 }
 
-bool IsPassword(const TFile& f, const QString& key, const QString& value)
+// A password edit's text as the library writes it: the secret store's
+// marker, or a password kept in the file, scrambled as uppercase hex
+// quadruples. Known by that form in any file, whatever its mode (a copied
+// file, a checkout of dotfiles): a plain text of that form is hidden too,
+// the safe side.
+bool IsPassword(const QString& key, const QString& value)
 {
     if (key.compare(QLatin1String("text"), Qt::CaseInsensitive) != 0 || value.isEmpty())
         return false;
     if (value == SecretStoreMarker())
         return true;
     static const QRegularExpression hex(QStringLiteral("^(?:[0-9A-F]{4})+$"));
-    return f.ownerOnly && hex.match(value).hasMatch();
+    return hex.match(value).hasMatch();
 }
 
 // A value as it may be printed.
 QString Shown(const TFile& f, const QString& section, const QString& key)
 {
     const QString value = f.ini.ReadString(section, key, QString());
-    if (IsPassword(f, key, value) && value != SecretStoreMarker())
+    if (IsPassword(key, value) && value != SecretStoreMarker())
         return kScrambledShown;
     return value;
 }
@@ -131,14 +126,9 @@ int Edit(const QString& fileName, bool mayCreate, const TEdit& edit)
     TFile f(fileName);
     std::optional<QStringList> said;
     try {
-        EditFormStateFile(fileName, [&](TMyMemIniFile& now) {
-            f.ini = now;
-            f.ownerOnly = QFileInfo::exists(fileName) && OwnerOnly(fileName);
+        EditFormStateFile(f.ini, [&](TMyMemIniFile&) {
             said = edit(f);
-            if (!said || said->isEmpty())
-                return false;
-            now = f.ini;
-            return true;
+            return said && !said->isEmpty();
         });
     } catch (const Exception& e) {
         return Fail(e.Message());
@@ -176,7 +166,7 @@ int Set(const QStringList& a)
     return Edit(a[0], true, [&](TFile& f) -> std::optional<QStringList> {
         const bool had = f.ini.ValueExists(a[1], a[2]);
         const QString before = f.ini.ReadString(a[1], a[2], QString());
-        if (had && IsPassword(f, a[2], before)) {
+        if (had && IsPassword(a[2], before)) {
             Note(QStringLiteral("[%1] %2 is a password: set it in the tool").arg(a[1], a[2]));
             return std::nullopt;
         }
@@ -363,6 +353,11 @@ int Export(QStringList a)
     }
     if (a.size() != 1 && a.size() != 2)
         return Usage();
+    // The export leaves passwords out: written over its own file (by any
+    // name of it), it would lose them.
+    if (a.size() == 2 && QFileInfo::exists(a[1]) &&
+        QFileInfo(a[0]).canonicalFilePath() == QFileInfo(a[1]).canonicalFilePath())
+        return Fail(QStringLiteral("\"%1\" is the file exported: give another output file").arg(a[1]));
     const auto f = Open(a[0]);
     if (!f)
         return kError;
@@ -372,7 +367,7 @@ int Export(QStringList a)
     for (const QString& section : f->ini.ReadSections()) {
         for (const QString& key : f->ini.ReadSection(section)) {
             const QString value = f->ini.ReadString(section, key, QString());
-            if (IsPassword(*f, key, value)) {
+            if (IsPassword(key, value)) {
                 ++passwords;
                 continue;
             }
@@ -416,7 +411,7 @@ int Import(const QStringList& a)
                 const QString value = from->ini.ReadString(section, key, QString());
                 // A marker names a secret of another machine's store; a
                 // password here is the user's to keep.
-                if (value == SecretStoreMarker() || IsPassword(f, key, f.ini.ReadString(section, key, QString())))
+                if (value == SecretStoreMarker() || IsPassword(key, f.ini.ReadString(section, key, QString())))
                     continue;
                 const bool had = f.ini.ValueExists(section, key);
                 const QString before = f.ini.ReadString(section, key, QString());
