@@ -173,8 +173,8 @@ private:
                 CheckLayoutList(section, QLatin1String(key), true);
         }
         if (const auto layout = ReadHeaderLayout(fIni, section)) {
-            for (const QString& problem : HeaderLayoutProblems(*layout))
-                Add(section, kLayoutSizes, problem);
+            for (const THeaderLayoutProblem& problem : HeaderLayoutProblems(*layout))
+                Add(section, problem.key, problem.message);
         }
     }
 
@@ -196,8 +196,8 @@ private:
                         .arg(kMaxLayoutSections));
                 return;
             }
-            for (const QString& problem : HeaderLayoutProblems(*layout))
-                Add(section, key, problem);
+            for (const THeaderLayoutProblem& problem : HeaderLayoutProblems(*layout))
+                Add(section, key, problem.message);
             return;
         }
         const auto sizes = ReadSplitterStateBlob(*decoded);

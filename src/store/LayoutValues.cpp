@@ -181,18 +181,20 @@ void WriteHeaderLayout(TMyMemIniFile& ini, const QString& section, const THeader
     ini.WriteString(section, kSort, IntListText({l.sortSection, l.sortOrder, l.sortShown ? 1 : 0}));
 }
 
-QStringList HeaderLayoutProblems(const THeaderLayout& l)
+QList<THeaderLayoutProblem> HeaderLayoutProblems(const THeaderLayout& l)
 {
-    QStringList problems;
+    QList<THeaderLayoutProblem> problems;
     if (!std::all_of(l.sizes.begin(), l.sizes.end(), InExtent))
-        problems << QStringLiteral("a column width outside 0 to %1 is not taken").arg(kMaxLayoutExtent);
+        problems.append(
+            {kLayoutSizes, QStringLiteral("a column width outside 0 to %1 is not taken").arg(kMaxLayoutExtent)});
     if (!l.visual.isEmpty() && (l.visual.size() != l.sizes.size() || !IsPermutation(l.visual)))
-        problems << QStringLiteral("the column positions do not name each column once; they are not taken");
+        problems.append(
+            {kPositions, QStringLiteral("the column positions do not name each column once; they are not taken")});
     if (l.hidden.size() > l.sizes.size())
-        problems << QStringLiteral("more hidden flags than columns");
+        problems.append({kHidden, QStringLiteral("more hidden flags than columns")});
     if (l.sortSection < -1 || l.sortSection >= l.sizes.size() ||
         (l.sortOrder != Qt::AscendingOrder && l.sortOrder != Qt::DescendingOrder))
-        problems << QStringLiteral("the sort column or order is none a header has; it is not taken");
+        problems.append({kSort, QStringLiteral("the sort column or order is none a header has; it is not taken")});
     return problems;
 }
 

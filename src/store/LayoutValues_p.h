@@ -44,7 +44,11 @@ QZ8_STORE_EXPORT std::optional<THeaderLayout> ReadHeaderStateBlob(const QByteArr
 // What a header's layout holds that no header takes, by itself (a section
 // width out of range, positions that do not name each section once, a sort
 // order that is none); empty when it is sound.
-QZ8_STORE_EXPORT QStringList HeaderLayoutProblems(const THeaderLayout& layout);
+struct THeaderLayoutProblem {
+    QString key; // the key of the file that holds the value ("sizes", "positions", "hidden", "sort")
+    QString message;
+};
+QZ8_STORE_EXPORT QList<THeaderLayoutProblem> HeaderLayoutProblems(const THeaderLayout& layout);
 QZ8_STORE_EXPORT void WriteHeaderLayout(TMyMemIniFile& ini, const QString& section, const THeaderLayout& layout);
 QZ8_STORE_EXPORT std::optional<THeaderLayout> ReadHeaderLayout(const TMyMemIniFile& ini, const QString& section);
 

@@ -134,6 +134,19 @@ TEST(HostileLayouts, AFloatingDockFarBeyondEveryScreenIsNotTakenAndTheCheckSaysS
     EXPECT_EQ(found[0].Key, "dock:Notes");
 }
 
+TEST(HostileLayouts, TheCheckPointsEachColumnLayoutFindingAtTheLineThatHoldsIt)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Tree]\nsizes=50,60,70\npositions=0,0,1\nhidden=0,0,0,1\nsort=9,0,1\n"));
+    TFormStateCheckOptions options;
+    options.LookUpSecrets = false;
+    QStringList found;
+    for (const TFormStateFinding& f : CheckFormStateFile(ini, options))
+        found << QStringLiteral("%1 %2").arg(f.Line).arg(f.Key);
+    EXPECT_EQ(found, (QStringList{"3 positions", "4 hidden", "5 sort"}));
+}
+
 TEST(HostileLayouts, LayoutsComeBackAsPlainValuesAndEarlierBlobsAreStillRead)
 {
     QTemporaryDir dir;
