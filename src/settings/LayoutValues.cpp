@@ -39,8 +39,10 @@ void ApplyHeaderLayout(QHeaderView* header, const THeaderLayout& l)
             header->sectionSize(i) != l.sizes[i])
             header->resizeSection(i, l.sizes[i]);
     }
-    // Positions only when they name every section the header has, each once.
-    if (l.visual.size() == n && IsPermutation(l.visual) && header->sectionsMovable()) {
+    // Positions only when they name every section the header has, each once;
+    // also for a header the user cannot move sections of (a table view's by
+    // default), whose sections the tool's code moved.
+    if (l.visual.size() == n && IsPermutation(l.visual)) {
         for (int target = 0; target < n; ++target) {
             const int logical = static_cast<int>(l.visual.indexOf(target));
             const int from = header->visualIndex(logical);

@@ -14,6 +14,8 @@
 #include <QHeaderView>
 #include <QIODevice>
 #include <QSplitter>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -145,6 +147,43 @@ TEST(HostileLayouts, TheCheckPointsEachColumnLayoutFindingAtTheLineThatHoldsIt)
     for (const TFormStateFinding& f : CheckFormStateFile(ini, options))
         found << QStringLiteral("%1 %2").arg(f.Line).arg(f.Key);
     EXPECT_EQ(found, (QStringList{"3 positions", "4 hidden", "5 sort"}));
+}
+
+TEST(HostileLayouts, ASortedTablesMovedResizedAndHiddenColumnsComeBackTogether)
+{
+    // A table view's header is not movable by default: its sections are
+    // moved by the tool's code, and come back all the same.
+    struct TableForm : TForm {
+        QStandardItemModel model{3, 5};
+        QTableView* table = new QTableView(this);
+        TableForm()
+        {
+            table->setObjectName("Table");
+            table->setModel(&model);
+            table->setSortingEnabled(true);
+        }
+    };
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    int width = 0;
+    {
+        TableForm f;
+        QHeaderView* h = f.table->horizontalHeader();
+        h->moveSection(0, 3);
+        h->resizeSection(1, 123);
+        h->setSectionHidden(4, true);
+        f.table->sortByColumn(2, Qt::DescendingOrder);
+        width = h->sectionSize(1);
+        SaveIni(&f, ini);
+    }
+    TableForm f;
+    ReadIni(&f, ini);
+    QHeaderView* h = f.table->horizontalHeader();
+    EXPECT_EQ(h->visualIndex(0), 3);
+    EXPECT_EQ(h->sectionSize(1), width);
+    EXPECT_TRUE(h->isSectionHidden(4));
+    EXPECT_EQ(h->sortIndicatorSection(), 2);
+    EXPECT_EQ(h->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 TEST(HostileLayouts, LayoutsComeBackAsPlainValuesAndEarlierBlobsAreStillRead)
