@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QLocale>
+#include <QMessageLogContext>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QWidget>
@@ -61,5 +62,34 @@ inline bool Activate(QWidget* window)
 #endif
     return window->isActiveWindow();
 }
+
+// Collects what is logged while it lives (every category and level), one
+// message a line; what was logged before goes on as before afterwards.
+class LogCapture {
+public:
+    LogCapture() : fPrevious(qInstallMessageHandler(&Handler)) { Current() = this; }
+    ~LogCapture()
+    {
+        Current() = nullptr;
+        qInstallMessageHandler(fPrevious);
+    }
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+    QString Text() const { return fText; }
+
+private:
+    static LogCapture*& Current()
+    {
+        static LogCapture* current = nullptr;
+        return current;
+    }
+    static void Handler(QtMsgType, const QMessageLogContext&, const QString& message)
+    {
+        if (Current())
+            Current()->fText += message + QLatin1Char('\n');
+    }
+    QtMessageHandler fPrevious;
+    QString fText;
+};
 
 } // namespace qz8test

@@ -351,15 +351,26 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
                 return false;
             if (IsReadOnlyFile(fileName))
                 throw Exception(QStringLiteral("the file is read-only"));
-            // The file as it was is kept once, beside it.
+            // The file as it was is kept once, beside it. An earlier backup
+            // (a regular file) is kept; a name taken by anything else (a
+            // link, dangling or not, a folder, a FIFO) is neither written
+            // through nor named: the backup takes the first free name
+            // "<name>.1", "<name>.2", ...
             backup = MigrationBackupName(fileName, r.Applied.first());
-            // An earlier backup (a regular file) is kept; a name taken by
-            // anything else (a link, a folder, a FIFO) is neither written
-            // through nor named as a backup: the file is not migrated on disk.
+            const auto isTaken = [](const QString& name) {
+                const QFileInfo at(name);
+                return at.isSymLink() || (at.exists() && !at.isFile());
+            };
+            if (isTaken(backup)) {
+                const QString first = backup;
+                for (int n = 1; n <= 99 && isTaken(backup); ++n)
+                    backup = first + QLatin1Char('.') + QString::number(n);
+                if (isTaken(backup))
+                    throw Exception(
+                        QStringLiteral("the backup names \"%1\" to \"%2\" are taken by what is not a backup")
+                            .arg(first, backup));
+            }
             const QFileInfo taken(backup);
-            if (taken.isSymLink() || (taken.exists() && !taken.isFile()))
-                throw Exception(
-                    QStringLiteral("the backup name \"%1\" is taken by something that is not a backup").arg(backup));
             if (!taken.exists()) {
                 QString why;
                 if (!KeepFileAs(fileName, backup, why))

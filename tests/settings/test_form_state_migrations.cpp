@@ -242,30 +242,33 @@ TEST(FormStateMigrations, AReadOnlyFileIsReadMigratedAndLeftAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"corpus-tool.ini"});
 }
 
-TEST(FormStateMigrations, ABackupNameTakenByALinkOrAFolderIsNeitherWrittenThroughNorNamed)
+TEST(FormStateMigrations, ABackupNameTakenByALinkOrAFolderGivesWayToTheNextFreeName)
 {
-    QTemporaryDir dir;
-    const QString ini = CopyOf(dir, "corpus-tool-v1.ini");
-    const QString backup = MigrationBackupName(ini, "2.0-corpus-folder");
-    const QString elsewhere = dir.filePath("elsewhere.txt");
+    // The name is taken by a dangling link, then by a folder: the backup
+    // goes to the next free name, the file is migrated, the log names the
+    // backup written, and nothing is written through the link.
     for (int taken = 0; taken < 2; ++taken) {
-        if (taken == 0) {
-            ASSERT_TRUE(QFile::link(elsewhere, backup)); // a dangling link
-        } else {
+        QTemporaryDir dir;
+        const QString ini = CopyOf(dir, "corpus-tool-v1.ini");
+        const QByteArray version1 = Bytes(ini);
+        const QString backup = MigrationBackupName(ini, "2.0-corpus-folder");
+        const QString elsewhere = dir.filePath("elsewhere.txt");
+        if (taken == 0)
+            ASSERT_TRUE(QFile::link(elsewhere, backup));
+        else
             ASSERT_TRUE(QDir(dir.path()).mkdir(QFileInfo(backup).fileName()));
-        }
+        qz8test::LogCapture log;
         {
             CorpusWindowV2 w(ini);
             w.show();
-            EXPECT_EQ(w.corpus->Text(), "/data/corpus"); // migrated for this run
+            EXPECT_EQ(w.corpus->Text(), "/data/corpus");
             w.close();
         }
         EXPECT_FALSE(QFile::exists(elsewhere)) << taken;
-        EXPECT_TRUE(TMyMemIniFile(ini).SectionExists("Edit1")) << taken; // left to migrate at a later start
-        EXPECT_TRUE(TMyMemIniFile(ini).ReadSection(FormStateMigrationsSection()).isEmpty()) << taken;
-        if (taken == 0) {
-            ASSERT_TRUE(QFile::remove(backup));
-        }
+        EXPECT_EQ(Bytes(backup + ".1"), version1) << taken;
+        EXPECT_TRUE(log.Text().contains(backup + ".1")) << log.Text().toStdString();
+        EXPECT_FALSE(TMyMemIniFile(ini).SectionExists("Edit1")) << taken;
+        EXPECT_FALSE(TMyMemIniFile(ini).ReadSection(FormStateMigrationsSection()).isEmpty()) << taken;
     }
 }
 
