@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QZ8StyledListboxPack/qz8_version.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -174,6 +175,37 @@ TEST(FormStateTool, ExportLeavesPasswordsOutAndImportCarriesTheRest)
     EXPECT_EQ(t.ReadString("Files", "_count", ""), "2");
     EXPECT_TRUE(t.SectionExists("Form state migrations"));
     EXPECT_EQ(Tool({"import", target, exported}).out, "no change\n");
+}
+
+TEST(FormStateTool, TheCommandLineFollowsQtsConventions)
+{
+    // Help on standard output with status 0, for the tool and for a
+    // command; the library's version.
+    ToolRun r = Tool({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("qz8-formstate export [--drive ROOT] FILE [OUT]")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("--version")) << r.out.toStdString();
+    r = Tool({"check", "--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "usage: qz8-formstate check [--screens \"WxH+X+Y ...\"] [--tool NAME] [--no-secrets] FILE\n");
+    EXPECT_EQ(Tool({"help", "get"}).out, "usage: qz8-formstate get FILE SECTION KEY\n");
+    r = Tool({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "qz8-formstate " QZ8_VERSION_STRING "\n");
+    // Options anywhere, a value that begins with "-", and "--".
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Window geometry]\n1920x1080+0+0=5000,10,640,480,normal\n"));
+    r = Tool({"check", ini, "--screens", kScreen});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.contains("off every screen")) << r.out.toStdString();
+    EXPECT_EQ(Tool({"set", ini, "Spin", "value", "-5"}).exitCode, 0);
+    EXPECT_EQ(Tool({"get", ini, "Spin", "value"}).out, "-5\n");
+    EXPECT_EQ(Tool({"--", "set", ini, "Spin", "value", "--drive"}).exitCode, 0);
+    EXPECT_EQ(Tool({"get", ini, "Spin", "value"}).out, "--drive\n");
+    // An option the command does not take, or none: a usage error.
+    EXPECT_EQ(Tool({"get", ini, "Spin", "value", "--drive", "/x"}).exitCode, 2);
+    EXPECT_EQ(Tool({}).exitCode, 2);
 }
 
 TEST(FormStateTool, AScrambledPasswordIsShownByNoCommandWhateverTheFilesMode)

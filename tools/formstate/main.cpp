@@ -21,10 +21,14 @@
 #include "store/MemIniFile.h"
 #include "store/WindowGeometry.h"
 
+#include <QZ8StyledListboxPack/qz8_version.h>
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -47,16 +51,35 @@ int Fail(const QString& message)
     return kError;
 }
 
+// The commands, their arguments and options, in the order of the help.
+const char* const kSynopses[] = {
+    "get FILE SECTION KEY",
+    "set FILE SECTION KEY VALUE",
+    "delete FILE SECTION [KEY]",
+    "list FILE [SECTION]",
+    "check [--screens \"WxH+X+Y ...\"] [--tool NAME] [--no-secrets] FILE",
+    "diff FILE1 FILE2",
+    "export [--drive ROOT] FILE [OUT]",
+    "import FILE EXPORTED",
+};
+
+QString UsageText(const QString& command = QString())
+{
+    QString text;
+    for (const char* synopsis : kSynopses) {
+        const QString line = QString::fromLatin1(synopsis);
+        if (command.isEmpty() || line.section(QLatin1Char(' '), 0, 0) == command)
+            text +=
+                (text.isEmpty() ? QStringLiteral("usage: qz8-formstate ") : QStringLiteral("       qz8-formstate ")) +
+                line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+// A usage error: the usage on standard error, status 2.
 int Usage()
 {
-    std::fprintf(stderr, "usage: qz8-formstate get FILE SECTION KEY\n"
-                         "       qz8-formstate set FILE SECTION KEY VALUE\n"
-                         "       qz8-formstate delete FILE SECTION [KEY]\n"
-                         "       qz8-formstate list FILE [SECTION]\n"
-                         "       qz8-formstate check [--screens \"WxH+X+Y ...\"] [--tool NAME] [--no-secrets] FILE\n"
-                         "       qz8-formstate diff FILE1 FILE2\n"
-                         "       qz8-formstate export [--drive ROOT] FILE [OUT]\n"
-                         "       qz8-formstate import FILE EXPORTED\n");
+    std::fputs(UsageText().toLocal8Bit().constData(), stderr);
     return kError;
 }
 
@@ -239,8 +262,9 @@ std::optional<QList<QRect>> ParseScreens(const QString& text)
     return screens;
 }
 
-int Check(QStringList a)
+int Check(const QStringList& arguments)
 {
+    QStringList a = arguments;
     TFormStateCheckOptions options;
     bool screensGiven = false;
     while (!a.isEmpty() && a.first().startsWith(QLatin1String("--"))) {
@@ -342,8 +366,9 @@ QString Portable(const QString& key, const QString& value, const QString& root)
     return ContractDrive(value, root);
 }
 
-int Export(QStringList a)
+int Export(const QStringList& arguments)
 {
+    QStringList a = arguments;
     QString root;
     if (a.size() >= 2 && a.first() == QLatin1String("--drive")) {
         a.takeFirst();
@@ -430,28 +455,108 @@ int Import(const QStringList& a)
 
 int main(int argc, char* argv[])
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))
-        return args.isEmpty() ? Usage() : (Usage(), 0);
-    const QString command = args.takeFirst();
     const QCoreApplication app(argc, argv);
-    if (command == QLatin1String("get"))
-        return Get(args);
-    if (command == QLatin1String("set"))
-        return Set(args);
-    if (command == QLatin1String("delete"))
-        return Delete(args);
-    if (command == QLatin1String("list"))
-        return List(args);
-    if (command == QLatin1String("check"))
-        return Check(args);
-    if (command == QLatin1String("diff"))
-        return Diff(args);
-    if (command == QLatin1String("export"))
-        return Export(args);
-    if (command == QLatin1String("import"))
-        return Import(args);
+    QCoreApplication::setApplicationName(QStringLiteral("qz8-formstate"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QZ8_VERSION_STRING));
+    // Options anywhere on the line, "--" before arguments that begin with
+    // "-"; the arguments as the application object decoded them.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Reads, checks, edits and carries a tool's form state file.\n\n"
+            "Exit status: 0 done (nothing found, no difference); 1 found or differs, or the key is not there; "
+            "2 a usage or file error.\n\n") +
+        UsageText());
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("This help, or the command's."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("The library's version."));
+    const QCommandLineOption screens(QStringLiteral("screens"),
+                                     QStringLiteral("check: the screens windows open on, \"WxH+X+Y ...\"."),
+                                     QStringLiteral("screens"));
+    const QCommandLineOption tool(QStringLiteral("tool"),
+                                  QStringLiteral("check: the tool whose secret store service holds the passwords."),
+                                  QStringLiteral("name"));
+    const QCommandLineOption noSecrets(QStringLiteral("no-secrets"),
+                                       QStringLiteral("check: markers are not looked up in the secret store."));
+    const QCommandLineOption drive(QStringLiteral("drive"),
+                                   QStringLiteral("export: names under ROOT with the tool's drive token."),
+                                   QStringLiteral("root"));
+    const QList<QCommandLineOption> all{help, version, screens, tool, noSecrets, drive};
+    parser.addOptions(all);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("get, set, delete, list, check, diff, "
+                                                                           "export or import, with its arguments."));
+    // The parser sees the known options (anywhere on the line, before a
+    // "--") and then every other argument as positional: a value such as
+    // "-5" stays a value.
+    const QStringList line = QCoreApplication::arguments();
+    QStringList known{line.value(0)}, positional;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const QString& arg = line[i];
+        if (arg == QLatin1String("--")) {
+            positional += line.mid(i + 1);
+            break;
+        }
+        const QString name = arg.startsWith(QLatin1String("--")) ? arg.mid(2).section(QLatin1Char('='), 0, 0)
+                             : arg == QLatin1String("-h")        ? QStringLiteral("h")
+                                                                 : QString();
+        const auto option =
+            std::find_if(all.begin(), all.end(), [&](const QCommandLineOption& o) { return o.names().contains(name); });
+        if (name.isEmpty() || option == all.end()) {
+            positional << arg;
+            continue;
+        }
+        known << arg;
+        if (!option->valueName().isEmpty() && !arg.contains(QLatin1Char('=')) && i + 1 < line.size())
+            known << line[++i];
+    }
+    if (!parser.parse(known + QStringList{QStringLiteral("--")} + positional)) {
+        Note(parser.errorText());
+        return Usage();
+    }
+    QStringList args = parser.positionalArguments();
+    if (parser.isSet(version)) {
+        Out(QStringLiteral("qz8-formstate %1").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    // "qz8-formstate help [COMMAND]" as "--help".
+    const bool helpAsked = parser.isSet(help) || args.value(0) == QLatin1String("help");
+    if (!args.isEmpty() && args.first() == QLatin1String("help"))
+        args.removeFirst();
+    if (helpAsked) {
+        const QString command = args.value(0);
+        const QString usage = UsageText(command);
+        std::fputs((command.isEmpty() || usage.isEmpty() ? parser.helpText() : usage).toLocal8Bit().constData(),
+                   stdout);
+        return 0;
+    }
+    if (args.isEmpty())
+        return Usage();
+    const QString command = args.takeFirst();
+    // The commands take their options first, as they parse them.
+    const bool checking = command == QLatin1String("check");
+    const bool exporting = command == QLatin1String("export");
+    if ((!checking && (parser.isSet(screens) || parser.isSet(tool) || parser.isSet(noSecrets))) ||
+        (!exporting && parser.isSet(drive))) {
+        Note(QStringLiteral("an option that \"%1\" does not take").arg(command));
+        return Usage();
+    }
+    QStringList options;
+    if (parser.isSet(noSecrets))
+        options << QStringLiteral("--no-secrets");
+    for (const QCommandLineOption* o : {&screens, &tool, &drive}) {
+        if (parser.isSet(*o))
+            options << QStringLiteral("--") + o->names().first() << parser.value(*o);
+    }
+    args = options + args;
+    const struct {
+        const char* name;
+        int (*run)(const QStringList&);
+    } commands[] = {{"get", Get},     {"set", Set},   {"delete", Delete}, {"list", List},
+                    {"check", Check}, {"diff", Diff}, {"export", Export}, {"import", Import}};
+    for (const auto& c : commands) {
+        if (command == QLatin1String(c.name))
+            return c.run(args);
+    }
+    Note(QStringLiteral("no command \"%1\"").arg(command));
     return Usage();
 }
