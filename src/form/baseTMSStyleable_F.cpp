@@ -278,21 +278,15 @@ void TTMSStyleableRepositoryForm::showEvent(QShowEvent* event)
     if (!FinishConstruction())
         return;
     d->fSaved = TTMSStyleableRepositoryFormPrivate::TSaved::No;
-    AtQtBoundary("TTMSStyleableRepositoryForm::showEvent", [&] {
-        d->fIniName = TheIniName();
-        TForm::showEvent(event);
-    });
-}
-
-void TTMSStyleableRepositoryForm::changeEvent(QEvent* event)
-{
-    AtQtBoundary("TTMSStyleableRepositoryForm::changeEvent", [&] { TForm::changeEvent(event); });
+    TForm::showEvent(event); // the show step, behind the form's boundary
 }
 
 void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
 {
+    // Asked at every show: the name may follow what the window shows.
+    d->fIniName = TheIniName();
     if (!d->has_shown) {
-        const QString name = TheIniName();
+        const QString name = d->fIniName;
         d->fIniUnreadable = !CarryOn("ReadIni", [this, &name] { ReadIni(this, name); });
         // From now on the user's changes reach the file as they happen.
         if (!d->fIniUnreadable)

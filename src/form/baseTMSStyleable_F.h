@@ -215,7 +215,6 @@ protected:
     /// Reimplemented from the Qt base class for this control's behaviour.
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     ///@}
 
     TRect Win_recommended_size; ///< the window rectangle the last density change suggested
