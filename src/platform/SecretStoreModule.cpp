@@ -40,8 +40,11 @@ ISecretStore* LoadSecretStoreModule()
 {
     const QString dir = QFileInfo(ThisLibraryFile()).absolutePath();
     QLibrary module(dir + QStringLiteral("/QZ8StyledListboxPack/qz8secretstore"));
+    // Never unloaded, not even by Qt's clean-up of unreferenced libraries at
+    // exit: its store, worker thread, post routine and session-bus probe
+    // (a detached thread that may still run then) live in it.
+    module.setLoadHints(QLibrary::PreventUnloadHint);
     using TEntry = ISecretStore* (*)();
-    // Kept loaded: its worker thread and post routine live in it.
     const auto entry = reinterpret_cast<TEntry>(module.resolve("qz8_keychain_secret_store"));
     if (!entry) {
         qCInfo(lcQz8, "secret store: no module (%s); passwords stay in their files", qPrintable(module.errorString()));
