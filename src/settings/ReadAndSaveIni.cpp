@@ -764,10 +764,11 @@ void WriteFormStateFile(QObject* form, const QString& fileName, TFormStateSaveMo
                 for (const QString& key : controls.ReadSection(section))
                     now.WriteString(section, key, controls.ReadString(section, key, QString()));
             }
-            // A file this release makes holds this release's state.
-            if (!existed)
-                WriteMigrationRecord(form, now);
         }
+        // A file this release makes (again: it may have been removed since
+        // the form read it) holds this release's state.
+        if (!existed)
+            WriteMigrationRecord(form, now);
         if (mine.OwnerOnly() || controls.OwnerOnly())
             now.SetOwnerOnly(true);
         written = now;

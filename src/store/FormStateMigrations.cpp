@@ -42,9 +42,12 @@ QString Now() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
 
 // A password's secret follows its section from one name to another; the
 // section holds the marker where the secret store keeps it.
-bool CarrySecret(const TMyMemIniFile& ini, TRunSecrets& secrets, const QString& from, const QString& to, QString& error)
+// The secret of the password edit whose section is (now) at moves from the
+// key of section from to that of section to.
+bool CarrySecret(const TMyMemIniFile& ini, TRunSecrets& secrets, const QString& at, const QString& from,
+                 const QString& to, QString& error)
 {
-    if (ini.ReadString(from, kText, QString()) != SecretStoreMarker())
+    if (ini.ReadString(at, kText, QString()) != SecretStoreMarker())
         return true;
     const QString service = PasswordSecretService();
     const QString oldKey = PasswordSecretKey(ini.FileName(), from);
@@ -115,10 +118,34 @@ TFormStateMigrations& TFormStateMigrations::RenameSection(const QString& id, con
                         error = QStringLiteral("a section \"%1\" exists already").arg(to);
                         return false;
                     }
-                    if (!CarrySecret(ini, secrets, from, to, error))
+                    if (!CarrySecret(ini, secrets, from, from, to, error))
                         return false;
-                    CopyKeys(ini, from, to);
-                    ini.EraseSection(from);
+                    ini.RenameSection(from, to);
+                    return true;
+                }});
+}
+
+TFormStateMigrations& TFormStateMigrations::RenameSections(const QString& id,
+                                                           std::function<QString(const QString& section)> newName)
+{
+    return Add({id, [newName](TMyMemIniFile& ini, TRunSecrets& secrets, QString& error) {
+                    if (!newName) {
+                        error = QStringLiteral("the step has no function");
+                        return false;
+                    }
+                    for (const QString& from : ini.ReadSections()) {
+                        const QString to = newName(from);
+                        if (to.isEmpty() || SameName(from, to))
+                            continue;
+                        // A failed step's changes are dropped: the secret
+                        // can follow the rename.
+                        if (!ini.RenameSection(from, to)) {
+                            error = QStringLiteral("a section \"%1\" exists already").arg(to);
+                            return false;
+                        }
+                        if (!CarrySecret(ini, secrets, to, from, to, error))
+                            return false;
+                    }
                     return true;
                 }});
 }
@@ -149,7 +176,7 @@ TFormStateMigrations& TFormStateMigrations::MoveKey(const QString& id, const QSt
                     if (SameName(fromSection, toSection) && SameName(key, target))
                         return true;
                     if (SameName(key, kText) && SameName(target, kText) &&
-                        !CarrySecret(ini, secrets, fromSection, toSection, error))
+                        !CarrySecret(ini, secrets, fromSection, fromSection, toSection, error))
                         return false;
                     const QString value = ini.ReadString(fromSection, key, QString());
                     ini.DeleteKey(fromSection, key);
@@ -165,7 +192,7 @@ TFormStateMigrations& TFormStateMigrations::MoveSection(const QString& id, const
     return Add({id, [from, into](TMyMemIniFile& ini, TRunSecrets& secrets, QString& error) {
                     if (!ini.SectionExists(from) || SameName(from, into))
                         return true;
-                    if (!CarrySecret(ini, secrets, from, into, error))
+                    if (!CarrySecret(ini, secrets, from, from, into, error))
                         return false;
                     CopyKeys(ini, from, into);
                     ini.EraseSection(from);

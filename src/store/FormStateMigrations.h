@@ -84,6 +84,12 @@ public:
     /// secret moves with it in the secret store. Fails when a section of
     /// the new name exists already.
     TFormStateMigrations& RenameSection(const QString& id, const QString& from, const QString& to);
+    /// Sections renamed where they stand, in one pass over the file: each
+    /// section for which newName gives a name (not an empty one) takes it,
+    /// with its keys and a password's secret. For a family of controls
+    /// renamed at once (a page's prefix changed). Fails when a section of a
+    /// new name exists already.
+    TFormStateMigrations& RenameSections(const QString& id, std::function<QString(const QString& section)> newName);
     /// A key of a section renamed; nothing to do when the key is not there.
     /// Fails when the new key exists already.
     TFormStateMigrations& RenameKey(const QString& id, const QString& section, const QString& from, const QString& to);

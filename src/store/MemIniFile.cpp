@@ -25,7 +25,7 @@ const QString kObj = QStringLiteral("_obj");
 // Sections of up to this many keys are searched by a scan, without an index.
 constexpr size_t kScanLimit = 8;
 
-bool IsPlainKey(const QString& key)
+bool IsPlainKey(QStringView key)
 {
     if (key.isEmpty())
         return true;
@@ -55,12 +55,20 @@ QString CleanKey(const QString& key)
     return k;
 }
 
+bool IsPlainSection(QStringView name)
+{
+    if (name.isEmpty() || name.front().isSpace() || name.back().isSpace())
+        return false;
+    for (QChar c : name) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            return false;
+    }
+    return true;
+}
+
 QString CleanSection(const QString& name)
 {
-    bool plain = !name.isEmpty() && !name.front().isSpace() && !name.back().isSpace();
-    for (qsizetype i = 0; plain && i < name.size(); ++i)
-        plain = name[i] != QLatin1Char('\n') && name[i] != QLatin1Char('\r');
-    if (plain)
+    if (IsPlainSection(name))
         return name;
     QString n = name.trimmed();
     for (QChar& c : n) {
@@ -162,6 +170,24 @@ bool ParseInt(QString text, int& value)
     return true;
 }
 
+// The names a look-up is for, as the content keeps them: the given text
+// itself when it is plain, so that no string is copied.
+QStringView SectionName(const QString& section, QString& cleaned)
+{
+    if (IsPlainSection(section))
+        return section;
+    cleaned = CleanSection(section);
+    return cleaned;
+}
+
+QStringView KeyName(const QString& key, QString& cleaned)
+{
+    if (IsPlainKey(key))
+        return key;
+    cleaned = CleanKey(key);
+    return cleaned;
+}
+
 inline char16_t FoldChar(char16_t c)
 {
     if (c < 128)
@@ -171,18 +197,22 @@ inline char16_t FoldChar(char16_t c)
 
 } // namespace
 
+TMyMemIniFile::Name::Name(QStringView name) noexcept : text(name), hash(1469598103934665603ull)
+{
+    for (QChar c : name) {
+        hash ^= FoldChar(c.unicode());
+        hash *= 1099511628211ull;
+    }
+}
+
 size_t qHash(const TMyMemIniFile::Name& key, size_t seed) noexcept
 {
-    size_t h = 1469598103934665603ull ^ seed;
-    for (QChar c : key.text) {
-        h ^= FoldChar(c.unicode());
-        h *= 1099511628211ull;
-    }
-    return h;
+    // The seed still varies the buckets from one process to the next.
+    return key.hash ^ (seed * 0x9E3779B97F4A7C15ull);
 }
 
 namespace {
-bool SameName(const QString& a, const QString& b) noexcept
+bool SameName(QStringView a, QStringView b) noexcept
 {
     if (a.size() != b.size())
         return false;
@@ -196,7 +226,7 @@ bool SameName(const QString& a, const QString& b) noexcept
 
 bool operator==(const TMyMemIniFile::Name& a, const TMyMemIniFile::Name& b) noexcept
 {
-    return SameName(a.text, b.text);
+    return a.hash == b.hash && SameName(a.text, b.text);
 }
 
 TMyMemIniFile::TMyMemIniFile(const QString& fileName) : fFileName(fileName) { }
@@ -268,31 +298,50 @@ QString TMyMemIniFile::Owned(const QString& s) const
     return s;
 }
 
-const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
+int TMyMemIniFile::FindIndex(const QString& section) const
 {
     Load();
-    const QString name = CleanSection(section);
+    QString cleaned;
+    const QStringView name = SectionName(section, cleaned);
+    // Reads come section by section: the last one read is tried first (it
+    // is never an erased one).
     if (fLastRead >= 0 && SameName(fSections[static_cast<size_t>(fLastRead)].name, name))
-        return &fSections[static_cast<size_t>(fLastRead)];
+        return fLastRead;
     auto it = fSectionIndex.constFind(Name{name});
-    if (it == fSectionIndex.constEnd())
-        return nullptr;
+    if (it == fSectionIndex.constEnd() || fSections[static_cast<size_t>(it.value())].dead)
+        return -1;
     fLastRead = it.value();
-    return &fSections[static_cast<size_t>(it.value())];
+    return fLastRead;
+}
+
+const TMyMemIniFile::Section* TMyMemIniFile::Find(const QString& section) const
+{
+    const int at = FindIndex(section);
+    return at < 0 ? nullptr : &fSections[static_cast<size_t>(at)];
+}
+
+TMyMemIniFile::Section* TMyMemIniFile::FindLive(const QString& section)
+{
+    const int at = FindIndex(section);
+    return at < 0 ? nullptr : &fSections[static_cast<size_t>(at)];
 }
 
 TMyMemIniFile::Section& TMyMemIniFile::Ensure(const QString& section) const
 {
     Load();
     // Writes come section by section: try the last section first.
-    const QString name = CleanSection(section);
-    if (!fSections.empty() && !fSections.back().dead && SameName(fSections.back().name, name))
+    QString cleaned;
+    const QStringView view = SectionName(section, cleaned);
+    if (!fSections.empty() && !fSections.back().dead && SameName(fSections.back().name, view))
         return fSections.back();
-    // One look-up for a new section as for a known one.
+    // One look-up for a new section as for a known one. The index views
+    // the name's text, which the new section's name shares.
+    const QString name = cleaned.isNull() ? section : cleaned;
     const qsizetype known = fSectionIndex.size();
     int& place = fSectionIndex[Name{name}];
-    if (fSectionIndex.size() == known)
+    if (fSectionIndex.size() == known && !fSections[static_cast<size_t>(place)].dead)
         return fSections[static_cast<size_t>(place)];
+    // New, or erased before: made again at the end of the file.
     place = static_cast<int>(fSections.size());
     fSections.push_back(Section{name, {}, {}, false});
     return fSections.back();
@@ -308,12 +357,12 @@ void TMyMemIniFile::Put(Section& s, const QString& key, const QString& value, bo
     }
     s.entries.emplace_back(key, value);
     if (!s.index.isEmpty())
-        s.index.insert(Name{key}, static_cast<int>(s.entries.size() - 1));
+        s.index.insert(Name{s.entries.back().first}, static_cast<int>(s.entries.size() - 1));
     else if (s.entries.size() > kScanLimit)
         Reindex(s);
 }
 
-int TMyMemIniFile::FindKey(const Section& s, const QString& key)
+int TMyMemIniFile::FindKey(const Section& s, QStringView key)
 {
     if (!s.index.isEmpty()) {
         auto it = s.index.constFind(Name{key});
@@ -340,7 +389,8 @@ const QString* TMyMemIniFile::Value(const QString& section, const QString& key) 
     const Section* s = Find(section);
     if (!s)
         return nullptr;
-    const int at = FindKey(*s, CleanKey(key));
+    QString cleaned;
+    const int at = FindKey(*s, KeyName(key, cleaned));
     return at < 0 ? nullptr : &s->entries[static_cast<size_t>(at)].second;
 }
 
@@ -503,36 +553,58 @@ QStringList TMyMemIniFile::ReadSection(const QString& section) const
 
 void TMyMemIniFile::EraseSection(const QString& section)
 {
-    Load();
-    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
-    if (it == fSectionIndex.constEnd())
+    Section* gone = FindLive(section);
+    if (!gone)
         return;
-    // The section's place stays, empty and out of the index: erasing many
-    // sections (a migration, a merge) does not move the others each time.
-    // The places are given back once they are half of all.
-    Section& gone = fSections[static_cast<size_t>(it.value())];
-    fSectionIndex.erase(it);
-    gone.dead = true;
-    gone.entries.clear();
-    gone.index.clear();
+    // The section's place stays, empty, and its index entry stays too: a
+    // migration that erases thousands of sections (just read, so found
+    // without a look-up) moves nothing and changes no index each time.
+    gone->dead = true;
+    gone->entries = {};
+    gone->index.clear();
     fLastRead = -1;
-    if (++fDeadSections > 64 && static_cast<size_t>(fDeadSections) * 2 > fSections.size()) {
-        std::erase_if(fSections, [](const Section& sec) { return sec.dead; });
-        fDeadSections = 0;
-        fSectionIndex.clear();
-        for (size_t i = 0; i < fSections.size(); ++i)
-            fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
-    }
+    ++fDeadSections;
+    Compact();
+}
+
+bool TMyMemIniFile::RenameSection(const QString& from, const QString& to)
+{
+    const int at = FindIndex(from);
+    if (at < 0)
+        return false;
+    const QString name = CleanSection(to);
+    const int other = FindIndex(name);
+    if (other >= 0 && other != at)
+        return false;
+    Section& s = fSections[static_cast<size_t>(at)];
+    // The index views the old name's text: its entry goes before the name.
+    fSectionIndex.remove(Name{s.name});
+    s.name = name;
+    fSectionIndex.insert(Name{s.name}, at);
+    fLastRead = at;
+    return true;
+}
+
+void TMyMemIniFile::Compact()
+{
+    if (fDeadSections <= 64 || static_cast<size_t>(fDeadSections) * 2 <= fSections.size())
+        return;
+    std::erase_if(fSections, [](const Section& sec) { return sec.dead; });
+    fDeadSections = 0;
+    fLastRead = -1;
+    fSectionIndex.clear();
+    for (size_t i = 0; i < fSections.size(); ++i)
+        fSectionIndex.insert(Name{fSections[i].name}, static_cast<int>(i));
 }
 
 void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
 {
-    Load();
-    auto it = fSectionIndex.constFind(Name{CleanSection(section)});
-    if (it == fSectionIndex.constEnd())
+    Section* found = FindLive(section);
+    if (!found)
         return;
-    Section& s = fSections[static_cast<size_t>(it.value())];
-    const int k = FindKey(s, CleanKey(key));
+    Section& s = *found;
+    QString cleaned;
+    const int k = FindKey(s, KeyName(key, cleaned));
     if (k < 0)
         return;
     s.entries.erase(s.entries.begin() + k);

@@ -101,6 +101,10 @@ public:
     QStringList ReadSection(const QString& section) const;
     /// Removes a section with its keys.
     void EraseSection(const QString& section);
+    /// Gives a section another name where it stands, with its keys: false
+    /// (and nothing changed) when there is no section from, or another
+    /// section is named to already. A change of case only is a rename.
+    bool RenameSection(const QString& from, const QString& to);
     /// Removes a key.
     void DeleteKey(const QString& section, const QString& key);
     /// Makes the section hold exactly these keys and values, in this order, where it stands in the file (at the end
@@ -113,11 +117,15 @@ public:
     void SetText(const QString& text);
     ///@}
 
-private:
-public:
     /// A key that hashes and compares without case, without folded copies.
+    /// It views a name the content holds (a section's or an entry's), so a
+    /// look-up copies no string.
     struct Name {
-        QString text; ///< the name as written
+        /// A name's hash is made once: growing an index, or a look-up that
+        /// meets other names, folds no text again.
+        explicit Name(QStringView name) noexcept;
+        QStringView text; ///< the name as written
+        size_t hash; ///< of the text without case
         /// Names are equal when they are equal without case.
         friend bool operator==(const Name& a, const Name& b) noexcept;
     };
@@ -130,15 +138,22 @@ private:
         /// key -> position in entries; built only for sections of many keys,
         /// a few keys are found faster by a scan.
         Index index;
-        /// Erased: out of the index, its place given back later.
+        /// Erased: found by no look-up; its place (and its name, which the
+        /// section index may still view) is given back later.
         bool dead = false;
     };
-    static int FindKey(const Section& s, const QString& key);
+    static int FindKey(const Section& s, QStringView key);
     QString FileText() const;
     /// Parses file text into the (still empty) content.
     void Parse(const QString& text) const;
+    /// The place of a section that is there (not erased), or -1.
+    int FindIndex(const QString& section) const;
     const Section* Find(const QString& section) const;
+    /// Find, for a change: a section that is there (not erased), or nullptr.
+    Section* FindLive(const QString& section);
     Section& Ensure(const QString& section) const;
+    /// Gives back the places of erased sections once they are half of all.
+    void Compact();
     const QString* Value(const QString& section, const QString& key) const;
     static void Put(Section& s, const QString& key, const QString& value, bool replace);
     static void Reindex(Section& s);

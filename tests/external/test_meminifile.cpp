@@ -237,3 +237,55 @@ TEST(MemIniFile, KeysAndSectionsThatCouldBreakALineAreCleaned)
     back.DeleteKey("S", "[NOTSECTION");
     EXPECT_EQ(back.ToText(), "[S]\n");
 }
+
+// Renames keep the section's place and keys; erased names come back at the
+// end; copies made between thousands of erases and renames read what they
+// held (the index views names that erases and renames must keep alive).
+TEST(MemIniFile, RenamesAndErasesKeepPlacesNamesAndCopies)
+{
+    TMyMemIniFile ini{QString()};
+    ini.SetText("[A]\nx=1\n[B]\ny=2\n[C]\nz=3\n");
+    EXPECT_TRUE(ini.RenameSection("b", "Bee"));
+    EXPECT_EQ(ini.ReadSections(), QStringList({"A", "Bee", "C"}));
+    EXPECT_EQ(ini.ReadString("BEE", "y", ""), "2");
+    EXPECT_FALSE(ini.SectionExists("B"));
+    EXPECT_FALSE(ini.RenameSection("A", "c")) << "a name that is taken";
+    EXPECT_FALSE(ini.RenameSection("Nothing", "D"));
+    EXPECT_TRUE(ini.RenameSection("a", "a")) << "a change of case is a rename";
+    EXPECT_EQ(ini.ReadSections(), QStringList({"a", "Bee", "C"}));
+    ini.EraseSection("Bee");
+    EXPECT_FALSE(ini.SectionExists("bee"));
+    EXPECT_FALSE(ini.RenameSection("Bee", "D"));
+    ini.WriteString("bee", "y", "again");
+    EXPECT_EQ(ini.ReadSections(), QStringList({"a", "C", "bee"}));
+    EXPECT_EQ(ini.ToText(), "[a]\nx=1\n\n[C]\nz=3\n\n[bee]\ny=again\n");
+
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("[S%1]\nk=%1\n").arg(i);
+    TMyMemIniFile big{QString()};
+    big.SetText(text);
+    std::vector<TMyMemIniFile> copies;
+    for (int i = 0; i < 3000; ++i) {
+        if (i % 3 == 0)
+            big.EraseSection(QStringLiteral("s%1").arg(i));
+        else
+            ASSERT_TRUE(big.RenameSection(QStringLiteral("S%1").arg(i), QStringLiteral("R%1").arg(i)));
+        if (i % 500 == 0)
+            copies.push_back(big);
+    }
+    for (int i = 0; i < 3000; i += 3)
+        big.WriteString(QStringLiteral("S%1").arg(i), "k", "new");
+    EXPECT_EQ(big.ReadSections().size(), 3000);
+    EXPECT_EQ(big.ReadString("r1", "k", ""), "1");
+    EXPECT_EQ(big.ReadString("S2999", "k", "gone"), "gone");
+    EXPECT_EQ(big.ReadString("s0", "k", ""), "new");
+    EXPECT_EQ(big.ReadSections().last(), "S2997");
+    // The first copy was made after one erase, the last after 2,501 steps.
+    EXPECT_FALSE(copies.front().SectionExists("S0"));
+    EXPECT_EQ(copies.front().ReadString("S1", "k", ""), "1");
+    EXPECT_EQ(copies.back().ReadString("R2500", "k", ""), "2500");
+    EXPECT_EQ(copies.back().ReadString("S2501", "k", ""), "2501");
+    copies.clear();
+    EXPECT_EQ(big.ReadString("R2998", "k", ""), "2998");
+}

@@ -119,6 +119,18 @@ TEST(FormStateMigrations, AWindowDeletedOrQuitAfterAMigrationKeepsTheNewNamesAnd
     EXPECT_EQ(deleted.ReadString("CorpusFolder", "text", ""), "/data/deleted");
     EXPECT_EQ(deleted.ReadSection(FormStateMigrationsSection()), kVersion2Steps);
     EXPECT_FALSE(deleted.SectionExists("Edit1"));
+    {
+        // The file is removed (settings reset) while the window is open:
+        // the file its save makes is this release's, and says so.
+        CorpusWindowV2 w(ini);
+        w.show();
+        ASSERT_TRUE(QFile::remove(ini));
+        w.window->setValue(34);
+        w.close();
+    }
+    TMyMemIniFile remade(ini);
+    EXPECT_EQ(remade.ReadInteger("WindowSpin", "value", 0), 34);
+    EXPECT_EQ(remade.ReadSection(FormStateMigrationsSection()), kVersion2Steps);
     // The application quits with the window open.
     CorpusWindowV2 w(ini);
     w.show();
@@ -288,10 +300,15 @@ TEST(FormStateMigrations, EachKindOfStepOnAFile)
                   f.WriteString("D", "made", "yes");
                   return true;
               })
-        .RenameKey("k7", "A", "missing", "other"); // nothing to do is no failure
+        .RenameKey("k7", "A", "missing", "other") // nothing to do is no failure
+        .RenameSections("k8", [](const QString& s) { return s == "D" || s == "B" ? s + "2" : QString(); });
     const TFormStateMigrationResult r = steps.Apply(ini);
     ASSERT_TRUE(r.Ok()) << r.Error.toStdString();
-    EXPECT_EQ(r.Applied.size(), 7);
+    EXPECT_EQ(r.Applied.size(), 8);
+    // Renamed where they stand.
+    EXPECT_EQ(ini.ReadSections().mid(0, 4), QStringList({"A", "B2", "C", "D2"}));
+    ini.RenameSection("B2", "B");
+    ini.RenameSection("D2", "D");
     EXPECT_EQ(ini.ReadString("A", "x2", ""), "1");
     EXPECT_FALSE(ini.ValueExists("A", "x"));
     EXPECT_EQ(ini.ReadString("B", "y2", ""), "2");
@@ -352,6 +369,30 @@ TEST_F(MigratedPasswords, ASecretFollowsItsRenamedControlOrTheStepFails)
     EXPECT_EQ(secret, "kept in the store");
     EXPECT_EQ(store.Read(PasswordSecretService(), PasswordSecretKey(ini, "Edit2"), secret), TSecretResult::NotFound);
     EXPECT_EQ(TMyMemIniFile(ini).ReadString("ServerPassword", "text", ""), SecretStoreMarker());
+}
+
+TEST_F(MigratedPasswords, RenamedSectionsCarryTheirSecretsOrFailWhole)
+{
+    const QString name = dir.filePath("tool.ini");
+    const QString text =
+        QStringLiteral("[OldPw]\ntext=%1\n[OldOther]\nx=1\n[NewOther]\ny=2\n").arg(SecretStoreMarker());
+    store.Write(PasswordSecretService(), PasswordSecretKey(name, "OldPw"), "secret");
+    const auto newNames = [](const QString& s) { return s.startsWith("Old") ? "New" + s.mid(3) : QString(); };
+    TMyMemIniFile ini(name);
+    ini.SetText(text);
+    const QString before = ini.ToText();
+    const TFormStateMigrationResult clash = TFormStateMigrations().RenameSections("r", newNames).Apply(ini);
+    EXPECT_EQ(clash.FailedStep, "r");
+    EXPECT_EQ(ini.ToText(), before);
+    EXPECT_TRUE(ini.SectionExists("OldPw"));
+    EXPECT_EQ(store.secrets.size(), 1) << "the secret written for the failed run is taken back";
+    ini.EraseSection("NewOther");
+    ASSERT_TRUE(TFormStateMigrations().RenameSections("r", newNames).Apply(ini).Ok());
+    EXPECT_EQ(ini.ReadSections().mid(0, 2), QStringList({"NewPw", "NewOther"}));
+    QString secret;
+    EXPECT_EQ(store.Read(PasswordSecretService(), PasswordSecretKey(name, "NewPw"), secret), TSecretResult::Ok);
+    EXPECT_EQ(secret, "secret");
+    EXPECT_EQ(store.Read(PasswordSecretService(), PasswordSecretKey(name, "OldPw"), secret), TSecretResult::NotFound);
 }
 
 TEST_F(MigratedPasswords, AFailedRunIsNotRecordedAndTheNextStartBringsEveryValue)
