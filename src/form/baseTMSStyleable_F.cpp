@@ -132,17 +132,29 @@ bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
 
 bool TTMSStyleableRepositoryForm::SaveFormState()
 {
+    bool alive = true;
+    return Save(alive);
+}
+
+bool TTMSStyleableRepositoryForm::Save(bool& alive)
+{
     using TSaved = TTMSStyleableRepositoryFormPrivate::TSaved;
-    if (d->fSaved == TSaved::Saving || !FinishConstruction())
+    if (d->fSaved == TSaved::Saving)
         return false;
+    if (!FinishConstruction()) {
+        alive = false;
+        return false;
+    }
     // The derived window's TheIniName and SaveFormSections may run events
-    // that delete it: nothing of it is touched after that.
+    // that delete it: nothing of it is touched after that, also when they
+    // raise.
     const QPointer<TTMSStyleableRepositoryForm> self(this);
     d->fSaved = TSaved::Saving;
     bool saved = false;
     // A failed save (or one that raised) is tried again at the next end moment.
     const auto done = qScopeGuard([&] {
-        if (self)
+        alive = !self.isNull();
+        if (alive)
             d->fSaved = saved ? TSaved::Yes : TSaved::No;
     });
     d->fIniName = TheIniName(); // asked now: the whole window exists
@@ -157,10 +169,10 @@ bool TTMSStyleableRepositoryForm::SaveAtEndMoment()
 {
     // Every end moment comes from Qt (an event, a signal): what the derived
     // window's code raises stops here.
-    const QPointer<TTMSStyleableRepositoryForm> self(this);
+    bool alive = true;
     if (d->fSaved == TTMSStyleableRepositoryFormPrivate::TSaved::No)
-        AtQtBoundary("TTMSStyleableRepositoryForm::SaveFormState", [this] { SaveFormState(); });
-    return !self.isNull();
+        AtQtBoundary("TTMSStyleableRepositoryForm::SaveFormState", [&] { Save(alive); });
+    return alive;
 }
 
 void TTMSStyleableRepositoryForm::WatchParent()

@@ -228,6 +228,8 @@ private:
     void BindStepEvents();
     // Saves unless saved since the last show; false when the window is gone.
     bool SaveAtEndMoment();
+    // SaveFormState, telling whether the window outlived it (alive).
+    bool Save(bool& alive);
     bool WriteFormState(bool keepOtherSections);
     void WatchParent();
     std::unique_ptr<TTMSStyleableRepositoryFormPrivate> const d;
