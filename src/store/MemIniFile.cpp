@@ -573,14 +573,25 @@ bool TMyMemIniFile::RenameSection(const QString& from, const QString& to)
     if (at < 0)
         return false;
     const QString name = CleanSection(to);
-    const int other = FindIndex(name);
-    if (other >= 0 && other != at)
+    // One look-up finds the new name or makes its entry, viewing the text
+    // the section's name will share.
+    const qsizetype known = fSectionIndex.size();
+    int& place = fSectionIndex[Name{name}];
+    const bool isNew = fSectionIndex.size() != known;
+    if (!isNew && place != at && !fSections[static_cast<size_t>(place)].dead)
         return false;
     Section& s = fSections[static_cast<size_t>(at)];
-    // The index views the old name's text: its entry goes before the name.
-    fSectionIndex.remove(Name{s.name});
-    s.name = name;
-    fSectionIndex.insert(Name{s.name}, at);
+    if (!isNew && place == at) {
+        // A change of case: the entry views the old text, which goes.
+        fSectionIndex.remove(Name{s.name});
+        s.name = name;
+        fSectionIndex.insert(Name{s.name}, at);
+    } else {
+        place = at;
+        // The old name's entry views the old text: it goes before the text.
+        fSectionIndex.remove(Name{s.name});
+        s.name = name;
+    }
     fLastRead = at;
     return true;
 }
