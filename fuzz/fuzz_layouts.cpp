@@ -1,9 +1,10 @@
 // Layouts in a form state file, as a user could edit them, read into a real
 // window with a column header, a splitter, tool bars and a dock: a header
 // state blob, a splitter state blob, a window layout blob with a valid
-// digest (as earlier releases wrote them), or plain values. The first byte
-// picks the kind, the rest is the blob or the text. Nothing may crash,
-// and no section, pane or dock grows beyond what a screen could show.
+// digest (as earlier releases wrote them), a dock's and a tool bar's plain
+// values, or a whole file. The first byte picks the kind, the rest is the
+// blob or the text. Nothing may crash, no section, pane or dock grows
+// beyond what a screen could show, and a floating dock is on a screen.
 #include "form/baseTMSStyleable_F.h"
 #include "fuzz_common.h"
 #include "settings/ReadAndSaveIni.h"
@@ -13,11 +14,14 @@
 #include <QCryptographicHash>
 #include <QDockWidget>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,8 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray rest(reinterpret_cast<const char*>(data) + 1, static_cast<qsizetype>(size - 1));
     const QByteArray b64 = rest.toBase64();
     QByteArray file;
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0: file = "[Tree]\nheader=" + b64 + "\n"; break;
+    case 3: file = "[Window layout]\ndock:Notes=" + rest + "\nbar:Files=" + rest + "\n"; break;
     case 1: file = "[Splitter]\nstate=" + b64 + "\n"; break;
     case 2:
         file = "[Window layout]\nstate=" + b64 +
@@ -95,5 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Fail("pane wider than any screen", s);
     if (w.dock->width() > 100000 || w.dock->height() > 100000)
         Fail("dock larger than any screen", w.dock->width());
+    // A floating dock is placed as a window is: wholly on a screen.
+    if (w.dock->isFloating()) {
+        const QRect at = w.dock->geometry();
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (std::none_of(screens.begin(), screens.end(),
+                         [&](const QScreen* s) { return s->availableGeometry().contains(at); }))
+            Fail("floating dock off every screen", at.x());
+    }
     return 0;
 }

@@ -19,7 +19,7 @@ cmake --build build-fuzz -j "$(nproc)"
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
 mkdir -p "$seeds/icon" "$seeds/imagelist" "$seeds/marked" "$seeds/ini" "$seeds/form_state" "$seeds/window_geometry" \
-  "$seeds/filters" "$seeds/properties" "$seeds/layouts" "$seeds/form_state_check"
+  "$seeds/filters" "$seeds/properties" "$seeds/layouts" "$seeds/form_state_check" "$seeds/command_line"
 build/tools/qz8-imagelists draw-icons "$seeds/drawn" > /dev/null
 build/tools/qz8-imagelists build "$seeds/drawn/icons.lst" "$seeds/lists" > /dev/null
 cp "$seeds"/drawn/{open,info}.ico "$seeds/icon/"
@@ -31,10 +31,12 @@ cp fuzz/seeds/window_geometry/* "$seeds/window_geometry/"
 cp fuzz/seeds/filters/* "$seeds/filters/"
 cp fuzz/seeds/properties/* "$seeds/properties/"
 cp fuzz/seeds/layouts/* "$seeds/layouts/"
+cp fuzz/seeds/command_line/* "$seeds/command_line/"
 cp fuzz/seeds/ini/* fuzz/seeds/layouts/* tests/settings/data/*.ini "$seeds/form_state_check/"
 
 status=0
-for target in icon imagelist marked_text ini form_state window_geometry filters properties layouts form_state_check; do
+for target in icon imagelist marked_text ini form_state window_geometry filters properties layouts form_state_check \
+  command_line; do
   corpus="$seeds/${target%_text}"
   work="build-fuzz/corpus-$target"
   artifacts="build-fuzz/artifacts-$target/"

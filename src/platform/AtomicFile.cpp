@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -62,8 +63,9 @@ QString DebrisPrefix(const QString& name)
 // symbolic link on the way (links to links, relative links inside linked
 // folders), as an editor saving through the link would. A dangling link is
 // followed step by step from the link's real folder. Empty when the links
-// go round in a loop.
-QString ResolvedTarget(const QString& fileName)
+// go round in a loop. The owners of the links on the way, when there are
+// any, go to linkOwners.
+QString ResolvedTarget(const QString& fileName, std::vector<unsigned>* linkOwners = nullptr)
 {
 #ifndef Q_OS_WIN
     // Never cleaned as text: "link/.." is the folder above the link's
@@ -82,6 +84,8 @@ QString ResolvedTarget(const QString& fileName)
         struct stat st { };
         if (::lstat(encoded.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
             return path;
+        if (linkOwners)
+            linkOwners->push_back(static_cast<unsigned>(st.st_uid));
         QByteArray link(4096, Qt::Uninitialized);
         const ssize_t n = ::readlink(encoded.constData(), link.data(), static_cast<size_t>(link.size()));
         if (n <= 0 || n >= link.size())
@@ -92,6 +96,7 @@ QString ResolvedTarget(const QString& fileName)
     }
     return QString();
 #else
+    Q_UNUSED(linkOwners);
     const QFileInfo info(fileName);
     if (info.isSymLink()) {
         const QString target = info.symLinkTarget();
@@ -132,7 +137,8 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
         error = QStringLiteral("No file name");
         return false;
     }
-    const QString target = ResolvedTarget(fileName);
+    std::vector<unsigned> linkOwners;
+    const QString target = ResolvedTarget(fileName, &linkOwners);
     if (target.isEmpty()) {
         error = QStringLiteral("Too many levels of symbolic links");
         return false;
@@ -141,6 +147,27 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
     const QByteArray targetPath = QFile::encodeName(target);
     struct stat existing { };
     const bool exists = ::stat(targetPath.constData(), &existing) == 0;
+    // A link owned by another than what it leads to (a user's link to a
+    // file of root's, or to a folder of another's where the save would make
+    // one) is not written through, as the kernel's protected links are not
+    // followed in shared folders: whoever runs the save (root, a service)
+    // would write a file the link's owner may not.
+    if (!linkOwners.empty()) {
+        struct stat holder { };
+        const bool known =
+            exists || ::stat(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), &holder) == 0;
+        const auto owner = static_cast<unsigned>(exists ? existing.st_uid : holder.st_uid);
+        for (const unsigned linkOwner : linkOwners) {
+            if (known && linkOwner != owner) {
+                error = QStringLiteral("It is a symbolic link owned by user %1 to \"%2\", which user %3 owns: it is "
+                                       "not written through")
+                            .arg(linkOwner)
+                            .arg(target)
+                            .arg(owner);
+                return false;
+            }
+        }
+    }
     if (exists && IsReadOnlyFile(target)) {
         error = QStringLiteral("The file is read-only");
         return false;
@@ -279,6 +306,31 @@ void ForEachSaveTemporary(const QString& fileName, int maxAgeSecs, Visit visit)
     }
 }
 } // namespace
+
+bool IsSameFile(const QString& a, const QString& b)
+{
+#ifndef Q_OS_WIN
+    struct stat sa { };
+    struct stat sb { };
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#else
+    const auto identity = [](const QString& name, BY_HANDLE_FILE_INFORMATION& info) {
+        const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(name).utf16()), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return false;
+        const bool ok = GetFileInformationByHandle(h, &info) != 0;
+        CloseHandle(h);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION ia{};
+    BY_HANDLE_FILE_INFORMATION ib{};
+    return identity(a, ia) && identity(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+#endif
+}
 
 bool IsReadOnlyFile(const QString& fileName)
 {

@@ -6,6 +6,8 @@
 // "<file>.qz8-save-XXXXXX" (six letters or digits), which the next
 // successful save removes once it is old. Nothing else beside the target is
 // ever touched.
+#include "qz8_export.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,6 +28,10 @@ bool WriteFileAtomically(const QString& fileName, const QByteArray& data, bool o
 // at most kMaxKeptFileBytes. False with a reason in error.
 inline constexpr qint64 kMaxKeptFileBytes = 16 * 1024 * 1024;
 bool KeepFileAs(const QString& fileName, const QString& keptName, QString& error);
+
+// True when both names reach one existing file (the same device and inode:
+// through links, hard links or other spellings alike).
+QZ8_STORE_EXPORT bool IsSameFile(const QString& a, const QString& b);
 
 // True for an existing file that saves do not replace: one without any
 // write permission (also for root), or one this process may not write.

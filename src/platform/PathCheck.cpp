@@ -54,18 +54,34 @@ TPathKind KindOf(const QByteArray& native)
 #endif
 }
 
+#ifndef Q_OS_WIN
+using TMountPoints = std::vector<TMountEntry>;
+#else
+using TMountPoints = int; // Windows: the path's text alone names its mount
+#endif
+
+TMountPoints MountPoints()
+{
+#ifndef Q_OS_WIN
+    return ReadMountTable();
+#else
+    return 0;
+#endif
+}
+
 // The mount a path is on, from the path's text and the mount table alone:
 // asking the file system could hang on the very mount in question.
-QString MountOf(const QString& absolute)
+QString MountOf(const QString& absolute, const TMountPoints& table)
 {
 #ifdef Q_OS_WIN
+    Q_UNUSED(table);
     const QString p = QDir::fromNativeSeparators(absolute);
     if (p.startsWith(QLatin1String("//")))
         return p.split(QLatin1Char('/'), Qt::SkipEmptyParts).mid(0, 2).join(QLatin1Char('/')).toLower();
     return p.left(2).toLower();
 #else
     QString best = QStringLiteral("/");
-    for (const TMountEntry& m : ReadMountTable()) {
+    for (const TMountEntry& m : table) {
         const QString& point = m.point;
         if (point.size() > best.size() &&
             (absolute == point || (absolute.startsWith(point) && absolute.at(point.size()) == QLatin1Char('/'))))
@@ -110,7 +126,7 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
     }
     const QString absolute =
         QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
-    const QString mount = MountOf(absolute);
+    const QString mount = MountOf(absolute, MountPoints());
     Pool& pool = ThePool();
     {
         const std::lock_guard lock(pool.mutex);
@@ -161,6 +177,168 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
 }
 
 } // namespace
+
+namespace {
+
+// One batch: its paths by mount, each mount's on a thread of its own that
+// answers them in turn. Shared with the threads, which may outlive the
+// asker on a dead mount.
+struct TPathBatch {
+    std::mutex mutex;
+    std::condition_variable progress;
+    struct Group {
+        QString mount;
+        std::vector<std::pair<size_t, QByteArray>> items; // the path's place, its native name
+        std::vector<TPathKind> kinds;
+        bool inCall = false;
+        Clock::time_point callBegan;
+        bool finished = false;
+    };
+    std::vector<Group> groups;
+};
+
+// Room on the mount for one more question (and in the pool), unless a call
+// about it has been in the file system longer than slowAfterMs.
+bool TakeRoom(const QString& mount, int slowAfterMs)
+{
+    Pool& pool = ThePool();
+    const std::lock_guard lock(pool.mutex);
+    const std::multiset<Clock::time_point>& calls = pool.inCall[mount];
+    const Clock::time_point now = Clock::now();
+    const auto stuck = std::count_if(calls.begin(), calls.end(), [now](Clock::time_point began) {
+        return now - began > std::chrono::milliseconds(kStuckCallMs);
+    });
+    if (stuck >= kMaxStuckPerMount || pool.running >= kMaxChecks)
+        return false;
+    if (!calls.empty() && now - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
+        return false;
+    ++pool.running;
+    return true;
+}
+
+void AnswerGroup(const std::shared_ptr<TPathBatch>& batch, size_t g)
+{
+    Pool& pool = ThePool();
+    TPathBatch::Group& group = batch->groups[g];
+    Clock::time_point began = Clock::now();
+    {
+        const std::lock_guard lock(pool.mutex);
+        pool.inCall[group.mount].insert(began);
+    }
+    for (size_t i = 0; i < group.items.size(); ++i) {
+        const Clock::time_point now = Clock::now();
+        {
+            // Each call counts from its own start: a long batch on a live
+            // mount is no stuck call.
+            const std::lock_guard lock(pool.mutex);
+            std::multiset<Clock::time_point>& calls = pool.inCall[group.mount];
+            calls.erase(calls.find(began));
+            calls.insert(now);
+            began = now;
+        }
+        {
+            const std::lock_guard lock(batch->mutex);
+            group.inCall = true;
+            group.callBegan = now;
+        }
+        // The asker's bound counts from the first call; after it, the asker
+        // looks again at the bound of the call then under way, and is woken
+        // only when the last one returned.
+        if (i == 0)
+            batch->progress.notify_all();
+        const TPathKind kind = KindOf(group.items[i].second);
+        const std::lock_guard lock(batch->mutex);
+        group.kinds.push_back(kind);
+        group.inCall = false;
+        if (i + 1 == group.items.size()) {
+            group.finished = true;
+            batch->progress.notify_all();
+        }
+    }
+    const std::lock_guard lock(pool.mutex);
+    std::multiset<Clock::time_point>& calls = pool.inCall[group.mount];
+    calls.erase(calls.find(began));
+    --pool.running;
+}
+
+} // namespace
+
+std::vector<TPathKind> PathKindsWithin(const QStringList& paths, int waitMs)
+{
+    std::vector<TPathKind> kinds(static_cast<size_t>(paths.size()), TPathKind::Unknown);
+    auto batch = std::make_shared<TPathBatch>();
+    {
+        const TMountPoints table = MountPoints();
+        const QDir current = QDir::current();
+        std::map<QString, size_t> groupOf;
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            const QString& path = paths[i];
+            if (path.isEmpty() || path.contains(QChar(0))) {
+                kinds[static_cast<size_t>(i)] = TPathKind::Missing;
+                continue;
+            }
+            const QString absolute =
+                QDir::cleanPath(QDir::isAbsolutePath(path) ? path : current.absoluteFilePath(path));
+            const QString mount = MountOf(absolute, table);
+            auto [at, isNew] = groupOf.try_emplace(mount, batch->groups.size());
+            if (isNew) {
+                batch->groups.emplace_back();
+                batch->groups.back().mount = mount;
+            }
+#ifdef Q_OS_WIN
+            batch->groups[at->second].items.emplace_back(static_cast<size_t>(i), path.toUtf8());
+#else
+            batch->groups[at->second].items.emplace_back(static_cast<size_t>(i), QFile::encodeName(path));
+#endif
+        }
+    }
+    // The groups are complete before any thread starts: the threads only
+    // read their items and write their own group's answers.
+    std::vector<bool> started(batch->groups.size(), false);
+    for (size_t g = 0; g < batch->groups.size(); ++g) {
+        batch->groups[g].kinds.reserve(batch->groups[g].items.size());
+        if (!TakeRoom(batch->groups[g].mount, waitMs))
+            continue;
+        started[g] = true;
+        std::thread([batch, g] { AnswerGroup(batch, g); }).detach();
+    }
+    // One wait for them all: while calls return, however many; a call that
+    // does not return within waitMs gives its mount up.
+    const Clock::time_point cap = Clock::now() + kMaxSchedulingWait;
+    std::unique_lock lock(batch->mutex);
+    for (;;) {
+        bool waiting = false;
+        Clock::time_point until = cap;
+        for (size_t g = 0; g < batch->groups.size(); ++g) {
+            const TPathBatch::Group& group = batch->groups[g];
+            if (!started[g] || group.finished)
+                continue;
+            const bool begun = group.inCall || !group.kinds.empty();
+            if (!begun) {
+                waiting = true; // its thread waits for the processor
+                continue;
+            }
+            if (!group.inCall) {
+                waiting = true; // between two calls
+                until = std::min(until, Clock::now() + std::chrono::milliseconds(std::max(1, waitMs)));
+                continue;
+            }
+            const Clock::time_point stuckAt = group.callBegan + std::chrono::milliseconds(std::max(0, waitMs));
+            if (Clock::now() < stuckAt) {
+                waiting = true;
+                until = std::min(until, stuckAt);
+            }
+        }
+        if (!waiting || Clock::now() >= cap)
+            break;
+        batch->progress.wait_until(lock, until);
+    }
+    for (const TPathBatch::Group& group : batch->groups) {
+        for (size_t i = 0; i < group.kinds.size(); ++i)
+            kinds[group.items[i].first] = group.kinds[i];
+    }
+    return kinds;
+}
 
 TPathKind PathKindWithin(const QString& path, int waitMs)
 {

@@ -16,8 +16,10 @@
 #include "qz8_export.h"
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QTimer;
 
@@ -43,6 +45,12 @@ enum class TPathKind { Missing, File, Folder, Other, Unknown };
 // on a dead share waits once, not once a path). Relative paths are taken
 // from the current folder.
 QZ8_AUTOTEST_EXPORT TPathKind PathKindWithin(const QString& path, int waitMs);
+// What each of many paths is, with one read of the mount table, one thread
+// per mount (each a question of the pool) and one bounded wait for them
+// all: the calling thread waits while the threads go on, at most waitMs on
+// a call that does not return (a dead mount: that mount's paths stay
+// Unknown, the others are answered). A mount with no room gets no thread.
+QZ8_AUTOTEST_EXPORT std::vector<TPathKind> PathKindsWithin(const QStringList& paths, int waitMs);
 // Asks the pool what path is, and calls answer with it on context's thread
 // when it comes, unless context is gone by then; an answer that does not
 // come (a dead mount) never calls it.

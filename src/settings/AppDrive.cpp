@@ -5,7 +5,10 @@
 #include "toolkit/Application.h"
 
 #include <QDir>
+#include <QHash>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace qz8 {
 
@@ -76,39 +79,75 @@ QString FindAppDriveRoot()
 
 QString ContractAppDrive(const QString& name) { return ContractDrive(name, AppDriveRoot()); }
 
-QString ExpandAppDrive(const QString& stored, bool IsFile)
+namespace {
+// The name a stored one stands for, its token resolved; nothing for a token
+// whose rest climbs out of the application drive ("..").
+std::optional<QString> Resolved(const QString& stored)
 {
-    if (stored.isEmpty())
-        return {};
-    QString name = stored;
-    if (name.startsWith(kToken)) {
-        const QString root = AppDriveRoot();
-        name = root + name.mid(kToken.size());
-        // A token stands for a place on the application drive: a rest that
-        // climbs out of it ("..") resolves to nothing.
-        const QString cleaned = QDir::cleanPath(name);
-        const QString cleanedRoot = QDir::cleanPath(root);
-        const bool inside = cleanedRoot == QLatin1String("/")
-                                ? cleaned.startsWith(QLatin1Char('/'))
-                                : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
-        if (root.isEmpty() || !inside)
-            return {};
-    }
-    // Asked off the GUI thread, briefly: a name on a mount that does not
-    // answer (a dead share) is kept as it was stored.
-    const TPathKind kind = PathKindWithin(name, kGuiPathWaitMs);
-    if (kind == TPathKind::Unknown)
-        return name;
-    if (IsFile) {
-        const QString folder = FolderPart(name);
-        const bool fileThere = kind == TPathKind::File || kind == TPathKind::Other;
-        if (!fileThere && !folder.isEmpty() && PathKindWithin(folder, kGuiPathWaitMs) == TPathKind::Folder)
-            return folder;
-        return name;
-    }
-    if (kind == TPathKind::Missing)
-        return {};
+    if (!stored.startsWith(kToken))
+        return stored;
+    const QString root = AppDriveRoot();
+    const QString name = root + stored.mid(kToken.size());
+    const QString cleaned = QDir::cleanPath(name);
+    const QString cleanedRoot = QDir::cleanPath(root);
+    const bool inside = cleanedRoot == QLatin1String("/")
+                            ? cleaned.startsWith(QLatin1Char('/'))
+                            : (cleaned == cleanedRoot || cleaned.startsWith(cleanedRoot + QLatin1Char('/')));
+    if (root.isEmpty() || !inside)
+        return std::nullopt;
     return name;
+}
+} // namespace
+
+QString ExpandAppDrive(const QString& stored, bool IsFile) { return ExpandAppDriveNames({stored}, IsFile).value(0); }
+
+QStringList ExpandAppDriveNames(const QStringList& stored, bool IsFile)
+{
+    QStringList names;
+    names.reserve(stored.size());
+    QStringList asked;
+    std::vector<qsizetype> askedFor;
+    for (const QString& one : stored) {
+        const std::optional<QString> name = one.isEmpty() ? std::nullopt : Resolved(one);
+        if (name) {
+            asked << *name;
+            askedFor.push_back(names.size());
+        }
+        names << name.value_or(QString());
+    }
+    // Asked off the GUI thread, all in one batch and one bounded wait: names
+    // on a mount that does not answer (a dead share) are kept as stored.
+    const std::vector<TPathKind> kinds = PathKindsWithin(asked, kGuiPathWaitMs);
+    // A file that is not there gives its folder when that is there: the
+    // folders are asked in one more batch, each once.
+    QStringList folders;
+    QHash<QString, qsizetype> folderIndex;
+    std::vector<qsizetype> folderOf(asked.size(), -1);
+    for (size_t j = 0; j < kinds.size(); ++j) {
+        const TPathKind kind = kinds[j];
+        if (kind == TPathKind::Unknown)
+            continue;
+        if (!IsFile) {
+            if (kind == TPathKind::Missing)
+                names[askedFor[j]].clear();
+            continue;
+        }
+        const QString folder = FolderPart(asked[static_cast<qsizetype>(j)]);
+        if (kind == TPathKind::File || kind == TPathKind::Other || folder.isEmpty())
+            continue;
+        const auto at = folderIndex.constFind(folder);
+        folderOf[j] = at != folderIndex.constEnd() ? at.value() : folderIndex.insert(folder, folders.size()).value();
+        if (at == folderIndex.constEnd())
+            folders << folder;
+    }
+    if (folders.isEmpty())
+        return names;
+    const std::vector<TPathKind> folderKinds = PathKindsWithin(folders, kGuiPathWaitMs);
+    for (size_t j = 0; j < folderOf.size(); ++j) {
+        if (folderOf[j] >= 0 && folderKinds[static_cast<size_t>(folderOf[j])] == TPathKind::Folder)
+            names[askedFor[j]] = folders[folderOf[j]];
+    }
+    return names;
 }
 
 } // namespace qz8

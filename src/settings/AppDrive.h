@@ -6,6 +6,7 @@
 #include "../qz8_export.h"
 #include "../store/DriveToken.h"
 #include <QString>
+#include <QStringList>
 
 namespace qz8 {
 
@@ -28,6 +29,9 @@ QZ8_EXPORT QString ContractAppDrive(const QString& name);
 /// A stored name with the token resolved. A file that no longer exists gives
 /// its folder when that exists; a folder that does not exist gives nothing.
 QZ8_EXPORT QString ExpandAppDrive(const QString& stored, bool IsFile);
+/// ExpandAppDrive for many names (a list's remembered names): checked in one
+/// batch, with one bounded wait for a mount that does not answer.
+QZ8_EXPORT QStringList ExpandAppDriveNames(const QStringList& stored, bool IsFile);
 /// The folder part of a name with its trailing delimiter; empty without one.
 QZ8_EXPORT QString FolderPart(const QString& fileName);
 

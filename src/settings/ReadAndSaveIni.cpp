@@ -609,8 +609,13 @@ void PersistMultiLineControl(TMyMemIniFile& ini, bool Reading, QObject* control)
         if (Reading) {
             TStringList stored;
             ini.ReadMultiString(section, stored);
+            QStringList names;
+            names.reserve(stored.Count());
             for (int i = 0; i < stored.Count(); ++i)
-                edit->Files().AddObject(ExpandAppDrive(stored[i], true), stored.Objects(i));
+                names << stored[i];
+            names = ExpandAppDriveNames(names, true);
+            for (int i = 0; i < stored.Count(); ++i)
+                edit->Files().AddObject(names[i], stored.Objects(i));
             edit->SetText(ExpandAppDrive(ini.ReadString(section, kText, QString()), true));
         } else {
             TStringList contracted;

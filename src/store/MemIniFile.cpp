@@ -24,6 +24,15 @@ const QString kLine = QStringLiteral("_line");
 const QString kObj = QStringLiteral("_obj");
 // Sections of up to this many keys are searched by a scan, without an index.
 constexpr size_t kScanLimit = 8;
+// The key of a line kept as it stands (a comment, a blank line, a line
+// without "="): no key can hold a line break, so no look-up finds it.
+const QString kLineKept = QStringLiteral("\n");
+
+template <class Entry>
+bool IsKeptLine(const Entry& e)
+{
+    return e.first.size() == 1 && e.first.front() == QLatin1Char('\n');
+}
 
 bool IsPlainKey(QStringView key)
 {
@@ -284,6 +293,7 @@ void TMyMemIniFile::Clear()
     fSectionIndex.clear();
     fDeadSections = 0;
     fLastRead = -1;
+    fPreamble.clear();
     fText.clear();
 }
 
@@ -355,7 +365,24 @@ void TMyMemIniFile::Put(Section& s, const QString& key, const QString& value, bo
             s.entries[static_cast<size_t>(at)].second = value;
         return;
     }
+    // A new key goes after the section's keys, before the lines kept at its
+    // end (a blank line, the next section's comment).
+    auto place = s.entries.end();
+    while (place != s.entries.begin() && IsKeptLine(*(place - 1)))
+        --place;
+    if (place != s.entries.end()) {
+        s.entries.insert(place, {key, value});
+        Reindex(s);
+        return;
+    }
+    Append(s, key, value);
+}
+
+void TMyMemIniFile::Append(Section& s, const QString& key, const QString& value)
+{
     s.entries.emplace_back(key, value);
+    if (IsKeptLine(s.entries.back()))
+        return;
     if (!s.index.isEmpty())
         s.index.insert(Name{s.entries.back().first}, static_cast<int>(s.entries.size() - 1));
     else if (s.entries.size() > kScanLimit)
@@ -380,8 +407,10 @@ void TMyMemIniFile::Reindex(Section& s)
     s.index.clear();
     if (s.entries.size() <= kScanLimit)
         return;
-    for (size_t i = 0; i < s.entries.size(); ++i)
-        s.index.insert(Name{s.entries[i].first}, static_cast<int>(i));
+    for (size_t i = 0; i < s.entries.size(); ++i) {
+        if (!IsKeptLine(s.entries[i]))
+            s.index.insert(Name{s.entries[i].first}, static_cast<int>(i));
+    }
 }
 
 const QString* TMyMemIniFile::Value(const QString& section, const QString& key) const
@@ -545,8 +574,10 @@ QStringList TMyMemIniFile::ReadSection(const QString& section) const
 {
     QStringList out;
     if (const Section* s = Find(section)) {
-        for (const auto& e : s->entries)
-            out.append(Owned(e.first));
+        for (const auto& e : s->entries) {
+            if (!IsKeptLine(e))
+                out.append(Owned(e.first));
+        }
     }
     return out;
 }
@@ -625,28 +656,72 @@ void TMyMemIniFile::DeleteKey(const QString& section, const QString& key)
 void TMyMemIniFile::ReplaceSection(const QString& section, const QList<std::pair<QString, QString>>& entries)
 {
     Section& s = Ensure(section);
+    // Lines kept as they stand stay with the key they stood before (a
+    // comment on it); those before no key stay at the section's end.
+    struct Kept {
+        QString key; // the key the lines stood before
+        std::vector<QString> lines;
+        bool placed = false;
+    };
+    std::vector<Kept> before;
+    std::vector<QString> pending;
+    for (const auto& e : s.entries) {
+        if (IsKeptLine(e)) {
+            pending.push_back(e.second);
+        } else if (!pending.empty()) {
+            before.push_back({e.first, std::move(pending), false});
+            pending.clear();
+        }
+    }
     s.entries.clear();
     s.index.clear();
     for (const auto& [name, value] : entries) {
         const QString key = CleanKey(name);
-        if (!key.isEmpty())
-            Put(s, key, value, true);
+        if (key.isEmpty() || FindKey(s, key) >= 0)
+            continue;
+        for (Kept& k : before) {
+            if (!k.placed && SameName(k.key, key)) {
+                for (const QString& line : k.lines)
+                    Append(s, kLineKept, line);
+                k.placed = true;
+            }
+        }
+        Append(s, key, value);
     }
+    // Those of keys that went, then those of the end, in their order.
+    for (const Kept& k : before) {
+        for (const QString& line : k.placed ? std::vector<QString>() : k.lines)
+            Append(s, kLineKept, line);
+    }
+    for (const QString& line : pending)
+        Append(s, kLineKept, line);
 }
 
 QString TMyMemIniFile::ToText() const
 {
     Load();
     QString out;
+    for (const QString& line : fPreamble)
+        out += line % QLatin1Char('\n');
+    bool first = true;
+    bool endsKept = false;
     for (const Section& s : fSections) {
         if (s.dead)
             continue;
-        if (!out.isEmpty())
+        // A blank line between sections, unless the lines kept at the end
+        // of the one before (a blank line, the next one's comment) are there.
+        if (!first && !endsKept)
             out += QLatin1Char('\n');
+        first = false;
+        endsKept = !s.entries.empty() && IsKeptLine(s.entries.back());
         out += QLatin1Char('[') % s.name % QLatin1String("]\n");
-        for (const auto& [key, value] : s.entries) {
-            out += key % QLatin1Char('=');
-            out += NeedsQuoting(value) ? Quote(value) : value;
+        for (const auto& e : s.entries) {
+            if (IsKeptLine(e)) {
+                out += e.second % QLatin1Char('\n');
+                continue;
+            }
+            out += e.first % QLatin1Char('=');
+            out += NeedsQuoting(e.second) ? Quote(e.second) : e.second;
             out += QLatin1Char('\n');
         }
     }
@@ -671,22 +746,36 @@ void TMyMemIniFile::Parse(const QString& text) const
         qsizetype end = all.indexOf(QLatin1Char('\n'), pos);
         if (end < 0)
             end = all.size();
-        const TIniLine line = ReadIniLine(all.mid(pos, end - pos));
+        QStringView raw = all.mid(pos, end - pos);
+        const TIniLine line = ReadIniLine(raw);
         pos = end + 1;
         if (line.kind == TIniLineKind::Section) {
             current = &Ensure(line.name.toString());
             continue;
         }
-        // Keys before any section, and lines without "=", carry nothing.
-        if (!current || line.kind != TIniLineKind::Key)
-            continue;
-        const QString key = CleanKey(QString::fromRawData(line.name.data(), line.name.size()));
-        if (key.isEmpty())
-            continue;
-        const QStringView raw = line.value;
-        const bool quoted = raw.size() >= 2 && raw.startsWith(QLatin1Char('"')) && raw.endsWith(QLatin1Char('"'));
-        // The first of duplicate keys wins, as a string list's Values does.
-        Put(*current, key, quoted ? Unquote(raw) : QString::fromRawData(raw.data(), raw.size()), false);
+        if (current && line.kind == TIniLineKind::Key) {
+            const QString key = CleanKey(QString::fromRawData(line.name.data(), line.name.size()));
+            if (!key.isEmpty()) {
+                // The first of duplicate keys wins, as a string list's Values
+                // does; the others go.
+                if (FindKey(*current, key) < 0) {
+                    const QStringView v = line.value;
+                    const bool quoted = v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"'));
+                    Append(*current, key, quoted ? Unquote(v) : QString::fromRawData(v.data(), v.size()));
+                }
+                continue;
+            }
+        }
+        // A comment, a blank line, a line without "=" or one before any
+        // section carries nothing, and stays where it stands: a user's note
+        // in the file outlives every save.
+        if (raw.endsWith(QLatin1Char('\r')))
+            raw.chop(1);
+        const QString kept = QString::fromRawData(raw.data(), raw.size());
+        if (current)
+            current->entries.emplace_back(kLineKept, kept);
+        else
+            fPreamble.append(kept);
     }
 }
 

@@ -156,6 +156,8 @@ private:
     void Compact();
     const QString* Value(const QString& section, const QString& key) const;
     static void Put(Section& s, const QString& key, const QString& value, bool replace);
+    /// Adds an entry (a key not in the section, or a kept line) at the end.
+    static void Append(Section& s, const QString& key, const QString& value);
     static void Reindex(Section& s);
 
     /// Text read from a file stays here: parsed keys and values refer into it
@@ -166,6 +168,8 @@ private:
     mutable QString fText;
     QString fFileName;
     mutable std::vector<Section> fSections;
+    /// Lines before the first section (comments, a note), kept as they stand.
+    mutable QStringList fPreamble;
     mutable Index fSectionIndex;
     mutable int fDeadSections = 0; ///< erased sections whose places are not given back yet
     mutable int fLastRead = -1; ///< reads come section by section

@@ -8,6 +8,7 @@
 #include "form/baseTMSStyleable_F.h"
 #include "platform/PathCheck_p.h"
 #include "settings/ReadAndSaveIni.h"
+#include "store/MemIniFile.h"
 #include "test_util.h"
 #include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
@@ -432,11 +433,14 @@ public:
         corpus->setObjectName("Corpus");
         texts->setObjectName("Texts");
         chooser->setObjectName("Chooser");
+        recent->setObjectName("Recent");
+        recent->SetOptions(OpenOptionBit(ofAllowMultiSelect));
     }
     QString TheIniName() override { return fIni; }
     TElFileNameEdit* corpus = new TElFileNameEdit(this);
     TElFolderNameEdit* texts = new TElFolderNameEdit(this);
     TMyOpenFolderDialog* chooser = new TMyOpenFolderDialog(this);
+    TElFileNameEdit* recent = new TElFileNameEdit(this);
 
 private:
     QString fIni;
@@ -466,12 +470,25 @@ TEST(DeadMount, AWindowWithPathsThereOpensSavesAndClosesAtOnce)
     const QString novel = mount + "/corpus/novel.txt", texts = mount + "/texts";
     ASSERT_TRUE(qz8test::WriteBytes(
         ini, ("[Corpus]\ntext=" + novel + "\n[Texts]\ntext=" + texts + "\n[Chooser]\ntext=" + novel + "\n").toUtf8()));
+    {
+        // A thousand remembered names on the dead mount, one on this one.
+        TMyMemIniFile file(ini);
+        TStringList names;
+        for (int i = 0; i < 1000; ++i)
+            names.Add(mount + QStringLiteral("/corpus/text%1.txt").arg(i));
+        names.Add(dir.filePath("gone.txt"));
+        file.WriteMultiString("Recent", names, 50);
+        file.UpdateFile();
+    }
     BlockMeter meter;
     auto* w = new DeadPathsWindow(ini);
     meter.Run([&] { w->show(); });
     EXPECT_EQ(w->corpus->Text(), novel);
     EXPECT_EQ(w->texts->Text(), texts);
     EXPECT_EQ(w->chooser->text(), novel);
+    ASSERT_EQ(w->recent->Files().Count(), 1001);
+    EXPECT_EQ(w->recent->Files()[999], mount + "/corpus/text999.txt") << "no answer: kept as stored";
+    EXPECT_EQ(w->recent->Files()[1000], dir.path() + "/") << "answered: the file is gone, its folder is there";
     meter.Run([&] { w->chooser->SetOnlyFolderAllowed(true); });
     EXPECT_EQ(w->chooser->text(), novel) << "no answer: the path stays as it is";
     // The chooser's button opens its dialog without reading the dead folder.

@@ -289,3 +289,26 @@ TEST(MemIniFile, RenamesAndErasesKeepPlacesNamesAndCopies)
     copies.clear();
     EXPECT_EQ(big.ReadString("R2998", "k", ""), "2998");
 }
+
+// What the library does not read (a note before the first section,
+// comments, blank and stray lines) stays through every kind of edit, a
+// comment with the key it stood before; the text is stable from then on.
+TEST(MemIniFile, CommentsBlankAndStrayLinesStayThroughEveryEdit)
+{
+    TMyMemIniFile ini{QString()};
+    ini.SetText("key before=1\n; top\n[S]\n; about b\nb=2\n; about a\na=1\nnote\n\n[T]\nx=1\nx=dup\n");
+    EXPECT_EQ(ini.ReadSections(), QStringList({"S", "T"}));
+    EXPECT_EQ(ini.ReadSection("S"), QStringList({"b", "a"}));
+    EXPECT_FALSE(ini.ValueExists("S", "note"));
+    EXPECT_EQ(ini.ReadString("T", "x", ""), "1");
+    // A merge writes a section whole, in its writer's order.
+    ini.ReplaceSection("S", {{"a", "10"}, {"c", "3"}});
+    ini.WriteString("T", "y", "2");
+    const QString text = ini.ToText();
+    EXPECT_EQ(text, "key before=1\n; top\n[S]\n; about a\na=10\nc=3\n; about b\nnote\n\n[T]\nx=1\ny=2\n");
+    TMyMemIniFile again{QString()};
+    again.SetText(text);
+    EXPECT_EQ(again.ToText(), text);
+    again.EraseSection("S");
+    EXPECT_EQ(again.ToText(), "key before=1\n; top\n[T]\nx=1\ny=2\n");
+}

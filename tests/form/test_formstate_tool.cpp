@@ -130,6 +130,89 @@ TEST(FormStateTool, GetSetDeleteListDiffSayWhatTheyDoAndNeverShowAPassword)
     EXPECT_EQ(Tool({"get", dir.filePath("none.ini"), "a", "b"}).exitCode, 2);
 }
 
+// Edits change their own lines only: a note, comments, blank lines and
+// lines the library does not read stay where they stand.
+TEST(FormStateTool, EditsKeepTheLinesTheyDoNotChange)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    const QByteArray before = "; support: ticket 4411, reset on 2026-11-02\r\n"
+                              "\r\n"
+                              "[Words]\r\n"
+                              "# the corpus word list\r\n"
+                              "text=alpha\r\n"
+                              "case sensitive, as agreed with the user\r\n"
+                              "size=3\r\n"
+                              "\r\n"
+                              "; colours below\r\n"
+                              "[Colours]\r\n"
+                              "a=1\r\n"
+                              "b=2\r\n";
+    ASSERT_TRUE(qz8test::WriteBytes(ini, before));
+    ASSERT_EQ(Tool({"set", ini, "Words", "text", "beta"}).exitCode, 0);
+    ASSERT_EQ(Tool({"set", ini, "Words", "added", "1"}).exitCode, 0);
+    ASSERT_EQ(Tool({"delete", ini, "Colours", "a"}).exitCode, 0);
+    EXPECT_EQ(qz8test::ReadText(ini), "; support: ticket 4411, reset on 2026-11-02\n"
+                                      "\n"
+                                      "[Words]\n"
+                                      "# the corpus word list\n"
+                                      "text=beta\n"
+                                      "case sensitive, as agreed with the user\n"
+                                      "size=3\n"
+                                      "added=1\n"
+                                      "\n"
+                                      "; colours below\n"
+                                      "[Colours]\n"
+                                      "b=2\n");
+    // A second edit changes nothing else: the text is stable.
+    const QString once = qz8test::ReadText(ini);
+    ASSERT_EQ(Tool({"set", ini, "Colours", "b", "3"}).exitCode, 0);
+    QString expected = once;
+    expected.replace("b=2", "b=3");
+    EXPECT_EQ(qz8test::ReadText(ini), expected);
+}
+
+// Writes that would reach a file the caller does not mean: through a link
+// of another owner, or over the input by another name of it.
+TEST(FormStateTool, NoWriteThroughAnotherOwnersLinkNorOverTheFileExported)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Words]\ntext=alpha\n[Password]\ntext=<in secret store>\n"));
+    const QByteArray original = qz8test::ReadText(ini).toUtf8();
+    // A hard link is the same file by another name.
+    const QString hard = dir.filePath("hard.ini");
+    ASSERT_EQ(::link(QFile::encodeName(ini).constData(), QFile::encodeName(hard).constData()), 0);
+    ToolRun r = Tool({"export", ini, hard});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("is the file exported")) << r.err.toStdString();
+    EXPECT_EQ(qz8test::ReadText(ini).toUtf8(), original);
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link another owner needs root";
+    // Root runs a set on a user's file that is a link to a file of root's.
+    const QString rootsFile = dir.filePath("system.conf");
+    ASSERT_TRUE(qz8test::WriteBytes(rootsFile, "#!/bin/sh\necho system\n"));
+    const QString usersLink = dir.filePath("users-tool.ini");
+    ASSERT_TRUE(QFile::link(rootsFile, usersLink));
+    ASSERT_EQ(::lchown(QFile::encodeName(usersLink).constData(), 4242, 4242), 0);
+    r = Tool({"set", usersLink, "Words", "text", "x"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("not written through")) << r.err.toStdString();
+    EXPECT_EQ(qz8test::ReadText(rootsFile), "#!/bin/sh\necho system\n");
+    // A dangling link of the user's into a folder of root's makes no file.
+    const QString dangling = dir.filePath("dangling.ini");
+    ASSERT_TRUE(QFile::link(dir.filePath("made-by-root.ini"), dangling));
+    ASSERT_EQ(::lchown(QFile::encodeName(dangling).constData(), 4242, 4242), 0);
+    EXPECT_EQ(Tool({"set", dangling, "Words", "text", "x"}).exitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("made-by-root.ini")));
+    // A link of the target's own owner is written through, as before.
+    const QString own = dir.filePath("own.ini");
+    ASSERT_TRUE(QFile::link(ini, own));
+    EXPECT_EQ(Tool({"set", own, "Words", "text", "beta"}).exitCode, 0);
+    EXPECT_EQ(TMyMemIniFile(ini).ReadString("Words", "text", ""), "beta");
+}
+
 TEST(FormStateTool, ExportLeavesPasswordsOutAndImportCarriesTheRest)
 {
     QTemporaryDir dir;

@@ -14,6 +14,8 @@
 // scrambled one as "<scrambled password>"), and says what it changed.
 // Exit status: 0 done (nothing found, no difference); 1 found or differs,
 // or the key is not there; 2 a usage or file error.
+#include "formstate/CommandLine.h"
+#include "platform/AtomicFile_p.h"
 #include "store/DriveToken.h"
 #include "store/Exception.h"
 #include "store/FormStateCheck.h"
@@ -23,7 +25,6 @@
 
 #include <QZ8StyledListboxPack/qz8_version.h>
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -51,35 +52,10 @@ int Fail(const QString& message)
     return kError;
 }
 
-// The commands, their arguments and options, in the order of the help.
-const char* const kSynopses[] = {
-    "get FILE SECTION KEY",
-    "set FILE SECTION KEY VALUE",
-    "delete FILE SECTION [KEY]",
-    "list FILE [SECTION]",
-    "check [--screens \"WxH+X+Y ...\"] [--tool NAME] [--no-secrets] FILE",
-    "diff FILE1 FILE2",
-    "export [--drive ROOT] FILE [OUT]",
-    "import FILE EXPORTED",
-};
-
-QString UsageText(const QString& command = QString())
-{
-    QString text;
-    for (const char* synopsis : kSynopses) {
-        const QString line = QString::fromLatin1(synopsis);
-        if (command.isEmpty() || line.section(QLatin1Char(' '), 0, 0) == command)
-            text +=
-                (text.isEmpty() ? QStringLiteral("usage: qz8-formstate ") : QStringLiteral("       qz8-formstate ")) +
-                line + QLatin1Char('\n');
-    }
-    return text;
-}
-
 // A usage error: the usage on standard error, status 2.
 int Usage()
 {
-    std::fputs(UsageText().toLocal8Bit().constData(), stderr);
+    std::fputs(ToolUsageText().toLocal8Bit().constData(), stderr);
     return kError;
 }
 
@@ -240,28 +216,6 @@ int List(const QStringList& a)
     return 0;
 }
 
-// "1920x1080+0+0 1366x768+1920+0" (spaces or commas between screens).
-std::optional<QList<QRect>> ParseScreens(const QString& text)
-{
-    static const QRegularExpression one(QStringLiteral("^(\\d+)x(\\d+)([+-]\\d+)([+-]\\d+)$"));
-    QList<QRect> screens;
-    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[ ,]+")), Qt::SkipEmptyParts)) {
-        const auto m = one.match(part);
-        if (!m.hasMatch())
-            return std::nullopt;
-        // A screen has a size and a place a window can have.
-        int v[4] = {};
-        for (int i = 0; i < 4; ++i) {
-            bool ok = false;
-            v[i] = m.captured(i + 1).toInt(&ok);
-            if (!ok || std::abs(v[i]) > kMaxWindowCoordinate || (i < 2 && v[i] < 1))
-                return std::nullopt;
-        }
-        screens << QRect(v[2], v[3], v[0], v[1]);
-    }
-    return screens;
-}
-
 int Check(const QStringList& arguments)
 {
     QStringList a = arguments;
@@ -277,7 +231,7 @@ int Check(const QStringList& arguments)
                 options.SecretService = value;
                 continue;
             }
-            const auto screens = ParseScreens(value);
+            const auto screens = ReadScreens(value);
             if (!screens || screens->isEmpty())
                 return Fail(QStringLiteral("\"%1\" is not a list of screens WxH+X+Y").arg(value));
             options.Screens = *screens;
@@ -380,8 +334,7 @@ int Export(const QStringList& arguments)
         return Usage();
     // The export leaves passwords out: written over its own file (by any
     // name of it), it would lose them.
-    if (a.size() == 2 && QFileInfo::exists(a[1]) &&
-        QFileInfo(a[0]).canonicalFilePath() == QFileInfo(a[1]).canonicalFilePath())
+    if (a.size() == 2 && IsSameFile(a[0], a[1]))
         return Fail(QStringLiteral("\"%1\" is the file exported: give another output file").arg(a[1]));
     const auto f = Open(a[0]);
     if (!f)
@@ -458,105 +411,27 @@ int main(int argc, char* argv[])
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qz8-formstate"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QZ8_VERSION_STRING));
-    // Options anywhere on the line, "--" before arguments that begin with
-    // "-"; the arguments as the application object decoded them.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral(
-            "Reads, checks, edits and carries a tool's form state file.\n\n"
-            "Exit status: 0 done (nothing found, no difference); 1 found or differs, or the key is not there; "
-            "2 a usage or file error.\n\n") +
-        UsageText());
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("This help, or the command's."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("The library's version."));
-    const QCommandLineOption screens(QStringLiteral("screens"),
-                                     QStringLiteral("check: the screens windows open on, \"WxH+X+Y ...\"."),
-                                     QStringLiteral("screens"));
-    const QCommandLineOption tool(QStringLiteral("tool"),
-                                  QStringLiteral("check: the tool whose secret store service holds the passwords."),
-                                  QStringLiteral("name"));
-    const QCommandLineOption noSecrets(QStringLiteral("no-secrets"),
-                                       QStringLiteral("check: markers are not looked up in the secret store."));
-    const QCommandLineOption drive(QStringLiteral("drive"),
-                                   QStringLiteral("export: names under ROOT with the tool's drive token."),
-                                   QStringLiteral("root"));
-    const QList<QCommandLineOption> all{help, version, screens, tool, noSecrets, drive};
-    parser.addOptions(all);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("get, set, delete, list, check, diff, "
-                                                                           "export or import, with its arguments."));
-    // The parser sees the known options (anywhere on the line, before a
-    // "--") and then every other argument as positional: a value such as
-    // "-5" stays a value.
-    const QStringList line = QCoreApplication::arguments();
-    QStringList known{line.value(0)}, positional;
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        const QString& arg = line[i];
-        if (arg == QLatin1String("--")) {
-            positional += line.mid(i + 1);
-            break;
-        }
-        const QString name = arg.startsWith(QLatin1String("--")) ? arg.mid(2).section(QLatin1Char('='), 0, 0)
-                             : arg == QLatin1String("-h")        ? QStringLiteral("h")
-                                                                 : QString();
-        const auto option =
-            std::find_if(all.begin(), all.end(), [&](const QCommandLineOption& o) { return o.names().contains(name); });
-        if (name.isEmpty() || option == all.end()) {
-            positional << arg;
-            continue;
-        }
-        known << arg;
-        if (!option->valueName().isEmpty() && !arg.contains(QLatin1Char('=')) && i + 1 < line.size())
-            known << line[++i];
-    }
-    if (!parser.parse(known + QStringList{QStringLiteral("--")} + positional)) {
-        Note(parser.errorText());
-        return Usage();
-    }
-    QStringList args = parser.positionalArguments();
-    if (parser.isSet(version)) {
+    const TToolCommandLine line = ReadToolCommandLine(QCoreApplication::arguments());
+    switch (line.action) {
+    case TToolCommandLine::TAction::Version:
         Out(QStringLiteral("qz8-formstate %1").arg(QCoreApplication::applicationVersion()));
         return 0;
-    }
-    // "qz8-formstate help [COMMAND]" as "--help".
-    const bool helpAsked = parser.isSet(help) || args.value(0) == QLatin1String("help");
-    if (!args.isEmpty() && args.first() == QLatin1String("help"))
-        args.removeFirst();
-    if (helpAsked) {
-        const QString command = args.value(0);
-        const QString usage = UsageText(command);
-        std::fputs((command.isEmpty() || usage.isEmpty() ? parser.helpText() : usage).toLocal8Bit().constData(),
-                   stdout);
-        return 0;
-    }
-    if (args.isEmpty())
+    case TToolCommandLine::TAction::Help: std::fputs(line.help.toLocal8Bit().constData(), stdout); return 0;
+    case TToolCommandLine::TAction::Usage:
+        if (!line.note.isEmpty())
+            Note(line.note);
         return Usage();
-    const QString command = args.takeFirst();
-    // The commands take their options first, as they parse them.
-    const bool checking = command == QLatin1String("check");
-    const bool exporting = command == QLatin1String("export");
-    if ((!checking && (parser.isSet(screens) || parser.isSet(tool) || parser.isSet(noSecrets))) ||
-        (!exporting && parser.isSet(drive))) {
-        Note(QStringLiteral("an option that \"%1\" does not take").arg(command));
-        return Usage();
+    case TToolCommandLine::TAction::Run: break;
     }
-    QStringList options;
-    if (parser.isSet(noSecrets))
-        options << QStringLiteral("--no-secrets");
-    for (const QCommandLineOption* o : {&screens, &tool, &drive}) {
-        if (parser.isSet(*o))
-            options << QStringLiteral("--") + o->names().first() << parser.value(*o);
-    }
-    args = options + args;
     const struct {
         const char* name;
         int (*run)(const QStringList&);
     } commands[] = {{"get", Get},     {"set", Set},   {"delete", Delete}, {"list", List},
                     {"check", Check}, {"diff", Diff}, {"export", Export}, {"import", Import}};
     for (const auto& c : commands) {
-        if (command == QLatin1String(c.name))
-            return c.run(args);
+        if (line.command == QLatin1String(c.name))
+            return c.run(line.arguments);
     }
-    Note(QStringLiteral("no command \"%1\"").arg(command));
+    Note(QStringLiteral("no command \"%1\"").arg(line.command));
     return Usage();
 }
