@@ -43,7 +43,10 @@ bool CarryOn(const char* what, const Step& step)
 
 } // namespace
 
-bool BroadcastStyle(TTMSStyle style) { return BroadcastToRunningTools(kCommandNewStyle, 0, static_cast<int>(style)); }
+bool BroadcastStyle(TTMSStyle style)
+{
+    return BroadcastToRunningToolsWithoutWaiting(kCommandNewStyle, 0, static_cast<int>(style));
+}
 
 TTMSStyleableRepositoryForm::TTMSStyleableRepositoryForm(QWidget* parent)
     : TForm(parent), d(std::make_unique<TTMSStyleableRepositoryFormPrivate>())

@@ -64,7 +64,8 @@ struct QZ8_EXPORT TCreateParams {
     Qt::WindowFlags Flags; ///< Qt's window flags
 };
 
-/// Tells every running tool "new style".
+/// Tells every running tool "new style", without holding the calling thread (see
+/// BroadcastToRunningToolsWithoutWaiting): false when the session bus is known not to answer.
 QZ8_EXPORT bool BroadcastStyle(TTMSStyle style);
 
 class TTMSStyleableRepositoryFormPrivate;

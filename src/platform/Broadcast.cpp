@@ -1,9 +1,11 @@
 #include "platform/Broadcast.h"
+#include "platform/Logging_p.h"
 #include "platform/SessionBus_p.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -17,11 +19,25 @@ namespace {
 const QString kBusPath = QStringLiteral("/org/tarnwick/suite");
 const QString kBusInterface = QStringLiteral("org.tarnwick.suite.Launcher");
 const QString kBusSignal = QStringLiteral("Broadcast");
+
+#ifndef Q_OS_WIN
+// Queues the signal on the connection (Qt's bus thread sends it).
+bool SendSignal(const QDBusConnection& bus, quint64 wParam, std::int32_t value)
+{
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage signal = QDBusMessage::createSignal(kBusPath, kBusInterface, kBusSignal);
+    signal << uint(WM_BROADCAST_BY_SHELL) << qulonglong(wParam) << qlonglong(value);
+    return bus.send(signal);
+}
+#endif
+
+quint64 WParam(std::uint16_t command, std::uint8_t extra) { return command | (quint64(extra) << 16); }
 } // namespace
 
 bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value)
 {
-    const quint64 wParam = command | (quint64(extra) << 16);
+    const quint64 wParam = WParam(command, extra);
 #ifdef Q_OS_WIN
     return PostMessageW(HWND_BROADCAST, WM_BROADCAST_BY_SHELL, static_cast<WPARAM>(wParam),
                         static_cast<LPARAM>(value)) != 0;
@@ -30,11 +46,7 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
     if (!WaitForLibrarySessionBus(3 * kSessionBusProbeMs))
         return false;
     QDBusConnection bus = LibrarySessionBus();
-    if (!bus.isConnected())
-        return false;
-    QDBusMessage signal = QDBusMessage::createSignal(kBusPath, kBusInterface, kBusSignal);
-    signal << uint(WM_BROADCAST_BY_SHELL) << qulonglong(wParam) << qlonglong(value);
-    if (!bus.send(signal))
+    if (!SendSignal(bus, wParam, value))
         return false;
     // A round trip to the bus: the signal has left when it returns, also
     // when the sender exits right after.
@@ -42,6 +54,34 @@ bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int
         QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                                        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
     return bus.call(ping, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+#endif
+}
+
+bool BroadcastToRunningToolsWithoutWaiting(std::uint16_t command, std::uint8_t extra, std::int32_t value)
+{
+#ifdef Q_OS_WIN
+    return BroadcastToRunningTools(command, extra, value); // a posted message never waits
+#else
+    const quint64 wParam = WParam(command, extra);
+    switch (LibrarySessionBusState()) {
+    case TSessionBusState::Answers: return SendSignal(LibrarySessionBus(), wParam, value);
+    case TSessionBusState::Silent: return false;
+    case TSessionBusState::Probing: break;
+    }
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return false;
+    // The first probe runs: the broadcast goes when the bus answers, unless
+    // that is too late to be this broadcast's (a bus that comes back later).
+    QElapsedTimer asked;
+    asked.start();
+    WhenSessionBusAnswers(app, [asked, wParam, value] {
+        if (asked.elapsed() <= 3 * kSessionBusProbeMs)
+            SendSignal(LibrarySessionBus(), wParam, value);
+        else
+            qCDebug(lcQz8, "a broadcast waited too long for the session bus and was dropped");
+    });
+    return true;
 #endif
 }
 

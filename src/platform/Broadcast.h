@@ -21,6 +21,12 @@ constexpr std::uint16_t kCommandNewStyle = 703;
 /// Sends the launcher's message to every running tool; false when it could
 /// not be sent (no session bus).
 QZ8_EXPORT bool BroadcastToRunningTools(std::uint16_t command, std::uint8_t extra, std::int32_t value);
+/// The same from a window's thread, which it never holds: on a bus that
+/// answers, the signal is queued (no round trip); while the first probe of
+/// the bus has not told, it goes once the bus answers, if that is within
+/// the probe's bound (else it is dropped, said at the debug level of "qz8").
+/// False when the bus is known not to answer, or is not there.
+QZ8_EXPORT bool BroadcastToRunningToolsWithoutWaiting(std::uint16_t command, std::uint8_t extra, std::int32_t value);
 
 /// Hears the launcher's message for one window, for as long as its owner
 /// lives. nativeWindow gives the window's native handle (0 while it has

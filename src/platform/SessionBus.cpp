@@ -275,6 +275,16 @@ public:
         return needConnection ? fAnswers : (fAnswers || fRawAnswers);
     }
 
+    TSessionBusState State()
+    {
+        std::unique_lock lock(fMutex);
+        DropIfGone(lock);
+        StartProbeIfDue(lock);
+        if (fAnswers)
+            return TSessionBusState::Answers;
+        return fConnectTold ? TSessionBusState::Silent : TSessionBusState::Probing;
+    }
+
     void SetReprobe(std::chrono::milliseconds interval)
     {
         std::lock_guard lock(fMutex);
@@ -445,6 +455,7 @@ private:
 bool SessionBusAnswers() { return TBusGate::Instance().Answers(); }
 bool WaitForSessionBus(int timeoutMs) { return TBusGate::Instance().Wait(timeoutMs, false); }
 bool WaitForLibrarySessionBus(int timeoutMs) { return TBusGate::Instance().Wait(timeoutMs, true); }
+TSessionBusState LibrarySessionBusState() { return TBusGate::Instance().State(); }
 void WhenSessionBusAnswers(QObject* context, std::function<void()> f)
 {
     TBusGate::Instance().When(context, std::move(f), false);

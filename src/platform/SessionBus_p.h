@@ -33,6 +33,9 @@ QZ8_AUTOTEST_EXPORT bool SessionBusAnswers();
 QZ8_AUTOTEST_EXPORT bool WaitForSessionBus(int timeoutMs);
 // The same for the library's own connection (LibrarySessionBus).
 bool WaitForLibrarySessionBus(int timeoutMs);
+// What is known of the library's connection now, without a wait.
+enum class TSessionBusState { Answers, Silent, Probing };
+QZ8_AUTOTEST_EXPORT TSessionBusState LibrarySessionBusState();
 // Runs f on the GUI thread once the bus answers (soon, if it has already),
 // unless context is gone by then.
 void WhenSessionBusAnswers(QObject* context, std::function<void()> f);

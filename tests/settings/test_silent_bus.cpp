@@ -73,6 +73,22 @@ Longest OpenShowAndClose(const QString& ini, int rounds)
 
 } // namespace
 
+// First in its process: the bus's first probe has not told yet.
+TEST(SilentSessionBus, AStyleBroadcastNeverHoldsTheWindowsThread)
+{
+    if (qgetenv("QZ8_TEST_SILENT_BUS") != "1")
+        GTEST_SKIP() << "runs under tests/helpers/with-silent-bus.sh";
+    QElapsedTimer t;
+    t.start();
+    EXPECT_TRUE(BroadcastStyle(Global_TMSStyle)) << "handed over while the first probe runs";
+    EXPECT_LT(t.elapsed(), 250);
+    ASSERT_TRUE(QTest::qWaitFor([] { return LibrarySessionBusState() != TSessionBusState::Probing; }, 10000));
+    EXPECT_EQ(LibrarySessionBusState(), TSessionBusState::Silent);
+    t.restart();
+    EXPECT_FALSE(BroadcastStyle(Global_TMSStyle)) << "the bus is known not to answer";
+    EXPECT_LT(t.elapsed(), 250);
+}
+
 TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
 {
     if (qgetenv("QZ8_TEST_SILENT_BUS") != "1")
