@@ -6,16 +6,7 @@
 #include "fuzz_common.h"
 #include "store/WindowGeometry.h"
 
-#include <cstdio>
 #include <cstdlib>
-
-namespace {
-void Fail(const char* what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -26,17 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     using TAction = qz8::TToolCommandLine::TAction;
     const qz8::TToolCommandLine read = qz8::ReadToolCommandLine(line);
     if (read.action == TAction::Help && read.help.isEmpty())
-        Fail("help without a text");
+        FuzzFinding("help without a text");
     if (read.action != TAction::Run && !read.arguments.isEmpty())
-        Fail("arguments for a command that does not run");
+        FuzzFinding("arguments for a command that does not run");
     if (read.action == TAction::Run && read.arguments.size() > line.size())
-        Fail("more arguments than the line had");
+        FuzzFinding("more arguments than the line had");
     for (const QString& argument : line) {
         const auto screens = qz8::ReadScreens(argument);
         for (const QRect& s : screens.value_or(QList<QRect>())) {
             if (s.width() < 1 || s.height() < 1 || std::abs(s.x()) > qz8::kMaxWindowCoordinate ||
                 std::abs(s.y()) > qz8::kMaxWindowCoordinate)
-                Fail("a screen no window could open on");
+                FuzzFinding("a screen no window could open on");
         }
     }
     return 0;

@@ -2,6 +2,7 @@
 // The application object the parsers' Qt code expects (widgets included:
 // the form state target reads into real controls).
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -14,4 +15,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // crash its destructor. Findings end the run earlier, through _Exit.
     std::atexit([] { std::_Exit(0); });
     return 0;
+}
+
+// A finding: what broke, on standard error, and the run ends.
+[[noreturn]] inline void FuzzFinding(const char* what)
+{
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
 }

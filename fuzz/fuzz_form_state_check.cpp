@@ -14,16 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-void Fail(const char* what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static qz8test::MemorySecretStore store;
@@ -41,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const qsizetype lines = bytes.count('\n') + 1;
     for (const qz8::TFormStateFinding& f : qz8::CheckFormStateFile(file, options)) {
         if (f.Line < 0 || f.Line > lines)
-            Fail("a finding names a line the file does not have");
+            FuzzFinding("a finding names a line the file does not have");
     }
     qz8::TMyMemIniFile ini(file);
     ini.Load();
@@ -63,6 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                           })
             .Apply(ini);
     if (!r.Ok() && ini.ToText() != before)
-        Fail("a failed migration changed the content");
+        FuzzFinding("a failed migration changed the content");
     return 0;
 }

@@ -109,6 +109,27 @@ Pool& ThePool()
     return *pool;
 }
 
+// Room on the mount for one more question (and in the pool), unless (with
+// slowAfterMs) a call about it has been in the file system longer than that.
+bool TakeRoom(const QString& mount, int slowAfterMs)
+{
+    Pool& pool = ThePool();
+    const std::lock_guard lock(pool.mutex);
+    // Questions that merely run do not count: only those stuck in the file
+    // system say the mount is in trouble.
+    const std::multiset<Clock::time_point>& calls = pool.inCall[mount];
+    const Clock::time_point now = Clock::now();
+    const auto stuck = std::count_if(calls.begin(), calls.end(), [now](Clock::time_point began) {
+        return now - began > std::chrono::milliseconds(kStuckCallMs);
+    });
+    if (stuck >= kMaxStuckPerMount || pool.running >= kMaxChecks)
+        return false;
+    if (slowAfterMs >= 0 && !calls.empty() && now - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
+        return false;
+    ++pool.running;
+    return true;
+}
+
 // Starts a question on a thread of the pool; null when its mount or the
 // pool has no room, or (with slowAfterMs) when a call about its mount has
 // been in the file system longer than that: a caller that would wait is
@@ -127,22 +148,8 @@ std::shared_ptr<TPathQuestion> StartQuestion(const QString& path, int slowAfterM
     const QString absolute =
         QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
     const QString mount = MountOf(absolute, MountPoints());
-    Pool& pool = ThePool();
-    {
-        const std::lock_guard lock(pool.mutex);
-        // Questions that merely run do not count: only those stuck in the
-        // file system say the mount is in trouble.
-        const std::multiset<Clock::time_point>& calls = pool.inCall[mount];
-        const Clock::time_point now = Clock::now();
-        const auto stuck = std::count_if(calls.begin(), calls.end(), [now](Clock::time_point began) {
-            return now - began > std::chrono::milliseconds(kStuckCallMs);
-        });
-        if (stuck >= kMaxStuckPerMount || pool.running >= kMaxChecks)
-            return nullptr;
-        if (slowAfterMs >= 0 && !calls.empty() && now - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
-            return nullptr;
-        ++pool.running;
-    }
+    if (!TakeRoom(mount, slowAfterMs))
+        return nullptr;
 #ifdef Q_OS_WIN
     const QByteArray native = path.toUtf8();
 #else
@@ -196,25 +203,6 @@ struct TPathBatch {
     };
     std::vector<Group> groups;
 };
-
-// Room on the mount for one more question (and in the pool), unless a call
-// about it has been in the file system longer than slowAfterMs.
-bool TakeRoom(const QString& mount, int slowAfterMs)
-{
-    Pool& pool = ThePool();
-    const std::lock_guard lock(pool.mutex);
-    const std::multiset<Clock::time_point>& calls = pool.inCall[mount];
-    const Clock::time_point now = Clock::now();
-    const auto stuck = std::count_if(calls.begin(), calls.end(), [now](Clock::time_point began) {
-        return now - began > std::chrono::milliseconds(kStuckCallMs);
-    });
-    if (stuck >= kMaxStuckPerMount || pool.running >= kMaxChecks)
-        return false;
-    if (!calls.empty() && now - *calls.begin() > std::chrono::milliseconds(slowAfterMs))
-        return false;
-    ++pool.running;
-    return true;
-}
 
 void AnswerGroup(const std::shared_ptr<TPathBatch>& batch, size_t g)
 {

@@ -769,7 +769,9 @@ void TMyMemIniFile::Parse(const QString& text) const
         // A comment, a blank line, a line without "=" or one before any
         // section carries nothing, and stays where it stands: a user's note
         // in the file outlives every save.
-        if (raw.endsWith(QLatin1Char('\r')))
+        // Without the line end's "\r" (every one: a kept line reads back
+        // as it was written).
+        while (raw.endsWith(QLatin1Char('\r')))
             raw.chop(1);
         const QString kept = QString::fromRawData(raw.data(), raw.size());
         if (current)

@@ -311,4 +311,7 @@ TEST(MemIniFile, CommentsBlankAndStrayLinesStayThroughEveryEdit)
     EXPECT_EQ(again.ToText(), text);
     again.EraseSection("S");
     EXPECT_EQ(again.ToText(), "key before=1\n; top\n[T]\nx=1\ny=2\n");
+    // Line ends of "\r\r\n" read as one end, kept lines too.
+    again.SetText("[A]\r\nnote\r\r\nx=1\r\n");
+    EXPECT_EQ(again.ToText(), "[A]\nnote\nx=1\n");
 }
