@@ -620,6 +620,8 @@ void TCustomListBox::SpacePressed()
 {
     if (d->fMultiSelect && d->fItemIndex >= 0) {
         d->fSelected.Toggle(d->fItemIndex);
+        // The row toggled is where a Shift+arrow extends from, as in Qt's lists.
+        d->fAnchor = d->fItemIndex;
         viewport()->update();
         AnnounceRowSelection(this, d->fItemIndex);
     }

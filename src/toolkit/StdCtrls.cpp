@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -217,7 +219,21 @@ void TCustomEditBtn::NameButton()
 {
     const QString purpose = ButtonPurpose();
     fButton->setText(purpose);
-    fButton->setToolTip(purpose);
+    // The key that presses it from the edit, as the platform writes keys.
+    fButton->setToolTip(QCoreApplication::translate("qz8", "%1 (%2)")
+                            .arg(purpose, QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText)));
+}
+
+void TCustomEditBtn::keyPressEvent(QKeyEvent* event)
+{
+    const bool altDown = event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier;
+    const bool f4 = event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier;
+    if ((altDown || f4) && fButton->isEnabled() && fButton->isVisible()) {
+        event->accept();
+        fButton->trigger();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void TCustomEditBtn::changeEvent(QEvent* event)

@@ -148,7 +148,8 @@ QZ8_EXPORT void SetDesigning(QObject* component);
 QZ8_EXPORT bool IsDesigning(const QObject* object);
 ///@}
 
-/// A one-line edit with a button at its right end.
+/// A one-line edit with a button at its right end. From the keyboard, Alt+Down or F4 in the edit presses the button,
+/// as they open a combo box's list; the button's tool tip names the key.
 class QZ8_EXPORT TCustomEditBtn : public QLineEdit {
     Q_OBJECT
     /// The button's image (see Glyph()).
@@ -179,6 +180,8 @@ public:
 protected:
     /// Renames the button after a change of language.
     void changeEvent(QEvent* event) override;
+    /// Alt+Down and F4 press the button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QAction* fButton;

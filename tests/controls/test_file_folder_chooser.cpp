@@ -22,6 +22,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -369,6 +371,49 @@ TEST(Chooser, TheRealDialogChoosesAFolderAndCancels)
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(chosen, 1);
     EXPECT_EQ(chooser.text(), "/typed/before");
+}
+
+// A keyboard-only user: Alt+Down or F4 in the edit opens the dialog (the
+// button's tool tip says so), Escape in it returns to the edit; other keys
+// stay the edit's.
+TEST(Chooser, TheKeyboardAloneOpensTheDialog)
+{
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* chooser = new TMyOpenFolderDialog(&window);
+    chooser->move(0, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), chooser);
+    EXPECT_TRUE(chooser->ButtonAction()->toolTip().contains(
+        QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText)));
+    EXPECT_FALSE(chooser->ButtonAction()->text().isEmpty()) << "the button's name for screen readers";
+    int opened = 0;
+    const auto escapeFromTheDialog = [&] {
+        QTimer::singleShot(50, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                ++opened;
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog, Qt::Key_Escape);
+                if (dialog->isVisible())
+                    dialog->reject();
+            }
+        });
+    };
+    escapeFromTheDialog();
+    QTest::keyClick(chooser, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(window.focusWidget(), chooser) << "back in the edit";
+    escapeFromTheDialog();
+    QTest::keyClick(chooser, Qt::Key_F4);
+    EXPECT_EQ(opened, 2);
+    // Plain keys type.
+    QTest::keyClicks(chooser, "/tmp");
+    QTest::keyClick(chooser, Qt::Key_Down);
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(chooser->text(), "/tmp");
 }
 
 // A chooser pointed into a mount that never answers (a FUSE file system,

@@ -105,6 +105,20 @@ TEST(ListBoxBase, MouseAndKeyboardSelection)
         list.Items().Delete(list.Items().Count() - 1);
     EXPECT_EQ(list.SelCount(), 1);
     EXPECT_EQ(list.ItemIndex(), -1);
+    for (int i = 1; i < 10; ++i)
+        list.Items().Add(QString::number(i));
+    // From the keyboard, as Qt's lists: Ctrl+arrows move without selecting,
+    // Ctrl+Space toggles the row, and Shift+arrows extend from that row.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, 2));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(list.SelCount(), 2);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(list.SelCount(), 2);
+    EXPECT_TRUE(list.Selected(3));
+    EXPECT_TRUE(list.Selected(4));
+    EXPECT_FALSE(list.Selected(0));
 }
 
 TEST(ListBoxBase, FocusedRowCarriesOdFocusedOnlyWithFocus)
