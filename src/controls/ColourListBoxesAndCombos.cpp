@@ -280,16 +280,14 @@ TColourSharingCombo::TColourSharingCombo(QWidget* parent)
     FollowSharedArray(static_cast<QWidget*>(this), d->fUsesSharedArray);
     BindColours();
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT selectedColourChanged(GetSelected()); });
-    // The popup's rows are read by assistive technology by their colour's
-    // name and value (the rows' own texts are blanks).
-    const auto name = [this] {
-        for (int i = 0; i < count(); ++i)
-            setItemData(i, ColourNameAndHex(ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, i), GetAColour(i)),
-                        Qt::AccessibleTextRole);
-    };
-    connect(model(), &QAbstractItemModel::rowsInserted, this, name);
-    connect(model(), &QAbstractItemModel::modelReset, this, name);
-    name();
+    connect(model(), &QAbstractItemModel::rowsInserted, this, &TColourSharingCombo::NameRows);
+    connect(model(), &QAbstractItemModel::modelReset, this, &TColourSharingCombo::NameRows);
+    // Another control sorted or changed the shared array.
+    connect(&TSharedColourArrayNotifier::Instance(), &TSharedColourArrayNotifier::changed, this, [this] {
+        if (d->fUsesSharedArray)
+            NameRows();
+    });
+    NameRows();
     // With no colour chosen the box says so, as a QComboBox's placeholder.
     setPlaceholderText(tr("No colour chosen"));
 }
@@ -396,7 +394,17 @@ void TColourSharingCombo::GetColours(TCustomColorBox*, TStrings& Items)
 {
     Items.Clear();
     for (size_t i = 0; i < MyColourArray.size(); ++i)
-        Items.Add(QStringLiteral(" "));
+        Items.Add(ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, static_cast<int>(i)));
+}
+
+void TColourSharingCombo::NameRows()
+{
+    for (int i = 0; i < count(); ++i) {
+        const QString name = ColourNameAtIndex(d->fUsesSharedArray, d->fOwnArray, i);
+        if (itemText(i) != name)
+            setItemText(i, name);
+        setItemData(i, ColourNameAndHex(name, GetAColour(i)), Qt::AccessibleTextRole);
+    }
 }
 
 void TColourSharingCombo::SetSelected(TColor Value)
@@ -407,6 +415,7 @@ void TColourSharingCombo::SetSelected(TColor Value)
 void TColourSharingCombo::SortTheColours(TColorArraySortType method)
 {
     SortActiveColours(d->fUsesSharedArray, d->fOwnArray, method);
+    NameRows();
     repaint();
 }
 
@@ -699,6 +708,7 @@ bool TColourSharingCombo::UsesSharedAray() const { return d->fUsesSharedArray; }
 void TColourSharingCombo::SetUseSharedArray(bool Value)
 {
     ApplyUsesSharedArray(d->fUsesSharedArray, d->fOwnArray, Value);
+    NameRows();
 }
 
 TColor TColourSharingCombo::GetAColour(int i) const { return ColourAtIndex(d->fUsesSharedArray, d->fOwnArray, i); }

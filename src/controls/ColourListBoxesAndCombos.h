@@ -325,6 +325,9 @@ private:
     /// The colour list comes from the hook: one row per shared entry.
     void BindColours();
     void GetColours(TCustomColorBox* Sender, TStrings& Items);
+    // Gives every row its colour's name (type-ahead, currentText()) and its
+    // name and value for assistive technology, as the active array has them.
+    void NameRows();
     TLabel* CreateLabel();
     void UpdateLabel();
     void UpdateLabelPos();

@@ -277,7 +277,20 @@ TEST(ColourCombo, RowsHaveASwatchWithItsFrameAndTheName)
     TColourSharingCombo combo;
     combo.show();
     EXPECT_EQ(combo.count(), 7);
-    EXPECT_EQ(combo.itemText(0), " "); // the strings are never shown
+    // Each row carries its colour's name: type-ahead (closed, as in a
+    // QComboBox), currentText() and screen readers find it.
+    EXPECT_EQ(combo.itemText(6), "black");
+    combo.setFocus();
+    QTest::keyClicks(&combo, "bl");
+    EXPECT_EQ(combo.currentIndex(), 6);
+    EXPECT_EQ(combo.currentText(), "black");
+    EXPECT_EQ(combo.Selected(), clBlack);
+    EXPECT_TRUE(combo.itemData(6, Qt::AccessibleTextRole).toString().startsWith("black"));
+    // A sort of the shared array renames the rows with it.
+    combo.SortTheColours(csByValue);
+    for (int i = 0; i < combo.count(); ++i)
+        EXPECT_EQ(combo.itemText(i), MyColourArray[static_cast<size_t>(i)].Name);
+    MyColourArray = kColours;
     TCanvas& c = combo.Canvas();
     const TRect row = Rect(0, 0, 200, 16);
     const QImage img = PaintOn(200, 16, c, combo.font(), [&] { combo.DrawItem(2, row, 0); });

@@ -387,7 +387,7 @@ TEST(Chooser, TheKeyboardAloneOpensTheDialog)
     window.activateWindow();
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), chooser);
+    ASSERT_EQ(window.focusWidget(), chooser) << "a Tab stop";
     EXPECT_TRUE(chooser->ButtonAction()->toolTip().contains(
         QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText)));
     EXPECT_FALSE(chooser->ButtonAction()->text().isEmpty()) << "the button's name for screen readers";
