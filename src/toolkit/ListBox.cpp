@@ -391,15 +391,6 @@ void TCustomListBox::DrawStandardItem(int Index, const TRect& Rect, TOwnerDrawSt
     const int top = Rect.Top + (Rect.Height() - c.TextHeight(text)) / 2;
     const int x = layoutDirection() == Qt::RightToLeft ? Rect.Right - 2 - c.TextWidth(text) : Rect.Left + 2;
     c.TextOut(x, top, text);
-    // The focused row's frame, as the widget's style draws it.
-    if ((State & odFocused) && c.Painter()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = Rect.ToQRect();
-        focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
-        focus.backgroundColor = c.Resolve(c.Brush.Color);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, c.Painter(), this);
-    }
 }
 
 void TWindowCreation::Before(const QEvent* event)
@@ -463,6 +454,16 @@ void TCustomListBox::paintEvent(QPaintEvent*)
         const TRect rect{0, y, w, y + rh};
         if (!AtQtBoundary("TCustomListBox::DrawItem", [&] { DrawItem(i, rect, state); }))
             painter.fillRect(rect.ToQRect(), d->fCanvas.Resolve(d->fColor));
+        // The focused row's frame, as the widget's style draws it, over
+        // whatever drew the row (the standard text or a tool's own drawing).
+        if (state & odFocused) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect.ToQRect();
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+            focus.backgroundColor = Selected(i) ? palette().color(QPalette::Highlight) : d->fCanvas.Resolve(d->fColor);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
         y += rh;
     }
     d->fCanvas.Detach();

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -335,4 +336,55 @@ TEST(ListBoxAccessibility, AListIsATableOfOneColumnAsQListViewsIs)
     EXPECT_EQ(one->selectedRows(), QList<int>{2});
     EXPECT_TRUE(one->selectRow(0));
     EXPECT_EQ(single.ItemIndex(), 0);
+}
+
+// A keyboard user sees which list has the focus: every list draws the
+// style's focus frame on its current row (the pictures with and without the
+// focus differ), whatever draws its rows.
+TEST(ListFocus, EveryListShowsTheFocusOnItsCurrentRow)
+{
+    MyColourArray = {{clWhite, "white"}, {clNavy, "navy"}, {clBlack, "black"}};
+    QWidget window;
+    auto* elsewhere = new QLineEdit(&window);
+    auto* plain = new TListBox(&window);
+    auto* check = new TCheckListBox(&window);
+    auto* styled = new TStyledListbox(&window);
+    auto* virtualRows = new TStyledListbox(&window);
+    auto* colours = new TColourSharingListbox(&window);
+    for (TCustomListBox* list : std::initializer_list<TCustomListBox*>{plain, check, styled}) {
+        for (const char* row : {"alpha", "beta", "gamma"})
+            list->Items().Add(row);
+    }
+    virtualRows->SetStyle(TCustomListBox::lbVirtualOwnerDraw);
+    virtualRows->OnGetStringAndInt = [](QObject*, int index, TStringAndIntegerRec& rec) {
+        rec.S = QString::number(index);
+    };
+    virtualRows->SetCount(1000);
+    const std::pair<const char*, TCustomListBox*> lists[] = {{"TListBox", plain},
+                                                             {"TCheckListBox", check},
+                                                             {"TStyledListbox", styled},
+                                                             {"virtual", virtualRows},
+                                                             {"TColourSharingListbox", colours}};
+    int y = 30;
+    for (const auto& [name, list] : lists) {
+        list->setGeometry(0, y, 200, 60);
+        list->SetItemIndex(1);
+        y += 70;
+    }
+    window.resize(220, y);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        GTEST_SKIP() << "the window system does not activate the window";
+    for (const auto& [name, list] : lists) {
+        list->setFocus(Qt::TabFocusReason);
+        if (!QTest::qWaitFor([&] { return list->hasFocus(); }, 2000))
+            GTEST_SKIP() << "the window system does not give the window the keyboard focus";
+        const QImage focused = list->viewport()->grab().toImage();
+        elsewhere->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return elsewhere->hasFocus(); }, 2000)) << name;
+        const QImage unfocused = list->viewport()->grab().toImage();
+        EXPECT_NE(focused, unfocused) << name << ": the focus is not seen";
+    }
+    MyColourArray.clear();
 }
