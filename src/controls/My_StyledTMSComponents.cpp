@@ -63,7 +63,8 @@ void TStyledListbox::SetShowValues(bool Value)
 void TStyledListbox::MySetItemHeight()
 {
     Canvas().Font = TFont(font(), Canvas().Font.Color);
-    SetItemHeight((Canvas().TextHeight(QStringLiteral("gh")) * 5) / 4);
+    // Derived from the font: the rows still follow it when it changes.
+    SetNaturalItemHeight((Canvas().TextHeight(QStringLiteral("gh")) * 5) / 4);
 }
 
 void TStyledListbox::CorrectForScreenResolucao(float)

@@ -83,6 +83,10 @@ public:
         bool rowWasSelected = false;
     } fBefore;
     int fItemHeight = 16;
+    // Whether a tool set the row height (SetItemHeight): then it is kept;
+    // else rows are at least as high as the font's line (fFontLine).
+    bool fItemHeightSet = false;
+    int fFontLine = 0;
     int fTopIndex = 0;
     bool fMultiSelect = false;
     bool fExtendedSelect = true;
@@ -102,6 +106,7 @@ TCustomListBox::TCustomListBox(QWidget* parent)
     : QAbstractScrollArea(parent), fItems(this), d(std::make_unique<TCustomListBoxPrivate>(viewport()))
 {
     setFocusPolicy(Qt::StrongFocus);
+    d->fFontLine = fontMetrics().height();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalScrollBar()->setSingleStep(1);
     viewport()->setAutoFillBackground(false);
@@ -118,7 +123,12 @@ TCustomListBox::~TCustomListBox() = default;
 
 int TCustomListBox::ItemIndex() const { return d->fItemIndex; }
 
-int TCustomListBox::ItemHeight() const { return d->fItemHeight; }
+int TCustomListBox::ItemHeight() const
+{
+    return d->fItemHeightSet ? d->fItemHeight : std::max(d->fItemHeight, d->fFontLine);
+}
+
+bool TCustomListBox::ItemHeightSet() const { return d->fItemHeightSet; }
 
 int TCustomListBox::TopIndex() const { return d->fTopIndex; }
 
@@ -211,6 +221,17 @@ void TCustomListBox::SetItemHeight(int height)
 {
     if (height <= 0)
         return;
+    d->fItemHeightSet = true;
+    d->fItemHeight = height;
+    UpdateScrollBar();
+    viewport()->update();
+}
+
+void TCustomListBox::SetNaturalItemHeight(int height)
+{
+    if (height <= 0)
+        return;
+    d->fItemHeightSet = false;
     d->fItemHeight = height;
     UpdateScrollBar();
     viewport()->update();
@@ -317,13 +338,13 @@ void TCustomListBox::Clear()
 
 int TCustomListBox::RowHeight(int index) const
 {
-    int h = d->fItemHeight;
+    int h = ItemHeight();
     if (d->fStyle == lbOwnerDrawVariable && OnMeasureItem)
         OnMeasureItem(const_cast<TCustomListBox*>(this), index, h);
     return std::max(1, h);
 }
 
-int TCustomListBox::VisibleRowCount() const { return std::max(1, viewport()->height() / std::max(1, d->fItemHeight)); }
+int TCustomListBox::VisibleRowCount() const { return std::max(1, viewport()->height() / std::max(1, ItemHeight())); }
 
 TRect TCustomListBox::ItemRect(int index) const
 {
@@ -520,7 +541,7 @@ void TCustomListBox::resizeEvent(QResizeEvent* event)
 QSize TCustomListBox::sizeHint() const
 {
     // Eight rows, in 64 bits: a huge item height must not overflow.
-    const qint64 h = qint64{d->fItemHeight} * 8 + 2 * qint64{frameWidth()};
+    const qint64 h = qint64{ItemHeight()} * 8 + 2 * qint64{frameWidth()};
     return QSize(160, static_cast<int>(std::clamp<qint64>(h, 0, QWIDGETSIZE_MAX)));
 }
 
@@ -750,6 +771,16 @@ void TCustomListBox::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
         event->type() == QEvent::LayoutDirectionChange)
         d->fCanvas.ClearTextCache();
+    // Rows follow the font (a new font, the application's, a density
+    // correction), as Qt's lists do, unless a tool set their height.
+    if (event->type() == QEvent::FontChange && d->fFontLine != fontMetrics().height()) {
+        d->fFontLine = fontMetrics().height();
+        if (!d->fItemHeightSet) {
+            UpdateScrollBar();
+            updateGeometry();
+            viewport()->update();
+        }
+    }
     QAbstractScrollArea::changeEvent(event);
 }
 
@@ -847,7 +878,7 @@ void TCheckListBox::SpacePressed()
 
 void TCustomListBox::TakeImageItemHeight(const TDensityStep& step)
 {
-    SetItemHeight(step.ItemHeight());
+    SetNaturalItemHeight(step.ItemHeight());
     setFont(QFont()); // ParentFont
 }
 

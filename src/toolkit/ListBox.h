@@ -122,14 +122,25 @@ public:
     void setItemIndex(int index) { SetItemIndex(index); }
     ///@}
     ///@{
-    /// The height of every row in pixels.
+    /// The height of every row in pixels. Until a tool sets one (SetItemHeight), rows are at least as high as the
+    /// font's line and follow every change of the font (its own, the application's, a density correction), as Qt's
+    /// lists do; a height the tool set is kept whatever the font (ItemHeightSet() tells the two apart).
     int ItemHeight() const;
     void SetItemHeight(int height);
+    /// True once a tool set the row height (SetItemHeight).
+    bool ItemHeightSet() const;
     /// SetItemHeight under the name uic calls.
     void setItemHeight(int height) { SetItemHeight(height); }
     ///@}
     /// ItemHeight from a density step's image height, and the parent's font.
     void TakeImageItemHeight(const TDensityStep& step);
+
+protected:
+    /// A row height the list derives itself (from its font or its images):
+    /// the least height of its rows, which still follow the font.
+    void SetNaturalItemHeight(int height);
+
+public:
     ///@{
     /// The first row shown; kept for when the rows come, as ItemIndex.
     int TopIndex() const;

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -387,4 +388,39 @@ TEST(ListFocus, EveryListShowsTheFocusOnItsCurrentRow)
         EXPECT_NE(focused, unfocused) << name << ": the focus is not seen";
     }
     MyColourArray.clear();
+}
+
+// A low-vision user's 20 pt font: every list's rows grow to hold their
+// text, at once and at every later change; a height the tool set is kept.
+TEST(ListFocus, RowsFollowTheFontUnlessTheToolSetTheirHeight)
+{
+    QWidget window;
+    auto* plain = new TListBox(&window);
+    auto* check = new TCheckListBox(&window);
+    auto* styled = new TStyledListbox(&window);
+    auto* virtualRows = new TStyledListbox(&window);
+    auto* colours = new TColourSharingListbox(&window);
+    virtualRows->SetStyle(TCustomListBox::lbVirtualOwnerDraw);
+    styled->MySetItemHeight(); // from the font of now: still follows the font
+    const std::pair<const char*, TCustomListBox*> lists[] = {{"TListBox", plain},
+                                                             {"TCheckListBox", check},
+                                                             {"TStyledListbox", styled},
+                                                             {"virtual", virtualRows},
+                                                             {"TColourSharingListbox", colours}};
+    QFont large = window.font();
+    large.setPointSize(20);
+    window.setFont(large);
+    for (const auto& [name, list] : lists) {
+        const int line = QFontMetrics(list->font()).height();
+        EXPECT_GT(line, 20) << name;
+        EXPECT_GE(list->ItemHeight(), line) << name;
+        EXPECT_FALSE(list->ItemHeightSet()) << name;
+    }
+    // The tool's own height stays, whatever the font.
+    plain->SetItemHeight(12);
+    large.setPointSize(30);
+    window.setFont(large);
+    EXPECT_EQ(plain->ItemHeight(), 12);
+    EXPECT_TRUE(plain->ItemHeightSet());
+    EXPECT_GE(check->ItemHeight(), QFontMetrics(check->font()).height());
 }
