@@ -49,7 +49,8 @@ QZ8_AUTOTEST_EXPORT TPathKind PathKindWithin(const QString& path, int waitMs);
 // per mount (each a question of the pool) and one bounded wait for them
 // all: the calling thread waits while the threads go on, at most waitMs on
 // a call that does not return (a dead mount: that mount's paths stay
-// Unknown, the others are answered). A mount with no room gets no thread.
+// Unknown, the others are answered), and two seconds in all (what is not
+// answered by then stays Unknown). A mount with no room gets no thread.
 QZ8_AUTOTEST_EXPORT std::vector<TPathKind> PathKindsWithin(const QStringList& paths, int waitMs);
 // Asks the pool what path is, and calls answer with it on context's thread
 // when it comes, unless context is gone by then; an answer that does not

@@ -677,8 +677,12 @@ void TMyMemIniFile::ReplaceSection(const QString& section, const QList<std::pair
     s.index.clear();
     for (const auto& [name, value] : entries) {
         const QString key = CleanKey(name);
-        if (key.isEmpty() || FindKey(s, key) >= 0)
+        if (key.isEmpty())
             continue;
+        if (const int at = FindKey(s, key); at >= 0) {
+            s.entries[static_cast<size_t>(at)].second = value; // a repeated key: the last value
+            continue;
+        }
         for (Kept& k : before) {
             if (!k.placed && SameName(k.key, key)) {
                 for (const QString& line : k.lines)
