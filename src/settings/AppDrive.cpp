@@ -135,10 +135,13 @@ QStringList ExpandAppDriveNames(const QStringList& stored, bool IsFile)
         const QString folder = FolderPart(asked[static_cast<qsizetype>(j)]);
         if (kind == TPathKind::File || kind == TPathKind::Other || folder.isEmpty())
             continue;
-        const auto at = folderIndex.constFind(folder);
-        folderOf[j] = at != folderIndex.constEnd() ? at.value() : folderIndex.insert(folder, folders.size()).value();
-        if (at == folderIndex.constEnd())
-            folders << folder;
+        if (const auto at = folderIndex.constFind(folder); at != folderIndex.constEnd()) {
+            folderOf[j] = at.value();
+            continue;
+        }
+        folderOf[j] = folders.size();
+        folderIndex.insert(folder, folders.size());
+        folders << folder;
     }
     if (folders.isEmpty())
         return names;
