@@ -10,6 +10,11 @@
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace qz8test {
 
 // A file's whole content as UTF-8 text; empty when it cannot be read.
@@ -91,5 +96,32 @@ private:
     QtMessageHandler fPrevious;
     QString fText;
 };
+
+#ifdef Q_OS_LINUX
+// Files this process writes may not grow beyond bytes while it lives (a
+// write past it fails with EFBIG instead of raising SIGXFSZ).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &fPrevious);
+        fSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = fPrevious;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &fPrevious);
+        std::signal(SIGXFSZ, fSignal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit fPrevious{};
+    void (*fSignal)(int) = nullptr;
+};
+#endif
 
 } // namespace qz8test

@@ -670,12 +670,14 @@ void ReadIni(QObject* form, const QString& fileName)
     // raises here and every control keeps its state.
     ini.Load();
     FormStateSessionOf(form).Existed = true;
-    MigrateAtRead(form, ini);
+    // The migrated file is written while the controls read.
+    TPendingMigration migration = MigrateAtRead(form, ini);
     const TAppDriveScope drive;
     const QPointer<QObject> guard(form);
     PersistComponentStates(form, ini, true);
     if (auto* sections = guard ? qobject_cast<IFormStateSections*>(form) : nullptr)
         sections->ReadFormSections(ini);
+    migration.Finish();
     if (!guard)
         return;
     TFormStateSession* session = FindFormStateSession(form, fileName);

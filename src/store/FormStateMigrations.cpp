@@ -47,7 +47,7 @@ QString Now() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
 bool CarrySecret(const TMyMemIniFile& ini, TRunSecrets& secrets, const QString& at, const QString& from,
                  const QString& to, QString& error)
 {
-    if (ini.ReadString(at, kText, QString()) != SecretStoreMarker())
+    if (!ini.ValueIs(at, kText, SecretStoreMarker()))
         return true;
     const QString service = PasswordSecretService();
     const QString oldKey = PasswordSecretKey(ini.FileName(), from);
@@ -133,16 +133,17 @@ TFormStateMigrations& TFormStateMigrations::RenameSections(const QString& id,
                         error = QStringLiteral("the step has no function");
                         return false;
                     }
-                    for (const QString& from : ini.ReadSections()) {
-                        const QString to = newName(from);
-                        if (to.isEmpty() || SameName(from, to))
-                            continue;
-                        // A failed step's changes are dropped: the secret
-                        // can follow the rename.
-                        if (!ini.RenameSection(from, to)) {
-                            error = QStringLiteral("a section \"%1\" exists already").arg(to);
-                            return false;
-                        }
+                    QList<std::pair<QString, QString>> renamed;
+                    QString clash;
+                    if (!ini.RenameSections(newName, renamed, clash)) {
+                        error = QStringLiteral("a section \"%1\" exists already").arg(clash);
+                        return false;
+                    }
+                    // A failed step's changes are dropped: the secrets can
+                    // follow the renames (a file of no password has none).
+                    if (!ini.AnyValueIs(kText, SecretStoreMarker()))
+                        return true;
+                    for (const auto& [from, to] : std::as_const(renamed)) {
                         if (!CarrySecret(ini, secrets, to, from, to, error))
                             return false;
                     }
@@ -333,8 +334,9 @@ std::optional<TFormStateMigrations> DeclaredSteps(const IFormStateMigrations* de
 }
 } // namespace
 
-void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
+TPendingMigration MigrateAtRead(QObject* form, TMyMemIniFile& ini)
 {
+    TPendingMigration pending;
     const QString record = FormStateMigrationsSection();
     auto* declared = qobject_cast<IFormStateMigrations*>(form);
     TFormStateSession& session = FormStateSessionOf(form);
@@ -342,25 +344,26 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
     session.KeepsOtherSections = false;
     // The common case (no steps, no record) costs a look-up.
     if (!declared && !ini.SectionExists(record))
-        return;
+        return pending;
     const std::optional<TFormStateMigrations> declaredSteps = DeclaredSteps(declared, ini.FileName());
     if (!declaredSteps) {
         session.MigrationFailed = true;
         session.KeepsOtherSections = true;
-        return;
+        return pending;
     }
     const TFormStateMigrations& steps = *declaredSteps;
-    bool pending = false;
+    bool toRun = false;
     for (const QString& id : steps.Ids())
-        pending = pending || !ini.ValueExists(record, id);
-    if (!pending) {
+        toRun = toRun || !ini.ValueExists(record, id);
+    if (!toRun) {
         // Nothing to run: only whether the record names steps of a newer release.
         session.KeepsOtherSections = !steps.Apply(ini).Unknown.isEmpty();
-        return;
+        return pending;
     }
     // The steps run under the file's lock, over the file as it is on disk
     // now, and the migrated file is saved before the lock goes: a writer
-    // that saved since the read is not undone.
+    // that saved since the read is not undone. The save itself is written
+    // on the writer thread while the controls read.
     QStringList moved;
     TFormStateMigrationResult r;
     QString backup;
@@ -370,42 +373,45 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
     try {
         // The controls read the migrated content, saved or not (or the
         // file as another start of the tool migrated it meanwhile).
-        EditFormStateFile(ini, [&](TMyMemIniFile& now) {
-            r = steps.Apply(now, &moved);
-            if (!r.Ok())
-                return false;
-            if (r.Applied.isEmpty())
-                return false;
-            if (IsReadOnlyFile(fileName))
-                throw Exception(QStringLiteral("the file is read-only"));
-            // The file as it was is kept once, beside it. An earlier backup
-            // (a regular file) is kept; a name taken by anything else (a
-            // link, dangling or not, a folder, a FIFO) is neither written
-            // through nor named: the backup takes the first free name
-            // "<name>.1", "<name>.2", ...
-            backup = MigrationBackupName(fileName, r.Applied.first());
-            const auto isTaken = [](const QString& name) {
-                const QFileInfo at(name);
-                return at.isSymLink() || (at.exists() && !at.isFile());
-            };
-            if (isTaken(backup)) {
-                const QString first = backup;
-                for (int n = 1; n <= 99 && isTaken(backup); ++n)
-                    backup = first + QLatin1Char('.') + QString::number(n);
-                if (isTaken(backup))
-                    throw Exception(
-                        QStringLiteral("the backup names \"%1\" to \"%2\" are taken by what is not a backup")
-                            .arg(first, backup));
-            }
-            const QFileInfo taken(backup);
-            if (!taken.exists()) {
-                QString why;
-                if (!KeepFileAs(fileName, backup, why))
-                    throw Exception(QStringLiteral("the backup \"%1\" could not be written: %2").arg(backup, why));
-                madeBackup = true;
-            }
-            return true;
-        });
+        EditFormStateFileWritingLater(
+            ini,
+            [&](TMyMemIniFile& now) {
+                r = steps.Apply(now, &moved);
+                if (!r.Ok())
+                    return false;
+                if (r.Applied.isEmpty())
+                    return false;
+                if (IsReadOnlyFile(fileName))
+                    throw Exception(QStringLiteral("the file is read-only"));
+                // The file as it was is kept once, beside it. An earlier backup
+                // (a regular file) is kept; a name taken by anything else (a
+                // link, dangling or not, a folder, a FIFO) is neither written
+                // through nor named: the backup takes the first free name
+                // "<name>.1", "<name>.2", ...
+                backup = MigrationBackupName(fileName, r.Applied.first());
+                const auto isTaken = [](const QString& name) {
+                    const QFileInfo at(name);
+                    return at.isSymLink() || (at.exists() && !at.isFile());
+                };
+                if (isTaken(backup)) {
+                    const QString first = backup;
+                    for (int n = 1; n <= 99 && isTaken(backup); ++n)
+                        backup = first + QLatin1Char('.') + QString::number(n);
+                    if (isTaken(backup))
+                        throw Exception(
+                            QStringLiteral("the backup names \"%1\" to \"%2\" are taken by what is not a backup")
+                                .arg(first, backup));
+                }
+                const QFileInfo taken(backup);
+                if (!taken.exists()) {
+                    QString why;
+                    if (!KeepFileAs(fileName, backup, why))
+                        throw Exception(QStringLiteral("the backup \"%1\" could not be written: %2").arg(backup, why));
+                    madeBackup = true;
+                }
+                return true;
+            },
+            pending.fWrite);
     } catch (const Exception& e) {
         error = e.Message();
     }
@@ -416,7 +422,7 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
                   "form state file \"%s\": migration step \"%s\" failed: %s; the file is left as it was, its "
                   "sections are kept and the steps run again at the next read",
                   qPrintable(fileName), qPrintable(r.FailedStep), qPrintable(r.Error));
-        return;
+        return pending;
     }
     if (r.Applied.isEmpty() && !error.isEmpty()) {
         // Not run at all (the lock was not had, the file could not be read
@@ -426,26 +432,54 @@ void MigrateAtRead(QObject* form, TMyMemIniFile& ini)
         session.KeepsOtherSections = true;
         qCWarning(lcQz8, "form state file \"%s\": not migrated: %s; the steps run at the next read",
                   qPrintable(fileName), qPrintable(error));
-        return;
+        return pending;
     }
     session.KeepsOtherSections = !r.Unknown.isEmpty();
     if (r.Applied.isEmpty())
+        return pending;
+    pending.fForm = form;
+    pending.fFileName = fileName;
+    pending.fBackup = backup;
+    pending.fMadeBackup = madeBackup;
+    pending.fApplied = r.Applied;
+    pending.fMovedSecrets = moved;
+    pending.fError = error; // the save was not begun (a read-only file, no backup)
+    return pending;
+}
+
+TPendingMigration::~TPendingMigration()
+{
+    try {
+        Finish();
+    } catch (...) {
+        qCWarning(lcQz8, "form state file \"%s\": the migration could not be finished", qPrintable(fFileName));
+    }
+}
+
+void TPendingMigration::Finish()
+{
+    if (fApplied.isEmpty())
         return;
+    const QString error = fError.isEmpty() ? fWrite.Wait() : fError;
+    const QStringList applied = std::exchange(fApplied, {});
     if (error.isEmpty()) {
-        for (const QString& key : std::as_const(moved))
+        for (const QString& key : std::as_const(fMovedSecrets))
             SecretStore().Remove(PasswordSecretService(), key);
-        qCInfo(lcQz8, "form state file \"%s\": migrated by %s; the file as it was is \"%s\"", qPrintable(fileName),
-               qPrintable(r.Applied.join(QStringLiteral(", "))), qPrintable(backup));
+        qCInfo(lcQz8, "form state file \"%s\": migrated by %s; the file as it was is \"%s\"", qPrintable(fFileName),
+               qPrintable(applied.join(QStringLiteral(", "))), qPrintable(fBackup));
         return;
     }
     // Read as migrated, but the file stays as it was (with no backup of a
     // migration that did not happen): the record stays as the file has it,
     // and the window's saves keep what they do not write.
-    if (madeBackup)
-        QFile::remove(backup);
-    session.MigrationFailed = true;
-    session.KeepsOtherSections = true;
-    qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s", qPrintable(fileName),
+    if (fMadeBackup)
+        QFile::remove(fBackup);
+    if (fForm) {
+        TFormStateSession& session = FormStateSessionOf(fForm);
+        session.MigrationFailed = true;
+        session.KeepsOtherSections = true;
+    }
+    qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s", qPrintable(fFileName),
               qPrintable(error));
 }
 

@@ -10,21 +10,105 @@
 #include <QHash>
 #include <QObject>
 #include <QSet>
+#include <QThreadPool>
+
+#include <future>
 
 namespace qz8 {
 
-bool EditFormStateFile(TMyMemIniFile& ini, const std::function<bool(TMyMemIniFile& now)>& edit)
+namespace {
+std::unique_ptr<TFileWriteLock> LockAndReload(TMyMemIniFile& ini)
 {
     const QString fileName = ini.FileName();
-    const TFileWriteLock lock(fileName, kFormStateLockWaitMs);
-    if (!lock.Locked())
-        throw Exception(QStringLiteral("Cannot write file \"%1\": %2.").arg(fileName, lock.Error()));
+    auto lock = std::make_unique<TFileWriteLock>(fileName, kFormStateLockWaitMs);
+    if (!lock->Locked())
+        throw Exception(QStringLiteral("Cannot write file \"%1\": %2.").arg(fileName, lock->Error()));
     // Read under the lock: what another writer saved before is what this
     // edit goes over (parsed again only when it changed).
     ini.Reload();
+    return lock;
+}
+
+// One thread for the saves begun by EditFormStateFileWritingLater.
+QThreadPool& WriterThread()
+{
+    struct TWriter : QThreadPool {
+        TWriter() { setMaxThreadCount(1); }
+    };
+    static TWriter pool; // waits for its saves at exit
+    return pool;
+}
+} // namespace
+
+bool EditFormStateFile(TMyMemIniFile& ini, const std::function<bool(TMyMemIniFile& now)>& edit)
+{
+    const auto lock = LockAndReload(ini);
     if (!edit(ini))
         return false;
     ini.UpdateFile();
+    return true;
+}
+
+struct TFormStateWrite::State {
+    std::unique_ptr<TFileWriteLock> lock;
+    QString fileName;
+    QString text;
+    bool ownerOnly = false;
+    std::promise<QString> done;
+    std::future<QString> result = done.get_future();
+};
+
+TFormStateWrite::TFormStateWrite() = default;
+TFormStateWrite::TFormStateWrite(TFormStateWrite&&) noexcept = default;
+TFormStateWrite& TFormStateWrite::operator=(TFormStateWrite&& other) noexcept
+{
+    if (this != &other) {
+        Wait();
+        fState = std::move(other.fState);
+    }
+    return *this;
+}
+
+TFormStateWrite::~TFormStateWrite() { Wait(); }
+
+void TFormStateWrite::Start(std::unique_ptr<TFileWriteLock> lock, const TMyMemIniFile& content)
+{
+    Wait();
+    auto state = std::make_shared<State>();
+    state->lock = std::move(lock);
+    state->fileName = content.FileName();
+    state->text = content.ToText();
+    state->ownerOnly = content.OwnerOnly();
+    WriterThread().start([state] {
+        QString error;
+        try {
+            TMyMemIniFile::WriteFileText(state->fileName, state->text, state->ownerOnly);
+        } catch (const Exception& e) {
+            error = e.Message();
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+        state->lock.reset(); // the next writer may go on
+        state->done.set_value(error);
+    });
+    fState = std::move(state);
+}
+
+QString TFormStateWrite::Wait()
+{
+    if (!fState)
+        return QString();
+    const std::shared_ptr<State> state = std::exchange(fState, nullptr);
+    return state->result.get();
+}
+
+bool EditFormStateFileWritingLater(TMyMemIniFile& ini, const std::function<bool(TMyMemIniFile& now)>& edit,
+                                   TFormStateWrite& write)
+{
+    auto lock = LockAndReload(ini);
+    if (!edit(ini))
+        return false;
+    write.Start(std::move(lock), ini);
     return true;
 }
 

@@ -7,10 +7,41 @@
 #include "store/MemIniFile.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QObject;
 
 namespace qz8 {
+
+class TFileWriteLock;
+
+// A save finished on the store's writer thread: the file's lock goes with
+// it and is let go once the file is on disk (or the save failed), so the
+// thread that began it goes on meanwhile and no other writer comes between.
+class QZ8_STORE_EXPORT TFormStateWrite {
+public:
+    TFormStateWrite();
+    TFormStateWrite(TFormStateWrite&&) noexcept;
+    TFormStateWrite& operator=(TFormStateWrite&&) noexcept;
+    ~TFormStateWrite(); // waits for the save
+    // Starts writing content (its text as it is now) under lock.
+    void Start(std::unique_ptr<TFileWriteLock> lock, const TMyMemIniFile& content);
+    bool Pending() const { return fState != nullptr; }
+    // Waits for the save: its error, empty when the file is on disk (or
+    // nothing was pending).
+    QString Wait();
+
+private:
+    struct State;
+    std::shared_ptr<State> fState;
+};
+
+// As EditFormStateFile over ini, with the save left to write (the writer
+// thread): nothing is pending when edit refused or raised.
+QZ8_STORE_EXPORT bool EditFormStateFileWritingLater(TMyMemIniFile& ini,
+                                                    const std::function<bool(TMyMemIniFile& now)>& edit,
+                                                    TFormStateWrite& write);
 
 struct TFormStateSession {
     QString FileName; // the file read

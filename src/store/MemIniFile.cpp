@@ -559,6 +559,23 @@ bool TMyMemIniFile::ValueExists(const QString& section, const QString& key) cons
     return Value(section, key) != nullptr;
 }
 
+bool TMyMemIniFile::ValueIs(const QString& section, const QString& key, QStringView value) const
+{
+    const QString* v = Value(section, key);
+    return v && QStringView(*v) == value;
+}
+
+bool TMyMemIniFile::AnyValueIs(const QString& key, QStringView value) const
+{
+    Load();
+    QString cleaned;
+    const QStringView name = KeyName(key, cleaned);
+    return std::any_of(fSections.begin(), fSections.end(), [&](const Section& s) {
+        const int at = s.dead ? -1 : FindKey(s, name);
+        return at >= 0 && QStringView(s.entries[static_cast<size_t>(at)].second) == value;
+    });
+}
+
 QStringList TMyMemIniFile::ReadSections() const
 {
     Load();
@@ -624,6 +641,63 @@ bool TMyMemIniFile::RenameSection(const QString& from, const QString& to)
         s.name = name;
     }
     fLastRead = at;
+    return true;
+}
+
+bool TMyMemIniFile::RenameSections(const std::function<QString(const QString& section)>& newName,
+                                   QList<std::pair<QString, QString>>& renamed, QString& clash)
+{
+    Load();
+    renamed.clear();
+    // The new names first; the content changes only once they all fit.
+    std::vector<QString> names(fSections.size());
+    bool any = false;
+    for (size_t i = 0; i < fSections.size(); ++i) {
+        const Section& s = fSections[i];
+        if (s.dead)
+            continue;
+        const QString to = newName(s.name);
+        if (to.isEmpty() || SameName(s.name, to))
+            continue;
+        names[i] = CleanSection(to);
+        any = true;
+    }
+    if (!any)
+        return true;
+    // One index of the names as they will be, built once (rather than a
+    // look-up, an insertion and a removal for each section), with the erased
+    // sections' places given back. It views the texts the sections will hold:
+    // a moved QString keeps its text where it is.
+    Index index;
+    index.reserve(static_cast<qsizetype>(fSections.size()) - fDeadSections);
+    int place = 0;
+    for (size_t i = 0; i < fSections.size(); ++i) {
+        if (fSections[i].dead)
+            continue;
+        const QString& name = names[i].isNull() ? fSections[i].name : names[i];
+        const qsizetype known = index.size();
+        index[Name{name}] = place++;
+        if (index.size() == known) {
+            clash = name;
+            return false;
+        }
+    }
+    std::vector<Section> sections;
+    sections.reserve(static_cast<size_t>(place));
+    for (size_t i = 0; i < fSections.size(); ++i) {
+        Section& s = fSections[i];
+        if (s.dead)
+            continue;
+        if (!names[i].isNull()) {
+            renamed.append({s.name, names[i]});
+            s.name = std::move(names[i]);
+        }
+        sections.push_back(std::move(s));
+    }
+    fSections = std::move(sections);
+    fSectionIndex = std::move(index);
+    fDeadSections = 0;
+    fLastRead = -1;
     return true;
 }
 
@@ -705,6 +779,8 @@ QString TMyMemIniFile::ToText() const
 {
     Load();
     QString out;
+    // About the size of the text read: one allocation for most saves.
+    out.reserve(fText.size() + fText.size() / 16 + 256);
     for (const QString& line : fPreamble)
         out += line % QLatin1Char('\n');
     bool first = true;
@@ -785,16 +861,18 @@ void TMyMemIniFile::Parse(const QString& text) const
     }
 }
 
-void TMyMemIniFile::UpdateFile() const
+void TMyMemIniFile::UpdateFile() const { WriteFileText(fFileName, ToText(), fOwnerOnly); }
+
+void TMyMemIniFile::WriteFileText(const QString& fileName, const QString& text, bool ownerOnly)
 {
     QString error;
     // The secret of an owner-only file is never readable by others, not even
     // in the temporary file.
-    if (!WriteFileAtomically(fFileName, ToText().toUtf8(), fOwnerOnly, error))
-        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fFileName, error));
+    if (!WriteFileAtomically(fileName, text.toUtf8(), ownerOnly, error))
+        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, error));
     // Debris of a save killed before its rename; ten minutes old, no other
     // save can still be writing it.
-    RemoveSaveDebris(fFileName, 10 * 60);
+    RemoveSaveDebris(fileName, 10 * 60);
 }
 
 } // namespace qz8

@@ -21,6 +21,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace qz8 {
@@ -61,6 +63,9 @@ public:
     /// that killed saves left are removed once ten minutes old; no other file
     /// beside it is touched.
     void UpdateFile() const;
+    /// What UpdateFile does with the text of a content, for a save made away
+    /// from the content (on another thread).
+    static void WriteFileText(const QString& fileName, const QString& text, bool ownerOnly);
     ///@{
     /// A file that holds a secret is written readable and writable by its
     /// owner only (0600 on Linux); otherwise a new file gets the user's umask
@@ -95,6 +100,10 @@ public:
     bool SectionExists(const QString& section) const;
     /// True when the key exists in the section.
     bool ValueExists(const QString& section, const QString& key) const;
+    /// True when the key exists and holds exactly value (no copy is made).
+    bool ValueIs(const QString& section, const QString& key, QStringView value) const;
+    /// True when some section's key holds exactly value: one pass, no look-up.
+    bool AnyValueIs(const QString& key, QStringView value) const;
     /// The names of the sections, in file order.
     QStringList ReadSections() const;
     /// The keys of a section, in file order.
@@ -105,6 +114,13 @@ public:
     /// (and nothing changed) when there is no section from, or another
     /// section is named to already. A change of case only is a rename.
     bool RenameSection(const QString& from, const QString& to);
+    /// Renames, where they stand and in one pass, every section for which
+    /// newName gives another name (an empty name, or the same name without
+    /// case, leaves it). False, with clash set and nothing changed, when two
+    /// sections would then share a name; renamed gets each (old, new) pair
+    /// in file order. A chain (A to B while B goes to C) is allowed.
+    bool RenameSections(const std::function<QString(const QString& section)>& newName,
+                        QList<std::pair<QString, QString>>& renamed, QString& clash);
     /// Removes a key.
     void DeleteKey(const QString& section, const QString& key);
     /// Makes the section hold exactly these keys and values, in this order, where it stands in the file (at the end

@@ -288,6 +288,34 @@ TEST(MemIniFile, RenamesAndErasesKeepPlacesNamesAndCopies)
     EXPECT_EQ(copies.back().ReadString("S2501", "k", ""), "2501");
     copies.clear();
     EXPECT_EQ(big.ReadString("R2998", "k", ""), "2998");
+
+    // Many at once: a chain is allowed, two sections meeting in one name
+    // (without case) change nothing, erased places are given back.
+    TMyMemIniFile many{QString()};
+    many.SetText("[A]\nx=1\n[B]\ny=2\n[C]\nz=3\n[D]\nw=4\n");
+    many.EraseSection("D");
+    QList<std::pair<QString, QString>> renamed;
+    QString clash;
+    const auto chain = [](const QString& s) { return s == "A" ? "B" : s == "B" ? "c2" : QString(); };
+    ASSERT_TRUE(many.RenameSections(chain, renamed, clash));
+    EXPECT_EQ(renamed, (QList<std::pair<QString, QString>>{{"A", "B"}, {"B", "c2"}}));
+    EXPECT_EQ(many.ReadSections(), QStringList({"B", "c2", "C"}));
+    EXPECT_EQ(many.ReadString("b", "x", ""), "1");
+    EXPECT_EQ(many.ReadString("C2", "y", ""), "2");
+    EXPECT_FALSE(many.SectionExists("A"));
+    EXPECT_FALSE(many.SectionExists("D"));
+    const QString before = many.ToText();
+    const auto meet = [](const QString& s) { return s == "B" ? QStringLiteral("c") : QString(); };
+    EXPECT_FALSE(many.RenameSections(meet, renamed, clash));
+    EXPECT_EQ(clash.toLower(), "c");
+    EXPECT_EQ(many.ToText(), before);
+    EXPECT_TRUE(many.RenameSections([](const QString& s) { return s.toLower(); }, renamed, clash));
+    EXPECT_TRUE(renamed.isEmpty()) << "a change of case only is left";
+    EXPECT_TRUE(many.AnyValueIs("Y", u"2"));
+    EXPECT_FALSE(many.AnyValueIs("y", u"22"));
+    EXPECT_TRUE(many.ValueIs("c2", "Y", u"2"));
+    many.WriteString("D", "w", "5");
+    EXPECT_EQ(many.ReadSections(), QStringList({"B", "c2", "C", "D"}));
 }
 
 // What the library does not read (a note before the first section,
