@@ -7,6 +7,7 @@
 #include "platform/Logging_p.h"
 #include "platform/WindowSystem_p.h"
 #include "settings/ReadAndSaveIni_p.h"
+#include "store/FormStateStore_p.h"
 #include "store/MemIniFile.h"
 #include "toolkit/Application.h"
 #include "toolkit/ImageControls.h"
@@ -113,7 +114,7 @@ bool TTMSStyleableRepositoryForm::WriteFormState(bool keepOtherSections)
 {
     // A file that could not be read is the user's, not this window's: it
     // is not replaced.
-    if (d->fIniUnreadable) {
+    if (FormStateUnreadable()) {
         qCWarning(lcQz8, "SaveIni: \"%s\" was not saved, it could not be read", qPrintable(d->fIniName));
         return false;
     }
@@ -302,10 +303,12 @@ void TTMSStyleableRepositoryForm::DoShowStuff(QObject*)
     d->fIniName = TheIniName();
     if (!d->has_shown) {
         const QString name = d->fIniName;
-        d->fIniUnreadable = !CarryOn("ReadIni", [this, &name] { ReadIni(this, name); });
-        // From now on the user's changes reach the file as they happen.
-        if (!d->fIniUnreadable)
+        // From now on the user's changes reach the file as they happen; a
+        // read that failed is kept in the store's record of the read.
+        if (CarryOn("ReadIni", [this, &name] { ReadIni(this, name); }))
             d->fAutosave->Watch(name);
+        else
+            FormStateSessionOf(this).Unreadable = true;
     }
     d->has_shown = true;
     if (global_keeping_log)
@@ -543,7 +546,11 @@ bool TTMSStyleableRepositoryForm::FlushFormState() { return d->fAutosave->Flush(
 
 bool TTMSStyleableRepositoryForm::HasShown() const { return d->has_shown; }
 
-bool TTMSStyleableRepositoryForm::FormStateUnreadable() const { return d->fIniUnreadable; }
+bool TTMSStyleableRepositoryForm::FormStateUnreadable() const
+{
+    const TFormStateSession* session = FindFormStateSession(this);
+    return session && session->Unreadable;
+}
 
 bool TTMSStyleableRepositoryForm::DoneCreateThings() const { return d->done_create_things; }
 

@@ -16,7 +16,6 @@ public:
     // save runs (it may run events) while Saving.
     enum class TSaved { No, Saving, Yes } fSaved = TSaved::No;
     QMetaObject::Connection fParentWatch; // the parent's deletion saves this window first
-    bool fIniUnreadable = false; // its form state file failed to read
 
     /// The placements of every arrangement the file holds, kept so that a
     /// save keeps those of the other arrangements; nothing before the file

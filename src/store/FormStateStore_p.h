@@ -56,6 +56,9 @@ struct TFormStateSession {
     // The saves keep the sections of the file they do not write (a newer
     // release's file, or one a step could not migrate).
     bool KeepsOtherSections = false;
+    // The read raised (the file could not be read, a reader failed): the
+    // window that read it does not write over what it never had.
+    bool Unreadable = false;
 };
 
 // The session of a form, made when asked for the first time.
