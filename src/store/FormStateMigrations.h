@@ -87,8 +87,9 @@ public:
     /// Sections renamed where they stand, in one pass over the file: each
     /// section for which newName gives a name (not an empty one) takes it,
     /// with its keys and a password's secret. For a family of controls
-    /// renamed at once (a page's prefix changed). Fails when a section of a
-    /// new name exists already.
+    /// renamed at once (a page's prefix changed). Fails, changing nothing,
+    /// when two sections would then share a name; a chain (A to B while B
+    /// is renamed on) is allowed.
     TFormStateMigrations& RenameSections(const QString& id, std::function<QString(const QString& section)> newName);
     /// A key of a section renamed; nothing to do when the key is not there.
     /// Fails when the new key exists already.
