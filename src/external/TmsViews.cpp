@@ -98,6 +98,14 @@ void TAdvTreeView::ApplyAppearance()
     update();
 }
 
+void TAdvTreeView::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QTreeWidget::initViewItemOption(option);
+    // The palette's foreground is the frame's colour (a plain box frame is
+    // drawn in it); the arrows are read like the text beside them.
+    option->palette.setColor(QPalette::WindowText, option->palette.color(QPalette::Text));
+}
+
 QStringList TAdvTreeView::Columns() const
 {
     QStringList out;

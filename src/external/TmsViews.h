@@ -171,6 +171,11 @@ public:
     /// the item's text of the column.
     TAdvTreeViewGetNodeTextEvent OnGetNodeText;
 
+protected:
+    /// The style draws the branch indicators (expand and collapse arrows) in
+    /// the nodes' text colour, not in the frame's.
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+
 private:
     TColor fBorderColor = clBtnShadow;
     TColor fColor = clWindow;

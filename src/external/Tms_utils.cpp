@@ -1,4 +1,5 @@
 #include "external/Tms_utils.h"
+#include "external/Colour_utils.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -31,7 +32,7 @@ const StyleColours kStyles[TTMSStyleCount] = {
     {"Graphite", RGB(0x2B, 0x2D, 0x30), RGB(0xE6, 0xE6, 0xE6), RGB(0x4C, 0x8B, 0xF5), RGB(0x10, 0x10, 0x10),
      RGB(0x3C, 0x3F, 0x43), RGB(0x1E, 0x1F, 0x22), RGB(0x55, 0x58, 0x5C), RGB(0xF0, 0xF0, 0xF0), RGB(0xFF, 0xB8, 0x6C),
      RGB(0x7E, 0xE7, 0x87)},
-    {"Olive grove", RGB(0xEE, 0xF0, 0xE2), RGB(0x2E, 0x35, 0x1C), RGB(0x6B, 0x7F, 0x2A), RGB(0xFF, 0xFF, 0xF4),
+    {"Olive grove", RGB(0xEE, 0xF0, 0xE2), RGB(0x2E, 0x35, 0x1C), RGB(0x62, 0x75, 0x26), RGB(0xFF, 0xFF, 0xF4),
      RGB(0xF8, 0xF9, 0xEF), RGB(0xCF, 0xD5, 0xB0), RGB(0x9A, 0xA5, 0x6C), RGB(0x20, 0x26, 0x10), RGB(0x8B, 0x3A, 0x0E),
      RGB(0xB0, 0x00, 0x40)},
     {"Rose quartz", RGB(0xFB, 0xEE, 0xF0), RGB(0x4A, 0x1F, 0x33), RGB(0x9C, 0x3D, 0x6B), RGB(0xFF, 0xFF, 0xFF),
@@ -82,7 +83,9 @@ QPalette TMSStylePalette(TTMSStyle style)
         pal.setColor(group, QPalette::HighlightedText, ToQColor(s.highlightText));
         pal.setColor(group, QPalette::ToolTipBase, light);
         pal.setColor(group, QPalette::ToolTipText, text);
-        pal.setColor(group, QPalette::PlaceholderText, ToQColor(s.scrollDark));
+        // Read on an edit (Base) and on a combo's button (Button).
+        pal.setColor(group, QPalette::PlaceholderText,
+                     ReadableColour(ToQColor(s.scrollDark), text, {light, dark}, 4.5));
         pal.setColor(group, QPalette::Light, light.lighter(110));
         pal.setColor(group, QPalette::Midlight, light);
         pal.setColor(group, QPalette::Mid, ToQColor(s.scrollDark));

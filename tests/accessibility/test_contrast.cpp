@@ -1,0 +1,112 @@
+// What a low-vision user reads in every style of the library: text,
+// selection and placeholders at 4.5:1 against their backgrounds, the tree's
+// expand and collapse arrows at 3:1 (WCAG 2), measured on painted pixels
+// where the style draws them.
+#include "controls/ColourListBoxesAndCombos.h"
+#include "controls/My_StyledTMSComponents.h"
+#include "external/Colour_utils.h"
+#include "external/Tms_utils.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace qz8;
+
+namespace {
+
+// The highest contrast of a pixel of area against background: what the
+// strongest part of a glyph or an arrow shows.
+double Strongest(const QImage& image, const QRect& area, const QColor& background)
+{
+    double best = 1.0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
+    }
+    return best;
+}
+
+struct EveryStyle {
+    ~EveryStyle() { Global_TMSStyle = tsClassicLight; }
+};
+
+} // namespace
+
+TEST(Contrast, RatiosAndReadableColours)
+{
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(Qt::white, Qt::black), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01); // the known near miss
+    EXPECT_DOUBLE_EQ(ContrastRatio(QColor(0x33, 0x66, 0xCC), QColor(0x33, 0x66, 0xCC)), 1.0);
+    const QColor grey(0xB4, 0xB4, 0xB4);
+    const QColor readable = ReadableColour(grey, Qt::black, {Qt::white, QColor(0xDC, 0xDC, 0xDC)}, 4.5);
+    EXPECT_GE(ContrastRatio(readable, QColor(0xDC, 0xDC, 0xDC)), 4.5);
+    EXPECT_LT(readable.lightness(), grey.lightness());
+    EXPECT_GT(readable.lightness(), 0) << "moved only as far as needed";
+    EXPECT_EQ(ReadableColour(Qt::black, Qt::black, {Qt::white}, 4.5), QColor(Qt::black)) << "readable already";
+    EXPECT_EQ(ReadableColour(grey, Qt::white, {Qt::white}, 4.5), QColor(Qt::white)) << "no step reaches it";
+}
+
+TEST(Contrast, TextSelectionAndPlaceholdersInEveryStyle)
+{
+    EveryStyle reset;
+    for (int s = 0; s < TTMSStyleCount; ++s) {
+        const auto style = static_cast<TTMSStyle>(s);
+        const std::string name = TMSStyleName(style).toStdString();
+        const QPalette pal = TMSStylePalette(style);
+        EXPECT_GE(ContrastRatio(pal.color(QPalette::WindowText), pal.color(QPalette::Window)), 4.5) << name;
+        EXPECT_GE(ContrastRatio(pal.color(QPalette::Text), pal.color(QPalette::Base)), 4.5) << name;
+        EXPECT_GE(ContrastRatio(pal.color(QPalette::ButtonText), pal.color(QPalette::Button)), 4.5) << name;
+        EXPECT_GE(ContrastRatio(pal.color(QPalette::HighlightedText), pal.color(QPalette::Highlight)), 4.5) << name;
+        EXPECT_GE(ContrastRatio(ToQColor(GetABaseTMSHighlightedTextColour(style)),
+                                ToQColor(GetABaseTMSHighlightBackgroundColour(style))),
+                  4.5)
+            << name;
+        EXPECT_GE(ContrastRatio(pal.color(QPalette::PlaceholderText), pal.color(QPalette::Base)), 4.5) << name;
+        EXPECT_GE(ContrastRatio(pal.color(QPalette::PlaceholderText), pal.color(QPalette::Button)), 4.5) << name;
+
+        // The colour combo's "No colour chosen", as painted on its button.
+        MyColourArray = {{clBlack, "black"}, {clWhite, "white"}};
+        QWidget window;
+        auto* combo = new TColourSharingCombo(&window);
+        combo->setGeometry(0, 0, 200, 28);
+        window.resize(220, 40);
+        ApplyTMSStylePalette(&window, style);
+        window.show();
+        ASSERT_EQ(combo->currentIndex(), -1) << name;
+        const QImage shot = combo->grab().toImage();
+        const QColor button = shot.pixelColor(4, shot.height() / 2);
+        EXPECT_GE(Strongest(shot, QRect(4, 2, 110, shot.height() - 4), button), 4.5) << name;
+        MyColourArray.clear();
+    }
+}
+
+TEST(Contrast, TheTreesArrowsInEveryStyle)
+{
+    EveryStyle reset;
+    for (int s = 0; s < TTMSStyleCount; ++s) {
+        const auto style = static_cast<TTMSStyle>(s);
+        const std::string name = TMSStyleName(style).toStdString();
+        Global_TMSStyle = style;
+        TMyAdvTreeView view;
+        view.setColumnCount(1);
+        auto* parent = new QTreeWidgetItem(&view, QStringList{"river"});
+        new QTreeWidgetItem(parent, QStringList{"rivers"});
+        auto* open = new QTreeWidgetItem(&view, QStringList{"sea"});
+        new QTreeWidgetItem(open, QStringList{"seas"});
+        open->setExpanded(true);
+        view.SetComponentStyle(style);
+        view.resize(200, 140);
+        view.show();
+        const QImage shot = view.viewport()->grab().toImage();
+        const QColor background = ToQColor(view.Color());
+        for (QTreeWidgetItem* item : {parent, open}) {
+            const QRect row = view.visualItemRect(item);
+            // The arrow stands in the indentation before the row's text.
+            const QRect arrow(0, row.top(), view.indentation(), row.height());
+            EXPECT_GE(Strongest(shot, arrow, background), 3.0) << name << (item == open ? " (open)" : " (closed)");
+        }
+    }
+}
