@@ -63,6 +63,9 @@ QSize TRowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
 TAdvTreeView::TAdvTreeView(QWidget* parent) : QTreeWidget(parent), fHeader(new TStyledHeaderView(this))
 {
     setHeader(fHeader);
+    // As QTreeView's own header: the last column fills the view, so a larger
+    // font does not cut the texts of a one-column tree.
+    fHeader->setStretchLastSection(true);
     setUniformRowHeights(true);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace qz8;
@@ -83,6 +84,11 @@ TEST(StyledTreeView, PaintsItsColours)
                      GetABaseTMSGradientBackgroundLightColour(tsGraphite)));
     EXPECT_NE(GetABaseTMSGradientBackgroundDarkColour(tsGraphite),
               GetABaseTMSGradientBackgroundLightColour(tsGraphite));
+    // The last column reaches the right edge, as in Qt's tree.
+    t.view.resize(400, 120);
+    const QHeaderView* columns = t.view.header();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return columns->length() == t.view.viewport()->width(); }, 2000))
+        << columns->length() << " " << t.view.viewport()->width();
 }
 
 TEST(StyledTreeView, ExportOfNodesAndColumns)

@@ -1,7 +1,10 @@
 // The library's lists beside QListWidget in one window, saved as a picture at
 // the screen's device pixels (1:1), for the documentation:
 //   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 beside_qt out.png [-reverse]
+// With --low-vision, a low-vision user's setting: a 20 pt font and the
+// high-contrast style, with the trees beside each other too.
 #include "controls/My_StyledTMSComponents.h"
+#include "external/Tms_utils.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/ListBox.h"
 
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QTreeWidget>
 
 namespace {
 
@@ -44,6 +48,12 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const bool lowVision = QApplication::arguments().contains(QStringLiteral("--low-vision"));
+    if (lowVision) {
+        QFont large = QApplication::font();
+        large.setPointSize(20);
+        QApplication::setFont(large);
+    }
     QWidget window;
     auto* grid = new QGridLayout(&window);
     const QStringList rows = {"the", "1234", "0.714", "collocation", "/corpus/texts/a.txt", "Wörter"};
@@ -70,10 +80,37 @@ int main(int argc, char** argv)
     grid->addWidget(new QLabel(QStringLiteral("QListWidget, checkable"), &window), 2, 1);
     grid->addWidget(checks, 3, 0);
     grid->addWidget(qtChecks, 3, 1);
-    grid->addWidget(new CanvasDrawing(&window), 4, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{styled, qtList, checks, qtChecks})
-        w->setFixedHeight(120);
-    window.resize(460, 420);
+        w->setFixedHeight(lowVision ? 200 : 120);
+    if (lowVision) {
+        auto* tree = new qz8::TMyAdvTreeView(&window);
+        auto* qtTree = new QTreeWidget(&window);
+        for (QTreeWidget* t : {static_cast<QTreeWidget*>(tree), qtTree}) {
+            t->setHeaderLabels({QStringLiteral("Word")});
+            auto* open = new QTreeWidgetItem(t, QStringList{QStringLiteral("river")});
+            new QTreeWidgetItem(open, QStringList{QStringLiteral("rivers")});
+            auto* closed = new QTreeWidgetItem(t, QStringList{QStringLiteral("sea")});
+            new QTreeWidgetItem(closed, QStringList{QStringLiteral("seas")});
+            open->setExpanded(true);
+            t->setCurrentItem(open);
+            t->setFixedHeight(200);
+        }
+        grid->addWidget(new QLabel(QStringLiteral("TMyAdvTreeView"), &window), 4, 0);
+        grid->addWidget(new QLabel(QStringLiteral("QTreeWidget"), &window), 4, 1);
+        grid->addWidget(tree, 5, 0);
+        grid->addWidget(qtTree, 5, 1);
+        qz8::Global_TMSStyle = qz8::tsHighContrast;
+        // As a window's styler does: the palette, and the styled controls.
+        qz8::ApplyTMSStylePalette(&window, qz8::tsHighContrast);
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (auto* control = qobject_cast<qz8::ITMSStyle*>(w))
+                control->SetComponentStyle(qz8::tsHighContrast);
+        }
+        window.resize(760, 980);
+    } else {
+        grid->addWidget(new CanvasDrawing(&window), 4, 0);
+        window.resize(460, 420);
+    }
     window.show();
     QApplication::processEvents();
     const QString out = QApplication::arguments().value(1, QStringLiteral("beside-qt.png"));
