@@ -131,36 +131,4 @@ TColor GetHighLightColor(TColor colour, int step)
 
 double ScreenScaled(int base, double fontScale) { return std::isfinite(fontScale) ? base * fontScale : base; }
 
-namespace {
-double RelativeLuminance(const QColor& c)
-{
-    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-} // namespace
-
-double ContrastRatio(const QColor& a, const QColor& b)
-{
-    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QColor ReadableColour(const QColor& colour, const QColor& toward, std::initializer_list<QColor> backgrounds,
-                      double ratio)
-{
-    const auto readable = [&](const QColor& c) {
-        return std::all_of(backgrounds.begin(), backgrounds.end(),
-                           [&](const QColor& back) { return ContrastRatio(c, back) >= ratio; });
-    };
-    for (int step = 0; step <= 20; ++step) {
-        const double t = step / 20.0;
-        const QColor c = QColor::fromRgbF(static_cast<float>(colour.redF() + (toward.redF() - colour.redF()) * t),
-                                          static_cast<float>(colour.greenF() + (toward.greenF() - colour.greenF()) * t),
-                                          static_cast<float>(colour.blueF() + (toward.blueF() - colour.blueF()) * t));
-        if (readable(c))
-            return c;
-    }
-    return toward;
-}
-
 } // namespace qz8

@@ -4,10 +4,8 @@
 #include "../qz8_export.h"
 #include "../toolkit/Types.h"
 
-#include <QColor>
 #include <QObject>
 #include <QString>
-#include <initializer_list>
 #include <vector>
 
 namespace qz8 {
@@ -60,15 +58,6 @@ QZ8_EXPORT void SortColorArray(TColorArray& array, int lo, int hi, TColorArraySo
 /// A lighter shade: the colour's luminance on the 0..240 scale raised by
 /// step (a negative step darkens), hue and saturation kept.
 QZ8_EXPORT TColor GetHighLightColor(TColor colour, int step);
-
-/// The contrast ratio of two colours as WCAG 2 defines it: from 1 (the same
-/// luminance) to 21 (black and white). Text needs 4.5, a control's parts 3.
-QZ8_EXPORT double ContrastRatio(const QColor& a, const QColor& b);
-/// colour, moved toward toward in small steps until its contrast against
-/// every one of backgrounds is at least ratio (toward itself when no step
-/// gets there).
-QZ8_EXPORT QColor ReadableColour(const QColor& colour, const QColor& toward, std::initializer_list<QColor> backgrounds,
-                                 double ratio);
 
 /// A base height scaled by a font scale, as a float.
 QZ8_EXPORT double ScreenScaled(int base, double fontScale);

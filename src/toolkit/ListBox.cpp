@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QHelpEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -820,6 +822,41 @@ void TCheckListBox::SetChecked(int index, bool checked)
     viewport()->update();
 }
 
+namespace {
+// Whether the style's empty check box stands out at 3:1 (what a control's
+// parts need) from back: drawn once for each style, colours and size.
+bool BoxStandsOut(const QWidget* list, const QStyleOptionViewItem& check, const QColor& back)
+{
+    static QHash<QString, bool> known;
+    const QPalette& pal = check.palette;
+    QString key = list->style()->name() + QLatin1Char(' ') + QString::number(back.rgba(), 16);
+    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button})
+        key += QLatin1Char(' ') + QString::number(pal.color(role).rgba(), 16);
+    key += QStringLiteral(" %1x%2").arg(check.rect.width()).arg(check.rect.height());
+    const auto it = known.constFind(key);
+    if (it != known.cend())
+        return *it;
+    QImage image(check.rect.size(), QImage::Format_ARGB32);
+    image.fill(back);
+    {
+        QPainter painter(&image);
+        QStyleOptionViewItem empty = check;
+        empty.rect = image.rect();
+        empty.checkState = Qt::Unchecked;
+        empty.state = (empty.state & ~QStyle::State_On) | QStyle::State_Off;
+        list->style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &empty, &painter, list);
+    }
+    double strongest = 1.0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            strongest = std::max(strongest, ContrastRatio(image.pixelColor(x, y), back));
+    }
+    if (known.size() > 64)
+        known.clear();
+    return *known.insert(key, strongest >= 3.0);
+}
+} // namespace
+
 int TCheckListBox::BoxSize() const { return std::max(8, std::min(ItemHeight() - 2, 13)); }
 
 void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
@@ -844,6 +881,17 @@ void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State
         if (State & odDisabled)
             check.state &= ~QStyle::State_Enabled;
         style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &check, painter, this);
+        // A box the style draws too faintly to be found (below 3:1 against
+        // the list) gets an outline that can be.
+        const QColor back = c.Resolve(Color());
+        if ((check.state & QStyle::State_Enabled) && !BoxStandsOut(this, check, back)) {
+            painter->save();
+            painter->setPen(
+                ReadableColour(palette().color(QPalette::Mid), palette().color(QPalette::Text), {back}, 3.0));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(QRectF(check.rect).adjusted(0.5, 0.5, -0.5, -0.5));
+            painter->restore();
+        }
     }
     c.Brush = TBrush{Color(), bsSolid};
     c.Font.Color = clWindowText;

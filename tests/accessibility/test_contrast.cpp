@@ -1,11 +1,12 @@
 // What a low-vision user reads in every style of the library: text,
 // selection and placeholders at 4.5:1 against their backgrounds, the tree's
-// expand and collapse arrows at 3:1 (WCAG 2), measured on painted pixels
-// where the style draws them.
+// expand and collapse arrows and the check list's boxes at 3:1 (WCAG 2),
+// measured on painted pixels where the style draws them.
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Colour_utils.h"
 #include "external/Tms_utils.h"
+#include "toolkit/ListBox.h"
 
 #include <QApplication>
 #include <QVBoxLayout>
@@ -108,5 +109,27 @@ TEST(Contrast, TheTreesArrowsInEveryStyle)
             const QRect arrow(0, row.top(), view.indentation(), row.height());
             EXPECT_GE(Strongest(shot, arrow, background), 3.0) << name << (item == open ? " (open)" : " (closed)");
         }
+    }
+}
+
+TEST(Contrast, TheCheckListsBoxesInEveryStyle)
+{
+    for (int s = 0; s < TTMSStyleCount; ++s) {
+        const auto style = static_cast<TTMSStyle>(s);
+        const std::string name = TMSStyleName(style).toStdString();
+        QWidget window;
+        auto* list = new TCheckListBox(&window);
+        list->Items().AddStrings({"Word counts", "Collocations"});
+        list->SetChecked(1, true);
+        list->setGeometry(0, 0, 200, 80);
+        window.resize(220, 100);
+        ApplyTMSStylePalette(&window, style);
+        window.show();
+        const QImage shot = list->viewport()->grab().toImage();
+        const QColor background = shot.pixelColor(0, 0);
+        const int row = list->ItemHeight();
+        // The empty box, then the checked one, in the column before the text.
+        EXPECT_GE(Strongest(shot, QRect(0, 0, 16, row), background), 3.0) << name << " (empty)";
+        EXPECT_GE(Strongest(shot, QRect(0, row, 16, row), background), 3.0) << name << " (checked)";
     }
 }

@@ -148,6 +148,7 @@ TEST(CheckListBox, TheCheckMarkIsTheStylesIndicator)
 {
     // The box is what the widget's style draws for a checked and an
     // unchecked item-view indicator: a tick in every style, never a square.
+    // Its edge may be outlined (a style's faint box): it stands at 3:1.
     TCheckListBox checks;
     checks.setFrameShape(QFrame::NoFrame);
     checks.Items().AddStrings({"on", "off"});
@@ -171,9 +172,17 @@ TEST(CheckListBox, TheCheckMarkIsTheStylesIndicator)
         checks.style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &option, &painter, &checks);
         painter.end();
         int differing = 0;
-        for (int y = where.top(); y <= where.bottom(); ++y)
-            for (int x = where.left(); x <= where.right(); ++x)
-                differing += shown.pixel(x, y) != expected.pixel(x, y);
+        double edge = 1.0;
+        const QColor back = ToQColor(checks.Color(), checks.palette());
+        for (int y = where.top(); y <= where.bottom(); ++y) {
+            for (int x = where.left(); x <= where.right(); ++x) {
+                if (where.adjusted(1, 1, -1, -1).contains(x, y))
+                    differing += shown.pixel(x, y) != expected.pixel(x, y);
+                else
+                    edge = std::max(edge, ContrastRatio(shown.pixelColor(x, y), back));
+            }
+        }
         EXPECT_EQ(differing, 0) << (on ? "checked" : "unchecked");
+        EXPECT_GE(edge, 3.0) << (on ? "checked" : "unchecked");
     }
 }
