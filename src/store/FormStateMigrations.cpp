@@ -474,10 +474,9 @@ void TPendingMigration::Finish()
     // and the window's saves keep what they do not write.
     if (fMadeBackup)
         QFile::remove(fBackup);
-    if (fForm) {
-        TFormStateSession& session = FormStateSessionOf(fForm);
-        session.MigrationFailed = true;
-        session.KeepsOtherSections = true;
+    if (TFormStateSession* session = fForm ? FindFormStateSession(fForm, fFileName) : nullptr) {
+        session->MigrationFailed = true;
+        session->KeepsOtherSections = true;
     }
     qCWarning(lcQz8, "form state file \"%s\": migrated for this run only, not saved: %s", qPrintable(fFileName),
               qPrintable(error));
