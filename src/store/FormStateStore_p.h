@@ -27,7 +27,6 @@ public:
     ~TFormStateWrite(); // waits for the save
     // Starts writing content (its text as it is now) under lock.
     void Start(std::unique_ptr<TFileWriteLock> lock, const TMyMemIniFile& content);
-    bool Pending() const { return fState != nullptr; }
     // Waits for the save: its error, empty when the file is on disk (or
     // nothing was pending).
     QString Wait();

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QHash>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -23,6 +22,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace qz8 {
 
@@ -827,15 +827,19 @@ namespace {
 // parts need) from back: drawn once for each style, colours and size.
 bool BoxStandsOut(const QWidget* list, const QStyleOptionViewItem& check, const QColor& back)
 {
-    static QHash<QString, bool> known;
-    const QPalette& pal = check.palette;
-    QString key = list->style()->name() + QLatin1Char(' ') + QString::number(back.rgba(), 16);
-    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button})
-        key += QLatin1Char(' ') + QString::number(pal.color(role).rgba(), 16);
-    key += QStringLiteral(" %1x%2").arg(check.rect.width()).arg(check.rect.height());
-    const auto it = known.constFind(key);
-    if (it != known.cend())
-        return *it;
+    // Asked for every row painted: found without building anything.
+    struct TKey {
+        const QStyle* style;
+        qint64 palette;
+        QRgb back;
+        QSize size;
+        bool operator==(const TKey&) const = default;
+    };
+    static std::vector<std::pair<TKey, bool>> known;
+    const TKey key{list->style(), check.palette.cacheKey(), back.rgba(), check.rect.size()};
+    const auto it = std::find_if(known.begin(), known.end(), [&](const auto& k) { return k.first == key; });
+    if (it != known.end())
+        return it->second;
     QImage image(check.rect.size(), QImage::Format_ARGB32);
     image.fill(back);
     {
@@ -851,9 +855,10 @@ bool BoxStandsOut(const QWidget* list, const QStyleOptionViewItem& check, const 
         for (int x = 0; x < image.width(); ++x)
             strongest = std::max(strongest, ContrastRatio(image.pixelColor(x, y), back));
     }
-    if (known.size() > 64)
+    if (known.size() >= 16)
         known.clear();
-    return *known.insert(key, strongest >= 3.0);
+    known.emplace_back(key, strongest >= 3.0);
+    return known.back().second;
 }
 } // namespace
 

@@ -49,6 +49,23 @@ struct English {
     English() { UserDefaultFormatSettings = FormatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates)); }
 };
 
+// Every kind of list of the library in one window, with its name.
+struct FiveLists {
+    QWidget window;
+    TListBox* plain = new TListBox(&window);
+    TCheckListBox* check = new TCheckListBox(&window);
+    TStyledListbox* styled = new TStyledListbox(&window);
+    TStyledListbox* virtualRows = new TStyledListbox(&window);
+    TColourSharingListbox* colours = new TColourSharingListbox(&window);
+    const std::pair<const char*, TCustomListBox*> lists[5] = {{"TListBox", plain},
+                                                              {"TCheckListBox", check},
+                                                              {"TStyledListbox", styled},
+                                                              {"virtual", virtualRows},
+                                                              {"TColourSharingListbox", colours}};
+    FiveLists() { virtualRows->SetStyle(TCustomListBox::lbVirtualOwnerDraw); }
+    auto Each() { return std::tuple(plain, check, styled, virtualRows, colours); }
+};
+
 } // namespace
 
 TEST(ListBoxAccessibility, RowsNamedAsShownWithTheirStates)
@@ -345,27 +362,19 @@ TEST(ListBoxAccessibility, AListIsATableOfOneColumnAsQListViewsIs)
 TEST(ListFocus, EveryListShowsTheFocusOnItsCurrentRow)
 {
     MyColourArray = {{clWhite, "white"}, {clNavy, "navy"}, {clBlack, "black"}};
-    QWidget window;
+    FiveLists five;
+    QWidget& window = five.window;
     auto* elsewhere = new QLineEdit(&window);
-    auto* plain = new TListBox(&window);
-    auto* check = new TCheckListBox(&window);
-    auto* styled = new TStyledListbox(&window);
-    auto* virtualRows = new TStyledListbox(&window);
-    auto* colours = new TColourSharingListbox(&window);
+    auto [plain, check, styled, virtualRows, colours] = five.Each();
     for (TCustomListBox* list : std::initializer_list<TCustomListBox*>{plain, check, styled}) {
         for (const char* row : {"alpha", "beta", "gamma"})
             list->Items().Add(row);
     }
-    virtualRows->SetStyle(TCustomListBox::lbVirtualOwnerDraw);
     virtualRows->OnGetStringAndInt = [](QObject*, int index, TStringAndIntegerRec& rec) {
         rec.S = QString::number(index);
     };
     virtualRows->SetCount(1000);
-    const std::pair<const char*, TCustomListBox*> lists[] = {{"TListBox", plain},
-                                                             {"TCheckListBox", check},
-                                                             {"TStyledListbox", styled},
-                                                             {"virtual", virtualRows},
-                                                             {"TColourSharingListbox", colours}};
+    const auto& lists = five.lists;
     int y = 30;
     for (const auto& [name, list] : lists) {
         list->setGeometry(0, y, 200, 60);
@@ -394,19 +403,11 @@ TEST(ListFocus, EveryListShowsTheFocusOnItsCurrentRow)
 // text, at once and at every later change; a height the tool set is kept.
 TEST(ListFocus, RowsFollowTheFontUnlessTheToolSetTheirHeight)
 {
-    QWidget window;
-    auto* plain = new TListBox(&window);
-    auto* check = new TCheckListBox(&window);
-    auto* styled = new TStyledListbox(&window);
-    auto* virtualRows = new TStyledListbox(&window);
-    auto* colours = new TColourSharingListbox(&window);
-    virtualRows->SetStyle(TCustomListBox::lbVirtualOwnerDraw);
+    FiveLists five;
+    QWidget& window = five.window;
+    auto [plain, check, styled, virtualRows, colours] = five.Each();
     styled->MySetItemHeight(); // from the font of now: still follows the font
-    const std::pair<const char*, TCustomListBox*> lists[] = {{"TListBox", plain},
-                                                             {"TCheckListBox", check},
-                                                             {"TStyledListbox", styled},
-                                                             {"virtual", virtualRows},
-                                                             {"TColourSharingListbox", colours}};
+    const auto& lists = five.lists;
     QFont large = window.font();
     large.setPointSize(20);
     window.setFont(large);
