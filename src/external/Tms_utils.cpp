@@ -1,5 +1,6 @@
 #include "external/Tms_utils.h"
 #include "external/Colour_utils.h"
+#include "toolkit/StyleContrast_p.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -113,10 +114,13 @@ void ApplyTMSStylePalette(QWidget* widget, TTMSStyle style, const QList<QWidget*
         return;
     const QPalette pal = TMSStylePalette(style);
     widget->setPalette(pal);
+    UseReadableIndicators(widget, pal);
     // Children that set a palette of their own do not inherit: give it to them too.
     for (QWidget* child : descendants) {
         if (child->testAttribute(Qt::WA_SetPalette))
             child->setPalette(pal);
+        // Qt's own check boxes and radio buttons, outlined where the style draws them faintly.
+        UseReadableIndicators(child, pal);
     }
     widget->setAutoFillBackground(true);
 }

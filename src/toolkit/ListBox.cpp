@@ -3,6 +3,7 @@
 #include "toolkit/QtBoundary_p.h"
 #include "toolkit/RowSelection_p.h"
 #include "toolkit/SizeRelevant.h"
+#include "toolkit/StyleContrast_p.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -447,6 +448,32 @@ bool TCustomListBox::event(QEvent* event)
     return result;
 }
 
+namespace {
+// A focus frame the style draws below 3:1 against the row (Fusion's is a
+// faint tint of the highlight) gets a solid one that a low-vision user finds.
+void DrawFocusThatStandsOut(const QWidget* list, QPainter& painter, const QStyleOptionFocusRect& focus, bool selected)
+{
+    const QStyle* style = list->style();
+    const QColor back = focus.backgroundColor;
+    const TStandOutKey key{style, QStyle::PE_FrameFocusRect, focus.palette.cacheKey(), back.rgba(), focus.rect.size()};
+    const bool standsOut = StandsOut(key, 3.0, [&](QPainter& probe) {
+        QStyleOptionFocusRect alone = focus;
+        alone.rect = QRect(QPoint(), focus.rect.size());
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &alone, &probe, list);
+    });
+    if (standsOut)
+        return;
+    const QPalette& pal = focus.palette;
+    // On a selected row, from the selected text's colour; else from the highlight.
+    const QColor from = pal.color(selected ? QPalette::HighlightedText : QPalette::Highlight);
+    painter.save();
+    painter.setPen(StandingOutColour(from, {back}));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(focus.rect).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.restore();
+}
+} // namespace
+
 void TCustomListBox::paintEvent(QPaintEvent*)
 {
     FlushScrollRange();
@@ -486,6 +513,7 @@ void TCustomListBox::paintEvent(QPaintEvent*)
             focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
             focus.backgroundColor = Selected(i) ? palette().color(QPalette::Highlight) : d->fCanvas.Resolve(d->fColor);
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+            DrawFocusThatStandsOut(this, painter, focus, Selected(i));
         }
         y += rh;
     }
@@ -827,38 +855,15 @@ namespace {
 // parts need) from back: drawn once for each style, colours and size.
 bool BoxStandsOut(const QWidget* list, const QStyleOptionViewItem& check, const QColor& back)
 {
-    // Asked for every row painted: found without building anything.
-    struct TKey {
-        const QStyle* style;
-        qint64 palette;
-        QRgb back;
-        QSize size;
-        bool operator==(const TKey&) const = default;
-    };
-    static std::vector<std::pair<TKey, bool>> known;
-    const TKey key{list->style(), check.palette.cacheKey(), back.rgba(), check.rect.size()};
-    const auto it = std::find_if(known.begin(), known.end(), [&](const auto& k) { return k.first == key; });
-    if (it != known.end())
-        return it->second;
-    QImage image(check.rect.size(), QImage::Format_ARGB32);
-    image.fill(back);
-    {
-        QPainter painter(&image);
+    const TStandOutKey key{list->style(), QStyle::PE_IndicatorItemViewItemCheck, check.palette.cacheKey(), back.rgba(),
+                           check.rect.size()};
+    return StandsOut(key, 3.0, [&](QPainter& painter) {
         QStyleOptionViewItem empty = check;
-        empty.rect = image.rect();
+        empty.rect = QRect(QPoint(), check.rect.size());
         empty.checkState = Qt::Unchecked;
         empty.state = (empty.state & ~QStyle::State_On) | QStyle::State_Off;
         list->style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &empty, &painter, list);
-    }
-    double strongest = 1.0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            strongest = std::max(strongest, ContrastRatio(image.pixelColor(x, y), back));
-    }
-    if (known.size() >= 16)
-        known.clear();
-    known.emplace_back(key, strongest >= 3.0);
-    return known.back().second;
+    });
 }
 } // namespace
 
@@ -891,8 +896,7 @@ void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State
         const QColor back = c.Resolve(Color());
         if ((check.state & QStyle::State_Enabled) && !BoxStandsOut(this, check, back)) {
             painter->save();
-            painter->setPen(
-                ReadableColour(palette().color(QPalette::Mid), palette().color(QPalette::Text), {back}, 3.0));
+            painter->setPen(OutlineColour(palette(), {back}));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(QRectF(check.rect).adjusted(0.5, 0.5, -0.5, -0.5));
             painter->restore();

@@ -1,7 +1,8 @@
 // What a low-vision user reads in every style of the library: text,
 // selection and placeholders at 4.5:1 against their backgrounds, the tree's
-// expand and collapse arrows and the check list's boxes at 3:1 (WCAG 2),
-// measured on painted pixels where the style draws them.
+// expand and collapse arrows, the check boxes (the lists' and Qt's own) and
+// the lists' focus frames at 3:1 (WCAG 2), measured on painted pixels where
+// the style draws them.
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/Colour_utils.h"
@@ -9,6 +10,11 @@
 #include "toolkit/ListBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -131,5 +137,92 @@ TEST(Contrast, TheCheckListsBoxesInEveryStyle)
         // The empty box, then the checked one, in the column before the text.
         EXPECT_GE(Strongest(shot, QRect(0, 0, 16, row), background), 3.0) << name << " (empty)";
         EXPECT_GE(Strongest(shot, QRect(0, row, 16, row), background), 3.0) << name << " (checked)";
+    }
+}
+
+TEST(Contrast, QtsOwnCheckBoxesAndRadioButtonsInAStyledWindow)
+{
+    for (int s = 0; s < TTMSStyleCount; ++s) {
+        const auto style = static_cast<TTMSStyle>(s);
+        const std::string name = TMSStyleName(style).toStdString();
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* box = new QCheckBox("Ignore case", &window);
+        auto* radio = new QRadioButton("Whole words", &window);
+        auto* list = new QListWidget(&window);
+        auto* item = new QListWidgetItem("Lemmas", list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        for (QWidget* w : std::initializer_list<QWidget*>{box, radio, list})
+            layout->addWidget(w);
+        ApplyTMSStylePalette(&window, style);
+        window.show();
+        const QColor back = window.palette().color(QPalette::Window);
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect boxArea = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        EXPECT_GE(Strongest(box->grab().toImage(), boxArea, back), 3.0) << name << " (check box)";
+        option.initFrom(radio);
+        const QRect radioArea = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio);
+        EXPECT_GE(Strongest(radio->grab().toImage(), radioArea, back), 3.0) << name << " (radio button)";
+        const QRect row = list->visualItemRect(item);
+        const QImage rows = list->viewport()->grab().toImage();
+        EXPECT_GE(Strongest(rows, QRect(row.left(), row.top(), row.height(), row.height()),
+                            list->palette().color(QPalette::Base)),
+                  3.0)
+            << name << " (a checkable row)";
+        // A check box whose style the tool chose keeps it.
+        auto* own = new QCheckBox("Own style", &window);
+        own->setStyle(QApplication::style());
+        ApplyTMSStylePalette(&window, style);
+        EXPECT_EQ(own->style(), QApplication::style()) << name;
+    }
+}
+
+TEST(Contrast, TheListsFocusFramesInEveryStyle)
+{
+    EveryStyle reset;
+    // One window for every style: a window system may not activate a second one.
+    QWidget window;
+    auto* elsewhere = new QLineEdit(&window);
+    auto* plain = new TListBox(&window);
+    auto* styled = new TStyledListbox(&window);
+    styled->SetMultiSelect(true);
+    int y = 30;
+    for (TCustomListBox* list : std::initializer_list<TCustomListBox*>{plain, styled}) {
+        list->Items().AddStrings({"alpha", "beta", "gamma"});
+        list->setGeometry(0, y, 200, 60);
+        list->SetItemIndex(1);
+        y += 70;
+    }
+    styled->SetSelected(1, false); // the frame on a row that is not selected
+    window.resize(220, y);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        GTEST_SKIP() << "the window system does not activate the window";
+    for (int s = 0; s < TTMSStyleCount; ++s) {
+        const auto style = static_cast<TTMSStyle>(s);
+        const std::string name = TMSStyleName(style).toStdString();
+        ApplyTMSStylePalette(&window, style);
+        styled->SetComponentStyle(style); // the list's own colours, as in a styled window
+        for (TCustomListBox* list : std::initializer_list<TCustomListBox*>{plain, styled}) {
+            const std::string which = name + (list == plain ? " (selected row)" : " (row not selected)");
+            list->setFocus(Qt::TabFocusReason);
+            if (!QTest::qWaitFor([&] { return list->hasFocus(); }, 5000))
+                GTEST_SKIP() << "the window system does not give the window the keyboard focus";
+            const QImage focused = list->viewport()->grab().toImage();
+            elsewhere->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return elsewhere->hasFocus(); }, 5000)) << which;
+            const QImage unfocused = list->viewport()->grab().toImage();
+            // The frame's top edge across the row, against what the row shows there unfocused.
+            const int top = list->ItemHeight();
+            int seen = 0, across = 0;
+            for (int x = 4; x < focused.width() - 4; ++x, ++across) {
+                if (ContrastRatio(focused.pixelColor(x, top), unfocused.pixelColor(x, top)) >= 3.0)
+                    ++seen;
+            }
+            EXPECT_GE(seen, across * 9 / 10) << which << ": " << seen << " of " << across << " pixels at 3:1";
+        }
     }
 }
