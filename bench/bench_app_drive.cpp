@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // 200,000 file names on the application drive, as a multi-file edit holds
 // them: saved and read through the form state file (the drive found once per
 // save or read), against finding the drive for every name as a save did

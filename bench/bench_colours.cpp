@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The colour arrays: finding the nearest and the index of a colour in a
 // 100,000-entry array, and painting 1,000 rows of each colour control.
 #include "controls/ColourListBoxesAndCombos.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The form state store's costs: the GUI thread's part of one change in a
 // shown window of 2,000 controls (goal: at most 1 ms), and a three-step
 // migration of a file of 2,000 and 8,000 controls against a plain read of

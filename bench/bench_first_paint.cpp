@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // What a user feels first: a tool window of about 200 persisted controls,
 // with a tool bar of master-list icons and a style, from construction to its
 // first paint, reading its form state file; against the same window of plain

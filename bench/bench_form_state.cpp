@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // SaveIni then ReadIni of windows with 100, 1,000 and 10,000 persisted
 // controls, against QSettings (IniFormat) writing and reading the same keys
 // and values, and against the fair peer: the same walk over the widgets,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Loading nine image-list files of 1,000 icons each, against the fair peer
 // that does the same work: one PNG sheet per size, decoded and cut into its
 // icons (and, for scale, the same images as 9,000 separate PNG files).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Reading and writing a 100,000-key INI file: TMyMemIniFile against QSettings
 // in IniFormat on the same content.
 #include "store/MemIniFile.h"

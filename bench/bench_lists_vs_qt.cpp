@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The list boxes against Qt's own lists over the same rows, in one run:
 // type-ahead that finds nothing (every row asked once), Shift+End and
 // Ctrl+A on 10,000,000 rows, filling 1,000,000 rows one by one up to the

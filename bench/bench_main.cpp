@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Benchmarks run in one process with an offscreen QApplication and a fixed
 // font, so widget painting is measured as in the tests.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Painting a viewport of 40 rows: the styled list box against a plain
 // QListWidget with its default delegate painting the same texts; and a
 // 10,000,000-row virtual list against a 100-row list painting one screen.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Painting the margin grab panel, and a 10,000-node styled tree view against
 // a plain QTreeWidget holding the same texts (one screen of each painted,
 // header included).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Walks A, B and C over windows of 1,000 and 10,000 components.
 #include "bench_util.h"
 #include "external/TmsControls.h"

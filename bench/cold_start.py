@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """Cold start to the first paint, whole processes: the library's tool window
 (200 controls, its form state file read at the first show) against a plain
 QMainWindow of the same controls restored from QSettings, run in turn.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The tool window of the first-paint measurements: about 200 persisted
 // controls with a tool bar of master-list icons and a style; its plain Qt

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """qz8-formstate get and set against KDE's kreadconfig5 and kwriteconfig5
 (Debian's libkf5config-bin), whole processes, in turn, on one processor:
 the same key of the same file of 2,000 sections. Reports each program's

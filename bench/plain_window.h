@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plain Qt window of the first-paint measurements: about 200 Qt widgets
 // restoring their values from QSettings by a walk, as a Qt developer writes

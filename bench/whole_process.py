@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """Whole processes timed as the benchmarks' scripts compare them: each run on
 the same one processor (the last one), so that the other processes of a
 small machine move neither side more than the other."""

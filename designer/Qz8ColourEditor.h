@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colour editing in Designer for the components' colour properties. Their
 // values stay the library's colours (0x00BBGGRR, or a system colour that

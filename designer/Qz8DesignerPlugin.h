@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Qt Designer plugin of the package: every registered component on the
 // widget box page "Samples", in registration order, and the file chooser

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // qz8-formstate's command line: any arguments (the input split at NUL
 // bytes) read to one action without a crash; help always has a text, a
 // usage error runs nothing, and --screens values never give a screen

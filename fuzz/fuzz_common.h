@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application object the parsers' Qt code expects (widgets included:
 // the form state target reads into real controls).

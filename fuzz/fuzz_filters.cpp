@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // File-dialog filter strings ("description|masks|..."): every mask reaches
 // the dialog as exactly its patterns. Either Qt reads the entry's text into
 // exactly its patterns, or the dialog matches by the patterns itself.

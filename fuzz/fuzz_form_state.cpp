@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A form state file read into a tool window that holds one control of each
 // persisted kind, every switch on, then saved; and the round trip: the saved
 // file read into a fresh window and saved again is byte-identical. Passwords

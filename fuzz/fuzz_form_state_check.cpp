@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Form state files a support script checks and a new release migrates: any
 // bytes are checked without a crash, each finding within the file's lines;
 // the migration steps of every kind run on them, and a run that fails

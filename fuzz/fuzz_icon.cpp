@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Icon files: the directory and the image of a size, from any bytes.
 #include "fuzz_common.h"
 #include "graphics/graphics_utilities.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Image-list files: a damaged one is refused with an error, never more.
 #include "fuzz_common.h"
 #include "toolkit/ImgList.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The INI reader: any bytes parse; what parsed is written and read back to
 // the same content (the text of a text is a fixed point).
 #include "fuzz_common.h"

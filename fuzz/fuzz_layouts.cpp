@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Layouts in a form state file, as a user could edit them, read into a real
 // window with a column header, a splitter, tool bars and a dock: a header
 // state blob, a splitter state blob, a window layout blob with a valid

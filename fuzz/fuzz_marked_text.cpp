@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The marked source text of the image-number table.
 #include "fuzz_common.h"
 #include "imagelists/tool_imagelist_master.h"

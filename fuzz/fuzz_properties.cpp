@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Designable properties of the package's classes set from bytes, as a
 // user's form in Qt Designer sets them: the first byte picks the class, each
 // following pair a property and one of its edge values. The widget is then

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A form state file's window placements restored on two screens, one of
 // them to the left of the other (negative coordinates): whatever the file
 // holds, the window opens wholly on one screen and never larger than it.

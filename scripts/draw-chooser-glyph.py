@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """Draws the chooser's button glyph: a 14 x 14, 16-colour bitmap of a small
 yellow folder with a black outline on olive (128, 128, 0), the transparent
 colour, which is also the bottom-left pixel. Writes it under both resource

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each
 # for SECONDS (default 20) from seeds made by the project's own tools.
 #   scripts/fuzz.sh [SECONDS]

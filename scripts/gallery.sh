@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Builds and runs the gallery. With a display it opens the window; without one
 # it writes one screenshot per style to build/screenshots and exits.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # The library as a packager builds and installs it, checked as a tool uses it:
 #  - configured with the defaults and with GoogleTest, Google Benchmark and
 #    Doxygen out of reach; asking for tests, benchmarks and docs then
@@ -25,8 +27,10 @@ for part in "GoogleTest not found" "Google Benchmark not found" "Doxygen not fou
 done
 rm -rf "$out/asked"
 
-# The packager's build: defaults, Release.
-cmake -S . -B "$out/lib" -G Ninja -DCMAKE_BUILD_TYPE=Release "${no_tools[@]}" > /dev/null
+# The packager's build: defaults, Release, with flags that warn more (a
+# warning never stops it: QZ8_WERROR is off by default).
+cmake -S . -B "$out/lib" -G Ninja -DCMAKE_BUILD_TYPE=Release "${no_tools[@]}" \
+  -DCMAKE_CXX_FLAGS="-Wextra -Wshadow" > /dev/null
 cmake --build "$out/lib" -j "$(nproc)"
 library=$(readlink -f "$out/lib/src/libQZ8StyledListboxPack.so")
 store=$(readlink -f "$out/lib/src/libQZ8FormStateStore.so")
@@ -49,6 +53,21 @@ answer=$(LD_LIBRARY_PATH="$(dirname "$(find "$moved" -name 'libQZ8StyledListboxP
          QT_QPA_PLATFORM=offscreen "$out/pkgconfig_tool")
 [[ "$answer" == "built against $version, runs with $version, rows 2" ]] || {
   echo "the pkg-config tool said: $answer (expected version $version)"; exit 1; }
+
+# The installed libraries carry no RUNPATH (programs keep theirs).
+libs=$(find "$moved" -type f \( -name 'libQZ8*.so.*' -o -name 'qz8secretstore.so' \))
+[[ -n "$libs" ]] || { echo "no installed library found"; exit 1; }
+for lib in $libs; do
+  ! readelf -d "$lib" | grep -qE "RUNPATH|RPATH" || { echo "$lib carries a RUNPATH"; readelf -d "$lib" | grep PATH; exit 1; }
+done
+# A tool built with a standard older than C++20 stops at once, with one message naming it.
+# shellcheck disable=SC2086
+if g++ -std=c++17 -fPIC -c tests/consumer/pkgconfig_tool.cpp -o "$out/cxx17.o" $flags 2> "$out/cxx17.log"; then
+  echo "a C++17 tool built against the headers"; exit 1
+fi
+errors=$(grep -c "error" "$out/cxx17.log" || true)
+[[ "$errors" == 1 ]] && grep -q "needs C++20" "$out/cxx17.log" || {
+  cat "$out/cxx17.log"; echo "a C++17 tool did not get the one message naming C++20"; exit 1; }
 
 # The version policy: while the major version is 0, each minor release has
 # its own SONAME, and find_package accepts the same minor version only.
@@ -82,4 +101,4 @@ CMAKE
 refusal=$(cmake -S "$probe" -B "$probe/b-old-qt" -DWANTED="$major.$minor" -DCMAKE_PREFIX_PATH="$oldqt;$moved" 2>&1 | tr '\n' ' ')
 [[ "$refusal" == *"found=0"* && "$refusal" == *"needs Qt 6."*"found Qt 6.2.4"* ]] || {
   echo "an older Qt was not refused by name: $refusal"; exit 1; }
-echo "package check ok: $answer; SONAME $soname; find_package $later refused; Qt 6.2 refused"
+echo "package check ok: $answer; SONAME $soname; no RUNPATH; C++17 stopped; find_package $later refused; Qt 6.2 refused"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build needs, when they are missing. Idempotent.
 #   scripts/setup.sh --list build   prints the packages of the build and its
 #                                   tests (what scripts/test-on-debian13.sh
@@ -13,7 +15,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev li
        xvfb at-spi2-core python3-pyatspi weston qt6-wayland)
 # The steps that run on this machine only: fuzzers, the Windows syntax check,
 # formatting, the reference docs, the Debian 13 root.
-host=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix clang-format doxygen debootstrap)
+host=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix clang-format doxygen debootstrap reuse)
 if [ "${1:-}" = "--list" ]; then
   [ "${2:-}" = "build" ] || { echo "usage: $0 [--list build]" >&2; exit 2; }
   printf '%s\n' "${build[@]}"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Builds and tests the library against Qt 6.8 LTS (Debian 13, GCC 14) in a
 # Debian 13 root made with debootstrap, beside the Qt 6.4 of the machine:
 # the developer build with warnings as errors, every test, the Designer

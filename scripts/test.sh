@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Builds and runs every test, on both Qts a user has:
 #  - Qt 6.4 (this Debian 12 machine): one developer build with warnings as
 #    errors, AddressSanitizer and UndefinedBehaviorSanitizer, the docs, the
@@ -21,8 +23,9 @@ export ASAN_OPTIONS=detect_leaks=0
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"; chmod 700 "$XDG_RUNTIME_DIR"
 jobs=$(nproc)
 
-# The tree stays formatted.
+# The tree stays formatted, and every file names its licence (REUSE).
 bash scripts/format-check.sh
+reuse lint
 
 # The developer build: the private hooks the tests reach are exported.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ8_WERROR=ON -DQZ8_SANITIZE=ON \

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # A syntax-only pass of the Windows branches with the MinGW-w64 cross
 # compiler and Qt's own headers: every file that holds Q_OS_WIN code must
 # compile for Windows too, although no Windows build runs here. Then every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Test entry: a QApplication on the offscreen platform with a fixed font, and
 // every process-wide value set back before each test.
 #include "toolkit/Types.h"

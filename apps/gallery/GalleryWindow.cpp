@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "GalleryWindow.h"
 #include "external/Tool_tables.h"
 #include "toolkit/Dialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The gallery: a real tool window that shows every component of the library
 // and switches between the styles.

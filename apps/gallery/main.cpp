@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The gallery: opens the window, or with --screenshots DIR writes one PNG of
 // it per style (and per page) and exits, so it runs without a display.
 #include "GalleryWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The library's side of the cold-start measurement (bench/cold_start.py):
 // the tool window opened, painted once on the screen, and the process gone.
 //   qz8_cold_start prepare DIR   writes both windows' state files

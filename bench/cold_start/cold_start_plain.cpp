@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The plain Qt side of the cold-start measurement (bench/cold_start.py): a
 // QMainWindow of about 200 Qt widgets restored from QSettings by a walk and
 // restoreGeometry, painted once; a process that loads nothing of the library.

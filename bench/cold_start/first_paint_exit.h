@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ends a cold-start process once its window's first paint is done: what is
 // measured is the start up to the first paint (a save at quit is not).

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs Doxygen, fails on any warning (an undocumented public name is one),
 # then builds the Qt help file and fails on any error of qhelpgenerator.
 file(REMOVE_RECURSE ${OUT}/html)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The folder and file chooser, and the file-dialog filters of the suite's
 // tools: an edit with a browse button that completes paths as one types and
 // marks a path that does not exist, and the filter of a tool shown as the

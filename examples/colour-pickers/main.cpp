@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The colour pickers: a colour list box and a colour combo over the suite's
 // one shared colour array (a sort from either reorders it for both), and a
 // list box with a private copy of its own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The master image lists: the icons of every standard size, loaded from the
 // image-list files beside the program, attached by command number to a menu
 // and a tool bar. A change of density switches every attached icon at once.

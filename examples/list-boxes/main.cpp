@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // List boxes, plain and virtual: a styled list of words and numbers (the
 // numbers right-aligned in the user's locale), and a virtual list of ten
 // million rows that stores nothing per row and asks for the rows it shows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The margin grab panel over a page preview, and the styled tree and list
 // views with their export as tab-separated text.
 #include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Version 1 of a corpus tool's window: controls named as Designer named them.
 #include <QZ8StyledListboxPack/external/ElPack.h>

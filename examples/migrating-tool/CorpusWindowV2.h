@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Version 2 of the corpus tool's window: the controls have names that say
 // what they hold, the password moved onto a page of its own, and the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A form made in Qt Designer with the library's widgets (the package's
 // Designer plugin offers them on the page "Samples"): uic turns WordForm.ui
 // into code, and the widgets are used as any other.

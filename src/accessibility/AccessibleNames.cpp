@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Names for screen readers that the library gives to what it makes: image
 // buttons by their tool tips, inner editors after their controls. A name
 // given is kept in step with its source; a name the program sets stays.

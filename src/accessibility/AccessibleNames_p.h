@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Names for screen readers of the parts a control makes: an inner editor
 // that takes the focus (an ElPack edit's, an editable combo's line edit)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "accessibility/ListBoxAccessible_p.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/ListBoxAnnouncements_p.h"

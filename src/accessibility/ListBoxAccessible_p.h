@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What assistive technology sees of the owner-drawn list boxes: a List with
 // one ListItem per row (made when asked for, a bounded number kept, so a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/ColourListBoxesAndCombos_p.h"
 #include "external/Rtl_and_ltr_painting.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colour pickers over one shared colour array: a list box showing a swatch
 // with the row number, hex value and/or name, and a drop-down combo with a

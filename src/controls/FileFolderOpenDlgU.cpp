@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "controls/FileFolderOpenDlgU.h"
 #include "controls/FileFolderOpenDlgU_p.h"
 #include "external/Tool_tables.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The folder and file chooser: a one-line edit with a button that opens the
 // file dialog at the path in the edit and puts the chosen path into it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The private parts of the classes of FileFolderOpenDlgU.h.
 #include "controls/FileFolderOpenDlgU.h"

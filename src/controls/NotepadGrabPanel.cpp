@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // TNotepadGrabPanel of My_StyledTMSComponents.
 #include "controls/My_StyledTMSComponents.h"
 #include "controls/My_StyledTMSComponents_p.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The filters of the suite's file dialogs, per tool and list type, and the
 // preparation of a dialog in one call.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colour arrays: the platform's table of web-named colours, the suite's
 // shared colour array, finding the nearest colour, sorting, and shades.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The suite's filter combo: an editable combo of file types built from a
 // filter text ("description|mask|description|mask..."). Each entry carries

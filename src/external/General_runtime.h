@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the suite's general runtime: logging, file tests, the number
 // encoding of texts, and the user's locale format settings.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // One line of text in a rectangle, cut with an ellipsis when it is wider.
 #include "../qz8_export.h"

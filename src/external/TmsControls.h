@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stand-ins for the TMS controls that the library recognises by class and
 // whose state it keeps: thin Qt widgets with the properties it uses.

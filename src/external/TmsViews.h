@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stand-ins for the styled-control set's tree view and list view: Qt's item
 // views with the appearance properties the library sets (border, fill and

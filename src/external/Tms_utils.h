@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The visual styles of the styled-control set and the colours of each style.
 // Ordinal 0 is the default style; each style is a coherent palette.

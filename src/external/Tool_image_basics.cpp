@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "external/Tool_image_basics.h"
 #include "external/Tool_image_basics_p.h"
 #include "toolkit/ImgList.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The suite's tools and the list types their windows save, with names,
 // extensions, owners and the saveable set; the resource strings and file

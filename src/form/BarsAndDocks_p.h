@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A window's tool bars and docks in its form state file, as plain values
 // (the section, its keys and their checks are in store/LayoutValues_p.h,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A shown window's state on disk within two seconds of each change: the
 // change signals of its kept controls, and the window's own changes (its

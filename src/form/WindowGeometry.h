@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a window was, per screen arrangement (store/WindowGeometry.h), and
 // the screens there are now.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "form/components_and_ControlsU_base.h"
 #include "toolkit/Application.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Walks over a window's components, published properties by name, and the
 // numeric messages of the program that launched a tool.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The drawing primitives of graphics_utilities.
 #include "graphics/graphics_utilities.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Icon files, image-list files, metafiles, font sizes and font coverage.
 #include "../qz8_export.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The library's own catalogues: one call installs the translation of the
 // library's texts for a locale (German and French ship with it).

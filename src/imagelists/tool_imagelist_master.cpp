@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "imagelists/tool_imagelist_master.h"
 #include "external/TmsControls.h"
 #include "toolkit/Application.h"

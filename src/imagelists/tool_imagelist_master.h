@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The master image lists of the suite's tool icons, one per standard size,
 // (ImageLists, ImageListMain: the image unit) loaded from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pager under a name of the package's own, so that tool windows can
 // place it from the form designer; it adds and changes nothing.

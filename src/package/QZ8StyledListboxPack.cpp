@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "package/QZ8StyledListboxPack.h"
 #include "controls/ColourListBoxesAndCombos.h"
 #include "controls/FileFolderOpenDlgU.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The package frame: its load and unload entries, its description table
 // and the registration of its components on the designer page "Samples".

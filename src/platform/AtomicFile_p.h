@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole-file writes that never leave a torn file: the data goes to a
 // temporary file of the library's own naming beside the target, is flushed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The launcher's broadcast to the running tools of the suite: window message
 // 1256 (WParam: command in bits 0-15, extra in bits 16-23; LParam: value).

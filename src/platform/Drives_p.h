@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The operating system's facts about drives: the mount table and the sysfs
 // bus of a block device (Linux), the logical drives and the storage bus

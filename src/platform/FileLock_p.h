@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // One writer at a time for a file, across processes and threads: a lock file
 // "<file>.lock" beside it (QLockFile), held from the read a writer writes

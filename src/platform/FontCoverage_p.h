@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The characters a font's own character map holds (its cmap), read through
 // the system's font library: fontconfig's character set on Linux, the GDI

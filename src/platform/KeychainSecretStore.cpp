@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The desktop's secret store through QtKeychain: a module of its own
 // (qz8secretstore), loaded by the form state store the first time a
 // password is read, checked or moved, so a program that reads form state

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The library's logging category, "qz8": its diagnostics can be filtered
 // and redirected with QT_LOGGING_RULES like any other Qt category.

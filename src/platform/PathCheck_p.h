@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whether a path exists, asked on a thread of its own: a file system that
 // stops answering (a dead network share, a hung FUSE mount) may hold that

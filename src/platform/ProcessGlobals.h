@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Process-wide values of the library and how they are set back to their
 // start-up values (a test's clean slate, a package loaded again).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "platform/SecretStore.h"
 #include "platform/Logging_p.h"
 #include "platform/ProcessGlobals.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop's secret store: the Secret Service on Linux, the credential
 // store on Windows, reached through QtKeychain.

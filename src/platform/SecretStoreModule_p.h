@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loading the desktop secret store's module (qz8secretstore): it lies in the
 // folder "QZ8StyledListboxPack" beside the form state store's own library,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the window system lets a window do. On Wayland a window cannot
 // place itself: the compositor chooses where it goes, and a position the

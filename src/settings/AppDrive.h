@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application-drive token of form state files: a file or folder name on
 // the drive (Windows) or mount point (Linux) that holds the executable is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Where form state files go when a window names none.
 #include "settings/ReadAndSaveIni.h"
 #include "settings/user_and_system_utils.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The password policy of the form state files: password edits' texts go to
 // the desktop's secret store, the file holding a marker; without a store

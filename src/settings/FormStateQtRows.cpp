@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Plain Qt input widgets in the form state file. A value read back that does
 // not fit (an index past the end, a date out of range, a state blob of
 // another version) leaves the widget as it was; the next save writes its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The kinds of control a form state file keeps, beyond the layout table's
 // twenty rows: plain Qt input widgets and containers, each a row of its own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The switches of the form state files and their reset.
 #include "settings/ReadAndSaveIni.h"
 #include "toolkit/Types.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Form state files: a window's control states (check marks, chosen items,
 // edit texts, spin values, list contents) kept in an INI file, one section

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "settings/user_and_system_utils.h"
 #include "external/General_runtime.h"
 #include "settings/Drive_Utils.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application-drive token of form state files: a name on the drive or
 // mount point that holds the tool is kept as "app_drive$" plus the rest

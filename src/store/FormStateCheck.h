@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the library would refuse or bound when reading a form state file,
 // found without a window: for support staff who get a user's file, and for

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Migrations of form state files: a tool's next release renames a control,
 // moves a value into another control or drops one, and declares how its

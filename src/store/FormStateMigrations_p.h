@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // How ReadIni and SaveIni meet the migrations of store/FormStateMigrations.h
 // (exported to the widget library, never installed).

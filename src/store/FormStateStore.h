@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one way form state files are written: every writer (a window's saves,
 // its migrations, qz8-formstate, a tool's own code) takes the file's lock,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a form read of its form state file, kept for its saves: the content
 // they write their changes against, and how the read went. Kept in the

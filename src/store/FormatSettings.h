@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The user's number and date settings, as the library reads and writes
 // numbers and dates for the user (form state files, controls).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // How one line of an INI file reads: TMyMemIniFile's parser and the check of
 // form state files (form/FormStateCheck.cpp) read lines by this one rule.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "store/LayoutValues_p.h"
 #include "store/MemIniFile.h"
 #include "store/WindowGeometry.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Layouts of Qt's own widgets (column headers, splitters, a window's tool
 // bars and docks) as a form state file keeps them, as plain values: read

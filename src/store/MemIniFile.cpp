@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "store/MemIniFile.h"
 #include "platform/AtomicFile_p.h"
 #include "store/Exception.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The scrambling of password texts in form state files: each character is
 // combined with a fixed key, so the same call undoes it. That is

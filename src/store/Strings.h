@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // String lists: strings with an integer object each. TStrings is the
 // abstract list that controls hand out over their own storage; TStringList

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a window was: its restored geometry and whether it was maximised or
 // full screen, kept per screen arrangement (the set of screens and their

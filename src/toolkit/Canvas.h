@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // TCanvas: a QPainter with the brush, pen and font state of the platform and
 // GDI's coordinate rules (rectangles exclude right and bottom, outlines are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "toolkit/ColorBox.h"
 #include "toolkit/QtBoundary_p.h"
 #include <algorithm>

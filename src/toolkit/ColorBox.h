@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The colour combo of the platform: a QComboBox whose rows (the list and the
 // closed box) are painted by the virtual DrawItem(Index, Rect, State) on a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The component model on Qt's object tree: derived ownership, class
 // references and class lists, and published properties by name.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "toolkit/Dialogs.h"
 #include "platform/PathCheck_p.h"
 #include "toolkit/Types.h"

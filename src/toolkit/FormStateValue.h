@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The seam through which a control says how a form state file keeps it: one
 // value under one key of its section, as text. The form state walk asks a

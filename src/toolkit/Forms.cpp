@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #include "toolkit/Forms.h"
 #include "toolkit/Components.h"
 #include "toolkit/QtBoundary_p.h"

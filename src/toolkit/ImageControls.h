@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Controls that show images of an image list: menus and their items, tool
 // bars and tool buttons, and buttons. A container's Images is the list its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The owner-drawn list box of the platform: a control of its own on
 // QAbstractScrollArea. Rows are a count plus, unless the list is virtual,

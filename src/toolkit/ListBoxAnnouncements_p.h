@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // How a list box tells assistive technology of its focus and selection. The
 // accessibility room installs the announcements when the library loads; the

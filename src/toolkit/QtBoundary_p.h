@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Exceptions stop where Qt calls the library: an exception that left an
 // event handler, a paint or a slot would unwind through Qt's event loop and

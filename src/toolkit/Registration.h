@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Components offered to a form designer: each with its palette page, a
 // factory, the header that declares it, a tool tip and whether it holds

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The selected rows of a list as disjoint ranges, as QItemSelectionModel
 // keeps them: selecting ten million rows is one range, costs no memory per

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Standard controls of the platform that Qt has no direct match for: radio
 // groups and check groups (a group box of buttons that owns its buttons), a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whether what a widget style draws can be found by a low-vision user (WCAG
 // asks 3:1 for a control's parts), and a style that outlines Qt's own check

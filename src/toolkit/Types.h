@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plain value types of the component platform: colours, rectangles, points,
 // window messages, and the process-wide reset registry used by tests.

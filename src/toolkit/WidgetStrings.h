@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // TStrings over the storage of Qt widgets, so that a combo's items, a memo's
 // lines and a QListWidget's rows are string lists with integer objects.

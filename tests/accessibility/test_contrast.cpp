@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // What a low-vision user reads in every style of the library: text,
 // selection and placeholders at 4.5:1 against their backgrounds, the tree's
 // expand and collapse arrows, the check boxes (the lists' and Qt's own) and

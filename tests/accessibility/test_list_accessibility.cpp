@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The owner-drawn lists as assistive technology reads them: the
 // accessibility tree (read only through QAccessible, as a screen reader
 // does), and the focus and selection changes it hears.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The gallery keeps its state: changed, closed, started again, as left.
 #include "GalleryWindow.h"
 #include "external/ElPack.h"

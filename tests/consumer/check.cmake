@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Installs the library into a temporary prefix, then configures, builds and
 # runs a tool that finds it with find_package.
 cmake_policy(SET CMP0007 NEW)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A tool outside the repository: finds the installed package and uses it
 // as a tool of the suite does, built with QT_NO_KEYWORDS.
 #include "ui_ToolForm.h"

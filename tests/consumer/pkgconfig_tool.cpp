@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A tool built with pkg-config alone (no CMake): it compiles against the
 // installed headers, links the installed library and uses a list.
 #include <QZ8StyledListboxPack/controls/My_StyledTMSComponents.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The colour list box and colour combo: row painters in pixels, the label's
 // ten positions and the room it makes, and shared versus own arrays.
 #include "controls/ColourListBoxesAndCombos.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The folder and file chooser: the button's sequence with the dialog
 // answered by a hook, the real Qt dialog driven end to end, the mode switch
 // on hostile paths, completion over a temporary tree, the missing-path mark

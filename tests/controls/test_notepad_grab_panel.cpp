@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The margin grab panel: margins from inches on a sheet, the handles, the
 // drag rules driven by real mouse events and by the keyboard, and its face
 // in pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Right-to-left layout: the styled list box's numbers lead from the left and
 // its texts from the right; the colour list box's and combo's swatches move
 // to the right; the combo's label goes to the other side; the plain, check

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The styled list box's row painter in pixels, on a bitmap and on a real
 // grabbed widget, and the row-height rules through fonts of known heights.
 #include "controls/My_StyledTMSComponents.h"

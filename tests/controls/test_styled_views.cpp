@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The styled tree and list views: their colours under every style, the
 // list view's row height, the tree export as text and on the clipboard, and
 // how they look in pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a .ui file and compares every property it gives a widget (geometry
 // aside) with the value the widget of that name has: numbers, truth values,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A form made with every designable property of the library's Designer
 // components, built two ways against the installed package: by uic's code
 // (DesignerForm.ui, compiled without stdset), and by QUiLoader with the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // File-dialog filters per tool: exact strings, filter indices on tricky
 // filters, dialogs prepared in one call, and a filter shown by Qt's dialog.
 #include "controls/FileFolderOpenDlgU.h"

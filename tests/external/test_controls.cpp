@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The stand-in controls: the behaviour that state persistence relies on.
 #include "external/ElPack.h"
 #include "external/FilterCombo.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Helpers of the general runtime: number encoding, file tests, logging and
 // the style colours.
 #include "external/General_runtime.h"

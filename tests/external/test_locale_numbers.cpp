@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Numbers are read as the user's locale writes them, in the list painter,
 // the spin edits and the form state files: German, French (whose group
 // separator is a narrow no-break space), US English and C.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // TMyMemIniFile: value forms, list round trips, damaged and hostile files,
 // and a save that cannot be written.
 #include "external/ElPack.h"

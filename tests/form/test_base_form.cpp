@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The base window's life: create, show, activate, style change, broadcast,
 // task-bar parameters and destruction, on real windows.
 #include "controls/My_StyledTMSComponents.h"

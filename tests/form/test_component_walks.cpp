@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The four walks, property tests and message unpacking on real windows.
 #include "controls/My_StyledTMSComponents.h"
 #include "external/TmsControls.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The density correction: image height and font scale from the window's
 // density, the size-relevant components readjusted, density messages.
 #include "controls/ColourListBoxesAndCombos.h"

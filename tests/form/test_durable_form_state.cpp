@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The user's state on disk as it changes, shared by every writer of the
 // file: a session killed mid-way keeps what was set two seconds before,
 // concurrent writers lose nothing, a window read through its parent's show

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // qz8-formstate on real files, as a support script runs it: every command,
 // check on the hostile files a window meets (each found, none crashing the
 // tool), set racing a window's save, a file being saved refused, and no

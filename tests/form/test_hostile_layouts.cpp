@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Layouts of column headers, splitters, tool bars and docks in a form state
 // file the user may edit: hostile values never reach Qt's restoreState (which
 // trusts them), values out of range are passed over, and what earlier

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A tool window reopens where the user left it, per screen arrangement, and
 // never off every screen.
 #include "form/WindowGeometry.h"

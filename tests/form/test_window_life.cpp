@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A tool window's whole life in C++: the most-derived create step runs once,
 // after the last constructor and before the first show, whatever the
 // constructors do; the form state file is written once, with the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Drawing primitives: periods, crown points, markers and gradient bands in
 // pixels, canvas snapshots and block copies, and the degenerate inputs that
 // must not reach an integer conversion.

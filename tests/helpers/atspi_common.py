@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """What the screen-reader probes share: finding the program on the
 accessibility bus, collecting failed checks and reporting them."""
 import sys

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """Listens on the AT-SPI bus while keys move the selection in four lists
 (the library's styled list and Qt's QListWidget, each with one row and with
 several rows selectable) and checks that a screen reader hears of the library's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A window of four lists side by side for the screen-reader test: the
 // library's styled list and Qt's QListWidget, each once with one row
 // selectable and once with several, the same thousand rows in each.

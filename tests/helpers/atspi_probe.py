@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 """Reads the gallery's accessible tree as a screen reader does (pyatspi over
 the AT-SPI bus) and checks what a listener meets: every row of a list is a
 child with its true position, the tool-bar image buttons and the browse

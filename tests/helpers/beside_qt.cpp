@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The library's lists beside QListWidget in one window, saved as a picture at
 // the screen's device pixels (1:1), for the documentation:
 //   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 beside_qt out.png [-reverse]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A tool window that waits for the launcher's style broadcast: it prints
 // "ready on <platform>" once it listens, then "style N" when it restyled, and exits.
 #include "external/Tms_utils.h"

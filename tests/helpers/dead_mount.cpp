@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 /* A FUSE file system that stops answering: its root lists as an empty
  * folder, and every lookup below it waits for ever, as a network or FUSE
  * mount of a corpus does when its server goes away. Run in the foreground:

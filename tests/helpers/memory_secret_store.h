@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A secret store in memory, for tests and the form state fuzzer: it can be
 // made unreachable, and counts the calls made to it.

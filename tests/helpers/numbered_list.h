@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A shown multi-select virtual list whose rows are their numbers: the lists
 // of millions of rows the tests select, walk and announce.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Changes the offscreen platform's screens while the test runs, as a user
 // plugs a monitor in or out. The offscreen plugin offers "setConfiguration"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Loads and unloads the package twice in one process: run under
 // LeakSanitizer, a leak of the lists (or of anything else the package
 // creates) fails the run; a list left behind fails it too.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the property torture test and its fuzz target share: the edge values
 // of a property's type, which properties are the library's own, and what a

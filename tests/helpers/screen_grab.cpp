@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Saves the screen of an X server after a delay, cut to what is not the
 // bare (black) root window: the documentation's pictures of the examples,
 // which have no screenshot option of their own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A tool that ends with exit() while its QApplication still lives, after the
 // secret store's worker thread was started: the process must end cleanly,
 // not abort on a thread destroyed while running.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Stand-ins for a session bus that never answers, for the tests of bounded
 // waits:
 //   silent_bus socket PATH  listens on a Unix socket, takes every connection

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The library's focusable objects in an accessible tree that have no name:
 // controls of the library and the parts they make (a chooser's browse

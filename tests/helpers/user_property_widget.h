@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A tool's own widget whose value is its USER property: the form state file
 // keeps it by the general rule, with no code of the tool's.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs the gallery on a private X server with the AT-SPI bus of a private
 # session bus (run under dbus-run-session), then reads its accessible tree
 # as a screen reader does.   with-atspi.sh <gallery> <probe.py>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs a command with QZ8_TEST_DEAD_MOUNT naming a FUSE mount whose lookups
 # never answer. Where FUSE cannot be mounted (no /dev/fuse, no permission),
 # the command runs without it and its test skips itself.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs a command against a real Secret Service: run it under dbus-run-session;
 # this starts a gnome-keyring on that private bus, with a login keyring of
 # its own (in a throwaway home) unlocked by a throwaway password.

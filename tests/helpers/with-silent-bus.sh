@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs a command against a session bus that never answers.
 #   with-silent-bus.sh socket SILENT_BUS CMD...  the bus address is a socket
 #       that takes connections and never answers (a hung or stopped bus);

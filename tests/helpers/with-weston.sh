@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs a command as a Wayland client of a private Weston (headless back end,
 # pixman renderer), then stops the compositor.
 #   with-weston.sh <command...>

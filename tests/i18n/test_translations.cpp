@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The library's catalogues: German and French texts where the library shows
 // text, English again when the catalogue is taken away.
 #include "controls/ColourListBoxesAndCombos.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The developer tool for image lists, run as the suite's developers run it.
 #include "test_util.h"
 #include "toolkit/ImgList.h"

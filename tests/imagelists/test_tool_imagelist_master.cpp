@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The master image lists: loading, nearest sizes, menus and the attach
 // operations, and the table of image numbers.
 #include "external/TmsControls.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Every property Designer offers on the library's components changes
 // something a user can see or a program can read: a pixel of the window, or
 // the state of the widget or its children besides the property itself.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // What Qt's tools see of the components: every designable property is set
 // by the Designer form of tests/designer (which the package check compiles
 // with uic and loads with QUiLoader), enumerations are registered, input

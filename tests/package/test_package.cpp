@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The package: load and unload, its description table, the registration
 // table, and the Designer plugin loaded as Designer loads it.
 #include "controls/ColourListBoxesAndCombos.h"

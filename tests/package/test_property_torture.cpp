@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Every designable property of every class the package offers Qt Designer,
 // set to edge values in random orders, then shown, resized, painted, clicked
 // and typed into, as Designer, uic and QUiLoader do with a user's form.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The operating-system services beneath the toolkit: path questions asked
 // off the GUI thread, the mount table, and the values that go back to their
 // start-up state.

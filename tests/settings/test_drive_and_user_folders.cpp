@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Drives on Linux are mount points; a fake sysfs and mount table make a USB
 // stick, a hard disk and network mounts. The user folders come from the
 // standard locations.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Form state files that outlive tool versions: version 2 of the example
 // corpus tool reads version 1's file (checked in) under its new names, once;
 // a newer release's file keeps its record and sections; a failing step

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Form state files under hostile conditions: FIFOs, endless devices, huge
 // and unreadable files never hang a window or cost the user's settings; the
 // application-drive token keeps the file system's case; debris of killed

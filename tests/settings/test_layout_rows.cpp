@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // One test per row of the form state layout: the row a control is handled
 // by, the section its state is saved as, and that state read back into a
 // control that was reset.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Every Qt input widget keeps its state in the form state file, and so do a
 // tool's own widgets: through a USER property or a registered handler.
 #include "controls/ColourListBoxesAndCombos.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Form state files end to end: a window with every family of control,
 // plain Qt widgets, a frame, an unnamed control and two controls of one
 // name, saved, changed, read back, and the file checked against the layout.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Password texts go to the secret store and the file holds a marker; without
 // a store they stay scrambled in the file, as older files hold them. Files
 // holding either are for their owner only.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A session bus, or a Secret Service, that never answers: tool windows still
 // open and save in bounded time, and no password is lost. These run in
 // ctest entries of their own (tests/helpers/with-silent-bus.sh).

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # The shared libraries (the widget library and the form state store) export
 # their own namespace and nothing else: the public API and, in a developer
 # build, the hooks of private headers marked QZ8_AUTOTEST_EXPORT or

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # The library's folders ("rooms") depend on each other in one direction: a
 # file includes headers of its own room and of rooms on lower layers only.
 # The rooms and their layers are the table in HACKING.md; a folder of src/

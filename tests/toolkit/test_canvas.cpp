@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The GDI rules of TCanvas, checked in pixels of a TBitmap, and the Win32
 // drawing functions over a canvas.
 #include "toolkit/Canvas.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Derived ownership, class tests and published properties on real widgets.
 #include "external/ElPack.h"
 #include "external/TmsControls.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Forms, frames and panels: the window's colour, its show and activation
 // events, scaling by M/D, the screen-density hook, and who owns what.
 #include "test_util.h"

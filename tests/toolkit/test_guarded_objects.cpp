@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Controls freed by their own handlers while an event loop or a signal runs
 // foreign code: nothing of them is touched afterwards (the sanitizer run
 // catches any use after free). Selections kept as ranges, scaling of

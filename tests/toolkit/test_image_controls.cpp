@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Controls that show images of a list: the one image-button block behind
 // every button kind, menus and tool bars, and icons that follow their list.
 #include "external/TmsControls.h"

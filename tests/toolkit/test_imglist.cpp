@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Image lists and their file: exact pixels through a save and a load,
 // damaged files refused with the list left alone, and change notices.
 #include "external/Tool_image_basics.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The owner-drawn list box base on a real view: rows handed to DrawItem,
 // painted pixels, selection by mouse and keyboard, and virtual lists whose
 // cost is the visible rows only.

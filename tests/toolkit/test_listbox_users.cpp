@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // What users of Qt's own lists expect of the owner-drawn ones: type-ahead,
 // tool tips of shortened rows, and no stale shaped text.
 #include "controls/My_StyledTMSComponents.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // In a process whose screen has a device pixel ratio of 2 (ctest runs
 // ScaleTwo.* with QT_SCALE_FACTOR=2; elsewhere they skip): what a window
 // paints is made at the device pixels, not scaled up from logical ones.

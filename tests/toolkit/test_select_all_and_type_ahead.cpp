@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Select all on lists of any size, and type-ahead over a styled list of
 // numbers and words.
 #include "accessibility/ListBoxAccessible_p.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The density table names real classes, and each row's class carries the
 // row's action through the interface.
 #include "controls/ColourListBoxesAndCombos.h"

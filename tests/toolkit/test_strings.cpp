@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // String lists and the string lists over Qt widgets.
 #include "toolkit/Types.h"
 #include "toolkit/WidgetStrings.h"

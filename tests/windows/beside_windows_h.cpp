@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Every installed header beside <windows.h>, compiled by the Windows cross
 // compiler (scripts/windows-check.sh): in both orders of inclusion, with and
 // without WIN32_LEAN_AND_MEAN and NOMINMAX. The names the library shares

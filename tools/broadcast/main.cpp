@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Tells every running tool of the suite something, as the launcher does:
 //   qz8-broadcast --style N
 //   qz8-broadcast --command C [--extra E] [--value V]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // How qz8-formstate reads its command line, by Qt's conventions: the known
 // options anywhere before a "--", every other argument positional (a value

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // qz8-formstate: reads, checks, edits and carries a tool's form state file
 // from a shell, for support staff and set-up scripts:
 //   qz8-formstate get FILE SECTION KEY

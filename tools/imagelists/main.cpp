@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // Developer aid for the suite's image lists:
 //   qz8-imagelists build LIST OUTDIR      nine image-list files from icon files
 //   qz8-imagelists sizes ICON [BITCOUNT]  the sizes an icon file holds

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The corpus tool, version 1: run it, type a folder and a password, pick a
 // context window, close it; then run version 2, which finds them all.
 #include "../CorpusWindowV1.h"

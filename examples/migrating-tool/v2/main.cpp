@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // The corpus tool, version 2: its first start migrates version 1's file
 // (see CorpusWindowV2.h) and keeps the old file as corpus-tool.ini.before-2.0-corpus-folder.
 #include "../CorpusWindowV2.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+// SPDX-License-Identifier: MIT
 // A batch tool that reads, migrates, checks and writes a form state file
 // with the form state store alone: no QGuiApplication, no display.
 #include <QZ8StyledListboxPack/store/FormStateCheck.h>

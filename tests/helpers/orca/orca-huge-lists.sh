@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Measures what Orca (speech and braille off, its debug log read) does on the
 # library's list and on QListView with N rows each (atspi_lists --rows N):
 # Down, Down, End, Home in the library's list, then Tab to QListView and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The QZ8StyledListboxPack developers
+# SPDX-License-Identifier: MIT
 # Runs Orca with its debug log (argv[1]) written line by line: it is
 # block-buffered otherwise, and lost when Orca is stopped.
 import builtins, sys
