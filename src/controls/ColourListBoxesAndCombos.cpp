@@ -7,6 +7,7 @@
 #include "toolkit/QtBoundary_p.h"
 #include "toolkit/SizeRelevant.h"
 
+#include <QFontMetrics>
 #include <QLayout>
 #include <QMoveEvent>
 #include <QStyle>
@@ -256,6 +257,11 @@ void TColourSharingListbox::MyDrawItem(QWidget*, int Index, TRect Rect, TOwnerDr
     }
     c.Brush.Style = bsClear;
     if (!text.isEmpty()) {
+        // A text wider than the row's room ends in "…" in either direction,
+        // so the index at its start stays in view.
+        const int room = row.Right - (Rect.Right + m);
+        if (room > 0 && c.TextWidth(text) > room)
+            text = QFontMetrics(c.Font, viewport()).elidedText(text, Qt::ElideRight, room);
         const int x = rtl ? row.Left + row.Right - (Rect.Right + m) - c.TextWidth(text) : Rect.Right + m;
         c.TextOut(x, textTop, text);
     }

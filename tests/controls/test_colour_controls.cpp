@@ -157,6 +157,17 @@ TEST(ColourListbox, RowShowsIndexHexAndNameAfterTheSwatch)
     // Rows beyond the array or the count draw nothing.
     const QImage none = PaintOn(300, 16, c, list.font(), [&] { list.MyDrawItem(&list, 7, row, 0); });
     EXPECT_EQ(FromQColor(none.pixelColor(150, 8)), clWhite);
+    // A text wider than its room ends in "…"; right to left, its start (the
+    // index) stays in view at the row's left instead of being cut off.
+    list.SetShowText(ShowBit(ts_index) | ShowBit(ts_hex) | ShowBit(ts_description));
+    const TRect narrow = Rect(0, 0, 160, 16);
+    EXPECT_GT(c.TextWidth("005 000000FF red"), 160 - swatchRight - m) << "the text must not fit";
+    list.setLayoutDirection(Qt::RightToLeft);
+    const QImage rtl = PaintOn(160, 16, c, list.font(), [&] { list.MyDrawItem(&list, 4, narrow, 0); });
+    list.setLayoutDirection(Qt::LeftToRight);
+    const TextInk rtlInk = TextInkOf(rtl, GetABaseTMSBackgroundColour(tsOceanBlue), 0, 160 - swatchRight);
+    EXPECT_GT(rtlInk.left, 0) << "the text's start (the index) is cut off";
+    EXPECT_NEAR(rtlInk.right, 160 - swatchRight - m, 3);
 }
 
 TEST(ColourListbox, SelectionFocusDefaultMarkerAndNarrowSwatch)
