@@ -78,7 +78,8 @@ public:
     ///@{
     /// The colour of the current row: the TColor property SelectedColour as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
-    QColor selectedColor() const { return ColorPropertyValue(GetASelected(), palette()); }
+    /// No colour (an invalid QColor) while no row is current.
+    QColor selectedColor() const { return ItemIndex() >= 0 ? ColorPropertyValue(GetASelected(), palette()) : QColor(); }
     void setSelectedColor(const QColor& color) { SetASelected(ColorFromProperty(color)); }
     ///@}
     ///@{
@@ -199,7 +200,8 @@ public:
     ~TColourSharingCombo() override;
     ///@{
     /// The selected colour: the TColor property SelectedColour as a QColor (ColorPropertyValue, ColorFromProperty).
-    QColor selectedColor() const { return ColorPropertyValue(GetSelected(), palette()); }
+    /// No colour (an invalid QColor) while no row is chosen.
+    QColor selectedColor() const { return ItemIndex() >= 0 ? ColorPropertyValue(GetSelected(), palette()) : QColor(); }
     void setSelectedColor(const QColor& color) { SetSelected(ColorFromProperty(color)); }
     ///@}
 

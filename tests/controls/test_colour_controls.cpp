@@ -564,6 +564,10 @@ TEST(ColourCombo, NoColourChosenShowsThePlaceholderAsQComboBoxDoes)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
     ASSERT_EQ(combo.ItemIndex(), -1);
     EXPECT_FALSE(combo.placeholderText().isEmpty());
+    // Nothing chosen: no text, and no colour for Designer's editor (not black).
+    EXPECT_EQ(combo.currentText(), QString());
+    EXPECT_FALSE(combo.selectedColor().isValid());
+    EXPECT_FALSE(combo.property("selectedColor").value<QColor>().isValid());
     // Wide enough for its placeholder.
     EXPECT_GE(combo.EditField().width(), combo.fontMetrics().horizontalAdvance(combo.placeholderText()));
     // The placeholder's ink is as dark as a QComboBox's placeholder (the
@@ -585,6 +589,8 @@ TEST(ColourCombo, NoColourChosenShowsThePlaceholderAsQComboBoxDoes)
     EXPECT_NEAR(ours, theirs, 12);
     // With a colour: the swatch.
     combo.SetSelected(clNavy);
+    EXPECT_EQ(combo.currentText(), "navy");
+    EXPECT_EQ(combo.selectedColor(), QColor(0, 0, 0x80));
     const QImage chosen = combo.grab().toImage();
     const QRect field = combo.EditField();
     EXPECT_EQ(FromQColor(chosen.pixelColor(field.left() + field.height() / 2, field.center().y())), clNavy);
