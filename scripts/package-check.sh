@@ -54,11 +54,17 @@ answer=$(LD_LIBRARY_PATH="$(dirname "$(find "$moved" -name 'libQZ8StyledListboxP
 [[ "$answer" == "built against $version, runs with $version, rows 2" ]] || {
   echo "the pkg-config tool said: $answer (expected version $version)"; exit 1; }
 
-# The installed libraries carry no RUNPATH (programs keep theirs).
-libs=$(find "$moved" -type f \( -name 'libQZ8*.so.*' -o -name 'qz8secretstore.so' \))
-[[ -n "$libs" ]] || { echo "no installed library found"; exit 1; }
+# Installed for a distribution (prefix /usr, staged with DESTDIR), no
+# library, plugin or program carries a RUNPATH (the build tree's keep theirs).
+cmake -S . -B "$out/lib" -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
+cmake --build "$out/lib" -j "$(nproc)" > /dev/null
+rm -rf "$out/distro"
+DESTDIR="$PWD/$out/distro" cmake --install "$out/lib" > /dev/null
+libs=$(find "$out/distro" -type f \( -name '*.so*' -o -path '*/bin/*' \))
+[[ "$libs" == *libQZ8StyledListboxPack.so.* && "$libs" == *bin/qz8-formstate* ]] || {
+  echo "the staged install lacks the library or the tools"; exit 1; }
 for lib in $libs; do
-  ! readelf -d "$lib" | grep -qE "RUNPATH|RPATH" || { echo "$lib carries a RUNPATH"; readelf -d "$lib" | grep PATH; exit 1; }
+  ! readelf -d "$lib" 2>/dev/null | grep -qE "RUNPATH|RPATH" || { echo "$lib carries a RUNPATH"; exit 1; }
 done
 # A tool built with a standard older than C++20 stops at once, with one message naming it.
 # shellcheck disable=SC2086
@@ -101,4 +107,4 @@ CMAKE
 refusal=$(cmake -S "$probe" -B "$probe/b-old-qt" -DWANTED="$major.$minor" -DCMAKE_PREFIX_PATH="$oldqt;$moved" 2>&1 | tr '\n' ' ')
 [[ "$refusal" == *"found=0"* && "$refusal" == *"needs Qt 6."*"found Qt 6.2.4"* ]] || {
   echo "an older Qt was not refused by name: $refusal"; exit 1; }
-echo "package check ok: $answer; SONAME $soname; no RUNPATH; C++17 stopped; find_package $later refused; Qt 6.2 refused"
+echo "package check ok: $answer; SONAME $soname; no RUNPATH under /usr; C++17 stopped; find_package $later refused; Qt 6.2 refused"

@@ -39,8 +39,9 @@ struct QZ8_STORE_EXPORT TFormStateCheckOptions {
 QZ8_STORE_EXPORT QList<TFormStateFinding> CheckFormStateFile(const QString& fileName,
                                                              const TFormStateCheckOptions& options = {});
 
-/// True while another process is saving the file: it holds the file's lock (FormStateFileLocked), or a temporary of
-/// an atomic save beside it is younger than a minute.
+/// True while a writer is saving the file: another process, or a thread of this one (a window's own writes run on
+/// the store's writer thread), holds the file's lock (FormStateFileLocked); or a temporary of an atomic save lies
+/// beside it and is younger than a minute (a save in its last moment, or one killed less than a minute ago).
 QZ8_STORE_EXPORT bool FormStateFileBeingSaved(const QString& fileName);
 
 } // namespace qz8

@@ -39,7 +39,9 @@ namespace qz8 {
 class TMyMemIniFile;
 
 /// The section of the library's own that records the steps a file has had:
-/// one key per step id, its value the UTC time the step ran.
+/// one key per step id, its value a UTC time (ISO 8601): when the step ran
+/// over the file, or, for a step recorded as behind a file this release
+/// wrote (a fresh file, one that had every step), the time of that save.
 QZ8_STORE_EXPORT QString FormStateMigrationsSection();
 
 /// Where the file as it was before a migration's first step is kept:

@@ -116,8 +116,9 @@ public:
     void setCount(int count) { SetCount(count); }
     ///@}
     ///@{
-    /// The current row, -1 for none. Setting it selects that row alone and scrolls it into view; a row that does not
-    /// exist yet (a form file may set ItemIndex before Count) is kept and taken when it comes.
+    /// The current row, -1 for none. Setting it makes that row current and scrolls it into view; on a single-select
+    /// list it becomes the one selected row, on a multi-select list the selection stays as it was. A row that does
+    /// not exist yet (a form file may set ItemIndex before Count) is kept and taken when it comes.
     int ItemIndex() const;
     void SetItemIndex(int index);
     /// SetItemIndex under the name uic calls.
