@@ -162,6 +162,14 @@ string(FIND "${readme}" "```cpp\n${program}```" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "README.md does not show examples/first-tool/main.cpp as it is")
 endif()
+# And its whole CMakeLists.txt, but for the licence lines.
+file(STRINGS ${SOURCE}/../../examples/first-tool/CMakeLists.txt lines)
+list(FILTER lines EXCLUDE REGEX "^# SPDX-")
+list(JOIN lines "\n" lists)
+string(FIND "${readme}" "```cmake\n${lists}\n```" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "README.md does not show examples/first-tool/CMakeLists.txt as it is")
+endif()
 
 # The installed developer tools run from the prefix.
 file(WRITE ${work}/marked.txt "{ Master_ImageListNumbers\ncm_open = 1,\n")
