@@ -548,13 +548,14 @@ TEST(DeadMount, AWindowWithPathsThereOpensSavesAndClosesAtOnce)
     });
     meter.Run([&] { w->chooser->BtnClick(); });
     EXPECT_TRUE(sawDialog);
-    QTest::qWait(100);
+    ASSERT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
     meter.Run([&] { w->close(); });
     meter.Run([&] { delete w; });
     const qint64 longest = meter.Longest();
     std::printf("longest GUI-thread block with a dead mount: %lld ms\n", longest);
-    // The bound waited is 80 ms; room for a loaded or instrumented build.
-    EXPECT_LT(longest, 250);
+    // The bound waited is 80 ms; 25 times that for a loaded or instrumented
+    // build still catches a wait for the mount, which never answers.
+    EXPECT_LT(longest, 2000);
     EXPECT_TRUE(qz8test::ReadText(ini).contains("text=" + novel));
     // Many more questions about the dead mount: none waits, and other
     // mounts still answer.

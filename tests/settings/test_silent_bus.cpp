@@ -42,6 +42,10 @@ private:
     QString fIni;
 };
 
+// A step that should not wait for the bus at all, against one that waits for
+// a silent bus (25 s in Qt's D-Bus calls, 10 s for the secret store).
+constexpr qint64 kHangBoundMs = 5000;
+
 struct Longest {
     qint64 construct = 0, show = 0, save = 0;
 };
@@ -83,12 +87,12 @@ TEST(SilentSessionBus, AStyleBroadcastNeverHoldsTheWindowsThread)
     QElapsedTimer t;
     t.start();
     EXPECT_TRUE(BroadcastStyle(Global_TMSStyle)) << "handed over while the first probe runs";
-    EXPECT_LT(t.elapsed(), 250);
+    EXPECT_LT(t.elapsed(), kHangBoundMs);
     ASSERT_TRUE(QTest::qWaitFor([] { return LibrarySessionBusState() != TSessionBusState::Probing; }, 10000));
     EXPECT_EQ(LibrarySessionBusState(), TSessionBusState::Silent);
     t.restart();
     EXPECT_FALSE(BroadcastStyle(Global_TMSStyle)) << "the bus is known not to answer";
-    EXPECT_LT(t.elapsed(), 250);
+    EXPECT_LT(t.elapsed(), kHangBoundMs);
 }
 
 TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
@@ -100,11 +104,12 @@ TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
     ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
     const Longest l = OpenShowAndClose(ini, 3);
     // The window's thread waits for the bus only briefly, and only until the
-    // first probe has told (bounds with room for a loaded machine; the
-    // figures are printed).
-    EXPECT_LT(l.construct, 250);
-    EXPECT_LT(l.show, 250);
-    EXPECT_LT(l.save, 250);
+    // first probe has told. What these bounds catch is a wait for the silent
+    // bus (Qt's D-Bus calls give up after 25 s); they leave 20 times the
+    // sound figures (printed) for a loaded or instrumented build.
+    EXPECT_LT(l.construct, kHangBoundMs);
+    EXPECT_LT(l.show, kHangBoundMs);
+    EXPECT_LT(l.save, kHangBoundMs);
 
     // A new password cannot reach the store: scrambled into the file, at once.
     {
@@ -122,11 +127,11 @@ TEST(SilentSessionBus, WindowsOpenAndSaveInBoundedTimeAndKeepTheMarker)
     QElapsedTimer t;
     t.start();
     EXPECT_FALSE(BroadcastToRunningTools(kCommandNewStyle, 0, 1));
-    EXPECT_LT(t.elapsed(), 5000);
+    EXPECT_LT(t.elapsed(), kHangBoundMs);
     // Once a probe has told, nothing waits for the bus any more.
     t.restart();
     EXPECT_FALSE(BroadcastToRunningTools(kCommandNewStyle, 0, 1));
-    EXPECT_LT(t.elapsed(), 250);
+    EXPECT_LT(t.elapsed(), kHangBoundMs);
 }
 
 TEST(SilentSecretService, AMarkerTheStoreDoesNotAnswerIsKept)
@@ -137,10 +142,10 @@ TEST(SilentSecretService, AMarkerTheStoreDoesNotAnswerIsKept)
     const QString ini = dir.filePath("tool.ini");
     ASSERT_TRUE(qz8test::WriteBytes(ini, ("[Password]\ntext=" + SecretStoreMarker() + "\n").toUtf8()));
     const Longest l = OpenShowAndClose(ini, 2);
-    EXPECT_LT(l.construct, 1000);
+    EXPECT_LT(l.construct, kHangBoundMs);
     // The first read waits the store's bound once; nothing waits after it.
-    EXPECT_LT(l.show, kSecretStoreTimeoutMs + 2000);
-    EXPECT_LT(l.save, 1000);
+    EXPECT_LT(l.show, kSecretStoreTimeoutMs + kHangBoundMs);
+    EXPECT_LT(l.save, kHangBoundMs);
 }
 
 // A bus that did not answer and then does (a session bus started late, or
