@@ -14,6 +14,18 @@
 
 namespace qz8 {
 
+// What a colour box keeps beside its Qt base, out of its class's layout.
+class TCustomColorBoxPrivate {
+public:
+    explicit TCustomColorBoxPrivate(TCustomColorBox* box) : fItems(box), fCanvas(box) { }
+    TComboBoxStrings fItems;
+    TCanvas fCanvas;
+    int fItemHeight = 16;
+    mutable int fLongestName = -1;
+    unsigned fStyle = cbStandardColors;
+    TWindowCreation fWindow;
+};
+
 class TColorBoxDelegate : public QStyledItemDelegate {
 public:
     explicit TColorBoxDelegate(TCustomColorBox* box) : QStyledItemDelegate(box), fBox(box) { }
@@ -25,7 +37,7 @@ public:
             state |= odSelected;
         if (option.state & QStyle::State_HasFocus)
             state |= odFocused;
-        TCanvas& c = fBox->fCanvas;
+        TCanvas& c = fBox->fBoxPart->fCanvas;
         c.Attach(painter);
         c.SetPalette(fBox->palette());
         c.Font = TFont(fBox->font(), clWindowText);
@@ -38,8 +50,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         // In 64 bits: any item height gives a size in range.
-        const qint64 w = qint64{QStyledItemDelegate::sizeHint(option, index).width()} + fBox->fItemHeight + 8;
-        return QSize(static_cast<int>(std::min<qint64>(w, QWIDGETSIZE_MAX)), fBox->fItemHeight);
+        const qint64 w = qint64{QStyledItemDelegate::sizeHint(option, index).width()} + fBox->fBoxPart->fItemHeight + 8;
+        return QSize(static_cast<int>(std::min<qint64>(w, QWIDGETSIZE_MAX)), fBox->fBoxPart->fItemHeight);
     }
 
 private:
@@ -115,7 +127,8 @@ const bool installed = [] {
 
 } // namespace
 
-TCustomColorBox::TCustomColorBox(QWidget* parent) : QComboBox(parent), fItems(this), fCanvas(this)
+TCustomColorBox::TCustomColorBox(QWidget* parent)
+    : QComboBox(parent), fBoxPart(std::make_unique<TCustomColorBoxPrivate>(this))
 {
     setItemDelegate(new TColorBoxDelegate(this));
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -140,7 +153,7 @@ TCustomColorBox::TCustomColorBox(QWidget* parent) : QComboBox(parent), fItems(th
 
 void TCustomColorBox::InvalidateRowNames()
 {
-    fLongestName = -1;
+    fBoxPart->fLongestName = -1;
     updateGeometry();
 }
 
@@ -155,13 +168,13 @@ QSize TCustomColorBox::sizeHint() const
     // As QComboBox measures its texts: the longest name (or the placeholder),
     // here after a swatch as high as the row, then the style's frame and arrow.
     const QFontMetrics fm = fontMetrics();
-    if (fLongestName < 0) {
-        fLongestName = 0;
+    if (fBoxPart->fLongestName < 0) {
+        fBoxPart->fLongestName = 0;
         for (int i = 0; i < count(); ++i)
-            fLongestName = std::max(fLongestName, fm.horizontalAdvance(RowName(i)));
+            fBoxPart->fLongestName = std::max(fBoxPart->fLongestName, fm.horizontalAdvance(RowName(i)));
     }
-    const int text = std::max(fLongestName, fm.horizontalAdvance(placeholderText()));
-    const int high = std::max({qCeil(QFontMetricsF(fm).height()), 14, std::min(fItemHeight, 1000)}) + 2;
+    const int text = std::max(fBoxPart->fLongestName, fm.horizontalAdvance(placeholderText()));
+    const int high = std::max({qCeil(QFontMetricsF(fm).height()), 14, std::min(fBoxPart->fItemHeight, 1000)}) + 2;
     QStyleOptionComboBox opt;
     initStyleOption(&opt);
     return style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(high + 6 + text, high), this);
@@ -170,6 +183,11 @@ QSize TCustomColorBox::sizeHint() const
 QSize TCustomColorBox::minimumSizeHint() const { return sizeHint(); }
 
 TCustomColorBox::~TCustomColorBox() = default;
+
+TStrings& TCustomColorBox::Items() { return fBoxPart->fItems; }
+int TCustomColorBox::ItemHeight() const { return fBoxPart->fItemHeight; }
+TCanvas& TCustomColorBox::Canvas() { return fBoxPart->fCanvas; }
+unsigned TCustomColorBox::ColorBoxStyle() const { return fBoxPart->fStyle; }
 
 TColor TCustomColorBox::Colors(int index) const
 {
@@ -183,7 +201,7 @@ QString TCustomColorBox::ColorNames(int index) const
     return index >= 0 && index < count() ? itemText(index) : QString();
 }
 
-void TCustomColorBox::AddColor(const QString& name, TColor color) { fItems.AddObject(name, color); }
+void TCustomColorBox::AddColor(const QString& name, TColor color) { fBoxPart->fItems.AddObject(name, color); }
 
 TColor TCustomColorBox::Selected() const { return Colors(currentIndex()); }
 
@@ -203,7 +221,7 @@ void TCustomColorBox::SetItemHeight(int height)
 {
     if (height <= 0)
         return;
-    fItemHeight = height;
+    fBoxPart->fItemHeight = height;
     if (view())
         view()->doItemsLayout();
     InvalidateRowNames();
@@ -213,23 +231,23 @@ void TCustomColorBox::SetItemHeight(int height)
 void TCustomColorBox::PrepareRow(TOwnerDrawState State)
 {
     const bool sel = State & odSelected;
-    fCanvas.Brush = TBrush{sel ? clHighlight : clWindow, bsSolid};
-    fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
+    fBoxPart->fCanvas.Brush = TBrush{sel ? clHighlight : clWindow, bsSolid};
+    fBoxPart->fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
 }
 
 void TCustomColorBox::SetColorBoxStyle(unsigned style)
 {
-    fStyle = style;
+    fBoxPart->fStyle = style;
     PopulateList();
 }
 
 void TCustomColorBox::PopulateList()
 {
-    if ((fStyle & cbCustomColors) && OnGetColors) {
+    if ((fBoxPart->fStyle & cbCustomColors) && OnGetColors) {
         const int keep = currentIndex();
-        fItems.BeginUpdate();
-        OnGetColors(this, fItems);
-        fItems.EndUpdate();
+        fBoxPart->fItems.BeginUpdate();
+        OnGetColors(this, fBoxPart->fItems);
+        fBoxPart->fItems.EndUpdate();
         setCurrentIndex(keep < count() ? keep : -1);
     }
 }
@@ -237,10 +255,10 @@ void TCustomColorBox::PopulateList()
 bool TCustomColorBox::event(QEvent* event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        fLongestName = -1;
-    fWindow.Before(event);
+        fBoxPart->fLongestName = -1;
+    fBoxPart->fWindow.Before(event);
     const bool result = QComboBox::event(event);
-    if (fWindow.After(event))
+    if (fBoxPart->fWindow.After(event))
         AtQtBoundary("TCustomColorBox::CreateWnd", [&] { CreateWnd(); });
     return result;
 }
@@ -248,7 +266,7 @@ bool TCustomColorBox::event(QEvent* event)
 void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
 {
     const bool sel = State & odSelected;
-    fCanvas.FillRect(Rect);
+    fBoxPart->fCanvas.FillRect(Rect);
     if (Index < 0 || Index >= count())
         return;
     // Swatch, then name, from the row's leading edge: mirrored in a
@@ -256,15 +274,15 @@ void TCustomColorBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Sta
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     const int side = std::max(1, Rect.Height() - 4);
     const TRect swatch = Bounds(Rect.Left + 2, Rect.Top + 2, side, side);
-    fCanvas.Brush.Color = Colors(Index);
-    fCanvas.Pen = TPen{clBlack, 1, psSolid};
-    fCanvas.Rectangle(rtl ? swatch.MirroredIn(Rect) : swatch);
-    fCanvas.Brush.Style = bsClear;
-    fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
+    fBoxPart->fCanvas.Brush.Color = Colors(Index);
+    fBoxPart->fCanvas.Pen = TPen{clBlack, 1, psSolid};
+    fBoxPart->fCanvas.Rectangle(rtl ? swatch.MirroredIn(Rect) : swatch);
+    fBoxPart->fCanvas.Brush.Style = bsClear;
+    fBoxPart->fCanvas.Font.Color = sel ? clHighlightText : clWindowText;
     const QString name = ColorNames(Index);
-    const int top = Rect.Top + (Rect.Height() - fCanvas.TextHeight(QStringLiteral("Yg"))) / 2;
-    const int x = rtl ? Rect.Right - side - 6 - fCanvas.TextWidth(name) : Rect.Left + side + 6;
-    fCanvas.TextOut(x, top, name);
+    const int top = Rect.Top + (Rect.Height() - fBoxPart->fCanvas.TextHeight(QStringLiteral("Yg"))) / 2;
+    const int x = rtl ? Rect.Right - side - 6 - fBoxPart->fCanvas.TextWidth(name) : Rect.Left + side + 6;
+    fBoxPart->fCanvas.TextOut(x, top, name);
 }
 
 void TCustomColorBox::paintEvent(QPaintEvent*)
@@ -277,13 +295,13 @@ void TCustomColorBox::paintEvent(QPaintEvent*)
         opt.currentIcon = QIcon();
         painter.drawComplexControl(QStyle::CC_ComboBox, opt);
         const QRect edit = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-        fCanvas.Attach(&painter);
-        fCanvas.SetPalette(palette());
-        fCanvas.Font = TFont(font(), clWindowText);
+        fBoxPart->fCanvas.Attach(&painter);
+        fBoxPart->fCanvas.SetPalette(palette());
+        fBoxPart->fCanvas.Font = TFont(font(), clWindowText);
         const TOwnerDrawState state = odComboBoxEdit | (hasFocus() ? odFocused : 0u);
         PrepareRow(state);
         DrawItem(currentIndex(), TRect::FromQRect(edit), state);
-        fCanvas.Detach();
+        fBoxPart->fCanvas.Detach();
         // No colour chosen: the placeholder, as QComboBox shows it.
         if (currentIndex() < 0 && !placeholderText().isEmpty()) {
             opt.currentText = placeholderText();

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <functional>
+#include <memory>
 
 namespace qz8 {
 
@@ -21,6 +22,8 @@ enum TColorBoxStyleFlag : unsigned {
     cbSystemColors = 4, ///< the system colours
     cbCustomColors = 8 ///< the rows from OnGetColors
 };
+
+class TCustomColorBoxPrivate;
 
 /// The colour box of the platform: a combo of colours, each row a swatch and the colour's name, painted through
 /// DrawItem on a canvas.
@@ -38,7 +41,7 @@ public:
     ~TCustomColorBox() override;
 
     /// The rows' names with their colours as objects.
-    TStrings& Items() { return fItems; }
+    TStrings& Items();
     /// The colour of a row.
     TColor Colors(int index) const;
     /// The name of a row.
@@ -61,13 +64,13 @@ public:
     ///@}
     ///@{
     /// The height of every row in pixels.
-    int ItemHeight() const { return fItemHeight; }
+    int ItemHeight() const;
     void SetItemHeight(int height);
     /// SetItemHeight under the name uic calls.
     void setItemHeight(int height) { SetItemHeight(height); }
     ///@}
     /// The canvas rows are painted on.
-    TCanvas& Canvas() { return fCanvas; }
+    TCanvas& Canvas();
 
     /// Paints one row: a swatch and the colour's name by default. The brush
     /// and font colour are prepared for the row's state before the call.
@@ -75,7 +78,7 @@ public:
 
     ///@{
     /// Where the rows come from: TColorBoxStyleFlag bits.
-    unsigned ColorBoxStyle() const { return fStyle; }
+    unsigned ColorBoxStyle() const;
     void SetColorBoxStyle(unsigned style);
     ///@}
     /// Refills the rows from OnGetColors (with cbCustomColors).
@@ -117,12 +120,7 @@ protected:
 
 private:
     friend class TColorBoxDelegate;
-    TComboBoxStrings fItems;
-    TCanvas fCanvas;
-    int fItemHeight = 16;
-    mutable int fLongestName = -1;
-    unsigned fStyle = cbStandardColors;
-    TWindowCreation fWindow;
+    std::unique_ptr<TCustomColorBoxPrivate> fBoxPart;
 };
 
 } // namespace qz8

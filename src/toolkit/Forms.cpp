@@ -27,7 +27,25 @@ const bool registered = [] {
 }();
 } // namespace
 
-TForm::TForm(QWidget* parent) : QMainWindow(parent) { (void)registered; }
+// What a window keeps beside its Qt base, out of its class's layout.
+class TFormPrivate {
+public:
+    bool fFollowsScreen = false;
+    QMetaObject::Connection fScreenDensity;
+    TColor fColor = clBtnFace;
+    int fPixelsPerInch = 96;
+    bool fScaled = true;
+};
+
+TForm::TForm(QWidget* parent) : QMainWindow(parent), fFormPart(std::make_unique<TFormPrivate>()) { (void)registered; }
+
+TForm::~TForm() = default;
+
+TColor TForm::Color() const { return fFormPart->fColor; }
+int TForm::PixelsPerInch() const { return fFormPart->fPixelsPerInch; }
+void TForm::SetPixelsPerInch(int ppi) { fFormPart->fPixelsPerInch = ppi; }
+bool TForm::Scaled() const { return fFormPart->fScaled; }
+void TForm::SetScaled(bool scaled) { fFormPart->fScaled = scaled; }
 
 namespace {
 // A widget's background in a colour of its own.
@@ -42,7 +60,7 @@ void FillBackground(QWidget* w, TColor color)
 
 void TForm::SetColor(TColor color)
 {
-    fColor = color;
+    fFormPart->fColor = color;
     FillBackground(this, color);
 }
 
@@ -127,15 +145,15 @@ void TForm::ChangeScale(int M, int D)
 
 void TForm::FollowScreen()
 {
-    if (fFollowsScreen || !windowHandle())
+    if (fFormPart->fFollowsScreen || !windowHandle())
         return;
-    fFollowsScreen = true;
+    fFormPart->fFollowsScreen = true;
     // Only the screen the window is on now speaks for it.
     auto follow = [this](QScreen* s) {
-        disconnect(fScreenDensity);
+        disconnect(fFormPart->fScreenDensity);
         if (!s)
             return;
-        fScreenDensity = connect(s, &QScreen::logicalDotsPerInchChanged, this, [this](qreal dpi) {
+        fFormPart->fScreenDensity = connect(s, &QScreen::logicalDotsPerInchChanged, this, [this](qreal dpi) {
             AtQtBoundary("TForm::ScreenDensityChanged", [&] { ScreenDensityChanged(dpi); });
         });
         AtQtBoundary("TForm::ScreenDensityChanged", [&] { ScreenDensityChanged(s->logicalDotsPerInch()); });
@@ -165,17 +183,32 @@ void TForm::changeEvent(QEvent* event)
 
 TFrame::TFrame(QWidget* parent) : QFrame(parent) { }
 
-TPanel::TPanel(QWidget* parent) : QFrame(parent) { setFrameShape(QFrame::StyledPanel); }
+// What a panel keeps beside its Qt base, out of its class's layout.
+class TPanelPrivate {
+public:
+    QString fCaption;
+    TColor fColor = clBtnFace;
+};
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent), fPanelPart(std::make_unique<TPanelPrivate>())
+{
+    setFrameShape(QFrame::StyledPanel);
+}
+
+TPanel::~TPanel() = default;
+
+QString TPanel::Caption() const { return fPanelPart->fCaption; }
+TColor TPanel::Color() const { return fPanelPart->fColor; }
 
 void TPanel::SetColor(TColor color)
 {
-    fColor = color;
+    fPanelPart->fColor = color;
     FillBackground(this, color);
 }
 
 void TPanel::SetCaption(const QString& caption)
 {
-    fCaption = caption;
+    fPanelPart->fCaption = caption;
     update();
 }
 
@@ -183,10 +216,10 @@ void TPanel::paintEvent(QPaintEvent* event)
 {
     AtQtBoundary("TPanel::paintEvent", [&] {
         QFrame::paintEvent(event);
-        if (fCaption.isEmpty())
+        if (fPanelPart->fCaption.isEmpty())
             return;
         QPainter p(this);
-        p.drawText(contentsRect(), Qt::AlignCenter, fCaption);
+        p.drawText(contentsRect(), Qt::AlignCenter, fPanelPart->fCaption);
     });
 }
 

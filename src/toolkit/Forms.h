@@ -8,8 +8,12 @@
 #include <QFrame>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 namespace qz8 {
+
+class TFormPrivate;
+class TPanelPrivate;
 
 /// A tool window. Its Color is the window's background; OnShow runs at every
 /// show and OnActivate whenever the window becomes the active one.
@@ -26,6 +30,7 @@ class QZ8_EXPORT TForm : public QMainWindow {
 public:
     /// A window; a parent takes ownership.
     explicit TForm(QWidget* parent = nullptr);
+    ~TForm() override;
     ///@{
     /// The window's background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
@@ -34,20 +39,20 @@ public:
 
     ///@{
     /// The window's background colour.
-    TColor Color() const { return fColor; }
+    TColor Color() const;
     void SetColor(TColor color);
     /// SetColor under the name uic calls.
     void setColor(TColor color) { SetColor(color); }
     ///@}
     ///@{
     /// The density the window was designed for, in dots per inch (96 by default).
-    int PixelsPerInch() const { return fPixelsPerInch; }
-    void SetPixelsPerInch(int ppi) { fPixelsPerInch = ppi; }
+    int PixelsPerInch() const;
+    void SetPixelsPerInch(int ppi);
     ///@}
     ///@{
     /// Whether the window scales with the density (true by default).
-    bool Scaled() const { return fScaled; }
-    void SetScaled(bool scaled) { fScaled = scaled; }
+    bool Scaled() const;
+    void SetScaled(bool scaled);
     ///@}
 
     /// Called at every show.
@@ -71,11 +76,7 @@ protected:
 
 private:
     void FollowScreen();
-    bool fFollowsScreen = false;
-    QMetaObject::Connection fScreenDensity;
-    TColor fColor = clBtnFace;
-    int fPixelsPerInch = 96;
-    bool fScaled = true;
+    std::unique_ptr<TFormPrivate> fFormPart;
 };
 
 /// True when the widget's parent's layout places it (a main window's central
@@ -102,6 +103,7 @@ class QZ8_EXPORT TPanel : public QFrame {
 public:
     /// A panel; a parent takes ownership.
     explicit TPanel(QWidget* parent = nullptr);
+    ~TPanel() override;
     ///@{
     /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
@@ -109,14 +111,14 @@ public:
     ///@}
     ///@{
     /// The text painted in the middle of the panel.
-    QString Caption() const { return fCaption; }
+    QString Caption() const;
     void SetCaption(const QString& caption);
     /// SetCaption under the name uic calls.
     void setCaption(const QString& caption) { SetCaption(caption); }
     ///@}
     ///@{
     /// The panel's background; clBtnFace until set.
-    TColor Color() const { return fColor; }
+    TColor Color() const;
     void SetColor(TColor color);
     /// SetColor under the name uic calls.
     void setColor(TColor color) { SetColor(color); }
@@ -129,8 +131,7 @@ protected:
     ///@}
 
 private:
-    QString fCaption;
-    TColor fColor = clBtnFace;
+    std::unique_ptr<TPanelPrivate> fPanelPart;
 };
 
 } // namespace qz8

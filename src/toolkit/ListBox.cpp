@@ -66,7 +66,8 @@ namespace {
 // The list box's own state, kept out of its public header.
 class TCustomListBoxPrivate {
 public:
-    explicit TCustomListBoxPrivate(QWidget* viewport) : fCanvas(viewport) { }
+    TCustomListBoxPrivate(TCustomListBox* list, QWidget* viewport) : fItems(list), fCanvas(viewport) { }
+    TListBoxStrings fItems; // the strings of the rows (Items())
     TCanvas fCanvas;
     QString fTyped; // the type-ahead text
     qint64 fTypedAt = -1; // when it was last typed (ms since epoch)
@@ -108,7 +109,7 @@ void TListBoxStrings::DoChange()
 }
 
 TCustomListBox::TCustomListBox(QWidget* parent)
-    : QAbstractScrollArea(parent), fItems(this), d(std::make_unique<TCustomListBoxPrivate>(viewport()))
+    : QAbstractScrollArea(parent), d(std::make_unique<TCustomListBoxPrivate>(this, viewport()))
 {
     setFocusPolicy(Qt::StrongFocus);
     d->fFontLine = fontMetrics().height();
@@ -153,7 +154,12 @@ bool TCustomListBox::IsOwnerDraw() const { return d->fStyle != lbStandard && d->
 
 TCanvas& TCustomListBox::Canvas() { return d->fCanvas; }
 
-int TCustomListBox::Count() const { return IsVirtual() ? d->fCount : fItems.Count(); }
+TStrings& TCustomListBox::Items() { return d->fItems; }
+const TStrings& TCustomListBox::Items() const { return d->fItems; }
+TListBoxStrings& TCustomListBox::ItemStrings() { return d->fItems; }
+const TListBoxStrings& TCustomListBox::ItemStrings() const { return d->fItems; }
+
+int TCustomListBox::Count() const { return IsVirtual() ? d->fCount : d->fItems.Count(); }
 
 void TCustomListBox::SetCount(int count)
 {
@@ -338,7 +344,7 @@ void TCustomListBox::Clear()
     if (IsVirtual())
         SetCount(0);
     else
-        fItems.Clear();
+        d->fItems.Clear();
 }
 
 int TCustomListBox::RowHeight(int index) const
@@ -392,7 +398,7 @@ QString TCustomListBox::ItemText(int index) const
             OnData(const_cast<TCustomListBox*>(this), index, text);
         return text;
     }
-    return fItems.Get(index);
+    return d->fItems.Get(index);
 }
 
 void TCustomListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
@@ -842,13 +848,16 @@ void TCustomListBox::focusOutEvent(QFocusEvent* event)
 
 TCheckListBox::TCheckListBox(QWidget* parent) : TCustomListBox(parent) { }
 
-bool TCheckListBox::Checked(int index) const { return index >= 0 && index < fItems.Count() && fItems.Mark(index); }
+bool TCheckListBox::Checked(int index) const
+{
+    return index >= 0 && index < ItemStrings().Count() && ItemStrings().Mark(index);
+}
 
 void TCheckListBox::SetChecked(int index, bool checked)
 {
-    if (index < 0 || index >= fItems.Count())
+    if (index < 0 || index >= ItemStrings().Count())
         return;
-    fItems.SetMark(index, checked);
+    ItemStrings().SetMark(index, checked);
     viewport()->update();
 }
 

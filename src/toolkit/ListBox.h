@@ -105,8 +105,8 @@ public:
 
     ///@{
     /// The strings of the rows (unused in the virtual styles).
-    TStrings& Items() { return fItems; }
-    const TStrings& Items() const { return fItems; }
+    TStrings& Items();
+    const TStrings& Items() const;
     ///@}
     ///@{
     /// Rows: the virtual count in the virtual styles, else the item count.
@@ -302,7 +302,11 @@ protected:
     virtual void SpacePressed();
     /// The height of a row (OnMeasureItem's answer in lbOwnerDrawVariable).
     int RowHeight(int index) const;
-    TListBoxStrings fItems; ///< The strings of the rows (Items()).
+    ///@{
+    /// The rows' strings with their hidden marks (a check list box's checks).
+    TListBoxStrings& ItemStrings();
+    const TListBoxStrings& ItemStrings() const;
+    ///@}
 
 private:
     /// After the rows changed. A current row or top row asked for before the
