@@ -25,6 +25,66 @@
 
 namespace qz8 {
 
+// What TAdvOfficePager keeps beside its Qt base, out of its class's layout.
+class TAdvOfficePagerPrivate {
+public:
+    int fPendingPage = -1;
+    TImageLink fImages;
+    bool fAntiAlias = true;
+    int fFixedTabs = 0;
+    bool fFreeOnClose = false;
+    bool fGlow = true;
+    bool fMultiLine = false;
+    int fPageMargin = 1;
+    bool fRotateTabLeftRight = true;
+    bool fShowCloseOnNonSelectedTabs = false;
+    bool fShowNonSelectedTabs = false;
+    bool fShowTabHint = false;
+    bool fShowShortCutHints = true;
+    int fTabReorderIndicatorColor = 0xFF0000;
+    bool fTransparent = false;
+};
+
+TAdvOfficePager::~TAdvOfficePager() = default;
+
+bool TAdvOfficePager::AntiAlias() const { return fPagerPart->fAntiAlias; }
+int TAdvOfficePager::FixedTabs() const { return fPagerPart->fFixedTabs; }
+bool TAdvOfficePager::Glow() const { return fPagerPart->fGlow; }
+bool TAdvOfficePager::RotateTabLeftRight() const { return fPagerPart->fRotateTabLeftRight; }
+bool TAdvOfficePager::ShowNonSelectedTabs() const { return fPagerPart->fShowNonSelectedTabs; }
+bool TAdvOfficePager::ShowShortCutHints() const { return fPagerPart->fShowShortCutHints; }
+int TAdvOfficePager::TabReorderIndicatorColor() const { return fPagerPart->fTabReorderIndicatorColor; }
+bool TAdvOfficePager::Transparent() const { return fPagerPart->fTransparent; }
+
+QColor TAdvOfficePager::reorderMarkerColor() const
+{
+    return ColorPropertyValue(fPagerPart->fTabReorderIndicatorColor, palette());
+}
+void TAdvOfficePager::setReorderMarkerColor(const QColor& color)
+{
+    fPagerPart->fTabReorderIndicatorColor = ColorFromProperty(color);
+}
+TImageList* TAdvOfficePager::Images() const { return fPagerPart->fImages.List(); }
+int TAdvOfficePager::ActivePage() const
+{
+    return fPagerPart->fPendingPage >= 0 ? fPagerPart->fPendingPage : currentIndex();
+}
+bool TAdvOfficePager::FreeOnClose() const { return fPagerPart->fFreeOnClose; }
+void TAdvOfficePager::setFreeOnClose(bool value) { fPagerPart->fFreeOnClose = value; }
+bool TAdvOfficePager::MultiLine() const { return fPagerPart->fMultiLine; }
+int TAdvOfficePager::PageMargin() const { return fPagerPart->fPageMargin; }
+bool TAdvOfficePager::ShowCloseOnNonSelectedTabs() const { return fPagerPart->fShowCloseOnNonSelectedTabs; }
+bool TAdvOfficePager::ShowTabHint() const { return fPagerPart->fShowTabHint; }
+void TAdvOfficePager::setShowTabHint(bool value) { fPagerPart->fShowTabHint = value; }
+void TAdvOfficePager::setAntiAlias(bool value) { fPagerPart->fAntiAlias = value; }
+void TAdvOfficePager::setFixedTabs(int value) { fPagerPart->fFixedTabs = value; }
+void TAdvOfficePager::setGlow(bool value) { fPagerPart->fGlow = value; }
+void TAdvOfficePager::setRotateTabLeftRight(bool value) { fPagerPart->fRotateTabLeftRight = value; }
+void TAdvOfficePager::setShowNonSelectedTabs(bool value) { fPagerPart->fShowNonSelectedTabs = value; }
+void TAdvOfficePager::setShowShortCutHints(bool value) { fPagerPart->fShowShortCutHints = value; }
+void TAdvOfficePager::setTabReorderIndicatorColor(int value) { fPagerPart->fTabReorderIndicatorColor = value; }
+void TAdvOfficePager::setTransparent(bool value) { fPagerPart->fTransparent = value; }
+
 TAdvSpinEdit::TAdvSpinEdit(QWidget* parent) : QDoubleSpinBox(parent)
 {
     setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
@@ -154,19 +214,20 @@ void TAdvOfficePage::SetImageIndex(int index)
     }
 }
 
-TAdvOfficePager::TAdvOfficePager(QWidget* parent) : QTabWidget(parent)
+TAdvOfficePager::TAdvOfficePager(QWidget* parent)
+    : QTabWidget(parent), fPagerPart(std::make_unique<TAdvOfficePagerPrivate>())
 {
     // A page the user or the program picks is no longer waited for.
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index == fPendingPage)
-            fPendingPage = -1;
+        if (index == fPagerPart->fPendingPage)
+            fPagerPart->fPendingPage = -1;
         UpdateCloseButtons();
         Q_EMIT activePageChanged(index);
     });
     connect(this, &QTabWidget::tabCloseRequested, this, &TAdvOfficePager::ClosePage);
     tabBar()->installEventFilter(this);
     setUsesScrollButtons(true);
-    setPageMargin(fPageMargin);
+    setPageMargin(fPagerPart->fPageMargin);
 }
 
 void TAdvOfficePager::setCloseOnTab(bool on)
@@ -177,7 +238,7 @@ void TAdvOfficePager::setCloseOnTab(bool on)
 
 void TAdvOfficePager::setShowCloseOnNonSelectedTabs(bool value)
 {
-    fShowCloseOnNonSelectedTabs = value;
+    fPagerPart->fShowCloseOnNonSelectedTabs = value;
     UpdateCloseButtons();
 }
 
@@ -189,7 +250,7 @@ void TAdvOfficePager::UpdateCloseButtons()
         style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabBar()));
     for (int i = 0; i < count(); ++i) {
         if (QWidget* button = tabBar()->tabButton(i, side))
-            button->setVisible(fShowCloseOnNonSelectedTabs || i == currentIndex());
+            button->setVisible(fPagerPart->fShowCloseOnNonSelectedTabs || i == currentIndex());
     }
 }
 
@@ -199,7 +260,7 @@ void TAdvOfficePager::ClosePage(int index)
     if (!page)
         return;
     removeTab(index);
-    if (fFreeOnClose)
+    if (fPagerPart->fFreeOnClose)
         page->deleteLater(); // the close button's click is still being delivered
 }
 
@@ -207,22 +268,23 @@ void TAdvOfficePager::setMultiLine(bool value)
 {
     // Qt's tab bar has a single row: every tab in view, the names shortened,
     // is the nearest to tabs on several rows.
-    fMultiLine = value;
+    fPagerPart->fMultiLine = value;
     setUsesScrollButtons(!value);
     setElideMode(value ? Qt::ElideRight : Qt::ElideNone);
 }
 
 void TAdvOfficePager::setPageMargin(int value)
 {
-    fPageMargin = std::clamp(value, 0, 1000);
+    fPagerPart->fPageMargin = std::clamp(value, 0, 1000);
     if (auto* pages = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        pages->setContentsMargins(fPageMargin, fPageMargin, fPageMargin, fPageMargin);
+        pages->setContentsMargins(fPagerPart->fPageMargin, fPagerPart->fPageMargin, fPagerPart->fPageMargin,
+                                  fPagerPart->fPageMargin);
 }
 
 bool TAdvOfficePager::eventFilter(QObject* watched, QEvent* event)
 {
     // With ShowTabHint, a tab without a tool tip of its own shows its page's.
-    if (fShowTabHint && watched == tabBar() && event->type() == QEvent::ToolTip) {
+    if (fPagerPart->fShowTabHint && watched == tabBar() && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const int i = tabBar()->tabAt(help->pos());
         if (i >= 0 && tabToolTip(i).isEmpty() && widget(i) && !widget(i)->toolTip().isEmpty()) {
@@ -241,7 +303,7 @@ void TAdvOfficePager::tabRemoved(int index)
 
 void TAdvOfficePager::SetActivePage(int index)
 {
-    fPendingPage = index >= count() ? index : -1;
+    fPagerPart->fPendingPage = index >= count() ? index : -1;
     if (index < count())
         setCurrentIndex(index);
 }
@@ -250,23 +312,23 @@ void TAdvOfficePager::tabInserted(int index)
 {
     QTabWidget::tabInserted(index);
     UpdateCloseButtons();
-    if (fPendingPage >= 0 && fPendingPage < count()) {
-        const int page = fPendingPage;
-        fPendingPage = -1;
+    if (fPagerPart->fPendingPage >= 0 && fPagerPart->fPendingPage < count()) {
+        const int page = fPagerPart->fPendingPage;
+        fPagerPart->fPendingPage = -1;
         setCurrentIndex(page);
     }
 }
 
 void TAdvOfficePager::SetImages(TImageList* images)
 {
-    fImages.Set(images, this, [this] { RefreshIcons(); });
+    fPagerPart->fImages.Set(images, this, [this] { RefreshIcons(); });
 }
 
 void TAdvOfficePager::RefreshIcons()
 {
     for (int i = 0; i < count(); ++i) {
         auto* page = qobject_cast<TAdvOfficePage*>(widget(i));
-        setTabIcon(i, page ? fImages.Icon(page->ImageIndex()) : QIcon());
+        setTabIcon(i, page ? fPagerPart->fImages.Icon(page->ImageIndex()) : QIcon());
     }
 }
 

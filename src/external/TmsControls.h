@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <functional>
+#include <memory>
 
 namespace qz8 {
 
@@ -226,6 +227,8 @@ private:
     int fImageIndex = -1;
 };
 
+class TAdvOfficePagerPrivate;
+
 /// The pager: pages on tabs. Its design-time properties carry the set's
 /// defaults. Those with a Qt counterpart act through it: ActivePage (the
 /// current page), CloseOnTab (closable tabs), ShowCloseOnNonSelectedTabs
@@ -246,51 +249,53 @@ class QZ8_EXPORT TAdvOfficePager : public QTabWidget, public ISizeRelevant {
     /// The current page (see ActivePage()).
     Q_PROPERTY(int ActivePage READ ActivePage WRITE SetActivePage NOTIFY activePageChanged)
     /// Kept only: whether tabs are drawn anti-aliased.
-    Q_PROPERTY(bool AntiAlias MEMBER fAntiAlias DESIGNABLE false)
+    Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE setAntiAlias DESIGNABLE false)
     /// Whether tabs have a close button (QTabWidget::tabsClosable).
     Q_PROPERTY(bool CloseOnTab READ tabsClosable WRITE setCloseOnTab)
     /// Kept only: the number of tabs that do not scroll.
-    Q_PROPERTY(int FixedTabs MEMBER fFixedTabs DESIGNABLE false)
+    Q_PROPERTY(int FixedTabs READ FixedTabs WRITE setFixedTabs DESIGNABLE false)
     /// Whether a page closed by its tab's close button is deleted (see FreeOnClose()).
     Q_PROPERTY(bool FreeOnClose READ FreeOnClose WRITE setFreeOnClose)
     /// Kept only: whether the hovered tab glows.
-    Q_PROPERTY(bool Glow MEMBER fGlow DESIGNABLE false)
+    Q_PROPERTY(bool Glow READ Glow WRITE setGlow DESIGNABLE false)
     /// Whether every tab is shown, its name shortened, instead of scroll buttons (see MultiLine()).
     Q_PROPERTY(bool MultiLine READ MultiLine WRITE setMultiLine)
     /// The margin around the pages, in pixels (see PageMargin()).
     Q_PROPERTY(int PageMargin READ PageMargin WRITE setPageMargin)
     /// Kept only: whether tabs on the left and right are rotated.
-    Q_PROPERTY(bool RotateTabLeftRight MEMBER fRotateTabLeftRight DESIGNABLE false)
+    Q_PROPERTY(bool RotateTabLeftRight READ RotateTabLeftRight WRITE setRotateTabLeftRight DESIGNABLE false)
     /// Whether tabs that are not current show a close button too (see ShowCloseOnNonSelectedTabs()).
     Q_PROPERTY(bool ShowCloseOnNonSelectedTabs READ ShowCloseOnNonSelectedTabs WRITE setShowCloseOnNonSelectedTabs)
     /// Kept only: whether tabs that are not current are drawn with their background.
-    Q_PROPERTY(bool ShowNonSelectedTabs MEMBER fShowNonSelectedTabs DESIGNABLE false)
+    Q_PROPERTY(bool ShowNonSelectedTabs READ ShowNonSelectedTabs WRITE setShowNonSelectedTabs DESIGNABLE false)
     /// Whether a tab shows its page's tool tip as its own (see ShowTabHint()).
     Q_PROPERTY(bool ShowTabHint READ ShowTabHint WRITE setShowTabHint)
     /// Kept only: whether shortcut hints are shown.
-    Q_PROPERTY(bool ShowShortCutHints MEMBER fShowShortCutHints DESIGNABLE false)
+    Q_PROPERTY(bool ShowShortCutHints READ ShowShortCutHints WRITE setShowShortCutHints DESIGNABLE false)
     /// Whether the user can drag tabs to reorder them (QTabWidget::isMovable).
     Q_PROPERTY(bool TabReorder READ isMovable WRITE setMovable)
     /// Kept only: the colour of the reorder marker (TColor).
-    Q_PROPERTY(int TabReorderIndicatorColor MEMBER fTabReorderIndicatorColor DESIGNABLE false)
+    Q_PROPERTY(
+        int TabReorderIndicatorColor READ TabReorderIndicatorColor WRITE setTabReorderIndicatorColor DESIGNABLE false)
     /// Kept only: the colour of the reorder marker, as a QColor (see reorderMarkerColor()).
     Q_PROPERTY(QColor reorderMarkerColor READ reorderMarkerColor WRITE setReorderMarkerColor DESIGNABLE false)
     /// Kept only: whether the pager shows its parent's background.
-    Q_PROPERTY(bool Transparent MEMBER fTransparent DESIGNABLE false)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent DESIGNABLE false)
     /// The version of the pager (see Version()).
     Q_PROPERTY(QString Version READ Version DESIGNABLE false)
 public:
     /// A pager; a parent takes ownership.
     explicit TAdvOfficePager(QWidget* parent = nullptr);
+    ~TAdvOfficePager() override;
     ///@{
     /// The colour of the reorder marker: the TColor property TabReorderIndicatorColor as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
-    QColor reorderMarkerColor() const { return ColorPropertyValue(fTabReorderIndicatorColor, palette()); }
-    void setReorderMarkerColor(const QColor& color) { fTabReorderIndicatorColor = ColorFromProperty(color); }
+    QColor reorderMarkerColor() const;
+    void setReorderMarkerColor(const QColor& color);
     ///@}
     ///@{
     /// The list the tabs' images come from; each page's ImageIndex picks its image.
-    TImageList* Images() const { return fImages.List(); }
+    TImageList* Images() const;
     void SetImages(TImageList* images);
     ///@}
     /// Gives every tab its page's image again.
@@ -302,7 +307,7 @@ public:
     ///@{
     /// The current page. A page asked for before it exists (a form file sets
     /// ActivePage before it adds the pages) becomes current when it is added.
-    int ActivePage() const { return fPendingPage >= 0 ? fPendingPage : currentIndex(); }
+    int ActivePage() const;
     void SetActivePage(int index);
     /// SetActivePage under the name uic calls.
     void setActivePage(int index) { SetActivePage(index); }
@@ -310,52 +315,80 @@ public:
     ///@{
     /// Whether a page closed by its tab's close button is deleted (true) or
     /// only taken off its tab, kept as a child of the pager (false).
-    bool FreeOnClose() const { return fFreeOnClose; }
-    void setFreeOnClose(bool value) { fFreeOnClose = value; }
+    bool FreeOnClose() const;
+    void setFreeOnClose(bool value);
     ///@}
     ///@{
     /// Whether every tab is shown with its name shortened where they do not
     /// fit (true), or the tabs scroll with buttons (false, the default).
-    bool MultiLine() const { return fMultiLine; }
+    bool MultiLine() const;
     void setMultiLine(bool value);
     ///@}
     ///@{
     /// The margin around the pages in pixels, 0 to 1000.
-    int PageMargin() const { return fPageMargin; }
+    int PageMargin() const;
     void setPageMargin(int value);
     ///@}
     ///@{
     /// Whether the tabs that are not current show their close button too
     /// (with CloseOnTab; by default only the current tab has one).
-    bool ShowCloseOnNonSelectedTabs() const { return fShowCloseOnNonSelectedTabs; }
+    bool ShowCloseOnNonSelectedTabs() const;
     void setShowCloseOnNonSelectedTabs(bool value);
     ///@}
     ///@{
     /// Whether a tab without a tool tip of its own shows its page's tool tip
     /// (a tab's own tool tip shows either way, as in any QTabWidget).
-    bool ShowTabHint() const { return fShowTabHint; }
-    void setShowTabHint(bool value) { fShowTabHint = value; }
+    bool ShowTabHint() const;
+    void setShowTabHint(bool value);
     ///@}
     /// Closes page index as its tab's close button does: takes it off its
     /// tab, and deletes it with FreeOnClose.
     void ClosePage(int index);
 
-    /// Sets AntiAlias (the name uic calls).
-    void setAntiAlias(bool value) { fAntiAlias = value; }
-    /// Sets FixedTabs (the name uic calls).
-    void setFixedTabs(int value) { fFixedTabs = value; }
-    /// Sets Glow (the name uic calls).
-    void setGlow(bool value) { fGlow = value; }
-    /// Sets RotateTabLeftRight (the name uic calls).
-    void setRotateTabLeftRight(bool value) { fRotateTabLeftRight = value; }
-    /// Sets ShowNonSelectedTabs (the name uic calls).
-    void setShowNonSelectedTabs(bool value) { fShowNonSelectedTabs = value; }
-    /// Sets ShowShortCutHints (the name uic calls).
-    void setShowShortCutHints(bool value) { fShowShortCutHints = value; }
-    /// Sets TabReorderIndicatorColor (the name uic calls).
-    void setTabReorderIndicatorColor(int value) { fTabReorderIndicatorColor = value; }
-    /// Sets Transparent (the name uic calls).
-    void setTransparent(bool value) { fTransparent = value; }
+    ///@{
+    /// AntiAlias, kept for form files only (it changes nothing shown); setAntiAlias is the name uic calls.
+    bool AntiAlias() const;
+    void setAntiAlias(bool value);
+    ///@}
+    ///@{
+    /// FixedTabs, kept for form files only (it changes nothing shown); setFixedTabs is the name uic calls.
+    int FixedTabs() const;
+    void setFixedTabs(int value);
+    ///@}
+    ///@{
+    /// Glow, kept for form files only (it changes nothing shown); setGlow is the name uic calls.
+    bool Glow() const;
+    void setGlow(bool value);
+    ///@}
+    ///@{
+    /// RotateTabLeftRight, kept for form files only (it changes nothing shown); setRotateTabLeftRight is the name uic
+    /// calls.
+    bool RotateTabLeftRight() const;
+    void setRotateTabLeftRight(bool value);
+    ///@}
+    ///@{
+    /// ShowNonSelectedTabs, kept for form files only (it changes nothing shown); setShowNonSelectedTabs is the name uic
+    /// calls.
+    bool ShowNonSelectedTabs() const;
+    void setShowNonSelectedTabs(bool value);
+    ///@}
+    ///@{
+    /// ShowShortCutHints, kept for form files only (it changes nothing shown); setShowShortCutHints is the name uic
+    /// calls.
+    bool ShowShortCutHints() const;
+    void setShowShortCutHints(bool value);
+    ///@}
+    ///@{
+    /// TabReorderIndicatorColor, kept for form files only (it changes nothing shown); setTabReorderIndicatorColor is
+    /// the name uic calls.
+    int TabReorderIndicatorColor() const;
+    void setTabReorderIndicatorColor(int value);
+    ///@}
+    ///@{
+    /// Transparent, kept for form files only (it changes nothing shown); setTransparent is the name uic calls.
+    bool Transparent() const;
+    void setTransparent(bool value);
+    ///@}
     /// Sets CloseOnTab (the name uic calls).
     void setCloseOnTab(bool on);
     /// Sets TabReorder (the name uic calls).
@@ -376,23 +409,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::unique_ptr<TAdvOfficePagerPrivate> fPagerPart;
     /// Shows the close buttons ShowCloseOnNonSelectedTabs asks for.
     void UpdateCloseButtons();
-    int fPendingPage = -1;
-    TImageLink fImages;
-    bool fAntiAlias = true;
-    int fFixedTabs = 0;
-    bool fFreeOnClose = false;
-    bool fGlow = true;
-    bool fMultiLine = false;
-    int fPageMargin = 1;
-    bool fRotateTabLeftRight = true;
-    bool fShowCloseOnNonSelectedTabs = false;
-    bool fShowNonSelectedTabs = false;
-    bool fShowTabHint = false;
-    bool fShowShortCutHints = true;
-    int fTabReorderIndicatorColor = 0xFF0000;
-    bool fTransparent = false;
 };
 
 /// The tab set of the set: tabs without pages; its font follows the font scale.

@@ -10,6 +10,57 @@
 
 namespace qz8 {
 
+// What TAdvListView keeps beside its Qt base, out of its class's layout.
+class TAdvListViewPrivate {
+public:
+    int fItemHeight = 0;
+    bool fOwnerDraw = false;
+    bool fHeaderOwnerDraw = false;
+    TColor fHeaderColor = clBtnFace;
+    TColor fHeaderFontColor = clWindowText;
+    TColor fFontColor = clWindowText;
+    TColor fColor = clWindow;
+    TColor fSelectionColor = clHighlight;
+    TColor fSelectionTextColor = clHighlightText;
+    TStyledHeaderView* fHeader = nullptr; ///< owned by the view
+    TRowHeightDelegate* fDelegate = nullptr; ///< owned by the view
+};
+
+TAdvListView::~TAdvListView() = default;
+
+int TAdvListView::ItemHeight() const { return fListPart->fItemHeight; }
+bool TAdvListView::OwnerDraw() const { return fListPart->fOwnerDraw; }
+void TAdvListView::SetOwnerDraw(bool on) { fListPart->fOwnerDraw = on; }
+bool TAdvListView::HeaderOwnerDraw() const { return fListPart->fHeaderOwnerDraw; }
+TColor TAdvListView::HeaderColor() const { return fListPart->fHeaderColor; }
+TColor TAdvListView::HeaderFontColor() const { return fListPart->fHeaderFontColor; }
+TColor TAdvListView::FontColor() const { return fListPart->fFontColor; }
+TColor TAdvListView::Color() const { return fListPart->fColor; }
+TColor TAdvListView::SelectionColor() const { return fListPart->fSelectionColor; }
+TColor TAdvListView::SelectionTextColor() const { return fListPart->fSelectionTextColor; }
+
+// What TAdvTreeView keeps beside its Qt base, out of its class's layout.
+class TAdvTreeViewPrivate {
+public:
+    TColor fBorderColor = clBtnShadow;
+    TColor fColor = clWindow;
+    TColor fStrokeColor = clBtnShadow;
+    TAdvTreeViewColumnsAppearance fColumns;
+    TAdvTreeViewNodesAppearance fNodes;
+    TStyledHeaderView* fHeader = nullptr; ///< owned by the view
+};
+
+TAdvTreeView::~TAdvTreeView() = default;
+
+TColor TAdvTreeView::BorderColor() const { return fTreePart->fBorderColor; }
+TColor TAdvTreeView::Color() const { return fTreePart->fColor; }
+TColor TAdvTreeView::StrokeColor() const { return fTreePart->fStrokeColor; }
+void TAdvTreeView::SetStrokeColor(TColor c) { fTreePart->fStrokeColor = c; }
+TAdvTreeViewColumnsAppearance& TAdvTreeView::ColumnsAppearance() { return fTreePart->fColumns; }
+const TAdvTreeViewColumnsAppearance& TAdvTreeView::ColumnsAppearance() const { return fTreePart->fColumns; }
+TAdvTreeViewNodesAppearance& TAdvTreeView::NodesAppearance() { return fTreePart->fNodes; }
+const TAdvTreeViewNodesAppearance& TAdvTreeView::NodesAppearance() const { return fTreePart->fNodes; }
+
 namespace {
 // The density table's row and the window's collected class of this module.
 [[maybe_unused]] const bool registered = [] {
@@ -62,12 +113,13 @@ QSize TRowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
     return s;
 }
 
-TAdvTreeView::TAdvTreeView(QWidget* parent) : QTreeWidget(parent), fHeader(new TStyledHeaderView(this))
+TAdvTreeView::TAdvTreeView(QWidget* parent) : QTreeWidget(parent), fTreePart(std::make_unique<TAdvTreeViewPrivate>())
 {
-    setHeader(fHeader);
+    fTreePart->fHeader = new TStyledHeaderView(this);
+    setHeader(fTreePart->fHeader);
     // As QTreeView's own header: the last column fills the view, so a larger
     // font does not cut the texts of a one-column tree.
-    fHeader->setStretchLastSection(true);
+    fTreePart->fHeader->setStretchLastSection(true);
     setUniformRowHeights(true);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
@@ -76,29 +128,30 @@ TAdvTreeView::TAdvTreeView(QWidget* parent) : QTreeWidget(parent), fHeader(new T
 
 void TAdvTreeView::SetBorderColor(TColor c)
 {
-    fBorderColor = c;
+    fTreePart->fBorderColor = c;
     ApplyAppearance();
 }
 
 void TAdvTreeView::SetColor(TColor c)
 {
-    fColor = c;
+    fTreePart->fColor = c;
     ApplyAppearance();
 }
 
 void TAdvTreeView::ApplyAppearance()
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, ToQColor(fColor));
-    pal.setColor(QPalette::Window, ToQColor(fColor));
-    pal.setColor(QPalette::Text, ToQColor(fNodes.FontColor));
-    pal.setColor(QPalette::Highlight, ToQColor(fNodes.SelectedFill.Color));
-    pal.setColor(QPalette::HighlightedText, ToQColor(fNodes.SelectedFontColor));
+    pal.setColor(QPalette::Base, ToQColor(fTreePart->fColor));
+    pal.setColor(QPalette::Window, ToQColor(fTreePart->fColor));
+    pal.setColor(QPalette::Text, ToQColor(fTreePart->fNodes.FontColor));
+    pal.setColor(QPalette::Highlight, ToQColor(fTreePart->fNodes.SelectedFill.Color));
+    pal.setColor(QPalette::HighlightedText, ToQColor(fTreePart->fNodes.SelectedFontColor));
     // A plain box frame is drawn in the foreground colour: the border.
-    pal.setColor(QPalette::WindowText, ToQColor(fBorderColor));
-    pal.setColor(QPalette::Mid, ToQColor(fNodes.StrokeColor));
+    pal.setColor(QPalette::WindowText, ToQColor(fTreePart->fBorderColor));
+    pal.setColor(QPalette::Mid, ToQColor(fTreePart->fNodes.StrokeColor));
     setPalette(pal);
-    fHeader->SetFill(fColumns.TopFill.Gradient.Color, fColumns.TopFill.Gradient.ColorTo, fColumns.TopFontColor);
+    fTreePart->fHeader->SetFill(fTreePart->fColumns.TopFill.Gradient.Color,
+                                fTreePart->fColumns.TopFill.Gradient.ColorTo, fTreePart->fColumns.TopFontColor);
     viewport()->update();
     update();
 }
@@ -151,11 +204,12 @@ int TAdvTreeView::NodeUnnumbered(TAdvTreeViewVirtualNode node)
     return node ? node->data(0, kUnnumberedRole).toInt() : 0;
 }
 
-TAdvListView::TAdvListView(QWidget* parent)
-    : QTreeWidget(parent), fHeader(new TStyledHeaderView(this)), fDelegate(new TRowHeightDelegate(this))
+TAdvListView::TAdvListView(QWidget* parent) : QTreeWidget(parent), fListPart(std::make_unique<TAdvListViewPrivate>())
 {
-    setHeader(fHeader);
-    setItemDelegate(fDelegate);
+    fListPart->fHeader = new TStyledHeaderView(this);
+    fListPart->fDelegate = new TRowHeightDelegate(this);
+    setHeader(fListPart->fHeader);
+    setItemDelegate(fListPart->fDelegate);
     setUniformRowHeights(true);
     setRootIsDecorated(false);
     ApplyColours();
@@ -163,25 +217,25 @@ TAdvListView::TAdvListView(QWidget* parent)
 
 void TAdvListView::SetItemHeight(int height)
 {
-    fItemHeight = std::clamp(height, 1, 1000);
-    fDelegate->SetRowHeight(fItemHeight);
+    fListPart->fItemHeight = std::clamp(height, 1, 1000);
+    fListPart->fDelegate->SetRowHeight(fListPart->fItemHeight);
     // Uniform rows are measured once: a new height needs a new layout.
     doItemsLayout();
 }
 
-void TAdvListView::SetHeaderOwnerDraw(bool on) { Apply(fHeaderOwnerDraw, on); }
+void TAdvListView::SetHeaderOwnerDraw(bool on) { Apply(fListPart->fHeaderOwnerDraw, on); }
 
-void TAdvListView::SetHeaderColor(TColor c) { Apply(fHeaderColor, c); }
+void TAdvListView::SetHeaderColor(TColor c) { Apply(fListPart->fHeaderColor, c); }
 
-void TAdvListView::SetHeaderFontColor(TColor c) { Apply(fHeaderFontColor, c); }
+void TAdvListView::SetHeaderFontColor(TColor c) { Apply(fListPart->fHeaderFontColor, c); }
 
-void TAdvListView::SetFontColor(TColor c) { Apply(fFontColor, c); }
+void TAdvListView::SetFontColor(TColor c) { Apply(fListPart->fFontColor, c); }
 
-void TAdvListView::SetColor(TColor c) { Apply(fColor, c); }
+void TAdvListView::SetColor(TColor c) { Apply(fListPart->fColor, c); }
 
-void TAdvListView::SetSelectionColor(TColor c) { Apply(fSelectionColor, c); }
+void TAdvListView::SetSelectionColor(TColor c) { Apply(fListPart->fSelectionColor, c); }
 
-void TAdvListView::SetSelectionTextColor(TColor c) { Apply(fSelectionTextColor, c); }
+void TAdvListView::SetSelectionTextColor(TColor c) { Apply(fListPart->fSelectionTextColor, c); }
 
 template <class T>
 void TAdvListView::Apply(T& field, T value)
@@ -193,15 +247,15 @@ void TAdvListView::Apply(T& field, T value)
 void TAdvListView::ApplyColours()
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, ToQColor(fColor));
-    pal.setColor(QPalette::Text, ToQColor(fFontColor));
-    pal.setColor(QPalette::Highlight, ToQColor(fSelectionColor));
-    pal.setColor(QPalette::HighlightedText, ToQColor(fSelectionTextColor));
+    pal.setColor(QPalette::Base, ToQColor(fListPart->fColor));
+    pal.setColor(QPalette::Text, ToQColor(fListPart->fFontColor));
+    pal.setColor(QPalette::Highlight, ToQColor(fListPart->fSelectionColor));
+    pal.setColor(QPalette::HighlightedText, ToQColor(fListPart->fSelectionTextColor));
     setPalette(pal);
-    if (fHeaderOwnerDraw)
-        fHeader->SetFill(fHeaderColor, fHeaderColor, fHeaderFontColor);
+    if (fListPart->fHeaderOwnerDraw)
+        fListPart->fHeader->SetFill(fListPart->fHeaderColor, fListPart->fHeaderColor, fListPart->fHeaderFontColor);
     else
-        fHeader->SetFill(clBtnFace, clBtnFace, clWindowText);
+        fListPart->fHeader->SetFill(clBtnFace, clBtnFace, clWindowText);
     viewport()->update();
 }
 

@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <functional>
+#include <memory>
 
 namespace qz8 {
 
@@ -96,6 +97,8 @@ using TAdvTreeViewVirtualNode = QTreeWidgetItem*;
 using TAdvTreeViewGetNodeTextEvent = std::function<void(QObject* Sender, TAdvTreeViewVirtualNode ANode, int AColumn,
                                                         TAdvTreeViewNodeTextMode AMode, QString& AText)>;
 
+class TAdvTreeViewPrivate;
+
 /// The tree view of the set: nodes in columns, colours and appearance groups of its own, and its nodes walked in tree
 /// order.
 class QZ8_EXPORT TAdvTreeView : public QTreeWidget {
@@ -111,6 +114,7 @@ class QZ8_EXPORT TAdvTreeView : public QTreeWidget {
 public:
     /// A tree view; a parent takes ownership.
     explicit TAdvTreeView(QWidget* parent = nullptr);
+    ~TAdvTreeView() override;
     ///@{
     /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
@@ -124,32 +128,32 @@ public:
 
     ///@{
     /// The colour of the frame.
-    TColor BorderColor() const { return fBorderColor; }
+    TColor BorderColor() const;
     void SetBorderColor(TColor c);
     /// SetBorderColor under the name uic calls.
     void setBorderColor(TColor c) { SetBorderColor(c); }
     ///@}
     ///@{
     /// The background colour.
-    TColor Color() const { return fColor; }
+    TColor Color() const;
     void SetColor(TColor c);
     /// SetColor under the name uic calls.
     void setColor(TColor c) { SetColor(c); }
     ///@}
     ///@{
     /// The view's own pen (its frame lines).
-    TColor StrokeColor() const { return fStrokeColor; }
-    void SetStrokeColor(TColor c) { fStrokeColor = c; }
+    TColor StrokeColor() const;
+    void SetStrokeColor(TColor c);
     ///@}
     ///@{
     /// The look of the column headers (ApplyAppearance shows a change).
-    TAdvTreeViewColumnsAppearance& ColumnsAppearance() { return fColumns; }
-    const TAdvTreeViewColumnsAppearance& ColumnsAppearance() const { return fColumns; }
+    TAdvTreeViewColumnsAppearance& ColumnsAppearance();
+    const TAdvTreeViewColumnsAppearance& ColumnsAppearance() const;
     ///@}
     ///@{
     /// The look of the nodes (ApplyAppearance shows a change).
-    TAdvTreeViewNodesAppearance& NodesAppearance() { return fNodes; }
-    const TAdvTreeViewNodesAppearance& NodesAppearance() const { return fNodes; }
+    TAdvTreeViewNodesAppearance& NodesAppearance();
+    const TAdvTreeViewNodesAppearance& NodesAppearance() const;
     ///@}
     /// Shows the appearance properties as set.
     void ApplyAppearance();
@@ -179,13 +183,10 @@ protected:
     void initViewItemOption(QStyleOptionViewItem* option) const override;
 
 private:
-    TColor fBorderColor = clBtnShadow;
-    TColor fColor = clWindow;
-    TColor fStrokeColor = clBtnShadow;
-    TAdvTreeViewColumnsAppearance fColumns;
-    TAdvTreeViewNodesAppearance fNodes;
-    TStyledHeaderView* fHeader; ///< owned by the view
+    std::unique_ptr<TAdvTreeViewPrivate> fTreePart;
 };
+
+class TAdvListViewPrivate;
 
 /// The list view: rows of one ItemHeight, and colours of its own.
 class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
@@ -224,6 +225,7 @@ class QZ8_EXPORT TAdvListView : public QTreeWidget, public ISizeRelevant {
 public:
     /// A list view; a parent takes ownership.
     explicit TAdvListView(QWidget* parent = nullptr);
+    ~TAdvListView() override;
     ///@{
     /// The text colour of selected rows: the TColor property SelectionTextColor as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
@@ -259,7 +261,7 @@ public:
     ///@}
     ///@{
     /// The height of every row in pixels (0: the style's); follows the density's image height.
-    int ItemHeight() const { return fItemHeight; }
+    int ItemHeight() const;
     void SetItemHeight(int height);
     /// SetItemHeight under the name uic calls.
     void setItemHeight(int height) { SetItemHeight(height); }
@@ -268,77 +270,67 @@ public:
 
     ///@{
     /// Whether the rows are drawn by the view.
-    bool OwnerDraw() const { return fOwnerDraw; }
-    void SetOwnerDraw(bool on) { fOwnerDraw = on; }
+    bool OwnerDraw() const;
+    void SetOwnerDraw(bool on);
     /// SetOwnerDraw under the name uic calls.
     void setOwnerDraw(bool on) { SetOwnerDraw(on); }
     ///@}
     ///@{
     /// The header paints in HeaderColor only when it is drawn by the view.
-    bool HeaderOwnerDraw() const { return fHeaderOwnerDraw; }
+    bool HeaderOwnerDraw() const;
     void SetHeaderOwnerDraw(bool on);
     /// SetHeaderOwnerDraw under the name uic calls.
     void setHeaderOwnerDraw(bool on) { SetHeaderOwnerDraw(on); }
     ///@}
     ///@{
     /// The header's colour (shown when HeaderOwnerDraw is on).
-    TColor HeaderColor() const { return fHeaderColor; }
+    TColor HeaderColor() const;
     void SetHeaderColor(TColor c);
     /// SetHeaderColor under the name uic calls.
     void setHeaderColor(TColor c) { SetHeaderColor(c); }
     ///@}
     ///@{
     /// The header's text colour.
-    TColor HeaderFontColor() const { return fHeaderFontColor; }
+    TColor HeaderFontColor() const;
     void SetHeaderFontColor(TColor c);
     /// SetHeaderFontColor under the name uic calls.
     void setHeaderFontColor(TColor c) { SetHeaderFontColor(c); }
     ///@}
     ///@{
     /// The rows' text colour.
-    TColor FontColor() const { return fFontColor; }
+    TColor FontColor() const;
     void SetFontColor(TColor c);
     /// SetFontColor under the name uic calls.
     void setFontColor(TColor c) { SetFontColor(c); }
     ///@}
     ///@{
     /// The background colour.
-    TColor Color() const { return fColor; }
+    TColor Color() const;
     void SetColor(TColor c);
     /// SetColor under the name uic calls.
     void setColor(TColor c) { SetColor(c); }
     ///@}
     ///@{
     /// The colour of selected rows.
-    TColor SelectionColor() const { return fSelectionColor; }
+    TColor SelectionColor() const;
     void SetSelectionColor(TColor c);
     /// SetSelectionColor under the name uic calls.
     void setSelectionColor(TColor c) { SetSelectionColor(c); }
     ///@}
     ///@{
     /// The text colour of selected rows.
-    TColor SelectionTextColor() const { return fSelectionTextColor; }
+    TColor SelectionTextColor() const;
     void SetSelectionTextColor(TColor c);
     /// SetSelectionTextColor under the name uic calls.
     void setSelectionTextColor(TColor c) { SetSelectionTextColor(c); }
     ///@}
 
 private:
+    std::unique_ptr<TAdvListViewPrivate> fListPart;
     /// Sets an appearance field and shows it.
     template <class T>
     void Apply(T& field, T value);
     void ApplyColours();
-    int fItemHeight = 0;
-    bool fOwnerDraw = false;
-    bool fHeaderOwnerDraw = false;
-    TColor fHeaderColor = clBtnFace;
-    TColor fHeaderFontColor = clWindowText;
-    TColor fFontColor = clWindowText;
-    TColor fColor = clWindow;
-    TColor fSelectionColor = clHighlight;
-    TColor fSelectionTextColor = clHighlightText;
-    TStyledHeaderView* fHeader; ///< owned by the view
-    TRowHeightDelegate* fDelegate; ///< owned by the view
 };
 
 } // namespace qz8
