@@ -47,6 +47,8 @@ QZ8_EXPORT void ApplyUsesSharedArray(bool& usesShared, TColorArray& own, bool va
 class TColourSharingListboxPrivate;
 /// The colour list box: one row per colour of the suite's shared colour array (or of a private copy), with a swatch and
 /// the index, hex value or name; its selected colour is kept in form state files.
+///
+/// \image html example-colour-pickers.png "The colour list box and combo over one array"
 class QZ8_EXPORT TColourSharingListbox : public TCustomListBox,
                                          public ITMSStyle,
                                          public ISizeRelevant,
@@ -79,12 +81,14 @@ public:
     /// The colour of the current row: the TColor property SelectedColour as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
     /// No colour (an invalid QColor) while no row is current.
+    /// \since 0.2
     QColor selectedColor() const { return ItemIndex() >= 0 ? ColorPropertyValue(GetASelected(), palette()) : QColor(); }
     void setSelectedColor(const QColor& color) { SetASelected(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The colour chosen when the one asked for is not in the array: the TColor property DefaultColour as a QColor
     /// (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor defaultColor() const { return ColorPropertyValue(DefaultColour(), palette()); }
     void setDefaultColor(const QColor& color) { SetDefaultColour(ColorFromProperty(color)); }
     ///@}
@@ -169,6 +173,8 @@ private:
 class TColourSharingComboPrivate;
 /// The colour combo: the shared colour array (or a private copy) as a drop-down list with a swatch and the name, and an
 /// optional caption label; its selected colour is kept in form state files.
+///
+/// \image html example-colour-pickers.png "The colour list box and combo over one array"
 class QZ8_EXPORT TColourSharingCombo : public TCustomColorBox, public ISizeRelevant, public IFormStateValue {
     Q_OBJECT
     Q_INTERFACES(qz8::ISizeRelevant qz8::IFormStateValue)
@@ -201,6 +207,7 @@ public:
     ///@{
     /// The selected colour: the TColor property SelectedColour as a QColor (ColorPropertyValue, ColorFromProperty).
     /// No colour (an invalid QColor) while no row is chosen.
+    /// \since 0.2
     QColor selectedColor() const { return ItemIndex() >= 0 ? ColorPropertyValue(GetSelected(), palette()) : QColor(); }
     void setSelectedColor(const QColor& color) { SetSelected(ColorFromProperty(color)); }
     ///@}

@@ -39,6 +39,8 @@ class TMyOpenFolderDialogPrivate;
 /// The folder and file chooser: a one-line edit with a button that opens the file dialog at the path in the edit and
 /// puts the chosen path into it. The edit completes paths as the user types (folders only in folder mode) and marks a
 /// path that does not exist, for the eye and for assistive technology.
+///
+/// \image html gallery-chooser-dialog-de.png "The chooser and its dialog (German)"
 class QZ8_EXPORT TMyOpenFolderDialog : public TAdvEditBtn, public IInitialFolder {
     Q_OBJECT
     Q_INTERFACES(qz8::IInitialFolder)
@@ -123,6 +125,8 @@ private:
 
 class TMyOpenFileDialogPrivate;
 /// The same control for file choosing; set OnlyFolderAllowed to false.
+///
+/// \image html gallery-chooser-dialog-de.png "The chooser and its dialog (German)"
 class QZ8_EXPORT TMyOpenFileDialog : public TMyOpenFolderDialog {
     Q_OBJECT
 public:

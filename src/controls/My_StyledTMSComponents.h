@@ -34,6 +34,8 @@ class TStyledListboxPrivate;
 /// The styled list box of the suite: rows of text in the global style's
 /// colours, numbers right-aligned as the locale writes them, an optional
 /// value column (Show_Values), and virtual rows from OnGetStringAndInt.
+///
+/// \image html gallery-styled-lists.png "The styled lists in the gallery"
 class QZ8_EXPORT TStyledListbox : public TCustomListBox, public ITMSStyle, public ISizeRelevant {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle qz8::ISizeRelevant)
@@ -66,24 +68,28 @@ public:
     ///@{
     /// The text colour of the other rows: the TColor property _TextColour as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor textColor() const { return ColorPropertyValue(_TextColour(), palette()); }
     void setTextColor(const QColor& color) { Set_TextColour(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The fill of the other rows: the TColor property _BackgroundColour as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor rowColor() const { return ColorPropertyValue(_BackgroundColour(), palette()); }
     void setRowColor(const QColor& color) { Set_BackgroundColour(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The text colour of selected rows: the TColor property _SelectedTextColour as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor selectedTextColor() const { return ColorPropertyValue(_SelectedTextColour(), palette()); }
     void setSelectedTextColor(const QColor& color) { Set_SelectedTextColour(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The fill of selected rows: the TColor property _SelectedColour as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor selectedColor() const { return ColorPropertyValue(_SelectedColour(), palette()); }
     void setSelectedColor(const QColor& color) { Set_SelectedColour(ColorFromProperty(color)); }
     ///@}
@@ -191,6 +197,8 @@ private:
 class TStyledListboxOwnerDrawnFixedPrivate;
 /// The fixed variant: the standard painter runs even with OnDrawItem cleared,
 /// and the row height follows the font whenever the window is created.
+///
+/// \image html gallery-styled-lists.png "The styled lists in the gallery"
 class QZ8_EXPORT TStyledListboxOwnerDrawnFixed : public TStyledListbox {
     Q_OBJECT
     /// The row height follows the font: the list's own.
@@ -241,6 +249,8 @@ class TNotepadGrabPanelPrivate;
 /// panel's bounds through OnStateMargins. The handles are reachable from the
 /// keyboard too: Tab moves between them, the arrow keys move the focused one
 /// a pixel (ten with Shift).
+///
+/// \image html gallery-margins-and-views.png "The margin panel (left) and the views in the gallery"
 class QZ8_EXPORT TNotepadGrabPanel : public TPanel, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
@@ -265,6 +275,7 @@ public:
     ~TNotepadGrabPanel() override;
     ///@{
     /// The colour of the handles: the TColor property HandleColour as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor handleColor() const { return ColorPropertyValue(HandleColour(), palette()); }
     void setHandleColor(const QColor& color) { SetHandleColour(ColorFromProperty(color)); }
     ///@}
@@ -374,6 +385,8 @@ private:
 class TMyAdvTreeViewPrivate;
 /// A tree view in the global style's colours, with an export of its contents
 /// as tab-separated text.
+///
+/// \image html gallery-margins-and-views.png "The tree view (middle) in the gallery"
 class QZ8_EXPORT TMyAdvTreeView : public TAdvTreeView, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)
@@ -401,6 +414,8 @@ private:
 class TMyAdvListViewPrivate;
 /// A list view in the global style's colours; its rows take 0.9 of the image
 /// height.
+///
+/// \image html gallery-margins-and-views.png "The list view (right) in the gallery"
 class QZ8_EXPORT TMyAdvListView : public TAdvListView, public ITMSStyle {
     Q_OBJECT
     Q_INTERFACES(qz8::ITMSStyle)

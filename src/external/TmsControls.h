@@ -290,6 +290,7 @@ public:
     ///@{
     /// The colour of the reorder marker: the TColor property TabReorderIndicatorColor as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor reorderMarkerColor() const;
     void setReorderMarkerColor(const QColor& color);
     ///@}
@@ -315,77 +316,91 @@ public:
     ///@{
     /// Whether a page closed by its tab's close button is deleted (true) or
     /// only taken off its tab, kept as a child of the pager (false).
+    /// \since 0.2
     bool FreeOnClose() const;
     void setFreeOnClose(bool value);
     ///@}
     ///@{
     /// Whether every tab is shown with its name shortened where they do not
     /// fit (true), or the tabs scroll with buttons (false, the default).
+    /// \since 0.2
     bool MultiLine() const;
     void setMultiLine(bool value);
     ///@}
     ///@{
     /// The margin around the pages in pixels, 0 to 1000.
+    /// \since 0.2
     int PageMargin() const;
     void setPageMargin(int value);
     ///@}
     ///@{
     /// Whether the tabs that are not current show their close button too
     /// (with CloseOnTab; by default only the current tab has one).
+    /// \since 0.2
     bool ShowCloseOnNonSelectedTabs() const;
     void setShowCloseOnNonSelectedTabs(bool value);
     ///@}
     ///@{
     /// Whether a tab without a tool tip of its own shows its page's tool tip
     /// (a tab's own tool tip shows either way, as in any QTabWidget).
+    /// \since 0.2
     bool ShowTabHint() const;
     void setShowTabHint(bool value);
     ///@}
     /// Closes page index as its tab's close button does: takes it off its
     /// tab, and deletes it with FreeOnClose.
+    /// \since 0.2
     void ClosePage(int index);
 
     ///@{
     /// AntiAlias, kept for form files only (it changes nothing shown); setAntiAlias is the name uic calls.
+    /// \since 0.3 (the getter)
     bool AntiAlias() const;
     void setAntiAlias(bool value);
     ///@}
     ///@{
     /// FixedTabs, kept for form files only (it changes nothing shown); setFixedTabs is the name uic calls.
+    /// \since 0.3 (the getter)
     int FixedTabs() const;
     void setFixedTabs(int value);
     ///@}
     ///@{
     /// Glow, kept for form files only (it changes nothing shown); setGlow is the name uic calls.
+    /// \since 0.3 (the getter)
     bool Glow() const;
     void setGlow(bool value);
     ///@}
     ///@{
     /// RotateTabLeftRight, kept for form files only (it changes nothing shown); setRotateTabLeftRight is the name uic
     /// calls.
+    /// \since 0.3 (the getter)
     bool RotateTabLeftRight() const;
     void setRotateTabLeftRight(bool value);
     ///@}
     ///@{
     /// ShowNonSelectedTabs, kept for form files only (it changes nothing shown); setShowNonSelectedTabs is the name uic
     /// calls.
+    /// \since 0.3 (the getter)
     bool ShowNonSelectedTabs() const;
     void setShowNonSelectedTabs(bool value);
     ///@}
     ///@{
     /// ShowShortCutHints, kept for form files only (it changes nothing shown); setShowShortCutHints is the name uic
     /// calls.
+    /// \since 0.3 (the getter)
     bool ShowShortCutHints() const;
     void setShowShortCutHints(bool value);
     ///@}
     ///@{
     /// TabReorderIndicatorColor, kept for form files only (it changes nothing shown); setTabReorderIndicatorColor is
     /// the name uic calls.
+    /// \since 0.3 (the getter)
     int TabReorderIndicatorColor() const;
     void setTabReorderIndicatorColor(int value);
     ///@}
     ///@{
     /// Transparent, kept for form files only (it changes nothing shown); setTransparent is the name uic calls.
+    /// \since 0.3 (the getter)
     bool Transparent() const;
     void setTransparent(bool value);
     ///@}

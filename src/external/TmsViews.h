@@ -117,11 +117,13 @@ public:
     ~TAdvTreeView() override;
     ///@{
     /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The colour of the frame: the TColor property BorderColor as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor frameColor() const { return ColorPropertyValue(BorderColor(), palette()); }
     void setFrameColor(const QColor& color) { SetBorderColor(ColorFromProperty(color)); }
     ///@}
@@ -229,33 +231,39 @@ public:
     ///@{
     /// The text colour of selected rows: the TColor property SelectionTextColor as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor selectedTextColor() const { return ColorPropertyValue(SelectionTextColor(), palette()); }
     void setSelectedTextColor(const QColor& color) { SetSelectionTextColor(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The colour of selected rows: the TColor property SelectionColor as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor selectedColor() const { return ColorPropertyValue(SelectionColor(), palette()); }
     void setSelectedColor(const QColor& color) { SetSelectionColor(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The rows' text colour: the TColor property FontColor as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor textColor() const { return ColorPropertyValue(FontColor(), palette()); }
     void setTextColor(const QColor& color) { SetFontColor(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The header's text colour: the TColor property HeaderFontColor as a QColor (ColorPropertyValue,
     /// ColorFromProperty).
+    /// \since 0.2
     QColor headerTextColor() const { return ColorPropertyValue(HeaderFontColor(), palette()); }
     void setHeaderTextColor(const QColor& color) { SetHeaderFontColor(ColorFromProperty(color)); }
     ///@}
     ///@{
     /// The header's colour: the TColor property HeaderColor as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor headerBackgroundColor() const { return ColorPropertyValue(HeaderColor(), palette()); }
     void setHeaderBackgroundColor(const QColor& color) { SetHeaderColor(ColorFromProperty(color)); }
     ///@}

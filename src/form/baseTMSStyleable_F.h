@@ -101,6 +101,8 @@ class TTMSStyleableRepositoryFormPrivate;
 ///   deletes windows directly calls SaveFormState first.
 /// - <b>Never shown</b>, a window never read its file: its saves write over none of the file's values; they add the
 ///   sections of controls the file lacks, and its own sections.
+///
+/// \image html example-first-tool.png "A first tool window"
 class QZ8_EXPORT TTMSStyleableRepositoryForm : public TForm, public IFormStateSections {
     Q_OBJECT
     Q_INTERFACES(qz8::IFormStateSections)

@@ -8,6 +8,10 @@
 
 namespace qz8 {
 
+/// The pager under the package's own name, for tool windows placed from
+/// Designer: TAdvOfficePager, nothing added or changed.
+///
+/// \image html gallery-styled-lists.png "The pager (the tabs) in the gallery"
 class QZ8_EXPORT TQZAdvOfficePager : public TAdvOfficePager {
     Q_OBJECT
 public:

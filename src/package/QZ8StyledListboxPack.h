@@ -44,6 +44,7 @@ QZ8_EXPORT void RegisterPackageComponents();
 
 /// The version of the library the tool runs with ("major.minor.patch"),
 /// which QZ8_VERSION_STRING names at compile time.
+/// \since 0.2
 QZ8_EXPORT const char* LibraryVersionString();
 
 } // namespace qz8

@@ -16,6 +16,7 @@ QZ8_STORE_EXPORT QString AppDriveToken();
 /// the token plus the rest; other names, and any name for an empty root, as
 /// they are. The drive compares case-sensitively where paths do (not on
 /// Windows).
+/// \since 0.2
 QZ8_STORE_EXPORT QString ContractDrive(const QString& name, const QString& root);
 
 } // namespace qz8

@@ -42,10 +42,12 @@ class TMyMemIniFile;
 /// one key per step id, its value a UTC time (ISO 8601): when the step ran
 /// over the file, or, for a step recorded as behind a file this release
 /// wrote (a fresh file, one that had every step), the time of that save.
+/// \since 0.2
 QZ8_STORE_EXPORT QString FormStateMigrationsSection();
 
 /// Where the file as it was before a migration's first step is kept:
 /// "<fileName>.before-<stepId>".
+/// \since 0.2
 QZ8_STORE_EXPORT QString MigrationBackupName(const QString& fileName, const QString& stepId);
 
 /// A value's conversion: the text the file holds, and the whole file to
@@ -56,6 +58,7 @@ using TFormStateConversion = std::function<std::optional<QString>(const QString&
 using TFormStateStepFunction = std::function<bool(TMyMemIniFile& ini, QString& error)>;
 
 /// What a run of migration steps did to a file.
+/// \since 0.2
 struct QZ8_STORE_EXPORT TFormStateMigrationResult {
     /// The ids of the steps that ran, in order (none when one failed).
     QStringList Applied;
@@ -74,6 +77,7 @@ struct QZ8_STORE_EXPORT TFormStateMigrationResult {
 /// id that never changes once released: letters, digits, '.', '-' and '_'
 /// (it names the backup file), unique in the list. Section and key names
 /// compare without case, as in the file.
+/// \since 0.2
 class QZ8_STORE_EXPORT TFormStateMigrations {
 public:
     /// No steps.
@@ -142,6 +146,7 @@ private:
 
 /// A window (or any form) that declares the migration steps of its form
 /// state file. ReadIni asks it before any control is restored.
+/// \since 0.2
 class QZ8_STORE_EXPORT IFormStateMigrations {
 public:
     virtual ~IFormStateMigrations() = default;

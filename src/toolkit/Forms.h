@@ -33,6 +33,7 @@ public:
     ~TForm() override;
     ///@{
     /// The window's background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
@@ -106,6 +107,7 @@ public:
     ~TPanel() override;
     ///@{
     /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}

@@ -90,9 +90,11 @@ private:
 /// pixels (the 32 px image for a 16 px icon at a device pixel ratio of 2)
 /// instead of scaling one up. A list belongs to one family at a time; null
 /// entries are skipped; a list leaves its family when it is deleted.
+/// \since 0.2
 QZ8_EXPORT void SetImageListFamily(const std::vector<TImageList*>& lists);
 /// The lists of a list's family that still exist, itself included; a list
 /// without a family is its family alone.
+/// \since 0.2
 QZ8_EXPORT std::vector<const TImageList*> ImageListFamily(const TImageList* list);
 
 } // namespace qz8

@@ -99,6 +99,7 @@ public:
     ~TCustomListBox() override;
     ///@{
     /// The background colour: the TColor property Color as a QColor (ColorPropertyValue, ColorFromProperty).
+    /// \since 0.2
     QColor backgroundColor() const { return ColorPropertyValue(Color(), palette()); }
     void setBackgroundColor(const QColor& color) { SetColor(ColorFromProperty(color)); }
     ///@}
@@ -304,6 +305,7 @@ protected:
     int RowHeight(int index) const;
     ///@{
     /// The rows' strings with their hidden marks (a check list box's checks).
+    /// \since 0.3
     TListBoxStrings& ItemStrings();
     const TListBoxStrings& ItemStrings() const;
     ///@}

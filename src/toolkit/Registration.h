@@ -27,6 +27,7 @@ struct QZ8_EXPORT TRegisteredComponent {
     QIcon Icon; ///< the palette image; none: the designer draws its own
     /// The designer's What's This: what the component is for, its main
     /// properties and where its state is kept (translatable source text).
+    /// \since 0.2
     QString WhatsThis;
 };
 
