@@ -29,8 +29,10 @@ rm -rf "$out/asked"
 
 # The packager's build: defaults, Release, with flags that warn more (a
 # warning never stops it: QZ8_WERROR is off by default).
+# Installed under a prefix of the user's own (below), the programs find the
+# library through their run path; the /usr install further down has none.
 cmake -S . -B "$out/lib" -G Ninja -DCMAKE_BUILD_TYPE=Release "${no_tools[@]}" \
-  -DCMAKE_CXX_FLAGS="-Wextra -Wshadow" > /dev/null
+  -DCMAKE_CXX_FLAGS="-Wextra -Wshadow" -DCMAKE_INSTALL_PREFIX=/usr/local > /dev/null
 cmake --build "$out/lib" -j "$(nproc)"
 library=$(readlink -f "$out/lib/src/libQZ8StyledListboxPack.so")
 store=$(readlink -f "$out/lib/src/libQZ8FormStateStore.so")
