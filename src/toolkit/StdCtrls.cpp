@@ -194,7 +194,14 @@ void SetRadioChecked(QRadioButton* button, bool checked)
 
 void TCheckableRadioButton::SetChecked(bool checked) { SetRadioChecked(this, checked); }
 
-TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
+// What an edit with a button keeps beside its Qt base, out of its class's layout.
+class TCustomEditBtnPrivate {
+public:
+    QAction* fButton = nullptr; // an action of the edit, owned by it
+};
+
+TCustomEditBtn::TCustomEditBtn(QWidget* parent)
+    : QLineEdit(parent), fEditPart(std::make_unique<TCustomEditBtnPrivate>())
 {
     QPixmap dots(16, 16);
     dots.fill(Qt::transparent);
@@ -205,34 +212,39 @@ TCustomEditBtn::TCustomEditBtn(QWidget* parent) : QLineEdit(parent)
         for (int x : {2, 7, 12})
             p.drawEllipse(QRect(x, 10, 3, 3));
     }
-    fButton = addAction(QIcon(dots), QLineEdit::TrailingPosition);
+    fEditPart->fButton = addAction(QIcon(dots), QLineEdit::TrailingPosition);
     NameButton();
-    connect(fButton, &QAction::triggered, this,
+    connect(fEditPart->fButton, &QAction::triggered, this,
             [this] { AtQtBoundary("TAdvEditBtn::BtnClick", [this] { BtnClick(); }); });
 }
 
-QIcon TCustomEditBtn::Glyph() const { return fButton->icon(); }
+TCustomEditBtn::~TCustomEditBtn() = default;
 
-void TCustomEditBtn::SetGlyph(const QIcon& glyph) { fButton->setIcon(glyph); }
+QAction* TCustomEditBtn::ButtonAction() const { return fEditPart->fButton; }
+
+QIcon TCustomEditBtn::Glyph() const { return fEditPart->fButton->icon(); }
+
+void TCustomEditBtn::SetGlyph(const QIcon& glyph) { fEditPart->fButton->setIcon(glyph); }
 
 QString TCustomEditBtn::ButtonPurpose() const { return QCoreApplication::translate("qz8", "Browse"); }
 
 void TCustomEditBtn::NameButton()
 {
     const QString purpose = ButtonPurpose();
-    fButton->setText(purpose);
+    fEditPart->fButton->setText(purpose);
     // The key that presses it from the edit, as the platform writes keys.
-    fButton->setToolTip(QCoreApplication::translate("qz8", "%1 (%2)")
-                            .arg(purpose, QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText)));
+    fEditPart->fButton->setToolTip(
+        QCoreApplication::translate("qz8", "%1 (%2)")
+            .arg(purpose, QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText)));
 }
 
 void TCustomEditBtn::keyPressEvent(QKeyEvent* event)
 {
     const bool altDown = event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier;
     const bool f4 = event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier;
-    if ((altDown || f4) && fButton->isEnabled() && fButton->isVisible()) {
+    if ((altDown || f4) && fEditPart->fButton->isEnabled() && fEditPart->fButton->isVisible()) {
         event->accept();
-        fButton->trigger();
+        fEditPart->fButton->trigger();
         return;
     }
     QLineEdit::keyPressEvent(event);

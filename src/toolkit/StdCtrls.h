@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QButtonGroup;
 class QAction;
@@ -150,6 +151,8 @@ QZ8_EXPORT void SetDesigning(QObject* component);
 QZ8_EXPORT bool IsDesigning(const QObject* object);
 ///@}
 
+class TCustomEditBtnPrivate;
+
 /// A one-line edit with a button at its right end. From the keyboard, Alt+Down or F4 in the edit presses the button,
 /// as they open a combo box's list; the button's tool tip names the key.
 class QZ8_EXPORT TCustomEditBtn : public QLineEdit {
@@ -159,6 +162,7 @@ class QZ8_EXPORT TCustomEditBtn : public QLineEdit {
 public:
     /// An edit with a button; a parent takes ownership.
     explicit TCustomEditBtn(QWidget* parent = nullptr);
+    ~TCustomEditBtn() override;
     ///@{
     /// The button's image.
     QIcon Glyph() const;
@@ -169,7 +173,7 @@ public:
     /// Acts as a press of the button.
     virtual void BtnClick();
     /// The button, as an action of the edit.
-    QAction* ButtonAction() const { return fButton; }
+    QAction* ButtonAction() const;
     /// Called when the button is pressed (BtnClick).
     std::function<void(QObject* Sender)> OnClickBtn;
     /// What the button does, in the user's language: its text for screen
@@ -186,7 +190,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QAction* fButton;
+    std::unique_ptr<TCustomEditBtnPrivate> fEditPart;
 };
 
 } // namespace qz8

@@ -4,10 +4,12 @@
 // base, recorded. A field added to one of them (instead of to its private
 // part) changes its size and fails here; so does a field added to a base.
 #include "controls/ColourListBoxesAndCombos.h"
+#include "controls/FileFolderOpenDlgU.h"
 #include "controls/My_StyledTMSComponents.h"
 #include "external/TmsControls.h"
 #include "external/TmsViews.h"
 #include "form/baseTMSStyleable_F.h"
+#include "package/My_TMSAdvOfficePagerU.h"
 #include "toolkit/ColorBox.h"
 #include "toolkit/Forms.h"
 #include "toolkit/ListBox.h"
@@ -15,6 +17,7 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -57,6 +60,9 @@ TEST(ClassLayout, TheKeptClassesAddOnlyWhatTheRecordSays)
         Layout<TCustomColorBox, QComboBox>("TCustomColorBox", 40),
         Layout<TColourSharingCombo, QComboBox>("TColourSharingCombo", 64),
         Layout<TAdvOfficePager, QTabWidget>("TAdvOfficePager", 16),
+        Layout<TQZAdvOfficePager, QTabWidget>("TQZAdvOfficePager", 16),
+        Layout<TMyOpenFolderDialog, QLineEdit>("TMyOpenFolderDialog", 120),
+        Layout<TMyOpenFileDialog, QLineEdit>("TMyOpenFileDialog", 128),
         Layout<TAdvListView, QTreeWidget>("TAdvListView", 16),
         Layout<TMyAdvListView, QTreeWidget>("TMyAdvListView", 32),
         Layout<TAdvTreeView, QTreeWidget>("TAdvTreeView", 40),
