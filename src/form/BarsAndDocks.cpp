@@ -8,6 +8,7 @@
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -105,7 +106,13 @@ void PlaceDock(QMainWindow* w, QDockWidget* d, const QList<int>& v)
     if (d->isFloating() != floating)
         d->setFloating(floating);
     if (floating) {
-        d->setGeometry(FitOnScreens(QRect(v[5], v[6], v[3], v[4]), AvailableScreenGeometries()));
+        // The screen must hold the dock's frame too: fit the frame, and put
+        // the dock inside it (a dock fitted to the whole screen was pushed
+        // past its edge by its frame).
+        const QMargins frame = d->windowHandle() ? d->windowHandle()->frameMargins() : QMargins();
+        const QRect fitted =
+            FitOnScreens(QRect(v[5], v[6], v[3], v[4]).marginsAdded(frame), AvailableScreenGeometries());
+        d->setGeometry(fitted.marginsRemoved(frame));
     } else {
         const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
         w->resizeDocks({d}, {across ? v[3] : v[4]}, across ? Qt::Horizontal : Qt::Vertical);

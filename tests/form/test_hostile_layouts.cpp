@@ -13,8 +13,10 @@
 #include <QBitArray>
 #include <QDataStream>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QIODevice>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -246,4 +248,24 @@ TEST(HostileLayouts, LayoutsComeBackAsPlainValuesAndEarlierBlobsAreStillRead)
     w.show();
     ReadIni(&w, ini);
     check(w);
+}
+
+TEST(HostileLayouts, AFloatingDockWiderThanTheScreenLandsWhollyOnIt)
+{
+    // Found by the layouts fuzzer: 3000 by 25 pixels, far above the screen.
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("tool.ini");
+    ASSERT_TRUE(qz8test::WriteBytes(ini, "[Window layout]\ndock:Notes=2,1,1,3000,025,000,-5000\n"));
+    LayoutWindow w;
+    w.show();
+    ReadIni(&w, ini);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w.notes->isFloating());
+    const QRect at = w.notes->geometry();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    EXPECT_TRUE(std::any_of(screens.begin(), screens.end(),
+                            [&](const QScreen* s) { return s->availableGeometry().contains(at); }))
+        << at.x() << "," << at.y() << " " << at.width() << "x" << at.height() << " on "
+        << QGuiApplication::primaryScreen()->availableGeometry().width() << "x"
+        << QGuiApplication::primaryScreen()->availableGeometry().height();
 }
