@@ -861,23 +861,6 @@ void TCheckListBox::SetChecked(int index, bool checked)
     viewport()->update();
 }
 
-namespace {
-// Whether the style's empty check box stands out at 3:1 (what a control's
-// parts need) from back: drawn once for each style, colours and size.
-bool BoxStandsOut(const QWidget* list, const QStyleOptionViewItem& check, const QColor& back)
-{
-    const TStandOutKey key{list->style(), QStyle::PE_IndicatorItemViewItemCheck, check.palette.cacheKey(), back.rgba(),
-                           check.rect.size()};
-    return StandsOut(key, 3.0, [&](QPainter& painter) {
-        QStyleOptionViewItem empty = check;
-        empty.rect = QRect(QPoint(), check.rect.size());
-        empty.checkState = Qt::Unchecked;
-        empty.state = (empty.state & ~QStyle::State_On) | QStyle::State_Off;
-        list->style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &empty, &painter, list);
-    });
-}
-} // namespace
-
 int TCheckListBox::BoxSize() const { return std::max(8, std::min(ItemHeight() - 2, 13)); }
 
 void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)
@@ -905,7 +888,8 @@ void TCheckListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State
         // A box the style draws too faintly to be found (below 3:1 against
         // the list) gets an outline that can be.
         const QColor back = c.Resolve(Color());
-        if ((check.state & QStyle::State_Enabled) && !BoxStandsOut(this, check, back)) {
+        if ((check.state & QStyle::State_Enabled) &&
+            !EmptyIndicatorStandsOut(style(), QStyle::PE_IndicatorItemViewItemCheck, check, back, this)) {
             painter->save();
             painter->setPen(OutlineColour(palette(), {back}));
             painter->setBrush(Qt::NoBrush);

@@ -38,34 +38,6 @@ std::vector<TMeasured>& Measured()
 // style under it draws, not its own outline.
 bool gProbing = false;
 
-// Whether the empty (unchecked) form of option's indicator stands out from
-// back as style draws it.
-bool EmptyIndicatorStandsOut(const QStyle* style, QStyle::PrimitiveElement element, const QStyleOption& option,
-                             const QColor& back, const QWidget* widget)
-{
-    const TStandOutKey key{style, element, option.palette.cacheKey(), back.rgba(), option.rect.size()};
-    return StandsOut(key, 3.0, [&](QPainter& painter) {
-        const bool probing = std::exchange(gProbing, true);
-        painter.translate(-option.rect.topLeft());
-        const QStyle::State off = (option.state & ~(QStyle::State_On | QStyle::State_NoChange)) | QStyle::State_Off;
-        if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(&option)) {
-            QStyleOptionViewItem empty(*item);
-            empty.checkState = Qt::Unchecked;
-            empty.state = off;
-            style->drawPrimitive(element, &empty, &painter, widget);
-        } else if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option)) {
-            QStyleOptionButton empty(*button);
-            empty.state = off;
-            style->drawPrimitive(element, &empty, &painter, widget);
-        } else {
-            QStyleOption empty(option);
-            empty.state = off;
-            style->drawPrimitive(element, &empty, &painter, widget);
-        }
-        gProbing = probing;
-    });
-}
-
 // The application's style, with the empty check boxes and radio buttons it
 // draws below 3:1 outlined at 3:1 against the window and the base.
 class TReadableIndicatorStyle final : public QProxyStyle {
@@ -136,6 +108,32 @@ bool DrawsIndicators(const QWidget* widget)
 }
 
 } // namespace
+
+bool EmptyIndicatorStandsOut(const QStyle* style, QStyle::PrimitiveElement element, const QStyleOption& option,
+                             const QColor& back, const QWidget* widget)
+{
+    const TStandOutKey key{style, element, option.palette.cacheKey(), back.rgba(), option.rect.size()};
+    return StandsOut(key, 3.0, [&](QPainter& painter) {
+        const bool probing = std::exchange(gProbing, true);
+        painter.translate(-option.rect.topLeft());
+        const QStyle::State off = (option.state & ~(QStyle::State_On | QStyle::State_NoChange)) | QStyle::State_Off;
+        if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(&option)) {
+            QStyleOptionViewItem empty(*item);
+            empty.checkState = Qt::Unchecked;
+            empty.state = off;
+            style->drawPrimitive(element, &empty, &painter, widget);
+        } else if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option)) {
+            QStyleOptionButton empty(*button);
+            empty.state = off;
+            style->drawPrimitive(element, &empty, &painter, widget);
+        } else {
+            QStyleOption empty(option);
+            empty.state = off;
+            style->drawPrimitive(element, &empty, &painter, widget);
+        }
+        gProbing = probing;
+    });
+}
 
 std::optional<bool> KnownStandsOut(const TStandOutKey& key)
 {

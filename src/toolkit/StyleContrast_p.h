@@ -47,6 +47,11 @@ bool StandsOut(const TStandOutKey& key, double ratio, Draw&& draw)
     return RecordStandsOut(key, image, ratio);
 }
 
+/// Whether the empty (unchecked) form of option's check indicator (element)
+/// stands out at 3:1 from back as style draws it.
+bool EmptyIndicatorStandsOut(const QStyle* style, QStyle::PrimitiveElement element, const QStyleOption& option,
+                             const QColor& back, const QWidget* widget);
+
 /// from, moved toward black or white until it stands at ratio against every
 /// one of backgrounds.
 QColor StandingOutColour(const QColor& from, std::initializer_list<QColor> backgrounds, double ratio = 3.0);
