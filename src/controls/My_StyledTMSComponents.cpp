@@ -157,15 +157,20 @@ bool TStyledListbox::RowStartsWith(int Index, const QString& typed) const
 {
     if (Index < 0 || Index >= Count() || typed.isEmpty())
         return false;
-    const QString text = SourceText(Index);
-    const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
-    if (first == text.end())
-        return false; // shows nothing
-    if (!CanStartANumber(*first))
-        return text.startsWith(typed, Qt::CaseInsensitive); // shown whole
-    if (first == text.begin() && !NumberRowsMayStartWith(typed.front()))
-        return false;
-    return ShownText(text).startsWith(typed, Qt::CaseInsensitive);
+    const auto startsWith = [this, &typed](QStringView text) {
+        const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+        if (first == text.end())
+            return false; // shows nothing
+        if (!CanStartANumber(*first))
+            return text.startsWith(typed, Qt::CaseInsensitive); // shown whole
+        if (first == text.begin() && !NumberRowsMayStartWith(typed.front()))
+            return false;
+        return ShownText(text.toString()).startsWith(typed, Qt::CaseInsensitive);
+    };
+    // Stored rows are read where they lie, without a copy each.
+    if (!OnGetStringAndInt && !IsVirtual())
+        return startsWith(ItemStrings().View(Index));
+    return startsWith(SourceText(Index));
 }
 
 bool TStyledListbox::NumberRowsMayStartWith(QChar typed) const

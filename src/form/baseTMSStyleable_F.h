@@ -177,9 +177,11 @@ public:
     bool FormStateSaved() const;
     /// The window's own sections (SaveFormSections) changed: they are written within two seconds, as the controls'
     /// changes are. A derived window calls it when its own state changes.
+    /// \since 0.3
     void FormStateChanged();
     /// Writes what changed since the last write now, and waits until it is on disk. True when nothing is left
     /// unwritten (false: a write failed, and is tried again at the next change or end moment).
+    /// \since 0.3
     bool FlushFormState();
 
     /// The launcher's message (1256): command 703 takes the low byte of the

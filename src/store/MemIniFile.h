@@ -103,8 +103,10 @@ public:
     /// True when the key exists in the section.
     bool ValueExists(const QString& section, const QString& key) const;
     /// True when the key exists and holds exactly value (no copy is made).
+    /// \since 0.3
     bool ValueIs(const QString& section, const QString& key, QStringView value) const;
     /// True when some section's key holds exactly value: one pass, no look-up.
+    /// \since 0.3
     bool AnyValueIs(const QString& key, QStringView value) const;
     /// The names of the sections, in file order.
     QStringList ReadSections() const;
@@ -121,12 +123,14 @@ public:
     /// case, leaves it). False, with clash set and nothing changed, when two
     /// sections would then share a name; renamed gets each (old, new) pair
     /// in file order. A chain (A to B while B goes to C) is allowed.
+    /// \since 0.3
     bool RenameSections(const std::function<QString(const QString& section)>& newName,
                         QList<std::pair<QString, QString>>& renamed, QString& clash);
     /// Removes a key.
     void DeleteKey(const QString& section, const QString& key);
     /// Makes the section hold exactly these keys and values, in this order, where it stands in the file (at the end
     /// when new).
+    /// \since 0.3
     void ReplaceSection(const QString& section, const QList<std::pair<QString, QString>>& entries);
 
     ///@{

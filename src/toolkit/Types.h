@@ -121,10 +121,12 @@ QZ8_EXPORT TColor ColorFromProperty(const QColor& color);
 
 /// The contrast ratio of two colours as WCAG 2 defines it: from 1 (the same
 /// luminance) to 21 (black and white). Text needs 4.5, a control's parts 3.
+/// \since 0.3
 QZ8_EXPORT double ContrastRatio(const QColor& a, const QColor& b);
 /// colour, moved toward toward in small steps until its contrast against
 /// every one of backgrounds is at least ratio (toward itself when no step
 /// gets there).
+/// \since 0.3
 QZ8_EXPORT QColor ReadableColour(const QColor& colour, const QColor& toward, std::initializer_list<QColor> backgrounds,
                                  double ratio);
 

@@ -183,6 +183,17 @@ TEST(DesignerFace, ChangeSignalsComeOncePerRealChange)
     pager.setActivePage(1);
     EXPECT_EQ(pages.count(), 1);
     EXPECT_EQ(pager.property("ActivePage").toInt(), 1);
+    // The pager's kept properties read their defaults through Designer's
+    // property system, and the one that acts closes tabs.
+    EXPECT_TRUE(pager.property("AntiAlias").toBool());
+    EXPECT_FALSE(pager.property("CloseOnTab").toBool());
+    EXPECT_EQ(pager.property("FixedTabs").toInt(), 0);
+    EXPECT_TRUE(pager.property("Glow").toBool());
+    EXPECT_EQ(pager.property("PageMargin").toInt(), 1);
+    EXPECT_TRUE(pager.property("RotateTabLeftRight").toBool());
+    EXPECT_EQ(pager.property("TabReorderIndicatorColor").toInt(), 0xFF0000);
+    ASSERT_TRUE(pager.setProperty("CloseOnTab", true));
+    EXPECT_TRUE(pager.tabsClosable());
 }
 
 // Every value a user changes announces itself through its property's NOTIFY

@@ -7,7 +7,11 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
+#include <tuple>
+#include <vector>
 
 using namespace qz8;
 
@@ -73,6 +77,118 @@ TEST(StringList, SortExchangeAndAssignCarryTheObjects)
     TStringList copy = list;
     copy.Put(0, "changed");
     EXPECT_EQ(list[0], "x");
+}
+
+namespace {
+// Reaches the hidden marks, as the check list does.
+class MarkedList : public TStringList {
+public:
+    using TStringList::Mark;
+    using TStringList::SetMark;
+};
+} // namespace
+
+// The texts lie in shared blocks: inserts anywhere, texts replaced by
+// longer, shorter and empty ones, deletes that leave blocks dead and force
+// the live texts together, sorts, copies and moves must keep every row's
+// text, object and mark, checked against plain vectors after every step.
+TEST(StringList, RowsKeepTheirTextsObjectsAndMarksThroughEveryEdit)
+{
+    std::mt19937 random(20261210);
+    const auto text = [&random] {
+        const int kind = static_cast<int>(random() % 20);
+        if (kind == 0)
+            return QString();
+        if (kind == 1)
+            return QString(40000 + static_cast<int>(random() % 100), QChar(u'λ')); // over a block
+        QString t;
+        const int n = 1 + static_cast<int>(random() % 30);
+        for (int i = 0; i < n; ++i)
+            t += random() % 7 == 0 ? QStringLiteral("\U0001F600")
+                                   : QString(QChar(static_cast<char16_t>(u'a' + random() % 26)));
+        return t;
+    };
+    using Row = std::tuple<QString, TObjectValue, bool>;
+    std::vector<Row> model;
+    MarkedList list;
+    const auto same = [&](const TStringList& l, const char* step) {
+        ASSERT_EQ(l.Count(), static_cast<int>(model.size())) << step;
+        for (int i = 0; i < l.Count(); ++i) {
+            ASSERT_EQ(l.Get(i), std::get<0>(model[i])) << step << " row " << i;
+            ASSERT_EQ(l.View(i), std::get<0>(model[i])) << step << " row " << i;
+            ASSERT_EQ(l.Objects(i), std::get<1>(model[i])) << step << " row " << i;
+        }
+    };
+    for (int step = 0; step < 6000; ++step) {
+        const int n = static_cast<int>(model.size());
+        const int op = static_cast<int>(random() % (n < 50 ? 4 : 10));
+        const int at = n == 0 ? 0 : static_cast<int>(random() % n);
+        if (op <= 2) {
+            const QString t = text();
+            const TObjectValue obj = random() % 3 == 0 ? static_cast<TObjectValue>(random()) : 0;
+            const int where = static_cast<int>(random() % (n + 1));
+            list.InsertObject(where, t, obj);
+            model.insert(model.begin() + where, Row{t, obj, false});
+        } else if (op == 3 && n > 0) {
+            const bool mark = random() % 2 == 0;
+            list.SetMark(at, mark);
+            std::get<2>(model[at]) = mark;
+        } else if (op == 4) {
+            const QString t = text();
+            list.Put(at, t);
+            std::get<0>(model[at]) = t;
+        } else if (op == 5) {
+            const auto obj = static_cast<TObjectValue>(random() % 5);
+            list.PutObject(at, obj);
+            std::get<1>(model[at]) = obj;
+        } else if (op <= 8) {
+            list.Delete(at);
+            model.erase(model.begin() + at);
+        } else {
+            const int other = static_cast<int>(random() % n);
+            list.Exchange(at, other);
+            std::swap(model[at], model[other]);
+        }
+        if (step % 500 == 0)
+            same(list, "edits");
+    }
+    same(list, "edits");
+    for (int i = 0; i < list.Count(); ++i)
+        ASSERT_EQ(list.Mark(i), std::get<2>(model[i])) << i;
+
+    list.Sort();
+    std::stable_sort(model.begin(), model.end(), [](const Row& x, const Row& y) {
+        return std::get<0>(x).compare(std::get<0>(y), Qt::CaseInsensitive) < 0;
+    });
+    same(list, "sort");
+    for (int i = 0; i < list.Count(); ++i)
+        ASSERT_EQ(list.Mark(i), std::get<2>(model[i])) << i;
+    if (list.Count() > 0) {
+        EXPECT_EQ(list.IndexOf(std::get<0>(model.back()).toUpper()),
+                  static_cast<int>(std::find_if(model.begin(), model.end(),
+                                                [&](const Row& r) {
+                                                    return std::get<0>(r).compare(std::get<0>(model.back()),
+                                                                                  Qt::CaseInsensitive) == 0;
+                                                }) -
+                                   model.begin()));
+    }
+
+    // A copy and its source change apart; a moved-from list is empty.
+    TStringList copy = list;
+    same(copy, "copy");
+    while (list.Count() > 0)
+        list.Delete(list.Count() - 1);
+    same(copy, "copy after the source emptied");
+    TStringList moved = std::move(copy);
+    same(moved, "moved");
+    EXPECT_EQ(copy.Count(), 0); // NOLINT(bugprone-use-after-move): a moved-from list is empty
+    copy.Add("again");
+    EXPECT_EQ(copy[0], "again");
+
+    // An empty text comes back empty, not null, as the QString it was.
+    list.Add(QStringLiteral(""));
+    EXPECT_FALSE(list.Get(0).isNull());
+    EXPECT_THROW(list.View(1), Exception);
 }
 
 TEST(WidgetStrings, ComboMemoAndListWidgetAreStringLists)
