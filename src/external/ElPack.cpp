@@ -161,7 +161,14 @@ void TElFolderNameEdit::Browse()
 
 TElComboBox::TElComboBox(QWidget* parent) : QComboBox(parent), fItems(this)
 {
-    setEditable(true);
+    // Editable as setEditable(true) makes a combo, except that the popup's
+    // list is made when it is first needed (as a non-editable combo's is;
+    // Qt then sets it up as an editable combo's): setEditable makes it at
+    // once, and that is most of a combo's cost when a window of many combos
+    // opens.
+    auto* edit = new QLineEdit(this);
+    edit->setPalette(palette());
+    setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, &TElComboBox::itemIndexChanged);
     NameInnerEditorAfter(this, lineEdit());

@@ -92,6 +92,46 @@ TEST(ElComboBox, AutoHistoryMovesTheCurrentTextToTheTop)
     EXPECT_EQ(combo.Items().ToStringList(), (QStringList{"five", "four"}));
 }
 
+// The combo is editable as Qt's editable combo is, and looks the same, but
+// makes its popup's list only when it first opens; then the list is set up
+// as setEditable sets it up, and the popup works.
+TEST(ElComboBox, LooksAndOpensAsQtsEditableComboButMakesItsListWhenItOpens)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* focused = new QLineEdit(&window); // neither combo shows focus
+    layout->addWidget(focused);
+    auto* ours = new TElComboBox(&window);
+    auto* qts = new QComboBox(&window);
+    qts->setEditable(true);
+    for (QComboBox* combo : {static_cast<QComboBox*>(ours), qts}) {
+        combo->addItems({"alpha", "beta", "gamma"});
+        combo->setCurrentIndex(1);
+        combo->setFixedSize(160, 28);
+        layout->addWidget(combo);
+    }
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    focused->setFocus();
+    EXPECT_EQ(ours->findChild<QAbstractItemView*>(), nullptr);
+    ASSERT_NE(ours->lineEdit(), nullptr);
+    EXPECT_TRUE(ours->isEditable());
+    EXPECT_EQ(ours->lineEdit()->text(), "beta");
+    EXPECT_NE(ours->completer(), nullptr);
+    EXPECT_EQ(ours->lineEdit()->palette(), qts->lineEdit()->palette());
+    EXPECT_EQ(ours->grab().toImage(), qts->grab().toImage());
+
+    ours->showPopup();
+    qts->showPopup();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ours->view()->isVisible() && qts->view()->isVisible(); }, 5000));
+    EXPECT_EQ(ours->view()->verticalScrollBarPolicy(), qts->view()->verticalScrollBarPolicy());
+    QTest::keyClick(ours->view(), Qt::Key_Down);
+    QTest::keyClick(ours->view(), Qt::Key_Return);
+    EXPECT_EQ(ours->currentIndex(), 2);
+    EXPECT_EQ(ours->lineEdit()->text(), "gamma");
+    qts->hidePopup();
+}
+
 TEST(SpinEdits, IntegerAndFloatModes)
 {
     TAdvSpinEdit spin;
