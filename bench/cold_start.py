@@ -8,6 +8,9 @@ Reports the ratio of the medians (ours / Qt) in wall and CPU time.
 
     bench/cold_start.py <qz8_cold_start> [pairs]      (default 21 pairs)
 
+With valgrind installed, each program then runs once under callgrind for
+the instructions of the whole process.
+
 Both programs run on the same one processor (the last one), so that the
 other processes of a small machine move neither of them more than the other.
 
@@ -15,6 +18,8 @@ The plain window is qz8_cold_start_plain beside qz8_cold_start: a program
 that loads nothing of the library.
 """
 import os
+import re
+import shutil
 import statistics
 import subprocess
 import sys
@@ -53,6 +58,24 @@ def main():
                  ratios[len(ratios) // 4], ratios[(3 * len(ratios)) // 4]))
     rss = [t[2] for t in times["ours"]], [t[2] for t in times["plain"]]
     print("peak RSS ours %.1f MiB, Qt %.1f MiB (medians)" % (statistics.median(rss[0]) / 1024, statistics.median(rss[1]) / 1024))
+    if shutil.which("valgrind"):
+        print("instructions ours %.1fM, Qt %.1fM (callgrind, whole process): ratio %.3f"
+              % instructions(program, env))
+
+
+def instructions(program, env):
+    """Each program once under callgrind: the instructions of the whole
+    process, loading included."""
+    counts = []
+    with tempfile.TemporaryDirectory() as folder:
+        env = dict(env, XDG_RUNTIME_DIR=folder)
+        subprocess.check_call([program, "prepare", folder], env=env, stderr=subprocess.DEVNULL)
+        for mode in ("ours", "plain"):
+            command = [program, mode, folder] if mode == "ours" else [program + "_plain", folder]
+            out = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null"] + command,
+                                 env=env, capture_output=True, text=True, check=True).stderr
+            counts.append(int(re.search(r"Collected : (\d+)", out).group(1)))
+    return counts[0] / 1e6, counts[1] / 1e6, counts[0] / counts[1]
 
 
 if __name__ == "__main__":
