@@ -78,6 +78,17 @@ void Fill(FormerStringList& list, int rows)
         list.Add(Row(i));
 }
 
+// The same million rows in both storages.
+struct FilledStorages {
+    FilledStorages()
+    {
+        Fill(ours, kMillion);
+        Fill(former, kMillion);
+    }
+    qz8::TStringList ours;
+    FormerStringList former;
+};
+
 void BM_StringRows_Add_RoundByRound(benchmark::State& state)
 {
     qz8bench::RoundByRound rounds;
@@ -97,15 +108,12 @@ BENCHMARK(BM_StringRows_Add_RoundByRound)->Unit(benchmark::kMillisecond)->Iterat
 
 void BM_StringRows_Sort_RoundByRound(benchmark::State& state)
 {
-    qz8::TStringList oursFilled;
-    FormerStringList formerFilled;
-    Fill(oursFilled, kMillion);
-    Fill(formerFilled, kMillion);
+    const FilledStorages filled;
     qz8bench::RoundByRound rounds;
     for (auto _ : state) {
         state.PauseTiming();
-        qz8::TStringList ours = oursFilled;
-        FormerStringList former = formerFilled;
+        qz8::TStringList ours = filled.ours;
+        FormerStringList former = filled.former;
         state.ResumeTiming();
         rounds.Time(state, 0, [&] { ours.Sort(); });
         rounds.Time(state, 1, [&] { former.Sort(); });
@@ -116,10 +124,9 @@ BENCHMARK(BM_StringRows_Sort_RoundByRound)->Unit(benchmark::kMillisecond)->Itera
 
 void BM_StringRows_IndexOfMiss_RoundByRound(benchmark::State& state)
 {
-    qz8::TStringList ours;
-    FormerStringList former;
-    Fill(ours, kMillion);
-    Fill(former, kMillion);
+    const FilledStorages filled;
+    const qz8::TStringList& ours = filled.ours;
+    const FormerStringList& former = filled.former;
     const QString missing = QStringLiteral("not a row at all");
     qz8bench::RoundByRound rounds;
     for (auto _ : state) {
@@ -134,10 +141,9 @@ BENCHMARK(BM_StringRows_IndexOfMiss_RoundByRound)->Unit(benchmark::kMillisecond)
 // row where the former storage shared its QString).
 void BM_StringRows_GetEvery_RoundByRound(benchmark::State& state)
 {
-    qz8::TStringList ours;
-    FormerStringList former;
-    Fill(ours, kMillion);
-    Fill(former, kMillion);
+    const FilledStorages filled;
+    const qz8::TStringList& ours = filled.ours;
+    const FormerStringList& former = filled.former;
     qz8bench::RoundByRound rounds;
     for (auto _ : state) {
         rounds.Time(state, 0, [&] {
