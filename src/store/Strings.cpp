@@ -4,6 +4,7 @@
 #include "store/Exception.h"
 
 #include <algorithm>
+#include <new>
 
 namespace qz8 {
 
@@ -208,7 +209,12 @@ public:
     {
         if (deadChars <= liveChars || deadChars < qint64{kBlockChars})
             return;
-        auto fresh = Copy();
+        std::unique_ptr<TStringListPrivate> fresh;
+        try {
+            fresh = Copy();
+        } catch (const std::bad_alloc&) {
+            return; // no room to copy into: the texts stay where they are, dead ones with them
+        }
         blocks = std::move(fresh->blocks);
         rows = std::move(fresh->rows);
         liveChars = fresh->liveChars;
