@@ -181,15 +181,18 @@ public:
     }
 
     // A row's text is no longer used.
-    void Forget(const Row& r)
+    void Forget(const Row& r) { Retire(r.block, r.size); }
+
+    // chars characters of a block are no longer used.
+    void Retire(quint32 block, quint32 chars)
     {
-        if (r.size == 0)
+        if (chars == 0)
             return;
-        Block& b = blocks[r.block];
-        b.dead += r.size;
-        liveChars -= r.size;
-        deadChars += r.size;
-        if (b.dead == b.used && r.block + 1 != blocks.size()) {
+        Block& b = blocks[block];
+        b.dead += chars;
+        liveChars -= chars;
+        deadChars += chars;
+        if (b.dead == b.used && block + 1 != blocks.size()) {
             deadChars -= b.dead;
             b = Block{}; // wholly dead: its memory goes back
         }
@@ -304,10 +307,7 @@ void TStringList::Put(int index, const QString& s)
     if (!s.isEmpty() && s.size() <= qsizetype{row.size}) {
         // In place: the shorter text's tail is dead.
         std::copy_n(reinterpret_cast<const char16_t*>(s.utf16()), s.size(), d->blocks[row.block].chars.get() + row.at);
-        const auto freed = static_cast<quint32>(row.size - s.size());
-        d->blocks[row.block].dead += freed;
-        d->liveChars -= freed;
-        d->deadChars += freed;
+        d->Retire(row.block, static_cast<quint32>(row.size - s.size()));
         row.size = static_cast<quint32>(s.size());
     } else {
         auto placed = d->Place(s);
